@@ -1,0 +1,5 @@
+#include "CoreMetaTypes.h"
+
+void RegisterCoreMetaTypes()
+{
+}

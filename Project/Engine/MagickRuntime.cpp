@@ -1,0 +1,29 @@
+#include "MagickRuntime.h"
+
+#include "ResourceRoot.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <Magick++.h>
+
+bool StartMagickRuntime()
+{
+    static bool started = false;
+    static bool policyFound = false;
+    if (started)
+        return policyFound;
+    started = true;
+
+    const QString root = ResourceRoot();
+    policyFound = QFile::exists(root + "/policy.xml");
+    if (!policyFound)
+        QTextStream(stderr) << "ImageMagick policy not found in " << root << "; using the system limits\n";
+
+    // ImageMagick reads MAGICK_CONFIGURE_PATH only while it initialises.
+    qputenv("MAGICK_CONFIGURE_PATH", root.toUtf8());
+    const QByteArray app = QCoreApplication::applicationFilePath().toUtf8();
+    Magick::InitializeMagick(app.constData());
+    return policyFound;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// Starts ImageMagick with the application's own configuration folder, so that
+// its policy (resource limits, refused coders) is read before the first image
+// exists. Call once, right after the application object; later calls do
+// nothing. Returns false when the policy file is missing (a warning is
+// printed and the system limits apply).
+bool StartMagickRuntime();

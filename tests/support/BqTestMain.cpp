@@ -1,0 +1,65 @@
+#include "BqTestMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+// Removed when the test process exits.
+std::unique_ptr<QTemporaryDir> g_home;
+
+void setEnv(const char* name, const QString& value)
+{
+    qputenv(name, QFile::encodeName(value));
+}
+} // namespace
+
+namespace BqTest {
+
+QString IsolateEnvironment()
+{
+    if (g_home)
+        return g_home->path();
+    g_home.reset(new QTemporaryDir(QDir::tempPath() + "/bqtest-XXXXXX"));
+    if (!g_home->isValid()) {
+        std::fprintf(stderr, "cannot create a temporary home\n");
+        std::abort();
+    }
+    const QString home = g_home->path();
+    const QString runtime = home + "/runtime";
+    QDir().mkpath(home + "/.config");
+    QDir().mkpath(home + "/.local/share");
+    QDir().mkpath(home + "/.cache");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setEnv("HOME", home);
+    setEnv("XDG_CONFIG_HOME", home + "/.config");
+    setEnv("XDG_DATA_HOME", home + "/.local/share");
+    setEnv("XDG_CACHE_HOME", home + "/.cache");
+    setEnv("XDG_RUNTIME_DIR", runtime);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return home;
+}
+
+QString TempHome()
+{
+    return g_home ? g_home->path() : QString();
+}
+
+void CheckSettingsIsolated()
+{
+    const QString file = QSettings("Quorvelline", "Brandquill").fileName();
+    if (!g_home || !QDir::cleanPath(file).startsWith(QDir::cleanPath(g_home->path()) + "/")) {
+        std::fprintf(stderr, "settings store %s is outside the temporary home\n", qPrintable(file));
+        std::abort();
+    }
+}
+
+} // namespace BqTest

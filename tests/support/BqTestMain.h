@@ -1,0 +1,32 @@
+#pragma once
+// Test entry point that isolates every test from the real home folder.
+// QTEST_MAIN builds the application before initTestCase and Qt caches the
+// settings path at first use, so the environment must be set before either.
+
+#include <QApplication>
+#include <QTest>
+
+namespace BqTest {
+// Creates a temporary home, points HOME and the XDG folders into it and sets
+// the offscreen platform when none is set. Aborts when the settings store
+// would still live outside the temporary home. Returns the folder.
+QString IsolateEnvironment();
+// The temporary home made by IsolateEnvironment().
+QString TempHome();
+} // namespace BqTest
+
+#define BQ_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        BqTest::IsolateEnvironment();                                                              \
+        QApplication app(argc, argv);                                                              \
+        BqTest::CheckSettingsIsolated();                                                           \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+namespace BqTest {
+// Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().
+void CheckSettingsIsolated();
+} // namespace BqTest
