@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+class CFormatsEnum;
+
+// One source photo of the job.
+struct SImageRecord {
+    QString path;      // full path as given, "/" separators
+    QString folder;    // path left of its last "/"
+    QString name;      // file name without its extension
+    QString extension; // text after the last ".", case as given
+    qint64 position = 0; // row in the list; output names count photos by it
+};
+
+// One move of a drag-and-drop reorder: the row moved and the gap it goes to,
+// counted before the move.
+struct SDragDrop {
+    int from = 0;
+    int to = 0;
+};
+typedef QList<SDragDrop> ListDragDrop;
+Q_DECLARE_METATYPE(ListDragDrop)
+
+// The job's source photos in the order shown to the user. Changed on the GUI
+// thread only; a batch run reads it without a lock while it cannot change.
+class CListImages
+{
+public:
+    static CListImages* GetInstance();
+    static void DeleteInstance();
+
+    // Appends the photo unless its path is already listed (silently refused)
+    // or its extension names no readable format (the path goes to `rejected`).
+    bool AddImage(QString path, QStringList& rejected);
+    // Moves the record at `from` to the gap `to`, counted before the move.
+    void DragAndDrop(int from, int to);
+    // New record i becomes old record order[i]. Anything but a permutation of
+    // every row is ignored: applying it would lose or duplicate photos.
+    void Sort(QList<int> order);
+
+    QList<SImageRecord> images;
+
+protected:
+    CListImages();
+    virtual ~CListImages();
+
+private:
+    bool IsReadableExtension(const QString& upperExtension) const;
+
+    CFormatsEnum* m_pFormats; // not owned
+    static CListImages* s_pInstance;
+};
