@@ -1,0 +1,192 @@
+#include "ImageFilters.h"
+
+#include "FilterTypes.h"
+#include "FilterValues.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+CImageFilters::CImageFilters() = default;
+
+CImageFilters::~CImageFilters() = default;
+
+bool CImageFilters::Apply()
+{
+    if (target == nullptr || !target->isValid())
+        return false;
+    try {
+        switch (record.id) {
+        case FilterType::FilterText:
+            return false; // built in ImageFiltersMarks.cpp
+        case FilterType::FilterLogo:
+            return false; // built in ImageFiltersMarks.cpp
+        case FilterType::FilterShapeFrame:
+            return false; // built in ImageFiltersFrames.cpp
+        case FilterType::FilterGrungeFrame:
+            return false; // built in ImageFiltersFrames.cpp
+        case FilterType::FilterPictureFrame:
+            return false; // built in ImageFiltersFrames.cpp
+        case FilterType::FilterVintageFrame:
+            return false; // built in ImageFiltersFrames.cpp
+        case FilterType::FilterRaise:
+            return false; // built in ImageFiltersBorders.cpp
+        case FilterType::FilterShadow:
+            return false; // built in ImageFiltersBorders.cpp
+        case FilterType::FilterSimpleBorder:
+            return false; // built in ImageFiltersBorders.cpp
+        case FilterType::FilterAutoRotate:
+            FilterAutoRotate();
+            break;
+        case FilterType::FilterCrop:
+            FilterCrop();
+            break;
+        case FilterType::FilterResize:
+            FilterResize();
+            break;
+        case FilterType::FilterRotate:
+            FilterRotate();
+            break;
+        default:
+            return false;
+        }
+    } catch (const Magick::Exception&) {
+        return false;
+    } catch (const std::exception&) {
+        return false;
+    } catch (...) {
+        return false;
+    }
+    // An operation stopped by the progress monitor leaves an empty image
+    // behind without raising anything.
+    return target->isValid();
+}
+
+bool CImageFilters::FilterAutoRotate()
+{
+    switch (target->orientation()) {
+    case Magick::TopRightOrientation: // 2
+        target->flop();
+        break;
+    case Magick::BottomRightOrientation: // 3
+        target->rotate(180);
+        break;
+    case Magick::BottomLeftOrientation: // 4
+        target->flip();
+        break;
+    case Magick::LeftTopOrientation: // 5: the transpose
+        target->flip();
+        target->rotate(90);
+        break;
+    case Magick::RightTopOrientation: // 6
+        target->rotate(90);
+        break;
+    case Magick::RightBottomOrientation: // 7: the transverse
+        target->flop();
+        target->rotate(90);
+        break;
+    case Magick::LeftBottomOrientation: // 8
+        target->rotate(-90);
+        break;
+    default:
+        break;
+    }
+    target->orientation(Magick::TopLeftOrientation);
+    return true;
+}
+
+bool CImageFilters::FilterCrop()
+{
+    const double w = static_cast<double>(target->columns());
+    const double h = static_cast<double>(target->rows());
+    double left = record.numbers[0];
+    double top = record.numbers[1];
+    double width = record.numbers[2];
+    double height = record.numbers[3];
+    if (record.numbers[4] == 1) {
+        left = left * w / 100;
+        top = top * h / 100;
+        width = width * w / 100;
+        height = height * h / 100;
+    }
+    // NaN fails both tests and is left alone like an edge outside the photo.
+    if (!(w > left) || !(h > top))
+        return true;
+    // ImageMagick reads a size of 0 as "up to the edge".
+    const int cropWidth = std::max(1, SlotInt(width));
+    const int cropHeight = std::max(1, SlotInt(height));
+    target->crop(Magick::Geometry(static_cast<size_t>(cropWidth), static_cast<size_t>(cropHeight),
+                                  SlotInt(left), SlotInt(top)));
+    target->page(Magick::Geometry(target->columns(), target->rows(), 0, 0));
+    return true;
+}
+
+CImageFilters::SResizePlan CImageFilters::PlanResize(size_t width, size_t height,
+                                                     const SFilterRecord& record)
+{
+    const double W = static_cast<double>(width);
+    const double H = static_cast<double>(height);
+    const double ratio = (width == 0 || height == 0) ? 1.0 : W / H;
+    const double* slot = record.numbers;
+    double w = slot[0];
+    double h = slot[1];
+    if (slot[4] == 1) {
+        w = W * w / 100;
+        h = H * h / 100;
+    }
+    const bool keepAspect = slot[2] == 1;
+    const bool noEnlarge = slot[5] == 1;
+
+    SResizePlan plan;
+    const double mode = slot[3];
+    if (mode == 0) {
+        if (slot[4] == 0 && keepAspect) {
+            // The larger value becomes the photo's long side.
+            const double m = std::max(w, h);
+            if (ratio >= 1) {
+                w = m;
+                h = m / ratio;
+            } else {
+                h = m;
+                w = m * ratio;
+            }
+        }
+        plan.geometry = GeometryText(slot[2] == 0 ? "%dx%d!" : "%dx%d", Nearest(w), Nearest(h));
+        plan.skip = noEnlarge && w * h > W * H;
+    } else if (mode == 1) {
+        plan.geometry = GeometryText("%dx0", Nearest(w));
+        plan.skip = noEnlarge && w > W;
+    } else if (mode == 2) {
+        plan.geometry = GeometryText("0x%d", Nearest(h));
+        plan.skip = noEnlarge && h > H;
+    } else if (mode == 3) {
+        plan.geometry = GeometryText("%dx%d", Nearest(w), Nearest(h));
+        plan.skip = noEnlarge && h > H && w > W;
+    }
+    // Any other mode keeps the empty text and the skip: an empty geometry
+    // would throw, and the photo is to stay as it is.
+    return plan;
+}
+
+bool CImageFilters::FilterResize()
+{
+    const SResizePlan plan = PlanResize(target->columns(), target->rows(), record);
+    if (!plan.skip)
+        target->scale(Magick::Geometry(plan.geometry));
+    return true;
+}
+
+bool CImageFilters::FilterRotate()
+{
+    const size_t w = target->columns();
+    const size_t h = target->rows();
+    if (w != 0 && h != 0) {
+        const double ratio = static_cast<double>(w) / static_cast<double>(h);
+        const double condition = record.numbers[1];
+        if ((ratio > 1.0 && condition == 1) || (ratio < 1.0 && condition == 2))
+            return true;
+    }
+    const double degrees = record.numbers[0];
+    target->rotate(std::isfinite(degrees) ? degrees : 0.0);
+    return true;
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The filter engine: applies one filter record to one ImageMagick image.
+// One object per thread; it holds no lock. The implementation is split by
+// filter family: ImageFilters.cpp (the object, Apply, the transforms),
+// ImageFiltersFrames.cpp, ImageFiltersBorders.cpp, ImageFiltersMarks.cpp,
+// ImageFiltersEffects.cpp and ImageFiltersAreas.cpp. Colour and image
+// conversions are in MagickQt.h (ImageMagickToQt), slot conversions and
+// geometry texts in FilterValues.h.
+
+#include "ListFilters.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <Magick++.h>
+
+#include <string>
+
+class QPainter;
+
+class CImageFilters
+{
+public:
+    // What a resize record does to a photo of a given size: the geometry
+    // text for Magick::Image::scale, or a skip (do-not-enlarge, or a mode
+    // outside 0-3). FilterResize and the resize preview share it, so the box
+    // shown is the size the batch makes.
+    struct SResizePlan {
+        std::string geometry;
+        bool skip = true;
+    };
+
+    CImageFilters();
+    virtual ~CImageFilters();
+
+    // Applies `record` to `target`. True when the operation ran to its end;
+    // false for no or an empty target, a type code without an operation, any
+    // exception (warnings included), or a target left empty by an aborted
+    // step. A failed operation may leave the image partly changed.
+    bool Apply();
+
+    // Transforms (ImageFilters.cpp).
+    bool FilterAutoRotate();
+    bool FilterCrop();
+    bool FilterResize();
+    bool FilterRotate();
+    static SResizePlan PlanResize(size_t width, size_t height, const SFilterRecord& record);
+
+    // Frames (ImageFiltersFrames.cpp).
+    bool FilterShapeFrame();
+    bool FilterGrungeFrame();
+    bool FilterPictureFrame();
+    bool FilterVintageFrame();
+    void ApplyBasicFrameMask(Magick::Image* frame, Magick::Color background, bool transparent,
+                             bool turnForPortrait);
+    void ApplyComplexFrameMask(Magick::Image* frame, double widthRatio, double heightRatio,
+                               Magick::Color background, bool transparent);
+
+    // Raise, shadow and simple border (ImageFiltersBorders.cpp).
+    bool FilterRaise();
+    bool FilterShadow();
+    bool FilterSimpleBorder();
+
+    // Text and logo marks (ImageFiltersMarks.cpp).
+    bool FilterText();
+    bool FilterLogo();
+    void UpdateText(QPixmap& mark, QRect& rect, SFilterRecord record, QString sourcePath,
+                    long width, long height, double scale, int originX, int originY, bool screen);
+    void UpdateLogo(QPixmap& mark, QRect& rect, SFilterRecord record, QString sourcePath,
+                    long width, long height, double scale, int originX, int originY, bool screen);
+    void ComputeTextMultiline(QString text, QFontMetrics metrics, QStringList& lines, long& width,
+                              long& height, int lineSpacing, bool italic);
+    void DrawMultiLine(QPainter* painter, QFont font, QStringList lines, int x, int y, int width,
+                       int alignment, int lineSpacing, int boxPercent);
+    QRect PositionTextinImage(int placement, double width, double height, double offsetX,
+                              double offsetY, double markWidth, double markHeight);
+    // A new image that the caller deletes.
+    Magick::Image* PixmapToImage(QPixmap* pixmap);
+
+    // Mark effects (ImageFiltersEffects.cpp).
+    void SetupTextColor(QPainter* painter, QColor colour, bool texture, QString texturePath,
+                        int alpha, bool stroke, QColor strokeColour, int strokeAlpha,
+                        int strokeWidth, double unused);
+    void DrawBox(bool on, QPainter* painter, QImage* canvas, QColor colour, int alpha);
+    QImage RotateImage(QImage* image, int degrees, QSize& shift);
+    QImage BlurImage(const QImage& image, int radius, QSize& shift, bool alphaOnly);
+    QImage ShadowImage(bool on, QImage* mark, QColor colour, int alpha, int distance,
+                       int reference, int angle, int blur, QSize& shift);
+    void CalculateShadowPosition(int& x, int& y, int distance, int angle);
+    QImage StrokeImage(bool on, QImage* image, int width, QColor colour, int alpha, QSize& shift);
+    QImage ScaleImage(QImage* image, int percent, QSize& shift);
+
+    // Preview areas (ImageFiltersAreas.cpp).
+    void UpdateCropArea(QRect& rect, SFilterRecord record, long width, long height, double zoom);
+    void UpdateResizeArea(Magick::Image& source, Magick::Image& shown, QRect& rect,
+                          SFilterRecord& record, long width, long height, double zoom);
+
+    // Set by the caller before each Apply: the image to change (not owned),
+    // the record, and the source photo's path for the text placeholders.
+    Magick::Image* target = nullptr;
+    // Caches that persist across calls and photos; an index of -1 is empty.
+    Magick::Image logoImage;
+    Magick::Image shapeFrame;
+    Magick::Image grungeFrame;
+    Magick::Image pictureFrame;
+    Magick::Image vintageFrame;
+    Magick::Image textureImage;
+    QString logoPath;
+    QString texturePath;
+    qint32 shapeIndex = -1;
+    bool shapeEdges = false;
+    qint32 grungeIndex = -1;
+    qint32 pictureIndex = -1;
+    qint32 vintageIndex = -1;
+    SFilterRecord record;
+    QString sourcePath;
+};
