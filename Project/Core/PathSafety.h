@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Rules that keep generated file names and paths safe on a Linux file
+// system. Every piece of code that turns user text into a name goes through
+// here, so that previews, runs and job files agree on one rule.
+class CPathSafety
+{
+public:
+    // Longest file name a Linux file system takes, in UTF-8 bytes.
+    static constexpr int MaxNameBytes = 255;
+    // Room kept free for a " (NNN)" suffix added when a name is taken.
+    static constexpr int SuffixRoomBytes = 6;
+    // Longest name SanitizeFileName gives.
+    static constexpr int MaxFileNameBytes = MaxNameBytes - SuffixRoomBytes;
+
+    // One safe file name: "/", NUL and the control characters U+0001 to
+    // U+001F and U+007F become "_", an unpaired surrogate becomes U+FFFD,
+    // "", "." and ".." become "_", and the name part (before the last ".")
+    // is cut on a character boundary so that the whole name stays within
+    // MaxFileNameBytes. The extension part is cut only when even a
+    // one-character name part would not fit beside it.
+    static QString SanitizeFileName(const QString& name);
+
+    // Length of `text` in UTF-8 bytes, an unpaired surrogate counted as U+FFFD.
+    static int Utf8Length(const QString& text);
+    // The longest leading part of `text` that fits in `maxBytes` UTF-8 bytes,
+    // never splitting a surrogate pair.
+    static QString TruncateUtf8(const QString& text, int maxBytes);
+
+private:
+    CPathSafety() = delete;
+};
