@@ -1,0 +1,3 @@
+#include "ImageCacheAsset.h"
+
+CImageCacheAsset::CImageCacheAsset(const QString& resourceName) : m_name(resourceName), m_image(resourceName) {}
