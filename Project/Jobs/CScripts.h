@@ -1,0 +1,67 @@
+#pragma once
+
+#include "SProfileRecord.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class CFiltersEnum;
+class CListFilters;
+class CListImages;
+class CUserProfile;
+class QDomElement;
+
+// Reads and writes one job file (profile, script or project) between the file
+// and the job's singletons: the photo list, the filter chain and the settings
+// object. Built on the stack for one Load or one Save, GUI thread only.
+class CScripts
+{
+public:
+    enum ScriptSaveMode { ModeProject = 1, ModeProfile = 2, ModeScript = 3 };
+
+    explicit CScripts(const QString& path);
+    virtual ~CScripts();
+
+    // Reads the file into the job. False when the file cannot be read, is
+    // refused by SafeXml or the parser, or is a project or script without
+    // exactly one Images element; the job is then exactly as it was.
+    bool Load();
+
+    // Writes the job as the kind given by `mode` (ScriptSaveMode) to the path
+    // as given; no extension is added. True only when the whole file reached
+    // the disk; on false a previous file at the path is left intact.
+    bool Save(int mode);
+
+    // Name and description of a profile: Save(ModeProfile) writes them, Load
+    // sets the name from the root's Name attribute (empty when absent) and
+    // never touches the description.
+    SProfileRecord ProfileHeader;
+
+    // Shows the version warning. Replaceable so that tests record the text
+    // instead of blocking on a message box.
+    typedef void (*WarningFunction)(const QString& text);
+    static WarningFunction ShowWarning;
+    static void DefaultShowWarning(const QString& text);
+
+private:
+    void ParseImages(const QDomElement& images);
+    void ParseSearch(const QDomElement& images);
+    void ParseFilters(const QDomElement& filters);
+    void ParseMonitor(const QDomElement& monitor, bool setsRunFlags);
+    void SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth, QSet<QString>& visited);
+
+    void WriteProfile();
+    void WriteImages();
+    void WriteFilters();
+
+    CListImages* m_pImages;       // not owned
+    QStringList m_refusedPaths;   // filled by AddImage, read by nobody
+    CUserProfile* m_pUserProfile; // not owned
+    CListFilters* m_pFilters;     // not owned
+    CFiltersEnum* m_pFiltersEnum; // not owned
+    QString m_path;
+    QString m_version;
+    QString m_versionWarning;
+    QString m_text; // the document Save composes
+};

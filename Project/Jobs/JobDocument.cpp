@@ -1,0 +1,73 @@
+#include "JobDocument.h"
+
+#include "SafeXml.h"
+#include "Utils.h"
+
+#include <QDomDocument>
+#include <QXmlInputSource>
+#include <QXmlSimpleReader>
+
+namespace {
+
+bool IsXmlChar(char16_t c)
+{
+    return c == '\t' || c == '\n' || c == '\r' || (c >= 0x20 && c != 0xFFFE && c != 0xFFFF);
+}
+
+QString DropNonXmlChars(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (!c.isSurrogate() && IsXmlChar(c.unicode())) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
+bool CJobDocument::Read(const QString& path, qint64 cap, QDomDocument& document)
+{
+    QString text;
+    if (SafeXml::Load(path, cap, text) != SafeXml::Verdict::Ok)
+        return false;
+    QDomDocument parsed;
+    if (!Parse(text, parsed))
+        return false;
+    document = parsed;
+    return true;
+}
+
+// The SAX classes are deprecated in Qt 5.15, but the QString overload of
+// setContent drops whitespace-only text and offers no switch to keep it.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+bool CJobDocument::Parse(const QString& text, QDomDocument& document)
+{
+    QXmlInputSource source;
+    source.setData(text);
+    QXmlSimpleReader reader;
+    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
+    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
+    reader.setFeature(QStringLiteral("http://trolltech.com/xml/features/report-whitespace-only-CharData"), true);
+    return document.setContent(&source, &reader);
+}
+#pragma GCC diagnostic pop
+
+QString CJobDocument::Escape(const QString& text, bool attribute)
+{
+    // References go in after PlainTextToXML, or their "&" would be escaped.
+    QString escaped = PlainTextToXML(DropNonXmlChars(text));
+    escaped.replace('\r', QLatin1String("&#13;"));
+    if (attribute) {
+        escaped.replace('\n', QLatin1String("&#10;"));
+        escaped.replace('\t', QLatin1String("&#9;"));
+    }
+    return escaped;
+}

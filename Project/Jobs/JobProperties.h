@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class CUserProfile;
+class QDomElement;
+
+// The Properties blocks of a job file that carry CUserProfile settings: for
+// each property its name, its value format and its setting, in the order
+// written. The "Profile" block holds no settings and is not here.
+class CJobProperties
+{
+public:
+    enum Block { Script, Rename, Output, Format, Interface, Monitor };
+
+    // The block read for a "Class" attribute; false for any other class.
+    static bool BlockOfClass(const QString& className, Block& block);
+
+    // Appends the whole block: start line, one line per property, end line.
+    static void Write(Block block, const CUserProfile& profile, QString& text);
+
+    // Stores each Property child of `properties` that the block names and
+    // whose text is not empty; everything else keeps its value.
+    static void Read(Block block, const QDomElement& properties, CUserProfile& profile);
+
+private:
+    CJobProperties() = delete;
+};
