@@ -42,7 +42,7 @@ void TestMagickRuntime::resourceLimitsComeFromOurPolicy()
 {
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 8589934592ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::map()), 17179869184ULL);
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::disk()), 34359738368ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::disk()), 4294967296ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::area()), 1000000000ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::width()), 64000ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::height()), 64000ULL);

@@ -1,0 +1,526 @@
+#include "ImageManager.h"
+
+#include "FormatsEnum.h"
+#include "ICCProfiles.h"
+#include "IMImageCache.h"
+#include "MagickQt.h"
+#include "PreviewProgressSink.h"
+#include "UserProfile.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The preview thread that receives the progress of every preview engine.
+std::atomic<IPreviewProgressSink*> ptrThread{nullptr};
+
+constexpr int kMaxPathBytes = 4096;
+
+int PercentOf(double done, double total)
+{
+    if (total <= 0 || done <= 0)
+        return 0;
+    if (done >= total)
+        return 100;
+    return static_cast<int>(std::floor(done * 100.0 / total + 0.5));
+}
+
+// The common part of both callbacks: true to go on.
+bool ReportProgress(SProgressData* progress, int percent)
+{
+    if (!progress)
+        return true;
+    if (progress->abort.load())
+        return false;
+    progress->percent.store(percent);
+    IPreviewProgressSink* sink = progress->sink ? progress->sink : ptrThread.load();
+    if (sink)
+        sink->UpdateStatusBar(progress);
+    return true;
+}
+
+// A MagickCore image list read or pinged into Magick++ images, file order.
+QList<Magick::Image> TakeFrames(MagickCore::Image* list)
+{
+    QList<Magick::Image> frames;
+    while (list) {
+        MagickCore::Image* frame = MagickCore::RemoveFirstImageFromList(&list);
+        frames.append(Magick::Image(frame));
+    }
+    return frames;
+}
+
+// True when neither the call nor any frame reported anything; coders file
+// their warnings on the frame rather than in the call's report.
+bool ReadWasClean(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception)
+{
+    if (exception->severity != MagickCore::UndefinedException)
+        return false;
+    for (const MagickCore::Image* frame = list; frame; frame = frame->next) {
+        if (frame->exception.severity != MagickCore::UndefinedException)
+            return false;
+    }
+    return true;
+}
+
+// A fresh image-info for the MagickCore list calls.
+MagickCore::ImageInfo* NewImageInfo(const std::string& path)
+{
+    MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
+    std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
+    info->filename[MagickPathExtent - 1] = '\0';
+    return info;
+}
+
+} // namespace
+
+IPreviewProgressSink::~IPreviewProgressSink() = default;
+
+MagickCore::MagickBooleanType MagickProgressMonitor(const char*, MagickCore::MagickOffsetType offset,
+                                                    MagickCore::MagickSizeType span, void* client)
+{
+    const int percent = PercentOf(static_cast<double>(offset), static_cast<double>(span));
+    return ReportProgress(static_cast<SProgressData*>(client), percent) ? MagickCore::MagickTrue
+                                                                        : MagickCore::MagickFalse;
+}
+
+bool ProgressMonitor(qint64 done, qint64 total, void* context)
+{
+    return ReportProgress(static_cast<SProgressData*>(context),
+                          PercentOf(static_cast<double>(done), static_cast<double>(total)));
+}
+
+// --- object -----------------------------------------------------------------
+
+CImageManager::CImageManager()
+    : m_pProfile(CUserProfile::GetInstance())
+    , m_pFormats(CFormatsEnum::GetInstance())
+    , m_pCache(CIMImageCache::GetInstance())
+    , m_pIcc(CICCProfiles::GetInstance())
+{
+}
+
+CImageManager::CImageManager(const CImageManager& other)
+    : m_pProfile(other.m_pProfile)
+    , m_pFormats(other.m_pFormats)
+    , m_pCache(other.m_pCache)
+    , m_pIcc(other.m_pIcc)
+{
+    *this = other;
+}
+
+CImageManager& CImageManager::operator=(const CImageManager& other)
+{
+    if (this == &other)
+        return *this;
+    m_pProfile = other.m_pProfile;
+    m_pFormats = other.m_pFormats;
+    m_pCache = other.m_pCache;
+    m_pIcc = other.m_pIcc;
+    m_Image = other.m_Image;
+    m_Pages = other.m_Pages;
+    try {
+        DetachMonitor(m_Image);
+        for (Magick::Image& page : m_Pages)
+            DetachMonitor(page);
+    } catch (const Magick::Exception&) {
+        // Out of memory for the copy's own settings: it keeps none.
+        m_Image = Magick::Image();
+        m_Pages.clear();
+    }
+    m_Path = other.m_Path;
+    m_bPreview = other.m_bPreview;
+    m_Filters = other.m_Filters;
+    m_Filters.target = nullptr;
+    m_Properties = other.m_Properties;
+    m_Progress = other.m_Progress;
+    m_bSourceCmyk = other.m_bSourceCmyk;
+    m_SourceProfile = other.m_SourceProfile;
+    m_WrittenFiles = other.m_WrittenFiles;
+    return *this;
+}
+
+CImageManager::~CImageManager() = default;
+
+// --- shared helpers ---------------------------------------------------------
+
+QString CImageManager::FormatOf(const QString& path)
+{
+    const int dot = path.lastIndexOf('.');
+    return (dot < 0 ? path : path.mid(dot + 1)).toUpper();
+}
+
+bool CImageManager::MagickPath(const QString& path, bool forWrite, std::string& out)
+{
+    if (path.isEmpty() || path.toUtf8().size() >= kMaxPathBytes)
+        return false;
+    QByteArray bytes = QFileInfo(path).absoluteFilePath().toUtf8();
+    // The library expands "%d"-style patterns in names it writes.
+    if (forWrite)
+        bytes.replace("%", "%%");
+    if (bytes.size() >= kMaxPathBytes)
+        return false;
+    out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return true;
+}
+
+void CImageManager::DetachMonitor(Magick::Image& image)
+{
+    if (!image.constImage()->progress_monitor && !image.constImageInfo()->progress_monitor)
+        return;
+    // Copies share the image and its settings; give this one its own first.
+    image.modifyImage();
+    MagickCore::SetImageProgressMonitor(image.image(), nullptr, nullptr);
+    MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), nullptr, nullptr);
+}
+
+void CImageManager::AttachMonitor(Magick::Image& image)
+{
+    if (!m_bPreview)
+        return;
+    image.modifyImage();
+    MagickCore::SetImageProgressMonitor(image.image(), MagickProgressMonitor, &m_Progress);
+    MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), MagickProgressMonitor, &m_Progress);
+}
+
+bool CImageManager::StepFailed(const Magick::Image& image) const
+{
+    return (m_bPreview && m_Progress.abort.load()) || !image.isValid();
+}
+
+void CImageManager::ClearSourceColour()
+{
+    m_bSourceCmyk = false;
+    m_SourceProfile = Magick::Blob();
+}
+
+void CImageManager::SetThread(QThread* thread)
+{
+    ptrThread.store(dynamic_cast<IPreviewProgressSink*>(thread));
+}
+
+void CImageManager::ClearThread(IPreviewProgressSink* sink)
+{
+    ptrThread.compare_exchange_strong(sink, nullptr);
+}
+
+// --- reading ----------------------------------------------------------------
+
+int CImageManager::IdentifyImage(const QString& path)
+{
+    const QString extension = FormatOf(path);
+    for (const QString& raw : m_pFormats->rawExtensions) {
+        if (raw.toUpper() == extension)
+            return ImageKindRaw;
+    }
+    return ImageKindMagick;
+}
+
+bool CImageManager::Read(const QString& path)
+{
+    ClearSourceColour();
+    if (m_bPreview) {
+        Magick::Image cached;
+        if (m_pCache->Check(path, cached)) {
+            try {
+                AttachMonitor(cached);
+            } catch (const Magick::Exception&) {
+                return false;
+            }
+            m_Image = cached;
+            m_Path = path;
+            SetProperties(PropertiesFromImage, nullptr);
+            return true;
+        }
+    }
+    const bool ok = IdentifyImage(path) == ImageKindRaw ? ReadRAW(path) : ReadMagick(path);
+    if (ok)
+        m_Path = path;
+    // A cancelled read never reaches the cache: it would serve a partial image.
+    if (ok && m_bPreview && !m_Progress.abort.load())
+        m_pCache->Write(path, m_Image);
+    return ok;
+}
+
+bool CImageManager::ReadMagick(const QString& path)
+{
+    std::string file;
+    if (!MagickPath(path, false, file))
+        return false;
+    Magick::Image image;
+    try {
+        // A monitor set on the image before the read gets no calls; the
+        // read takes it from the image's settings.
+        AttachMonitor(image);
+        try {
+            image.read(file);
+        } catch (const Magick::Warning& warning) {
+            // A truncated file still gives its decoded part.
+            qDebug().noquote() << "Warning:" << warning.what();
+        }
+        if (StepFailed(image))
+            return false;
+        // The colour-separation types are exactly the CMYK images; asking for
+        // the type itself would scan the pixels of a grey photo.
+        const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
+        Magick::Blob embedded;
+        try {
+            embedded = image.profile("icc");
+        } catch (const Magick::Exception&) {
+        }
+        if (cmyk) {
+            // Label CMYK data without a profile as RSWOP, then convert it to
+            // sRGB; the writer restores CMYK from the two flags.
+            const Magick::Blob srgb = m_pIcc->GetIccProfile(CICCProfiles::SlotSrgb);
+            const Magick::Blob rswop = m_pIcc->GetIccProfile(CICCProfiles::SlotRswop);
+            try {
+                if (embedded.length() == 0 && rswop.length() > 0)
+                    image.profile("icc", rswop);
+                if (srgb.length() > 0)
+                    image.profile("icc", srgb);
+            } catch (const Magick::Warning& warning) {
+                qDebug().noquote() << "Warning:" << warning.what();
+            }
+            if (StepFailed(image))
+                return false;
+        }
+        m_Image = image;
+        m_bSourceCmyk = cmyk;
+        m_SourceProfile = embedded;
+    } catch (const Magick::Exception&) {
+        qDebug() << "An unknown error occured while loading the image.";
+        return false;
+    }
+    SetProperties(PropertiesFromImage, nullptr);
+    return true;
+}
+
+bool CImageManager::Ping(const QString& path)
+{
+    std::string file;
+    if (!MagickPath(path, false, file))
+        return false;
+    if (IdentifyImage(path) == ImageKindRaw)
+        return PingRAW(path);
+    Magick::Image image;
+    try {
+        image.ping(file);
+    } catch (const Magick::Warning&) {
+        // Header data read despite the warning still describes the file.
+    } catch (const Magick::Exception&) {
+        return false;
+    }
+    if (image.columns() == 0 || image.rows() == 0)
+        return false;
+    m_Image = image;
+    SetProperties(PropertiesFromImage, nullptr);
+    return true;
+}
+
+int CImageManager::GetPageCount(const QString& path)
+{
+    std::string file;
+    if (!MagickPath(path, false, file))
+        return 0;
+    if (IdentifyImage(path) == ImageKindRaw)
+        return GetRawPageCount(path);
+    // Magick++'s ping keeps only the first frame; count the whole list.
+    MagickCore::ImageInfo* info = NewImageInfo(file);
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::Image* list = MagickCore::PingImage(info, exception);
+    int count = 0;
+    if (list) {
+        if (ReadWasClean(list, exception))
+            count = static_cast<int>(MagickCore::GetImageListLength(list));
+        MagickCore::DestroyImageList(list);
+    }
+    MagickCore::DestroyExceptionInfo(exception);
+    MagickCore::DestroyImageInfo(info);
+    return count;
+}
+
+bool CImageManager::ReadAndInsertPage(const QString& path)
+{
+    ClearSourceColour();
+    const bool ok = Read(path);
+    if (ok) {
+        m_Pages.append(m_Image);
+        SetProperties(PropertiesFromImage, nullptr);
+    }
+    m_Image = Magick::Image();
+    return ok;
+}
+
+bool CImageManager::ReadMultipage(const QString& path)
+{
+    ClearSourceColour();
+    m_Path = path;
+    m_Pages.clear();
+    std::string file;
+    if (!MagickPath(path, false, file)) {
+        m_Image = Magick::Image();
+        return false;
+    }
+    MagickCore::ImageInfo* info = NewImageInfo(file);
+    if (m_bPreview)
+        MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, &m_Progress);
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::Image* list = MagickCore::ReadImage(info, exception);
+    const bool clean = ReadWasClean(list, exception);
+    QList<Magick::Image> frames = TakeFrames(list);
+    MagickCore::DestroyExceptionInfo(exception);
+    MagickCore::DestroyImageInfo(info);
+    for (Magick::Image& frame : frames)
+        DetachMonitor(frame);
+    m_Pages = frames;
+    // Any report, a warning included, fails the multi-page read.
+    if (!clean || frames.isEmpty() || (m_bPreview && m_Progress.abort.load())) {
+        m_Image = Magick::Image();
+        return false;
+    }
+    if (m_pProfile->MultipageWrite == 1) {
+        FlattenLayers();
+        if (!m_Image.isValid())
+            return false;
+    }
+    return true;
+}
+
+void CImageManager::FlattenLayers()
+{
+    if (m_Pages.isEmpty())
+        return;
+    try {
+        Magick::Image flat;
+        Magick::flattenImages(&flat, m_Pages.begin(), m_Pages.end());
+        m_Image = flat;
+    } catch (const Magick::Exception&) {
+        m_Image = Magick::Image();
+    }
+}
+
+// --- filters ----------------------------------------------------------------
+
+bool CImageManager::ApplyFilter(const SFilterRecord& record)
+{
+    m_Filters.target = &m_Image;
+    m_Filters.sourcePath = m_Path;
+    m_Filters.record = record;
+    m_Progress.abort.store(false);
+    m_Progress.finished = false;
+    bool ok = false;
+    try {
+        AttachMonitor(m_Image);
+        ok = m_Filters.Apply();
+    } catch (const Magick::Exception&) {
+        ok = false;
+    }
+    return ok && !StepFailed(m_Image);
+}
+
+bool CImageManager::ApplyFilterToMultipage(const SFilterRecord& record)
+{
+    if (m_pProfile->MultipageWrite == 1)
+        return ApplyFilter(record);
+    CImageFilters filters;
+    filters.sourcePath = m_Path;
+    filters.record = record;
+    bool ok = true;
+    for (Magick::Image& page : m_Pages) {
+        filters.target = &page;
+        ok = filters.Apply() && ok;
+        if (m_pProfile->MultipageWrite == 2)
+            break;
+    }
+    return ok;
+}
+
+bool CImageManager::ApplyFilterToCurrentPage(const SFilterRecord& record)
+{
+    if (m_Pages.isEmpty())
+        return false;
+    CImageFilters filters;
+    filters.sourcePath = m_Path;
+    filters.record = record;
+    filters.target = &m_Pages.last();
+    return filters.Apply();
+}
+
+// --- preview ----------------------------------------------------------------
+
+bool CImageManager::Zoom(double percent)
+{
+    if (!m_Image.isValid())
+        return false;
+    const auto scaled = [percent](size_t side) {
+        return std::floor(static_cast<double>(side) * percent / 100.0 + 0.5);
+    };
+    const double width = scaled(m_Image.columns());
+    const double height = scaled(m_Image.rows());
+    // A zero side would make the library keep the size instead.
+    if (!(width >= 1 && height >= 1))
+        return false;
+    try {
+        AttachMonitor(m_Image);
+        m_Image.scale(Magick::Geometry(static_cast<size_t>(width), static_cast<size_t>(height)));
+    } catch (const Magick::Exception&) {
+        return false;
+    }
+    return !StepFailed(m_Image);
+}
+
+bool CImageManager::AlphaToCheckboard()
+{
+    try {
+        if (!m_Image.matte())
+            return true;
+        Magick::Image board;
+        board.size(Magick::Geometry(m_Image.columns(), m_Image.rows()));
+        AttachMonitor(board);
+        board.read("pattern:checkerboard");
+        board.composite(m_Image, 0, 0, Magick::AtopCompositeOp);
+        if (StepFailed(board))
+            return false;
+        m_Image = board;
+    } catch (const Magick::Exception&) {
+        return false;
+    }
+    return true;
+}
+
+void CImageManager::SetImage(const Magick::Image& image)
+{
+    m_Image = Magick::Image();
+    m_Image = image;
+    try {
+        DetachMonitor(m_Image);
+    } catch (const Magick::Exception&) {
+    }
+}
+
+QPixmap CImageManager::ImageToPixmap(const QRect& rect)
+{
+    try {
+        const QRect image(0, 0, static_cast<int>(m_Image.columns()), static_cast<int>(m_Image.rows()));
+        if (!rect.isValid() || !image.contains(rect))
+            return QPixmap();
+        // The preview lays transparent photos on a checkerboard first; the
+        // alpha bytes are ignored in place rather than converted.
+        QImage part = ImageMagickToQt(m_Image, rect);
+        if (part.isNull() || !part.reinterpretAsFormat(QImage::Format_RGB32))
+            return QPixmap();
+        QPixmap pixmap;
+        pixmap.convertFromImage(part, Qt::ColorOnly);
+        return pixmap;
+    } catch (const Magick::Exception&) {
+        return QPixmap();
+    }
+}

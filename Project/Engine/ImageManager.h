@@ -1,0 +1,133 @@
+#pragma once
+// The image engine object: one current image, the page list of a
+// multi-page document, reading and pinging (ImageManager.cpp), writing with
+// the format options and ICC profiles (ImageManagerWrite.cpp), the photo's
+// properties (ImageProperties.cpp) and the preview services. Every thread
+// that touches pixels owns its own engine; an engine has no lock.
+
+#include "ImageFilters.h"
+#include "ImageRecords.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <Magick++.h>
+
+#include <string>
+
+class CFormatsEnum;
+class CICCProfiles;
+class CIMImageCache;
+class CUserProfile;
+class IPreviewProgressSink;
+class QThread;
+
+// ImageKind of IdentifyImage.
+enum { ImageKindMagick = 1, ImageKindRaw = 2 };
+// PropertiesSource of SetProperties.
+enum { PropertiesFromImage = 1, PropertiesFromRaw = 2 };
+
+class CImageManager
+{
+public:
+    CImageManager();
+    // Copies carry the image, pages, path, flags, properties and progress
+    // record, but never the progress monitor of the original's image.
+    CImageManager(const CImageManager& other);
+    CImageManager& operator=(const CImageManager& other);
+    ~CImageManager();
+
+    // Reading and identification. A failed read, ping or count leaves the
+    // engine's image, path and properties as they were.
+    bool Read(const QString& path);
+    int IdentifyImage(const QString& path);
+    bool Ping(const QString& path);
+    int GetPageCount(const QString& path);
+    bool ReadAndInsertPage(const QString& path);
+    bool ReadMultipage(const QString& path);
+    void FlattenLayers();
+
+    // Filters: on the current image, on the pages, on the last page.
+    bool ApplyFilter(const SFilterRecord& record);
+    bool ApplyFilterToMultipage(const SFilterRecord& record);
+    bool ApplyFilterToCurrentPage(const SFilterRecord& record);
+
+    // Preview services.
+    bool Zoom(double percent);
+    bool AlphaToCheckboard();
+    void SetImage(const Magick::Image& image);
+    QPixmap ImageToPixmap(const QRect& rect);
+    // Progress of every preview engine goes to this thread when it
+    // implements IPreviewProgressSink; any other thread stores none.
+    void SetThread(QThread* thread);
+    // A sink calls this from its destructor; clears the process-wide sink
+    // only when it is still this one.
+    static void ClearThread(IPreviewProgressSink* sink);
+
+    // Writing (ImageManagerWrite.cpp). Outputs go through a temporary
+    // sibling, so a failure never leaves a partial file.
+    bool Write(const QString& path);
+    bool WriteMultipage(const QString& path, bool oneDocument);
+    void SelectCompAlgorithm(Magick::Image& image, const QString& format);
+    void SelectImageType(Magick::Image& image, const QString& format);
+    void ApplyProfile(Magick::Image& image, const QString& format);
+    // The files the last Write or WriteMultipage put in place.
+    const QStringList& WrittenFiles() const { return m_WrittenFiles; }
+
+    // Fills m_Properties from the current image or from a raw result.
+    void SetProperties(int kind, const SRAWImage* raw);
+
+    CUserProfile* m_pProfile;
+    CFormatsEnum* m_pFormats;
+    CIMImageCache* m_pCache;
+    CICCProfiles* m_pIcc;
+    Magick::Image m_Image;
+    QList<Magick::Image> m_Pages;
+    QString m_Path;
+    bool m_bPreview = false;
+    CImageFilters m_Filters;
+    SImageProperties m_Properties;
+    SProgressData m_Progress;
+    bool m_bSourceCmyk = false;
+    Magick::Blob m_SourceProfile;
+
+private:
+    bool ReadMagick(const QString& path);
+    // Camera raw files, through the raw decoder (ImageManagerRaw.cpp).
+    bool ReadRAW(const QString& path);
+    bool PingRAW(const QString& path);
+    int GetRawPageCount(const QString& path);
+
+    void ClearSourceColour();
+    // Installs the progress callbacks on an image when this is a preview
+    // engine; clears them on any other engine's image.
+    void AttachMonitor(Magick::Image& image);
+    // True when a monitored step must count as failed: cancelled, or the
+    // library gave up and left an empty image.
+    bool StepFailed(const Magick::Image& image) const;
+    // Writes `image` (or, with pages, the page list) through a temporary.
+    bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
+                               bool adjoin);
+
+    QStringList m_WrittenFiles;
+
+public:
+    // Shared helpers of the read and write halves.
+    // Upper-cased text after the last "." (the whole path when none).
+    static QString FormatOf(const QString& path);
+    // The path as ImageMagick takes it: UTF-8, made absolute so that no
+    // "format:" prefix is read into it, "%" doubled when `forWrite`. False
+    // for an empty path or one of 4096 bytes or more.
+    static bool MagickPath(const QString& path, bool forWrite, std::string& out);
+    // Removes the progress callbacks from an image that leaves its engine.
+    static void DetachMonitor(Magick::Image& image);
+};
+
+// The image library's progress callback; client is an SProgressData.
+MagickCore::MagickBooleanType MagickProgressMonitor(const char* text, MagickCore::MagickOffsetType offset,
+                                                    MagickCore::MagickSizeType span, void* client);
+// The raw decoder's progress callback, same contract.
+bool ProgressMonitor(qint64 done, qint64 total, void* context);

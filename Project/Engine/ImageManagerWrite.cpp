@@ -1,0 +1,250 @@
+// Writing half of CImageManager: per-format options, the ICC profile
+// decision and the write through a temporary sibling.
+#include "ImageManager.h"
+
+#include "AtomicReplace.h"
+#include "ICCProfiles.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsJpeg(const QString& format)
+{
+    return format == QLatin1String("JPG") || format == QLatin1String("JPEG");
+}
+
+bool IsTiff(const QString& format)
+{
+    return format == QLatin1String("TIF") || format == QLatin1String("TIFF");
+}
+
+// A quality setting as the library takes it; an edited job file may hold a
+// negative value.
+size_t Quality(int value)
+{
+    return static_cast<size_t>(std::max(0, value));
+}
+
+// An empty slot (a missing profile file) would strip the image's profile.
+void AssignProfile(Magick::Image& image, const Magick::Blob& profile)
+{
+    if (profile.length() > 0)
+        image.profile("icc", profile);
+}
+
+// Writes an image list in one call. Coders file their errors on the frames
+// as well as in the call's report; either, a warning included, fails it.
+bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin)
+{
+    for (Magick::Image& page : pages) {
+        page.modifyImage();
+        MagickCore::ClearMagickException(&page.image()->exception);
+    }
+    if (!Magick::linkImages(pages.begin(), pages.end()))
+        return false;
+    Magick::Image& first = pages.first();
+    first.adjoin(adjoin);
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    bool ok = MagickCore::WriteImages(first.constImageInfo(), first.image(), file.c_str(), exception) !=
+                  MagickCore::MagickFalse &&
+              exception->severity == MagickCore::UndefinedException;
+    for (const Magick::Image& page : pages)
+        ok = ok && page.constImage()->exception.severity == MagickCore::UndefinedException;
+    Magick::unlinkImages(pages.begin(), pages.end());
+    MagickCore::DestroyExceptionInfo(exception);
+    return ok;
+}
+
+// Whether the library's coder for this output format stores several pages
+// in one file.
+bool FormatJoinsPages(const QString& format)
+{
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(format.toLatin1().constData(), exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+}
+
+} // namespace
+
+void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& format)
+{
+    static const Magick::CompressionType pdf[] = {Magick::JPEGCompression, Magick::LZWCompression,
+                                                  Magick::RLECompression, Magick::ZipCompression};
+    static const Magick::CompressionType tiff[] = {Magick::LZWCompression,  Magick::RLECompression,
+                                                   Magick::ZipCompression,  Magick::JPEGCompression,
+                                                   Magick::FaxCompression,  Magick::Group4Compression,
+                                                   Magick::NoCompression};
+    // A value outside the table (only from an edited job file) sets nothing.
+    if (format == QLatin1String("PDF")) {
+        if (m_pProfile->PdfAlg >= 0 && m_pProfile->PdfAlg < 4)
+            image.compressType(pdf[m_pProfile->PdfAlg]);
+    } else if (IsTiff(format)) {
+        if (m_pProfile->TiffAlg >= 0 && m_pProfile->TiffAlg < 7)
+            image.compressType(tiff[m_pProfile->TiffAlg]);
+    }
+}
+
+void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
+{
+    static const Magick::ImageType jpeg[] = {Magick::GrayscaleType, Magick::TrueColorType,
+                                             Magick::ColorSeparationType};
+    static const Magick::ImageType tiff[] = {Magick::BilevelType, Magick::PaletteType, Magick::TrueColorType,
+                                             Magick::TrueColorMatteType, Magick::ColorSeparationType};
+    if (IsJpeg(format)) {
+        ApplyProfile(image, format);
+        if (m_pProfile->JpegType >= 0 && m_pProfile->JpegType < 3)
+            image.type(jpeg[m_pProfile->JpegType]);
+    } else if (IsTiff(format)) {
+        ApplyProfile(image, format);
+        if (m_pProfile->TiffType >= 0 && m_pProfile->TiffType < 5)
+            image.type(tiff[m_pProfile->TiffType]);
+    }
+}
+
+void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
+{
+    SystemLogWrite(QStringLiteral("CImageManager::ApplyProfile"));
+    const bool jpeg = IsJpeg(format);
+    const bool tiff = IsTiff(format);
+    const bool cmykOutput = (jpeg && m_pProfile->JpegType == 2) || (tiff && m_pProfile->TiffType == 4);
+    const bool customOutput = (jpeg && m_pProfile->JpegType == 3) || (tiff && m_pProfile->TiffType == 5);
+    const Magick::Blob srgb = m_pIcc->GetIccProfile(CICCProfiles::SlotSrgb);
+    const bool embedded = m_SourceProfile.length() > 0;
+
+    if (cmykOutput) {
+        const Magick::Blob rswop = m_pIcc->GetIccProfile(CICCProfiles::SlotRswop);
+        if (m_bSourceCmyk) {
+            // Back to the source's own CMYK space, or to RSWOP.
+            AssignProfile(image, embedded ? m_SourceProfile : rswop);
+        } else {
+            // Label (an RGB photo without a profile is taken as sRGB), then convert.
+            AssignProfile(image, embedded ? m_SourceProfile : srgb);
+            AssignProfile(image, rswop);
+        }
+    } else if (customOutput) {
+        const Magick::Blob custom = m_pIcc->GetIccProfile(CICCProfiles::SlotCustom);
+        if (!m_bSourceCmyk)
+            AssignProfile(image, embedded ? m_SourceProfile : srgb);
+        AssignProfile(image, custom);
+    } else if (m_bSourceCmyk) {
+        AssignProfile(image, srgb);
+    }
+}
+
+bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* image,
+                                          QList<Magick::Image>* pages, bool adjoin)
+{
+    CAtomicReplace output(path);
+    std::string file;
+    if (!output.Create() || !MagickPath(output.TemporaryPath(), true, file))
+        return false;
+    bool ok = false;
+    try {
+        if (image) {
+            image->depth(8);
+            image->write(file);
+            ok = true;
+        } else {
+            for (Magick::Image& page : *pages)
+                page.depth(8);
+            // Pages that go to separate files are written one by one under
+            // numbered temporaries: left to the library, a "%" in the folder
+            // would turn its numbering off.
+            if (pages->size() > 1 && (!adjoin || !FormatJoinsPages(FormatOf(path)))) {
+                ok = true;
+                for (int i = 0; ok && i < pages->size(); ++i) {
+                    std::string part;
+                    QList<Magick::Image> one{pages->at(i)};
+                    ok = MagickPath(output.TemporaryPartPath(i), true, part) && WriteList(one, part, false);
+                }
+            } else {
+                ok = WriteList(*pages, file, adjoin);
+            }
+        }
+    } catch (const Magick::Exception&) {
+        // Warnings included: the output may be incomplete.
+        ok = false;
+    }
+    if (!ok || !output.Commit())
+        return false;
+    m_WrittenFiles = output.CommittedFiles();
+    return true;
+}
+
+bool CImageManager::Write(const QString& path)
+{
+    m_WrittenFiles.clear();
+    std::string file;
+    if (!MagickPath(path, true, file) || !m_Image.isValid())
+        return false;
+    const QString format = FormatOf(path);
+    try {
+        m_Image.quality(format == QLatin1String("PNG") ? Quality(m_pProfile->PNGComp * 100)
+                                                       : Quality(m_pProfile->Quality));
+        SelectCompAlgorithm(m_Image, format);
+        SelectImageType(m_Image, format);
+        m_Image.attribute("exif:Software", "Brandquill");
+        m_Image.interlaceType(static_cast<Magick::InterlaceType>(m_pProfile->Interlaced + 1));
+        // Only ".JPG" gets the size limit; ".jpeg" keeps its quality.
+        if (m_pProfile->FixedSize && format == QLatin1String("JPG"))
+            m_Image.defineValue("jpeg", "extent", QString::number(m_pProfile->FileSize).toStdString() + "kb");
+    } catch (const Magick::Exception&) {
+        return false;
+    }
+    return WriteThroughTemporary(path, &m_Image, nullptr, false);
+}
+
+bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
+{
+    m_WrittenFiles.clear();
+    std::string file;
+    if (!MagickPath(path, true, file))
+        return false;
+    const QString format = FormatOf(path);
+    const int mode = m_pProfile->MultipageWrite;
+    // A one-document run added its photos as pages and left no image.
+    if (mode == 1 && !m_Image.isValid() && !m_Pages.isEmpty())
+        FlattenLayers();
+    bool ok = true;
+    try {
+        switch (mode) {
+        case 0: {
+            if (m_Pages.isEmpty())
+                return false;
+            for (Magick::Image& page : m_Pages) {
+                SelectCompAlgorithm(page, format);
+                SelectImageType(page, format);
+                page.quality(Quality(m_pProfile->Quality));
+            }
+            ok = WriteThroughTemporary(path, nullptr, &m_Pages, oneDocument);
+            break;
+        }
+        case 1:
+            ok = m_Image.isValid() && WriteThroughTemporary(path, &m_Image, nullptr, false);
+            break;
+        case 2: {
+            if (m_Pages.isEmpty())
+                return false;
+            Magick::Image& first = m_Pages.first();
+            SelectCompAlgorithm(first, format);
+            SelectImageType(first, format);
+            first.quality(Quality(m_pProfile->Quality));
+            QList<Magick::Image> single{first};
+            ok = WriteThroughTemporary(path, nullptr, &single, false);
+            break;
+        }
+        default:
+            break;
+        }
+    } catch (const Magick::Exception&) {
+        ok = false;
+    }
+    if (!ok)
+        return false;
+    m_Pages.clear();
+    return true;
+}

@@ -1,0 +1,528 @@
+// Image engine, read side: identification, reading and pinging every
+// readable extension, page counts, CMYK sources, multi-page reads, damaged
+// and hostile files, and eight engines reading large photos at once.
+#include "BqTestMain.h"
+#include "EngineFixtures.h"
+#include "ExifBlockBuilder.h"
+#include "FormatsEnum.h"
+#include "ICCProfiles.h"
+#include "ImageManager.h"
+#include "MagickRuntime.h"
+#include "ResourceRoot.h"
+#include "UserProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
+#include <vector>
+
+using BqTest::ExifBlockBuilder;
+
+namespace {
+const char* const kDateA = "2013:05:04 14:22:10";
+const char* const kDateB = "2014:01:02 03:04:05";
+
+// An Exif block with a capture date and a camera.
+QByteArray ExifWithDate(const char* date, const char* make = "Canon")
+{
+    ExifBlockBuilder exif;
+    exif.AddAscii(ExifBlockBuilder::Ifd0, 0x010F, make);
+    exif.AddPointer(ExifBlockBuilder::Ifd0, 0x8769, ExifBlockBuilder::ExifIfd);
+    exif.AddAscii(ExifBlockBuilder::ExifIfd, 0x9003, date);
+    return exif.Build();
+}
+
+bool SameProperties(const SImageProperties& a, const SImageProperties& b)
+{
+    return a.width == b.width && a.height == b.height && a.dateTime == b.dateTime && a.make == b.make &&
+           a.model == b.model && a.densityX == b.densityX && a.densityY == b.densityY && a.units == b.units &&
+           a.orientation == b.orientation && a.gps == b.gps && a.colorSpace == b.colorSpace;
+}
+} // namespace
+
+class TestImageRead : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void identifyImage_data();
+    void identifyImage();
+    void everyReadableExtension_data();
+    void everyReadableExtension();
+    void pageCount_data();
+    void pageCount();
+    void unreadableInput_data();
+    void unreadableInput();
+    void truncatedJpegKeepsItsExif();
+    void decompressionBombs_data();
+    void decompressionBombs();
+
+    void cmykSource_data();
+    void cmykSource();
+    void sourceColourClearedByNextRead_data();
+    void sourceColourClearedByNextRead();
+
+    void readMultipage_data();
+    void readMultipage();
+    void readMultipageFailures_data();
+    void readMultipageFailures();
+    void readAndInsertPage();
+
+    void eightEnginesReadLargePhotos();
+
+private:
+    QString Path(const QString& name) const { return m_dir->filePath(name); }
+    QString WritePhotoA();
+
+    std::unique_ptr<QTemporaryDir> m_magickTemp;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestImageRead::initTestCase()
+{
+    m_magickTemp.reset(new QTemporaryDir);
+    QVERIFY(m_magickTemp->isValid());
+    qputenv("MAGICK_TEMPORARY_PATH", QFile::encodeName(m_magickTemp->path()));
+    QVERIFY(StartMagickRuntime());
+    // The raw extension list is empty until the table is generated.
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
+void TestImageRead::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    CUserProfile::GetInstance()->MultipageWrite = 0;
+}
+
+QString TestImageRead::WritePhotoA()
+{
+    const QString path = Path("a.jpg");
+    BqTest::WriteFile(path, BqTest::SpliceApp1(BqTest::JpegBytes(BqTest::FourQuadrants(80, 60)),
+                                               ExifWithDate(kDateA)));
+    return path;
+}
+
+void TestImageRead::identifyImage_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("upper-case raw") << "/p/IMG_1.CR2" << 2;
+    QTest::newRow("lower-case raw") << "/p/img_1.cr2" << 2;
+    QTest::newRow("mixed-case raw") << "/p/x.Nef" << 2;
+    QTest::newRow("jpeg") << "/p/x.JPG" << 1;
+    QTest::newRow("no dot") << "/p/photo" << 1;
+    QTest::newRow("dot in folder only") << "/p/a.b/IMG" << 1;
+    QTest::newRow("raw name without dot") << "CR2" << 2;
+    QTest::newRow("raw word as folder") << "/p/CR2/x" << 1;
+    QTest::newRow("trailing dot") << "/p/x.cr2." << 1;
+    QTest::newRow("empty") << "" << 1;
+}
+
+void TestImageRead::identifyImage()
+{
+    QFETCH(QString, path);
+    QFETCH(int, kind);
+    CImageManager engine;
+    QCOMPARE(engine.IdentifyImage(path), kind);
+    // The file is never opened: a real file of that name answers the same.
+    const QString name = QFileInfo(path).fileName();
+    if (name.contains('.')) {
+        QVERIFY(BqTest::WriteFile(Path(name), "x"));
+        QCOMPARE(engine.IdentifyImage(Path(name)), kind);
+    }
+}
+
+void TestImageRead::everyReadableExtension_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("coder");
+    const QList<QPair<QString, QString>> table = {
+        {"BMP", "BMP"}, {"PCT", "PICT"}, {"PICT", "PICT"}, {"GIF", "GIF"},  {"JP2", "JP2"},   {"JPC", "JPC"},
+        {"JPG", "JPEG"}, {"JPEG", "JPEG"}, {"JPE", "JPEG"}, {"PCX", "PCX"},  {"PNG", "PNG"},   {"PSD", "PSD"},
+        {"PDD", "PSD"}, {"SGI", "SGI"},   {"TGA", "TGA"},   {"ICB", "TGA"},  {"VDA", "TGA"},   {"VST", "TGA"},
+        {"TIF", "TIFF"}, {"TIFF", "TIFF"}, {"WBMP", "WBMP"}};
+    QCOMPARE(table.size(), 21);
+    for (const auto& row : table) {
+        QTest::newRow(qPrintable(row.first)) << row.first << row.second;
+        QTest::newRow(qPrintable(row.first.toLower())) << row.first.toLower() << row.second;
+    }
+}
+
+void TestImageRead::everyReadableExtension()
+{
+    QFETCH(QString, extension);
+    QFETCH(QString, coder);
+    // Every extension of the table is offered as readable.
+    QVERIFY(CFormatsEnum::GetInstance()->readableExtensions.contains(extension.toUpper()));
+    const QString path = Path("photo." + extension);
+    Magick::Image photo = BqTest::FourQuadrants();
+    photo.write((coder + ":" + path).toStdString());
+
+    CImageManager engine;
+    QVERIFY(engine.Read(path));
+    QCOMPARE(engine.m_Image.columns(), size_t(64));
+    QCOMPARE(engine.m_Image.rows(), size_t(48));
+    QCOMPARE(engine.m_Path, path);
+    QCOMPARE(engine.m_Properties.width, qint64(64));
+
+    CImageManager pinger;
+    QVERIFY(pinger.Ping(path));
+    QCOMPARE(pinger.m_Properties.width, qint64(64));
+    QCOMPARE(pinger.m_Properties.height, qint64(48));
+    QVERIFY(pinger.GetPageCount(path) >= 1);
+}
+
+void TestImageRead::pageCount_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("3-page tiff") << "tiff" << 3;
+    QTest::newRow("jpeg") << "jpeg" << 1;
+    QTest::newRow("photoshop") << "psd" << 2; // merged image plus one layer
+    QTest::newRow("missing") << "missing" << 0;
+    QTest::newRow("zero bytes") << "empty" << 0;
+    QTest::newRow("text named jpg") << "text" << 0;
+    QTest::newRow("folder") << "folder" << 0;
+}
+
+void TestImageRead::pageCount()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, pages);
+    QString path = Path("file." + kind);
+    if (kind == "tiff")
+        BqTest::WriteThreePageTiff(path);
+    else if (kind == "jpeg")
+        BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
+    else if (kind == "psd")
+        BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
+    else if (kind == "empty")
+        QVERIFY(BqTest::WriteFile(path = Path("empty.jpg"), QByteArray()));
+    else if (kind == "text")
+        QVERIFY(BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n"));
+    else if (kind == "folder")
+        path = m_dir->path();
+
+    CImageManager engine;
+    const QString photo = WritePhotoA();
+    QVERIFY(engine.Read(photo));
+    const SImageProperties before = engine.m_Properties;
+    const std::string signature = engine.m_Image.signature();
+
+    QCOMPARE(engine.GetPageCount(path), pages);
+    // Counting touches nothing of the engine.
+    QCOMPARE(engine.m_Path, photo);
+    QCOMPARE(engine.m_Image.signature(), signature);
+    QVERIFY(SameProperties(engine.m_Properties, before));
+    QVERIFY(engine.m_Pages.isEmpty());
+}
+
+void TestImageRead::unreadableInput_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("zero bytes") << "empty";
+    QTest::newRow("text named jpg") << "text";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("empty path") << "none";
+    QTest::newRow("path of 4096 bytes") << "long";
+}
+
+void TestImageRead::unreadableInput()
+{
+    QFETCH(QString, kind);
+    QString path;
+    if (kind == "missing")
+        path = Path("missing.jpg");
+    else if (kind == "empty")
+        QVERIFY(BqTest::WriteFile(path = Path("empty.jpg"), QByteArray()));
+    else if (kind == "text")
+        QVERIFY(BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n"));
+    else if (kind == "folder")
+        path = m_dir->path();
+    else if (kind == "long")
+        path = "/" + QString(4091, 'a') + ".jpg";
+
+    CImageManager engine;
+    const QString photo = WritePhotoA();
+    QVERIFY(engine.Read(photo));
+    const SImageProperties before = engine.m_Properties;
+    const std::string signature = engine.m_Image.signature();
+
+    QVERIFY(!engine.Read(path));
+    QVERIFY(!engine.Ping(path));
+    QCOMPARE(engine.GetPageCount(path), 0);
+    QCOMPARE(engine.m_Image.signature(), signature);
+    QCOMPARE(engine.m_Path, photo);
+    QVERIFY(SameProperties(engine.m_Properties, before));
+    QCOMPARE(engine.m_Properties.dateTime, QString(kDateA));
+    // The multi-page read empties the image on failure.
+    QVERIFY(!engine.ReadMultipage(path));
+    QVERIFY(!engine.m_Image.isValid());
+    QVERIFY(engine.m_Pages.isEmpty());
+}
+
+void TestImageRead::truncatedJpegKeepsItsExif()
+{
+    const QByteArray whole = BqTest::SpliceApp1(BqTest::JpegBytes(BqTest::FourQuadrants(160, 120)),
+                                                ExifWithDate(kDateB, "Nikon"));
+    const QString cut = Path("cut.jpg");
+    QVERIFY(BqTest::WriteFile(cut, whole.left(whole.size() / 2)));
+
+    CImageManager engine;
+    QVERIFY(engine.Read(WritePhotoA()));
+    QCOMPARE(engine.m_Properties.dateTime, QString(kDateA));
+    QVERIFY(engine.Read(cut));
+    QCOMPARE(engine.m_Image.columns(), size_t(160));
+    QCOMPARE(engine.m_Image.rows(), size_t(120));
+    QCOMPARE(engine.m_Properties.width, qint64(160));
+    QCOMPARE(engine.m_Properties.dateTime, QString(kDateB));
+    QCOMPARE(engine.m_Properties.make, QString("Nikon"));
+    QCOMPARE(engine.m_Path, cut);
+    // The decoded top half keeps its colours.
+    QVERIFY(BqTest::ChannelDistance(BqTest::PixelRgb(engine.m_Image, 20, 10), qRgb(255, 0, 0)) <= 3);
+
+    CImageManager pinger;
+    QVERIFY(pinger.Ping(cut));
+    QCOMPARE(pinger.m_Properties.dateTime, QString(kDateB));
+}
+
+void TestImageRead::decompressionBombs_data()
+{
+    QTest::addColumn<quint32>("side");
+    QTest::addColumn<bool>("pings");
+    QTest::newRow("100000 square") << quint32(100000) << false;
+    QTest::newRow("60000 square") << quint32(60000) << true;
+}
+
+void TestImageRead::decompressionBombs()
+{
+    QFETCH(quint32, side);
+    QFETCH(bool, pings);
+    const QString bomb = Path("bomb.png");
+    const QByteArray bytes = BqTest::ClaimingPng(side, side);
+    QVERIFY(bytes.size() < 1024);
+    QVERIFY(BqTest::WriteFile(bomb, bytes));
+
+    CImageManager engine;
+    QVERIFY(engine.Read(WritePhotoA()));
+    const SImageProperties before = engine.m_Properties;
+
+    QVERIFY(!engine.Read(bomb));
+    QVERIFY(SameProperties(engine.m_Properties, before));
+    QCOMPARE(QDir(m_magickTemp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+
+    CImageManager pinger;
+    QCOMPARE(pinger.Ping(bomb), pings);
+    if (pings) {
+        QCOMPARE(pinger.m_Properties.width, qint64(side));
+        QCOMPARE(pinger.m_Properties.height, qint64(side));
+    } else {
+        QCOMPARE(pinger.GetPageCount(bomb), 0);
+    }
+    QCOMPARE(QDir(m_magickTemp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+void TestImageRead::cmykSource_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("cmyk without profile") << "cmyk";
+    QTest::newRow("cmyk with profile") << "cmyk+p";
+    QTest::newRow("rgb with profile") << "rgb+p";
+    QTest::newRow("rgb without profile") << "rgb";
+}
+
+void TestImageRead::cmykSource()
+{
+    QFETCH(QString, kind);
+    const QString path = Path("source.jpg");
+    const QByteArray srgb = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm");
+    Magick::Blob embedded;
+    if (kind == "cmyk") {
+        BqTest::WriteCmykJpeg(path);
+    } else if (kind == "cmyk+p") {
+        embedded = BqTest::ProfileVariant(ResourceRoot() + "/RSWOP.ICM", "press P");
+        BqTest::WriteCmykJpeg(path, embedded);
+    } else {
+        Magick::Image photo = BqTest::FourQuadrants();
+        if (kind == "rgb+p") {
+            embedded = BqTest::ProfileVariant(ResourceRoot() + "/sRGB.icm", "camera RGB");
+            photo.profile("icc", embedded);
+        }
+        photo.write(QFile::encodeName(path).toStdString());
+    }
+
+    CImageManager engine;
+    QVERIFY(engine.Read(path));
+    const bool cmyk = kind.startsWith("cmyk");
+    QCOMPARE(engine.m_bSourceCmyk, cmyk);
+    QCOMPARE(BqTest::BlobBytes(engine.m_SourceProfile), BqTest::BlobBytes(embedded));
+    QVERIFY(engine.m_Image.colorSpace() != Magick::CMYKColorspace);
+    const QByteArray held = BqTest::BlobBytes(engine.m_Image.profile("icc"));
+    if (cmyk)
+        QCOMPARE(held, srgb); // converted to sRGB at read
+    else
+        QCOMPARE(held, BqTest::BlobBytes(embedded)); // an RGB photo keeps its own
+    // Colours survive the trip through CMYK within JPEG's accuracy.
+    const QList<QRgb> want = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    const QList<QRgb> got = BqTest::QuadrantCentres(engine.m_Image);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(BqTest::ChannelDistance(want[i], got[i]) <= (cmyk ? 40 : 3), qPrintable(QString::number(got[i], 16)));
+}
+
+void TestImageRead::sourceColourClearedByNextRead_data()
+{
+    QTest::addColumn<QString>("next");
+    QTest::newRow("Read") << "read";
+    QTest::newRow("ReadMultipage") << "multipage";
+    QTest::newRow("ReadAndInsertPage") << "insert";
+    QTest::newRow("failed Read") << "failed";
+}
+
+void TestImageRead::sourceColourClearedByNextRead()
+{
+    QFETCH(QString, next);
+    const QString cmyk = Path("cmyk.jpg");
+    BqTest::WriteCmykJpeg(cmyk, BqTest::ProfileVariant(ResourceRoot() + "/RSWOP.ICM", "press P"));
+    const QString rgb = Path("rgb.png");
+    BqTest::FourQuadrants().write(QFile::encodeName(rgb).toStdString());
+
+    CImageManager engine;
+    QVERIFY(engine.Read(cmyk));
+    QVERIFY(engine.m_bSourceCmyk);
+    QVERIFY(engine.m_SourceProfile.length() > 0);
+    if (next == "read")
+        QVERIFY(engine.Read(rgb));
+    else if (next == "multipage")
+        QVERIFY(engine.ReadMultipage(rgb));
+    else if (next == "insert")
+        QVERIFY(engine.ReadAndInsertPage(rgb));
+    else
+        QVERIFY(!engine.Read(Path("missing.png")));
+    QVERIFY(!engine.m_bSourceCmyk);
+    QCOMPARE(engine.m_SourceProfile.length(), size_t(0));
+}
+
+void TestImageRead::readMultipage_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("every page") << 0;
+    QTest::newRow("flatten") << 1;
+    QTest::newRow("first page") << 2;
+}
+
+void TestImageRead::readMultipage()
+{
+    QFETCH(int, mode);
+    CUserProfile::GetInstance()->MultipageWrite = mode;
+    const QString path = Path("three.tif");
+    BqTest::WriteThreePageTiff(path);
+
+    CImageManager engine;
+    QVERIFY(engine.ReadMultipage(path));
+    QCOMPARE(engine.m_Path, path);
+    QCOMPARE(engine.m_Pages.size(), 3);
+    const size_t widths[] = {40, 50, 60};
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(engine.m_Pages[i].columns(), widths[i]);
+        QCOMPARE(BqTest::PixelRgb(engine.m_Pages[i], 5, 5), colours[i]);
+    }
+    if (mode == 1) {
+        // Flattened onto the first page's canvas, the last page on top.
+        QVERIFY(engine.m_Image.isValid());
+        QCOMPARE(BqTest::PixelRgb(engine.m_Image, 5, 5), qRgb(0, 0, 255));
+    } else {
+        QVERIFY(!engine.m_Image.isValid());
+    }
+    // A second read starts a new page list.
+    QVERIFY(engine.ReadMultipage(path));
+    QCOMPARE(engine.m_Pages.size(), 3);
+}
+
+void TestImageRead::readMultipageFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("truncated jpeg warns") << "cut";
+}
+
+void TestImageRead::readMultipageFailures()
+{
+    QFETCH(QString, kind);
+    QString path = Path("missing.tif");
+    if (kind == "cut") {
+        const QByteArray jpeg = BqTest::JpegBytes(BqTest::FourQuadrants(160, 120));
+        path = Path("cut.jpg");
+        QVERIFY(BqTest::WriteFile(path, jpeg.left(jpeg.size() / 2)));
+    }
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(!engine.ReadMultipage(path));
+    // A warning counts as a failure here, unlike the ordinary read.
+    QVERIFY(!engine.m_Image.isValid());
+    QCOMPARE(engine.m_Path, path);
+}
+
+void TestImageRead::readAndInsertPage()
+{
+    const QString a = Path("a.png");
+    const QString b = Path("b.jpg");
+    BqTest::FourQuadrants(30, 20).write(QFile::encodeName(a).toStdString());
+    QVERIFY(BqTest::WriteFile(b, BqTest::SpliceApp1(BqTest::JpegBytes(BqTest::FourQuadrants(50, 40)),
+                                                     ExifWithDate(kDateB))));
+    CImageManager engine;
+    QVERIFY(engine.ReadAndInsertPage(a));
+    QVERIFY(!engine.ReadAndInsertPage(Path("missing.png")));
+    QVERIFY(engine.ReadAndInsertPage(b));
+    QCOMPARE(engine.m_Pages.size(), 2);
+    QCOMPARE(engine.m_Pages.last().columns(), size_t(50));
+    QVERIFY(!engine.m_Image.isValid());
+    QCOMPARE(engine.m_Properties.width, qint64(50));
+    QCOMPARE(engine.m_Properties.dateTime, QString(kDateB));
+}
+
+void TestImageRead::eightEnginesReadLargePhotos()
+{
+    const QString path = Path("large.jpg");
+    Magick::Image large(Magick::Geometry(6000, 4000), Magick::Color("gray60"));
+    large.quality(80);
+    large.write(QFile::encodeName(path).toStdString());
+
+    constexpr int kThreads = 8;
+    QSemaphore read;
+    QSemaphore release;
+    std::vector<int> ok(kThreads, 0);
+    std::vector<QThread*> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.push_back(QThread::create([&, i] {
+            CImageManager engine;
+            const bool done = engine.Read(path);
+            ok[size_t(i)] = done && engine.m_Image.columns() == 6000 && engine.m_Image.rows() == 4000;
+            read.release();
+            release.acquire(); // every engine keeps its photo until all have read
+        }));
+    }
+    for (QThread* t : threads)
+        t->start();
+    read.acquire(kThreads);
+    release.release(kThreads);
+    for (QThread* t : threads) {
+        QVERIFY(t->wait(300000));
+        delete t;
+    }
+    for (int i = 0; i < kThreads; ++i)
+        QVERIFY2(ok[size_t(i)], qPrintable(QString("engine %1").arg(i)));
+}
+
+BQ_TEST_MAIN(TestImageRead)
+#include "tst_image_read.moc"

@@ -1,0 +1,611 @@
+// Image engine, write side: every writable format, the ICC profile decision,
+// the per-format options, multi-page writing, and outputs that are never
+// left half-written.
+#include "BqTestMain.h"
+#include "EngineFixtures.h"
+#include "FormatsEnum.h"
+#include "ICCProfiles.h"
+#include "ImageManager.h"
+#include "MagickRuntime.h"
+#include "PhotoMaker.h"
+#include "ResourceRoot.h"
+#include "UserProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList FilesIn(const QString& folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.sort();
+    return names;
+}
+
+// The concatenated IDAT data of a PNG file: the compressed pixels alone,
+// without the text chunks that carry dates.
+QByteArray PngPixelData(const QByteArray& png)
+{
+    QByteArray data;
+    int at = 8;
+    while (at + 12 <= png.size()) {
+        const quint32 length = (quint32(quint8(png[at])) << 24) | (quint32(quint8(png[at + 1])) << 16) |
+                               (quint32(quint8(png[at + 2])) << 8) | quint32(quint8(png[at + 3]));
+        if (png.mid(at + 4, 4) == "IDAT")
+            data += png.mid(at + 8, int(length));
+        at += 12 + int(length);
+    }
+    return data;
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = umask(022);
+    umask(mask);
+    return mask;
+}
+
+// A real failure in the middle of a write: the file size limit, with the
+// signal that would kill the process ignored. Restored on destruction.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestImageWrite : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void everyWritableFormat_data();
+    void everyWritableFormat();
+    void profileDecision_data();
+    void profileDecision();
+
+    void jpegQuality();
+    void jpegSizeLimitOnlyForJpg();
+    void interlace_data();
+    void interlace();
+    void tiffCompression_data();
+    void tiffCompression();
+    void pngCompression();
+    void pngCarriesSoftware();
+    void sixteenBitSourceWrittenAsEightBit_data();
+    void sixteenBitSourceWrittenAsEightBit();
+
+    void writeMultipage_data();
+    void writeMultipage();
+    void flattenAfterInsertedPages();
+    void failedMultipageKeepsPages();
+
+    void percentInNames_data();
+    void percentInNames();
+    void successLeavesOnlyTheOutput();
+    void failedWriteKeepsOldOutput_data();
+    void failedWriteKeepsOldOutput();
+    void unwritableTargets_data();
+    void unwritableTargets();
+
+private:
+    QString Path(const QString& name) const { return m_dir->filePath(name); }
+    Magick::Image ReadBack(const QString& path) const;
+
+    std::unique_ptr<QTemporaryDir> m_magickTemp;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestImageWrite::initTestCase()
+{
+    m_magickTemp.reset(new QTemporaryDir);
+    QVERIFY(m_magickTemp->isValid());
+    qputenv("MAGICK_TEMPORARY_PATH", QFile::encodeName(m_magickTemp->path()));
+    QVERIFY(StartMagickRuntime());
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
+void TestImageWrite::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    // The format options' defaults.
+    CUserProfile* p = CUserProfile::GetInstance();
+    p->Quality = 88;
+    p->PNGComp = 1;
+    p->Interlaced = 0;
+    p->FixedSize = false;
+    p->FileSize = 100;
+    p->JpegType = 1;
+    p->TiffType = 2;
+    p->TiffAlg = 0;
+    p->MultipageWrite = 0;
+    p->SetDefaultCustomProfile();
+    CICCProfiles::GetInstance()->ResetCustomProfile();
+}
+
+Magick::Image TestImageWrite::ReadBack(const QString& path) const
+{
+    Magick::Image image;
+    image.read(QFile::encodeName(path).toStdString());
+    return image;
+}
+
+void TestImageWrite::everyWritableFormat_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("tolerance"); // -1: black and white only
+    for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
+        QTest::newRow(id) << QString(id) << 0;
+    for (const char* id : {"JPG", "JP2", "JPC"})
+        QTest::newRow(id) << QString(id) << 3;
+    QTest::newRow("WBMP") << "WBMP" << -1;
+}
+
+void TestImageWrite::everyWritableFormat()
+{
+    QFETCH(QString, id);
+    QFETCH(int, tolerance);
+    QVERIFY(CFormatsEnum::GetInstance()->GetRecordById(id).writable);
+    const QString path = Path("x." + id.toLower());
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(engine.Write(path));
+    QCOMPARE(engine.WrittenFiles(), QStringList{path});
+    QCOMPARE(FilesIn(m_dir->path()), QStringList{"x." + id.toLower()});
+
+    CImageManager back;
+    QVERIFY(back.Read(path));
+    QCOMPARE(back.m_Image.columns(), size_t(64));
+    QCOMPARE(back.m_Image.rows(), size_t(48));
+    const QList<QRgb> got = BqTest::QuadrantCentres(back.m_Image);
+    QList<QRgb> want = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    if (tolerance < 0) {
+        want = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 255, 255)};
+        tolerance = 0;
+    }
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(BqTest::ChannelDistance(got[i], want[i]) <= tolerance,
+                 qPrintable(QString("quadrant %1: %2").arg(i).arg(got[i], 0, 16)));
+}
+
+void TestImageWrite::profileDecision_data()
+{
+    QTest::addColumn<QString>("source");  // rgb, rgb+q, cmyk, cmyk+p, stale
+    QTest::addColumn<QString>("output");  // file extension
+    QTest::addColumn<int>("jpegType");
+    QTest::addColumn<int>("tiffType");
+    QTest::addColumn<QString>("profile"); // what the file carries: rswop, p, q, srgb, custom
+    QTest::addColumn<bool>("cmyk");
+
+    QTest::newRow("rgb -> jpg cmyk") << "rgb" << "jpg" << 2 << 2 << "rswop" << true;
+    QTest::newRow("rgb+q -> jpg cmyk") << "rgb+q" << "jpg" << 2 << 2 << "rswop" << true;
+    QTest::newRow("cmyk+p -> jpg cmyk") << "cmyk+p" << "jpg" << 2 << 2 << "p" << true;
+    QTest::newRow("cmyk -> jpg cmyk") << "cmyk" << "jpg" << 2 << 2 << "rswop" << true;
+    QTest::newRow("cmyk+p, then rgb -> jpg cmyk") << "stale" << "jpg" << 2 << 2 << "rswop" << true;
+    QTest::newRow("rgb -> tif cmyk") << "rgb" << "TIF" << 1 << 4 << "rswop" << true;
+    QTest::newRow("rgb -> tif custom") << "rgb" << "tif" << 1 << 5 << "custom" << false;
+    QTest::newRow("cmyk+p -> tiff custom") << "cmyk+p" << "tiff" << 1 << 5 << "custom" << false;
+    QTest::newRow("rgb -> jpeg custom") << "rgb" << "jpeg" << 3 << 2 << "custom" << false;
+    QTest::newRow("cmyk -> jpg rgb") << "cmyk" << "jpg" << 1 << 2 << "srgb" << false;
+    QTest::newRow("rgb+q -> jpg rgb") << "rgb+q" << "jpg" << 1 << 2 << "q" << false;
+    QTest::newRow("cmyk+p -> png") << "cmyk+p" << "png" << 2 << 4 << "srgb" << false;
+    QTest::newRow("rgb -> png") << "rgb" << "png" << 2 << 4 << "none" << false;
+    // The comparison is exact on the upper-cased extension: ".Tif" is TIF.
+    QTest::newRow("rgb -> Tif cmyk") << "rgb" << "Tif" << 1 << 4 << "rswop" << true;
+}
+
+void TestImageWrite::profileDecision()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, output);
+    QFETCH(int, jpegType);
+    QFETCH(int, tiffType);
+    QFETCH(QString, profile);
+    QFETCH(bool, cmyk);
+
+    const QString root = ResourceRoot();
+    const Magick::Blob p = BqTest::ProfileVariant(root + "/RSWOP.ICM", "press P");
+    const Magick::Blob q = BqTest::ProfileVariant(root + "/sRGB.icm", "camera Q");
+    const Magick::Blob custom = BqTest::ProfileVariant(root + "/sRGB.icm", "custom C");
+    QVERIFY(BqTest::WriteFile(Path("custom.icc"), BqTest::BlobBytes(custom)));
+    CUserProfile* settings = CUserProfile::GetInstance();
+    settings->CustomProfile = Path("custom.icc");
+    settings->JpegType = jpegType;
+    settings->TiffType = tiffType;
+
+    CImageManager engine;
+    const QString rgbPath = Path("rgb.png");
+    Magick::Image rgb = BqTest::FourQuadrants();
+    if (source == "rgb+q")
+        rgb.profile("icc", q);
+    rgb.write(QFile::encodeName(rgbPath).toStdString());
+    if (source.startsWith("cmyk") || source == "stale") {
+        const QString cmykPath = Path("cmyk.jpg");
+        BqTest::WriteCmykJpeg(cmykPath, source == "cmyk" ? Magick::Blob() : p);
+        QVERIFY(engine.Read(cmykPath));
+        QVERIFY(engine.m_bSourceCmyk);
+    }
+    if (!source.startsWith("cmyk"))
+        QVERIFY(engine.Read(rgbPath));
+
+    const QString out = Path("out." + output);
+    QVERIFY(engine.Write(out));
+    const Magick::Image written = ReadBack(out);
+    QCOMPARE(written.colorSpace() == Magick::CMYKColorspace, cmyk);
+    const QByteArray carried = BqTest::BlobBytes(written.profile("icc"));
+    QByteArray expected;
+    if (profile == "rswop")
+        expected = BqTest::FileBytes(root + "/RSWOP.ICM");
+    else if (profile == "p")
+        expected = BqTest::BlobBytes(p);
+    else if (profile == "q")
+        expected = BqTest::BlobBytes(q);
+    else if (profile == "srgb")
+        expected = BqTest::FileBytes(root + "/sRGB.icm");
+    else if (profile == "custom")
+        expected = BqTest::BlobBytes(custom);
+    QCOMPARE(carried, expected);
+}
+
+void TestImageWrite::jpegQuality()
+{
+    CUserProfile::GetInstance()->Quality = 88;
+    CImageManager engine;
+    engine.SetImage(BqTest::MakePhoto(120, 90));
+    QVERIFY(engine.Write(Path("q.jpg")));
+    QCOMPARE(ReadBack(Path("q.jpg")).quality(), size_t(88));
+    CUserProfile::GetInstance()->Quality = 40;
+    QVERIFY(engine.Write(Path("q40.jpg")));
+    QCOMPARE(ReadBack(Path("q40.jpg")).quality(), size_t(40));
+}
+
+void TestImageWrite::jpegSizeLimitOnlyForJpg()
+{
+    CUserProfile* settings = CUserProfile::GetInstance();
+    settings->FixedSize = true;
+    settings->FileSize = 250;
+    const Magick::Image photo = BqTest::MakePhoto(3000, 2000);
+    CImageManager engine;
+    engine.SetImage(photo);
+    QVERIFY(engine.Write(Path("limited.JPG")));
+    const qint64 limited = QFileInfo(Path("limited.JPG")).size();
+    QVERIFY2(limited > 0 && limited <= 256000, qPrintable(QString::number(limited)));
+
+    engine.SetImage(photo);
+    QVERIFY(engine.Write(Path("free.jpeg")));
+    const qint64 free = QFileInfo(Path("free.jpeg")).size();
+    QVERIFY2(free > limited && free > 256000, qPrintable(QString::number(free)));
+}
+
+void TestImageWrite::interlace_data()
+{
+    QTest::addColumn<int>("interlaced");
+    QTest::newRow("off") << 0;
+    QTest::newRow("on") << 1;
+}
+
+void TestImageWrite::interlace()
+{
+    QFETCH(int, interlaced);
+    CUserProfile::GetInstance()->Interlaced = interlaced;
+    CImageManager engine;
+    engine.SetImage(BqTest::MakePhoto(64, 48));
+    QVERIFY(engine.Write(Path("i.jpg")));
+    QVERIFY(engine.Write(Path("i.png")));
+    const QByteArray jpeg = BqTest::FileBytes(Path("i.jpg"));
+    QCOMPARE(jpeg.contains(QByteArray("\xFF\xC2", 2)), interlaced == 1); // progressive
+    QCOMPARE(jpeg.contains(QByteArray("\xFF\xC0", 2)), interlaced == 0); // baseline
+    const QByteArray png = BqTest::FileBytes(Path("i.png"));
+    QCOMPARE(png.mid(12, 4), QByteArray("IHDR"));
+    QCOMPARE(int(png[28]), interlaced); // Adam7 when interlaced
+}
+
+void TestImageWrite::tiffCompression_data()
+{
+    QTest::addColumn<int>("algorithm");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("compression");
+    QTest::addColumn<bool>("bilevel");
+    QTest::newRow("LZW") << 0 << 2 << int(Magick::LZWCompression) << false;
+    QTest::newRow("Zip") << 2 << 2 << int(Magick::ZipCompression) << false;
+    QTest::newRow("Fax bilevel") << 4 << 0 << int(Magick::FaxCompression) << true;
+    QTest::newRow("none") << 6 << 2 << int(Magick::NoCompression) << false;
+    QTest::newRow("out of table") << 9 << 2 << int(Magick::NoCompression) << false;
+}
+
+void TestImageWrite::tiffCompression()
+{
+    QFETCH(int, algorithm);
+    QFETCH(int, type);
+    QFETCH(int, compression);
+    QFETCH(bool, bilevel);
+    CUserProfile::GetInstance()->TiffAlg = algorithm;
+    CUserProfile::GetInstance()->TiffType = type;
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(engine.Write(Path("c.tif")));
+    const Magick::Image written = ReadBack(Path("c.tif"));
+    QCOMPARE(int(written.compressType()), compression);
+    QCOMPARE(written.type() == Magick::BilevelType, bilevel);
+}
+
+void TestImageWrite::pngCompression()
+{
+    const Magick::Image photo = BqTest::MakePhoto(200, 150);
+    CImageManager engine;
+    CUserProfile::GetInstance()->PNGComp = 0;
+    engine.SetImage(photo);
+    QVERIFY(engine.Write(Path("zero.png")));
+    CUserProfile::GetInstance()->PNGComp = 1;
+    engine.SetImage(photo);
+    QVERIFY(engine.Write(Path("one.png")));
+
+    // What the library writes when no quality is given.
+    Magick::Image plain(photo);
+    plain.attribute("exif:Software", "Brandquill");
+    plain.interlaceType(Magick::NoInterlace);
+    plain.depth(8);
+    plain.write(QFile::encodeName(Path("plain.png")).toStdString());
+
+    const QByteArray zero = PngPixelData(BqTest::FileBytes(Path("zero.png")));
+    const QByteArray one = PngPixelData(BqTest::FileBytes(Path("one.png")));
+    QVERIFY(!zero.isEmpty());
+    QCOMPARE(zero, PngPixelData(BqTest::FileBytes(Path("plain.png"))));
+    QVERIFY(one.size() <= zero.size());
+}
+
+void TestImageWrite::pngCarriesSoftware()
+{
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(engine.Write(Path("s.png")));
+    QCOMPARE(QString::fromStdString(ReadBack(Path("s.png")).attribute("exif:Software")), QString("Brandquill"));
+    // The multi-page writer does not set it.
+    engine.m_Pages.append(BqTest::FourQuadrants());
+    QVERIFY(engine.WriteMultipage(Path("m.png"), false));
+    QCOMPARE(QString::fromStdString(ReadBack(Path("m.png")).attribute("exif:Software")), QString());
+}
+
+void TestImageWrite::sixteenBitSourceWrittenAsEightBit_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("png") << "png";
+    QTest::newRow("tif") << "tif";
+}
+
+void TestImageWrite::sixteenBitSourceWrittenAsEightBit()
+{
+    QFETCH(QString, output);
+    Magick::Image deep = BqTest::MakePhoto(40, 30);
+    deep.write("PNG48:" + QFile::encodeName(Path("deep.png")).toStdString());
+    QCOMPARE(BqTest::FileBytes(Path("deep.png")).at(24), char(16));
+
+    CImageManager engine;
+    QVERIFY(engine.Read(Path("deep.png")));
+    QVERIFY(engine.Write(Path("out." + output)));
+    QCOMPARE(ReadBack(Path("out." + output)).depth(), size_t(8));
+    if (output == "png")
+        QCOMPARE(BqTest::FileBytes(Path("out.png")).at(24), char(8));
+}
+
+void TestImageWrite::writeMultipage_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("oneDocument");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QList<int>>("pages"); // page count of each file
+    QTest::newRow("every page, files") << 0 << false << QStringList{"name-0.tif", "name-1.tif", "name-2.tif"}
+                                       << QList<int>{1, 1, 1};
+    QTest::newRow("every page, one document") << 0 << true << QStringList{"name.tif"} << QList<int>{3};
+    QTest::newRow("flatten") << 1 << false << QStringList{"name.tif"} << QList<int>{1};
+    QTest::newRow("first page") << 2 << false << QStringList{"name.tif"} << QList<int>{1};
+    QTest::newRow("unknown mode") << 7 << false << QStringList{} << QList<int>{};
+}
+
+void TestImageWrite::writeMultipage()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, oneDocument);
+    QFETCH(QStringList, files);
+    QFETCH(QList<int>, pages);
+    CUserProfile::GetInstance()->MultipageWrite = mode;
+    const QString source = Path("three.tif");
+    BqTest::WriteThreePageTiff(source);
+    QVERIFY(QDir().mkpath(Path("out")));
+
+    CImageManager engine;
+    QVERIFY(engine.ReadMultipage(source));
+    QCOMPARE(engine.m_Pages.size(), 3);
+    QVERIFY(engine.WriteMultipage(Path("out/name.tif"), oneDocument));
+    QVERIFY(engine.m_Pages.isEmpty());
+    QCOMPARE(FilesIn(Path("out")), files);
+    QStringList written;
+    for (const QString& f : files)
+        written << Path("out/" + f);
+    QCOMPARE(engine.WrittenFiles(), written);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(engine.GetPageCount(written[i]), pages[i]);
+    if (mode == 0 && !oneDocument)
+        QCOMPARE(ReadBack(written[2]).columns(), size_t(60));
+    if (mode == 2)
+        QCOMPARE(ReadBack(written[0]).columns(), size_t(40));
+}
+
+void TestImageWrite::flattenAfterInsertedPages()
+{
+    CUserProfile::GetInstance()->MultipageWrite = 1;
+    CImageManager engine;
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+    for (int i = 0; i < 3; ++i) {
+        const QString page = Path(QString("p%1.png").arg(i));
+        Magick::Image(Magick::Geometry(30, 20), Magick::Color(colours[i].name().toStdString()))
+            .write(QFile::encodeName(page).toStdString());
+        QVERIFY(engine.ReadAndInsertPage(page));
+    }
+    QVERIFY(!engine.m_Image.isValid());
+    QVERIFY(engine.WriteMultipage(Path("doc.png"), true));
+    QCOMPARE(engine.WrittenFiles(), QStringList{Path("doc.png")});
+    const Magick::Image flat = ReadBack(Path("doc.png"));
+    QCOMPARE(flat.columns(), size_t(30));
+    QCOMPARE(BqTest::PixelRgb(flat, 10, 10), qRgb(0, 0, 255));
+}
+
+void TestImageWrite::failedMultipageKeepsPages()
+{
+    const QString source = Path("three.tif");
+    BqTest::WriteThreePageTiff(source);
+    CImageManager engine;
+    QVERIFY(engine.ReadMultipage(source));
+    QVERIFY(!engine.WriteMultipage(Path("missing/name.tif"), false));
+    QCOMPARE(engine.m_Pages.size(), 3);
+    QVERIFY(engine.WrittenFiles().isEmpty());
+    QVERIFY(engine.WriteMultipage(Path("name.tif"), false));
+    QVERIFY(engine.m_Pages.isEmpty());
+    // Nothing left to write.
+    QVERIFY(!engine.WriteMultipage(Path("again.tif"), false));
+}
+
+void TestImageWrite::percentInNames_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("plain folder") << "";
+    QTest::newRow("folder with %d") << "100%d";
+}
+
+void TestImageWrite::percentInNames()
+{
+    QFETCH(QString, folder);
+    const QString dir = folder.isEmpty() ? m_dir->path() : Path(folder);
+    QVERIFY(QDir().mkpath(dir));
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(engine.Write(dir + "/50%off.jpg"));
+    QVERIFY(QFile::exists(dir + "/50%off.jpg"));
+    QVERIFY(!QFile::exists(dir + "/500ff.jpg"));
+    QVERIFY(engine.Read(dir + "/50%off.jpg"));
+
+    engine.m_Pages = {BqTest::FourQuadrants(), BqTest::FourQuadrants(20, 10)};
+    QVERIFY(engine.WriteMultipage(dir + "/50%off.tif", false));
+    QCOMPARE(FilesIn(dir), (QStringList{"50%off-0.tif", "50%off-1.tif", "50%off.jpg"}));
+}
+
+void TestImageWrite::successLeavesOnlyTheOutput()
+{
+    const QString out = Path("mode.jpg");
+    QVERIFY(BqTest::WriteFile(out, "old"));
+    QVERIFY(QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner));
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    QVERIFY(engine.Write(out));
+    QCOMPARE(FilesIn(m_dir->path()), QStringList{"mode.jpg"});
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(out).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, 0666 & ~CurrentUmask());
+    QVERIFY(BqTest::FileBytes(out).startsWith("\xFF\xD8"));
+}
+
+void TestImageWrite::failedWriteKeepsOldOutput_data()
+{
+    QTest::addColumn<bool>("overSource");
+    QTest::newRow("over an old output") << false;
+    QTest::newRow("over the source itself") << true;
+}
+
+void TestImageWrite::failedWriteKeepsOldOutput()
+{
+    QFETCH(bool, overSource);
+    const QString source = Path("source.png");
+    BqTest::MakePhoto(400, 300).write(QFile::encodeName(source).toStdString());
+    const QString out = overSource ? source : Path("out.png");
+    if (!overSource)
+        QVERIFY(BqTest::WriteFile(out, "an old output of a previous run"));
+    const QByteArray before = BqTest::FileBytes(out);
+    const QStringList filesBefore = FilesIn(m_dir->path());
+
+    CImageManager engine;
+    QVERIFY(engine.Read(source));
+    bool written = true;
+    {
+        FileSizeLimit limit(20000);
+        written = engine.Write(out);
+    }
+    QVERIFY(!written);
+    QVERIFY(engine.WrittenFiles().isEmpty());
+    QCOMPARE(BqTest::FileBytes(out), before);
+    QCOMPARE(FilesIn(m_dir->path()), filesBefore);
+    // Without the limit the same write goes through.
+    QVERIFY(engine.Write(out));
+    QVERIFY(BqTest::FileBytes(out).size() > 20000);
+}
+
+void TestImageWrite::unwritableTargets_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing folder") << "folder";
+    QTest::newRow("profile the library rejects") << "profile";
+    QTest::newRow("empty path") << "empty";
+    QTest::newRow("path of 4096 bytes") << "long";
+    QTest::newRow("no image") << "noimage";
+}
+
+void TestImageWrite::unwritableTargets()
+{
+    QFETCH(QString, kind);
+    QString out = Path("out.tif");
+    QVERIFY(BqTest::WriteFile(out, "old output"));
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants());
+    if (kind == "folder") {
+        out = Path("missing/out.tif");
+    } else if (kind == "profile") {
+        // A valid header whose tag table points past the data.
+        QByteArray broken = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm");
+        for (int i = 132; i < broken.size(); ++i)
+            broken[i] = char(0xEE);
+        QVERIFY(BqTest::WriteFile(Path("broken.icc"), broken));
+        CUserProfile::GetInstance()->CustomProfile = Path("broken.icc");
+        CUserProfile::GetInstance()->TiffType = 5;
+    } else if (kind == "empty") {
+        out.clear();
+    } else if (kind == "long") {
+        out = m_dir->path() + "/" + QString(4100, 'a') + ".tif";
+    } else if (kind == "noimage") {
+        engine.SetImage(Magick::Image());
+    }
+    const QStringList before = FilesIn(m_dir->path());
+    QVERIFY(!engine.Write(out));
+    QVERIFY(engine.WrittenFiles().isEmpty());
+    QCOMPARE(FilesIn(m_dir->path()), before);
+    QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
+}
+
+BQ_TEST_MAIN(TestImageWrite)
+#include "tst_image_write.moc"

@@ -1,0 +1,158 @@
+#include "EngineFixtures.h"
+
+#include <QFile>
+
+#include <lcms2.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace BqTest {
+
+Magick::Image FourQuadrants(size_t width, size_t height)
+{
+    std::vector<unsigned char> rgb(width * height * 3);
+    for (size_t y = 0; y < height; ++y) {
+        for (size_t x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const bool bottom = y >= height / 2;
+            QRgb c = !bottom ? (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0))
+                             : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 255));
+            unsigned char* p = &rgb[(y * width + x) * 3];
+            p[0] = static_cast<unsigned char>(qRed(c));
+            p[1] = static_cast<unsigned char>(qGreen(c));
+            p[2] = static_cast<unsigned char>(qBlue(c));
+        }
+    }
+    Magick::Image image(width, height, "RGB", Magick::CharPixel, rgb.data());
+    image.type(Magick::TrueColorType);
+    return image;
+}
+
+QList<QRgb> QuadrantCentres(const Magick::Image& image)
+{
+    const size_t w = image.columns();
+    const size_t h = image.rows();
+    return {PixelRgb(image, w / 4, h / 4), PixelRgb(image, w * 3 / 4, h / 4), PixelRgb(image, w / 4, h * 3 / 4),
+            PixelRgb(image, w * 3 / 4, h * 3 / 4)};
+}
+
+QRgb PixelRgb(const Magick::Image& image, size_t x, size_t y)
+{
+    unsigned char p[3] = {0, 0, 0};
+    Magick::Image copy(image);
+    copy.write(static_cast<ssize_t>(x), static_cast<ssize_t>(y), 1, 1, "RGB", Magick::CharPixel, p);
+    return qRgb(p[0], p[1], p[2]);
+}
+
+int ChannelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+QByteArray JpegBytes(const Magick::Image& image, int quality)
+{
+    Magick::Image copy(image);
+    copy.quality(static_cast<size_t>(quality));
+    copy.magick("JPEG");
+    Magick::Blob blob;
+    copy.write(&blob);
+    return BlobBytes(blob);
+}
+
+namespace {
+quint32 Crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char ch : bytes) {
+        crc ^= static_cast<quint8>(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray BigEndian32(quint32 v)
+{
+    QByteArray out(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<char>((v >> (24 - 8 * i)) & 0xFF);
+    return out;
+}
+
+QByteArray PngChunk(const char* type, const QByteArray& data)
+{
+    const QByteArray body = QByteArray(type, 4) + data;
+    return BigEndian32(static_cast<quint32>(data.size())) + body + BigEndian32(Crc32(body));
+}
+} // namespace
+
+QByteArray ClaimingPng(quint32 width, quint32 height)
+{
+    // 8-bit grey; the first rows only, the decoder runs out of data after them.
+    QByteArray header = BigEndian32(width) + BigEndian32(height);
+    header.append(char(8)).append(char(0)).append(char(0)).append(char(0)).append(char(0));
+    const QByteArray rows(65536, '\0');
+    const QByteArray zlib = qCompress(rows, 9).mid(4); // drop Qt's length prefix
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", zlib) +
+           PngChunk("IEND", QByteArray());
+}
+
+void WriteCmykJpeg(const QString& path, const Magick::Blob& profile)
+{
+    Magick::Image image = FourQuadrants();
+    image.quality(95);
+    image.type(Magick::ColorSeparationType);
+    if (profile.length() > 0)
+        image.profile("icc", profile); // labels the CMYK data, no conversion
+    image.write(QFile::encodeName(path).toStdString());
+}
+
+void WriteThreePageTiff(const QString& path)
+{
+    std::vector<Magick::Image> pages;
+    pages.emplace_back(Magick::Geometry(40, 30), Magick::Color("red"));
+    pages.emplace_back(Magick::Geometry(50, 40), Magick::Color("lime"));
+    pages.emplace_back(Magick::Geometry(60, 50), Magick::Color("blue"));
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(path).toStdString(), true);
+}
+
+Magick::Blob ProfileVariant(const QString& path, const char* description)
+{
+    cmsHPROFILE profile = cmsOpenProfileFromFile(QFile::encodeName(path).constData(), "r");
+    if (!profile)
+        return Magick::Blob();
+    cmsMLU* text = cmsMLUalloc(nullptr, 1);
+    cmsMLUsetASCII(text, "en", "US", description);
+    cmsWriteTag(profile, cmsSigProfileDescriptionTag, text);
+    cmsMLUfree(text);
+    cmsUInt32Number size = 0;
+    Magick::Blob result;
+    if (cmsSaveProfileToMem(profile, nullptr, &size) && size > 0) {
+        std::vector<char> bytes(size);
+        if (cmsSaveProfileToMem(profile, bytes.data(), &size))
+            result = Magick::Blob(bytes.data(), size);
+    }
+    cmsCloseProfile(profile);
+    return result;
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray BlobBytes(const Magick::Blob& blob)
+{
+    return QByteArray(static_cast<const char*>(blob.data()), static_cast<int>(blob.length()));
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+} // namespace BqTest

@@ -1,0 +1,45 @@
+#pragma once
+// Fixtures of the image engine tests: photos with known colours, CMYK JPEGs,
+// a multi-page TIFF and ICC profile variants. All files are made by the
+// tests themselves.
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+#include <QString>
+
+#include <Magick++.h>
+
+namespace BqTest {
+
+// width x height, quadrants red | lime over blue | white.
+Magick::Image FourQuadrants(size_t width = 64, size_t height = 48);
+// The quadrant centres of an image of that layout: top-left, top-right,
+// bottom-left, bottom-right.
+QList<QRgb> QuadrantCentres(const Magick::Image& image);
+// One pixel as 8-bit RGB, read through a CharPixel export (palette images
+// answer pixelColor() wrongly).
+QRgb PixelRgb(const Magick::Image& image, size_t x, size_t y);
+// Largest difference of the three channels.
+int ChannelDistance(QRgb a, QRgb b);
+
+// The image encoded as a JPEG file's bytes.
+QByteArray JpegBytes(const Magick::Image& image, int quality = 92);
+// A PNG of a few hundred bytes whose header claims width x height: its rows
+// are all zero and compress to almost nothing.
+QByteArray ClaimingPng(quint32 width, quint32 height);
+
+// A CMYK JPEG of the four-quadrant photo; `profile`, when not empty, is
+// embedded as its ICC profile.
+void WriteCmykJpeg(const QString& path, const Magick::Blob& profile = Magick::Blob());
+// Three pages: 40x30 red, 50x40 lime, 60x50 blue.
+void WriteThreePageTiff(const QString& path);
+
+// The ICC profile of `path` with another description: other bytes, the
+// same colours.
+Magick::Blob ProfileVariant(const QString& path, const char* description);
+QByteArray FileBytes(const QString& path);
+QByteArray BlobBytes(const Magick::Blob& blob);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
+} // namespace BqTest
