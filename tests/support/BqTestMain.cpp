@@ -43,6 +43,8 @@ QString IsolateEnvironment()
     setEnv("XDG_DATA_HOME", home + "/.local/share");
     setEnv("XDG_CACHE_HOME", home + "/.cache");
     setEnv("XDG_RUNTIME_DIR", runtime);
+    QDir().mkpath(home + "/tmp");
+    setEnv("TMPDIR", home + "/tmp");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return home;

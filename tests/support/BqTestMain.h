@@ -7,7 +7,7 @@
 #include <QTest>
 
 namespace BqTest {
-// Creates a temporary home, points HOME and the XDG folders into it and sets
+// Creates a temporary home, points HOME, the XDG folders and TMPDIR into it and sets
 // the offscreen platform when none is set. Aborts when the settings store
 // would still live outside the temporary home. Returns the folder.
 QString IsolateEnvironment();

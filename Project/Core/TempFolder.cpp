@@ -1,0 +1,47 @@
+#include "TempFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+QString Fail(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
+    return QString();
+}
+} // namespace
+
+QString BrandquillTempFolder(QString* error)
+{
+    const QString path = QDir::tempPath() + QStringLiteral("/BrandquillTemp");
+    const QByteArray native = QFile::encodeName(path);
+
+    // mkdir never follows a link at the last component, so a link planted
+    // under our name makes it fail with EEXIST and is caught by lstat below.
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        return Fail(error, QCoreApplication::translate("TempFolder", "cannot create %1: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+
+    struct stat st;
+    if (::lstat(native.constData(), &st) != 0)
+        return Fail(error, QCoreApplication::translate("TempFolder", "cannot examine %1: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    if (S_ISLNK(st.st_mode))
+        return Fail(error, QCoreApplication::translate("TempFolder", "%1 is a symbolic link").arg(path));
+    if (!S_ISDIR(st.st_mode))
+        return Fail(error, QCoreApplication::translate("TempFolder", "%1 is not a folder").arg(path));
+    if (st.st_uid != ::geteuid())
+        return Fail(error, QCoreApplication::translate("TempFolder", "%1 belongs to another user").arg(path));
+    if ((st.st_mode & 07777) != 0700 && ::chmod(native.constData(), 0700) != 0)
+        return Fail(error, QCoreApplication::translate("TempFolder", "cannot restrict %1: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    return path;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The per-user folder QDir::tempPath() + "/BrandquillTemp" that holds the
+// outputs of an upload-only run and composed mail files. The system temp
+// folder is writable by everyone, so the name alone proves nothing: the
+// folder is made with mode 0700, and an existing one is accepted only when it
+// is a real folder (not a symbolic link) owned by this user; its mode is then
+// narrowed to 0700.
+// Returns the folder's path, or "" with the reason in *error.
+QString BrandquillTempFolder(QString* error = nullptr);

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QIODevice;
+class QTcpSocket;
+class QTimer;
+
+// A small FTP client over QTcpSocket with the call shape of QtFtp: commands
+// are queued, run one at a time, and numbered from 1. Passive mode only
+// (EPSV, falling back to PASV); the data connection always goes to the
+// control connection's peer, whatever address a 227 reply names. Names are
+// sent as UTF-8; an argument holding CR, LF or NUL is never sent, so a file
+// name cannot smuggle a second command onto the control connection.
+// Time-outs are the caller's business: it calls abort() or
+// disconnectFromHost() when a command takes too long.
+class CFtpClient : public QObject
+{
+    Q_OBJECT
+public:
+    enum TransferType { Binary, Ascii };
+    enum Command { None, ConnectToHost, Login, Cd, Put, Close };
+
+    explicit CFtpClient(QObject* parent = nullptr);
+    ~CFtpClient() override;
+
+    int connectToHost(const QString& host, quint16 port = 21);
+    int login(const QString& user, const QString& password);
+    int cd(const QString& dir);
+    // The device must be open for reading and outlive the command.
+    int put(QIODevice* device, const QString& file, TransferType type = Binary);
+    int close();
+
+    // Ends the current command with an error and clears the pending ones.
+    // During a put the data connection is dropped and ABOR sent; the
+    // command finishes when the server has answered the STOR and the ABOR.
+    void abort();
+    // Drops both connections at once; the current and pending commands
+    // vanish without any signal.
+    void disconnectFromHost();
+
+    QString errorString() const { return m_error; }
+    int currentId() const { return m_current ? m_current->id : 0; }
+    Command currentCommand() const { return m_current ? m_current->kind : None; }
+    bool hasPendingCommands() const { return !m_queue.isEmpty(); }
+    void clearPendingCommands();
+
+signals:
+    void commandStarted(int id);
+    void commandFinished(int id, bool error);
+    void done(bool error);
+    // done: bytes of the current put acknowledged by the server.
+    void dataTransferProgress(qint64 done, qint64 total);
+
+private:
+    // Where the current command stands in its exchange with the server.
+    enum class Step { Idle, Greeting, User, Pass, Cwd, Type, Epsv, Pasv, DataConnect, Stor, Transfer, Quit, Aborting };
+    struct SCommand {
+        int id = 0;
+        Command kind = None;
+        QString arg1;
+        QString arg2;
+        quint16 port = 0;
+        QPointer<QIODevice> device;
+        TransferType type = Binary;
+    };
+
+    int enqueue(SCommand* command);
+    void scheduleNext();
+    void startNext();
+    void finishCurrent(bool error, const QString& message = QString());
+    bool sendLine(const QByteArray& verb, const QString& arg = QString());
+
+    void onControlReadyRead();
+    void onControlError();
+    void onReply(int code, const QString& text);
+    void onDataConnected();
+    void onDataBytesWritten(qint64 bytes);
+    void onDataError();
+    void openDataConnection(quint16 port);
+    void feedData();
+    void reportProgress();
+    void dropData();
+
+    static bool IsSafeArgument(const QString& arg);
+
+    QTcpSocket* m_control;
+    QTcpSocket* m_data = nullptr;
+    QTimer* m_progressPoll;
+    QList<SCommand*> m_queue;
+    SCommand* m_current = nullptr;
+    Step m_step = Step::Idle;
+    int m_nextId = 1;
+    bool m_startScheduled = false;
+    QString m_error;
+
+    // Reply assembly: an FTP reply ends only at "NNN " after "NNN-" lines.
+    QByteArray m_inbox;
+    QString m_replyCode;
+    QString m_replyText;
+
+    // Put state.
+    qint64 m_total = 0;
+    qint64 m_written = 0;  // acknowledged by the server
+    qint64 m_toKernel = 0; // handed to the kernel
+    bool m_sourceDone = false;
+    int m_finalsAwaited = 0;
+    QString m_abortReason;
+};

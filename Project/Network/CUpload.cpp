@@ -1,0 +1,185 @@
+#include "CUpload.h"
+
+#include "CEmail.h"
+#include "CFlickrClient.h"
+#include "CFtpClient.h"
+#include "TempFolder.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkReply>
+#include <QTemporaryFile>
+#include <QTimer>
+
+#include <algorithm>
+
+CUpload::CUpload(const SUploadHooks& uploadHooks)
+    : hooks(uploadHooks), m_ftp(new CFtpClient(this)), m_flickr(new CFlickrClient(this)), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_ftp, &CFtpClient::commandStarted, this, &CUpload::OnFtpCommandStarted);
+    connect(m_ftp, &CFtpClient::commandFinished, this, &CUpload::OnFtpCommandFinished);
+    connect(m_ftp, &CFtpClient::dataTransferProgress, this, &CUpload::OnFtpProgress);
+    connect(m_timer, &QTimer::timeout, this, &CUpload::OnTimeout);
+}
+
+CUpload::~CUpload()
+{
+    m_ftp->disconnectFromHost();
+    DropReply();
+    CloseFile();
+}
+
+void CUpload::Reset(Kind kind)
+{
+    m_timer->stop();
+    DropReply();
+    CloseFile();
+    m_kind = kind;
+    m_files.clear();
+    m_sent.clear();
+    m_next = 0;
+    m_finished = false;
+    m_log.clear();
+    m_clock.invalidate();
+    m_bytesSent = 0;
+    m_bytesBeforeFile = 0;
+    m_fileAborting = false;
+}
+
+void CUpload::Log(const QString& line)
+{
+    m_log += line + QStringLiteral("\r\n");
+}
+
+QStringList CUpload::ExistingFiles(const QStringList& files)
+{
+    QStringList existing;
+    for (const QString& path : files) {
+        if (QFileInfo(path).isFile())
+            existing.append(path);
+    }
+    return existing;
+}
+
+QString CUpload::Printable(QString text)
+{
+    // A name with a line break must not break the run log's lines.
+    return text.replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QChar(0), QLatin1String("\\0"));
+}
+
+QString CUpload::DisplayName(const QString& path)
+{
+    return Printable(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+}
+
+double CUpload::Speed() const
+{
+    if (!m_clock.isValid())
+        return 0.0;
+    const double seconds = std::max<qint64>(m_clock.elapsed(), 1) / 1000.0;
+    return m_bytesSent / 1024.0 / seconds;
+}
+
+QString CUpload::NoAnswer(int ms) const
+{
+    return tr("no answer within %1 s").arg(QString::number(ms / 1000.0));
+}
+
+bool CUpload::CheckAbort()
+{
+    if (!abortRequest || m_finished || (m_kind != Kind::Ftp && m_kind != Kind::Flickr))
+        return false;
+    m_ftp->disconnectFromHost();
+    DropReply();
+    Log(tr("Upload interrupted by the user."));
+    Finish();
+    return true;
+}
+
+void CUpload::CloseFile()
+{
+    if (!m_file)
+        return;
+    m_file->close();
+    // Deferred: a network reply may still hold the file as its body.
+    m_file->deleteLater();
+    m_file = nullptr;
+}
+
+void CUpload::Finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_timer->stop();
+    CloseFile();
+    if (m_deleteWhenDone) {
+        for (const QString& path : qAsConst(m_sent))
+            QFile::remove(path);
+    }
+    const int sent = m_sent.size();
+    const QString log = m_log;
+    // Posted, so that no caller hears the end before its call has returned.
+    QMetaObject::invokeMethod(
+        this, [this, sent, log] { emit UploadFinished(sent, log); }, Qt::QueuedConnection);
+}
+
+bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
+{
+    Reset(Kind::Mail);
+    m_finished = true; // the mail hand-off emits no signal
+    const QStringList existing = ExistingFiles(files);
+    const QString keptIn = QFileInfo(existing.isEmpty() ? QString() : existing.first()).absolutePath();
+    auto fail = [this, &keptIn](const QString& eml) {
+        if (!eml.isEmpty())
+            QFile::remove(eml);
+        // The photos may be the run's only outputs, so they are kept.
+        hooks.warn(tr("Error"), tr("Could not open default mail client.") + QStringLiteral("\n") +
+                                    tr("The photos are kept in %1.").arg(keptIn));
+        return false;
+    };
+
+    QString reason;
+    const QString folder = BrandquillTempFolder(&reason);
+    if (folder.isEmpty()) {
+        qWarning() << "Mail: no safe temporary folder:" << reason;
+        return fail(QString());
+    }
+    CEmail mail;
+    for (const QString& path : existing)
+        mail.AddAttachment(path);
+
+    QTemporaryFile file(folder + QStringLiteral("/Brandquill-XXXXXX.eml"));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        qWarning() << "Mail: cannot create the message file:" << file.errorString();
+        return fail(QString());
+    }
+    const QString eml = file.fileName();
+    const bool written = mail.Write(&file, &reason);
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        qWarning() << "Mail: cannot write the message:" << reason;
+        return fail(eml);
+    }
+    if (!hooks.openFile(QUrl::fromLocalFile(eml)))
+        return fail(eml);
+
+    const bool clean = hooks.askYesNo(
+        tr("Success"),
+        tr("Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in "
+           "the process (be sure to do that only after you have finished sending your e-mail). Delete temporary "
+           "files now?"));
+    if (clean) {
+        QFile::remove(eml);
+        if (deleteWhenDone) {
+            for (const QString& path : mail.Attachments())
+                QFile::remove(path);
+        }
+    }
+    return true;
+}

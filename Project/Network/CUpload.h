@@ -1,0 +1,111 @@
+#pragma once
+
+#include "CUploadBase.h"
+#include "SUploadHooks.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+class CFlickrClient;
+class CFtpClient;
+class QFile;
+class QNetworkReply;
+class QTimer;
+
+// Hands the files of a run to the mail program, an FTP server or Flickr.
+// Transfers run on the GUI thread, driven by network events; each ends with
+// exactly one UploadFinished, posted after the sent files were deleted (when
+// asked to), and never deletes a file that was not sent.
+class CUpload : public CUploadBase
+{
+    Q_OBJECT
+public:
+    explicit CUpload(const SUploadHooks& hooks = SUploadHooks());
+    ~CUpload() override;
+
+    bool AddAttachments(const QStringList& files, bool deleteWhenDone) override;
+    void ConnectFTP(QString host, QString user, QString password, long port) override;
+    void UploadFTP(QStringList files, QString folder, bool deleteWhenDone) override;
+    void UploadFlickr(QStringList files, bool deleteWhenDone) override;
+
+    // Inactivity limits: connect, login, change of folder and close; and
+    // each file, counted from its last progress.
+    int connectTimeoutMs = 10000;
+    int fileTimeoutMs = 60000;
+
+    SUploadHooks hooks;
+
+    // The Flickr client, for its key and endpoints.
+    CFlickrClient* flickrClient() const { return m_flickr; }
+
+private:
+    enum class Kind { None, Mail, Ftp, Flickr };
+    enum class FlickrStep { None, TestLogin, RequestToken, AccessToken, Upload };
+
+    // Shared by the transfers.
+    void Reset(Kind kind);
+    void Log(const QString& line);
+    bool CheckAbort();
+    void Finish();
+    double Speed() const;
+    QString NoAnswer(int ms) const;
+    static QStringList ExistingFiles(const QStringList& files);
+    static QString Printable(QString text);
+    // The name after the last "/", printable.
+    static QString DisplayName(const QString& path);
+
+    // FTP.
+    void OnFtpCommandStarted(int id);
+    void OnFtpCommandFinished(int id, bool error);
+    void OnFtpProgress(qint64 done, qint64 total);
+    void OnTimeout();
+    void EndFtp();
+    void SendNextFile();
+    void CloseFile();
+
+    // Flickr.
+    void StartAuthorisation();
+    void StartReply(QNetworkReply* reply, FlickrStep step);
+    void OnFlickrFinished();
+    void OnFlickrProgress(qint64 sent, qint64 total);
+    void OnFlickrToken(int status, const QByteArray& body, const QString& reason);
+    void SendNextPhoto();
+    void DropReply();
+    static QString FailureReason(int status, const QByteArray& body, const QString& reason);
+
+    CFtpClient* m_ftp;
+    CFlickrClient* m_flickr;
+    QTimer* m_timer;
+
+    Kind m_kind = Kind::None;
+    QStringList m_files;
+    QStringList m_sent;
+    int m_next = 0;
+    bool m_deleteWhenDone = false;
+    bool m_finished = true;
+    QString m_log;
+    QElapsedTimer m_clock;
+    qint64 m_bytesSent = 0;
+    qint64 m_bytesBeforeFile = 0;
+    QFile* m_file = nullptr;
+    QString m_currentPath;
+
+    QString m_host;
+    QString m_user;
+    QString m_password; // stored form; decoded only for PASS
+    QString m_folder;
+    int m_connectId = 0;
+    int m_loginId = 0;
+    int m_cdId = 0;
+    int m_putId = 0;
+    int m_closeId = 0;
+    bool m_loggedIn = false;
+    bool m_uploadCalled = false;
+    bool m_endedEarly = false;
+    bool m_fileAborting = false;
+
+    QNetworkReply* m_reply = nullptr;
+    FlickrStep m_flickrStep = FlickrStep::None;
+    bool m_replyAborted = false;
+};

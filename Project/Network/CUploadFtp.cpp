@@ -1,0 +1,178 @@
+// The FTP transfer of CUpload: connect, log in, change folder, send the files
+// one at a time, close. Each step waits for the one before it, so a failed
+// file never stops the batch while a failed login or folder ends it.
+#include "CFtpClient.h"
+#include "CUpload.h"
+#include "Utils.h"
+
+#include <QFile>
+#include <QTimer>
+
+void CUpload::ConnectFTP(QString host, QString user, QString password, long port)
+{
+    m_ftp->disconnectFromHost();
+    Reset(Kind::Ftp);
+    m_host = host;
+    m_user = user;
+    m_password = password;
+    m_loggedIn = false;
+    m_uploadCalled = false;
+    m_endedEarly = false;
+    m_loginId = m_cdId = m_putId = m_closeId = 0;
+    const long wrapped = ((port % 65536) + 65536) % 65536;
+    m_connectId = m_ftp->connectToHost(host, quint16(wrapped));
+}
+
+void CUpload::UploadFTP(QStringList files, QString folder, bool deleteWhenDone)
+{
+    if (m_finished || m_connectId == 0) {
+        // No ConnectFTP since the last transfer ended: nothing to send over.
+        m_ftp->disconnectFromHost();
+        Reset(Kind::Ftp);
+        m_uploadCalled = true;
+        Log(tr("Could not connect to %1: %2").arg(Printable(m_host), tr("not connected")));
+        Finish();
+        return;
+    }
+    m_kind = Kind::Ftp;
+    m_uploadCalled = true;
+    m_files = ExistingFiles(files);
+    m_next = 0;
+    m_sent.clear();
+    m_deleteWhenDone = deleteWhenDone;
+    m_folder = folder.isEmpty() ? QStringLiteral("/") : folder;
+    if (m_endedEarly || m_files.isEmpty()) {
+        m_ftp->disconnectFromHost();
+        Finish();
+        return;
+    }
+    if (m_loggedIn)
+        m_cdId = m_ftp->cd(m_folder);
+}
+
+void CUpload::EndFtp()
+{
+    m_ftp->disconnectFromHost();
+    m_timer->stop();
+    // A failure before UploadFTP was called is reported once it is.
+    if (!m_uploadCalled)
+        m_endedEarly = true;
+    else
+        Finish();
+}
+
+void CUpload::OnFtpCommandStarted(int id)
+{
+    if (m_finished || CheckAbort())
+        return;
+    if (id == m_putId) {
+        if (!m_clock.isValid())
+            m_clock.start();
+        m_bytesBeforeFile = m_bytesSent;
+        m_timer->start(fileTimeoutMs);
+    } else {
+        m_timer->start(connectTimeoutMs);
+    }
+}
+
+void CUpload::OnFtpProgress(qint64 done, qint64 total)
+{
+    Q_UNUSED(total);
+    if (m_finished || CheckAbort())
+        return;
+    m_bytesSent = m_bytesBeforeFile + done;
+    m_timer->start(fileTimeoutMs);
+}
+
+void CUpload::OnFtpCommandFinished(int id, bool error)
+{
+    if (m_finished || CheckAbort())
+        return;
+    m_timer->stop();
+    const QString reason = m_ftp->errorString();
+    if (id == m_connectId) {
+        if (error) {
+            Log(tr("Could not connect to %1: %2").arg(Printable(m_host), reason));
+            EndFtp();
+            return;
+        }
+        m_loginId = m_ftp->login(m_user, DecryptString(m_password));
+    } else if (id == m_loginId) {
+        if (error) {
+            Log(tr("Login to %1 failed: %2").arg(Printable(m_host), reason));
+            EndFtp();
+            return;
+        }
+        m_loggedIn = true;
+        if (m_uploadCalled)
+            m_cdId = m_ftp->cd(m_folder);
+    } else if (id == m_cdId) {
+        if (error) {
+            Log(tr("Could not open the folder %1 on the server: %2").arg(Printable(m_folder), reason));
+            EndFtp();
+            return;
+        }
+        SendNextFile();
+    } else if (id == m_putId) {
+        CloseFile();
+        if (m_fileAborting) {
+            m_fileAborting = false; // logged when the time-out struck
+        } else if (error) {
+            Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
+        } else {
+            m_sent.append(m_currentPath);
+            emit ImgUploaded(Speed());
+        }
+        if (!m_finished)
+            SendNextFile();
+    } else if (id == m_closeId) {
+        m_ftp->disconnectFromHost();
+        Finish();
+    }
+}
+
+void CUpload::SendNextFile()
+{
+    while (m_next < m_files.size()) {
+        m_currentPath = m_files.at(m_next++);
+        auto* file = new QFile(m_currentPath, this);
+        if (!file->open(QIODevice::ReadOnly)) {
+            Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), file->errorString()));
+            delete file;
+            continue;
+        }
+        m_file = file;
+        m_putId = m_ftp->put(m_file, m_currentPath.mid(m_currentPath.lastIndexOf(QLatin1Char('/')) + 1));
+        return;
+    }
+    m_closeId = m_ftp->close();
+}
+
+void CUpload::OnTimeout()
+{
+    if (m_finished || CheckAbort())
+        return;
+    const int current = m_ftp->currentId();
+    const QString reason = NoAnswer(m_timer->interval());
+    if (m_kind != Kind::Ftp || current == 0 || current == m_closeId) {
+        m_ftp->disconnectFromHost();
+        Finish();
+    } else if (current == m_connectId) {
+        Log(tr("Could not connect to %1: %2").arg(Printable(m_host), reason));
+        EndFtp();
+    } else if (current == m_loginId) {
+        Log(tr("Login to %1 failed: %2").arg(Printable(m_host), reason));
+        EndFtp();
+    } else if (current == m_cdId) {
+        Log(tr("Could not open the folder %1 on the server: %2").arg(Printable(m_folder), reason));
+        EndFtp();
+    } else if (current == m_putId && m_fileAborting) {
+        // The server did not answer the ABOR either: the connection is lost.
+        EndFtp();
+    } else if (current == m_putId) {
+        Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
+        m_fileAborting = true;
+        m_timer->start(connectTimeoutMs);
+        m_ftp->abort();
+    }
+}

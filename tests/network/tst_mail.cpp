@@ -1,0 +1,228 @@
+// The composed mail message (CEmail) and the hand-off to the mail program
+// (CUpload::AddAttachments) with its boxes answered through SUploadHooks.
+#include "BqTestMain.h"
+#include "CEmail.h"
+#include "CUpload.h"
+#include "NetTestSupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace NetTest;
+
+namespace
+{
+struct SPart {
+    QMap<QByteArray, QByteArray> headers;
+    QList<QByteArray> body; // lines without "\r\n"
+};
+
+// Splits a multipart/mixed message by its boundary, independently of CEmail.
+QList<SPart> SplitMessage(const QByteArray& message, const QByteArray& boundary, SPart* top)
+{
+    QList<SPart> parts;
+    const QList<QByteArray> lines = message.split('\n');
+    SPart* current = top;
+    bool inHeaders = true;
+    for (int i = 0; i + 1 < lines.size(); ++i) { // the last piece follows the final "\r\n"
+        const QByteArray line = lines.at(i).chopped(1);
+        if (line == "--" + boundary || line == "--" + boundary + "--") {
+            parts.append(SPart());
+            current = &parts.last();
+            inHeaders = true;
+            continue;
+        }
+        if (inHeaders && line.isEmpty()) {
+            inHeaders = false;
+            continue;
+        }
+        if (inHeaders) {
+            const int colon = line.indexOf(':');
+            current->headers.insert(line.left(colon), line.mid(colon + 2));
+        } else {
+            current->body.append(line);
+        }
+    }
+    if (!parts.isEmpty())
+        parts.removeLast(); // after the closing delimiter
+    return parts;
+}
+} // namespace
+
+class TestMail : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void compose_data();
+    void compose();
+    void handOff_data();
+    void handOff();
+
+private:
+    QString MakeFile(const QString& name, int size);
+    QScopedPointer<QTemporaryDir> m_dir;
+    QMap<QString, QByteArray> m_contents;
+};
+
+void TestMail::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    m_contents.clear();
+}
+
+QString TestMail::MakeFile(const QString& name, int size)
+{
+    const QString path = m_dir->path() + '/' + name;
+    m_contents[name] = RandomBytes(size);
+    WriteFile(path, m_contents[name]);
+    return path;
+}
+
+void TestMail::compose_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("attached");
+    QTest::addColumn<QStringList>("filenames");
+    QTest::addColumn<QStringList>("types");
+
+    QTest::newRow("ASCII and UTF-8 names")
+        << QStringList{"a.jpg", QString::fromUtf8("Été 2024.jpg")}
+        << QStringList{"a.jpg", QString::fromUtf8("Été 2024.jpg")}
+        << QStringList{"filename=\"a.jpg\"", "filename*=UTF-8''%C3%89t%C3%A9%202024.jpg"}
+        << QStringList{"image/jpeg; name=\"a.jpg\"", "image/jpeg; name*=UTF-8''%C3%89t%C3%A9%202024.jpg"};
+    QTest::newRow("quote, percent, unknown type")
+        << QStringList{"say \"hi\".png", "100%.xyzq"} << QStringList{"say \"hi\".png", "100%.xyzq"}
+        << QStringList{"filename*=UTF-8''say%20%22hi%22.png", "filename*=UTF-8''100%25.xyzq"}
+        << QStringList{"image/png; name*=UTF-8''say%20%22hi%22.png",
+                       "application/octet-stream; name*=UTF-8''100%25.xyzq"};
+    QTest::newRow("line break refused") << QStringList{"ok.jpg", "bad\r\nX-Evil: 1.jpg"} << QStringList{"ok.jpg"}
+                                        << QStringList{"filename=\"ok.jpg\""}
+                                        << QStringList{"image/jpeg; name=\"ok.jpg\""};
+}
+
+void TestMail::compose()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, attached);
+    QFETCH(QStringList, filenames);
+    QFETCH(QStringList, types);
+
+    CEmail mail;
+    int size = 4000; // several 76-column lines and a short last one
+    for (const QString& name : names)
+        QCOMPARE(mail.AddAttachment(MakeFile(name, size += 1001)), attached.contains(name));
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QVERIFY(mail.Write(&out));
+    const QByteArray message = out.data();
+
+    QVERIFY(message.endsWith("\r\n"));
+    QCOMPARE(message.count('\n'), message.count("\r\n"));
+    QVERIFY(!message.contains("X-Evil"));
+    const QByteArray boundary = mail.Boundary();
+    QVERIFY(QRegularExpression("^=_Brandquill_[0-9a-f]{32}$").match(QString::fromLatin1(boundary)).hasMatch());
+
+    SPart top;
+    const QList<SPart> parts = SplitMessage(message, boundary, &top);
+    QCOMPARE(top.headers.value("MIME-Version"), QByteArray("1.0"));
+    QCOMPARE(top.headers.value("X-Unsent"), QByteArray("1"));
+    QVERIFY(top.headers.contains("Subject"));
+    QCOMPARE(top.headers.value("Content-Type"), "multipart/mixed; boundary=\"" + boundary + '"');
+    QCOMPARE(parts.size(), attached.size() + 1);
+    QCOMPARE(parts.first().headers.value("Content-Type"), QByteArray("text/plain; charset=UTF-8"));
+
+    for (int i = 0; i < attached.size(); ++i) {
+        const SPart& part = parts.at(i + 1);
+        QCOMPARE(QString::fromLatin1(part.headers.value("Content-Type")), types.at(i));
+        QCOMPARE(part.headers.value("Content-Transfer-Encoding"), QByteArray("base64"));
+        QCOMPARE(QString::fromLatin1(part.headers.value("Content-Disposition")), "attachment; " + filenames.at(i));
+        for (int l = 0; l + 1 < part.body.size(); ++l)
+            QCOMPARE(part.body.at(l).size(), 76);
+        QVERIFY(!part.body.isEmpty() && part.body.last().size() <= 76);
+        QCOMPARE(QByteArray::fromBase64(part.body.join()), m_contents[attached.at(i)]);
+    }
+}
+
+void TestMail::handOff_data()
+{
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("linkedTemp");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("mail program started, Yes") << true << true << false << true;
+    QTest::newRow("mail program started, No") << true << false << false << true;
+    QTest::newRow("no mail program") << false << false << false << false;
+    QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << false;
+}
+
+void TestMail::handOff()
+{
+    QFETCH(bool, opens);
+    QFETCH(bool, answerYes);
+    QFETCH(bool, linkedTemp);
+    QFETCH(bool, result);
+
+    const QString temp = QDir::tempPath() + "/BrandquillTemp";
+    QVERIFY(temp.startsWith(BqTest::TempHome())); // TMPDIR points into the test's home
+    if (QFileInfo(temp).isSymLink())
+        QFile::remove(temp);
+    else
+        QDir(temp).removeRecursively();
+    QTemporaryDir elsewhere;
+    if (linkedTemp)
+        QVERIFY(QFile::link(elsewhere.path(), temp));
+
+    const QStringList files{MakeFile("a.jpg", 3000), MakeFile(QString::fromUtf8("Été.png"), 2000)};
+    QList<QUrl> opened;
+    QByteArray handed;
+    QStringList questions;
+    QStringList warnings;
+    SUploadHooks hooks;
+    hooks.openFile = [&](const QUrl& url) {
+        opened << url;
+        handed = ReadFile(url.toLocalFile());
+        return opens;
+    };
+    hooks.askYesNo = [&](const QString& title, const QString& text) {
+        questions << title << text;
+        return answerYes;
+    };
+    hooks.warn = [&](const QString& title, const QString& text) { warnings << title << text; };
+    CUpload upload(hooks);
+    QCOMPARE(upload.AddAttachments(files, true), result);
+
+    QCOMPARE(opened.size(), linkedTemp ? 0 : 1);
+    QVERIFY(QDir(elsewhere.path()).isEmpty()); // nothing written through the link
+    if (!linkedTemp) {
+        const QString eml = opened.first().toLocalFile();
+        QVERIFY(opened.first().isLocalFile());
+        QCOMPARE(QFileInfo(eml).absolutePath(), temp);
+        QVERIFY(QFileInfo(eml).fileName().startsWith("Brandquill-") && eml.endsWith(".eml"));
+        QVERIFY(handed.contains("filename=\"a.jpg\"") && handed.contains("filename*=UTF-8''%C3%89t%C3%A9.png"));
+        QCOMPARE(int(QFile::permissions(temp) & 0x0077), 0); // group and others: nothing
+        QCOMPARE(QFileInfo::exists(eml), opens && !answerYes);
+    }
+    if (result) {
+        QCOMPARE(questions,
+                 QStringList({"Success", "Files attached successfuly. We advise deleting the temporary files that "
+                                         "Brandquill may have created in the process (be sure to do that only after "
+                                         "you have finished sending your e-mail). Delete temporary files now?"}));
+        QVERIFY(warnings.isEmpty());
+    } else {
+        QVERIFY(questions.isEmpty());
+        QCOMPARE(warnings.size(), 2);
+        QCOMPARE(warnings.first(), QString("Error"));
+        QVERIFY(warnings.last().startsWith("Could not open default mail client.\nThe photos are kept in " +
+                                           m_dir->path() + "."));
+    }
+    for (const QString& path : files)
+        QCOMPARE(QFileInfo::exists(path), !(result && answerYes));
+}
+
+BQ_TEST_MAIN(TestMail)
+#include "tst_mail.moc"
