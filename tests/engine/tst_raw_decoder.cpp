@@ -121,7 +121,7 @@ void TestRawDecoder::initTestCase()
     qputenv("MAGICK_TEMPORARY_PATH", QFile::encodeName(m_Dir.path()));
     QVERIFY(StartMagickRuntime());
 
-    const DngSpec standard;
+    const DngLayout standard;
     const QByteArray dng = MakeDng(standard);
     QVERIFY(WriteBytes(File("standard.dng"), dng));
     QVERIFY(WriteBytes(File("Fotos ä/фото.dng"), dng));
@@ -130,30 +130,30 @@ void TestRawDecoder::initTestCase()
     QVERIFY(WriteBytes(File("stub.dng"), dng.left(200)));
     QVERIFY(WriteBytes(File("empty.dng"), QByteArray()));
 
-    DngSpec spec = standard;
-    spec.orientation = 6;
-    QVERIFY(WriteBytes(File("orientation6.dng"), MakeDng(spec)));
-    spec = standard;
-    spec.dateTime.clear();
-    QVERIFY(WriteBytes(File("nodate.dng"), MakeDng(spec)));
-    spec.exifDateTime = CameraDate;
-    QVERIFY(WriteBytes(File("exifdate.dng"), MakeDng(spec)));
-    spec = standard;
-    spec.scene = BandScene(1.6);
-    QVERIFY(WriteBytes(File("clipped.dng"), MakeDng(spec)));
-    spec = standard;
-    spec.scene = StripeScene();
-    QVERIFY(WriteBytes(File("stripes.dng"), MakeDng(spec)));
-    spec = standard;
-    spec.monochrome = true;
-    QVERIFY(WriteBytes(File("mono.dng"), MakeDng(spec)));
-    spec = standard;
-    spec.claimedWidth = spec.claimedHeight = 20000;
-    const QByteArray lying = MakeDng(spec);
+    DngLayout layout = standard;
+    layout.orientation = 6;
+    QVERIFY(WriteBytes(File("orientation6.dng"), MakeDng(layout)));
+    layout = standard;
+    layout.dateTime.clear();
+    QVERIFY(WriteBytes(File("nodate.dng"), MakeDng(layout)));
+    layout.exifDateTime = CameraDate;
+    QVERIFY(WriteBytes(File("exifdate.dng"), MakeDng(layout)));
+    layout = standard;
+    layout.scene = BandScene(1.6);
+    QVERIFY(WriteBytes(File("clipped.dng"), MakeDng(layout)));
+    layout = standard;
+    layout.scene = StripeScene();
+    QVERIFY(WriteBytes(File("stripes.dng"), MakeDng(layout)));
+    layout = standard;
+    layout.monochrome = true;
+    QVERIFY(WriteBytes(File("mono.dng"), MakeDng(layout)));
+    layout = standard;
+    layout.claimedWidth = layout.claimedHeight = 20000;
+    const QByteArray lying = MakeDng(layout);
     QVERIFY(lying.size() < 7 * 1024);
     QVERIFY(WriteBytes(File("lying20000.dng"), lying));
-    spec.claimedWidth = spec.claimedHeight = 60000;
-    QVERIFY(WriteBytes(File("lying60000.dng"), MakeDng(spec)));
+    layout.claimedWidth = layout.claimedHeight = 60000;
+    QVERIFY(WriteBytes(File("lying60000.dng"), MakeDng(layout)));
 
     // Ordinary images under raw names.
     const struct {

@@ -132,20 +132,20 @@ void TestRawEngine::initTestCase()
     QVERIFY(StartMagickRuntime());
     CFormatsEnum::GetInstance()->GenerateList();
 
-    const QByteArray dng = MakeDng(DngSpec());
+    const QByteArray dng = MakeDng(DngLayout());
     QVERIFY(WriteBytes(File("IMG_0001.DNG"), dng));
     QVERIFY(WriteBytes(File("standard.dng"), dng));
     QVERIFY(WriteBytes(File("truncated.dng"), dng.left(dng.size() / 2)));
     QVERIFY(WriteBytes(File("stub.dng"), dng.left(200)));
-    DngSpec spec;
-    spec.orientation = 6;
-    QVERIFY(WriteBytes(File("orientation6.dng"), MakeDng(spec)));
-    spec = DngSpec();
-    spec.monochrome = true;
-    QVERIFY(WriteBytes(File("mono.dng"), MakeDng(spec)));
-    spec = DngSpec();
-    spec.dateTime.clear();
-    QVERIFY(WriteBytes(File("nodate.dng"), MakeDng(spec)));
+    DngLayout layout;
+    layout.orientation = 6;
+    QVERIFY(WriteBytes(File("orientation6.dng"), MakeDng(layout)));
+    layout = DngLayout();
+    layout.monochrome = true;
+    QVERIFY(WriteBytes(File("mono.dng"), MakeDng(layout)));
+    layout = DngLayout();
+    layout.dateTime.clear();
+    QVERIFY(WriteBytes(File("nodate.dng"), MakeDng(layout)));
     // An ordinary photo under a raw name, which ImageMagick itself would read.
     Magick::Image photo = FourQuadrants();
     photo.magick("PNG");

@@ -134,14 +134,14 @@ DngScene StripeScene()
     };
 }
 
-QByteArray MakeDng(const DngSpec& spec)
+QByteArray MakeDng(const DngLayout& layout)
 {
     static const double neutral[3] = {1.0 / 2.0, 1.0, 2.0 / 3.0};
     QByteArray pixels;
-    for (int y = 0; y < spec.height; ++y) {
-        for (int x = 0; x < spec.width; ++x) {
-            const LinearRgb c = spec.scene(x, y);
-            if (spec.monochrome) {
+    for (int y = 0; y < layout.height; ++y) {
+        for (int x = 0; x < layout.width; ++x) {
+            const LinearRgb c = layout.scene(x, y);
+            if (layout.monochrome) {
                 Put16(pixels, Sample(c.g, 1.0));
                 continue;
             }
@@ -152,31 +152,31 @@ QByteArray MakeDng(const DngSpec& spec)
         }
     }
 
-    const quint32 width = spec.claimedWidth ? spec.claimedWidth : quint32(spec.width);
-    const quint32 height = spec.claimedHeight ? spec.claimedHeight : quint32(spec.height);
+    const quint32 width = layout.claimedWidth ? layout.claimedWidth : quint32(layout.width);
+    const quint32 height = layout.claimedHeight ? layout.claimedHeight : quint32(layout.height);
     std::vector<Entry> ifd0 = {
         Longs(254, {0}),
         Longs(256, {width}),
         Longs(257, {height}),
         Shorts(258, {16}),
         Shorts(259, {1}),
-        Shorts(262, {quint16(spec.monochrome ? 34892 : 32803)}),
-        Text(271, spec.make),
-        Text(272, spec.model),
+        Shorts(262, {quint16(layout.monochrome ? 34892 : 32803)}),
+        Text(271, layout.make),
+        Text(272, layout.model),
         Longs(273, {0}), // strip offset, set below
-        Shorts(274, {spec.orientation}),
+        Shorts(274, {layout.orientation}),
         Shorts(277, {1}),
         Longs(278, {height}),
         Longs(279, {quint32(pixels.size())}),
         Shorts(284, {1}),
         Bytes(50706, {1, 4, 0, 0}),
-        Text(50708, spec.make + ' ' + spec.model),
+        Text(50708, layout.make + ' ' + layout.model),
         Longs(50714, {0}),
         Longs(50717, {65535}),
     };
-    if (!spec.dateTime.isEmpty())
-        ifd0.push_back(Text(306, spec.dateTime));
-    if (!spec.monochrome) {
+    if (!layout.dateTime.isEmpty())
+        ifd0.push_back(Text(306, layout.dateTime));
+    if (!layout.monochrome) {
         ifd0.push_back(Shorts(33421, {2, 2}));
         ifd0.push_back(Bytes(33422, {0, 1, 1, 2}));
         // XYZ to linear sRGB, so that the camera space is sRGB itself.
@@ -187,8 +187,8 @@ QByteArray MakeDng(const DngSpec& spec)
         ifd0.push_back(Shorts(50778, {21})); // D65
     }
     std::vector<Entry> exif;
-    if (!spec.exifDateTime.isEmpty()) {
-        exif.push_back(Text(36867, spec.exifDateTime));
+    if (!layout.exifDateTime.isEmpty()) {
+        exif.push_back(Text(36867, layout.exifDateTime));
         ifd0.push_back(Longs(34665, {0})); // Exif IFD offset, set below
     }
 

@@ -21,7 +21,7 @@ DngScene BandScene(double band = 0.9);
 // Diagonal 8-pixel stripes of 0.7 and 0.1, for telling demosaicing apart.
 DngScene StripeScene();
 
-struct DngSpec {
+struct DngLayout {
     int width = 64;
     int height = 48;
     QByteArray make = "Canon";
@@ -36,7 +36,7 @@ struct DngSpec {
     quint32 claimedHeight = 0;
 };
 
-QByteArray MakeDng(const DngSpec& spec);
+QByteArray MakeDng(const DngLayout& layout);
 // Writes bytes to path, creating missing folders. False on any failure.
 bool WriteBytes(const QString& path, const QByteArray& bytes);
 } // namespace BqTest
