@@ -18,23 +18,32 @@ bool CImageFilters::Apply()
     try {
         switch (record.id) {
         case FilterType::FilterText:
-            return false; // built in ImageFiltersMarks.cpp
+            FilterText();
+            break;
         case FilterType::FilterLogo:
-            return false; // built in ImageFiltersMarks.cpp
+            FilterLogo();
+            break;
         case FilterType::FilterShapeFrame:
-            return false; // built in ImageFiltersFrames.cpp
+            FilterShapeFrame();
+            break;
         case FilterType::FilterGrungeFrame:
-            return false; // built in ImageFiltersFrames.cpp
+            FilterGrungeFrame();
+            break;
         case FilterType::FilterPictureFrame:
-            return false; // built in ImageFiltersFrames.cpp
+            FilterPictureFrame();
+            break;
         case FilterType::FilterVintageFrame:
-            return false; // built in ImageFiltersFrames.cpp
+            FilterVintageFrame();
+            break;
         case FilterType::FilterRaise:
-            return false; // built in ImageFiltersBorders.cpp
+            FilterRaise();
+            break;
         case FilterType::FilterShadow:
-            return false; // built in ImageFiltersBorders.cpp
+            FilterShadow();
+            break;
         case FilterType::FilterSimpleBorder:
-            return false; // built in ImageFiltersBorders.cpp
+            FilterSimpleBorder();
+            break;
         case FilterType::FilterAutoRotate:
             FilterAutoRotate();
             break;

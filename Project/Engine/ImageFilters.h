@@ -62,6 +62,11 @@ public:
                              bool turnForPortrait);
     void ApplyComplexFrameMask(Magick::Image* frame, double widthRatio, double heightRatio,
                                Magick::Color background, bool transparent);
+    // Shared by the frame and border filters (ImageFiltersFrames.cpp): an
+    // intermediate image reports its progress through the target's monitor,
+    // and a fill covers a whole image in one colour.
+    void ShareProgress(Magick::Image& image) const;
+    static void FillImage(Magick::Image& image, const Magick::Color& colour);
 
     // Raise, shadow and simple border (ImageFiltersBorders.cpp).
     bool FilterRaise();
@@ -96,6 +101,10 @@ public:
     void CalculateShadowPosition(int& x, int& y, int distance, int angle);
     QImage StrokeImage(bool on, QImage* image, int width, QColor colour, int alpha, QSize& shift);
     QImage ScaleImage(QImage* image, int percent, QSize& shift);
+    // Whether a mark image of this size may be made: sides up to 65535 and
+    // at most 2^28 pixels, so that absurd slot values fail the filter instead
+    // of exhausting memory.
+    static bool MarkSizeAllowed(qint64 width, qint64 height);
 
     // Preview areas (ImageFiltersAreas.cpp).
     void UpdateCropArea(QRect& rect, SFilterRecord record, long width, long height, double zoom);
