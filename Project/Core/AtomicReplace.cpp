@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +37,31 @@ mode_t ProcessUmask()
         umask(mask);
     });
     return mask;
+}
+
+// Copies everything from `in` to `out`, short writes and interruptions included.
+bool CopyBytes(int in, int out)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(in, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, buffer + done, static_cast<size_t>(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            done += put;
+        }
+    }
 }
 
 } // namespace
@@ -125,7 +151,7 @@ bool CAtomicReplace::Commit()
     bool ok = true;
     if (parts.isEmpty()) {
         // The reserved file is still empty when the writer produced nothing.
-        ok = QFileInfo(TemporaryPath()).size() > 0 && Publish(TemporaryPath(), m_Target);
+        ok = (m_AllowEmpty || QFileInfo(TemporaryPath()).size() > 0) && Publish(TemporaryPath(), m_Target);
         if (ok)
             m_Committed << m_Target;
     } else {
@@ -153,4 +179,39 @@ void CAtomicReplace::Discard()
     for (const QString& stray : strays)
         QFile::remove(m_Folder + "/" + stray);
     m_Base.clear();
+}
+
+bool CAtomicReplace::CopyFile(const QString& source, const QString& target)
+{
+    // O_NONBLOCK: a FIFO under a photo's name must not hang the caller; it
+    // is refused below, and regular files ignore the flag.
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    struct stat st;
+    bool ok = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode);
+    CAtomicReplace output(target);
+    output.m_AllowEmpty = true;
+    ok = ok && output.Create();
+    if (ok) {
+        const int out = ::open(QFile::encodeName(output.TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        ok = out >= 0 && CopyBytes(in, out);
+        if (out >= 0)
+            ok = ::close(out) == 0 && ok;
+    }
+    ::close(in);
+    // The destructor removes the temporary when anything failed.
+    return ok && output.Commit();
+}
+
+bool CAtomicReplace::MoveFile(const QString& source, const QString& target)
+{
+    const QByteArray from = QFile::encodeName(source);
+    if (::rename(from.constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    if (errno != EXDEV || !CopyFile(source, target))
+        return false;
+    // The target is complete; a source that cannot be removed stays as well.
+    ::unlink(from.constData());
+    return true;
 }

@@ -44,6 +44,14 @@ public:
     // The final paths that Commit() put in place.
     const QStringList& CommittedFiles() const { return m_Committed; }
 
+    // Copies a regular file byte for byte through a temporary sibling of
+    // `target` (an empty source gives an empty file). On failure `target`
+    // is as it was and no temporary is left.
+    static bool CopyFile(const QString& source, const QString& target);
+    // rename(); across file systems, CopyFile and then the source removed,
+    // so that the source goes only once the target is complete.
+    static bool MoveFile(const QString& source, const QString& target);
+
 private:
     QStringList ExistingParts() const;
     bool Publish(const QString& from, const QString& to);
@@ -53,4 +61,5 @@ private:
     QString m_Base;      // ".bq-XXXXXX" once created
     QString m_Extension; // with its dot, case kept; empty when none
     QStringList m_Committed;
+    bool m_AllowEmpty = false; // a copy of an empty file is a result
 };

@@ -1,5 +1,11 @@
 #include "PathSafety.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 namespace
 {
 
@@ -15,6 +21,25 @@ void CharAt(const QString& text, int i, int& units, int& bytes)
     units = 1;
     const ushort u = c.unicode();
     bytes = u < 0x80 ? 1 : u < 0x800 ? 2 : 3; // a lone surrogate is written as U+FFFD, 3 bytes
+}
+
+// Where a path leads when its file may not exist: the canonical folder plus
+// the file name, or the cleaned absolute path when the folder is missing too.
+QString PathIdentity(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        return QDir::cleanPath(info.absoluteFilePath());
+    return folder.endsWith(QLatin1Char('/')) ? folder + info.fileName() : folder + QLatin1Char('/') + info.fileName();
+}
+
+// A folder's components without trailing separators: "/a/b/" gives "", "a", "b".
+QStringList Components(QString folder)
+{
+    while (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder.split(QLatin1Char('/'));
 }
 
 } // namespace
@@ -82,4 +107,79 @@ QString CPathSafety::SanitizeFileName(const QString& name)
     if (result.isEmpty() || result == QLatin1String(".") || result == QLatin1String(".."))
         return QStringLiteral("_");
     return result;
+}
+
+QString CPathSafety::SanitizeSubfolder(const QString& subfolder)
+{
+    QStringList parts;
+    for (const QString& segment : subfolder.split(QLatin1Char('/'))) {
+        if (segment.isEmpty() || segment == QLatin1String("."))
+            continue;
+        parts << (segment == QLatin1String("..") ? QStringLiteral("_") : SanitizeFileName(segment));
+    }
+    return parts.join(QLatin1Char('/'));
+}
+
+bool CPathSafety::IsSameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    struct stat first;
+    struct stat second;
+    const bool firstExists = ::stat(QFile::encodeName(a).constData(), &first) == 0;
+    const bool secondExists = ::stat(QFile::encodeName(b).constData(), &second) == 0;
+    if (firstExists && secondExists)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    // A file that exists is never the same as a name that leads nowhere.
+    if (firstExists != secondExists)
+        return false;
+    return PathIdentity(a) == PathIdentity(b);
+}
+
+QString CPathSafety::CommonRoot(const QStringList& folders)
+{
+    if (folders.isEmpty())
+        return QString();
+    QStringList common = Components(folders.first());
+    for (int i = 1; i < folders.size() && !common.isEmpty(); ++i) {
+        const QStringList parts = Components(folders.at(i));
+        int shared = 0;
+        while (shared < common.size() && shared < parts.size() && common.at(shared) == parts.at(shared))
+            ++shared;
+        common = common.mid(0, shared);
+    }
+    return common.join(QLatin1Char('/'));
+}
+
+QString CPathSafety::ReplaceRoot(const QString& path, const QString& root, const QString& replacement)
+{
+    QString cleanRoot = root;
+    while (cleanRoot.endsWith(QLatin1Char('/')))
+        cleanRoot.chop(1);
+    QString cleanPath = path;
+    while (cleanPath.endsWith(QLatin1Char('/')))
+        cleanPath.chop(1);
+    // Nothing lies below an empty root: the caller has its own rule for it.
+    if (cleanRoot.isEmpty())
+        return QString();
+    QString rest;
+    if (cleanPath != cleanRoot) {
+        if (!cleanPath.startsWith(cleanRoot + QLatin1Char('/')))
+            return QString();
+        rest = cleanPath.mid(cleanRoot.size());
+    }
+    QString head = replacement;
+    while (head.size() > 1 && head.endsWith(QLatin1Char('/')))
+        head.chop(1);
+    if (head == QLatin1String("/") && !rest.isEmpty())
+        head.clear();
+    QString result = head + rest;
+    return result.isNull() ? QStringLiteral("") : result;
+}
+
+QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& extension)
+{
+    const QString suffix = QStringLiteral(" (%1)").arg(n);
+    const int room = MaxNameBytes - Utf8Length(suffix) - Utf8Length(extension);
+    return (room > 0 ? TruncateUtf8(name, room) : QString()) + suffix + extension;
 }

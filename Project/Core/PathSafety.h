@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Rules that keep generated file names and paths safe on a Linux file
 // system. Every piece of code that turns user text into a name goes through
@@ -28,6 +29,32 @@ public:
     // The longest leading part of `text` that fits in `maxBytes` UTF-8 bytes,
     // never splitting a surrogate pair.
     static QString TruncateUtf8(const QString& text, int maxBytes);
+
+    // A relative folder made of safe names, for folders taken from job files:
+    // split at "/", empty and "." segments dropped, ".." turned into "_",
+    // every other segment through SanitizeFileName. "../up" gives "_/up",
+    // "/abs/x" gives "abs/x", "" and "." give "".
+    static QString SanitizeSubfolder(const QString& subfolder);
+
+    // Whether two paths name one file. When both exist, by device and inode
+    // (links, "//", "/./" and letter case are seen through); otherwise by the
+    // canonical folder plus the file name, compared case-sensitively.
+    static bool IsSameFile(const QString& a, const QString& b);
+
+    // The longest leading run of whole path components that every folder
+    // shares: "/a/b/c" and "/a/b/d" give "/a/b"; "/a" and "/ab/c" give "".
+    // No folder gives "", one folder gives itself (without a trailing "/").
+    static QString CommonRoot(const QStringList& folders);
+
+    // `path` with its leading `root` replaced by `replacement` ("/"-joined),
+    // when `path` is `root` or lies below it by whole components; otherwise
+    // a null string. Only the leading occurrence counts.
+    static QString ReplaceRoot(const QString& path, const QString& root, const QString& replacement);
+
+    // name + " (n)" + extension (the extension with its dot, or empty), the
+    // name part cut on a character boundary so that the result fits in
+    // MaxNameBytes.
+    static QString AppendSuffix(const QString& name, qint64 n, const QString& extension);
 
 private:
     CPathSafety() = delete;

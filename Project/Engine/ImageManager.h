@@ -38,11 +38,13 @@ public:
     // record, but never the progress monitor of the original's image.
     CImageManager(const CImageManager& other);
     CImageManager& operator=(const CImageManager& other);
-    ~CImageManager();
+    // Read, Write and the destructor are virtual so that a worker's engine can
+    // be replaced (tests put an engine there that fails in chosen ways).
+    virtual ~CImageManager();
 
     // Reading and identification. A failed read, ping or count leaves the
     // engine's image, path and properties as they were.
-    bool Read(const QString& path);
+    virtual bool Read(const QString& path);
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
     int GetPageCount(const QString& path);
@@ -69,7 +71,7 @@ public:
 
     // Writing (ImageManagerWrite.cpp). Outputs go through a temporary
     // sibling, so a failure never leaves a partial file.
-    bool Write(const QString& path);
+    virtual bool Write(const QString& path);
     bool WriteMultipage(const QString& path, bool oneDocument);
     void SelectCompAlgorithm(Magick::Image& image, const QString& format);
     void SelectImageType(Magick::Image& image, const QString& format);

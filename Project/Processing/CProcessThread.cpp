@@ -1,0 +1,424 @@
+#include "CProcessThread.h"
+
+#include "FilterDescriptions.h"
+#include "FormatsEnum.h"
+#include "ImageManager.h"
+#include "ListFilters.h"
+#include "PathSafety.h"
+#include "TempFolder.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+
+namespace
+{
+
+bool HasPixels(const Magick::Image& image)
+{
+    return image.isValid() && image.columns() > 0 && image.rows() > 0;
+}
+
+} // namespace
+
+CProcessThread::CProcessThread(QObject* parent)
+    : QThread(parent), m_pProfile(CUserProfile::GetInstance()), m_pFilters(CListFilters::GetInstance()),
+      m_pImages(CListImages::GetInstance()), m_pFormats(CFormatsEnum::GetInstance())
+      // Built here, on the controller's thread, so that the engine's own
+      // singletons exist before any worker runs.
+      ,
+      m_Engine(std::make_unique<CImageManager>())
+{
+    switch (m_pProfile->Destination) {
+    case 1:
+        m_KeepOnDisk = true;
+        break;
+    case 2:
+        m_KeepOnDisk = m_pProfile->SaveOnDiskMail;
+        break;
+    case 3:
+        m_KeepOnDisk = m_pProfile->SaveOnDiskFTP;
+        break;
+    case 4:
+        m_KeepOnDisk = m_pProfile->SaveOnDiskFlickr;
+        break;
+    case 5:
+        m_KeepOnDisk = m_pProfile->SaveOnDiskFacebook;
+        break;
+    default:
+        m_KeepOnDisk = false;
+        break;
+    }
+}
+
+CProcessThread::~CProcessThread()
+{
+    ReleaseAttributes();
+}
+
+void CProcessThread::AnswerQuestion(int code, const QString& outputPath)
+{
+    m_AnswerPath = outputPath;
+    answerCode.store(code, std::memory_order_release);
+    // Last: the worker reads the code and the path once it sees this clear.
+    questionPending.store(false, std::memory_order_release);
+}
+
+void CProcessThread::SetEngine(std::unique_ptr<CImageManager> engine)
+{
+    if (engine)
+        m_Engine = std::move(engine);
+}
+
+void CProcessThread::run()
+{
+    SystemLogWrite(QStringLiteral("CProcessThread::run"));
+    m_Finished = false;
+    try {
+        RunPhotos();
+    } catch (...) {
+        // Stages catch their own failures; this only keeps the thread alive
+        // long enough to say that it has finished.
+    }
+    ReleaseAttributes();
+    FinishRun();
+}
+
+void CProcessThread::RunPhotos()
+{
+    m_Naming = m_pProfile->FilterFilename;
+    if (!IsKeepFormat())
+        m_Naming.extension = m_pProfile->OutputFormat.toLower();
+    if (m_pProfile->SilentRun && !m_pProfile->Overwrite) {
+        m_Naming.monitorNumbering = true;
+        m_Naming.monitorPicCount = m_pProfile->PicCount;
+        m_Naming.counterStart = (qint64(m_pProfile->PicCount) + 1) * m_Naming.counterStep;
+    }
+    if (!m_KeepOnDisk) {
+        QMutexLocker lock(folderLock);
+        m_TempFolder = BrandquillTempFolder();
+        // Files left there by an earlier upload are replaced without a question.
+        yesToAll.store(true);
+    }
+
+    m_PhotosBegun = 0;
+    m_DocumentBegun = false;
+    m_DocumentDone = false;
+    for (const SImageRecord& photo : ownPhotos) {
+        if (UserRequestedCancel() || !ProcessPhoto(photo))
+            return;
+    }
+    if (OneDocument() && !m_DocumentDone && !m_Engine->m_Pages.isEmpty()) {
+        // The last photo could not be read: the pages collected are the document.
+        bool skip = false;
+        WriteDocument(skip);
+    }
+    m_Engine->m_Image = Magick::Image();
+    m_Engine->m_Pages.clear();
+    PostProcessing();
+}
+
+bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
+{
+    m_PhotoLogged = false;
+    ++m_PhotosBegun;
+    m_SourcePath = photo.path;
+    m_SourceFolder = photo.folder;
+    m_SourceName = photo.name;
+    m_SourceExtension = photo.extension;
+    m_ListPosition = photo.position;
+    m_MultiPage = false;
+    m_StageFailed = false;
+    m_OutputProduced = false;
+    // The pages of one document share the first photo's path and answer.
+    if (!m_DocumentBegun) {
+        m_Yes = m_No = m_RenameAnswer = false;
+        m_SourceIsOutput = false;
+        m_OutputExisted = false;
+    }
+
+    GeneratePathName();
+    bool skip = false;
+    if (m_Refused) {
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        skip = true;
+    } else {
+        CheckPathName(skip);
+    }
+
+    if (OneDocument()) {
+        if (noToAll.load() || m_No) {
+            LogAppendAction();
+            FinishRun();
+            return false;
+        }
+        m_DocumentBegun = true;
+    }
+
+    if (!skip) {
+        if (UserRequestedCancel())
+            return false;
+        if (!m_PageCountKnown)
+            m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
+        m_MultiPage = m_PageCount > 1;
+        LightProcessing(skip);
+        if (!skip)
+            ReadImage(skip);
+        if (!skip) {
+            if (UserRequestedCancel())
+                return false;
+            ApplyFilters();
+            if (UserRequestedCancel())
+                return false;
+            WriteImage(skip);
+            if (!skip) {
+                if (UserRequestedCancel())
+                    return false;
+                emit IncProgressImage();
+            }
+        }
+    }
+    LogAppendAction();
+    return true;
+}
+
+bool CProcessThread::UserRequestedCancel()
+{
+    while (pause.load() && !cancel.load())
+        QThread::msleep(PollMs);
+    if (!cancel.load())
+        return false;
+    // A photo stopped before its output exists reports nothing.
+    if (!m_OutputProduced)
+        m_PhotoLogged = true;
+    LogAppendAction();
+    PostProcessing();
+    return true;
+}
+
+void CProcessThread::ReadImage(bool& skip)
+{
+    skip = false;
+    CImageManager& engine = *m_Engine;
+    bool ok = false;
+    if (OneDocument()) {
+        const int before = engine.m_Pages.size();
+        ok = Guarded([&] { return engine.ReadAndInsertPage(m_SourcePath); });
+        // A read that brought no pixels adds no page to the document.
+        while (engine.m_Pages.size() > before && !HasPixels(engine.m_Pages.last())) {
+            engine.m_Pages.removeLast();
+            ok = false;
+        }
+        ok = ok && engine.m_Pages.size() > before;
+    } else if (m_MultiPage) {
+        engine.m_Pages.clear();
+        ok = Guarded([&] { return engine.ReadMultipage(m_SourcePath); }) && !engine.m_Pages.isEmpty();
+        for (const Magick::Image& page : engine.m_Pages)
+            ok = ok && HasPixels(page);
+    } else {
+        // Cleared first: a read that "succeeds" without an image (a PNG cut
+        // short) must not leave the previous photo's pixels to be written.
+        engine.m_Image = Magick::Image();
+        ok = Guarded([&] { return engine.Read(m_SourcePath); }) && HasPixels(engine.m_Image);
+    }
+    if (ok) {
+        emit IncProgressOperation();
+        return;
+    }
+    if (m_pFormats->GetRecordById(m_SourceExtension).needsGhostscript)
+        emit DisplayGSMessage(m_SourceExtension);
+    LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength);
+    skip = true;
+}
+
+void CProcessThread::ApplyFilters()
+{
+    for (int i = 0; i < m_pFilters->filters.size(); ++i) {
+        while (pause.load() && !cancel.load())
+            QThread::msleep(PollMs);
+        if (cancel.load())
+            return;
+        const SFilterRecord record = m_pFilters->filters.at(i);
+        if (!record.active)
+            continue;
+        const bool ok = Guarded([&] {
+            if (OneDocument())
+                return m_Engine->ApplyFilterToCurrentPage(record);
+            if (m_MultiPage)
+                return m_Engine->ApplyFilterToMultipage(record);
+            return m_Engine->ApplyFilter(record);
+        });
+        if (ok) {
+            emit IncProgressOperation();
+        } else {
+            // The photo is still written, but its source is kept.
+            m_StageFailed = true;
+            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), m_SourcePath, LoadPathLength);
+        }
+    }
+}
+
+void CProcessThread::WriteImage(bool& skip)
+{
+    skip = false;
+    if (OneDocument()) {
+        // Pages are collected until the last photo of the document.
+        if (m_PhotosBegun >= ownPhotos.size())
+            WriteDocument(skip);
+        return;
+    }
+    const QStringList targets = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    for (const QString& target : targets)
+        DisableReadOnly(target);
+    const bool ok =
+        WritableOutput() && Guarded([&] {
+            return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
+        });
+    if (!ok) {
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        skip = true;
+        return;
+    }
+    m_OutputProduced = true;
+    const QStringList files = m_Engine->WrittenFiles();
+    RecordWritten(files);
+    emit IncProgressOperation();
+    UpdateFileAttributes(files);
+    DeleteSourceIfComplete(files);
+}
+
+void CProcessThread::WriteDocument(bool& skip)
+{
+    skip = false;
+    m_DocumentDone = true;
+    DisableReadOnly(m_OutputPath);
+    if (!WritableOutput() || !Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); })) {
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        skip = true;
+        return;
+    }
+    m_OutputProduced = true;
+    RecordWritten(m_Engine->WrittenFiles());
+    for (int i = 0; i < ownPhotos.size(); ++i)
+        emit IncProgressOperation();
+}
+
+void CProcessThread::RecordWritten(const QStringList& files)
+{
+    QMutexLocker lock(outputPathsLock);
+    if (!writtenFiles)
+        return;
+    for (const QString& file : files)
+        writtenFiles->append(qMakePair(m_SourcePath, file));
+}
+
+void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
+{
+    // An upload-only run keeps every source: the controller removes them
+    // once the hand-off has succeeded. One document never removes any.
+    if (!m_pProfile->DeleteSource || !m_KeepOnDisk || OneDocument() || m_StageFailed || !m_OutputProduced ||
+        m_SourceIsOutput)
+        return;
+    // The output may now stand where the source was.
+    for (const QString& file : written) {
+        if (CPathSafety::IsSameFile(m_SourcePath, file))
+            return;
+    }
+    DisableReadOnly(m_SourcePath);
+    QFile::remove(m_SourcePath);
+}
+
+void CProcessThread::LogAppendAction()
+{
+    if (m_PhotoLogged)
+        return;
+    m_PhotoLogged = true;
+    QString text;
+    if (!m_OutputExisted || m_MultiPage || m_pProfile->SilentRun)
+        text = tr("Processed");
+    else if (m_RenameAnswer)
+        text = tr("Processed and renamed");
+    else if (yesToAll.load() || m_Yes)
+        text = tr("Processed and replaced");
+    else if (noToAll.load() || m_No)
+        text = tr("Skipped");
+    else
+        return; // the question was answered Abort
+    emit AppendLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + m_SourcePath, LogFile);
+}
+
+void CProcessThread::PostProcessing()
+{
+    if (m_KeepOnDisk) {
+        QString folder;
+        switch (m_pProfile->OutputFolderStruct) {
+        case 0:
+        case 1:
+            folder = m_pProfile->DestPath;
+            break;
+        case 2:
+            folder = m_SourceFolder;
+            break;
+        case 3: {
+            const QString sub = CPathSafety::SanitizeSubfolder(m_pProfile->OutputFolder);
+            folder = m_Naming.sourceFolder;
+            if (!sub.isEmpty() && !folder.isEmpty())
+                folder += QLatin1Char('/') + sub;
+            break;
+        }
+        default:
+            break;
+        }
+        // A refused (relative or empty) folder is never shown.
+        if (QDir::isAbsolutePath(folder))
+            emit OpenOutputFolder(folder);
+    }
+    FinishRun();
+}
+
+void CProcessThread::IncrementErrors()
+{
+    ++m_ErrorCount;
+    m_PhotoLogged = true;
+}
+
+void CProcessThread::LogFailure(const QString& text, const QString& path, int length)
+{
+    const QString head = QStringLiteral(" - ") + text + QLatin1Char(' ');
+    emit AppendLog(head + TruncateString(path, length, true), LogScreen);
+    emit AppendLog(head + path, LogFile);
+    IncrementErrors();
+}
+
+void CProcessThread::FinishRun()
+{
+    if (m_Finished)
+        return;
+    m_Finished = true;
+    emit ThreadFinished();
+}
+
+bool CProcessThread::IsKeepFormat() const
+{
+    return m_pProfile->OutputFormat.toUpper() == KeepOriginalFormatText().toUpper();
+}
+
+bool CProcessThread::WritableOutput() const
+{
+    // The library would write an unknown extension in the source's format.
+    const SFormatRecord record = m_pFormats->GetRecordById(CImageManager::FormatOf(m_OutputPath));
+    return !record.id.isEmpty() && record.writable;
+}
+
+bool CProcessThread::OneDocument() const
+{
+    return m_pProfile->Multipage;
+}
+
+bool CProcessThread::PageFilesOutput() const
+{
+    // A plain copy keeps every page in the one file.
+    return !OneDocument() && m_pProfile->MultipageWrite == 0 && m_PageCount > 1 && !CheckLightProcessing();
+}

@@ -1,0 +1,220 @@
+#pragma once
+// One worker of a batch run. The processing controller deals it a share of
+// the photo list, lends it the run's mutexes and lists, connects its signals
+// queued and starts it. The worker then takes each photo through: output
+// path and batch-unique name, the existing-file check (one question at a
+// time across workers), a plain copy or move when nothing needs re-encoding,
+// otherwise read, filter chain and write; then one action line.
+//
+// Nothing is ever lost: outputs appear under their final name only when
+// complete (write beside, rename over), "same file" is decided by file
+// identity before anything is written, and a source is removed only after
+// every stage of its photo succeeded.
+//
+// CProcessThread.cpp: the run and the stages; CProcessThreadPaths.cpp: output
+// paths and name conflicts; CProcessThreadLight.cpp: the copy or move and the
+// file attributes.
+
+#include "FilterFilename.h"
+#include "ListImages.h"
+
+#include <QList>
+#include <QMutex>
+#include <QPair>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+class CFormatsEnum;
+class CImageManager;
+class CListFilters;
+class CUserProfile;
+struct SFilterRecord;
+
+// Answer codes of the overwrite question.
+enum OverwriteAnswer {
+    AnswerAbort = 0,
+    AnswerYes = 1,
+    AnswerYesToAll = 2,
+    AnswerNo = 3,
+    AnswerNoToAll = 4,
+    AnswerRename = 5
+};
+
+// Destination of a run-log line. Workers send only LogScreen and LogFile.
+enum LogFlag { LogScreenAndFile = 0, LogScreen = 1, LogFile = 2 };
+
+// (source path, final output path) of every file a run really wrote, copied
+// or moved, one pair per page file.
+typedef QList<QPair<QString, QString>> WrittenFileList;
+
+class CProcessThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit CProcessThread(QObject* parent = nullptr);
+    ~CProcessThread() override;
+
+    // --- Lent by the controller before start(); unchanged while running. ---
+    QList<SImageRecord> ownPhotos;
+    int threadIndex = 0;
+    // Folder mode 1: the folder below which the source tree is recreated.
+    QString commonRoot;
+    QMutex* questionLock = nullptr;
+    QMutex* folderLock = nullptr;
+    QMutex* batchNamesLock = nullptr;
+    QMutex* outputPathsLock = nullptr;
+    // Guarded by the batch-names mutex; the set holds the lower-cased names.
+    QStringList* batchNames = nullptr;
+    QSet<QString>* batchNamesLower = nullptr;
+    // Guarded by the output-paths mutex, like the set beside it.
+    QStringList* outputPaths = nullptr;
+    QSet<QString>* outputPathsLower = nullptr;
+    WrittenFileList* writtenFiles = nullptr;
+
+    // --- Polled by the worker, written by the controller. ---
+    std::atomic<bool> cancel{false};
+    std::atomic<bool> pause{false};
+    std::atomic<bool> yesToAll{false};
+    std::atomic<bool> noToAll{false};
+    std::atomic<bool> questionPending{false};
+    std::atomic<int> answerCode{AnswerAbort};
+
+    // The controller's answer to ShowOverwriteDlg: the path (the new output
+    // path for Rename), then the code, then question pending cleared last.
+    void AnswerQuestion(int code, const QString& outputPath);
+
+    // Replaces the image engine (tests); call before start().
+    void SetEngine(std::unique_ptr<CImageManager> engine);
+
+    // Failures of this run; read after the thread has finished.
+    int ErrorCount() const { return m_ErrorCount; }
+    bool KeepOnDisk() const { return m_KeepOnDisk; }
+
+signals:
+    void IncProgressOperation();
+    void IncProgressImage();
+    void AppendLog(QString msg, int nFlag);
+    void ThreadFinished();
+    void ShowOverwriteDlg(QString outPathName, int thIndex);
+    void OpenOutputFolder(QString folderPath);
+    void DisplayGSMessage(QString extension);
+
+protected:
+    void run() override;
+
+private:
+    // Poll interval of pause, cancel and a pending question: the latency the
+    // processing dialog promises for its buttons.
+    static constexpr unsigned long PollMs = 100;
+    // Characters of a path kept in a screen line.
+    static constexpr int LoadPathLength = 32;
+    static constexpr int WritePathLength = 64;
+
+    // --- CProcessThread.cpp ---
+    // Runs one stage: an exception from it is that stage's failure.
+    template <typename Stage> static auto Guarded(Stage stage) -> decltype(stage())
+    {
+        try {
+            return stage();
+        } catch (...) {
+            return decltype(stage())();
+        }
+    }
+
+    void RunPhotos();
+    // False when the run has ended (stopped, or a one-document refusal).
+    bool ProcessPhoto(const SImageRecord& photo);
+    // The checkpoint: waits while paused; true (after the end-of-run
+    // signals) when the run must stop.
+    bool UserRequestedCancel();
+    void ReadImage(bool& skip);
+    void ApplyFilters();
+    void WriteImage(bool& skip);
+    void WriteDocument(bool& skip);
+    void LogAppendAction();
+    void PostProcessing();
+    void IncrementErrors();
+    // The two lines of a failure (screen: path shortened to `length`; file:
+    // full path) and its count.
+    void LogFailure(const QString& text, const QString& path, int length);
+    void RecordWritten(const QStringList& files);
+    // Removes the source after a complete output; the only place that does.
+    void DeleteSourceIfComplete(const QStringList& written);
+    void FinishRun();
+
+    // --- CProcessThreadPaths.cpp ---
+    void GeneratePathName();
+    // The photo's output folder, created when its mode asks for it; false
+    // (the folder as it stands in `folder`) when it is refused.
+    bool OutputFolder(QString& folder);
+    void SetOriginalFileExtension();
+    QString ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension);
+    void AddToOutputPaths(const QString& path);
+    void RecordOutputPaths();
+    QStringList PagePaths(const QString& outputPath) const;
+    // The first file of this photo's outputs that exists, or "".
+    QString ExistingOutput() const;
+    void CheckPathName(bool& skip);
+    void AskOverwrite(const QString& existing, bool& skip);
+    void ChooseSilentName();
+    bool NameIsFree(const QString& path) const;
+    void MakeFolder(const QString& path);
+    void DecideSameFile();
+
+    // --- CProcessThreadLight.cpp ---
+    bool CheckLightProcessing() const;
+    void LightProcessing(bool& skip);
+    bool DisableReadOnly(const QString& path);
+    void UpdateFileAttributes(const QStringList& files);
+    void ReleaseAttributes();
+
+    bool IsKeepFormat() const;
+    bool OneDocument() const;
+    // The output's extension names a writable format of the table.
+    bool WritableOutput() const;
+    bool PageFilesOutput() const;
+
+    CUserProfile* m_pProfile;
+    CListFilters* m_pFilters;
+    CListImages* m_pImages;
+    CFormatsEnum* m_pFormats;
+    std::unique_ptr<CImageManager> m_Engine;
+    CFilterFilename m_Naming;
+
+    // Current photo.
+    QString m_SourcePath;
+    QString m_SourceFolder;
+    QString m_SourceName;
+    QString m_SourceExtension;
+    qint64 m_ListPosition = 0;
+    int m_PageCount = 1; // pages of the source
+    bool m_PageCountKnown = false;
+    bool m_MultiPage = false; // set once the photo is taken past the checks
+    bool m_DocumentBegun = false;
+    bool m_DocumentDone = false; // the document's write was tried
+    bool m_OutputExisted = false;
+    bool m_Yes = false;
+    bool m_No = false;
+    bool m_RenameAnswer = false;
+    bool m_Refused = false;        // no safe output folder: logged and counted
+    bool m_SourceIsOutput = false; // decided before anything is written
+    bool m_StageFailed = false;    // a filter failed: the source stays
+    bool m_OutputProduced = false;
+    bool m_PhotoLogged = true;
+    int m_PhotosBegun = 0;
+    QString m_OutputPath;
+    QStringList m_RecordedPaths; // what this photo entered in outputPaths
+    void* m_Attributes = nullptr;
+
+    QString m_AnswerPath;
+    QString m_TempFolder; // BrandquillTemp, or "" when refused
+    bool m_KeepOnDisk = false;
+    bool m_Finished = false;
+    int m_ErrorCount = 0;
+};

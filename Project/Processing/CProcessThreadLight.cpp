@@ -1,0 +1,84 @@
+// Light processing of a worker: the plain copy or move of a photo that
+// needs no re-encoding, making files writable, and the output's attributes.
+#include "CProcessThread.h"
+
+#include "AtomicReplace.h"
+#include "FileAttributes.h"
+#include "ListFilters.h"
+#include "UserProfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool CProcessThread::CheckLightProcessing() const
+{
+    if (m_pFilters->GetActiveCount() > 0)
+        return false;
+    const QString format = m_pProfile->OutputFormat.toUpper();
+    if (format != m_SourceExtension.toUpper() && !IsKeepFormat())
+        return false;
+    // One document never copies: its photos become pages.
+    return !m_DocumentBegun && !OneDocument() && !m_pProfile->FixedSize && m_pProfile->Quality > 87;
+}
+
+void CProcessThread::LightProcessing(bool& skip)
+{
+    skip = false;
+    if (!CheckLightProcessing())
+        return;
+    if (!QFileInfo::exists(m_SourcePath)) {
+        LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength);
+        skip = true;
+        return;
+    }
+    skip = true;
+    // Copied onto itself: nothing to do, and nothing may be touched.
+    if (!m_SourceIsOutput) {
+        DisableReadOnly(m_OutputPath);
+        const bool nameChanged = m_Naming.IsOutputModified();
+        // An upload-only run copies: its sources go only after the hand-off.
+        const bool move = m_pProfile->DeleteSource && m_KeepOnDisk;
+        const bool ok = Guarded([&] {
+            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath)
+                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath);
+        });
+        if (!ok) {
+            const QString text = move ? (nameChanged ? tr("Failed to Rename and Move") : tr("Failed to Move"))
+                                      : (nameChanged ? tr("Failed to Rename and Copy") : tr("Failed to Copy"));
+            LogFailure(text, m_SourcePath, LoadPathLength);
+            return;
+        }
+        RecordWritten({m_OutputPath});
+    }
+    m_OutputProduced = true;
+    emit IncProgressOperation();
+    emit IncProgressOperation();
+    emit IncProgressImage();
+    if (!m_SourceIsOutput)
+        UpdateFileAttributes({m_OutputPath});
+}
+
+bool CProcessThread::DisableReadOnly(const QString& path)
+{
+    const QFileInfo info(path);
+    // A link is replaced by the write, never changed through.
+    if (!info.exists() || info.isSymLink())
+        return false;
+    FileAttributes::DisableReadOnly(QFile::encodeName(path).constData());
+    return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteUser);
+}
+
+void CProcessThread::UpdateFileAttributes(const QStringList& files)
+{
+    for (const QString& file : files) {
+        DisableReadOnly(file);
+        if (m_pProfile->OriginalDate && m_Attributes)
+            FileAttributes::Write(QFile::encodeName(file).constData(), m_Attributes);
+    }
+}
+
+void CProcessThread::ReleaseAttributes()
+{
+    FileAttributes::Free(m_Attributes);
+    m_Attributes = nullptr;
+}

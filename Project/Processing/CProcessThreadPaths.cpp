@@ -1,0 +1,353 @@
+// Output paths and name conflicts of a worker: folder by folder mode, the
+// name from the naming engine, batch-unique names, the existing-file check
+// with its question, and silent-run renaming.
+#include "CProcessThread.h"
+
+#include "AtomicReplace.h"
+#include "FileAttributes.h"
+#include "FormatsEnum.h"
+#include "ImageManager.h"
+#include "PathSafety.h"
+#include "UserProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+namespace
+{
+
+QString JoinPath(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// Splits a path into its folder (with the last "/"), the name and the
+// extension part ("." and what follows, or "" when the file name has none).
+void SplitPath(const QString& path, QString& folder, QString& name, QString& extension)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    folder = path.left(slash + 1);
+    const QString file = path.mid(slash + 1);
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    name = dot < 0 ? file : file.left(dot);
+    extension = dot < 0 ? QString() : file.mid(dot);
+}
+
+bool Occupied(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+void CProcessThread::GeneratePathName()
+{
+    // One document: every photo goes into the first photo's output.
+    if (m_DocumentBegun)
+        return;
+    m_Refused = false;
+    m_PageCount = 1;
+    m_PageCountKnown = false;
+    m_RecordedPaths.clear();
+    ReleaseAttributes();
+
+    m_Naming.sourcePath = m_SourcePath;
+    m_Naming.sourceFolder = m_SourceFolder;
+    m_Naming.sourceName = m_SourceName;
+    m_Naming.listPosition = m_ListPosition;
+    if (IsKeepFormat())
+        SetOriginalFileExtension();
+    {
+        // A separate engine: the worker's own keeps its document pages.
+        CImageManager ping;
+        const bool pinged = Guarded([&] { return ping.Ping(m_SourcePath); });
+        m_Naming.exifDate = pinged ? ping.m_Properties.dateTime : QString();
+    }
+    m_Naming.GenerateFilename(m_pImages->images.size(), false);
+    const QString fileName = m_Naming.result;
+
+    QString folder;
+    if (!OutputFolder(folder)) {
+        // Named as it stands, for the failure lines.
+        m_Refused = true;
+        m_OutputPath = folder.isEmpty() ? fileName : JoinPath(folder, fileName);
+        return;
+    }
+
+    QString unused;
+    QString name;
+    QString extension;
+    SplitPath(fileName, unused, name, extension);
+    m_OutputPath = ResolveDuplicateFilenames(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'),
+                                             name, extension);
+
+    if (!OneDocument() && m_pProfile->MultipageWrite == 0) {
+        m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
+        m_PageCountKnown = true;
+    }
+    RecordOutputPaths();
+
+    // Read now: after a move the source is gone.
+    FileAttributes::Read(QFile::encodeName(m_SourcePath).constData(), &m_Attributes);
+}
+
+bool CProcessThread::OutputFolder(QString& folder)
+{
+    const int mode = m_pProfile->OutputFolderStruct;
+    if (mode == 3) {
+        // A subfolder of the source's folder, also in upload-only runs.
+        folder = m_SourceFolder;
+        if (!QDir::isAbsolutePath(folder))
+            return false;
+        const QString sub = CPathSafety::SanitizeSubfolder(m_pProfile->OutputFolder);
+        if (!sub.isEmpty())
+            folder = JoinPath(folder, sub);
+        MakeFolder(folder);
+        return true;
+    }
+    if (mode == 2 && m_KeepOnDisk) {
+        folder = m_SourceFolder;
+        return QDir::isAbsolutePath(folder);
+    }
+
+    folder = m_KeepOnDisk ? m_pProfile->DestPath : QDir::tempPath() + QStringLiteral("/BrandquillTemp");
+    // Never "/" for an empty folder, never the working folder for a relative
+    // one, and never a temporary folder that is not safely ours.
+    if (!QDir::isAbsolutePath(folder) || (!m_KeepOnDisk && m_TempFolder.isEmpty()))
+        return false;
+    if (mode == 1) {
+        // The source's folder below the common root; a folder outside it
+        // (a silent run's monitor folder) keeps its whole path.
+        QString relative = CPathSafety::ReplaceRoot(m_SourceFolder, commonRoot, QStringLiteral("/"));
+        if (relative.isNull())
+            relative = QString(m_SourceFolder).remove(QLatin1Char(':'));
+        const QString sub = CPathSafety::SanitizeSubfolder(relative);
+        if (!sub.isEmpty())
+            folder = JoinPath(folder, sub);
+        MakeFolder(folder);
+    }
+    return true;
+}
+
+void CProcessThread::SetOriginalFileExtension()
+{
+    if (CheckLightProcessing()) {
+        m_Naming.extension = m_SourceExtension;
+        return;
+    }
+    // By format identifier: ".jpeg" and ".tiff" find no record.
+    const SFormatRecord record = m_pFormats->GetRecordById(m_SourceExtension);
+    m_Naming.extension = !record.id.isEmpty() && record.writable ? m_SourceExtension : m_pProfile->DefaultFormat;
+}
+
+QString CProcessThread::ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension)
+{
+    QMutexLocker lock(batchNamesLock);
+    QString path = folder + name + extension;
+    if (batchNamesLower->contains(path.toLower())) {
+        for (qint64 n = 2;; ++n) {
+            path = folder + CPathSafety::AppendSuffix(name, n, extension);
+            if (!batchNamesLower->contains(path.toLower()))
+                break;
+        }
+    }
+    batchNames->append(path);
+    batchNamesLower->insert(path.toLower());
+    return path;
+}
+
+void CProcessThread::AddToOutputPaths(const QString& path)
+{
+    QMutexLocker lock(outputPathsLock);
+    outputPaths->append(path);
+    outputPathsLower->insert(path.toLower());
+}
+
+void CProcessThread::RecordOutputPaths()
+{
+    m_RecordedPaths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    for (const QString& path : m_RecordedPaths)
+        AddToOutputPaths(path);
+}
+
+QStringList CProcessThread::PagePaths(const QString& outputPath) const
+{
+    QStringList paths;
+    for (int i = 0; i < m_PageCount; ++i)
+        paths << CAtomicReplace::PartPath(outputPath, i);
+    return paths;
+}
+
+QString CProcessThread::ExistingOutput() const
+{
+    const QStringList paths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    for (const QString& path : paths) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return QString();
+}
+
+void CProcessThread::DecideSameFile()
+{
+    m_SourceIsOutput = false;
+    const QStringList paths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    for (const QString& path : paths)
+        m_SourceIsOutput = m_SourceIsOutput || CPathSafety::IsSameFile(m_SourcePath, path);
+}
+
+void CProcessThread::CheckPathName(bool& skip)
+{
+    skip = false;
+    if (m_DocumentBegun)
+        return;
+    m_Yes = m_No = m_RenameAnswer = false;
+    DecideSameFile();
+    // A photo that would be copied onto itself: nothing will be touched, so
+    // there is nothing to ask.
+    if (m_SourceIsOutput && CheckLightProcessing()) {
+        m_OutputExisted = false;
+        return;
+    }
+    const QString existing = ExistingOutput();
+    m_OutputExisted = !existing.isEmpty();
+    if (!m_OutputExisted)
+        return;
+
+    if (m_pProfile->SilentRun) {
+        if (m_pProfile->Overwrite)
+            yesToAll.store(true);
+        else
+            ChooseSilentName();
+        return;
+    }
+    if (yesToAll.load())
+        return;
+    if (noToAll.load()) {
+        skip = true;
+        return;
+    }
+    AskOverwrite(existing, skip);
+}
+
+void CProcessThread::AskOverwrite(const QString& existing, bool& skip)
+{
+    int code = AnswerAbort;
+    QString renamed;
+    {
+        // Held for the whole question: one dialog at a time, and a worker
+        // that waited here sees the to-all flags of the answer.
+        QMutexLocker lock(questionLock);
+        if (cancel.load() || yesToAll.load())
+            return;
+        if (noToAll.load()) {
+            skip = true;
+            return;
+        }
+        questionPending.store(true, std::memory_order_release);
+        emit ShowOverwriteDlg(existing, threadIndex);
+        while (questionPending.load(std::memory_order_acquire))
+            QThread::msleep(PollMs);
+        code = answerCode.load(std::memory_order_acquire);
+        renamed = m_AnswerPath;
+    }
+
+    switch (code) {
+    case AnswerYes:
+        m_Yes = true;
+        break;
+    case AnswerYesToAll:
+        yesToAll.store(true);
+        break;
+    case AnswerNo:
+        m_No = true;
+        skip = true;
+        break;
+    case AnswerNoToAll:
+        noToAll.store(true);
+        skip = true;
+        break;
+    case AnswerRename: {
+        m_RenameAnswer = true;
+        QString folder;
+        QString name;
+        QString extension;
+        SplitPath(renamed, folder, name, extension);
+        if (!QDir::isAbsolutePath(folder) || (name + extension).isEmpty()) {
+            m_OutputPath = renamed;
+            LogFailure(tr("Failed to write"), renamed, WritePathLength);
+            skip = true;
+            break;
+        }
+        // The new name is the batch's like any other: a later photo must
+        // not be written over it.
+        m_OutputPath = ResolveDuplicateFilenames(folder, name, extension);
+        DecideSameFile();
+        break;
+    }
+    default:
+        // Abort: the controller has set cancel; the next checkpoint stops.
+        break;
+    }
+}
+
+void CProcessThread::ChooseSilentName()
+{
+    QString folder;
+    QString name;
+    QString extension;
+    SplitPath(m_OutputPath, folder, name, extension);
+    QString chosen;
+    {
+        // Chosen and reserved under one lock, so two workers never pick the
+        // same free name.
+        QMutexLocker lock(batchNamesLock);
+        for (qint64 n = 2;; ++n) {
+            chosen = folder + CPathSafety::AppendSuffix(name, n, extension);
+            if (!batchNamesLower->contains(chosen.toLower()) && NameIsFree(chosen))
+                break;
+        }
+        batchNames->append(chosen);
+        batchNamesLower->insert(chosen.toLower());
+    }
+    m_OutputPath = chosen;
+    const QStringList fresh = PageFilesOutput() ? PagePaths(chosen) : QStringList{chosen};
+    {
+        QMutexLocker lock(outputPathsLock);
+        for (int i = 0; i < m_RecordedPaths.size() && i < fresh.size(); ++i) {
+            const QString old = m_RecordedPaths.at(i).toLower();
+            // The set may hold names since replaced; the list decides.
+            if (!outputPathsLower->contains(old))
+                continue;
+            for (int j = 0; j < outputPaths->size(); ++j) {
+                if (outputPaths->at(j).toLower() == old) {
+                    (*outputPaths)[j] = fresh.at(i);
+                    outputPathsLower->insert(fresh.at(i).toLower());
+                    break;
+                }
+            }
+        }
+    }
+    m_RecordedPaths = fresh;
+    DecideSameFile();
+}
+
+bool CProcessThread::NameIsFree(const QString& path) const
+{
+    const QStringList paths = PageFilesOutput() ? PagePaths(path) : QStringList{path};
+    for (const QString& one : paths) {
+        if (Occupied(one))
+            return false;
+    }
+    return true;
+}
+
+void CProcessThread::MakeFolder(const QString& path)
+{
+    QMutexLocker lock(folderLock);
+    // A failure shows at the write.
+    QDir().mkpath(path);
+}

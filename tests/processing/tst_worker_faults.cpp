@@ -1,0 +1,373 @@
+// Bad input and faults: damaged and fake photos, a read-only output folder,
+// folders and sources removed mid-run, a full disk and unsafe job values.
+// In every case the batch goes on, ThreadFinished comes once and last, no
+// source changes, old outputs stay intact and no temporary file is left.
+#include "BqTestMain.h"
+#include "EngineFixtures.h"
+#include "FilterDescriptions.h"
+#include "FormatsEnum.h"
+#include "MagickRuntime.h"
+#include "UserProfile.h"
+#include "Utils.h"
+#include "WorkerHarness.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace BqTest;
+
+namespace
+{
+
+QStringList FilesIn(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.sort();
+    return files;
+}
+
+// Sets or clears the immutable flag of a folder; false where not permitted.
+bool SetImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+// Names the parent's test folder to the disk-full child process.
+const char* const ChildDirVariable = "BQ_WORKER_CHILD_DIR";
+
+} // namespace
+
+class TestWorkerFaults : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString T, S, D;
+    std::unique_ptr<QTemporaryDir> m_Tmp;
+    QString m_Locked; // a folder made read-only by the test
+    CUserProfile* P = nullptr;
+
+    QString Src(const QString& name, int w = 64, int h = 48, quint32 seed = 1)
+    {
+        WriteJpeg(S + "/" + name, w, h, seed);
+        return S + "/" + name;
+    }
+
+    // Holds worker 0 at its checkpoint after its first photo, then runs
+    // `damage` and lets it go on.
+    bool RunHeld(WorkerHarness& h, const QStringList& photos, const std::function<void()>& damage)
+    {
+        h.Prepare(photos);
+        CProcessThread* w = h.workers.first();
+        auto held = std::make_shared<std::atomic<bool>>(false);
+        connect(
+            w, &CProcessThread::IncProgressImage, w,
+            [w, held] {
+                if (!held->exchange(true))
+                    w->pause.store(true);
+            },
+            Qt::DirectConnection);
+        w->start();
+        if (!QTest::qWaitFor([&] { return h.Count("IncProgressImage") == 1; }, 60000))
+            return false;
+        damage();
+        w->pause.store(false);
+        const bool done = QTest::qWaitFor([&] { return h.Count("ThreadFinished") == 1; }, 60000);
+        w->wait();
+        return done;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        umask(022);
+        StartMagickRuntime();
+        CFormatsEnum::GetInstance()->GenerateList();
+        P = CUserProfile::GetInstance();
+    }
+    void init()
+    {
+        m_Tmp.reset(new QTemporaryDir(QDir::tempPath() + "/fault-XXXXXX"));
+        T = m_Tmp->path();
+        S = MakeFolder(T + "/src");
+        D = MakeFolder(T + "/out");
+        WorkerHarness::ResetJob(D);
+    }
+    void cleanup()
+    {
+        if (!m_Locked.isEmpty()) {
+            SetImmutable(m_Locked, false);
+            QFile::setPermissions(m_Locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            m_Locked.clear();
+        }
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<QString>("action");
+        for (bool filter : {true, false}) {
+            const QString path = filter ? "re-encode" : "copy";
+            QTest::newRow(qPrintable("JPEG cut in half, " + path)) << "half.jpg" << filter << "Processed";
+            QTest::newRow(qPrintable("PNG cut in half, " + path))
+                << "half.png" << filter << (filter ? "Failed to load" : "Processed");
+            QTest::newRow(qPrintable("zero bytes, " + path))
+                << "zero.jpg" << filter << (filter ? "Failed to load" : "Processed");
+            QTest::newRow(qPrintable("text, " + path))
+                << "text.jpg" << filter << (filter ? "Failed to load" : "Processed");
+        }
+    }
+    void badInput()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, filter);
+        QFETCH(QString, action);
+        const QString bad = S + "/" + kind;
+        if (kind == "half.jpg") {
+            WriteHalfOf(Src("whole.jpg", 300, 200), bad);
+            QFile::remove(S + "/whole.jpg");
+        } else if (kind == "half.png") {
+            WritePng(S + "/whole.png", 300, 200);
+            WriteHalfOf(S + "/whole.png", bad);
+            QFile::remove(S + "/whole.png");
+        } else {
+            WriteFile(bad, kind == "text.jpg" ? QByteArray("just some words\n") : QByteArray());
+        }
+        const QByteArray before = FileBytes(bad);
+        const QString good = Src("good.jpg");
+        P->OutputFormat = kind.endsWith(".png") ? "PNG" : "JPG";
+        if (filter)
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        QVERIFY(h.RunJob({bad, good}));
+        const bool failed = action != "Processed";
+        QCOMPARE(h.Log(LogFile), QStringList({" - " + action + " " + bad, " - Processed " + good}));
+        QCOMPARE(h.Log(LogScreen),
+                 failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true)} : QStringList{});
+        QCOMPARE(h.Errors(), failed ? 1 : 0);
+        QCOMPARE(FileBytes(bad), before);
+        const QString ext = kind.endsWith(".png") ? ".png" : ".jpg";
+        const QString out = QFileInfo(bad).completeBaseName() + ext;
+        QStringList expected{"good" + ext};
+        if (!failed)
+            expected << out;
+        expected.sort();
+        QCOMPARE(FilesIn(D), expected);
+        if (!filter)
+            QCOMPARE(FileBytes(D + "/" + out), before);
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    void readOnlyFolder_data()
+    {
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("renamed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("write") << true << false << false << "Failed to write";
+        QTest::newRow("copy") << false << false << false << "Failed to Copy";
+        QTest::newRow("renamed copy") << false << false << true << "Failed to Rename and Copy";
+        QTest::newRow("move") << false << true << false << "Failed to Move";
+        QTest::newRow("renamed move") << false << true << true << "Failed to Rename and Move";
+    }
+    void readOnlyFolder()
+    {
+        QFETCH(bool, filter);
+        QFETCH(bool, move);
+        QFETCH(bool, renamed);
+        QFETCH(QString, text);
+        const QString src = Src("r.jpg");
+        const QByteArray bytes = FileBytes(src);
+        const QString name = renamed ? "new_r.jpg" : "r.jpg";
+        WriteFile(D + "/" + name, "old output");
+        WriteFile(D + "/other.jpg", "another old output");
+        m_Locked = D;
+        if (::geteuid() == 0 ? !SetImmutable(D, true) : !QFile::setPermissions(D, QFile::ReadOwner | QFile::ExeOwner))
+            QSKIP("the output folder cannot be made read-only here");
+        if (QFile(D + "/probe").open(QIODevice::WriteOnly)) {
+            QFile::remove(D + "/probe");
+            QSKIP("the read-only output folder still takes new files");
+        }
+        if (renamed) {
+            P->FilterFilename.preset = 3;
+            P->FilterFilename.pattern = "new_[Filename].[Extension]";
+        }
+        P->DeleteSource = move;
+        if (filter)
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob({src}));
+        const QString shown = filter ? D + "/" + name : src;
+        QCOMPARE(h.Log(LogFile), QStringList{" - " + text + " " + shown});
+        QCOMPARE(h.Log(LogScreen), QStringList{" - " + text + " " + TruncateString(shown, filter ? 64 : 32, true)});
+        QCOMPARE(h.Errors(), 1);
+        QCOMPARE(FileBytes(src), bytes);
+        QCOMPARE(FileBytes(D + "/" + name), QByteArray("old output"));
+        QStringList expected{name, "other.jpg"};
+        expected.sort();
+        QCOMPARE(FilesIn(D), expected);
+        QVERIFY(h.writtenFiles.isEmpty());
+    }
+
+    void folderRemovedMidRun_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("mode 0") << 0;
+        QTest::newRow("mode 1") << 1;
+        QTest::newRow("mode 3") << 3;
+    }
+    void folderRemovedMidRun()
+    {
+        QFETCH(int, mode);
+        const QStringList photos = {Src("m1.jpg"), Src("m2.jpg"), Src("m3.jpg")};
+        P->OutputFolderStruct = mode;
+        P->OutputFolder = "sub";
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        const QString folder = mode == 3 ? S + "/sub" : D;
+        WorkerHarness h;
+        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(RemoveDir(folder)); }));
+        if (mode == 0) {
+            QVERIFY(!QFileInfo::exists(folder));
+            QCOMPARE(h.Log(LogFile), QStringList({" - Processed " + photos.at(0), " - Failed to write " + D + "/m2.jpg",
+                                                  " - Failed to write " + D + "/m3.jpg"}));
+            QCOMPARE(h.Errors(), 2);
+        } else {
+            QCOMPARE(FilesIn(folder), QStringList({"m2.jpg", "m3.jpg"}));
+            QCOMPARE(h.Errors(), 0);
+        }
+        QCOMPARE(FilesIn(S), QStringList({"m1.jpg", "m2.jpg", "m3.jpg"}));
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    void sourceRemovedMidRun_data()
+    {
+        QTest::addColumn<bool>("filter");
+        QTest::newRow("re-encode") << true;
+        QTest::newRow("copy") << false;
+    }
+    void sourceRemovedMidRun()
+    {
+        QFETCH(bool, filter);
+        const QStringList photos = {Src("s1.jpg"), Src("s2.jpg"), Src("s3.jpg")};
+        if (filter)
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(QFile::remove(photos.at(1))); }));
+        QCOMPARE(h.Log(LogFile), QStringList({" - Processed " + photos.at(0), " - Failed to load " + photos.at(1),
+                                              " - Processed " + photos.at(2)}));
+        QCOMPARE(FilesIn(D), QStringList({"s1.jpg", "s3.jpg"}));
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    void diskFull_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("write") << "write";
+        QTest::newRow("copy") << "copy";
+    }
+    // Runs this executable again with a file size limit of half the big
+    // photo, so that only its output cannot be written.
+    void diskFull()
+    {
+        QFETCH(QString, mode);
+        Src("big.jpg", 1200, 900, 11);
+        Src("small.jpg");
+        WriteFile(D + "/big.jpg", "old output");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(ChildDirVariable, T);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {"child:" + mode});
+        QVERIFY(child.waitForFinished(120000));
+        const QString output = QString::fromUtf8(child.readAllStandardOutput());
+        QStringList lines;
+        for (const QString& line : output.split('\n')) {
+            if (line.startsWith("LINE "))
+                lines << line.mid(5);
+        }
+        const QString failure =
+            mode == "write" ? "2  - Failed to write " + D + "/big.jpg" : "2  - Failed to Copy " + S + "/big.jpg";
+        QCOMPARE(lines, QStringList({failure, "2  - Processed " + S + "/small.jpg"}));
+        QVERIFY2(output.contains("ERRORS 1"), qPrintable(output));
+        QCOMPARE(FileBytes(D + "/big.jpg"), QByteArray("old output"));
+        QCOMPARE(FilesIn(D), QStringList({"big.jpg", "small.jpg"}));
+        QCOMPARE(FilesIn(S), QStringList({"big.jpg", "small.jpg"}));
+    }
+
+    void child_data() { diskFull_data(); }
+    // The child side of diskFull; skipped when run on its own.
+    void child()
+    {
+        QFETCH(QString, mode);
+        const QString dir = qEnvironmentVariable(ChildDirVariable);
+        if (dir.isEmpty())
+            QSKIP("runs only as the child process of diskFull");
+        const QString src = dir + "/src", out = dir + "/out";
+        const rlimit limit{rlim_t(QFileInfo(src + "/big.jpg").size() / 2), RLIM_INFINITY};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        WorkerHarness::ResetJob(out);
+        if (mode == "write")
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob({src + "/big.jpg", src + "/small.jpg"}));
+        QTextStream stdOut(stdout);
+        for (const QString& line : h.Log(LogFile))
+            stdOut << "LINE " << LogFile << ' ' << line << '\n';
+        stdOut << "ERRORS " << h.Errors() << '\n';
+    }
+
+    void jobValues_data()
+    {
+        QTest::addColumn<QString>("outputFormat");
+        QTest::addColumn<QString>("defaultFormat");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("default format with a slash") << KeepOriginalFormatText() << "X/Y"
+                                                     << "a.x_y";
+        QTest::newRow("unknown format") << "XYZ"
+                                        << "JPG"
+                                        << "a.xyz";
+    }
+    void jobValues()
+    {
+        QFETCH(QString, outputFormat);
+        QFETCH(QString, defaultFormat);
+        QFETCH(QString, output);
+        const QString src = Src("a.jpeg");
+        P->OutputFormat = outputFormat;
+        P->DefaultFormat = defaultFormat;
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + D + "/" + output});
+        QVERIFY(FilesIn(D).isEmpty());
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+};
+
+BQ_TEST_MAIN(TestWorkerFaults)
+#include "tst_worker_faults.moc"

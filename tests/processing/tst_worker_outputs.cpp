@@ -1,0 +1,521 @@
+// Where a worker's outputs go and how conflicts end: the path rules, the
+// atomic copy and move, folder modes, batch-unique and silent-run names, the
+// overwrite handshake, same-file identity and upload-only runs.
+#include "AtomicReplace.h"
+#include "BqTestMain.h"
+#include "EngineFixtures.h"
+#include "FormatsEnum.h"
+#include "MagickRuntime.h"
+#include "PathSafety.h"
+#include "UserProfile.h"
+#include "Utils.h"
+#include "WorkerHarness.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace BqTest;
+
+namespace
+{
+
+QStringList FilesIn(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.sort();
+    return files;
+}
+
+// Every file below `folder`, relative to it, sorted.
+QStringList TreeOf(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(folder.size() + 1);
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class TestWorkerOutputs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString T, S, D;
+    std::unique_ptr<QTemporaryDir> m_Tmp;
+    CUserProfile* P = nullptr;
+
+    QString Src(const QString& relative, quint32 seed = 1)
+    {
+        const QString path = T + "/" + relative;
+        MakeFolder(QFileInfo(path).path());
+        WriteJpeg(path, 64, 48, seed);
+        return path;
+    }
+    QString TempFolder() const { return QDir::tempPath() + "/BrandquillTemp"; }
+
+private slots:
+    void initTestCase()
+    {
+        umask(022);
+        StartMagickRuntime();
+        CFormatsEnum::GetInstance()->GenerateList();
+        P = CUserProfile::GetInstance();
+    }
+    void init()
+    {
+        m_Tmp.reset(new QTemporaryDir(QDir::tempPath() + "/out-XXXXXX"));
+        T = m_Tmp->path();
+        S = MakeFolder(T + "/src");
+        D = MakeFolder(T + "/out");
+        WorkerHarness::ResetJob(D);
+        RemoveDir(TempFolder());
+    }
+
+    // --- path rules -------------------------------------------------------
+
+    void appendSuffix_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("plain") << "x"
+                               << ".jpg"
+                               << "x (2).jpg";
+        QTest::newRow("no extension") << "ajpg"
+                                      << ""
+                                      << "ajpg (2)";
+        QTest::newRow("cut to fit") << QString(300, 'n') << ".jpg" << QString(255 - 8, 'n') + " (2).jpg";
+        QTest::newRow("cut between characters")
+            << QString(200, QChar(0x00E9)) << ".png" << QString(123, QChar(0x00E9)) + " (2).png";
+    }
+    void appendSuffix()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(QString, result);
+        const QString got = CPathSafety::AppendSuffix(name, 2, extension);
+        QCOMPARE(got, result);
+        QVERIFY(got.toUtf8().size() <= 255);
+    }
+
+    void atomicCopy_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("sourceExists");
+        QTest::newRow("photo") << QByteArray(100000, 'x') << true;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("missing source") << QByteArray() << false;
+    }
+    void atomicCopy()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, sourceExists);
+        if (sourceExists)
+            WriteFile(S + "/a.JPG", bytes);
+        WriteFile(D + "/a.JPG", "old");
+        QCOMPARE(CAtomicReplace::CopyFile(S + "/a.JPG", D + "/a.JPG"), sourceExists);
+        QCOMPARE(FileBytes(D + "/a.JPG"), sourceExists ? bytes : QByteArray("old"));
+        QCOMPARE(FilesIn(D), QStringList{"a.JPG"});
+    }
+
+    void moveAcrossFileSystems()
+    {
+        QTemporaryDir shm("/dev/shm/bq-XXXXXX");
+        struct stat a, b;
+        if (!shm.isValid() || ::stat("/dev/shm", &a) != 0 || ::stat(QFile::encodeName(T).constData(), &b) != 0 ||
+            a.st_dev == b.st_dev)
+            QSKIP("no second file system at /dev/shm");
+        WriteFile(shm.path() + "/m.jpg", "moved bytes");
+        QVERIFY(CAtomicReplace::MoveFile(shm.path() + "/m.jpg", D + "/m.jpg"));
+        QVERIFY(!QFileInfo::exists(shm.path() + "/m.jpg"));
+        QCOMPARE(FileBytes(D + "/m.jpg"), QByteArray("moved bytes"));
+        QCOMPARE(FilesIn(D), QStringList{"m.jpg"});
+    }
+
+    // --- folders and names ------------------------------------------------
+
+    void folderModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("sub");
+        QTest::addColumn<bool>("uploadOnly");
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QStringList>("outputs");
+        QTest::newRow("mode 1") << 1 << "" << false << QStringList{"a/b/c/p.jpg", "a/b/d/q.jpg", "a/b/r.jpg"}
+                                << QStringList{"out/c/p.png", "out/d/q.png", "out/r.png"};
+        QTest::newRow("mode 1, root inside another path")
+            << 1 << "" << false << QStringList{"a/b/p.jpg", "x/a/b/c/q.jpg"}
+            << QStringList{"out/a/b/p.png", "out/x/a/b/c/q.png"};
+        QTest::newRow("mode 1, whole components")
+            << 1 << "" << false << QStringList{"a/p.jpg", "ab/c/q.jpg"} << QStringList{"out/a/p.png", "out/ab/c/q.png"};
+        QTest::newRow("mode 2") << 2 << "" << false << QStringList{"a/p.jpg", "b/q.jpg"}
+                                << QStringList{"a/p.png", "b/q.png"};
+        QTest::newRow("mode 3") << 3 << "done" << false << QStringList{"a/b/c/p.jpg"}
+                                << QStringList{"a/b/c/done/p.png"};
+        QTest::newRow("mode 3, upload only")
+            << 3 << "done" << true << QStringList{"a/b/c/p.jpg"} << QStringList{"a/b/c/done/p.png"};
+        QTest::newRow("mode 3, traversal")
+            << 3 << "../up" << false << QStringList{"a/p.jpg"} << QStringList{"a/_/up/p.png"};
+        QTest::newRow("mode 3, absolute")
+            << 3 << "/abs/x" << false << QStringList{"a/p.jpg"} << QStringList{"a/abs/x/p.png"};
+    }
+    void folderModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, sub);
+        QFETCH(bool, uploadOnly);
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, outputs);
+        QStringList paths;
+        for (const QString& s : sources)
+            paths << Src(s);
+        P->OutputFolderStruct = mode;
+        P->OutputFolder = sub;
+        P->OutputFormat = "PNG";
+        if (uploadOnly)
+            P->Destination = 3;
+        WorkerHarness h;
+        QVERIFY(h.RunJob(paths, 2));
+        QStringList expected = outputs + sources;
+        expected.sort();
+        QCOMPARE(TreeOf(T), expected);
+        QCOMPARE(h.Errors(), 0);
+    }
+
+    void batchUniqueNames()
+    {
+        const QStringList paths = {Src("1/a.jpg"), Src("2/A.jpg"), Src("3/a.jpg")};
+        WorkerHarness h;
+        QVERIFY(h.RunJob(paths));
+        QCOMPARE(h.outputPaths, QStringList({D + "/a.jpg", D + "/A (2).jpg", D + "/a (3).jpg"}));
+        QCOMPARE(FilesIn(D), QStringList({"A (2).jpg", "a (3).jpg", "a.jpg"}));
+    }
+
+    void renameJoinsTheBatch()
+    {
+        const QString first = Src("src/a.jpg"), second = Src("src/b.jpg", 2);
+        WriteFile(D + "/a.jpg", "old");
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerRename, D + "/b.jpg"};
+        QVERIFY(h.RunJob({first, second}));
+        QCOMPARE(FileBytes(D + "/b.jpg"), FileBytes(first));
+        QCOMPARE(FileBytes(D + "/b (2).jpg"), FileBytes(second));
+        QCOMPARE(FileBytes(D + "/a.jpg"), QByteArray("old"));
+        QCOMPARE(h.Log(LogFile), QStringList({" - Processed and renamed " + first, " - Processed " + second}));
+    }
+
+    void silentRuns_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("third name") << false << "" << QStringList{"x.jpg", "x (2).jpg"} << "x (3).jpg";
+        QTest::newRow("monitor overwrites") << true << "" << QStringList{"x.jpg"} << "x.jpg";
+        QTest::newRow("monitor count") << false << "holiday.[Extension]" << QStringList{} << "holiday (06).jpg";
+    }
+    void silentRuns()
+    {
+        QFETCH(bool, overwrite);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, onDisk);
+        QFETCH(QString, output);
+        for (const QString& name : onDisk)
+            WriteFile(D + "/" + name, "old");
+        P->SilentRun = true;
+        P->Overwrite = overwrite;
+        P->PicCount = 5;
+        if (!pattern.isEmpty()) {
+            P->FilterFilename.preset = 3;
+            P->FilterFilename.pattern = pattern;
+            P->FilterFilename.counterDigits = 2;
+        }
+        const QString src = Src("src/x.jpg");
+        WorkerHarness h;
+        const bool ran = h.RunJob({src});
+        P->SilentRun = false;
+        QVERIFY(ran);
+        QCOMPARE(h.Count("ShowOverwriteDlg"), 0);
+        QCOMPARE(FileBytes(D + "/" + output), FileBytes(src));
+        QCOMPARE(h.outputPaths, QStringList{D + "/" + output});
+        QCOMPARE(h.Log(LogFile), QStringList{" - Processed " + src});
+        QCOMPARE(FilesIn(D).size(), onDisk.size() + (overwrite ? 0 : 1));
+    }
+
+    void silentRunTwoWorkers()
+    {
+        WriteFile(D + "/x.jpg", "old");
+        QStringList paths;
+        for (int i = 0; i < 4; ++i)
+            paths << Src(QString("%1/x.jpg").arg(i), quint32(i + 1));
+        P->SilentRun = true;
+        WorkerHarness h;
+        const bool ran = h.RunJob(paths, 2);
+        P->SilentRun = false;
+        QVERIFY(ran);
+        QCOMPARE(FileBytes(D + "/x.jpg"), QByteArray("old"));
+        QCOMPARE(FilesIn(D), QStringList({"x (2).jpg", "x (3).jpg", "x (4).jpg", "x (5).jpg", "x.jpg"}));
+        QCOMPARE(h.Log(LogFile).size(), 4);
+    }
+
+    // --- the overwrite handshake -----------------------------------------
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("workers");
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("no") << int(AnswerNo) << 1 << 1 << "Skipped" << false;
+        QTest::newRow("rename") << int(AnswerRename) << 1 << 1 << "Processed and renamed" << true;
+        QTest::newRow("yes to all") << int(AnswerYesToAll) << 2 << 8 << "Processed and replaced" << true;
+        QTest::newRow("no to all") << int(AnswerNoToAll) << 2 << 8 << "Skipped" << false;
+        QTest::newRow("abort") << int(AnswerAbort) << 2 << 8 << "" << false;
+    }
+    void answers()
+    {
+        QFETCH(int, code);
+        QFETCH(int, workers);
+        QFETCH(int, photos);
+        QFETCH(QString, line);
+        QFETCH(bool, written);
+        QStringList paths;
+        for (int i = 0; i < photos; ++i) {
+            paths << Src(QString("src/p%1.jpg").arg(i));
+            WriteFile(D + QString("/p%1.jpg").arg(i), "old");
+        }
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{code, code == AnswerRename ? D + "/renamed.jpg" : QString()};
+        QVERIFY(h.RunJob(paths, workers));
+        QCOMPARE(h.Count("ShowOverwriteDlg"), 1);
+        QStringList expected;
+        for (const QString& p : paths) {
+            if (!line.isEmpty())
+                expected << " - " + line + " " + p;
+        }
+        QStringList lines = h.Log(LogFile);
+        lines.sort();
+        expected.sort();
+        QCOMPARE(lines, expected);
+        const QString check = code == AnswerRename ? D + "/renamed.jpg" : D + "/p0.jpg";
+        QCOMPARE(FileBytes(check) == FileBytes(paths.first()), written);
+        for (CProcessThread* w : h.workers)
+            QCOMPARE(w->cancel.load(), code == AnswerAbort);
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // One question per run however the workers meet it.
+    void oneQuestionLoop()
+    {
+        QStringList paths;
+        for (int i = 0; i < 24; ++i) {
+            paths << Src(QString("src/l%1.jpg").arg(i));
+            WriteFile(D + QString("/l%1.jpg").arg(i), "old");
+        }
+        for (int run = 0; run < 20; ++run) {
+            WorkerHarness h;
+            h.answers << SOverwriteAnswer{AnswerYesToAll, QString()};
+            QVERIFY(h.RunJob(paths, 4));
+            QCOMPARE(h.Count("ShowOverwriteDlg"), 1);
+            QCOMPARE(h.Log(LogFile).size(), 24);
+            QVERIFY(h.FinishedOnceAndLast());
+        }
+    }
+
+    void existingPageIsAsked()
+    {
+        const QString tif = S + "/doc.tif";
+        WriteThreePageTiff(tif);
+        WriteFile(D + "/doc-1.jpg", "old");
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerNo, QString()};
+        QVERIFY(h.RunJob({tif}));
+        QCOMPARE(h.Texts("ShowOverwriteDlg"), QStringList{D + "/doc-1.jpg"});
+        QCOMPARE(FilesIn(D), QStringList{"doc-1.jpg"});
+        QCOMPARE(FileBytes(D + "/doc-1.jpg"), QByteArray("old"));
+    }
+
+    // --- same file ---------------------------------------------------------
+
+    void sameFileCopy_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("dest");
+        QTest::addColumn<bool>("deleteSource");
+        for (bool del : {false, true}) {
+            const char* d = del ? ", delete source" : "";
+            QTest::newRow(qPrintable(QString("mode 3 empty%1").arg(d))) << 3 << "" << del;
+            QTest::newRow(qPrintable(QString("mode 3 dot%1").arg(d))) << 3 << "." << del;
+            QTest::newRow(qPrintable(QString("double slash%1").arg(d))) << 0 << "//" << del;
+            QTest::newRow(qPrintable(QString("dot segment%1").arg(d))) << 0 << "/./" << del;
+            QTest::newRow(qPrintable(QString("folder link%1").arg(d))) << 0 << "link" << del;
+        }
+    }
+    void sameFileCopy()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, dest);
+        QFETCH(bool, deleteSource);
+        const QString src = Src("src/IMG_0001.jpg");
+        const QByteArray bytes = FileBytes(src);
+        QVERIFY(QFile::link(S, T + "/link"));
+        P->OutputFolderStruct = mode;
+        P->OutputFolder = dest;
+        P->DestPath = dest == "link" ? T + "/link" : T + dest + "src";
+        P->DeleteSource = deleteSource;
+        WorkerHarness h;
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(FileBytes(src), bytes);
+        QCOMPARE(FilesIn(S), QStringList{"IMG_0001.jpg"});
+        QCOMPARE(h.Log(LogFile), QStringList{" - Processed " + src});
+        QCOMPARE(h.Count("ShowOverwriteDlg"), 0);
+        QCOMPARE(h.Count("IncProgressOperation"), 2);
+        QCOMPARE(h.Count("IncProgressImage"), 1);
+    }
+
+    void linkAtOutputIsReplaced()
+    {
+        const QString src = Src("src/x.jpg");
+        const QByteArray bytes = FileBytes(src);
+        QVERIFY(QFile::link(src, D + "/x.jpg"));
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob({src}));
+        QVERIFY(!QFileInfo(D + "/x.jpg").isSymLink());
+        QVERIFY(FileBytes(D + "/x.jpg") != bytes);
+        QCOMPARE(FileBytes(src), bytes);
+    }
+
+    void caseDiffers_data()
+    {
+        QTest::addColumn<bool>("deleteSource");
+        QTest::newRow("copy") << false;
+        QTest::newRow("move") << true;
+    }
+    void caseDiffers()
+    {
+        QFETCH(bool, deleteSource);
+        const QString src = Src("src/IMG_0001.JPG");
+        const QByteArray bytes = FileBytes(src);
+        P->OutputFolderStruct = 2;
+        P->DeleteSource = deleteSource;
+        WorkerHarness h;
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(FilesIn(S),
+                 deleteSource ? QStringList{"IMG_0001.jpg"} : QStringList({"IMG_0001.JPG", "IMG_0001.jpg"}));
+        QCOMPARE(FileBytes(S + "/IMG_0001.jpg"), bytes);
+    }
+
+    // --- upload-only runs and the list of written files ------------------
+
+    void uploadOnly_data()
+    {
+        QTest::addColumn<bool>("deleteSource");
+        QTest::newRow("keep sources") << false;
+        QTest::newRow("delete source asked") << true;
+    }
+    void uploadOnly()
+    {
+        QFETCH(bool, deleteSource);
+        const QString copied = Src("src/c.jpg"), encoded = Src("src/e.png", 2);
+        MakeFolder(TempFolder());
+        WriteFile(TempFolder() + "/c.jpg", "old");
+        P->Destination = 3;
+        P->OutputFormat = "JPG";
+        P->DeleteSource = deleteSource;
+        WorkerHarness h;
+        QVERIFY(h.RunJob({copied, encoded}));
+        QCOMPARE(FilesIn(TempFolder()), QStringList({"c.jpg", "e.jpg"}));
+        QCOMPARE(FileBytes(TempFolder() + "/c.jpg"), FileBytes(copied));
+        QVERIFY(QFileInfo::exists(copied) && QFileInfo::exists(encoded));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(TempFolder()).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), 0700);
+        QCOMPARE(h.Count("ShowOverwriteDlg"), 0);
+        QCOMPARE(h.Count("OpenOutputFolder"), 0);
+        QCOMPARE(h.writtenFiles.size(), 2);
+    }
+
+    void writtenFilesList()
+    {
+        const QString p1 = Src("src/p1.jpg"), p2 = Src("src/p2.jpg"), p3 = S + "/p3.jpg", p4 = Src("src/p4.jpg");
+        WriteFile(p3, QByteArray());
+        WriteFile(D + "/p2.jpg", "old");
+        WriteFile(D + "/p4.jpg", "old");
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerNo, QString()} << SOverwriteAnswer{AnswerRename, D + "/renamed.jpg"};
+        QVERIFY(h.RunJob({p1, p2, p3, p4}));
+        QCOMPARE(h.writtenFiles, WrittenFileList({qMakePair(p1, D + "/p1.jpg"), qMakePair(p4, D + "/renamed.jpg")}));
+        QCOMPARE(h.outputPaths, QStringList({D + "/p1.jpg", D + "/p2.jpg", D + "/p3.jpg", D + "/p4.jpg"}));
+    }
+
+    void unsafeTempFolder_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("another user's folder") << false;
+    }
+    void unsafeTempFolder()
+    {
+        QFETCH(bool, link);
+        const QString elsewhere = MakeFolder(T + "/elsewhere");
+        if (link) {
+            QVERIFY(QFile::link(elsewhere, TempFolder()));
+        } else {
+            if (::geteuid() != 0)
+                QSKIP("giving a folder to another user needs root");
+            MakeFolder(TempFolder());
+            QCOMPARE(::chown(QFile::encodeName(TempFolder()).constData(), 65534, 65534), 0);
+        }
+        const QString src = Src("src/u.jpg");
+        P->Destination = 3;
+        WorkerHarness h;
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + TempFolder() + "/u.jpg"});
+        QCOMPARE(h.Errors(), 1);
+        QVERIFY(FilesIn(elsewhere).isEmpty());
+        QVERIFY(FilesIn(TempFolder()).isEmpty());
+        QFile::remove(TempFolder());
+    }
+
+    void relativeDestination_data()
+    {
+        QTest::addColumn<QString>("dest");
+        QTest::newRow("empty") << "";
+        QTest::newRow("relative") << "out";
+    }
+    void relativeDestination()
+    {
+        QFETCH(QString, dest);
+        const QString name = QFileInfo(T).fileName() + ".jpg";
+        const QString src = Src("src/" + name);
+        P->DestPath = dest;
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(T);
+        WorkerHarness h;
+        const bool ran = h.RunJob({src, src});
+        QDir::setCurrent(cwd);
+        QVERIFY(ran);
+        const QString shown = dest.isEmpty() ? name : dest + "/" + name;
+        QCOMPARE(h.Log(LogFile), QStringList({" - Failed to write " + shown, " - Failed to write " + shown}));
+        QCOMPARE(h.Errors(), 2);
+        QVERIFY(!QFileInfo::exists("/" + name));
+        QCOMPARE(TreeOf(T), QStringList{"src/" + name});
+        QCOMPARE(h.Count("OpenOutputFolder"), 0);
+    }
+};
+
+BQ_TEST_MAIN(TestWorkerOutputs)
+#include "tst_worker_outputs.moc"
