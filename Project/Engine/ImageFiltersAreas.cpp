@@ -1,8 +1,7 @@
 #include "ImageFilters.h"
 
 #include "FilterValues.h"
-
-#include <QGuiApplication>
+#include "MagickQt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +10,6 @@
 // the shown image's logical pixels. The widget adds the shown image's place.
 
 namespace {
-// The screen's device pixel ratio; the resized preview is made in device
-// pixels so that it stays sharp on a high-density screen.
-double DeviceRatio()
-{
-    if (qGuiApp == nullptr)
-        return 1.0;
-    return std::max(1.0, static_cast<double>(qGuiApp->devicePixelRatio()));
-}
-
 // A shown size or zoom that gives no area: nothing to draw, and nothing in
 // the record may be derived from it.
 bool NoArea(long width, long height, double zoom)
@@ -78,7 +68,7 @@ void CImageFilters::UpdateResizeArea(Magick::Image& source, Magick::Image& shown
     // The box in logical shown pixels; the preview image in device pixels.
     const int boxWidth = std::max(1, Nearest(static_cast<double>(resultWidth) * zoom));
     const int boxHeight = std::max(1, Nearest(static_cast<double>(resultHeight) * zoom));
-    const double ratio = DeviceRatio();
+    const double ratio = ScreenPixelRatio();
     const int pixelWidth = std::max(1, SlotInt(boxWidth * ratio));
     const int pixelHeight = std::max(1, SlotInt(boxHeight * ratio));
     try {

@@ -22,9 +22,7 @@ namespace {
 // The device pixel ratio that screen rendering adapts to, 1.0 otherwise.
 double ScreenRatio(bool screen)
 {
-    if (!screen || qGuiApp == nullptr)
-        return 1.0;
-    return std::max(1.0, static_cast<double>(qGuiApp->devicePixelRatio()));
+    return screen ? ScreenPixelRatio() : 1.0;
 }
 
 // Blur slots run 0-10; the effect takes radius trunc(v x 18 / 11).

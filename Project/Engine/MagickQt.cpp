@@ -1,7 +1,10 @@
 #include "MagickQt.h"
 
+#include <QGuiApplication>
+
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -60,4 +63,11 @@ Magick::Image QtToImageMagick(const QImage& image)
                          Argb32Map(), Magick::CharPixel, argb.constBits());
     result.matte(true);
     return result;
+}
+
+double ScreenPixelRatio()
+{
+    if (qGuiApp == nullptr)
+        return 1.0;
+    return std::max(1.0, static_cast<double>(qGuiApp->devicePixelRatio()));
 }

@@ -23,3 +23,7 @@ QImage ImageMagickToQt(const Magick::Image& image, const QRect& area = QRect());
 // A Qt image as an ImageMagick image with an alpha channel; an empty image
 // for a null QImage. Throws Magick::Exception when the image cannot be made.
 Magick::Image QtToImageMagick(const QImage& image);
+
+// The device pixel ratio the screen renders at, at least 1; 1 without a GUI
+// application. Marks and preview areas drawn for the screen scale by it.
+double ScreenPixelRatio();
