@@ -1,0 +1,155 @@
+// Whole-batch driver for bench/batch-vs-mogrify.sh.
+//
+//   brandquill-bench-batch --make-photos N DIR   N photo-like 4000 x 3000 JPEGs
+//   brandquill-bench-batch --run DIR OUT         one hidden run of the processing
+//                                                dialog over DIR's JPEGs into OUT
+//
+// --run prints one line of key=value pairs: the wall time of constructing the
+// dialog plus exec(), the worker count, the image library's thread limit
+// during the run and the process's peak resident set size.
+#include "CProcessController.h"
+#include "FilterTypes.h"
+#include "FormatsEnum.h"
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "MagickRuntime.h"
+#include "PhotoMaker.h"
+#include "UserProfile.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <Magick++.h>
+
+#include <cstdio>
+#include <iostream>
+#include <sys/resource.h>
+
+namespace
+{
+int Usage()
+{
+    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR\n"
+                 "       brandquill-bench-batch --run DIR OUT\n";
+    return 2;
+}
+
+int MakePhotos(int count, const QString& folder)
+{
+    if (count < 1 || !QDir().mkpath(folder))
+        return Usage();
+    // Fixed seeds: every run of the script compares the same pixels.
+    Magick::SetRandomSeed(20260305);
+    for (int i = 0; i < count; ++i) {
+        Magick::Image photo = BqTest::MakePhoto(4000, 3000, quint32(i + 1));
+        photo.attenuate(0.4);
+        photo.addNoise(Magick::GaussianNoise);
+        photo.quality(92);
+        const QString path = QStringLiteral("%1/photo-%2.jpg").arg(folder).arg(i + 1, 3, 10, QLatin1Char('0'));
+        photo.write(QFile::encodeName(path).toStdString());
+    }
+    return 0;
+}
+
+SFilterRecord Record(quint32 id, const QString& name, std::initializer_list<std::pair<int, double>> numbers,
+                     const QStringList& strings)
+{
+    SFilterRecord record;
+    record.id = id;
+    record.name = name;
+    record.active = true;
+    record.numberCount = SFilterRecord::MaxNumbers;
+    for (const auto& slot : numbers)
+        record.numbers[slot.first] = slot.second;
+    for (const QString& text : strings)
+        record.AddString(text);
+    return record;
+}
+
+void SetUpJob(const QString& photos, const QString& out)
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+    QList<SImageRecord>& images = CListImages::GetInstance()->images;
+    const QFileInfoList files = QDir(photos).entryInfoList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files) {
+        SImageRecord record;
+        record.path = file.absoluteFilePath();
+        record.folder = file.absolutePath();
+        record.name = file.completeBaseName();
+        record.extension = file.suffix();
+        record.position = images.size();
+        images << record;
+    }
+
+    // Resize: 1600 x 1600 pixels, keep aspect, mode 0, do not enlarge.
+    // Text: size slot 20 (50 points), white, bottom right, 24 px in.
+    CListFilters::GetInstance()->filters = {
+        Record(FilterResize, "Resize", {{0, 1600}, {1, 1600}, {2, 1}, {3, 0}, {4, 0}, {5, 1}}, {}),
+        Record(FilterText, "Text", {{1, 8}, {2, 24}, {3, 24}, {9, 20}, {14, double(QColor(Qt::white).rgba())}},
+               {QString::fromUtf8("\xC2\xA9 Brandquill"), "DejaVu Sans"}),
+    };
+
+    CUserProfile* p = CUserProfile::GetInstance();
+    p->FilterFilename.preset = 0;
+    p->OutputFormat = QStringLiteral("JPG");
+    p->Quality = 85;
+    p->Destination = 1;
+    p->OutputFolderStruct = 0;
+    p->DestPath = out;
+    p->DisableNotifications = true;
+    p->HideProcessing = true;
+    p->OpenOutputFolder = false;
+    p->ProcessEnvCVLog = false;
+}
+
+int RunBatch(const QString& photos, const QString& out)
+{
+    if (!StartMagickRuntime())
+        std::cerr << "warning: the project's ImageMagick policy was not found\n";
+    if (!QDir().mkpath(out))
+        return Usage();
+    SetUpJob(photos, out);
+
+    qint64 magickThreads = qint64(Magick::ResourceLimits::thread());
+    QElapsedTimer clock;
+    clock.start();
+    CProcessController dialog(nullptr);
+    // Read once the run is under way: the limit is restored at its end.
+    QTimer::singleShot(0, &dialog, [&magickThreads] { magickThreads = qint64(Magick::ResourceLimits::thread()); });
+    dialog.exec();
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+
+    const QString screen = dialog.findChild<QTextEdit*>("editProcessLog")->toPlainText();
+    const QRegularExpressionMatch workers = QRegularExpression("Launching (\\d+) thread").match(screen);
+    const QRegularExpressionMatch errors = QRegularExpression("completed with (\\d+) errors").match(screen);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::cout << "seconds=" << QString::number(seconds, 'f', 3).toStdString()
+              << " photos=" << CListImages::GetInstance()->images.size()
+              << " workers=" << workers.captured(1).toStdString() << " magick_threads=" << magickThreads
+              << " errors=" << (errors.hasMatch() ? errors.captured(1).toStdString() : "0")
+              << " peak_rss_kb=" << usage.ru_maxrss << std::endl;
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == "--make-photos") {
+        Magick::InitializeMagick(QFile::encodeName(args[0]).constData());
+        return MakePhotos(args[2].toInt(), args[3]);
+    }
+    if (args.size() == 4 && args[1] == "--run")
+        return RunBatch(args[2], args[3]);
+    return Usage();
+}
