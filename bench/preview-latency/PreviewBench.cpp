@@ -8,7 +8,7 @@
 //
 // followed by the engine steps of case (a) on their own. Not a test: nothing
 // is asserted; the figures go into the notes of the change that moves them.
-#include "CControlImage.h"
+#include "ControlImage.h"
 #include "FilterTypes.h"
 #include "IMImageCache.h"
 #include "ImageManager.h"

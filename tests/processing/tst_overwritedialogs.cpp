@@ -4,7 +4,7 @@
 #include "CDialogGSWarning.h"
 #include "CDialogOverwrite.h"
 #include "CDialogOverwriteRename.h"
-#include "CControlImage.h"
+#include "ControlImage.h"
 #include "ImageCache.h"
 #include "MagickRuntime.h"
 #include "ProcessTestSupport.h"

@@ -3,8 +3,8 @@
 // (newest request wins, cancel, clean-up, no hang in "pending"), and the
 // status published through the settings object.
 #include "BqTestMain.h"
-#include "CControlImage.h"
-#include "CControlImageThread.h"
+#include "ControlImage.h"
+#include "ControlImageThread.h"
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"

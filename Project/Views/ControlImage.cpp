@@ -1,4 +1,4 @@
-#include "CControlImage.h"
+#include "ControlImage.h"
 
 #include "FilterTypes.h"
 #include "ImageCache.h"

@@ -5,7 +5,7 @@
 // and scaling run on its worker; results come back through the worker's
 // queued Show() and are taken over, by value, in Showup().
 
-#include "CControlImageThread.h"
+#include "ControlImageThread.h"
 #include "ImageFilters.h"
 #include "ImageManager.h"
 #include "ListFilters.h"

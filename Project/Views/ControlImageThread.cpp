@@ -1,4 +1,4 @@
-#include "CControlImageThread.h"
+#include "ControlImageThread.h"
 
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
