@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <Magick++.h>
@@ -20,6 +21,8 @@ private slots:
     void resourceLimitsComeFromOurPolicy();
     void mvgReadIsRefused();
     void secondStartDoesNothing();
+    void policyBesideTheProgram_data();
+    void policyBesideTheProgram();
     void quantumRoundTrips();
     void colorFromRgbExportsBytes();
     void colorFromRgbTransparency();
@@ -72,6 +75,46 @@ void TestMagickRuntime::secondStartDoesNothing()
 {
     QVERIFY(StartMagickRuntime());
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 8589934592ULL);
+}
+
+void TestMagickRuntime::policyBesideTheProgram_data()
+{
+    QTest::addColumn<bool>("withPolicy");
+    QTest::addColumn<QString>("warning"); // ROOT stands for the copy's resource folder
+    QTest::newRow("policy present") << true << QString();
+    QTest::newRow("policy missing") << false
+                                    << "ImageMagick policy not found in ROOT; using the system limits";
+}
+
+void TestMagickRuntime::policyBesideTheProgram()
+{
+    QFETCH(bool, withPolicy);
+    QFETCH(QString, warning);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.filePath("app/Resources");
+    const QString probe = dir.filePath("app/bin/bq-magick-probe");
+    QVERIFY(QDir().mkpath(root));
+    QVERIFY(QDir().mkpath(dir.filePath("app/bin")));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/bq-magick-probe", probe));
+    if (withPolicy)
+        QVERIFY(QFile::copy(ResourceRoot() + "/policy.xml", root + "/policy.xml"));
+
+    QProcess run;
+    run.start(probe, QStringList());
+    QVERIFY(run.waitForFinished(-1));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.exitCode(), 0);
+    QStringList policyLines;
+    for (const QString& line : QString::fromUtf8(run.readAllStandardError()).split('\n'))
+        if (line.contains("policy"))
+            policyLines << line;
+    const QStringList expected = warning.isEmpty() ? QStringList() : QStringList{warning.replace("ROOT", root)};
+    QCOMPARE(policyLines, expected);
+    // Our limits only where our policy was found; otherwise the system's.
+    const QString memory = QString::fromUtf8(run.readAllStandardOutput()).trimmed();
+    QVERIFY2(!memory.isEmpty(), "the probe did not go on after starting the runtime");
+    QCOMPARE(memory == "8589934592", withPolicy);
 }
 
 void TestMagickRuntime::quantumRoundTrips()
