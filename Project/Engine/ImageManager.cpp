@@ -512,10 +512,11 @@ QPixmap CImageManager::ImageToPixmap(const QRect& rect)
         const QRect image(0, 0, static_cast<int>(m_Image.columns()), static_cast<int>(m_Image.rows()));
         if (!rect.isValid() || !image.contains(rect))
             return QPixmap();
-        // The preview lays transparent photos on a checkerboard first; the
-        // alpha bytes are ignored in place rather than converted.
-        QImage part = ImageMagickToQt(m_Image, rect);
-        if (part.isNull() || !part.reinterpretAsFormat(QImage::Format_RGB32))
+        // The preview lays transparent photos on a checkerboard first. The
+        // alpha bytes are set to 255 in place: an RGB32 pixel must carry
+        // 0xff there, or painters copy the stray alpha onto the widget.
+        QImage part = ImageMagickToQt(m_Image, rect).convertToFormat(QImage::Format_RGB32);
+        if (part.isNull())
             return QPixmap();
         QPixmap pixmap;
         pixmap.convertFromImage(part, Qt::ColorOnly);

@@ -10,10 +10,12 @@
 #include "MagickRuntime.h"
 #include "PhotoMaker.h"
 #include "PreviewProgressSink.h"
+#include "Quantum.h"
 #include "UserProfile.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
@@ -199,21 +201,27 @@ void TestPreviewServices::imageToPixmap_data()
 {
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("inside") << QRect(QPoint(10, 5), QPoint(19, 14)) << true;
-    QTest::newRow("whole image") << QRect(0, 0, 64, 48) << true;
-    QTest::newRow("one pixel") << QRect(63, 47, 1, 1) << true;
-    QTest::newRow("wholly outside") << QRect(100, 100, 10, 10) << false;
-    QTest::newRow("partly outside") << QRect(60, 40, 10, 10) << false;
-    QTest::newRow("negative corner") << QRect(-5, -5, 10, 10) << false;
-    QTest::newRow("empty") << QRect() << false;
+    QTest::addColumn<int>("alpha"); // of every pixel of the photo
+    QTest::newRow("inside") << QRect(QPoint(10, 5), QPoint(19, 14)) << true << 255;
+    QTest::newRow("whole image") << QRect(0, 0, 64, 48) << true << 255;
+    QTest::newRow("one pixel") << QRect(63, 47, 1, 1) << true << 255;
+    QTest::newRow("half transparent") << QRect(0, 0, 64, 48) << true << 128;
+    QTest::newRow("fully transparent") << QRect(QPoint(10, 5), QPoint(19, 14)) << true << 0;
+    QTest::newRow("wholly outside") << QRect(100, 100, 10, 10) << false << 255;
+    QTest::newRow("partly outside") << QRect(60, 40, 10, 10) << false << 255;
+    QTest::newRow("negative corner") << QRect(-5, -5, 10, 10) << false << 255;
+    QTest::newRow("empty") << QRect() << false << 255;
 }
 
 void TestPreviewServices::imageToPixmap()
 {
     QFETCH(QRect, rect);
     QFETCH(bool, valid);
+    QFETCH(int, alpha);
     Magick::Image photo = BqTest::MakePhoto(64, 48);
     photo.matte(true); // transparency is dropped in the pixmap
+    if (alpha < 255)
+        photo.opacity(QuantumFrom8(255 - alpha));
     CImageManager engine;
     engine.SetImage(photo);
     const QPixmap pixmap = engine.ImageToPixmap(rect);
@@ -227,6 +235,13 @@ void TestPreviewServices::imageToPixmap()
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.constScanLine(y)), rect.width() * 3),
                  expected.mid(y * rect.width() * 3, rect.width() * 3));
     QVERIFY(!pixmap.hasAlphaChannel());
+    // Drawn over a transparent canvas, the pixmap covers it opaquely.
+    QImage canvas(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter(&canvas).drawPixmap(0, 0, pixmap);
+    for (int y = 0; y < rect.height(); ++y)
+        for (int x = 0; x < rect.width(); ++x)
+            QCOMPARE(canvas.pixelColor(x, y).alpha(), 255);
     // The engine's image is left as it was.
     QCOMPARE(engine.m_Image.columns(), size_t(64));
 }
