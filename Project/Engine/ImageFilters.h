@@ -21,6 +21,7 @@
 
 #include <Magick++.h>
 
+#include <functional>
 #include <string>
 
 class QPainter;
@@ -88,6 +89,12 @@ public:
                               double offsetY, double markWidth, double markHeight);
     // A new image that the caller deletes.
     Magick::Image* PixmapToImage(QPixmap* pixmap);
+    // The font's pixel size for a mark drawn at device pixel `ratio`: it
+    // grows one pixel at a time until `heightAt(size)` reaches the start
+    // height times the ratio, and stops at four times the start size in case
+    // the metrics never grow.
+    static int ScreenFontPixels(int startPixels, double ratio,
+                                const std::function<int(int)>& heightAt);
 
     // Mark effects (ImageFiltersEffects.cpp).
     void SetupTextColor(QPainter* painter, QColor colour, bool texture, QString texturePath,

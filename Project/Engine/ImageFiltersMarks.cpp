@@ -186,13 +186,11 @@ void CImageFilters::UpdateText(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     // pixels as it is in logical ones; bounded, in case the metrics stall.
     const double ratio = ScreenRatio(screen);
     if (ratio > 1) {
-        const double wanted = QFontMetrics(font).height() * ratio;
-        const int startPixels = font.pixelSize();
-        int pixels = startPixels;
-        while (wanted > QFontMetrics(font).height() && pixels < 4 * startPixels) {
-            ++pixels;
-            font.setPixelSize(pixels);
-        }
+        font.setPixelSize(ScreenFontPixels(font.pixelSize(), ratio, [&font](int pixels) {
+            QFont sized(font);
+            sized.setPixelSize(pixels);
+            return QFontMetrics(sized).height();
+        }));
     }
 
     const double offsetX = slot[2] * scale;
@@ -308,6 +306,19 @@ void CImageFilters::UpdateLogo(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     rect = PositionTextinImage(SlotInt(slot[0]), width, height, slot[1] * scale, slot[2] * scale,
                                markWidth, markHeight)
                .translated(originX, originY);
+}
+
+int CImageFilters::ScreenFontPixels(int startPixels, double ratio,
+                                    const std::function<int(int)>& heightAt)
+{
+    if (!(ratio > 1))
+        return startPixels;
+    const double wanted = heightAt(startPixels) * ratio;
+    const int limit = 4 * startPixels;
+    int pixels = startPixels;
+    while (wanted > heightAt(pixels) && pixels < limit)
+        ++pixels;
+    return pixels;
 }
 
 void CImageFilters::ComputeTextMultiline(QString text, QFontMetrics metrics, QStringList& lines,

@@ -11,7 +11,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 using Patch = QMap<int, double>;
 
@@ -54,7 +57,7 @@ SFilterRecord PlainText(const QString& text, Patch patch = {},
 {
     patch.insert(9, 20);
     patch.insert(18, patch.value(18, 0));
-    patch.insert(26, 0);
+    patch.insert(26, patch.value(26, 0));
     return TextRecord(text, patch, family);
 }
 
@@ -106,6 +109,8 @@ private slots:
     void textLayout_data();
     void textLayout();
     void fonts();
+    void screenFontGrowth_data();
+    void screenFontGrowth();
     void tiling_data();
     void tiling();
     void logo();
@@ -194,6 +199,16 @@ void TestFiltersMarks::blur()
     // Alpha only: the colour bytes stay as they were.
     const QImage alphaOnly = filters.BlurImage(edge, radius, shift, true);
     QCOMPARE(alphaOnly.pixel(1, 0), qRgba(255, 255, 255, right));
+    if (radius == 18) { // the text's blur slot v blurs the mark with radius trunc(v x 18 / 11)
+        QPixmap sharp, soft;
+        QRect rect;
+        filters.UpdateText(sharp, rect, PlainText("Blur"), "", 500, 500, 1.0, 0, 0, false);
+        for (const QPoint& slot : {QPoint(11, 18), QPoint(3, 4)}) {
+            filters.UpdateText(soft, rect, PlainText("Blur", {{17, slot.x()}}), "", 500, 500, 1.0,
+                               0, 0, false);
+            QCOMPARE(soft.toImage(), filters.BlurImage(sharp.toImage(), slot.y(), shift, false));
+        }
+    }
 }
 
 void TestFiltersMarks::shadow_data()
@@ -287,6 +302,8 @@ void TestFiltersMarks::textLayout_data()
     QTest::newRow("italic: 5 % wider") << two << photo << two << Patch{{11, 1}};
     QTest::newRow("box offset 20 %") << two << photo << two << Patch{{22, 1}, {25, 20}};
     QTest::newRow("box slot 2: no margins") << two << photo << two << Patch{{22, 2}, {25, 20}};
+    QTest::newRow("shadow distance 15 is used as 7")
+        << two << photo << two << Patch{{26, 1}, {29, 15}, {30, 315}};
 }
 
 void TestFiltersMarks::textLayout()
@@ -314,8 +331,15 @@ void TestFiltersMarks::textLayout()
     const int n = lines.size();
     const int height = n * metrics.height() + (n - 1) * int(patch.value(5));
     const int margin = patch.value(22) == 1 ? int(patch.value(25)) : 0;
-    QCOMPARE(mark.size(), QSize(width + margin * width / 100,
-                                height + metrics.height() * margin * n / 100));
+    // A shadow grows the mark by its offset: half the distance, in percent
+    // of the block's line height.
+    QPoint offset;
+    if (patch.value(26) == 1)
+        filters.CalculateShadowPosition(
+            offset.rx(), offset.ry(),
+            int(int(patch.value(29)) / 2 * (n * metrics.height() / 100.0)), int(patch.value(30)));
+    QCOMPARE(mark.size(), QSize(width + margin * width / 100 + qAbs(offset.x()),
+                                height + metrics.height() * margin * n / 100 + qAbs(offset.y())));
     QCOMPARE(rect.size(), mark.size());
 }
 
@@ -352,6 +376,45 @@ void TestFiltersMarks::fonts()
     QVERIFY(SameOutside(source, photo, rect));
     QVERIFY(photo.signature(true) != source.signature(true));
     QCOMPARE(filters.PositionTextinImage(8, 1000, 800, 10, 20, 100, 50), QRect(890, 730, 100, 50));
+
+    // On screen the mark is drawn in device pixels with a grown font, and
+    // its rectangle keeps the logical size.
+    QPixmap onScreen;
+    QRect screenRect;
+    filters.UpdateText(onScreen, screenRect, filters.record, "", 1600, 1000, 1.0, 0, 0, true);
+    QVERIFY2(qAbs(screenRect.width() - rect.width()) <= 2 + rect.width() / 100
+                 && qAbs(screenRect.height() - rect.height()) <= 2,
+             qPrintable(QString("%1x%2").arg(screenRect.width()).arg(screenRect.height())));
+    const double ratio = qApp->devicePixelRatio();
+    QCOMPARE(screenRect.size(), QSize(int(onScreen.width() / ratio), int(onScreen.height() / ratio)));
+}
+
+void TestFiltersMarks::screenFontGrowth_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("extra"); // height = size x 9 / 8 + extra; -1: never grows
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("metrics never grow: 4 x the start") << 120 << 2.0 << -1 << 480;
+    QTest::newRow("ratio 2 doubles the height") << 120 << 2.0 << 0 << 240;
+    QTest::newRow("ratio 1.5, first size tall enough") << 100 << 1.5 << 8 << 153;
+    QTest::newRow("ratio 1: no growth") << 120 << 1.0 << 0 << 120;
+    QTest::newRow("NaN ratio: no growth") << 120 << std::nan("") << 0 << 120;
+}
+
+void TestFiltersMarks::screenFontGrowth()
+{
+    QFETCH(int, start);
+    QFETCH(double, ratio);
+    QFETCH(int, extra);
+    QFETCH(int, pixels);
+    int calls = 0;
+    const auto heightAt = [&](int size) {
+        ++calls;
+        return extra < 0 ? 135 : size * 9 / 8 + extra;
+    };
+    QCOMPARE(CImageFilters::ScreenFontPixels(start, ratio, heightAt), pixels);
+    QVERIFY(calls <= 4 * start);
 }
 
 void TestFiltersMarks::tiling_data()
@@ -472,8 +535,14 @@ void TestFiltersMarks::badInput()
     Magick::Image photo = BqTest::MakePhoto(300, 200);
     const Magick::Image source = photo;
     filters.target = &photo;
+    if (string == "broken.png")
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: .*broken\\.png"));
     QCOMPARE(filters.Apply(), drawn);
     QCOMPARE(photo.signature(true) != source.signature(true), drawn);
+    if (string == "broken.png") { // the failed read is cached empty and retried
+        WriteLogo(broken, 40, 20, {QRect(0, 0, 40, 20)});
+        QVERIFY(filters.Apply());
+    }
 }
 
 BQ_TEST_MAIN(TestFiltersMarks)
