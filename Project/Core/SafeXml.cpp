@@ -15,8 +15,13 @@ SafeXml::Verdict SafeXml::ReadFile(const QString& path, qint64 cap, QString& tex
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Verdict::Unreadable;
-    // The file may have grown since it was measured.
-    const QByteArray bytes = file.read(cap + 1);
+    // QIODevice::read(n) reserves n bytes before reading, so asking for the
+    // cap at once would take 32 MiB for every small job file. Read what was
+    // measured plus one byte; only a file that grew since is read on, still
+    // no further than one byte past the cap.
+    QByteArray bytes = file.read(info.size() + 1);
+    if (bytes.size() > info.size() && file.error() == QFileDevice::NoError)
+        bytes += file.read(cap + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return Verdict::Unreadable;
     if (bytes.size() > cap)

@@ -11,7 +11,6 @@
 namespace
 {
 
-const double Pi = 3.14159265358979323846;
 
 enum class EEdge { Torn, Scalloped, Deckled };
 enum class EOrnament { Flourish, Brackets, DoubleRule, Dots };
