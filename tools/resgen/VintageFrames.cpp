@@ -11,7 +11,6 @@
 namespace
 {
 
-
 enum class EEdge { Torn, Scalloped, Deckled };
 enum class EOrnament { Flourish, Brackets, DoubleRule, Dots };
 
