@@ -21,6 +21,13 @@ QString Fail(QString* error, const QString& reason)
 
 QString BrandquillTempFolder(QString* error)
 {
+    // QDir::tempPath() is empty while TMPDIR names a folder that does not
+    // exist yet: made here, as the parents of a path would be; never "/".
+    const QString tmpDir = QFile::decodeName(qgetenv("TMPDIR"));
+    if (QDir::tempPath().isEmpty() && QDir::isAbsolutePath(tmpDir))
+        QDir().mkpath(tmpDir);
+    if (QDir::tempPath().isEmpty())
+        return Fail(error, QCoreApplication::translate("TempFolder", "%1 does not exist").arg(tmpDir));
     const QString path = QDir::tempPath() + QStringLiteral("/BrandquillTemp");
     const QByteArray native = QFile::encodeName(path);
 

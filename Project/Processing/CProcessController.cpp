@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QSet>
@@ -111,6 +112,9 @@ void CProcessController::Init()
     m_operationsTotal = photoCount * m_operationsPerImage;
     ui->progressBar->setRange(0, m_operationsTotal);
     ui->progressBar->setValue(0);
+    // The bar's text becomes the title's percentage: ASCII digits, like
+    // every other number the dialog shows.
+    ui->progressBar->setLocale(QLocale::c());
 
     ui->buttonOKCancel->setText(tr("Cancel"));
     ui->textProgressCount->setText(CountText(0, photoCount));
@@ -198,8 +202,9 @@ void CProcessController::StartThreads()
 
 void CProcessController::WriteHeader(int idealCount)
 {
-    m_runLog += tr("Process started at %1").arg(m_hooks.now().toString(QStringLiteral("yyyy-MM-dd, HH:mm:ss"))) +
-                QStringLiteral(".\r\n\r\n");
+    // C locale: QDateTime::toString would use the system's own digits.
+    const QString started = QLocale::c().toString(m_hooks.now(), QStringLiteral("yyyy-MM-dd, HH:mm:ss"));
+    m_runLog += tr("Process started at %1").arg(started) + QStringLiteral(".\r\n\r\n");
     LogLine(tr("Processing %1 images with %2 graphical filter(s) per image.")
                 .arg(m_pImages->images.size())
                 .arg(m_pFilters->GetActiveCount()) +

@@ -99,8 +99,10 @@ void CProcessThread::RunPhotos()
     if (!m_KeepOnDisk) {
         QMutexLocker lock(folderLock);
         m_TempFolder = BrandquillTempFolder();
-        // Files left there by an earlier upload are replaced without a question.
-        yesToAll.store(true);
+        // Files left there by an earlier upload are replaced without a
+        // question; in the source tree nothing is (CheckPathName).
+        if (!UploadIntoSourceTree())
+            yesToAll.store(true);
     }
 
     m_PhotosBegun = 0;
@@ -410,6 +412,11 @@ bool CProcessThread::WritableOutput() const
     // The library would write an unknown extension in the source's format.
     const SFormatRecord record = m_pFormats->GetRecordById(CImageManager::FormatOf(m_OutputPath));
     return !record.id.isEmpty() && record.writable;
+}
+
+bool CProcessThread::UploadIntoSourceTree() const
+{
+    return !m_KeepOnDisk && m_pProfile->OutputFolderStruct == 3;
 }
 
 bool CProcessThread::OneDocument() const

@@ -154,7 +154,10 @@ private:
     // (the folder as it stands in `folder`) when it is refused.
     bool OutputFolder(QString& folder);
     void SetOriginalFileExtension();
-    QString ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension);
+    // `freeOnDisk`: the name must also be free on disk (a Rename answer, whose
+    // suffixed form nobody was asked about).
+    QString ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension,
+                                      bool freeOnDisk = false);
     void AddToOutputPaths(const QString& path);
     void RecordOutputPaths();
     QStringList PagePaths(const QString& outputPath) const;
@@ -175,6 +178,9 @@ private:
     void ReleaseAttributes();
 
     bool IsKeepFormat() const;
+    // An upload-only run in folder mode 3: its outputs, written among the
+    // user's files, are deleted once sent.
+    bool UploadIntoSourceTree() const;
     bool OneDocument() const;
     // The output's extension names a writable format of the table.
     bool WritableOutput() const;

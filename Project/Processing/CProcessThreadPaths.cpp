@@ -113,7 +113,11 @@ bool CProcessThread::OutputFolder(QString& folder)
         return QDir::isAbsolutePath(folder);
     }
 
-    folder = m_KeepOnDisk ? m_pProfile->DestPath : QDir::tempPath() + QStringLiteral("/BrandquillTemp");
+    // The temporary folder as checked at the start, not as TMPDIR names it now.
+    if (m_KeepOnDisk)
+        folder = m_pProfile->DestPath;
+    else
+        folder = m_TempFolder.isEmpty() ? QDir::tempPath() + QStringLiteral("/BrandquillTemp") : m_TempFolder;
     // Never "/" for an empty folder, never the working folder for a relative
     // one, and never a temporary folder that is not safely ours.
     if (!QDir::isAbsolutePath(folder) || (!m_KeepOnDisk && m_TempFolder.isEmpty()))
@@ -143,14 +147,18 @@ void CProcessThread::SetOriginalFileExtension()
     m_Naming.extension = !record.id.isEmpty() && record.writable ? m_SourceExtension : m_pProfile->DefaultFormat;
 }
 
-QString CProcessThread::ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension)
+QString CProcessThread::ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension,
+                                                  bool freeOnDisk)
 {
     QMutexLocker lock(batchNamesLock);
+    const auto taken = [&](const QString& path) {
+        return batchNamesLower->contains(path.toLower()) || (freeOnDisk && !NameIsFree(path));
+    };
     QString path = folder + name + extension;
-    if (batchNamesLower->contains(path.toLower())) {
+    if (taken(path)) {
         for (qint64 n = 2;; ++n) {
             path = folder + CPathSafety::AppendSuffix(name, n, extension);
-            if (!batchNamesLower->contains(path.toLower()))
+            if (!taken(path))
                 break;
         }
     }
@@ -206,6 +214,15 @@ void CProcessThread::CheckPathName(bool& skip)
         return;
     m_Yes = m_No = m_RenameAnswer = false;
     DecideSameFile();
+    if (UploadIntoSourceTree()) {
+        // These outputs lie among the user's files and are deleted once
+        // sent: one that would replace a file (its own source, another
+        // photo, an earlier output) takes a free name instead.
+        if (!NameIsFree(m_OutputPath))
+            ChooseSilentName();
+        m_OutputExisted = false;
+        return;
+    }
     // A photo that would be copied onto itself: nothing will be touched, so
     // there is nothing to ask.
     if (m_SourceIsOutput && CheckLightProcessing()) {
@@ -283,8 +300,8 @@ void CProcessThread::AskOverwrite(const QString& existing, bool& skip)
             break;
         }
         // The new name is the batch's like any other: a later photo must
-        // not be written over it.
-        m_OutputPath = ResolveDuplicateFilenames(folder, name, extension);
+        // not be written over it, nor it over a file nobody was asked about.
+        m_OutputPath = ResolveDuplicateFilenames(folder, name, extension, true);
         DecideSameFile();
         break;
     }

@@ -213,6 +213,39 @@ private slots:
         QCOMPARE(h.Log(LogFile), QStringList({" - Processed and renamed " + first, " - Processed " + second}));
     }
 
+    // A Rename answer never replaces a file: not the one typed, should it
+    // have appeared since, nor the suffixed form a reserved name leads to.
+    void renameReplacesNothing_data()
+    {
+        QTest::addColumn<bool>("reserved"); // a missing photo reserves D/b.jpg first
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("typed name on disk") << false << "b.jpg"
+                                            << "b (2).jpg";
+        QTest::newRow("suffixed name on disk") << true << "b (2).jpg"
+                                               << "b (3).jpg";
+    }
+    void renameReplacesNothing()
+    {
+        QFETCH(bool, reserved);
+        QFETCH(QString, existing);
+        QFETCH(QString, output);
+        QStringList paths;
+        if (reserved)
+            paths << S + "/b.jpg";
+        const QString src = Src("src/a.jpg");
+        paths << src;
+        WriteFile(D + "/a.jpg", "old");
+        WriteFile(D + "/" + existing, "mine");
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerRename, D + "/b.jpg"};
+        QVERIFY(h.RunJob(paths));
+        QCOMPARE(FileBytes(D + "/" + existing), QByteArray("mine"));
+        QCOMPARE(FileBytes(D + "/" + output), FileBytes(src));
+        QCOMPARE(FileBytes(D + "/a.jpg"), QByteArray("old"));
+        QCOMPARE(FilesIn(D).size(), 3);
+    }
+
     void silentRuns_data()
     {
         QTest::addColumn<bool>("overwrite");
@@ -459,6 +492,30 @@ private slots:
         QVERIFY(h.RunJob({p1, p2, p3, p4}));
         QCOMPARE(h.writtenFiles, WrittenFileList({qMakePair(p1, D + "/p1.jpg"), qMakePair(p4, D + "/renamed.jpg")}));
         QCOMPARE(h.outputPaths, QStringList({D + "/p1.jpg", D + "/p2.jpg", D + "/p3.jpg", D + "/p4.jpg"}));
+    }
+
+    // TMPDIR may name a folder that does not exist yet (QDir::tempPath() is
+    // then empty): it is made, and nothing goes to "/BrandquillTemp".
+    void missingTmpDir()
+    {
+        const QByteArray saved = qgetenv("TMPDIR");
+        const QString tmp = T + "/no/such/tmp";
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        const QString src = Src("src/m.jpg");
+        const QString atRoot = "/BrandquillTemp";
+        const bool rootHadOne = QFileInfo::exists(atRoot);
+        P->Destination = 3;
+        WorkerHarness h;
+        const bool ran = h.RunJob({src});
+        qputenv("TMPDIR", saved);
+        // Whatever a faulty run left at the root goes again.
+        const bool leaked = !rootHadOne && QFileInfo::exists(atRoot);
+        if (leaked)
+            QDir(atRoot).removeRecursively();
+        QVERIFY(ran);
+        QVERIFY(!leaked);
+        QCOMPARE(h.Errors(), 0);
+        QCOMPARE(FilesIn(tmp + "/BrandquillTemp"), QStringList{"m.jpg"});
     }
 
     void unsafeTempFolder_data()
