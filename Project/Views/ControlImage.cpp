@@ -1,5 +1,6 @@
 #include "ControlImage.h"
 
+#include "CDialogGSWarning.h"
 #include "FilterTypes.h"
 #include "ImageCache.h"
 #include "ImageInfoText.h"
@@ -330,6 +331,9 @@ void CControlImage::OnJobDropped(quint64 generation)
 
 void CControlImage::DisplayGSMessage(QString extension)
 {
+    CDialogGSWarning notice(this);
+    if (notice.ShowDialog(extension))
+        notice.exec();
     emit GhostscriptNotice(extension);
 }
 

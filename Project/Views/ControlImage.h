@@ -96,8 +96,8 @@ public:
 signals:
     void UpdateZoomPercent(int percent);
     void UpdateFilterInterface(SFilterRecord settings);
-    // A read failed for a format that needs Ghostscript; the owner decides
-    // whether the notice applies (the views do not know the dialogs).
+    // A read failed for a format that needs Ghostscript; emitted once the
+    // notice has been asked whether it applies.
     void GhostscriptNotice(QString extension);
 
 public slots:

@@ -458,7 +458,7 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
         return EndAborted();
 
     QPoint scroll;
-    if (!Zoom(zoom, job, scroll)) {
+    if (!Zoom(zoom, minZoom, job, scroll)) {
         if (Aborted())
             return EndAborted();
         PublishFinished();
@@ -477,7 +477,7 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpZoom(const SPreviewReq
     SystemLogWrite(QStringLiteral("CControlImageThread::ThreadOpZoom"));
     PublishStatus(tr("Zooming") + QStringLiteral("..."));
     QPoint scroll;
-    if (!Zoom(job.zoom, job, scroll)) {
+    if (!Zoom(job.zoom, job.minZoom, job, scroll)) {
         if (Aborted())
             return EndAborted();
         PublishFinished();
@@ -491,7 +491,7 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpZoom(const SPreviewReq
     return Outcome::Shown;
 }
 
-bool CControlImageThread::Zoom(double percent, const SPreviewRequest& job, QPoint& scroll)
+bool CControlImageThread::Zoom(double percent, double minZoom, const SPreviewRequest& job, QPoint& scroll)
 {
     const double previousWidth = static_cast<double>(m_Zoomer.m_Image.columns());
     const double previousHeight = static_cast<double>(m_Zoomer.m_Image.rows());
@@ -512,7 +512,7 @@ bool CControlImageThread::Zoom(double percent, const SPreviewRequest& job, QPoin
     const double halfHeight = job.viewport.height() * 0.5;
     double fractionX = 50.0;
     double fractionY = 50.0;
-    if (job.minZoom < percent) {
+    if (minZoom < percent) {
         // Before the first zoomed image the centre is taken against the new
         // size, so a scroll handed over from a friend view is kept.
         const bool previous = previousWidth > 0 && previousHeight > 0;

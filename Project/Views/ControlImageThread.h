@@ -119,7 +119,8 @@ private:
     Outcome ThreadOpStartPreview(const SPreviewRequest& job);
     Outcome ThreadOpZoom(const SPreviewRequest& job);
     Outcome EndAborted();
-    bool Zoom(double percent, const SPreviewRequest& job, QPoint& scroll);
+    // `minZoom` is the fit zoom in force: the job's, or the refit one.
+    bool Zoom(double percent, double minZoom, const SPreviewRequest& job, QPoint& scroll);
     double RecalculateMinZoom(const QSize& viewport) const;
     bool CheckCompositeOverImage(Magick::Image& output, const SPreviewRequest& job);
     void EmptyEngines();

@@ -1,7 +1,7 @@
-// The preview worker and widget seen from outside: the photo and zoom that a
-// view shows, the pixels of its label, the hand-over between GUI and worker
-// (newest request wins, cancel, clean-up, no hang in "pending"), and the
-// status published through the settings object.
+// The preview widget seen from outside: the photo and zoom that a view
+// shows, the pixels of its label, pairs, pan, resize and theme, and the
+// hand-over to its worker (newest request wins, cancel, clean-up, no hang
+// in "pending"), with the status published through the settings object.
 #include "BqTestMain.h"
 #include "ControlImage.h"
 #include "ControlImageThread.h"
@@ -9,37 +9,21 @@
 #include "FormatsEnum.h"
 #include "ImageCache.h"
 #include "MagickRuntime.h"
-#include "PhotoMaker.h"
+#include "PreviewTestSupport.h"
 #include "UserProfile.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QMutex>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 #include <atomic>
-#include <list>
 #include <memory>
 
 namespace {
-
-constexpr int kWait = 5000;
-
-SFilterRecord Record(quint32 id, const QString& name, std::initializer_list<double> values, bool active = true)
-{
-    SFilterRecord record;
-    record.id = id;
-    record.name = name;
-    record.active = active;
-    for (double value : values)
-        record.AddNumber(value);
-    return record;
-}
 
 QImage LabelImage(const QLabel* label)
 {
@@ -59,15 +43,31 @@ void Drag(CControlImage* view, QPoint from, QPoint to)
     SendMouse(view->viewport(), QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
-// Waits without processing events, so that queued results stay queued.
-bool SpinUntil(const std::function<bool()>& done)
+// True when the image has pixels and every one of them passes.
+bool Everywhere(const QImage& image, const std::function<bool(QRgb)>& test)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < kWait)
-        QThread::msleep(5);
-    return done();
+    if (image.isNull())
+        return false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!test(image.pixel(x, y)))
+                return false;
+    return true;
 }
+
+// Counts the wheel events that reach a widget.
+class WheelCount : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Wheel;
+        return false;
+    }
+};
 
 // A view in a window of its own, with its label on the viewport.
 struct ViewRig
@@ -108,73 +108,6 @@ struct ViewRig
     std::unique_ptr<QSignalSpy> zooms;
 };
 
-// A worker alone, with counters fed through direct connections.
-struct WorkerRig
-{
-    WorkerRig()
-    {
-        QObject::connect(&worker, &CControlImageThread::Show, [this] { shows++; });
-        QObject::connect(&worker, &CControlImageThread::JobDropped, [this](quint64) { drops++; });
-        worker.start();
-    }
-    quint64 Post(const QString& path, QList<SFilterRecord> filters = {}, QSize viewport = QSize(400, 300),
-                 double zoom = 100, double minZoom = 100, QPoint scroll = QPoint())
-    {
-        SPreviewRequest request;
-        request.path = path;
-        request.filters = filters;
-        request.viewport = viewport;
-        request.scroll = scroll;
-        request.zoom = zoom;
-        request.minZoom = minZoom;
-        return worker.PostPreview(request);
-    }
-    // The newest result, waiting for one when the slot is empty.
-    bool Take(SPreviewResult& result)
-    {
-        return QTest::qWaitFor([&] { return worker.TakeResult(result); }, kWait);
-    }
-    CControlImageThread worker;
-    std::atomic<int> shows{0};
-    std::atomic<int> drops{0};
-};
-
-// Counts how often the published comment turns into a given text.
-struct CommentWatch
-{
-    explicit CommentWatch(const QString& wanted)
-    {
-        connection = QObject::connect(CUserProfile::GetInstance(), &CUserProfile::UpdateStatusBar, [this, wanted] {
-            int progress = 0;
-            QString comment;
-            CUserProfile::GetInstance()->GetPreviewStatus(progress, comment);
-            QMutexLocker lock(&mutex);
-            hits += comment == wanted && last != wanted;
-            last = comment;
-            seen.append(comment);
-        });
-    }
-    ~CommentWatch() { QObject::disconnect(connection); }
-    bool Seen(const QString& text)
-    {
-        QMutexLocker lock(&mutex);
-        return seen.contains(text);
-    }
-    QMetaObject::Connection connection;
-    QMutex mutex;
-    QString last;
-    QStringList seen;
-    std::atomic<int> hits{0};
-};
-
-bool StatusFinished()
-{
-    int progress = 0;
-    QString comment;
-    CUserProfile::GetInstance()->GetPreviewStatus(progress, comment);
-    return progress == -1 && comment.isEmpty();
-}
-
 int g_readWarnings = 0;
 QtMessageHandler g_previousHandler = nullptr;
 void CountReadWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -186,51 +119,21 @@ void CountReadWarnings(QtMsgType type, const QMessageLogContext& context, const 
 
 } // namespace
 
-class TestPreview : public QObject
+class TestPreviewWidget : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_Dir;
-    QString P(const QString& name) const { return m_Dir.filePath(name); }
+    PreviewPhotos m_Photos;
+    QString P(const QString& name) const { return m_Photos.Path(name); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(StartMagickRuntime());
-        QVERIFY(m_Dir.isValid());
-        Magick::Image photo = BqTest::MakePhoto(4000, 3000, 3);
-        photo.quality(85);
-        photo.write(P("p1.jpg").toStdString());
-        for (int i = 1; i <= 6; ++i)
-            QVERIFY(QFile::copy(P("p1.jpg"), P(QStringLiteral("copy%1.jpg").arg(i))));
-        QImage gradient(1600, 1000, QImage::Format_RGB32);
-        for (int x = 0; x < 1600; ++x)
-            for (int y = 0; y < 1000; ++y)
-                gradient.setPixel(x, y, qRgb(x * 255 / 1599, 0, 0));
-        QVERIFY(gradient.save(P("p3.png")));
-        const auto solid = [](int w, int h, QRgb colour) {
-            QImage image(w, h, QImage::Format_RGB32);
-            image.fill(colour);
-            return image;
-        };
-        QVERIFY(solid(200, 100, qRgb(0, 160, 0)).save(P("p2.png")));
-        QVERIFY(solid(2000, 1250, qRgb(90, 90, 90)).save(P("p4.png")));
-        QVERIFY(solid(400, 300, qRgb(255, 0, 0)).save(P("red.png")));
-        QVERIFY(solid(400, 300, qRgb(0, 0, 255)).save(P("blue.png")));
-        QVERIFY(solid(400, 300, qRgb(128, 128, 128)).save(P("grey.png")));
-        QVERIFY(solid(3000, 2000, qRgb(0, 0, 255)).save(P("blue.jpg"), "JPG", 90));
-        QFile zero(P("zero.jpg"));
-        QVERIFY(zero.open(QIODevice::WriteOnly));
-        zero.close();
-        QFile notPhoto(P("doc.Xgs"));
-        QVERIFY(notPhoto.open(QIODevice::WriteOnly) && notPhoto.write("no magic bytes here") > 0);
-        notPhoto.close();
-        std::list<Magick::Image> pages{Magick::Image(Magick::Geometry(100, 100), Magick::Color("red")),
-                                       Magick::Image(Magick::Geometry(100, 100), Magick::Color("blue"))};
-        Magick::writeImages(pages.begin(), pages.end(), P("pages.tif").toStdString());
+        m_Photos.Make();
     }
 
-    // --- widget: zoom --------------------------------------------------------
+    // --- zoom ----------------------------------------------------------------
 
     void fitZoom_data()
     {
@@ -315,6 +218,7 @@ private slots:
         QVERIFY(rig.Show(P("p3.png")));
         QCOMPARE(rig.Zoom([&] { return rig.view->ZoomToMatch(); }), 100);
         const QPoint start = rig.view->ScrollPosition();
+        QCOMPARE(start, QPoint(400, 250));
         Drag(rig.view, QPoint(400, 250), QPoint(500, 300));
         QCOMPARE(rig.view->ScrollPosition(), start - QPoint(100, 50));
         QVERIFY(rig.Show(P("p3.png")));
@@ -342,7 +246,7 @@ private slots:
             QCOMPARE(area.Zoom([&] { return (area.view->*call)(); }), -1);
     }
 
-    // --- widget: pairs, pan, resize, theme -----------------------------------
+    // --- pairs, pan, resize, theme -------------------------------------------
 
     void friendTakeOver_data()
     {
@@ -360,6 +264,9 @@ private slots:
         b.view->friendView = a.view;
         QVERIFY(b.Show(P("p3.png")));
         QCOMPARE(b.Zoom([&] { return b.view->ZoomToMatch(); }), 100);
+        // Off centre, so that taking the scroll over differs from centring.
+        Drag(b.view, QPoint(400, 250), QPoint(500, 300));
+        QCOMPARE(b.view->ScrollPosition(), QPoint(300, 200));
         if (withCrop)
             a.view->AddFilter(Record(FilterCrop, "Crop", {0, 0, 1000, 800, 0}));
         QVERIFY(a.Show(P("p3.png")));
@@ -376,37 +283,74 @@ private slots:
         QCOMPARE(rig.view->cursor().shape(), Qt::OpenHandCursor);
         QWidget* port = rig.view->viewport();
         const int startX = rig.view->ScrollPosition().x();
+        QCOMPARE(startX, 400); // the zoom keeps the fitted view's centre
         SendMouse(port, QEvent::MouseButtonPress, QPoint(400, 250), Qt::LeftButton);
         QCOMPARE(rig.view->cursor().shape(), Qt::ClosedHandCursor);
         SendMouse(port, QEvent::MouseMove, QPoint(100, 250), Qt::LeftButton);
         SendMouse(port, QEvent::MouseButtonRelease, QPoint(100, 250), Qt::NoButton);
         QCOMPARE(rig.view->cursor().shape(), Qt::OpenHandCursor);
         QCOMPARE(rig.view->ScrollPosition().x(), startX + 300);
+        QCOMPARE(rig.view->ScrollPosition().x(), 700);
         Drag(rig.view, QPoint(700, 250), QPoint(-200, 250));
         QCOMPARE(rig.view->ScrollPosition().x(), 800);
         QVERIFY(qAbs(qRed(rig.view->grab().toImage().pixel(0, 10)) - 127) <= 1);
+        // Zoomed out from the corner, the worker's scroll (400, 250) lies past
+        // the 1067x667 image's end: the cut is clamped to (267, 167), the
+        // stored scroll is kept. Red 64 is x 401 of the photo.
+        Drag(rig.view, QPoint(400, 400), QPoint(400, 100));
+        QCOMPARE(rig.view->ScrollPosition(), QPoint(800, 500));
+        QCOMPARE(rig.Zoom([&] { return rig.view->ZoomOut(); }), 67);
+        QCOMPARE(rig.view->ScrollPosition(), QPoint(400, 250));
+        QCOMPARE(LabelImage(rig.label).size(), QSize(800, 500));
+        QVERIFY(qAbs(qRed(LabelImage(rig.label).pixel(0, 10)) - 64) <= 2);
+        // The wheel is the owner's: ignored here, it reaches the parent.
+        WheelCount parentWheels;
+        rig.window.installEventFilter(&parentWheels);
+        QWheelEvent wheel(QPointF(400, 250), QPointF(port->mapToGlobal(QPoint(400, 250))), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // Delivered as from the window system (sendEvent would mark it as
+        // synthesized, and Qt propagates only spontaneous wheel events).
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(port, &wheel);
+        QVERIFY(!wheel.isAccepted());
+        QCOMPARE(parentWheels.count, 1);
+        QCOMPARE(rig.view->ScrollPosition(), QPoint(400, 250));
         QCOMPARE(rig.Zoom([&] { return rig.view->ZoomToFit(); }), 50);
         QCOMPARE(rig.view->cursor().shape(), Qt::ArrowCursor);
     }
 
+    void synchronizeFriend_data()
+    {
+        QTest::addColumn<SFilterRecord>("filter");
+        QTest::addColumn<QPoint>("handed");  // the filtered view's scroll from the original's (600, 375)
+        QTest::addColumn<int>("back");       // the original's x from the filtered view's 100
+        // A turned result is narrower than the original: scroll scales both ways.
+        QTest::newRow("turned") << Record(FilterRotate, "Rotate", {90, 0}) << QPoint(375, 600) << 160;
+        // An active resize is shown over the dimmed full-size photo, which
+        // keeps the original's size: the scroll is handed over unchanged.
+        QTest::newRow("resized over the dimmed photo") << Record(FilterResize, "Resize", {1000, 625, 0, 0, 0, 0})
+                                                       << QPoint(600, 375) << 100;
+    }
     void synchronizeFriend()
     {
+        QFETCH(SFilterRecord, filter);
+        QFETCH(QPoint, handed);
+        QFETCH(int, back);
         ViewRig original, filtered;
         original.view->friendView = filtered.view;
         filtered.view->friendView = original.view;
-        // A turned result is narrower than the original: scroll scales both ways.
-        filtered.view->AddFilter(Record(FilterRotate, "Rotate", {90, 0}));
+        filtered.view->AddFilter(filter);
         QVERIFY(original.Show(P("p4.png")));
         QVERIFY(filtered.Show(P("p4.png")));
         QCOMPARE(original.Zoom([&] { return original.view->ZoomToMatch(); }), 100);
         QCOMPARE(original.view->ScrollPosition().x(), 600);
         Drag(original.view, QPoint(5, 5), QPoint(5, 5));
-        QCOMPARE(filtered.view->ScrollPosition(), QPoint(375, 600));
+        QCOMPARE(filtered.view->ScrollPosition(), handed);
         QCOMPARE(filtered.Zoom([&] { return filtered.view->ZoomToMatch(); }), 100);
         const int drag = filtered.view->ScrollPosition().x() - 100;
         Drag(filtered.view, QPoint(0, 5), QPoint(drag, 5));
         QCOMPARE(filtered.view->ScrollPosition().x(), 100);
-        QCOMPARE(original.view->ScrollPosition().x(), 160);
+        QCOMPARE(original.view->ScrollPosition().x(), back);
     }
 
     void resize_data()
@@ -470,74 +414,7 @@ private slots:
         QVERIFY(qAbs(qAlpha(LabelImage(rig.label).pixel(opaque)) - alpha) <= 1);
     }
 
-    // --- worker: pixels, centre, status, failures ----------------------------
-
-    void workerJob_data()
-    {
-        QTest::addColumn<QString>("photo");
-        QTest::addColumn<QList<SFilterRecord>>("chain");
-        QTest::addColumn<int>("multipage");
-        QTest::addColumn<QPoint>("at");     // the second point is the centre
-        QTest::addColumn<QRgb>("outside");  // 0: no result expected
-        QTest::addColumn<QRgb>("centre");
-        using Chain = QList<SFilterRecord>;
-        const QRgb dim = qRgb(30, 30, 30), grey = qRgb(128, 128, 128), red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
-        const QPoint at(10, 10);
-        QTest::newRow("crop dims around") << "grey.png" << Chain{Record(FilterCrop, "C", {0, 0, 100, 100, 0})} << 0
-                                          << at << dim << grey;
-        QTest::newRow("resize dims around") << "grey.png" << Chain{Record(FilterResize, "R", {200, 150, 0, 0, 0, 0})}
-                                            << 0 << at << dim << grey;
-        QTest::newRow("inactive crop") << "grey.png" << Chain{Record(FilterCrop, "C", {0, 0, 9, 9, 0}, false)} << 0
-                                       << at << grey << grey;
-        QTest::newRow("unknown type fails") << "red.png" << Chain{Record(9999, "U", {1})} << 0 << at << QRgb(0) << red;
-        QTest::newRow("inactive unknown skipped") << "red.png" << Chain{Record(9999, "U", {1}, false)} << 0 << at
-                                                  << red << red;
-        QTest::newRow("two pages: first") << "pages.tif" << Chain{} << 0 << at << red << red;
-        QTest::newRow("two pages: flattened") << "pages.tif" << Chain{} << 1 << at << blue << blue;
-        QTest::newRow("two pages: first layer") << "pages.tif" << Chain{} << 2 << at << red << red;
-    }
-    void workerJob()
-    {
-        QFETCH(QString, photo);
-        QFETCH(QList<SFilterRecord>, chain);
-        QFETCH(int, multipage);
-        QFETCH(QPoint, at);
-        QFETCH(QRgb, outside);
-        QFETCH(QRgb, centre);
-        CUserProfile::GetInstance()->MultipageWrite = multipage;
-        WorkerRig rig;
-        rig.Post(P(photo), chain);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shows + rig.drops == 1 && rig.worker.PendingOp() == 0, kWait);
-        CUserProfile::GetInstance()->MultipageWrite = 0;
-        QVERIFY(StatusFinished());
-        SPreviewResult result;
-        QCOMPARE(rig.worker.TakeResult(result), outside != 0);
-        if (outside == 0)
-            return;
-        const QImage image = result.zoomed.ImageToPixmap(QRect(0, 0, int(result.zoomed.m_Image.columns()),
-                                                                int(result.zoomed.m_Image.rows()))).toImage();
-        const auto near = [](QRgb a, QRgb b) {
-            return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 && qAbs(qBlue(a) - qBlue(b)) <= 2;
-        };
-        QVERIFY(near(image.pixel(at), outside));
-        QVERIFY(near(image.pixel(image.width() / 2, image.height() / 2), centre));
-    }
-
-    void centreFormula()
-    {
-        WorkerRig rig;
-        rig.Post(P("p3.png"), {}, QSize(800, 500), 100, 50, QPoint(800, 500));
-        SPreviewResult result;
-        QVERIFY(rig.Take(result));
-        QCOMPARE(result.scroll, QPoint(800, 500));
-        rig.worker.PostZoom(200.0 / 3, 50, result.scroll, QSize(800, 500));
-        QVERIFY(rig.Take(result));
-        QCOMPARE(QSize(int(result.zoomed.m_Image.columns()), int(result.zoomed.m_Image.rows())), QSize(1067, 667));
-        QCOMPARE(result.scroll, QPoint(400, 250));
-        rig.worker.PostZoom(50, 50, result.scroll, QSize(800, 500));
-        QVERIFY(rig.Take(result));
-        QCOMPARE(result.scroll, QPoint(0, 0));
-    }
+    // --- status and failures -------------------------------------------------
 
     void statusTexts()
     {
@@ -599,43 +476,16 @@ private slots:
         QVERIFY(rig.Show(P("red.png")));
         const int shows = rig.zooms->count();
         rig.view->resize(0, 0);
+        const QImage before = LabelImage(rig.label);
         QVERIFY(rig.view->StartPreview(P("blue.png")));
         QTRY_VERIFY_WITH_TIMEOUT(!rig.view->pending, kWait);
         QCOMPARE(rig.zooms->count(), shows);
+        QCOMPARE(LabelImage(rig.label), before);
         QCOMPARE(rig.view->currentPath, P("red.png"));
         QVERIFY(!rig.view->ZoomToFit());
     }
 
     // --- hand-over between GUI and worker ------------------------------------
-
-    void settleHook_data()
-    {
-        QTest::addColumn<bool>("throws");
-        QTest::newRow("request posted while settling") << false;
-        QTest::newRow("hook throws once") << true;
-    }
-    void settleHook()
-    {
-        // The hook posts once, between the end of a job and its settling.
-        QFETCH(bool, throws);
-        WorkerRig rig;
-        std::atomic<bool> posted{false};
-        rig.worker.SetSettleHook([&] {
-            if (posted.exchange(true))
-                return;
-            rig.Post(P("blue.png"));
-            if (throws)
-                throw std::runtime_error("settle");
-        });
-        rig.Post(P("red.png"));
-        QString last;
-        QVERIFY(QTest::qWaitFor([&] {
-            SPreviewResult result;
-            if (rig.worker.TakeResult(result))
-                last = result.loader.m_Path;
-            return last == P("blue.png") && rig.worker.PendingOp() == 0;
-        }, kWait));
-    }
 
     void newestWinsUnderStress()
     {
@@ -655,34 +505,6 @@ private slots:
         }
     }
 
-    void abortedReadsDoNotCount()
-    {
-        WorkerRig rig;
-        CommentWatch loading(QStringLiteral("Loading..."));
-        std::atomic<qint64> clock{QDateTime::currentSecsSinceEpoch() + 100};
-        rig.worker.SetSecondsSource([&clock] { return clock.load(); });
-        for (int i = 1; i <= 6; ++i) {
-            // The second changes while the sixth is still posted: the job it
-            // stops looks at the clock before the sixth is taken.
-            if (i == 6)
-                clock++;
-            const int before = loading.hits;
-            rig.Post(P(QStringLiteral("copy%1.jpg").arg(i)), {}, QSize(800, 500), 20, 20);
-            QVERIFY(SpinUntil([&] { return loading.hits > before; }));
-        }
-        SPreviewResult result;
-        QVERIFY(QTest::qWaitFor([&] { return rig.worker.TakeResult(result) && result.loader.m_Path == P("copy6.jpg"); },
-                                kWait));
-        // Failures of an older request do not drop the newer one.
-        rig.Post(P("zero.jpg"));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.worker.FailureCount() >= 4, kWait);
-        rig.Post(P("red.png"));
-        clock++;
-        QVERIFY(QTest::qWaitFor([&] { return rig.worker.TakeResult(result) && result.loader.m_Path == P("red.png"); },
-                                kWait));
-        QCOMPARE(rig.drops.load(), 0);
-    }
-
     void olderResultShownWhileNewerPending()
     {
         ViewRig rig(QSize(400, 300));
@@ -696,11 +518,13 @@ private slots:
         QVERIFY(SpinUntil([&] { return loading.hits > before; }));
         QCoreApplication::processEvents();
         QCOMPARE(QColor(LabelImage(rig.label).pixel(10, 10)), QColor(Qt::red));
+        QVERIFY(Everywhere(LabelImage(rig.label), [](QRgb c) { return c == qRgb(255, 0, 0); }));
         QVERIFY(rig.view->pending);
         QVERIFY(!rig.view->ZoomIn());
         QTRY_VERIFY_WITH_TIMEOUT(!rig.view->pending, kWait);
         const QRgb blue = LabelImage(rig.label).pixel(10, 10);
         QVERIFY(qBlue(blue) > 240 && qRed(blue) < 20);
+        QVERIFY(Everywhere(LabelImage(rig.label), [](QRgb c) { return qBlue(c) > 240 && qRed(c) < 20; }));
     }
 
     void cleanupAndCancel()
@@ -739,5 +563,5 @@ private slots:
     }
 };
 
-BQ_TEST_MAIN(TestPreview)
-#include "tst_preview.moc"
+BQ_TEST_MAIN(TestPreviewWidget)
+#include "tst_previewwidget.moc"
