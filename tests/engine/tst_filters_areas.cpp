@@ -2,6 +2,7 @@
 // resize box that is the size the batch really makes, and a record that a
 // preview does not change in any way that alters the batch.
 #include "BqTestMain.h"
+#include "EngineFixtures.h"
 #include "FilterTypes.h"
 #include "ImageFilters.h"
 #include "MagickRuntime.h"
@@ -14,18 +15,10 @@
 Q_DECLARE_METATYPE(QVector<double>)
 
 namespace {
+using BqTest::Record;
+
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double Zoom = 0.2;
-
-SFilterRecord Record(quint32 id, const QVector<double>& values)
-{
-    SFilterRecord r;
-    r.id = id;
-    r.active = true;
-    for (double v : values)
-        r.AddNumber(v);
-    return r;
-}
 
 QVector<double> Slots(const SFilterRecord& r)
 {

@@ -2,6 +2,7 @@
 // operations where the filter is one. Also run under de_DE.UTF-8, where a
 // locale-formatted geometry would lose its fractions.
 #include "BqTestMain.h"
+#include "EngineFixtures.h"
 #include "ImageFilters.h"
 #include "MagickQt.h"
 #include "MagickRuntime.h"
@@ -16,24 +17,13 @@ Q_DECLARE_METATYPE(QVector<quint32>)
 
 namespace
 {
+using BqTest::Pixel;
+using BqTest::Record;
+using BqTest::StopAtOnce;
+
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double ShadowBlue = 4280171720.0; // 0xFF1E3CC8: (30, 60, 200)
 const double Lilac = 4290493439.0;      // 0xFFBBBBFF: (187, 187, 255)
-
-SFilterRecord Record(quint32 id, const QVector<double>& values)
-{
-    SFilterRecord r;
-    r.id = id;
-    r.active = true;
-    for (double v : values)
-        r.AddNumber(v);
-    return r;
-}
-
-QRgb Pixel(const Magick::Image& image, int x, int y)
-{
-    return ImageMagickToQt(image, QRect(x, y, 1, 1)).pixel(0, 0);
-}
 
 QSize Size(const Magick::Image& image)
 {
@@ -46,12 +36,6 @@ bool Apply(Magick::Image& image, quint32 type, const QVector<double>& values)
     filters.record = Record(type, values);
     filters.target = &image;
     return filters.Apply();
-}
-
-MagickCore::MagickBooleanType StopAtOnce(const char*, const MagickCore::MagickOffsetType,
-                                         const MagickCore::MagickSizeType, void*)
-{
-    return MagickCore::MagickFalse;
 }
 } // namespace
 

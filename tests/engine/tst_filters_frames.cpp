@@ -1,6 +1,7 @@
 // Frame filters and the resource generator that draws their frames: which
 // file is read, the caches, the masks and the fitting of picture frames.
 #include "BqTestMain.h"
+#include "EngineFixtures.h"
 #include "ImageFilters.h"
 #include "MagickQt.h"
 #include "MagickRuntime.h"
@@ -19,6 +20,9 @@ Q_DECLARE_METATYPE(QVector<double>)
 
 namespace
 {
+using BqTest::Pixel;
+using BqTest::StopAtOnce;
+
 const double White = 4294967295.0;
 const double Blue = 4278190335.0; // 0xFF0000FF
 using Files = QList<QPair<QString, Magick::Image>>;
@@ -30,11 +34,6 @@ SFilterRecord Record(quint32 id, const QVector<double>& values)
     for (double v : values)
         r.AddNumber(v);
     return r;
-}
-
-QRgb Pixel(const Magick::Image& image, int x, int y)
-{
-    return ImageMagickToQt(image, QRect(x, y, 1, 1)).pixel(0, 0);
 }
 
 // The cache and the cached index of the family of filter `type`.
@@ -60,11 +59,6 @@ Magick::Image Punch(const Magick::Image& image, const QRect& hole)
         for (int x = hole.left(); x <= hole.right(); ++x)
             q.setPixel(x, y, 0);
     return QtToImageMagick(q);
-}
-
-MagickCore::MagickBooleanType StopAtOnce(const char*, MagickCore::MagickOffsetType, MagickCore::MagickSizeType, void*)
-{
-    return MagickCore::MagickFalse;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // Filter engine: dispatch, the four transforms, and the slot, colour and
 // geometry helpers they stand on.
 #include "BqTestMain.h"
+#include "EngineFixtures.h"
 #include "FilterTypes.h"
 #include "FilterValues.h"
 #include "ImageFilters.h"
@@ -23,17 +24,10 @@
 Q_DECLARE_METATYPE(QVector<double>)
 
 namespace {
-const double NaN = std::numeric_limits<double>::quiet_NaN();
+using BqTest::Record;
+using BqTest::StopAtOnce;
 
-SFilterRecord Record(quint32 id, const QVector<double>& values)
-{
-    SFilterRecord r;
-    r.id = id;
-    r.active = true;
-    for (double v : values)
-        r.AddNumber(v);
-    return r;
-}
+const double NaN = std::numeric_limits<double>::quiet_NaN();
 
 // All samples of a region, 16 bits each, for exact comparisons.
 QByteArray Samples(const Magick::Image& image, int x, int y, int w, int h)
@@ -49,12 +43,6 @@ bool SamePixels(const Magick::Image& a, const Magick::Image& b)
 {
     return a.columns() == b.columns() && a.rows() == b.rows()
         && a.signature(true) == b.signature(true);
-}
-
-MagickCore::MagickBooleanType StopAtOnce(const char*, const MagickCore::MagickOffsetType,
-                                         const MagickCore::MagickSizeType, void*)
-{
-    return MagickCore::MagickFalse;
 }
 } // namespace
 

@@ -79,6 +79,7 @@ private slots:
 private:
     QString Path(const QString& name) const { return m_dir->filePath(name); }
     QString WritePhotoA();
+    bool MakeUnreadable(const QString& kind, QString& path);
 
     std::unique_ptr<QTemporaryDir> m_magickTemp;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -107,6 +108,20 @@ QString TestImageRead::WritePhotoA()
     BqTest::WriteFile(path, BqTest::SpliceApp1(BqTest::JpegBytes(BqTest::FourQuadrants(80, 60)),
                                                ExifWithDate(kDateA)));
     return path;
+}
+
+// Points `path` at the unreadable input of `kind` ("empty", "text",
+// "folder"), made here; other kinds leave it alone. False where a file
+// could not be written.
+bool TestImageRead::MakeUnreadable(const QString& kind, QString& path)
+{
+    if (kind == "empty")
+        return BqTest::WriteFile(path = Path("empty.jpg"), QByteArray());
+    if (kind == "text")
+        return BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n");
+    if (kind == "folder")
+        path = m_dir->path();
+    return true;
 }
 
 void TestImageRead::identifyImage_data()
@@ -199,16 +214,10 @@ void TestImageRead::pageCount()
     QString path = Path("file." + kind);
     if (kind == "tiff")
         BqTest::WriteThreePageTiff(path);
-    else if (kind == "jpeg")
+    else if (kind == "jpeg" || kind == "psd")
         BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
-    else if (kind == "psd")
-        BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
-    else if (kind == "empty")
-        QVERIFY(BqTest::WriteFile(path = Path("empty.jpg"), QByteArray()));
-    else if (kind == "text")
-        QVERIFY(BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n"));
-    else if (kind == "folder")
-        path = m_dir->path();
+    else
+        QVERIFY(MakeUnreadable(kind, path));
 
     CImageManager engine;
     const QString photo = WritePhotoA();
@@ -241,14 +250,10 @@ void TestImageRead::unreadableInput()
     QString path;
     if (kind == "missing")
         path = Path("missing.jpg");
-    else if (kind == "empty")
-        QVERIFY(BqTest::WriteFile(path = Path("empty.jpg"), QByteArray()));
-    else if (kind == "text")
-        QVERIFY(BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n"));
-    else if (kind == "folder")
-        path = m_dir->path();
     else if (kind == "long")
         path = "/" + QString(4091, 'a') + ".jpg";
+    else
+        QVERIFY(MakeUnreadable(kind, path));
 
     CImageManager engine;
     const QString photo = WritePhotoA();

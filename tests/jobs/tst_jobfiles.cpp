@@ -5,7 +5,7 @@
 #include "CScripts.h"
 #include "FilterDescriptions.h"
 #include "FiltersEnum.h"
-#include "FormatsEnum.h"
+#include "JobTestSupport.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "SafeXml.h"
@@ -223,17 +223,6 @@ const QString kNoImages = "<Images/>";
 const QString kVersionWarning = "The project was created with a different program version so it may not be correctly "
                                 "imported.\nIn order to correct any potential problems adjust the settings and save.";
 
-void ResetSingletons()
-{
-    CListImages::DeleteInstance();
-    CListFilters::DeleteInstance();
-    CUserProfile::DeleteInstance();
-    CFiltersEnum::DeleteInstance();
-    CFormatsEnum::DeleteInstance();
-    CFormatsEnum::GetInstance()->GenerateList();
-    CFiltersEnum::GetInstance()->GenerateList();
-}
-
 } // namespace
 
 class TestJobFiles : public QObject
@@ -277,7 +266,7 @@ void TestJobFiles::initTestCase()
 
 void TestJobFiles::init()
 {
-    ResetSingletons();
+    JobTest::ResetSingletons();
     g_warnings.clear();
 }
 
@@ -431,7 +420,7 @@ void TestJobFiles::textRoundTrip()
     QVERIFY(writer.Save(field == "description" ? 2 : 3));
     QVERIFY2(QString::fromUtf8(ReadAll(Path("text.bqs"))).contains(inFile), qPrintable(inFile));
 
-    ResetSingletons();
+    JobTest::ResetSingletons();
     QVERIFY(CScripts(Path("text.bqs")).Load());
     if (field == "image")
         QCOMPARE(Images(), expected);

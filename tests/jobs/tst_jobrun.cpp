@@ -4,8 +4,7 @@
 #include "BqTestMain.h"
 #include "CProcessController.h"
 #include "CScripts.h"
-#include "FiltersEnum.h"
-#include "FormatsEnum.h"
+#include "JobTestSupport.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MagickRuntime.h"
@@ -147,14 +146,7 @@ void TestJobRun::initTestCase()
 
 void TestJobRun::init()
 {
-    CListImages::DeleteInstance();
-    CListFilters::DeleteInstance();
-    CUserProfile::DeleteInstance();
-    CFiltersEnum::DeleteInstance();
-    CFormatsEnum::DeleteInstance();
-    // The main window builds both tables at start.
-    CFormatsEnum::GetInstance()->GenerateList();
-    CFiltersEnum::GetInstance()->GenerateList();
+    JobTest::ResetSingletons();
     g_scriptWarnings.clear();
     QFile::remove(BqTest::TempHome() + "/Documents/Brandquill/Brandquill.log");
     m_dir.reset(new QTemporaryDir());

@@ -27,11 +27,6 @@ using namespace ProcTest;
 
 namespace
 {
-QString TempFolder()
-{
-    return QDir::tempPath() + "/BrandquillTemp";
-}
-
 QStringList FilesIn(const QString& folder, const QStringList& filter = {})
 {
     return QDir(folder).entryList(filter, QDir::Files | QDir::Hidden, QDir::Name);

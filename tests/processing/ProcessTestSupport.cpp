@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -120,6 +121,11 @@ SFilterRecord KeepSizeResize()
     for (double value : {100.0, 100.0, 1.0, 0.0, 1.0, 1.0})
         record.AddNumber(value);
     return record;
+}
+
+QString TempFolder()
+{
+    return QDir::tempPath() + "/BrandquillTemp";
 }
 
 QString LogPath()

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 
 #include <functional>
 
@@ -56,6 +57,19 @@ struct SRecorder {
 
     SProcessHooks Hooks();
 };
+
+// The dialog's child widget of that object name; a missing one ends the test
+// program, as every caller goes on to use it.
+template <typename T> T* Child(QWidget& dialog, const char* name)
+{
+    T* widget = dialog.findChild<T*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no child %s", name);
+    return widget;
+}
+
+// Where the workers keep outputs that only go to an upload.
+QString TempFolder();
 
 // Runs `dialog` modally; after 60 s any modal widget is closed and
 // *timedOut set, so a stray dialog fails the test instead of hanging it.

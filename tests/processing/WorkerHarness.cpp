@@ -1,8 +1,10 @@
 #include "WorkerHarness.h"
 
 #include "EngineFixtures.h"
+#include "FormatsEnum.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
+#include "MagickRuntime.h"
 #include "PathSafety.h"
 #include "PhotoMaker.h"
 #include "UserProfile.h"
@@ -12,6 +14,8 @@
 #include <QTest>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace BqTest
 {
@@ -258,10 +262,24 @@ void WriteHalfOf(const QString& source, const QString& path)
     WriteFile(path, bytes.left(bytes.size() / 2));
 }
 
+void StartWorkerTests()
+{
+    umask(022);
+    StartMagickRuntime();
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
 QString MakeFolder(const QString& path)
 {
     QDir().mkpath(path);
     return path;
+}
+
+QStringList FilesIn(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.sort();
+    return files;
 }
 
 } // namespace BqTest

@@ -87,11 +87,17 @@ private:
     int m_Finished = 0;
 };
 
+// Once per test program: the file mask (new files get 0666 less 022), the
+// image library and the format table.
+void StartWorkerTests();
+
 // Photo files for the tests, drawn with the shared photo maker.
 void WriteJpeg(const QString& path, int width = 64, int height = 48, quint32 seed = 1);
 void WritePng(const QString& path, int width = 64, int height = 48);
 // The first half of a file's bytes, written to `path`.
 void WriteHalfOf(const QString& source, const QString& path);
 QString MakeFolder(const QString& path);
+// The file names in `folder`, hidden ones too, sorted.
+QStringList FilesIn(const QString& folder);
 
 } // namespace BqTest

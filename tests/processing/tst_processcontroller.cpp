@@ -30,13 +30,6 @@ using namespace ProcTest;
 
 namespace
 {
-template <typename T> T* Child(QWidget& dialog, const char* name)
-{
-    T* widget = dialog.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
 QString Screen(QWidget& dialog)
 {
     return Child<QTextEdit>(dialog, "editProcessLog")->toPlainText();

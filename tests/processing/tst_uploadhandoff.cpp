@@ -22,21 +22,6 @@
 
 using namespace ProcTest;
 
-namespace
-{
-template <typename T> T* Child(QWidget& dialog, const char* name)
-{
-    T* widget = dialog.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
-QString TempFolder()
-{
-    return QDir::tempPath() + "/BrandquillTemp";
-}
-} // namespace
-
 class TestUploadHandOff : public QObject
 {
     Q_OBJECT

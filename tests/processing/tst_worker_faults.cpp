@@ -5,8 +5,6 @@
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
 #include "FilterDescriptions.h"
-#include "FormatsEnum.h"
-#include "MagickRuntime.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -29,13 +27,6 @@ using namespace BqTest;
 
 namespace
 {
-
-QStringList FilesIn(const QString& folder)
-{
-    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    files.sort();
-    return files;
-}
 
 // Sets or clears the immutable flag of a folder; false where not permitted.
 bool SetImmutable(const QString& path, bool on)
@@ -101,9 +92,7 @@ private:
 private slots:
     void initTestCase()
     {
-        umask(022);
-        StartMagickRuntime();
-        CFormatsEnum::GetInstance()->GenerateList();
+        StartWorkerTests();
         P = CUserProfile::GetInstance();
     }
     void init()

@@ -4,8 +4,6 @@
 #include "AtomicReplace.h"
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
-#include "FormatsEnum.h"
-#include "MagickRuntime.h"
 #include "PathSafety.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -23,13 +21,6 @@ using namespace BqTest;
 
 namespace
 {
-
-QStringList FilesIn(const QString& folder)
-{
-    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    files.sort();
-    return files;
-}
 
 // Every file below `folder`, relative to it, sorted.
 QStringList TreeOf(const QString& folder)
@@ -65,9 +56,7 @@ private:
 private slots:
     void initTestCase()
     {
-        umask(022);
-        StartMagickRuntime();
-        CFormatsEnum::GetInstance()->GenerateList();
+        StartWorkerTests();
         P = CUserProfile::GetInstance();
     }
     void init()

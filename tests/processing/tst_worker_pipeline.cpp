@@ -6,7 +6,6 @@
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
-#include "MagickRuntime.h"
 #include "PhotoMaker.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -71,11 +70,8 @@ private:
 private slots:
     void initTestCase()
     {
-        // New files get 0666 less this mask.
-        umask(022);
-        StartMagickRuntime();
+        StartWorkerTests();
         RegisterCoreMetaTypes();
-        CFormatsEnum::GetInstance()->GenerateList();
         P = CUserProfile::GetInstance();
     }
     void init()

@@ -1,5 +1,7 @@
 #include "EngineFixtures.h"
 
+#include "MagickQt.h"
+
 #include <QFile>
 
 #include <lcms2.h>
@@ -136,6 +138,26 @@ Magick::Blob ProfileVariant(const QString& path, const char* description)
     }
     cmsCloseProfile(profile);
     return result;
+}
+
+SFilterRecord Record(quint32 id, const QVector<double>& values)
+{
+    SFilterRecord r;
+    r.id = id;
+    r.active = true;
+    for (double v : values)
+        r.AddNumber(v);
+    return r;
+}
+
+QRgb Pixel(const Magick::Image& image, int x, int y)
+{
+    return ImageMagickToQt(image, QRect(x, y, 1, 1)).pixel(0, 0);
+}
+
+MagickCore::MagickBooleanType StopAtOnce(const char*, MagickCore::MagickOffsetType, MagickCore::MagickSizeType, void*)
+{
+    return MagickCore::MagickFalse;
 }
 
 QByteArray FileBytes(const QString& path)

@@ -3,10 +3,13 @@
 // a multi-page TIFF and ICC profile variants. All files are made by the
 // tests themselves.
 
+#include "ListFilters.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QRgb>
 #include <QString>
+#include <QVector>
 
 #include <Magick++.h>
 
@@ -38,6 +41,13 @@ void WriteThreePageTiff(const QString& path);
 // The ICC profile of `path` with another description: other bytes, the
 // same colours.
 Magick::Blob ProfileVariant(const QString& path, const char* description);
+// An active record of filter `id` with these numeric slots.
+SFilterRecord Record(quint32 id, const QVector<double>& values);
+// One pixel with its alpha, read through the engine's own conversion.
+QRgb Pixel(const Magick::Image& image, int x, int y);
+// A progress monitor that stops the operation it watches at once.
+MagickCore::MagickBooleanType StopAtOnce(const char*, MagickCore::MagickOffsetType, MagickCore::MagickSizeType, void*);
+
 QByteArray FileBytes(const QString& path);
 QByteArray BlobBytes(const Magick::Blob& blob);
 bool WriteFile(const QString& path, const QByteArray& bytes);
