@@ -8,65 +8,6 @@ CStatesList* CStatesList::s_pInstance = nullptr;
 
 namespace {
 
-// Copies the snapshotted job groups between CUserProfile and SJobState,
-// either way: both use the same member names. The naming engine, the lists
-// and the restore exceptions are handled by the callers.
-template <class To, class From>
-void CopyJobGroups(To& to, const From& from)
-{
-    to.Step1Preview = from.Step1Preview;
-    to.DetailsSortColumn = from.DetailsSortColumn;
-    to.DetailsSortOrder = from.DetailsSortOrder;
-
-    to.Step2Preview = from.Step2Preview;
-    to.FilenameFormat = from.FilenameFormat;
-    to.PresetRename = from.PresetRename;
-    to.CounterStart = from.CounterStart;
-    to.CountStep = from.CountStep;
-    to.CounterDigits = from.CounterDigits;
-    to.ChangeCase = from.ChangeCase;
-    to.LowerCaseExt = from.LowerCaseExt;
-    to.DateType = from.DateType;
-    to.DateFormat = from.DateFormat;
-    to.ShowTime = from.ShowTime;
-    to.TimeFormat = from.TimeFormat;
-    to.SearchFor = from.SearchFor;
-    to.ReplaceWith = from.ReplaceWith;
-
-    to.OutputFolderStruct = from.OutputFolderStruct;
-    to.OutputFolder = from.OutputFolder;
-    to.DestPath = from.DestPath;
-    to.Multipage = from.Multipage;
-    to.OutputFormat = from.OutputFormat;
-    to.OpenOutputFolder = from.OpenOutputFolder;
-    to.OriginalDate = from.OriginalDate;
-    to.DeleteSource = from.DeleteSource;
-    to.DisableNotifications = from.DisableNotifications;
-    to.HideProcessing = from.HideProcessing;
-    to.Destination = from.Destination;
-    to.SaveOnDiskMail = from.SaveOnDiskMail;
-    to.SaveOnDiskFTP = from.SaveOnDiskFTP;
-    to.SaveOnDiskFacebook = from.SaveOnDiskFacebook;
-    to.SaveOnDiskFlickr = from.SaveOnDiskFlickr;
-    to.FTPUser = from.FTPUser;
-    to.FTPPassword = from.FTPPassword;
-    to.FTPHost = from.FTPHost;
-    to.FTPPort = from.FTPPort;
-    to.FTPFolder = from.FTPFolder;
-
-    to.Quality = from.Quality;
-    to.FileSize = from.FileSize;
-    to.FixedSize = from.FixedSize;
-    to.PNGComp = from.PNGComp;
-    to.Interlaced = from.Interlaced;
-    to.JpegType = from.JpegType;
-    to.TiffType = from.TiffType;
-    to.CustomProfile = from.CustomProfile;
-    to.TiffAlg = from.TiffAlg;
-    to.PdfAlg = from.PdfAlg;
-    to.DefaultFormat = from.DefaultFormat;
-}
-
 bool IsSlot(int slot)
 {
     return slot >= 0 && slot < CStatesList::MaxStates;
@@ -192,8 +133,7 @@ void CStatesList::SaveSettings(int slot, bool nameChangesOnly)
     SJobState& state = m_states[slot];
     state.images = m_pListImages->images;
     state.filters = m_pListFilters->filters;
-    CopyJobGroups(state, *m_pUserProfile);
-    state.FilterFilename = m_pUserProfile->FilterFilename;
+    state.settings = static_cast<const SJobSettings&>(*m_pUserProfile);
     state.nameChangesOnly = nameChangesOnly;
 }
 
@@ -208,9 +148,8 @@ void CStatesList::LoadSettings(int slot)
     // The preview switches are view choices, not job edits: they stay.
     const bool step1Preview = m_pUserProfile->Step1Preview;
     const bool step2Preview = m_pUserProfile->Step2Preview;
-    CopyJobGroups(*m_pUserProfile, state);
+    static_cast<SJobSettings&>(*m_pUserProfile) = state.settings;
     m_pUserProfile->Step1Preview = step1Preview;
     m_pUserProfile->Step2Preview = step2Preview;
-    m_pUserProfile->PNGComp = state.PNGComp != 0 ? 1 : 0;
-    m_pUserProfile->FilterFilename = state.FilterFilename;
+    m_pUserProfile->PNGComp = state.settings.PNGComp != 0 ? 1 : 0;
 }

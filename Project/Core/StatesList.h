@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilterFilename.h"
+#include "JobSettings.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 
@@ -11,70 +11,11 @@
 class CUserProfile;
 
 // One whole-job snapshot: both lists (implicitly shared copies) and the job
-// groups of CUserProfile, under the same member names so that one copy
-// routine serves saving and restoring.
+// settings of CUserProfile.
 struct SJobState {
     QList<SImageRecord> images;
     QList<SFilterRecord> filters;
-
-    // Step-1 view.
-    bool Step1Preview = false;
-    int DetailsSortColumn = 0;
-    int DetailsSortOrder = 0;
-
-    // Naming settings.
-    bool Step2Preview = false;
-    QString FilenameFormat;
-    int PresetRename = 0;
-    qint64 CounterStart = 0;
-    qint64 CountStep = 0;
-    int CounterDigits = 0;
-    int ChangeCase = 0;
-    bool LowerCaseExt = false;
-    int DateType = 0;
-    int DateFormat = 0;
-    int ShowTime = 0;
-    int TimeFormat = 0;
-    QString SearchFor;
-    QString ReplaceWith;
-
-    // Output settings.
-    int OutputFolderStruct = 0;
-    QString OutputFolder;
-    QString DestPath;
-    bool Multipage = false;
-    QString OutputFormat;
-    bool OpenOutputFolder = false;
-    bool OriginalDate = false;
-    bool DeleteSource = false;
-    bool DisableNotifications = false;
-    bool HideProcessing = false;
-    int Destination = 0;
-    bool SaveOnDiskMail = false;
-    bool SaveOnDiskFTP = false;
-    bool SaveOnDiskFacebook = false;
-    bool SaveOnDiskFlickr = false;
-    QString FTPUser;
-    QString FTPPassword;
-    QString FTPHost;
-    QString FTPPort;
-    QString FTPFolder;
-
-    CFilterFilename FilterFilename;
-
-    // Format options.
-    int Quality = 0;
-    qint64 FileSize = 0;
-    bool FixedSize = false;
-    int PNGComp = 0;
-    int Interlaced = 0;
-    int JpegType = 0;
-    int TiffType = 0;
-    QString CustomProfile;
-    int TiffAlg = 0;
-    int PdfAlg = 0;
-    QString DefaultFormat;
-
+    SJobSettings settings;
     // The edit that led here changed only output names.
     bool nameChangesOnly = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilterFilename.h"
+#include "JobSettings.h"
 
 #include <QMutex>
 #include <QObject>
@@ -11,7 +11,7 @@
 // workers read and write the public fields directly. Application settings
 // come from the settings store once at start (ReadRegistrySettings) and go
 // back once, when the object is destroyed.
-class CUserProfile : public QObject
+class CUserProfile : public QObject, public SJobSettings
 {
     Q_OBJECT
 
@@ -31,52 +31,6 @@ public:
     // Reads progress and comment as one consistent pair.
     void GetPreviewStatus(int& progress, QString& comment) const;
 
-    // Naming engine; a run copies it, undo snapshots copy it whole.
-    CFilterFilename FilterFilename;
-
-    // Step-1 view.
-    bool Step1Preview = false;
-    int DetailsSortColumn = 0; // -1 unsorted
-    int DetailsSortOrder = 0;
-
-    // Naming settings.
-    bool Step2Preview = false;
-    QString FilenameFormat;
-    int PresetRename = 0;
-    qint64 CounterStart = 0;
-    qint64 CountStep = 0;
-    int CounterDigits = 0;
-    int ChangeCase = 0;
-    bool LowerCaseExt = false;
-    int DateType = 0;
-    int DateFormat = 0;
-    int ShowTime = 0;
-    int TimeFormat = 0;
-    QString SearchFor;
-    QString ReplaceWith;
-
-    // Output settings (step 3).
-    int OutputFolderStruct = 0;
-    QString OutputFolder;
-    QString DestPath;
-    bool Multipage = false;
-    QString OutputFormat; // format id, or the translated keep-original text
-    bool OpenOutputFolder = false;
-    bool OriginalDate = false;
-    bool DeleteSource = false;
-    bool DisableNotifications = false;
-    bool HideProcessing = false;
-    int Destination = 0;
-    bool SaveOnDiskMail = false;
-    bool SaveOnDiskFTP = false;
-    bool SaveOnDiskFacebook = false;
-    bool SaveOnDiskFlickr = false;
-    QString FTPUser;
-    QString FTPPassword; // stored form (EncryptString)
-    QString FTPHost;
-    QString FTPPort;
-    QString FTPFolder;
-
     // Monitor block: filled only from job files, never snapshotted.
     QString Id;
     QString Name;
@@ -87,19 +41,6 @@ public:
     quint8 PicCount = 0;
     QString Host;
     bool Type = false;
-
-    // Format options.
-    int Quality = 88;
-    qint64 FileSize = 100; // KB, when FixedSize is set
-    bool FixedSize = false;
-    int PNGComp = 1; // used as a flag
-    int Interlaced = 0;
-    int JpegType = 1;
-    int TiffType = 2;
-    int TiffAlg = 0;
-    int PdfAlg = 0;
-    QString CustomProfile;
-    QString DefaultFormat = QStringLiteral("JPG");
 
     // Run state.
     qint64 LaunchCounter = 0;

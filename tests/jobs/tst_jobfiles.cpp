@@ -49,7 +49,7 @@ struct Conv {
     static void Spoil(QString& f) { f += "~poison"; }
 };
 
-template <typename T> SField F(const char* name, T CUserProfile::*m)
+template <typename T, typename C> SField F(const char* name, T C::*m)
 {
     return {name, [m](const CUserProfile* p) { return Conv::Text(p->*m); },
             [m](CUserProfile* p, const QString& s) { Conv::Assign(p->*m, s); },
