@@ -163,17 +163,4 @@ SProcessHooks SRecorder::Hooks()
     return hooks;
 }
 
-int ExecWithWatchdog(QDialog& dialog, bool* timedOut)
-{
-    *timedOut = false;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [timedOut] {
-        *timedOut = true;
-        while (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            modal->done(QDialog::Rejected);
-    });
-    watchdog.start(60000);
-    return dialog.exec();
-}
 } // namespace ProcTest

@@ -3,6 +3,7 @@
 // hooks and a watchdog around exec().
 
 #include "ListFilters.h"
+#include "ModalDriver.h"
 #include "SProcessHooks.h"
 
 #include <QByteArray>
@@ -71,7 +72,6 @@ template <typename T> T* Child(QWidget& dialog, const char* name)
 // Where the workers keep outputs that only go to an upload.
 QString TempFolder();
 
-// Runs `dialog` modally; after 60 s any modal widget is closed and
-// *timedOut set, so a stray dialog fails the test instead of hanging it.
-int ExecWithWatchdog(QDialog& dialog, bool* timedOut);
+// The 60 s hang guard for modal runs lives with the modal driver.
+using BqTest::ExecWithWatchdog;
 } // namespace ProcTest

@@ -1,0 +1,113 @@
+#include "ModalDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace BqTest {
+
+CModalDriver::CModalDriver(Answer a) : answer(std::move(a))
+{
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, this, [this] { Poll(); });
+}
+
+CModalDriver::~CModalDriver() { Disarm(); }
+
+void CModalDriver::Arm() { timer.start(); }
+
+void CModalDriver::Disarm()
+{
+    timer.stop();
+    last = nullptr;
+}
+
+SModalSeen CModalDriver::Describe(QWidget* window)
+{
+    SModalSeen s;
+    s.className = QString::fromLatin1(window->metaObject()->className());
+    s.title = window->windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(window))
+        s.text = box->text();
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty())
+            s.labels << label->text();
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible())
+            s.buttons << button->text().remove(QLatin1Char('&'));
+    if (QWidget* parent = window->parentWidget())
+        s.parentClass = QString::fromLatin1(parent->metaObject()->className());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(top) && top->isVisible())
+            s.mainWindowVisible = true;
+    return s;
+}
+
+bool CModalDriver::Press(QWidget* window, const QString& text)
+{
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisible() && button->isEnabled()
+            && button->text().remove(QLatin1Char('&')) == text) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CModalDriver::ChooseFile(QWidget* window, const QString& path)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(window);
+    if (!dialog)
+        return false;
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    return true;
+}
+
+void CModalDriver::Poll()
+{
+    QWidget* window = QApplication::activePopupWidget();
+    if (!window)
+        window = QApplication::activeModalWidget();
+    if (!window || window == last || !window->isVisible())
+        return;
+    last = window;
+    const SModalSeen s = Describe(window);
+    seen << s;
+    if (answer && answer(window, s))
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        dialog->reject();
+    else
+        window->close();
+}
+
+int ExecWithWatchdog(QDialog& dialog, bool* timedOut)
+{
+    CModalWatchdog guard(timedOut);
+    return dialog.exec();
+}
+
+CModalWatchdog::CModalWatchdog(bool* timedOut, int ms)
+{
+    *timedOut = false;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [timedOut] {
+        *timedOut = true;
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        while (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            modal->done(QDialog::Rejected);
+    });
+    timer.start(ms);
+}
+
+CModalWatchdog::~CModalWatchdog() { timer.stop(); }
+
+} // namespace BqTest

@@ -1,0 +1,78 @@
+#pragma once
+// Drives the modal dialogs, message boxes, file choosers and popup menus that
+// the code under test opens, so that a test can answer them and never hangs.
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QDialog;
+
+namespace BqTest {
+
+// What the driver saw of one modal or popup window.
+struct SModalSeen
+{
+    QString className;      // e.g. "QMessageBox", "CDialogTip", "QMenu"
+    QString title;          // window title
+    QString text;           // QMessageBox text; empty otherwise
+    QStringList labels;     // texts of every visible QLabel
+    QStringList buttons;    // texts of the visible buttons
+    QString parentClass;    // class of the parent widget, empty when none
+    bool mainWindowVisible = false; // a visible QMainWindow existed at that time
+};
+
+// While armed, polls QApplication::activeModalWidget() and
+// activePopupWidget() every 10 ms. Each new window is recorded and handed to
+// the answer function; when that returns false (or none is set) the window
+// is closed with reject() (a popup is hidden).
+class CModalDriver : public QObject
+{
+public:
+    using Answer = std::function<bool(QWidget* window, const SModalSeen& seen)>;
+
+    explicit CModalDriver(Answer answer = Answer());
+    ~CModalDriver() override;
+
+    void Arm();
+    void Disarm();
+    const QList<SModalSeen>& Seen() const { return seen; }
+    void Clear() { seen.clear(); }
+
+    // Helpers for answer functions.
+    // Clicks the button whose text (without '&') equals `text`; false if none.
+    static bool Press(QWidget* window, const QString& text);
+    // Fills a QFileDialog with `path` and accepts it; false if not a file dialog.
+    static bool ChooseFile(QWidget* window, const QString& path);
+    static SModalSeen Describe(QWidget* window);
+
+private:
+    void Poll();
+
+    Answer answer;
+    QTimer timer;
+    QList<SModalSeen> seen;
+    QPointer<QWidget> last;
+};
+
+// Runs `dialog` modally; after 60 s any modal widget is closed and *timedOut
+// set, so a stray dialog fails the test instead of hanging it.
+int ExecWithWatchdog(QDialog& dialog, bool* timedOut);
+
+// Arms a 60 s hang guard for a modal loop the test starts itself: when it
+// fires, every modal widget is rejected and *timedOut set. The guard stops
+// when the returned object is destroyed.
+class CModalWatchdog
+{
+public:
+    explicit CModalWatchdog(bool* timedOut, int ms = 60000);
+    ~CModalWatchdog();
+
+private:
+    QTimer timer;
+};
+
+} // namespace BqTest
