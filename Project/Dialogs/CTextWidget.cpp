@@ -202,17 +202,23 @@ void CTextWidget::paintEvent(QPaintEvent*)
     qreal bottom = 0;
     bool complete = false;
     std::vector<int> fitted = LayOut(layouts, bands, lineHeight, top, bottom, complete);
-    if (complete && fits(bottom)) {
-        // Centre the text between the first and the last row with room.
-        qreal lowestTop = bottom;
+    if (complete) {
+        // Centre the text between the first and the last row with room: move
+        // the last line down as far as it still fits, and go half that way.
+        qreal lowestTop = bottom - lineHeight;
         while (fits(lowestTop + 1))
             lowestTop += 1;
-        const qreal shift = (lowestTop + lineHeight - kTopMargin - bottom) / 2;
+        const qreal shift = (lowestTop - (bottom - lineHeight) - kTopMargin) / 2;
         bool centredComplete = false;
         qreal centredBottom = 0;
-        std::vector<int> centred = LayOut(layouts, bands, lineHeight, top + shift, centredBottom, centredComplete);
+        std::vector<int> centred = shift >= 1
+                                       ? LayOut(layouts, bands, lineHeight, top + shift, centredBottom, centredComplete)
+                                       : std::vector<int>();
         // Rare: a narrower band lower down needs more lines than fit.
-        fitted = centredComplete ? centred : LayOut(layouts, bands, lineHeight, top, bottom, complete);
+        if (centredComplete)
+            fitted = centred;
+        else if (shift >= 1)
+            fitted = LayOut(layouts, bands, lineHeight, top, bottom, complete);
     }
 
     painter.setPen(Qt::white);
