@@ -41,9 +41,17 @@ public:
         return right > left ? qMakePair(left, right) : qMakePair(0.0, 0.0);
     }
 
+    // Whether a line of `height` starting at row `top` has room, and where.
     // Text goes only where the shape is at least half its full width, so
     // never into the balloon's pointer.
-    qreal MinimumBand() const { return std::max<qreal>(m_bounds.width() / 2, 4 * kSideMargin); }
+    bool LineFits(qreal top, qreal height, QPair<qreal, qreal>* where = nullptr) const
+    {
+        const QPair<qreal, qreal> band = Band(top, height);
+        if (where)
+            *where = band;
+        return top + height <= m_bounds.bottom() &&
+               band.second - band.first >= std::max<qreal>(m_bounds.width() / 2, 4 * kSideMargin);
+    }
     const QRectF& Bounds() const { return m_bounds; }
 
 private:
@@ -121,14 +129,13 @@ std::vector<int> LayOut(const std::vector<std::unique_ptr<QTextLayout>>& layouts
         int count = 0;
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-            const QPair<qreal, qreal> band = bands.Band(y, lineHeight);
-            const qreal width = band.second - band.first;
-            if (!complete || width < bands.MinimumBand() || y + lineHeight > bands.Bounds().bottom()) {
+            QPair<qreal, qreal> band;
+            if (!complete || !bands.LineFits(y, lineHeight, &band)) {
                 complete = false;
                 line.setLineWidth(1e6); // the rest of the paragraph in one unused line
                 continue;
             }
-            line.setLineWidth(width - 2 * kSideMargin);
+            line.setLineWidth(band.second - band.first - 2 * kSideMargin);
             line.setPosition(QPointF(band.first + kSideMargin, y));
             y += lineHeight;
             bottom = y;
@@ -186,11 +193,7 @@ void CTextWidget::paintEvent(QPaintEvent*)
     bold.setBold(true);
     const qreal lineHeight = std::max(QFontMetricsF(font()).height(), QFontMetricsF(bold).height());
     const CShapeBands bands(shape);
-    // Whether a whole line starting at row y has room.
-    const auto fits = [&](qreal y) {
-        const QPair<qreal, qreal> band = bands.Band(y, lineHeight);
-        return y + lineHeight <= bands.Bounds().bottom() && band.second - band.first >= bands.MinimumBand();
-    };
+    const auto fits = [&](qreal y) { return bands.LineFits(y, lineHeight); };
     qreal top = bands.Bounds().top();
     while (top + lineHeight <= bands.Bounds().bottom() && !fits(top))
         top += 1;

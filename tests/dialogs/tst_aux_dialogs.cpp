@@ -142,6 +142,8 @@ private slots:
         QFETCH(QString, source);
         SetRegistryString(QStringLiteral("Settings/DownloadSourceName"), source);
         CWizardStart wizard;
+        QCOMPARE(wizard.wizardStyle(), QWizard::ModernStyle);
+        QCOMPARE(wizard.pageIds().size(), 1);
         QCOMPARE(wizard.pixmap(QWizard::WatermarkPixmap).size(), QSize(148, 240));
         Run(wizard, [](QWidget* w) {
             Get(w, "buttonTour")->click();
