@@ -48,28 +48,26 @@ double FiniteNumber(const QString& text)
     return std::isfinite(value) ? value : 0.0;
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CScripts", text);
-}
-
 QString RefusalText(SafeXml::Verdict verdict)
 {
     switch (verdict) {
     case SafeXml::Verdict::Ok:
         break;
     case SafeXml::Verdict::Unreadable:
-        return Tr("The job file cannot be read.");
+        return QCoreApplication::translate("CScripts", "The job file cannot be read.");
     case SafeXml::Verdict::TooLarge:
-        return Tr("The job file is larger than %1 MiB.").arg(SafeXml::JobFileCap / (1024 * 1024));
+        return QCoreApplication::translate("CScripts", "The job file is larger than %1 MiB.")
+            .arg(SafeXml::JobFileCap / (1024 * 1024));
     case SafeXml::Verdict::NotWellFormed:
-        return Tr("The job file is not a well-formed XML document.");
+        return QCoreApplication::translate("CScripts", "The job file is not a well-formed XML document.");
     case SafeXml::Verdict::DeclaresEntities:
-        return Tr("The job file declares entities, which job files never hold.");
+        return QCoreApplication::translate("CScripts", "The job file declares entities, which job files never hold.");
     case SafeXml::Verdict::TooDeep:
-        return Tr("The job file nests its elements more than %1 deep.").arg(SafeXml::MaxDepth);
+        return QCoreApplication::translate("CScripts", "The job file nests its elements more than %1 deep.")
+            .arg(SafeXml::MaxDepth);
     case SafeXml::Verdict::TooManyElements:
-        return Tr("The job file holds more than %1 elements.").arg(SafeXml::MaxElements);
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 elements.")
+            .arg(SafeXml::MaxElements);
     }
     return QString();
 }
@@ -82,15 +80,19 @@ QString RefusalText(CJobReader::Verdict verdict)
     case CJobReader::Verdict::NotWellFormed:
         return RefusalText(SafeXml::Verdict::NotWellFormed);
     case CJobReader::Verdict::TooManyFilters:
-        return Tr("The job file holds more than %1 filters.").arg(CJobReader::MaxFilters);
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 filters.")
+            .arg(CJobReader::MaxFilters);
     case CJobReader::Verdict::TooManyParams:
-        return Tr("A filter of the job file holds more than %1 numbers or %2 texts.")
+        return QCoreApplication::translate("CScripts",
+                                           "A filter of the job file holds more than %1 numbers or %2 texts.")
             .arg(SFilterRecord::MaxNumbers)
             .arg(SFilterRecord::MaxStrings);
     case CJobReader::Verdict::TooManyPhotos:
-        return Tr("The job file holds more than %1 photos.").arg(CJobReader::MaxPhotos);
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 photos.")
+            .arg(CJobReader::MaxPhotos);
     case CJobReader::Verdict::TextTooLong:
-        return Tr("The job file holds a text longer than %1 characters.").arg(CJobReader::MaxTextLength);
+        return QCoreApplication::translate("CScripts", "The job file holds a text longer than %1 characters.")
+            .arg(CJobReader::MaxTextLength);
     }
     return QString();
 }
@@ -133,7 +135,8 @@ bool CScripts::Load()
     const bool isScript = content.rootTag == QLatin1String(RootScript);
     const bool isProject = content.rootTag == QLatin1String(RootProject);
     if ((isScript || isProject) && content.imagesElements != 1)
-        return Refuse(Tr("The job file does not hold exactly one list of photos."));
+        return Refuse(
+            QCoreApplication::translate("CScripts", "The job file does not hold exactly one list of photos."));
 
     // The photos come first: a search that finds too many refuses the file
     // while nothing else has changed yet.
