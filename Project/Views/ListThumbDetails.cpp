@@ -166,8 +166,8 @@ void CListThumbDetails::SetDefaultColumns()
 {
     QHeaderView* header = horizontalHeader();
     for (int column = 0; column < ColumnCount; ++column) {
-        header->setSectionHidden(column, column >= FirstHiddenColumn);
         header->resizeSection(column, DefaultWidths[column]);
+        header->setSectionHidden(column, column >= FirstHiddenColumn);
     }
 }
 
