@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include <Magick++.h>
+
 namespace BqTest
 {
 
@@ -22,6 +24,11 @@ struct SExifFields {
 // A `size` photo of one colour; with a non-empty thumbSize it carries a
 // thumbnail of that size and colour. False when the file cannot be written.
 bool WriteExifJpeg(const QString& path, const QSize& size, QRgb colour, const QSize& thumbSize, QRgb thumbColour,
+                   const SExifFields& fields = SExifFields());
+
+// The same from images: `thumbnail` is embedded unless it is empty
+// (Magick::Image() has no pixels).
+bool WriteExifJpeg(const QString& path, const Magick::Image& photo, const Magick::Image& thumbnail,
                    const SExifFields& fields = SExifFields());
 
 } // namespace BqTest
