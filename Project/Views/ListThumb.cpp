@@ -237,7 +237,7 @@ void CListThumb::SetIcons(QList<QIcon>* icons)
 
 void CListThumb::ChangeView(int mode)
 {
-    const int side = mode <= 1 ? 32 : mode == 2 ? 64 : 128;
+    const int side = mode == 0 || mode == 1 ? 32 : mode == 2 ? 64 : 128;
     setIconSize(QSize(side, side));
     setViewMode(mode == 0 ? QListView::ListMode : QListView::IconMode);
     setWrapping(mode != 0);

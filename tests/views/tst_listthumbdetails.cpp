@@ -66,6 +66,14 @@ struct SPage {
     }
 };
 
+// The record field shown in a column.
+QString& Field(SThumb& r, int column)
+{
+    QString* fields[] = {&r.baseName, &r.type,     &r.dateTaken, &r.dimensions, &r.size,       &r.folder, &r.camera,
+                         &r.aperture, &r.exposure, &r.iso,       &r.dpi,        &r.colorSpace, &r.gps,    &r.altitude};
+    return *fields[column];
+}
+
 void ForgetHeader()
 {
     SetRegistryByteArray(CListThumbDetails::HeaderStateKey, QByteArray());
@@ -144,26 +152,14 @@ private slots:
     void cells()
     {
         SPage page;
-        page.Fill({"a"}, [](SThumb& r, const QString&) {
-            r.baseName = "name";
-            r.type = "JPG";
-            r.dateTaken = "2014-07-03 18:22";
-            r.dimensions = "4000 x 3000";
-            r.size = "1.50 MB";
-            r.folder = "/photos";
-            r.camera = "Canon EOS 5D";
-            r.aperture = "f/2.8";
-            r.exposure = "1/250 sec";
-            r.iso = "ISO-200";
-            r.dpi = "72 x 72";
-            r.colorSpace = "sRGB";
-            r.gps = "N 1 E 2";
-            r.altitude = "50.0 m";
-            r.orientation = "Top-Left";
-        });
         const QStringList expected{"name",         "JPG",   "2014-07-03 18:22", "4000 x 3000", "1.50 MB", "/photos",
                                    "Canon EOS 5D", "f/2.8", "1/250 sec",        "ISO-200",     "72 x 72", "sRGB",
                                    "N 1 E 2",      "50.0 m"};
+        page.Fill({"a"}, [&](SThumb& r, const QString&) {
+            for (int column = 0; column < 14; ++column)
+                Field(r, column) = expected[column];
+            r.orientation = "Top-Left";
+        });
         for (int column = 0; column < 14; ++column) {
             QCOMPARE(page.table.item(0, column)->text(), expected[column]);
             QCOMPARE(page.table.item(0, column)->toolTip(), QString("tip a"));
@@ -201,12 +197,7 @@ private slots:
         ForgetHeader();
         SPage page;
         page.table.horizontalHeader()->showSection(column);
-        page.Fill(texts, [column](SThumb& r, const QString& text) {
-            QString* fields[] = {&r.baseName, &r.type,       &r.dateTaken, &r.dimensions, &r.size,
-                                 &r.folder,   &r.camera,     &r.aperture,  &r.exposure,   &r.iso,
-                                 &r.dpi,      &r.colorSpace, &r.gps,       &r.altitude};
-            *fields[column] = text;
-        });
+        page.Fill(texts, [column](SThumb& r, const QString& text) { Field(r, column) = text; });
         page.table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page.table));
         QSignalSpy sorted(&page.table, &CListThumbDetails::SignalSort);
