@@ -137,8 +137,9 @@ void CListThumb::FillPropertyTexts(SThumb& record, const SImageProperties& p, co
     record.aperture = p.aperture;
     record.exposure = p.exposure;
     record.iso = p.iso;
-    static const char* const orientations[] = {"Top-Left", "Top-Right", "Bottom-Right", "Bottom-Left",
-                                               "Left-Top", "Right-Top", "Right-Bottom", "Left-Bottom"};
+    static const char* const orientations[] = {
+        QT_TR_NOOP("Top-Left"), QT_TR_NOOP("Top-Right"), QT_TR_NOOP("Bottom-Right"), QT_TR_NOOP("Bottom-Left"),
+        QT_TR_NOOP("Left-Top"), QT_TR_NOOP("Right-Top"), QT_TR_NOOP("Right-Bottom"), QT_TR_NOOP("Left-Bottom")};
     record.orientation = p.orientation >= 1 && p.orientation <= 8 ? tr(orientations[p.orientation - 1]) : QString();
     float dx = static_cast<float>(p.densityX);
     float dy = static_cast<float>(p.densityY);
