@@ -45,14 +45,30 @@ struct SVisits {
     }
 };
 
+// Posts a range to the list's loader, as a view does.
+void Post(CListThumb* list, int first, int last)
+{
+    list->Loader()->first.store(first);
+    list->Loader()->last.store(last);
+    list->Loader()->LoadThumbnails();
+}
+
+// A hidden list of these photos (format icon JPG) with its loader started:
+// only the test posts ranges.
+void Start(CListThumb* list, const QStringList& paths, bool loaded = false)
+{
+    list->LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
+    for (const QString& path : paths)
+        list->AddItem("x", "", path, loaded, 2, true);
+    list->InitThread();
+}
+
 // The loader ends its current range and reports an empty one: every store
 // before it is done.
 void DrainLoader(CListThumb* list)
 {
     QSignalSpy done(list->Loader(), &CListThumbThread::OnThreadLoadComplete);
-    list->Loader()->first.store(-5);
-    list->Loader()->last.store(-5);
-    list->Loader()->LoadThumbnails();
+    Post(list, -5, -5);
     QTRY_VERIFY_WITH_TIMEOUT(!done.isEmpty() && done.last().at(0).toInt() == -5, 10000);
 }
 
@@ -216,9 +232,7 @@ private slots:
         QCOMPARE(list->Icons()->size(), 10);
         list->UpdateView();
         QSignalSpy completions(list->Loader(), &CListThumbThread::OnThreadLoadComplete);
-        list->Loader()->first.store(0);
-        list->Loader()->last.store(4);
-        list->Loader()->LoadThumbnails();
+        Post(list.get(), 0, 4);
         QVERIFY(completions.wait(10000));
         QStringList seen = visits.All();
         seen.sort();
@@ -230,16 +244,14 @@ private slots:
     void loadedRangeMakesNothing()
     {
         CListThumb list;
-        list.LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
+        QStringList paths;
         for (int i = 0; i < 10; ++i)
-            list.AddItem("x", "", Path(QString("loaded-%1.jpg").arg(i)), true, 2, true);
-        list.InitThread();
+            paths << Path(QString("loaded-%1.jpg").arg(i));
+        Start(&list, paths, true);
         SVisits visits;
         list.Loader()->visitHook = [&](const QString& path) { visits.Add(path); };
         QSignalSpy completions(list.Loader(), &CListThumbThread::OnThreadLoadComplete);
-        list.Loader()->first.store(0);
-        list.Loader()->last.store(9);
-        list.Loader()->LoadThumbnails();
+        Post(&list, 0, 9);
         QVERIFY(completions.wait(10000));
         DrainLoader(&list);
         QCOMPARE(completions.size(), 2);
@@ -249,10 +261,11 @@ private slots:
 
     void newerRequestStopsTheRange()
     {
-        CListThumb list; // hidden: only the test posts ranges
+        CListThumb list;
+        QStringList paths;
         for (int i = 0; i < 50; ++i)
-            list.AddItem("x", "", Path(QString("range-%1.jpg").arg(i)), false, 0, true);
-        list.InitThread();
+            paths << Path(QString("range-%1.jpg").arg(i));
+        Start(&list, paths);
         QSemaphore entered;
         QSemaphore release;
         SVisits visits;
@@ -265,13 +278,9 @@ private slots:
             }
         };
         QSignalSpy completions(list.Loader(), &CListThumbThread::OnThreadLoadComplete);
-        list.Loader()->first.store(0);
-        list.Loader()->last.store(20);
-        list.Loader()->LoadThumbnails();
+        Post(&list, 0, 20);
         QVERIFY(entered.tryAcquire(1, 10000));
-        list.Loader()->first.store(30);
-        list.Loader()->last.store(40);
-        list.Loader()->LoadThumbnails();
+        Post(&list, 30, 40);
         release.release();
         QTRY_COMPARE_WITH_TIMEOUT(completions.size(), 2, 10000);
         QCOMPARE(completions.at(0), QVariantList({30, 0}));
@@ -286,10 +295,7 @@ private slots:
     {
         const QStringList paths = Copies("fault", 3);
         CListThumb list;
-        list.LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
-        for (const QString& path : paths)
-            list.AddItem("x", "", path, false, 2, true);
-        list.InitThread();
+        Start(&list, paths);
         list.Loader()->visitHook = [&](const QString& path) {
             if (path == paths[0])
                 throw Magick::ErrorResourceLimit("no memory for the test");
@@ -299,9 +305,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Thumbnail: .*fault-000.jpg: .*no memory"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Thumbnail: .*fault-001.jpg: "));
         QSignalSpy completions(list.Loader(), &CListThumbThread::OnThreadLoadComplete);
-        list.Loader()->first.store(0);
-        list.Loader()->last.store(2);
-        list.Loader()->LoadThumbnails();
+        Post(&list, 0, 2);
         QVERIFY(completions.wait(10000));
         list.UpdateItemsImageIndex(0, 2);
         for (int i = 0; i < 2; ++i) {
@@ -313,9 +317,7 @@ private slots:
         QVERIFY(list.Records()->at(2).hasIcon);
         QVERIFY(Near(IconColour(list.item(2)), QColor(ThumbColour), 8));
         list.AddItem("x", "", Copies("later", 1).at(0), false, 2, true);
-        list.Loader()->first.store(3);
-        list.Loader()->last.store(3);
-        list.Loader()->LoadThumbnails();
+        Post(&list, 3, 3);
         QVERIFY(completions.wait(10000));
         QVERIFY(list.Records()->at(3).hasIcon);
     }
@@ -422,14 +424,10 @@ private slots:
     {
         const QStringList paths = Copies("destroy", 20);
         auto* list = new CListThumb;
-        for (const QString& path : paths)
-            list->AddItem("x", "", path, false, 0, true);
-        list->InitThread();
+        Start(list, paths);
         QSemaphore entered;
         list->Loader()->visitHook = [&](const QString&) { entered.release(); };
-        list->Loader()->first.store(0);
-        list->Loader()->last.store(19);
-        list->Loader()->LoadThumbnails();
+        Post(list, 0, 19);
         QVERIFY(entered.tryAcquire(1, 10000));
         delete list;
         QVERIFY(entered.available() <= 19);
