@@ -5,9 +5,14 @@
 #include "ListThumb.h"
 #include "MagickRuntime.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QMutexLocker>
+#include <QUrl>
 
 #include <cstdlib>
 
@@ -26,6 +31,17 @@ void GiveThumbnail(CListThumb* list, int record, QColor colour)
     thumb.imageReady = true;
     thumb.image = image;
     list->Icons()->append(QIcon());
+}
+
+bool Drop(QAbstractItemView* view, QPoint at, QMimeData* data)
+{
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/t/enter.jpg")});
+    QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+    return enter.isAccepted();
 }
 
 QColor IconColour(const QListWidgetItem* item)

@@ -6,13 +6,20 @@
 #include <QString>
 
 class CListThumb;
+class QAbstractItemView;
 class QListWidgetItem;
+class QMimeData;
+class QPoint;
 
 namespace BqTest
 {
 // Record `record` gets a made thumbnail of one colour, stored as the loader
 // stores it (next icon index, image waiting for the GUI).
 void GiveThumbnail(CListThumb* list, int record, QColor colour);
+// A drag of files enters the view (Qt delivers a drop only to the widget
+// that took the drag), then `data` is dropped at `at`. True when the view
+// took the drag.
+bool Drop(QAbstractItemView* view, QPoint at, QMimeData* data);
 // The colour at the centre of the item's icon.
 QColor IconColour(const QListWidgetItem* item);
 // True when two colours differ by at most `tolerance` in every channel.

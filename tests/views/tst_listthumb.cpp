@@ -28,18 +28,6 @@ void WriteBytes(const QString& path, int size)
     QCOMPARE(file.write(QByteArray(size, 'x')), qint64(size));
 }
 
-// A drag of files enters (Qt delivers a drop only to the widget that took
-// the drag), then `data` is dropped at `at`.
-void Drop(QAbstractItemView* view, QPoint at, QMimeData* data)
-{
-    QMimeData files;
-    files.setUrls({QUrl::fromLocalFile("/t/enter.jpg")});
-    QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &enter);
-    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &drop);
-}
-
 QColor PhotoColour(int i)
 {
     return QColor::fromHsv((i * 47) % 360, 200, 220);

@@ -293,15 +293,8 @@ private slots:
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         page.table.selectionModel()->select(page.table.model()->index(2, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QMimeData enter;
-        enter.setUrls({QUrl::fromLocalFile("/t/enter.jpg")});
-        const QPoint at = page.table.visualRect(page.table.model()->index(5, 0)).center();
-        QDragEnterEvent dragEnter(at, Qt::CopyAction, &enter, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(page.table.viewport(), &dragEnter);
-        QVERIFY(dragEnter.isAccepted());
         QMimeData rows;
-        QDropEvent drop(at, Qt::CopyAction, &rows, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(page.table.viewport(), &drop);
+        QVERIFY(Drop(&page.table, page.table.visualRect(page.table.model()->index(5, 0)).center(), &rows));
         QCOMPARE(moved.size(), 1);
         const ListDragDrop moves = moved.at(0).at(0).value<ListDragDrop>();
         QCOMPARE(moves.size(), 2);

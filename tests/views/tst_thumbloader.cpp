@@ -390,9 +390,7 @@ private slots:
                     list->item(random.bounded(list->count()))->setSelected(true);
                 const QListWidgetItem* target = list->item(random.bounded(list->count()));
                 QMimeData data;
-                QDropEvent drop(list->visualItemRect(target).center(), Qt::CopyAction, &data, Qt::LeftButton,
-                                Qt::NoModifier);
-                QApplication::sendEvent(list->viewport(), &drop);
+                Drop(list.get(), list->visualItemRect(target).center(), &data);
             } else if (action == 2) {
                 QScrollBar* bar = list->verticalScrollBar();
                 bar->setValue(random.bounded(bar->maximum() + 1));
