@@ -68,6 +68,8 @@ signals:
     void LoadThumbnails();
     void SignalDragDropFiles(QStringList listFiles);
     void SignalDragDropPanel1(ListDragDrop listDragDrop);
+    // Entry k is the row that now belongs at k. Emitted with the shared
+    // mutex held: connect it queued.
     void SignalSort(QList<int> listIdx);
 
 public slots:
