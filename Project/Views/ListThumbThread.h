@@ -72,10 +72,13 @@ signals:
 protected:
     void run() override;
 
-private:
+    // Loader thread only. One range: the rows first .. last (read afresh at every step), given
+    // up when a newer request changes first; then the completion.
     void StartLoadingThumbnails();
     // True when an image was made for the record.
     bool CreateThumbnail(int recordIndex);
+
+private:
     // Finds the record of `path` again (it may have moved or gone) and
     // stores the result unless it is gone or already loaded. Takes `image`.
     bool StoreResult(int recordIndex, const QString& path, QImage* image, const QString& toolTip);
