@@ -95,6 +95,11 @@ public:
     SProgressData m_Progress;
     bool m_bSourceCmyk = false;
     Magick::Blob m_SourceProfile;
+    // Why the pixels of the last read are damaged; empty when they are not.
+    QString m_Damage;
+    // Why the last Write or WriteMultipage failed, in the system's or the
+    // library's words; empty after a success.
+    QString m_WriteError;
 
 private:
     bool ReadMagick(const QString& path);
