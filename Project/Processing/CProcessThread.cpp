@@ -214,6 +214,7 @@ void CProcessThread::ReadImage(bool& skip)
 {
     skip = false;
     CImageManager& engine = *m_Engine;
+    engine.m_Damage.clear();
     bool ok = false;
     if (OneDocument()) {
         const int before = engine.m_Pages.size();
@@ -253,11 +254,14 @@ void CProcessThread::ReadImage(bool& skip)
 QString CProcessThread::LoadFailureReason() const
 {
     const QFileInfo info(m_SourcePath);
-    QFile file(m_SourcePath);
-    if (!info.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return info.exists() ? file.errorString().toLower() : CAtomicReplace::SystemError(ENOENT);
+    if (!info.exists())
+        return CAtomicReplace::SystemError(ENOENT);
+    // Checked before opening: opening a named pipe would wait for a writer.
     if (!info.isFile())
         return tr("not a regular file");
+    QFile file(m_SourcePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return file.errorString().toLower();
     if (info.size() == 0)
         return tr("the file is empty");
     return tr("not readable as an image");
@@ -401,7 +405,7 @@ void CProcessThread::RecordWritten(const QStringList& files)
 
 bool CProcessThread::SourceMayGo() const
 {
-    return !m_StageFailed && m_Damage.isEmpty();
+    return !m_StageFailed && m_Damage.isEmpty() && m_DamagedPages.isEmpty();
 }
 
 void CProcessThread::DeleteSourceIfComplete(const QStringList& written)

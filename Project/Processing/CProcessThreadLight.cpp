@@ -71,6 +71,9 @@ void CProcessThread::LightProcessing(bool& skip)
 
 QString CProcessThread::MoveBlocker()
 {
+    // Never read a named pipe or a device: it could block the worker.
+    if (!QFileInfo(m_SourcePath).isFile())
+        return LoadFailureReason();
     CImageManager& engine = *m_Engine;
     engine.m_Damage.clear();
     const bool read = Guarded([&] { return engine.Read(m_SourcePath); });
