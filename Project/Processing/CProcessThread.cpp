@@ -349,7 +349,8 @@ void CProcessThread::ReportWritten(const QStringList& files)
 {
     if (!m_Damage.isEmpty())
         LogFailure(tr("Written from a damaged photo"), m_SourcePath, LoadPathLength, m_Damage);
-    const qint64 limit = qint64(m_pProfile->FileSize) * 1024;
+    // The library reads the limit's "kb" as 1000 bytes.
+    const qint64 limit = qint64(m_pProfile->FileSize) * 1000;
     if (m_pProfile->FixedSize && CImageManager::FormatOf(m_OutputPath) == QLatin1String("JPG") && !files.isEmpty()) {
         const qint64 size = QFileInfo(files.first()).size();
         if (size > limit)
