@@ -319,7 +319,6 @@ void CProcessThread::WriteImage(bool& skip)
     for (const QString& target : targets)
         DisableReadOnly(target);
     CleanOutputFolder(m_OutputPath);
-    m_Engine->m_WriteError.clear();
     const bool ok =
         WritableOutput() && Guarded([&] {
             return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
@@ -342,7 +341,8 @@ QString CProcessThread::WriteFailureReason() const
 {
     if (!WritableOutput())
         return tr("no writable image format has the extension \"%1\"").arg(QFileInfo(m_OutputPath).suffix());
-    return m_Engine->m_WriteError.isEmpty() ? tr("the image library gave no reason") : m_Engine->m_WriteError;
+    const QString reason = m_Engine->WriteError();
+    return reason.isEmpty() ? tr("the image library gave no reason") : reason;
 }
 
 void CProcessThread::ReportWritten(const QStringList& files)
@@ -380,7 +380,6 @@ void CProcessThread::WriteDocument(bool& skip)
     m_DocumentDone = true;
     DisableReadOnly(m_OutputPath);
     CleanOutputFolder(m_OutputPath);
-    m_Engine->m_WriteError.clear();
     if (!WritableOutput() || !Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); })) {
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
         skip = true;
