@@ -666,13 +666,17 @@ private slots:
     void unsafeTempFolder_data()
     {
         QTest::addColumn<bool>("link");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("another user's folder") << false;
+        QTest::addColumn<bool>("ownNameTaken");
+        QTest::newRow("symbolic link") << true << false;
+        QTest::newRow("another user's folder") << false << false;
+        QTest::newRow("both names links") << true << true;
     }
     void unsafeTempFolder()
     {
         QFETCH(bool, link);
+        QFETCH(bool, ownNameTaken);
         const QString elsewhere = MakeFolder(T + "/elsewhere");
+        const QString own = TempFolder() + "-" + QString::number(::geteuid());
         if (link) {
             QVERIFY(QFile::link(elsewhere, TempFolder()));
         } else {
@@ -681,19 +685,23 @@ private slots:
             MakeFolder(TempFolder());
             QCOMPARE(::chown(QFile::encodeName(TempFolder()).constData(), 65534, 65534), 0);
         }
+        if (ownNameTaken)
+            QVERIFY(QFile::link(elsewhere, own));
         const QString src = Src("src/u.jpg");
         P->Destination = 3;
         WorkerHarness h;
         QVERIFY(h.RunJob({src}));
-        // Refused as it stands: the run falls back to a name of its own.
-        const QString own = TempFolder() + "-" + QString::number(::geteuid());
+        // Refused as it stands: the run falls back to a name of its own,
+        // then to the user's runtime folder.
+        const QString used = ownNameTaken ? qEnvironmentVariable("XDG_RUNTIME_DIR") + "/BrandquillTemp" : own;
         QCOMPARE(h.Errors(), 0);
-        QCOMPARE(FilesIn(own), QStringList{"u.jpg"});
-        QCOMPARE(ModeOf(own), 0700);
+        QCOMPARE(FilesIn(used), QStringList{"u.jpg"});
+        QCOMPARE(ModeOf(used), 0700);
         QVERIFY(FilesIn(elsewhere).isEmpty());
         QVERIFY(FilesIn(TempFolder()).isEmpty());
         QFile::remove(TempFolder());
-        RemoveDir(own);
+        QFile::remove(own);
+        RemoveDir(used);
     }
 
     void relativeDestination_data()
