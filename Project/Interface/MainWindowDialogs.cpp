@@ -1,0 +1,28 @@
+// The auxiliary dialogs the window opens: the start wizard at start and the
+// About box from the Help menu. Until the dialogs themselves exist, plain
+// message boxes stand in for them, with the same modality and parent, in
+// English only.
+#include "MainWindow.h"
+
+#include "BrandquillVersion.h"
+#include "UserProfile.h"
+
+#include <QMessageBox>
+
+void MainWindow::RunStartWizard()
+{
+    if (!m_userProfile->ShowStartupWizard)
+        return;
+    QMessageBox wizard(QMessageBox::NoIcon, QStringLiteral("Welcome to Brandquill"),
+                       QStringLiteral("1 Add Photos, 2 Edit Photos, 3 Setup, then Process."), QMessageBox::Ok, this);
+    wizard.exec();
+}
+
+void MainWindow::RunAboutBox()
+{
+    QMessageBox about(QMessageBox::NoIcon, QStringLiteral("About Brandquill"),
+                      QStringLiteral("Brandquill\n") +
+                          QStringLiteral("Version %1").arg(QStringLiteral(BRANDQUILL_VERSION)),
+                      QMessageBox::Ok, this);
+    about.exec();
+}
