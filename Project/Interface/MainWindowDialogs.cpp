@@ -5,9 +5,11 @@
 #include "MainWindow.h"
 
 #include "BrandquillVersion.h"
+#include "ImageCache.h"
 #include "UserProfile.h"
 
 #include <QMessageBox>
+#include <QPixmap>
 
 void MainWindow::RunStartWizard()
 {
@@ -24,5 +26,8 @@ void MainWindow::RunAboutBox()
                       QStringLiteral("Brandquill\n") +
                           QStringLiteral("Version %1").arg(QStringLiteral(BRANDQUILL_VERSION)),
                       QMessageBox::Ok, this);
+    QPixmap icon = QPixmap::fromImage(m_imageCache->GetAsset(QStringLiteral("AppIcon-128.png"), false, true));
+    icon.setDevicePixelRatio(qMax(1.0, icon.width() / 128.0));
+    about.setIconPixmap(icon);
     about.exec();
 }
