@@ -44,6 +44,16 @@ class TestMainWindowToolbar : public QObject
         qobject_cast<QToolButton*>(window->WizardToolBar()->widgetForAction(action))->click();
     }
 
+    // The transition flag as each page sees it when it is shown.
+    QList<bool> seenFlags;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // The window pointer is already null while the pages are deleted.
+        if (window && event->type() == QEvent::Show)
+            seenFlags << window->PanelTransition();
+        return false;
+    }
+
 public slots:
     void Open(const QUrl& url) { opened << url; }
 
@@ -82,21 +92,20 @@ private slots:
         QWidget* gap = qobject_cast<QWidgetAction*>(actions[0])->defaultWidget();
         QCOMPARE(gap->minimumSize(), QSize(32, 0));
         QCOMPARE(gap->maximumSize(), QSize(32, 0));
-        for (int stretch : {1, 6}) {
-            QWidget* widget = qobject_cast<QWidgetAction*>(actions[stretch])->defaultWidget();
-            QCOMPARE(widget->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-            QCOMPARE(widget->maximumHeight(), 0);
-        }
+        for (int stretch : {1, 6})
+            QCOMPARE(qobject_cast<QWidgetAction*>(actions[stretch])->defaultWidget()->sizePolicy().horizontalPolicy(),
+                     QSizePolicy::Expanding);
         QStringList texts;
         for (int i : {2, 3, 4, 5, 7})
-            texts << actions[i]->text();
-        QCOMPARE(texts, (QStringList{"Add Photos", "Edit Photos", "Setup", "Process", "Help"}));
-        QCOMPARE(actions[2]->toolTip(), QString("Step 1 - Add all the photos you want to edit"));
-        QCOMPARE(actions[3]->toolTip(),
-                 QString("Step 2 - Set the graphic filters that will be applied on all selected photos"));
-        QCOMPARE(actions[4]->toolTip(),
-                 QString("Step 3 - Select the output path and image format for the edited photos"));
-        QCOMPARE(actions[5]->toolTip(), QString("When you are ready select Process to have all your photos edited"));
+            texts << actions[i]->text() + ": " + actions[i]->toolTip();
+        QCOMPARE(texts.join('\n'), QString("Add Photos: Step 1 - Add all the photos you want to edit\n"
+                                           "Edit Photos: Step 2 - Set the graphic filters that will be applied on "
+                                           "all selected photos\n"
+                                           "Setup: Step 3 - Select the output path and image format for the edited "
+                                           "photos\n"
+                                           "Process: When you are ready select Process to have all your photos "
+                                           "edited\n"
+                                           "Help: Help"));
 
         const int scale = qMax(1, int(qApp->devicePixelRatio()));
         QImage sheet(scale == 1 ? ":/Icons-WizardSteps.png" : ":/Icons-WizardSteps@2x.png");
@@ -116,21 +125,8 @@ private slots:
 
     void switching()
     {
-        QList<bool> seenFlags;
-        struct SShowSpy : QObject {
-            MainWindow* window;
-            QList<bool>* flags;
-            bool eventFilter(QObject*, QEvent* event) override
-            {
-                if (event->type() == QEvent::Show)
-                    *flags << window->PanelTransition();
-                return false;
-            }
-        } spy;
-        spy.window = window.get();
-        spy.flags = &seenFlags;
         for (QWidget* page : {(QWidget*)window->Panel1(), (QWidget*)window->Panel2(), (QWidget*)window->Panel3()})
-            page->installEventFilter(&spy);
+            page->installEventFilter(this);
 
         const QList<bool> step1{true, false, false, false}, step2{false, true, false, false};
         window->ChangePanel(-1);
