@@ -150,7 +150,8 @@ private slots:
         QCOMPARE(seen[0].className + "|" + seen[0].title + "|" + seen[0].text,
                  QString("QMessageBox||You need to restart Brandquill for the changes to take effect."));
         QVERIFY(!seen[0].mainWindowVisible);
-        QCOMPARE(seen[1].title + "|" + seen[1].parentClass, QString("Welcome to Brandquill|MainWindow"));
+        QCOMPARE(seen[1].className + "|" + seen[1].title + "|" + seen[1].parentClass,
+                 QString("CWizardStart|Welcome to Brandquill|MainWindow"));
         QVERIFY(seen[1].mainWindowVisible);
         QCOMPARE(seen[2].className, QString("CDialogTip"));
         QCOMPARE(StoreValue("Settings/Settings.LanguageId").toInt(), 1033);

@@ -184,8 +184,8 @@ private slots:
         driver.Arm();
         Action("actionAbout_Us")->trigger();
         QCOMPARE(driver.Seen().size(), 1);
-        QCOMPARE(driver.Seen()[0].parentClass, QString("MainWindow"));
-        QVERIFY(driver.Seen()[0].text.contains("Version 1.0.0"));
+        QCOMPARE(driver.Seen()[0].className + "|" + driver.Seen()[0].parentClass, QString("CDialogAbout|MainWindow"));
+        QVERIFY(driver.Seen()[0].labels.contains("Version 1.0.0"));
 
         driver.Clear();
         Action("action_Check_for_New_Version")->trigger();
