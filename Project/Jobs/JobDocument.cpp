@@ -4,6 +4,7 @@
 #include "Utils.h"
 
 #include <QDomDocument>
+#include <QSaveFile>
 #include <QXmlInputSource>
 #include <QXmlSimpleReader>
 
@@ -70,4 +71,19 @@ QString CJobDocument::Escape(const QString& text, bool attribute)
         escaped.replace('\t', QLatin1String("&#9;"));
     }
     return escaped;
+}
+
+bool CJobDocument::WriteWhole(const QString& path, const QByteArray& bytes)
+{
+    // Unbuffered, because a short write (disk full, file size limit) is no
+    // error to Qt's file engine: through the buffer it would go unseen and
+    // commit() would succeed with a truncated file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
