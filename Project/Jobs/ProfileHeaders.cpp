@@ -37,10 +37,10 @@ QString VerdictText(SafeXml::Verdict verdict)
     return QString();
 }
 
-// Records of decoded text; false with `reason` when it is no profile.
-bool ParseText(const QString& text, const QString& path, QList<SProfileRecord>& records, QString& reason)
+// The "Profile" blocks of decoded text; false with `reason` when it is no
+// profile.
+bool ParseBlocks(const QString& text, QDomDocument& document, QList<QDomElement>& blocks, QString& reason)
 {
-    QDomDocument document;
     if (!CJobDocument::Parse(text, document)) {
         reason = QStringLiteral("not well-formed");
         return false;
@@ -50,18 +50,16 @@ bool ParseText(const QString& text, const QString& path, QList<SProfileRecord>& 
         reason = QStringLiteral("root is not Profile");
         return false;
     }
-    QList<SProfileRecord> found;
-    const QDomNodeList blocks = root.elementsByTagName(QStringLiteral("Properties"));
-    for (int i = 0; i < blocks.size(); ++i) {
-        const QDomElement block = blocks.item(i).toElement();
+    const QDomNodeList all = root.elementsByTagName(QStringLiteral("Properties"));
+    for (int i = 0; i < all.size(); ++i) {
+        const QDomElement block = all.item(i).toElement();
         if (block.attribute(QStringLiteral("Class")) == QLatin1String("Profile"))
-            found << ProfileHeaders::ParseRecord(block.childNodes(), path);
+            blocks << block;
     }
-    if (found.isEmpty()) {
+    if (blocks.isEmpty()) {
         reason = QStringLiteral("no Profile header");
         return false;
     }
-    records << found;
     return true;
 }
 
@@ -102,7 +100,8 @@ bool ReplaceHeader(QByteArray& bytes, const QString& name, const QString& descri
 
 } // namespace
 
-bool ProfileHeaders::Read(const QString& path, QList<SProfileRecord>& records, QString& reason)
+bool ProfileHeaders::ReadBlocks(const QString& path, QDomDocument& document, QList<QDomElement>& blocks,
+                                QString& reason)
 {
     QString text;
     const SafeXml::Verdict verdict = SafeXml::Load(path, SafeXml::ProfileHeaderCap, text);
@@ -110,7 +109,18 @@ bool ProfileHeaders::Read(const QString& path, QList<SProfileRecord>& records, Q
         reason = VerdictText(verdict);
         return false;
     }
-    return ParseText(text, path, records, reason);
+    return ParseBlocks(text, document, blocks, reason);
+}
+
+bool ProfileHeaders::Read(const QString& path, QList<SProfileRecord>& records, QString& reason)
+{
+    QDomDocument document;
+    QList<QDomElement> blocks;
+    if (!ReadBlocks(path, document, blocks, reason))
+        return false;
+    for (const QDomElement& block : blocks)
+        records << ParseRecord(block.childNodes(), path);
+    return true;
 }
 
 SProfileRecord ProfileHeaders::ParseRecord(const QDomNodeList& properties, const QString& path)
@@ -185,15 +195,16 @@ ProfileHeaders::Rewrite ProfileHeaders::RewriteHeader(const QString& path, const
     if (!ReplaceHeader(bytes, name, description))
         return Rewrite::NoHeader;
 
-    QString text = SafeXml::Decode(bytes);
-    QList<SProfileRecord> records;
+    const QString text = SafeXml::Decode(bytes);
+    QDomDocument document;
+    QList<QDomElement> blocks;
     QString reason;
-    if (SafeXml::PreScan(text) != SafeXml::Verdict::Ok || !ParseText(text, path, records, reason))
+    if (SafeXml::PreScan(text) != SafeXml::Verdict::Ok || !ParseBlocks(text, document, blocks, reason))
         return Rewrite::NotAProfile;
     if (!CJobDocument::WriteWhole(path, bytes))
         return Rewrite::WriteFailed;
 
-    records.clear();
+    QList<SProfileRecord> records;
     if (!Read(path, records, reason))
         return Rewrite::WriteFailed;
     reread = records.first();

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+class QDomDocument;
+class QDomElement;
 class QDomNodeList;
 
 // The headers of profile files, without any widget: reading the "Profile"
@@ -20,6 +22,9 @@ public:
     // `reason` set and nothing appended, for a file that is refused, not a
     // "Profile" root, or without such a block.
     static bool Read(const QString& path, QList<SProfileRecord>& records, QString& reason);
+    // The same check, handing back the document and its "Profile" blocks in
+    // document order instead of records.
+    static bool ReadBlocks(const QString& path, QDomDocument& document, QList<QDomElement>& blocks, QString& reason);
 
     // One record from the children of a "Profile" block: "Name", "Description",
     // "NameId" and "DescriptionId" (through GetProfileDescription), "Category"
