@@ -1,6 +1,6 @@
 // Profile headers without the browser: which files are read and which are
-// refused, the header properties, the category and icon rules, and the
-// in-place rewrite of a user profile's name and description.
+// refused, the header properties, and the in-place rewrite of a user
+// profile's name and description.
 #include "BqTestMain.h"
 #include "JobTestSupport.h"
 #include "ProfileHeaders.h"
@@ -46,10 +46,6 @@ private slots:
     void properties_data();
     void properties();
     void severalBlocks();
-    void categories_data();
-    void categories();
-    void iconIndex_data();
-    void iconIndex();
     void rewriteKeepsEveryOtherByte_data();
     void rewriteKeepsEveryOtherByte();
     void rewriteRefuses_data();
@@ -160,56 +156,6 @@ void TestProfileHeaders::severalBlocks()
     records.clear();
     QVERIFY(ProfileHeaders::Read(Path("two.bqf"), records, why));
     QCOMPARE(records[1].Name, QString("second"));
-}
-
-void TestProfileHeaders::categories_data()
-{
-    QTest::addColumn<QString>("category");
-    QTest::addColumn<int>("page");
-    QTest::newRow("Edit") << "Edit" << 2;
-    QTest::newRow("EDIT") << "EDIT" << 2;
-    QTest::newRow("edit") << "edit" << 2;
-    QTest::newRow("user-defined") << "user-defined" << 1;
-    QTest::newRow("Output") << "Output" << 3;
-    QTest::newRow("All Profiles") << "All Profiles" << 0;
-    QTest::newRow("none") << "" << -1;
-    QTest::newRow("unknown") << "Effects" << -1;
-}
-
-void TestProfileHeaders::categories()
-{
-    QFETCH(QString, category);
-    QFETCH(int, page);
-    QCOMPARE(ProfileHeaders::CategoryIndex(category, {"All Profiles", "User-Defined", "Edit", "Output"}), page);
-}
-
-void TestProfileHeaders::iconIndex_data()
-{
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QPoint>("cell");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("index");
-    QTest::newRow("1004") << 1004 << QPoint(0, 3) << 118 << 4;
-    QTest::newRow("2512") << 2512 << QPoint(0, 3) << 118 << 112;
-    QTest::newRow("0 on My Profiles") << 0 << QPoint(1, 0) << 118 << 11;
-    QTest::newRow("0 on Edit") << 0 << QPoint(0, 3) << 118 << 64;
-    QTest::newRow("2505") << 2505 << QPoint(0, 3) << 118 << 105;
-    QTest::newRow("2204") << 2204 << QPoint(0, 3) << 118 << 50;
-    QTest::newRow("2500") << 2500 << QPoint(0, 3) << 118 << 100;
-    QTest::newRow("2999 beyond the set") << 2999 << QPoint(0, 0) << 118 << 10;
-    QTest::newRow("999") << 999 << QPoint(0, 3) << 118 << 64;
-    QTest::newRow("3000") << 3000 << QPoint(0, 3) << 118 << 64;
-    QTest::newRow("negative") << -1002 << QPoint(0, 0) << 118 << 10;
-    QTest::newRow("empty set keeps the rule") << 2999 << QPoint(0, 0) << 0 << 271;
-}
-
-void TestProfileHeaders::iconIndex()
-{
-    QFETCH(int, icon);
-    QFETCH(QPoint, cell);
-    QFETCH(int, count);
-    QFETCH(int, index);
-    QCOMPARE(ProfileHeaders::IconIndex(icon, cell, QSize(18, 6), QSize(10, 1), count), index);
 }
 
 void TestProfileHeaders::rewriteKeepsEveryOtherByte_data()
