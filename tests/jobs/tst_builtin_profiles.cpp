@@ -164,60 +164,57 @@ void TestBuiltinProfiles::headers()
 
 void TestBuiltinProfiles::loads_data()
 {
+    // The name, then the chain ("id:slot,slot"), then the settings it sets.
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<int>>("chain");
-    QTest::addColumn<QList<double>>("params");
-    // The settings the file must set, as "field=value", read back below.
-    QTest::addColumn<QStringList>("settings");
-    const QList<double> none;
-    QTest::newRow("AutoRotate") << "AutoRotate.bqf"
-                                << "Auto Rotate" << QList<int>{5000} << none << QStringList();
-    QTest::newRow("EffectRaise") << "EffectRaise.bqf"
-                                 << "Effect Raise" << QList<int>{2010} << QList<double>{20, 1} << QStringList();
-    QTest::newRow("ResizeAuction") << "ResizeAuction.bqf"
-                                   << "Resize for Auction Site" << QList<int>{5040}
-                                   << QList<double>{400, 300, 1, 0, 0, 1} << QStringList();
-    QTest::newRow("ResizeEmail") << "ResizeEmail.bqf"
-                                 << "Resize for Sending via Email" << QList<int>{5040}
-                                 << QList<double>{1280, 960, 1, 0, 0, 1} << QStringList();
-    QTest::newRow("ResizeOnline") << "ResizeOnline.bqf"
-                                  << "Resize for Uploading Online" << QList<int>{5040}
-                                  << QList<double>{1600, 1200, 1, 0, 0, 1} << QStringList();
-    QTest::newRow("ConvertJpegHigh") << "ConvertJpegHigh.bqf"
-                                     << "Convert to JPEG with High Quality" << QList<int>() << none
-                                     << QStringList{"OutputFormat=JPG", "Quality=90", "FixedSize=0", "JpegType=1",
-                                                    "Multipage=0"};
-    QTest::newRow("ConvertJpegMedium") << "ConvertJpegMedium.bqf"
-                                       << "Convert to JPEG with Medium Quality" << QList<int>() << none
-                                       << QStringList{"OutputFormat=JPG", "Quality=75", "FixedSize=0", "JpegType=1",
-                                                      "Multipage=0"};
-    QTest::newRow("ConvertPng") << "ConvertPng.bqf"
-                                << "Convert to PNG" << QList<int>() << none
-                                << QStringList{"OutputFormat=PNG", "PNGComp=1", "Multipage=0"};
-    QTest::newRow("ConvertTiff") << "ConvertTiff.bqf"
-                                 << "Convert to TIFF" << QList<int>() << none
-                                 << QStringList{"OutputFormat=TIF", "TiffAlg=0", "TiffType=2", "Multipage=0"};
-    QTest::newRow("RenameDate") << "RenameDate.bqf"
-                                << "Rename to Photo's Date" << QList<int>() << none << QStringList{"PresetRename=2"};
-    QTest::newRow("RenameFolder") << "RenameFolder.bqf"
-                                  << "Rename to Folder's Name" << QList<int>() << none << QStringList{"PresetRename=1"};
-    QTest::newRow("SendEmail") << "SendEmail.bqf"
-                               << "Send via E-mail" << QList<int>() << none << QStringList{"Destination=2"};
+    QTest::addColumn<QStringList>("content");
+    const QStringList rows = {
+        "AutoRotate.bqf|Auto Rotate|5000:|",
+        "EffectRaise.bqf|Effect Raise|2010:20,1|",
+        "ResizeAuction.bqf|Resize for Auction Site|5040:400,300,1,0,0,1|",
+        "ResizeEmail.bqf|Resize for Sending via Email|5040:1280,960,1,0,0,1|",
+        "ResizeOnline.bqf|Resize for Uploading Online|5040:1600,1200,1,0,0,1|",
+        "ConvertJpegHigh.bqf|Convert to JPEG with High Quality||OutputFormat=JPG Quality=90 FixedSize=0 JpegType=1 "
+        "Multipage=0",
+        "ConvertJpegMedium.bqf|Convert to JPEG with Medium Quality||OutputFormat=JPG Quality=75 FixedSize=0 JpegType=1 "
+        "Multipage=0",
+        "ConvertPng.bqf|Convert to PNG||OutputFormat=PNG PNGComp=1 Multipage=0",
+        "ConvertTiff.bqf|Convert to TIFF||OutputFormat=TIF TiffAlg=0 TiffType=2 Multipage=0",
+        "RenameDate.bqf|Rename to Photo's Date||PresetRename=2",
+        "RenameFolder.bqf|Rename to Folder's Name||PresetRename=1",
+        "SendEmail.bqf|Send via E-mail||Destination=2"};
+    for (const QString& row : rows)
+        QTest::newRow(qPrintable(row.section('|', 0, 0)))
+            << row.section('|', 0, 0) << QStringList(row.split('|').mid(1));
 }
 
 void TestBuiltinProfiles::loads()
 {
     QFETCH(QString, file);
-    QFETCH(QString, name);
-    QFETCH(QList<int>, chain);
-    QFETCH(QList<double>, params);
-    QFETCH(QStringList, settings);
-
+    QFETCH(QStringList, content);
     CUserProfile* p = CUserProfile::GetInstance();
     // Values none of the files holds, so that each setting shown was set.
     p->OutputFormat = "BMP", p->Quality = 3, p->FixedSize = true, p->JpegType = 0, p->Multipage = true;
     p->PNGComp = 0, p->TiffAlg = 5, p->TiffType = 4, p->PresetRename = 3, p->Destination = 1;
+    const auto settings = [p] {
+        return QString("OutputFormat=%1 Quality=%2 FixedSize=%3 JpegType=%4 Multipage=%5 PNGComp=%6 TiffAlg=%7 "
+                       "TiffType=%8 PresetRename=%9 Destination=%10")
+            .arg(p->OutputFormat)
+            .arg(p->Quality)
+            .arg(p->FixedSize)
+            .arg(p->JpegType)
+            .arg(p->Multipage)
+            .arg(p->PNGComp)
+            .arg(p->TiffAlg)
+            .arg(p->TiffType)
+            .arg(p->PresetRename)
+            .arg(p->Destination)
+            .split(' ');
+    };
+    QStringList expected = settings();
+    for (const QString& set : content[2].split(' ', Qt::SkipEmptyParts))
+        for (QString& field : expected)
+            if (field.section('=', 0, 0) == set.section('=', 0, 0))
+                field = set;
     SFilterRecord stale;
     stale.id = 1000;
     CListFilters::GetInstance()->filters = {stale};
@@ -225,37 +222,17 @@ void TestBuiltinProfiles::loads()
     CScripts scripts(Shipped(file));
     QVERIFY(LoadShipped(scripts));
     QCOMPARE(g_warnings, QStringList());
-    QCOMPARE(scripts.ProfileHeader.Name, name);
-
-    const QList<SFilterRecord>& filters = CListFilters::GetInstance()->filters;
-    QList<int> ids;
-    for (const SFilterRecord& f : filters)
-        ids << int(f.id);
-    QCOMPARE(ids, chain);
-    if (!filters.isEmpty()) {
-        QVERIFY(filters[0].active);
-        QCOMPARE(int(filters[0].numberCount), params.size());
-        for (int i = 0; i < params.size(); ++i)
-            QCOMPARE(filters[0].numbers[i], params[i]);
+    QCOMPARE(scripts.ProfileHeader.Name, content[0]);
+    QStringList chain;
+    for (const SFilterRecord& f : CListFilters::GetInstance()->filters) {
+        QStringList numbers;
+        for (int i = 0; i < f.numberCount; ++i)
+            numbers << QString::number(f.numbers[i]);
+        chain << QString("%1:%2").arg(f.id).arg(numbers.join(','));
+        QVERIFY(f.active);
     }
-
-    const QMap<QString, QString> now = {{"OutputFormat", p->OutputFormat},
-                                        {"Quality", QString::number(p->Quality)},
-                                        {"FixedSize", QString::number(p->FixedSize)},
-                                        {"JpegType", QString::number(p->JpegType)},
-                                        {"Multipage", QString::number(p->Multipage)},
-                                        {"PNGComp", QString::number(p->PNGComp)},
-                                        {"TiffAlg", QString::number(p->TiffAlg)},
-                                        {"TiffType", QString::number(p->TiffType)},
-                                        {"PresetRename", QString::number(p->PresetRename)},
-                                        {"Destination", QString::number(p->Destination)}};
-    const QMap<QString, QString> before = {
-        {"OutputFormat", "BMP"}, {"Quality", "3"}, {"FixedSize", "1"}, {"JpegType", "0"},     {"Multipage", "1"},
-        {"PNGComp", "0"},        {"TiffAlg", "5"}, {"TiffType", "4"},  {"PresetRename", "3"}, {"Destination", "1"}};
-    QMap<QString, QString> expected = before;
-    for (const QString& s : settings)
-        expected[s.section('=', 0, 0)] = s.section('=', 1);
-    QCOMPARE(now, expected);
+    QCOMPARE(chain.join(' '), content[1]);
+    QCOMPARE(settings(), expected);
 }
 
 void TestBuiltinProfiles::resizePixels_data()
