@@ -18,6 +18,8 @@ class QWidget;
 // same pair.
 extern const QString organization;
 extern const QString application;
+// The maker's support mail address, beside the help site of OpenHelpFile.
+extern const char kSupportAddress[];
 
 // Settings store. Each call opens and closes its own QSettings, so any thread
 // may call them; a missing key gives the default, a failed write goes unseen.

@@ -94,6 +94,22 @@ int ExecWithWatchdog(QDialog& dialog, bool* timedOut)
     return dialog.exec();
 }
 
+int RunWhileOpen(QDialog& dialog, const std::function<void()>& whileOpen, CModalDriver* driver)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        if (driver)
+            driver->Arm();
+        whileOpen();
+    });
+    bool timedOut = false;
+    const int result = ExecWithWatchdog(dialog, &timedOut);
+    if (driver)
+        driver->Disarm();
+    if (timedOut)
+        qWarning("the dialog was left open");
+    return timedOut ? -1 : result;
+}
+
 CModalWatchdog::CModalWatchdog(bool* timedOut, int ms)
 {
     *timedOut = false;

@@ -62,6 +62,21 @@ private:
 // set, so a stray dialog fails the test instead of hanging it.
 int ExecWithWatchdog(QDialog& dialog, bool* timedOut);
 
+// The named child of a dialog under test; a missing one ends the test at
+// once, as a form that lost a widget should.
+template <typename T = QWidget> T* FindChild(QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// Runs `dialog` modally under the watchdog; `whileOpen` acts on it from
+// inside exec() and should close it. With a driver, the driver is armed for
+// the run. A dialog still open after 60 s is closed and gives -1.
+int RunWhileOpen(QDialog& dialog, const std::function<void()>& whileOpen, CModalDriver* driver = nullptr);
+
 // Arms a 60 s hang guard for a modal loop the test starts itself: when it
 // fires, every modal widget is rejected and *timedOut set. The guard stops
 // when the returned object is destroyed.

@@ -211,6 +211,44 @@ void AllFiltersIcon(QPainter& p)
     }
 }
 
+// "My profiles": a person, head and shoulders.
+void PersonIcon(QPainter& p)
+{
+    QPainterPath shoulders;
+    shoulders.moveTo(4, 29);
+    shoulders.cubicTo(4, 19.5, 9.5, 17, 16, 17);
+    shoulders.cubicTo(22.5, 17, 28, 19.5, 28, 29);
+    shoulders.closeSubpath();
+    FillOutlined(p, shoulders, Rgb(Colors::Blue), Rgb(Colors::Outline), 1);
+    QPainterPath head;
+    head.addEllipse(QPointF(16, 10), 6.5, 6.5);
+    FillOutlined(p, head, Rgb(0xF1C9A5), Rgb(Colors::Outline), 1);
+}
+
+// "Edit": a pencil lying from the lower left to the upper right.
+void PencilIcon(QPainter& p)
+{
+    p.save();
+    p.translate(16, 16);
+    p.rotate(-45);
+    const QRectF body(-9, -4, 18, 8);
+    FillOutlined(p, RectPath(body), Rgb(Colors::Sun), Rgb(Colors::Outline), 1);
+    FillOutlined(p, RectPath(QRectF(9, -4, 4.5, 8), 1.5), Rgb(0xE58FA0), Rgb(Colors::Outline), 1);
+    QPainterPath tip;
+    tip.moveTo(-9, -4);
+    tip.lineTo(-16, 0);
+    tip.lineTo(-9, 4);
+    tip.closeSubpath();
+    FillOutlined(p, tip, Rgb(0xF3DDB3), Rgb(Colors::Outline), 1);
+    QPainterPath lead;
+    lead.moveTo(-13.4, -1.5);
+    lead.lineTo(-16, 0);
+    lead.lineTo(-13.4, 1.5);
+    lead.closeSubpath();
+    p.fillPath(lead, Rgb(Colors::Outline));
+    p.restore();
+}
+
 void MarksIcon(QPainter& p)
 {
     const QColor ink = Rgb(Colors::Navy);
@@ -322,6 +360,10 @@ struct PlacedGlyph {
 
 const PlacedGlyph FilterGlyphs[] = {
     {0, 0, AllFiltersIcon},
+    // The profile browser's page buttons and its "Edit" list default.
+    {1, 0, PersonIcon},
+    {0, 3, PencilIcon},
+    {0, 4, PencilIcon},
     {0, 1, MarksIcon},
     {2, 1, TextIcon},
     {3, 1, LogoIcon},

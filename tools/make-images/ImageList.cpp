@@ -48,7 +48,7 @@ QList<InterfaceImage> InterfaceImages()
     add("Mail.png", QSize(128, 138), QSize(256, 256), DrawMail);
     add("Overlay-Symbol.png", QSize(150, 105), QSize(300, 209), DrawOverlaySymbol);
     add("Preview-Placeholder.png", QSize(128, 128), Twice(QSize(128, 128)), DrawPreviewPlaceholder);
-    add("Settings.png", QSize(64, 32), QSize(), sheet(DrawSettingsSheet));
+    add("Settings.png", QSize(64, 32), Twice(QSize(64, 32)), sheet(DrawSettingsSheet));
     add("WizardStart-Wizard.png", QSize(148, 240), QSize(), DrawWizardBanner);
     return list;
 }
