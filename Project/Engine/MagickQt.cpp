@@ -18,14 +18,11 @@ const char* Argb32Map()
 
 QRgb SlotRgb(double v)
 {
-    if (std::isnan(v))
+    // Keep the cast to qint64 defined: NaN, infinities and magnitudes of 2^63
+    // or more give 0; colour slots hold 0..0xFFFFFFFF.
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    if (!std::isfinite(v) || v >= limit || v <= -limit)
         return 0;
-    // Keep the cast to qint64 defined; colour slots hold 0..0xFFFFFFFF.
-    constexpr double limit = 9.0e18;
-    if (v > limit)
-        v = limit;
-    else if (v < -limit)
-        v = -limit;
     return static_cast<QRgb>(static_cast<quint32>(static_cast<qint64>(v)));
 }
 
