@@ -175,6 +175,17 @@ private:
     // One drag step on a copy of the record, written back and reported.
     void DragStep();
     bool DragMark(SFilterRecord& record);
+    // Photo size, record units to photo pixels, and the drag step (press
+    // minus current point) in photo pixels.
+    struct SDragUnits {
+        double photoWidth = 0;
+        double photoHeight = 0;
+        double toX = 1;
+        double toY = 1;
+        double stepX = 0;
+        double stepY = 0;
+    };
+    SDragUnits DragUnits(bool percent) const;
     void DragCrop(SFilterRecord& record);
     void DragResize(SFilterRecord& record);
     void WriteBack(SFilterRecord& record);

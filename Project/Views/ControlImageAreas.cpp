@@ -450,20 +450,32 @@ bool CControlImage::DragMark(SFilterRecord& record)
     return true;
 }
 
+CControlImage::SDragUnits CControlImage::DragUnits(bool percent) const
+{
+    SDragUnits u;
+    u.photoWidth = double(m_EngineA.m_Image.columns());
+    u.photoHeight = double(m_EngineA.m_Image.rows());
+    u.toX = percent ? u.photoWidth / 100 : 1.0;
+    u.toY = percent ? u.photoHeight / 100 : 1.0;
+    u.stepX = (m_PressPoint.x() - m_CurrentPoint.x()) / m_FitScale;
+    u.stepY = (m_PressPoint.y() - m_CurrentPoint.y()) / m_FitScale;
+    return u;
+}
+
 void CControlImage::DragCrop(SFilterRecord& record)
 {
     double* n = record.numbers;
-    const bool percent = n[4] == 1;
-    const double pw = double(m_EngineA.m_Image.columns());
-    const double ph = double(m_EngineA.m_Image.rows());
-    const double toX = percent ? pw / 100 : 1.0;
-    const double toY = percent ? ph / 100 : 1.0;
+    const SDragUnits u = DragUnits(n[4] == 1);
+    const double pw = u.photoWidth;
+    const double ph = u.photoHeight;
+    const double toX = u.toX;
+    const double toY = u.toY;
     double left = n[0] * toX;
     double top = n[1] * toY;
     double width = n[2] * toX;
     double height = n[3] * toY;
-    const double sx = (m_PressPoint.x() - m_CurrentPoint.x()) / m_FitScale;
-    const double sy = (m_PressPoint.y() - m_CurrentPoint.y()) / m_FitScale;
+    const double sx = u.stepX;
+    const double sy = u.stepY;
     const double oldLeft = left;
     const double oldTop = top;
     const int a = m_DragArea;
@@ -519,14 +531,15 @@ void CControlImage::DragResize(SFilterRecord& record)
     }
     double* n = record.numbers;
     const bool percent = n[4] == 1;
-    const double pw = double(m_EngineA.m_Image.columns());
-    const double ph = double(m_EngineA.m_Image.rows());
-    const double toX = percent ? pw / 100 : 1.0;
-    const double toY = percent ? ph / 100 : 1.0;
+    const SDragUnits u = DragUnits(percent);
+    const double pw = u.photoWidth;
+    const double ph = u.photoHeight;
+    const double toX = u.toX;
+    const double toY = u.toY;
     double width = n[0] * toX;
     double height = n[1] * toY;
-    const double sx = (m_PressPoint.x() - m_CurrentPoint.x()) / m_FitScale;
-    const double sy = (m_PressPoint.y() - m_CurrentPoint.y()) / m_FitScale;
+    const double sx = u.stepX;
+    const double sy = u.stepY;
     if (a == AreaLeft || a == AreaTopLeft || a == AreaBottomLeft)
         width += sx;
     if (a == AreaRight || a == AreaTopRight || a == AreaBottomRight)
