@@ -220,6 +220,46 @@ private slots:
         QVERIFY(!d.Editor());
     }
 
+    void withoutAPhoto_data()
+    {
+        QTest::addColumn<QString>("photo");
+        QTest::newRow("no preview photo") << "";
+        QTest::newRow("missing photo") << "missing.png";
+    }
+    void withoutAPhoto()
+    {
+        QFETCH(QString, photo);
+        CFilterSettings d;
+        bool transition = false;
+        Prepare(d, Chain(FilterText), &transition);
+        d.previewImage.path = photo.isEmpty() ? photo : m_Dir.filePath(photo);
+        CUserProfile::GetInstance()->PreviewPath = d.previewImage.path;
+        QList<int> values;
+        const int result = Run(
+            d,
+            [&] {
+                QTRY_COMPARE_WITH_TIMEOUT(d.States().Count(), 1, kWait);
+                QCOMPARE(d.Editor()->imageWidth, qint64(0));
+                QCOMPARE(d.Editor()->imageHeight, qint64(0));
+                QCOMPARE(d.Editor()->imageRatio, 1.0);
+                auto* dx = Find<QSpinBox>(d.Editor(), "spinDeltaX");
+                dx->setValue(5);
+                QVERIFY(Settled(d));
+                Find<QPushButton>(&d, "buttonUndo")->click();
+                QVERIFY(Settled(d));
+                values << dx->value();
+                Find<QPushButton>(&d, "buttonRedo")->click();
+                QVERIFY(Settled(d));
+                values << dx->value() << d.States().Count();
+                QVERIFY(!Find<QLabel>(&d, "viewWatermark")->isVisible());
+                QVERIFY(!Filtered(d)->shown);
+            },
+            true);
+        QCOMPARE(result, 1);
+        QCOMPARE(values, (QList<int>{0, 5, 2}));
+        QCOMPARE(d.record.numbers[2], 5.0);
+    }
+
     void undoProtocol()
     {
         CFilterSettings d;
