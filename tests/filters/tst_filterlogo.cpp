@@ -6,6 +6,7 @@
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
 #include "ImageChooser.h"
+#include "ReportClock.h"
 #include "Utils.h"
 
 #include <QCheckBox>
@@ -166,15 +167,16 @@ private slots:
         e.editor->Initialize();
         QVERIFY(e.Settle());
         e.states->clear();
+        CReportClock clock(e.editor);
         for (int v : {110, 120, 130, 140, 150}) {
             e.Get<QSpinBox>("spinScale")->setValue(v);
+            clock.Change();
             QTest::qWait(300);
         }
-        QCOMPARE(e.states->count(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(e.states->count(), 1, kWait);
-        QCOMPARE(e.states->first().first().value<SFilterRecord>().numbers[6], 150.0);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.editor->timerPreview->isActive(), kWait);
         QTest::qWait(600);
-        QCOMPARE(e.states->count(), 1);
+        QVERIFY(clock.Debounced(500));
+        QCOMPARE(e.states->last().first().value<SFilterRecord>().numbers[6], 150.0);
     }
 
     void chooserRemembersTheFolder()

