@@ -124,32 +124,23 @@ QString MixedCase(const QString& name)
     return out;
 }
 
-bool IsLowerCaseLetter(uint ucs4)
-{
-    if (ucs4 >= 'a' && ucs4 <= 'z')
-        return true;
-    return ucs4 > 0x7F && QChar::category(ucs4) == QChar::Letter_Lowercase;
-}
-
-// Case-insensitive search and replace that keeps the case of everything it
-// does not replace. Case mappings may change the text's length, so the
-// lower-cased copy and the name are aligned by position with bounds checks.
+// Case-insensitive search and replace on the name itself: every match, left
+// to right without overlap, becomes the replacement as typed, and every
+// character outside a match stays exactly as it was. Matching on a case-
+// mapped copy instead would lose the alignment with the name wherever a
+// mapping changes the length ("ß" upper-cases to "SS").
 QString SearchAndReplace(const QString& name, const QString& search, const QString& replacement)
 {
-    QString work = name.toLower();
-    const QString up = search.toUpper();
-    work.replace(search.toLower(), up, Qt::CaseSensitive);
-    for (int i = 0; i < work.size();) {
-        const int units = CharUnits(work, i);
-        const uint ucs4 = units == 2 ? QChar::surrogateToUcs4(work.at(i), work.at(i + 1)) : work.at(i).unicode();
-        // Give back the name's character where it lines up; past the name's
-        // end, or across a split pair, the lower-cased one stays.
-        if (IsLowerCaseLetter(ucs4) && i + units <= name.size() && CharUnits(name, i) == units)
-            work.replace(i, units, name.mid(i, units));
-        i += units;
+    QString out;
+    int from = 0;
+    for (int at = name.indexOf(search, 0, Qt::CaseInsensitive); at >= 0;
+         at = name.indexOf(search, from, Qt::CaseInsensitive)) {
+        out += name.midRef(from, at - from);
+        out += replacement;
+        from = at + search.size();
     }
-    work.replace(up, replacement, Qt::CaseSensitive);
-    return work;
+    out += name.midRef(from);
+    return out;
 }
 
 } // namespace

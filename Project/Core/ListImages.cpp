@@ -54,6 +54,7 @@ void CListImages::DeleteInstance()
     if (!s_pInstance)
         return;
     s_pInstance->images.clear();
+    s_pInstance->m_indexed.clear();
     delete s_pInstance;
     s_pInstance = nullptr;
 }
@@ -73,11 +74,24 @@ bool CListImages::IsReadableExtension(const QString& upperExtension) const
     return false;
 }
 
+bool CListImages::IsListed(const QString& path)
+{
+    if (!images.isSharedWith(m_indexed) || images.isEmpty()) {
+        m_paths.clear();
+        m_paths.reserve(images.size());
+        for (const SImageRecord& record : qAsConst(images))
+            m_paths.insert(record.path);
+        m_indexed = images;
+    }
+    return m_paths.contains(path);
+}
+
 bool CListImages::AddImage(QString path, QStringList& rejected)
 {
-    for (const SImageRecord& record : images)
-        if (record.path == path)
-            return false;
+    // Exact and case-sensitive, as a scan of the list would compare; a set
+    // keeps loading a long list linear.
+    if (IsListed(path))
+        return false;
 
     const QString extension = TextAfterLast(path, '.');
     if (!IsReadableExtension(extension.toUpper())) {
@@ -91,7 +105,11 @@ bool CListImages::AddImage(QString path, QStringList& rejected)
     record.name = TextBeforeLast(TextAfterLast(path, '/'), '.');
     record.extension = extension;
     record.position = images.size();
+    // Released first, or the append would copy the whole shared list.
+    m_indexed = QList<SImageRecord>();
     images.append(record);
+    m_indexed = images;
+    m_paths.insert(path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMetaType>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -50,7 +51,13 @@ protected:
 
 private:
     bool IsReadableExtension(const QString& upperExtension) const;
+    bool IsListed(const QString& path);
 
     CFormatsEnum* m_pFormats; // not owned
+    // The paths of `images` for the duplicate test, valid while `images`
+    // still shares its data with `m_indexed`: anyone who changes the public
+    // list detaches it, and the set is then rebuilt on the next AddImage.
+    QSet<QString> m_paths;
+    QList<SImageRecord> m_indexed;
     static CListImages* s_pInstance;
 };

@@ -15,6 +15,7 @@
 
 const QString organization = QStringLiteral("Quorvelline");
 const QString application = QStringLiteral("Brandquill");
+const char kWebSite[] = "http://www.brandquill.example";
 
 namespace {
 

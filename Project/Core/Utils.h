@@ -43,6 +43,9 @@ QString GetMyPictures();
 // "s=" + the stored download source + "&", or "" when none is stored.
 QString GetDownloadSourceName();
 
+// The maker's web site, over HTTP, without a trailing "/".
+extern const char kWebSite[];
+
 // Opens the online help page of a topic (a page file name) in the browser.
 void OpenHelpFile(const QString& topic);
 

@@ -1,22 +1,17 @@
 #include "CDialogTip.h"
 
+#include "AssetPixmap.h"
 #include "ImageCache.h"
 #include "Utils.h"
 #include "ui_CDialogTip.h"
-
-#include <QPixmap>
 
 CDialogTip::CDialogTip(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDialogTip), m_imageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
-    QPixmap banner = QPixmap::fromImage(m_imageCache->GetAsset(QStringLiteral("DialogTip-Banner.png"), false, true));
-    if (!banner.isNull()) {
-        // The double-resolution banner keeps its 128-pixel layout size.
-        if (banner.width() > 128)
-            banner.setDevicePixelRatio(banner.width() / 128.0);
+    const QPixmap banner = AssetPixmap(QStringLiteral("DialogTip-Banner.png"), 128);
+    if (!banner.isNull())
         ui->labelImageWizard->setPixmap(banner);
-    }
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

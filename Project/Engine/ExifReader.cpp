@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -81,9 +83,10 @@ enum GpsTag {
 
 constexpr uint32_t kMaxComponents = 65536;
 constexpr int kMaxNesting = 5;
-// Directories of one Exif block: a camera writes about six. Several links to
-// the same directory at every level would otherwise multiply the walk.
+// Directories and entries of one file, however many Exif sections it holds:
+// a camera writes about six directories of a few hundred entries in all.
 constexpr int kMaxDirectories = 64;
+constexpr int kMaxEntries = 8192;
 constexpr uint32_t kMaxUint32 = 0xFFFFFFFFu;
 
 const char* const kNestingMessage = "Maximum Exif directory nesting exceeded (corrupt Exif header)";
@@ -157,7 +160,7 @@ int32_t CJpegSections::Get32s(uint64_t offset) const
 double CJpegSections::ConvertAnyFormat(const ValueSpan& value, int format)
 {
     if (format < 1 || format > NUM_FORMATS) {
-        ErrNonfatal(QString::asprintf("Illegal format code %d in Exif header", format));
+        ErrNonfatal("Illegal format code %d in Exif header", format);
         return 0;
     }
     // An entry with no components has nothing to convert.
@@ -212,7 +215,6 @@ void CJpegSections::process_EXIF(const unsigned char* buffer, unsigned length)
     m_FocalplaneXRes = 0;
     m_FocalplaneUnits = 0;
     m_ExifImageWidth = 0;
-    m_DirectoriesWalked = 0;
 
     if (length < 8 || std::memcmp(buffer + 2, "Exif\0\0", 6) != 0) {
         ErrNonfatal("Incorrect Exif header");
@@ -261,18 +263,34 @@ void CJpegSections::process_EXIF(const unsigned char* buffer, unsigned length)
     m_TiffLength = 0;
 }
 
-bool CJpegSections::EnterDirectory(uint64_t dirStart, int level, int& entries, bool& hasLink)
+bool CJpegSections::FirstVisit(uint64_t dirStart)
 {
-    if (level >= kMaxNesting || ++m_DirectoriesWalked > kMaxDirectories) {
-        ErrNonfatal(kNestingMessage);
+    // A link back costs nothing but its message, so a hundred of them cannot
+    // hide the directories after them.
+    const std::pair<int, uint64_t> key(m_CurrentSection, dirStart);
+    if (std::find(m_WalkedDirectories.begin(), m_WalkedDirectories.end(), key) != m_WalkedDirectories.end() ||
+        ++m_DirectoriesWalked > kMaxDirectories) {
+        ErrNonfatal("%s", kNestingMessage);
         return false;
     }
+    m_WalkedDirectories.push_back(key);
+    return true;
+}
+
+bool CJpegSections::EnterDirectory(uint64_t dirStart, int level, int& entries, bool& hasLink)
+{
+    if (level >= kMaxNesting) {
+        ErrNonfatal("%s", kNestingMessage);
+        return false;
+    }
+    if (!FirstVisit(dirStart))
+        return false;
     entries = dirStart + 2 <= m_TiffLength ? Get16u(dirStart) : 0;
     const uint64_t dirEnd = dirStart + 2 + 12 * static_cast<uint64_t>(entries);
     hasLink = dirEnd + 4 <= m_TiffLength;
     // A directory ending exactly at the end of the data may lack its link.
     if (!hasLink && (dirEnd != m_TiffLength || dirStart + 2 > m_TiffLength)) {
-        ErrNonfatal(QString::asprintf("Illegally sized Exif subdirectory (%d entries)", entries));
+        ErrNonfatal("Illegally sized Exif subdirectory (%d entries)", entries);
         return false;
     }
     return true;
@@ -281,16 +299,22 @@ bool CJpegSections::EnterDirectory(uint64_t dirStart, int level, int& entries, b
 bool CJpegSections::CheckEntry(uint64_t entry, int& tag, int& format, uint32_t& components,
                                ValueSpan& value, bool gps)
 {
+    if (++m_EntriesChecked > kMaxEntries) {
+        if (m_EntriesChecked == kMaxEntries + 1)
+            ErrNonfatal("More than %d Exif entries (corrupt Exif header)", kMaxEntries);
+        return false;
+    }
     tag = Get16u(entry);
     format = Get16u(entry + 2);
     components = Get32u(entry + 4);
     if (format < 1 || format > NUM_FORMATS) {
-        ErrNonfatal(gps ? QString::asprintf("Illegal number format %d for Exif gps tag %04x", format, tag)
-                        : QString::asprintf("Illegal number format %d for tag %04x in Exif", format, tag));
+        ErrNonfatal(gps ? "Illegal number format %d for Exif gps tag %04x"
+                        : "Illegal number format %d for tag %04x in Exif",
+                    format, tag);
         return false;
     }
     if (!gps && components > kMaxComponents) {
-        ErrNonfatal(QString::asprintf("Too many components %u for tag %04x in Exif", components, tag));
+        ErrNonfatal("Too many components %u for tag %04x in Exif", components, tag);
         return false;
     }
     const uint64_t byteCount = static_cast<uint64_t>(components) * BytesPerFormat[format];
@@ -300,8 +324,8 @@ bool CJpegSections::CheckEntry(uint64_t entry, int& tag, int& format, uint32_t& 
     }
     const uint64_t offset = Get32u(entry + 8);
     if (offset + byteCount > m_TiffLength) {
-        ErrNonfatal(gps ? QString::asprintf("Illegal value pointer for Exif gps tag %04x", tag)
-                        : QString::asprintf("Illegal value pointer for tag %04x in Exif", tag));
+        ErrNonfatal(gps ? "Illegal value pointer for Exif gps tag %04x" : "Illegal value pointer for tag %04x in Exif",
+                    tag);
         return false;
     }
     value = {offset, byteCount};
@@ -384,7 +408,7 @@ void CJpegSections::ProcessTag(int tag, int format, const ValueSpan& value, int 
         ++m_NumOrientations;
         int orientation = ToInt(ConvertAnyFormat(value, format));
         if (orientation < 0 || orientation > 8) {
-            ErrNonfatal(QString::asprintf("Undefined rotation value %d in Exif", orientation));
+            ErrNonfatal("Undefined rotation value %d in Exif", orientation);
             orientation = 0;
         }
         info.Orientation = orientation;
@@ -568,7 +592,7 @@ void CJpegSections::CopyUserComment(const ValueSpan& value, bool xpComment)
 void CJpegSections::RememberDate(const ValueSpan& value)
 {
     if (m_ImageInfo.NumDateTimeTags >= MAX_DATE_COPIES) {
-        ErrNonfatal(QString::asprintf("More than %d date fields in Exif.  This is nuts", MAX_DATE_COPIES));
+        ErrNonfatal("More than %d date fields in Exif.  This is nuts", MAX_DATE_COPIES);
         return;
     }
     m_ImageInfo.DateTimeOffsets[m_ImageInfo.NumDateTimeTags++] = static_cast<unsigned>(value.offset);
@@ -603,10 +627,8 @@ void CJpegSections::ProcessMakerNoteDir(uint64_t dirStart, int level)
 
 void CJpegSections::ProcessGpsInfo(uint64_t dirStart)
 {
-    if (++m_DirectoriesWalked > kMaxDirectories) {
-        ErrNonfatal(kNestingMessage);
+    if (!FirstVisit(dirStart))
         return;
-    }
     if (dirStart + 2 > m_TiffLength)
         return;
     ImageInfo_t& info = m_ImageInfo;
@@ -641,7 +663,7 @@ void CJpegSections::ProcessGpsInfo(uint64_t dirStart)
         case TAG_GPS_LAT:
         case TAG_GPS_LONG: {
             if (format != FMT_URATIONAL && format != FMT_SRATIONAL) {
-                ErrNonfatal(QString::asprintf("Inappropriate format (%d) for Exif GPS coordinates!", format));
+                ErrNonfatal("Inappropriate format (%d) for Exif GPS coordinates!", format);
                 break;
             }
             double* parts = tag == TAG_GPS_LAT ? latitude : longitude;

@@ -78,6 +78,9 @@ public:
     void ApplyProfile(Magick::Image& image, const QString& format);
     // The files the last Write or WriteMultipage put in place.
     const QStringList& WrittenFiles() const { return m_WrittenFiles; }
+    // Why the last Write or WriteMultipage failed, in the system's or the
+    // library's words; empty after a success.
+    const QString& WriteError() const { return m_WriteError; }
 
     // Fills m_Properties from the current image or from a raw result.
     void SetProperties(int kind, const SRAWImage* raw);
@@ -95,6 +98,8 @@ public:
     SProgressData m_Progress;
     bool m_bSourceCmyk = false;
     Magick::Blob m_SourceProfile;
+    // Why the pixels of the last read are damaged; empty when they are not.
+    QString m_Damage;
 
 private:
     bool ReadMagick(const QString& path);
@@ -115,6 +120,7 @@ private:
                                bool adjoin);
 
     QStringList m_WrittenFiles;
+    QString m_WriteError;
 
 public:
     // Shared helpers of the read and write halves.

@@ -8,6 +8,7 @@
 #include "Utils.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -35,9 +36,42 @@ void AssignProfile(Magick::Image& image, const Magick::Blob& profile)
         image.profile("icc", profile);
 }
 
+// The reason in a library message: "<tag> `<file>': <system error> @ <where>"
+// gives the system's error, "<reason> `<file>' @ <where>" the reason.
+QString LibraryReason(const QString& message)
+{
+    QString text = message;
+    // Magick++ puts the client's name in front.
+    const QString client = QString::fromUtf8(MagickCore::GetClientName()) + QLatin1String(": ");
+    if (text.startsWith(client))
+        text = text.mid(client.size());
+    const int where = text.lastIndexOf(QLatin1String(" @ "));
+    if (where >= 0)
+        text.truncate(where);
+    const int quoted = text.indexOf(QLatin1String("': "));
+    if (quoted >= 0)
+        text = text.mid(quoted + 3);
+    else if (text.indexOf(QLatin1String(" `")) > 0)
+        text.truncate(text.indexOf(QLatin1String(" `")));
+    text = text.trimmed();
+    if (!text.isEmpty())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
+QString ExceptionReason(const MagickCore::ExceptionInfo* exception)
+{
+    const QString description = QString::fromUtf8(exception->description ? exception->description : "");
+    // A system error stands in the description after the file's name.
+    if (description.contains(QLatin1String("': ")))
+        return LibraryReason(description);
+    return LibraryReason(QString::fromUtf8(exception->reason ? exception->reason : ""));
+}
+
 // Writes an image list in one call. Coders file their errors on the frames
-// as well as in the call's report; either, a warning included, fails it.
-bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin)
+// as well as in the call's report; either, a warning included, fails it
+// with its reason in `reason`.
+bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin, QString& reason)
 {
     for (Magick::Image& page : pages) {
         page.modifyImage();
@@ -51,8 +85,14 @@ bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin
     bool ok = MagickCore::WriteImages(first.constImageInfo(), first.image(), file.c_str(), exception) !=
                   MagickCore::MagickFalse &&
               exception->severity == MagickCore::UndefinedException;
-    for (const Magick::Image& page : pages)
-        ok = ok && page.constImage()->exception.severity == MagickCore::UndefinedException;
+    if (exception->severity != MagickCore::UndefinedException)
+        reason = ExceptionReason(exception);
+    for (const Magick::Image& page : pages) {
+        const MagickCore::ExceptionInfo& filed = page.constImage()->exception;
+        if (filed.severity != MagickCore::UndefinedException && reason.isEmpty())
+            reason = ExceptionReason(&filed);
+        ok = ok && filed.severity == MagickCore::UndefinedException;
+    }
     Magick::unlinkImages(pages.begin(), pages.end());
     MagickCore::DestroyExceptionInfo(exception);
     return ok;
@@ -139,10 +179,19 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                                           QList<Magick::Image>* pages, bool adjoin)
 {
     CAtomicReplace output(path);
+    // The output is no more public than the photo read.
+    output.SetModeSource(m_Path);
     std::string file;
-    if (!output.Create() || !MagickPath(output.TemporaryPath(), true, file))
+    if (!output.Create()) {
+        m_WriteError = output.ErrorString();
         return false;
+    }
+    if (!MagickPath(output.TemporaryPath(), true, file)) {
+        m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);
+        return false;
+    }
     bool ok = false;
+    errno = 0;
     try {
         if (image) {
             image->depth(8);
@@ -159,18 +208,29 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = MagickPath(output.TemporaryPartPath(i), true, part) && WriteList(one, part, false);
+                    ok = MagickPath(output.TemporaryPartPath(i), true, part) &&
+                         WriteList(one, part, false, m_WriteError);
                 }
             } else {
-                ok = WriteList(*pages, file, adjoin);
+                ok = WriteList(*pages, file, adjoin, m_WriteError);
             }
         }
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
         // Warnings included: the output may be incomplete.
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
-    if (!ok || !output.Commit())
+    if (!ok) {
+        // The library says only that it could not write; the system said why.
+        const int error = errno;
+        if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO || error == EROFS)
+            m_WriteError = CAtomicReplace::SystemError(error);
         return false;
+    }
+    if (!output.Commit()) {
+        m_WriteError = output.ErrorString();
+        return false;
+    }
     m_WrittenFiles = output.CommittedFiles();
     return true;
 }
@@ -178,9 +238,12 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
 bool CImageManager::Write(const QString& path)
 {
     m_WrittenFiles.clear();
+    m_WriteError.clear();
     std::string file;
-    if (!MagickPath(path, true, file) || !m_Image.isValid())
+    if (!MagickPath(path, true, file) || !m_Image.isValid()) {
+        m_WriteError = m_Image.isValid() ? CAtomicReplace::SystemError(ENAMETOOLONG) : QStringLiteral("no image");
         return false;
+    }
     const QString format = FormatOf(path);
     try {
         m_Image.quality(format == QLatin1String("PNG") ? Quality(m_pProfile->PNGComp * 100)
@@ -192,7 +255,8 @@ bool CImageManager::Write(const QString& path)
         // Only ".JPG" gets the size limit; ".jpeg" keeps its quality.
         if (m_pProfile->FixedSize && format == QLatin1String("JPG"))
             m_Image.defineValue("jpeg", "extent", QString::number(m_pProfile->FileSize).toStdString() + "kb");
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         return false;
     }
     return WriteThroughTemporary(path, &m_Image, nullptr, false);
@@ -201,9 +265,12 @@ bool CImageManager::Write(const QString& path)
 bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
 {
     m_WrittenFiles.clear();
+    m_WriteError.clear();
     std::string file;
-    if (!MagickPath(path, true, file))
+    if (!MagickPath(path, true, file)) {
+        m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);
         return false;
+    }
     const QString format = FormatOf(path);
     const int mode = m_pProfile->MultipageWrite;
     // A one-document run added its photos as pages and left no image.
@@ -240,7 +307,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
         default:
             break;
         }
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
     if (!ok)

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstring>
 #include <new>
 
@@ -65,6 +66,10 @@ bool CJpegSections::ReadJpegFile(const QString& path, ReadMode_t mode)
 {
     DiscardData();
     m_MessagesShown = 0;
+    // One budget for the whole file, however many Exif sections it holds.
+    m_DirectoriesWalked = 0;
+    m_EntriesChecked = 0;
+    m_WalkedDirectories.clear();
     m_ImageInfo.JfifResolutionUnits = 1;
     m_ImageInfo.JfifXDensity = 300;
     m_ImageInfo.JfifYDensity = 300;
@@ -89,14 +94,14 @@ CJpegSections::Marker CJpegSections::ReadMarker(std::FILE* file, uint64_t& budge
 {
     int previous = 0;
     for (long count = 0;; ++count) {
-        const int c = std::fgetc(file);
+        // Unlocked: up to the whole byte budget may come through here.
+        const int c = getc_unlocked(file);
         if (c == EOF)
             return Marker::Eof;
         if (previous == 0xFF && c != 0xFF) {
             // count - 1 bytes came before the last 0xFF.
             if (count - 1 >= kPaddingNoticed)
-                ErrNonfatal(QString::asprintf("Extraneous %ld padding bytes before section %02X",
-                                              count - 1, c));
+                ErrNonfatal("Extraneous %ld padding bytes before section %02X", count - 1, c);
             marker = c;
             return Marker::Found;
         }
@@ -244,11 +249,16 @@ void CJpegSections::ProcessComment(const Section_t& section)
     m_ImageInfo.CommentWidthchars = 0;
 }
 
-void CJpegSections::ErrNonfatal(const QString& message)
+void CJpegSections::ErrNonfatal(const char* format, ...)
 {
+    // Counted before formatting: a hostile file can ask for millions.
     if (m_MessagesShown >= kMaxMessages)
         return;
     ++m_MessagesShown;
+    va_list arguments;
+    va_start(arguments, format);
+    const QString message = QString::vasprintf(format, arguments);
+    va_end(arguments);
     WriteError("\nNonfatal Error : " + message.toUtf8() + "\n");
 }
 

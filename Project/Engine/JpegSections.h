@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 // What a read keeps. Only metadata is supported; reading stops at the start
@@ -149,6 +150,9 @@ private:
     bool CheckEntry(uint64_t entry, int& tag, int& format, uint32_t& components, ValueSpan& value,
                     bool gps);
     bool EnterDirectory(uint64_t dirStart, int level, int& entries, bool& hasLink);
+    // Spends one directory of the budget; false (after the message) when the
+    // budget is gone or the directory was walked before.
+    bool FirstVisit(uint64_t dirStart);
     void ProcessTag(int tag, int format, const ValueSpan& value, int level, uint64_t& thumbnailOffset,
                     uint64_t& thumbnailSize, bool& hasThumbnail);
     void CopyText(char* target, size_t capacity, const ValueSpan& value) const;
@@ -160,8 +164,9 @@ private:
     uint32_t Get32u(uint64_t offset) const;
     int32_t Get32s(uint64_t offset) const;
 
-    // Messages to the error output.
-    void ErrNonfatal(const QString& message);
+    // Messages to the error output; a non-fatal one is formatted only while
+    // fewer than the cap have been written for this file.
+    void ErrNonfatal(const char* format, ...) __attribute__((format(printf, 2, 3)));
     static void ErrFatal(const QString& message);
 
     std::vector<Section_t> m_Sections;
@@ -176,7 +181,11 @@ private:
     uint64_t m_TiffLength = 0;
     int m_CurrentSection = -1;
     int m_NumOrientations = 0;
+    // The walk's budget for the whole file, and the directories walked so far
+    // (section, offset): a link back to one of them would walk it again.
     int m_DirectoriesWalked = 0;
+    int m_EntriesChecked = 0;
+    std::vector<std::pair<int, uint64_t>> m_WalkedDirectories;
     double m_FocalplaneXRes = 0;
     double m_FocalplaneUnits = 0;
     int m_ExifImageWidth = 0;

@@ -27,3 +27,10 @@ bool StartMagickRuntime()
     Magick::InitializeMagick(app.constData());
     return policyFound;
 }
+
+QString MagickLibraryVersion()
+{
+    // The library names itself "ImageMagick <version> <quantum> <arch> ...".
+    const QString text = QString::fromUtf8(MagickCore::GetMagickVersion(nullptr));
+    return text.section(QLatin1Char(' '), 1, 1);
+}

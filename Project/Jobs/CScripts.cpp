@@ -4,6 +4,7 @@
 #include "JobDocument.h"
 #include "JobFileFormat.h"
 #include "JobProperties.h"
+#include "JobReader.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "SafeXml.h"
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDomDocument>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -37,9 +37,9 @@ QString Name(const char* latin1)
 }
 
 // "\\" separators of hand-written Windows paths become "/".
-QString DecodedPath(const QDomElement& e)
+QString DecodedPath(const QString& attribute)
 {
-    return XMLToPlainText(e.attribute(Name(AttrPath))).replace('\\', '/');
+    return XMLToPlainText(attribute).replace('\\', '/');
 }
 
 double FiniteNumber(const QString& text)
@@ -48,9 +48,53 @@ double FiniteNumber(const QString& text)
     return std::isfinite(value) ? value : 0.0;
 }
 
-QDomElement FirstInDocument(const QDomDocument& document, const char* tag)
+QString RefusalText(SafeXml::Verdict verdict)
 {
-    return document.elementsByTagName(Name(tag)).item(0).toElement();
+    switch (verdict) {
+    case SafeXml::Verdict::Ok:
+        break;
+    case SafeXml::Verdict::Unreadable:
+        return QCoreApplication::translate("CScripts", "The job file cannot be read.");
+    case SafeXml::Verdict::TooLarge:
+        return QCoreApplication::translate("CScripts", "The job file is larger than %1 MiB.")
+            .arg(SafeXml::JobFileCap / (1024 * 1024));
+    case SafeXml::Verdict::NotWellFormed:
+        return QCoreApplication::translate("CScripts", "The job file is not a well-formed XML document.");
+    case SafeXml::Verdict::DeclaresEntities:
+        return QCoreApplication::translate("CScripts", "The job file declares entities, which job files never hold.");
+    case SafeXml::Verdict::TooDeep:
+        return QCoreApplication::translate("CScripts", "The job file nests its elements more than %1 deep.")
+            .arg(SafeXml::MaxDepth);
+    case SafeXml::Verdict::TooManyElements:
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 elements.")
+            .arg(SafeXml::MaxElements);
+    }
+    return QString();
+}
+
+QString RefusalText(CJobReader::Verdict verdict)
+{
+    switch (verdict) {
+    case CJobReader::Verdict::Ok:
+        break;
+    case CJobReader::Verdict::NotWellFormed:
+        return RefusalText(SafeXml::Verdict::NotWellFormed);
+    case CJobReader::Verdict::TooManyFilters:
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 filters.")
+            .arg(CJobReader::MaxFilters);
+    case CJobReader::Verdict::TooManyParams:
+        return QCoreApplication::translate("CScripts",
+                                           "A filter of the job file holds more than %1 numbers or %2 texts.")
+            .arg(SFilterRecord::MaxNumbers)
+            .arg(SFilterRecord::MaxStrings);
+    case CJobReader::Verdict::TooManyPhotos:
+        return QCoreApplication::translate("CScripts", "The job file holds more than %1 photos.")
+            .arg(CJobReader::MaxPhotos);
+    case CJobReader::Verdict::TextTooLong:
+        return QCoreApplication::translate("CScripts", "The job file holds a text longer than %1 characters.")
+            .arg(CJobReader::MaxTextLength);
+    }
+    return QString();
 }
 
 } // namespace
@@ -77,23 +121,39 @@ CScripts::~CScripts() = default;
 bool CScripts::Load()
 {
     // Everything that can fail is checked before the job is touched.
-    QDomDocument document;
-    if (!CJobDocument::Read(m_path, SafeXml::JobFileCap, document))
-        return false;
-    const QDomElement root = document.documentElement();
-    const QString kind = root.tagName();
-    const bool isScript = kind == QLatin1String(RootScript);
-    const bool isProject = kind == QLatin1String(RootProject);
-    QDomElement images;
+    m_errorText.clear();
+    SJobContent content;
+    {
+        QString text;
+        const SafeXml::Verdict read = SafeXml::Load(m_path, SafeXml::JobFileCap, text);
+        if (read != SafeXml::Verdict::Ok)
+            return Refuse(RefusalText(read));
+        const CJobReader::Verdict taken = CJobReader::Read(text, content);
+        if (taken != CJobReader::Verdict::Ok)
+            return Refuse(RefusalText(taken));
+    }
+    const bool isScript = content.rootTag == QLatin1String(RootScript);
+    const bool isProject = content.rootTag == QLatin1String(RootProject);
+    if ((isScript || isProject) && content.imagesElements != 1)
+        return Refuse(
+            QCoreApplication::translate("CScripts", "The job file does not hold exactly one list of photos."));
+
+    // The photos come first: a search that finds too many refuses the file
+    // while nothing else has changed yet.
     if (isScript || isProject) {
-        const QDomNodeList found = root.elementsByTagName(Name(TagImages));
-        if (found.count() != 1)
-            return false;
-        images = found.item(0).toElement();
+        const QList<SImageRecord> previous = m_pImages->images;
+        m_pImages->images.clear();
+        ParseImages(content.imagePaths);
+        if (isScript)
+            ParseSearch(content.searches);
+        if (m_pImages->images.size() > CJobReader::MaxPhotos) {
+            m_pImages->images = previous;
+            return Refuse(RefusalText(CJobReader::Verdict::TooManyPhotos));
+        }
     }
     // Warned only once the file is known to load: a refused file gets the
     // caller's message alone.
-    if (root.attribute(Name(AttrVersion)) != m_version)
+    if (content.version != m_version)
         ShowWarning(m_versionWarning);
 
     // Only a script may make a run silent; a shared profile must not turn
@@ -103,57 +163,60 @@ bool CScripts::Load()
     m_pUserProfile->MonitorMode = false;
 
     if (isProject || isScript) {
-        m_pImages->images.clear();
         m_pFilters->filters.clear();
         if (isScript) {
-            if (root.attribute(Name(AttrMode)) == QLatin1String(ModeSilent))
+            if (content.mode == QLatin1String(ModeSilent))
                 m_pUserProfile->SilentRun = true;
-            CJobProperties::Read(CJobProperties::Script, FirstInDocument(document, TagProperties), *m_pUserProfile);
+            if (!content.blocks.isEmpty())
+                CJobProperties::Read(CJobProperties::Script, content.blocks.first().properties, *m_pUserProfile);
         }
-        ParseImages(images);
-        if (isScript)
-            ParseSearch(images);
-    } else if (kind == QLatin1String(RootProfile)) {
+    } else if (content.rootTag == QLatin1String(RootProfile)) {
         m_pFilters->filters.clear();
-        ProfileHeader.Name = root.attribute(Name(AttrRootName));
+        ProfileHeader.Name = content.rootName;
     }
 
-    ParseFilters(FirstInDocument(document, TagFilters));
-    const QDomNodeList blocks = document.elementsByTagName(Name(TagProperties));
-    for (int i = 0; i < blocks.count(); ++i) {
-        const QDomElement block = blocks.item(i).toElement();
+    ParseFilters(content.filters);
+    for (const SJobBlock& block : qAsConst(content.blocks)) {
         CJobProperties::Block which;
-        if (!CJobProperties::BlockOfClass(block.attribute(Name(AttrClass)), which))
+        if (!CJobProperties::BlockOfClass(block.className, which))
             continue;
         if (which == CJobProperties::Monitor)
-            ParseMonitor(block, isScript);
+            ParseMonitor(block.properties, isScript);
         else if (which != CJobProperties::Script)
-            CJobProperties::Read(which, block, *m_pUserProfile);
+            CJobProperties::Read(which, block.properties, *m_pUserProfile);
     }
     return true;
 }
 
-void CScripts::ParseImages(const QDomElement& images)
+QString CScripts::ErrorText() const
 {
-    QStringList paths;
-    const QString tag = Name(TagImage);
-    for (QDomElement e = images.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag))
-        paths.append(DecodedPath(e));
-    m_refusedPaths.clear();
-    for (const QString& path : qAsConst(paths))
-        if (!path.isEmpty())
-            m_pImages->AddImage(path, m_refusedPaths);
+    return m_errorText;
 }
 
-void CScripts::ParseSearch(const QDomElement& images)
+bool CScripts::Refuse(const QString& text)
+{
+    m_errorText = text;
+    return false;
+}
+
+void CScripts::ParseImages(const QStringList& paths)
+{
+    m_refusedPaths.clear();
+    for (const QString& raw : paths) {
+        const QString path = DecodedPath(raw);
+        if (!path.isEmpty())
+            m_pImages->AddImage(path, m_refusedPaths);
+    }
+}
+
+void CScripts::ParseSearch(const QList<SJobSearch>& searches)
 {
     // Relative folders are taken from the script's folder. The process's
     // current folder is never changed: other threads may rely on it.
     const QDir scriptFolder = QFileInfo(m_path).absoluteDir();
-    const QString tag = Name(TagSearch);
-    for (QDomElement e = images.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag)) {
-        const QString path = DecodedPath(e);
-        const bool recursive = e.attribute(Name(AttrSubfolders)).toInt() != 0;
+    for (const SJobSearch& search : searches) {
+        const QString path = DecodedPath(search.path);
+        const bool recursive = search.subfolders.toInt() != 0;
         const int slash = path.lastIndexOf('/');
         const QString mask = slash < 0 ? path : path.mid(slash + 1);
         const QString folder = slash < 0 ? path : path.left(slash);
@@ -165,8 +228,9 @@ void CScripts::ParseSearch(const QDomElement& images)
 void CScripts::SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth,
                               QSet<QString>& visited)
 {
-    // QDir reads an empty filter list as "everything".
-    if (mask.isEmpty() || depth > MaxSearchDepth)
+    // QDir reads an empty filter list as "everything". Past the photo limit
+    // the file is refused anyway, so the search stops there.
+    if (mask.isEmpty() || depth > MaxSearchDepth || m_pImages->images.size() > CJobReader::MaxPhotos)
         return;
     const QDir dir(folder);
     const QString canonical = QFileInfo(folder).canonicalFilePath();
@@ -188,13 +252,11 @@ void CScripts::SearchAllFiles(const QString& folder, const QString& mask, bool r
         SearchAllFiles(folder + '/' + name, mask, true, depth + 1, visited);
 }
 
-void CScripts::ParseFilters(const QDomElement& filters)
+void CScripts::ParseFilters(const QList<SJobFilter>& filters)
 {
-    const QString tag = Name(TagFilter);
-    const QString param = Name(TagParam);
-    for (QDomElement e = filters.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag)) {
+    for (const SJobFilter& filter : filters) {
         bool numeric = false;
-        const qint64 id = e.attribute(Name(AttrId)).toLongLong(&numeric);
+        const qint64 id = filter.id.toLongLong(&numeric);
         // Codes beyond 16 bits must not wrap onto a catalogue entry.
         if (!numeric || id < 0 || id > 0xFFFF)
             continue;
@@ -206,24 +268,17 @@ void CScripts::ParseFilters(const QDomElement& filters)
         record.id = quint32(id);
         record.name = type.name;
         record.description = type.description;
-        const QString active = e.attribute(Name(AttrActive));
-        record.active = active.isEmpty() || active.toInt() != 0;
-        // Params count at any depth below the filter; the surplus beyond the
-        // slots is ignored by AddNumber and AddString.
-        const QDomNodeList params = e.elementsByTagName(param);
-        for (int i = 0; i < params.count(); ++i) {
-            const QDomElement p = params.item(i).toElement();
-            const QString paramType = p.attribute(Name(AttrType));
-            if (paramType == QLatin1String(ParamFloat))
-                record.AddNumber(FiniteNumber(p.text()));
-            else if (paramType == QLatin1String(ParamString))
-                record.AddString(XMLToPlainText(p.text()));
-        }
+        record.active = filter.active.isEmpty() || filter.active.toInt() != 0;
+        // The reader refused any filter with more Params than slots.
+        for (const QString& number : filter.numbers)
+            record.AddNumber(FiniteNumber(number));
+        for (const QString& text : filter.strings)
+            record.AddString(XMLToPlainText(text));
         m_pFilters->AddFilter(record);
     }
 }
 
-void CScripts::ParseMonitor(const QDomElement& monitor, bool setsRunFlags)
+void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags)
 {
     if (setsRunFlags) {
         m_pUserProfile->MonitorMode = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SJobContent.h"
 #include "SProfileRecord.h"
 
 #include <QSet>
@@ -10,7 +11,6 @@ class CFiltersEnum;
 class CListFilters;
 class CListImages;
 class CUserProfile;
-class QDomElement;
 
 // Reads and writes one job file (profile, script or project) between the file
 // and the job's singletons: the photo list, the filter chain and the settings
@@ -24,9 +24,14 @@ public:
     virtual ~CScripts();
 
     // Reads the file into the job. False when the file cannot be read, is
-    // refused by SafeXml or the parser, or is a project or script without
-    // exactly one Images element; the job is then exactly as it was.
+    // refused by SafeXml or the parser, would make the job larger than
+    // CJobReader's limits, or is a project or script without exactly one
+    // Images element; the job is then exactly as it was.
     bool Load();
+
+    // Why the last Load refused the file, in words for the user; empty
+    // after a Load that read the file.
+    QString ErrorText() const;
 
     // Writes the job as the kind given by `mode` (ScriptSaveMode) to the path
     // as given; no extension is added. True only when the whole file reached
@@ -45,10 +50,11 @@ public:
     static void DefaultShowWarning(const QString& text);
 
 private:
-    void ParseImages(const QDomElement& images);
-    void ParseSearch(const QDomElement& images);
-    void ParseFilters(const QDomElement& filters);
-    void ParseMonitor(const QDomElement& monitor, bool setsRunFlags);
+    bool Refuse(const QString& text);
+    void ParseImages(const QStringList& paths);
+    void ParseSearch(const QList<SJobSearch>& searches);
+    void ParseFilters(const QList<SJobFilter>& filters);
+    void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags);
     void SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth, QSet<QString>& visited);
 
     void WriteProfile();
@@ -64,4 +70,5 @@ private:
     QString m_version;
     QString m_versionWarning;
     QString m_text; // the document Save composes
+    QString m_errorText;
 };

@@ -1,11 +1,6 @@
 #include "JobDocument.h"
 
-#include "SafeXml.h"
 #include "Utils.h"
-
-#include <QDomDocument>
-#include <QXmlInputSource>
-#include <QXmlSimpleReader>
 
 namespace {
 
@@ -31,34 +26,6 @@ QString DropNonXmlChars(const QString& text)
 }
 
 } // namespace
-
-bool CJobDocument::Read(const QString& path, qint64 cap, QDomDocument& document)
-{
-    QString text;
-    if (SafeXml::Load(path, cap, text) != SafeXml::Verdict::Ok)
-        return false;
-    QDomDocument parsed;
-    if (!Parse(text, parsed))
-        return false;
-    document = parsed;
-    return true;
-}
-
-// The SAX classes are deprecated in Qt 5.15, but the QString overload of
-// setContent drops whitespace-only text and offers no switch to keep it.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-bool CJobDocument::Parse(const QString& text, QDomDocument& document)
-{
-    QXmlInputSource source;
-    source.setData(text);
-    QXmlSimpleReader reader;
-    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
-    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
-    reader.setFeature(QStringLiteral("http://trolltech.com/xml/features/report-whitespace-only-CharData"), true);
-    return document.setContent(&source, &reader);
-}
-#pragma GCC diagnostic pop
 
 QString CJobDocument::Escape(const QString& text, bool attribute)
 {

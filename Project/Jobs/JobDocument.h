@@ -2,22 +2,10 @@
 
 #include <QString>
 
-class QDomDocument;
-
-// Reading and escaping shared by everything that handles job files: the job
-// file reader and writer and the profile browser.
+// Escaping shared by everything that writes job files.
 class CJobDocument
 {
 public:
-    // Reads the file through SafeXml (size cap, pre-scan) and builds its DOM.
-    // False, with `document` untouched, for anything SafeXml refuses or the
-    // DOM parser rejects.
-    static bool Read(const QString& path, qint64 cap, QDomDocument& document);
-
-    // Builds the DOM from decoded text, without namespace processing and
-    // keeping whitespace-only text, so that a setting of " " survives.
-    static bool Parse(const QString& text, QDomDocument& document);
-
     // Text ready for element content (or, with `attribute`, for an attribute
     // value): characters XML 1.0 cannot carry are dropped, the five special
     // characters escaped, and line ends and tabs written as references

@@ -7,7 +7,6 @@
 #include "Utils.h"
 
 #include <QDir>
-#include <QDomElement>
 
 #include <variant>
 
@@ -235,18 +234,15 @@ void CJobProperties::Write(Block block, const CUserProfile& profile, QString& te
     text += QLatin1String(Line::PropertiesEnd);
 }
 
-void CJobProperties::Read(Block block, const QDomElement& properties, CUserProfile& profile)
+void CJobProperties::Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile)
 {
     const SBlockTable& table = kBlocks[block];
-    const QString tag = QString::fromLatin1(TagProperty);
-    for (QDomElement e = properties.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag)) {
-        const QString text = e.text();
-        if (text.isEmpty())
+    for (const SJobProperty& property : properties) {
+        if (property.text.isEmpty())
             continue;
-        const QString name = e.attribute(QString::fromLatin1(AttrName));
         for (int i = 0; i < table.count; ++i) {
-            if (name == QLatin1String(table.properties[i].name)) {
-                Store(table.properties[i], text, profile);
+            if (property.name == QLatin1String(table.properties[i].name)) {
+                Store(table.properties[i], property.text, profile);
                 break;
             }
         }

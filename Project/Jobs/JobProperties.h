@@ -1,9 +1,10 @@
 #pragma once
 
+#include "SJobContent.h"
+
 #include <QString>
 
 class CUserProfile;
-class QDomElement;
 
 // The Properties blocks of a job file that carry CUserProfile settings: for
 // each property its name, its value format and its setting, in the order
@@ -19,9 +20,9 @@ public:
     // Appends the whole block: start line, one line per property, end line.
     static void Write(Block block, const CUserProfile& profile, QString& text);
 
-    // Stores each Property child of `properties` that the block names and
-    // whose text is not empty; everything else keeps its value.
-    static void Read(Block block, const QDomElement& properties, CUserProfile& profile);
+    // Stores each property that the block names and whose text is not
+    // empty; everything else keeps its value.
+    static void Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile);
 
 private:
     CJobProperties() = delete;

@@ -27,8 +27,10 @@ bool IsDigits(const QByteArray& bytes)
 } // namespace
 
 CFtpClient::CFtpClient(QObject* parent)
-    : QObject(parent), m_control(new QTcpSocket(this)), m_progressPoll(new QTimer(this))
+    : QObject(parent), m_control(new QTcpSocket(this)), m_progressPoll(new QTimer(this)), m_stepTimer(new QTimer(this))
 {
+    m_stepTimer->setSingleShot(true);
+    connect(m_stepTimer, &QTimer::timeout, this, &CFtpClient::onStepTimeout);
     m_progressPoll->setInterval(kProgressPollMs);
     connect(m_progressPoll, &QTimer::timeout, this, &CFtpClient::reportProgress);
     connect(m_control, &QTcpSocket::readyRead, this, &CFtpClient::onControlReadyRead);
@@ -38,6 +40,44 @@ CFtpClient::CFtpClient(QObject* parent)
 CFtpClient::~CFtpClient()
 {
     disconnectFromHost();
+}
+
+void CFtpClient::setTimeouts(int stepMs, int transferMs)
+{
+    m_stepMs = stepMs;
+    m_transferMs = transferMs;
+}
+
+QString CFtpClient::NoAnswer(int ms)
+{
+    return tr("no answer within %1 s").arg(QString::number(ms / 1000.0));
+}
+
+void CFtpClient::armTimer()
+{
+    if (!m_current || m_step == Step::Idle) {
+        m_stepTimer->stop();
+        return;
+    }
+    // Every step of a put, up to the data connection and the STOR, is
+    // timed as the transfer is: a caller times the whole put as one.
+    const bool put = m_current->kind == Put && m_step != Step::Aborting;
+    m_stepTimer->start(put ? m_transferMs : m_stepMs);
+}
+
+void CFtpClient::onStepTimeout()
+{
+    if (m_current)
+        failConnection(NoAnswer(m_stepTimer->interval()));
+}
+
+void CFtpClient::failConnection(const QString& message)
+{
+    dropData();
+    m_control->abort();
+    m_inbox.clear();
+    m_replyCode.clear();
+    finishCurrent(true, message);
 }
 
 int CFtpClient::connectToHost(const QString& host, quint16 port)
@@ -128,6 +168,13 @@ void CFtpClient::startNext()
     if (!m_current || m_current->id != id)
         return; // the slot dropped the connection
 
+    // Armed for whatever step the command has reached once it has begun.
+    beginCurrent();
+    armTimer();
+}
+
+void CFtpClient::beginCurrent()
+{
     const SCommand& c = *m_current;
     if ((c.kind == Login || c.kind == Cd || c.kind == Put) && (!IsSafeArgument(c.arg1) || !IsSafeArgument(c.arg2))) {
         finishCurrent(true, tr("A name or account text holds a line break; it was not sent."));
@@ -195,6 +242,7 @@ void CFtpClient::finishCurrent(bool error, const QString& message)
     SCommand* command = m_current;
     m_current = nullptr;
     m_step = Step::Idle;
+    m_stepTimer->stop();
     if (error) {
         m_error = message;
         // As with QtFtp, an error drops what was queued behind it; a slot of
@@ -228,6 +276,7 @@ void CFtpClient::abort()
         m_abortReason = tr("Aborted.");
         m_step = Step::Aborting;
         m_control->write("ABOR\r\n");
+        armTimer();
         return;
     }
     dropData();
@@ -241,6 +290,7 @@ void CFtpClient::disconnectFromHost()
     delete m_current;
     m_current = nullptr;
     m_step = Step::Idle;
+    m_stepTimer->stop();
     dropData();
     m_control->abort();
     m_inbox.clear();
@@ -263,9 +313,18 @@ void CFtpClient::onControlError()
 
 void CFtpClient::onControlReadyRead()
 {
+    // Only the unscanned tail is searched, and no more of it is ever held
+    // than one line may take: a server sending without line ends cannot
+    // grow the inbox or make each arrival rescan it.
+    int scanned = m_inbox.size();
     m_inbox += m_control->readAll();
     int end;
-    while ((end = m_inbox.indexOf('\n')) >= 0) {
+    while ((end = m_inbox.indexOf('\n', scanned)) >= 0) {
+        scanned = 0;
+        if (end > MaxReplyLine) {
+            failConnection(tr("reply too long"));
+            return;
+        }
         QByteArray line = m_inbox.left(end);
         m_inbox.remove(0, end + 1);
         if (line.endsWith('\r'))
@@ -278,6 +337,7 @@ void CFtpClient::onControlReadyRead()
             if (line.size() > 3 && line.at(3) == '-') {
                 m_replyCode = QString::fromLatin1(code);
                 m_replyText = QString::fromUtf8(line.mid(4)).trimmed();
+                m_replySize = line.size();
                 continue;
             }
             if (line.size() > 3 && line.at(3) != ' ')
@@ -287,11 +347,23 @@ void CFtpClient::onControlReadyRead()
             const int value = m_replyCode.toInt();
             m_replyCode.clear();
             onReply(value, m_replyText);
+        } else if ((m_replySize += line.size() + 1) > MaxReply) {
+            failConnection(tr("reply too long"));
+            return;
         }
     }
+    if (m_inbox.size() > MaxReplyLine)
+        failConnection(tr("reply too long"));
 }
 
 void CFtpClient::onReply(int code, const QString& text)
+{
+    // Any reply shows the server alive; the next step gets its full time.
+    handleReply(code, text);
+    armTimer();
+}
+
+void CFtpClient::handleReply(int code, const QString& text)
 {
     if (!m_current)
         return;
@@ -399,7 +471,8 @@ void CFtpClient::onReply(int code, const QString& text)
             return;
         }
         dropData();
-        finishCurrent(true, text);
+        // A positive reply now means the server closed the file early.
+        finishCurrent(true, positive ? tr("the transfer ended before the whole file was sent") : text);
         return;
     case Step::Quit:
         if (preliminary)
@@ -495,6 +568,7 @@ void CFtpClient::reportProgress()
     if (acknowledged <= m_written)
         return;
     m_written = acknowledged;
+    armTimer();
     emit dataTransferProgress(m_written, m_total);
 }
 

@@ -16,8 +16,9 @@ class QTimer;
 // control connection's peer, whatever address a 227 reply names. Names are
 // sent as UTF-8; an argument holding CR, LF or NUL is never sent, so a file
 // name cannot smuggle a second command onto the control connection.
-// Time-outs are the caller's business: it calls abort() or
-// disconnectFromHost() when a command takes too long.
+// A step that gets no answer within its time-out, or a reply longer than a
+// server ever needs, fails the command and drops the connection; a caller
+// with time-outs of its own sets these longer, as a last resort.
 class CFtpClient : public QObject
 {
     Q_OBJECT
@@ -25,8 +26,19 @@ public:
     enum TransferType { Binary, Ascii };
     enum Command { None, ConnectToHost, Login, Cd, Put, Close };
 
+    // A reply line or a whole multi-line reply beyond these is refused.
+    static constexpr int MaxReplyLine = 8 * 1024;
+    static constexpr int MaxReply = 64 * 1024;
+
     explicit CFtpClient(QObject* parent = nullptr);
     ~CFtpClient() override;
+
+    // Each step (connecting, each reply awaited) may take `stepMs`; each
+    // step of a put, and its transfer without the server taking any data,
+    // `transferMs`.
+    void setTimeouts(int stepMs, int transferMs);
+    // The text of a time-out, "no answer within 1.5 s".
+    static QString NoAnswer(int ms);
 
     int connectToHost(const QString& host, quint16 port = 21);
     int login(const QString& user, const QString& password);
@@ -72,12 +84,19 @@ private:
     int enqueue(SCommand* command);
     void scheduleNext();
     void startNext();
+    void beginCurrent();
     void finishCurrent(bool error, const QString& message = QString());
+    // Drops both connections and fails the current command: after a reply
+    // too long or a step without answer the connection cannot be trusted.
+    void failConnection(const QString& message);
+    void armTimer();
+    void onStepTimeout();
     bool sendLine(const QByteArray& verb, const QString& arg = QString());
 
     void onControlReadyRead();
     void onControlError();
     void onReply(int code, const QString& text);
+    void handleReply(int code, const QString& text);
     void onDataConnected();
     void onDataBytesWritten(qint64 bytes);
     void onDataError();
@@ -91,6 +110,9 @@ private:
     QTcpSocket* m_control;
     QTcpSocket* m_data = nullptr;
     QTimer* m_progressPoll;
+    QTimer* m_stepTimer;
+    int m_stepMs = 10000;
+    int m_transferMs = 60000;
     QList<SCommand*> m_queue;
     SCommand* m_current = nullptr;
     Step m_step = Step::Idle;
@@ -102,6 +124,7 @@ private:
     QByteArray m_inbox;
     QString m_replyCode;
     QString m_replyText;
+    int m_replySize = 0; // bytes of the multi-line reply so far
 
     // Put state.
     qint64 m_total = 0;

@@ -86,7 +86,7 @@ double CUpload::Speed() const
 
 QString CUpload::NoAnswer(int ms) const
 {
-    return tr("no answer within %1 s").arg(QString::number(ms / 1000.0));
+    return CFtpClient::NoAnswer(ms);
 }
 
 bool CUpload::CheckAbort()

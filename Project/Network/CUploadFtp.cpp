@@ -19,6 +19,9 @@ void CUpload::ConnectFTP(QString host, QString user, QString password, long port
     m_uploadCalled = false;
     m_endedEarly = false;
     m_loginId = m_cdId = m_putId = m_closeId = 0;
+    // The client's own time-outs stay a last resort behind these, which
+    // abort a stalled file gently and go on with the next.
+    m_ftp->setTimeouts(2 * connectTimeoutMs, 2 * fileTimeoutMs);
     const long wrapped = ((port % 65536) + 65536) % 65536;
     m_connectId = m_ftp->connectToHost(host, quint16(wrapped));
 }

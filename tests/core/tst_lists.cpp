@@ -47,6 +47,8 @@ private slots:
     void addImage_data();
     void addImage();
     void addImageFormatTable();
+    void duplicatesAfterOutsideChange_data();
+    void duplicatesAfterOutsideChange();
     void imageDragAndDrop_data();
     void imageDragAndDrop();
     void sort_data();
@@ -225,6 +227,58 @@ void TestLists::addImageFormatTable()
     QVERIFY(!images->AddImage("/p/a.q", refused));
     QCOMPARE(refused, (QStringList{"/p/a.jpg", "/p/a.no", "/p/a.q"}));
     QCOMPARE(images->images.at(1).position, qint64(1));
+}
+
+// The panels, the undo list and the job reader change the public list
+// directly; the duplicate test must follow whatever the list holds now.
+enum OutsideChange { RestoreSnapshot, EditPath, ClearList, SortList, AppendDirectly };
+
+void TestLists::duplicatesAfterOutsideChange_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("undo to a list of the same size, dropped photo") << int(RestoreSnapshot) << "N" << true;
+    QTest::newRow("undo to a list of the same size, restored photo") << int(RestoreSnapshot) << "K" << false;
+    QTest::newRow("path edited in place, old path") << int(EditPath) << "L" << true;
+    QTest::newRow("path edited in place, new path") << int(EditPath) << "Z" << false;
+    QTest::newRow("cleared") << int(ClearList) << "K" << true;
+    QTest::newRow("sorted") << int(SortList) << "M" << false;
+    QTest::newRow("appended from outside") << int(AppendDirectly) << "Z" << false;
+}
+
+void TestLists::duplicatesAfterOutsideChange()
+{
+    QFETCH(int, change);
+    QFETCH(QString, probe);
+    QFETCH(bool, added);
+    FillImages(images, "KLM");
+    QStringList refused;
+    const QList<SImageRecord> snapshot = images->images;
+    switch (change) {
+    case RestoreSnapshot:
+        images->images.removeFirst();
+        QVERIFY(images->AddImage("/p/N.jpg", refused));
+        images->images = snapshot;
+        break;
+    case EditPath:
+        images->images[1].path = "/p/Z.jpg";
+        break;
+    case ClearList:
+        images->images.clear();
+        break;
+    case SortList:
+        images->Sort({2, 0, 1});
+        break;
+    case AppendDirectly:
+        images->images.append(snapshot.first());
+        images->images.last().path = "/p/Z.jpg";
+        break;
+    }
+    const int before = images->images.size();
+    QCOMPARE(images->AddImage("/p/" + probe + ".jpg", refused), added);
+    QCOMPARE(images->images.size(), before + (added ? 1 : 0));
+    QVERIFY(refused.isEmpty());
 }
 
 void TestLists::imageDragAndDrop_data()

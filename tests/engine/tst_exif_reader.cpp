@@ -55,6 +55,22 @@ QByteArray Nonfatal(const QByteArray& message)
 {
     return "\nNonfatal Error : " + message + "\n";
 }
+
+// Little-endian Exif whose first directory points at `count` distinct empty
+// directories.
+QByteArray DistinctDirectories(int count)
+{
+    auto u16 = [](int v) { return QByteArray(1, char(v & 0xff)) + char((v >> 8) & 0xff); };
+    auto u32 = [&u16](int v) { return u16(v & 0xffff) + u16(v >> 16); };
+    const int first = 8 + 2 + 12 * count + 4;
+    QByteArray tiff = QByteArray("II*\0", 4) + u32(8) + u16(count);
+    for (int i = 0; i < count; ++i)
+        tiff += u16(0x8769) + u16(4) + u32(1) + u32(first + 6 * i);
+    tiff += u32(0);
+    for (int i = 0; i < count; ++i)
+        tiff += u16(0) + u32(0);
+    return QByteArray("Exif\0\0", 6) + tiff;
+}
 } // namespace
 
 class TestExifReader : public QObject
@@ -72,6 +88,8 @@ private slots:
     void padding();
     void damagedExif_data();
     void damagedExif();
+    void budgetPerFile_data();
+    void budgetPerFile();
     void fatalErrors_data();
     void fatalErrors();
     void jfifHeader_data();
@@ -337,7 +355,9 @@ void TestExifReader::damagedExif_data()
     B fanOut = StandardBlock(false);
     for (int i = 0; i < 200; ++i)
         fanOut.AddPointer(B::ExifIfd, 0x8769, B::ExifIfd);
-    QTest::newRow("200 links to one directory") << fanOut.Build() << nesting << false;
+    // Walked once: the links back are refused and the thumbnail's
+    // directory is still reached.
+    QTest::newRow("200 links to one directory") << fanOut.Build() << nesting << true;
     QTest::newRow("make with 70000 components")
         << StandardBlock(false).AddRawEntry(B::Ifd0, 0x010f, B::Ascii, 70000, 16).Build()
         << QByteArray("Too many components 70000 for tag 010f in Exif") << true;
@@ -411,6 +431,25 @@ void TestExifReader::damagedExif()
         QCOMPARE(out.thumbnail, m_thumbnail);
     else
         QCOMPARE(out.size, 0u);
+}
+
+void TestExifReader::budgetPerFile_data()
+{
+    QTest::addColumn<QByteArray>("earlier"); // an Exif section before the standard one
+    QTest::addColumn<bool>("thumbnailKept");
+    QTest::newRow("a standard section before") << StandardBlock(true).Build() << true;
+    QTest::newRow("budget spent by an earlier section") << DistinctDirectories(70) << false;
+}
+
+void TestExifReader::budgetPerFile()
+{
+    QFETCH(QByteArray, earlier);
+    QFETCH(bool, thumbnailKept);
+    CMetadata metadata;
+    const QByteArray jpeg = BqTest::SpliceApp1(ExifJpeg(StandardBlock(false).Build()), earlier);
+    const Outcome out = Read(metadata, WriteFile("sections.jpg", jpeg));
+    QCOMPARE(out.size > 0, thumbnailKept);
+    QCOMPARE(out.messages.contains("Maximum Exif directory nesting exceeded"), !thumbnailKept);
 }
 
 void TestExifReader::fatalErrors_data()

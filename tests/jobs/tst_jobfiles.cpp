@@ -5,6 +5,7 @@
 #include "CScripts.h"
 #include "FilterDescriptions.h"
 #include "FiltersEnum.h"
+#include "JobReader.h"
 #include "JobTestSupport.h"
 #include "ListFilters.h"
 #include "ListImages.h"
@@ -442,14 +443,14 @@ void TestJobFiles::readerRules_data()
         return Doc("Profile", Props(cls, name, value));
     };
     const QString p = "<Param Type=\"%1\">%2</Param>";
-    QString forty, first32, twenty, first16;
-    for (int i = 0; i < 40; ++i) {
-        forty += p.arg("float").arg(i);
-        first32 += i >= 32 ? "" : (i ? "," : "") + QString::number(i);
+    QString all32, first32, all16, first16;
+    for (int i = 0; i < 32; ++i) {
+        all32 += p.arg("float").arg(i);
+        first32 += (i ? "," : "") + QString::number(i);
     }
-    for (int i = 0; i < 20; ++i) {
-        twenty += p.arg("string", "s" + QString::number(i));
-        first16 += i >= 16 ? "" : (i ? ",s" : "s") + QString::number(i);
+    for (int i = 0; i < 16; ++i) {
+        all16 += p.arg("string", "s" + QString::number(i));
+        first16 += (i ? ",s" : "s") + QString::number(i);
     }
     // clang-format off
     const QList<QStringList> rows = {
@@ -465,9 +466,9 @@ void TestJobFiles::readerRules_data()
          "filters", "", "5040(1.5,2;s)"},
         {"params at any depth", filters("<Filter Id=\"5040\"><g><g>" + p.arg("float", "3") + "</g></g></Filter>"),
          "filters", "", "5040(3;)"},
-        {"40 floats keep 32", filters("<Filter Id=\"5040\">" + forty + "</Filter>"), "filters", "",
+        {"32 floats fill the slots", filters("<Filter Id=\"5040\">" + all32 + "</Filter>"), "filters", "",
          "5040(" + first32 + ";)"},
-        {"20 strings keep 16", filters("<Filter Id=\"1000\">" + twenty + "</Filter>"), "filters", "",
+        {"16 strings fill the slots", filters("<Filter Id=\"1000\">" + all16 + "</Filter>"), "filters", "",
          "1000(;" + first16 + ")"},
         {"non-finite numbers read 0", filters("<Filter Id=\"5040\">" + p.arg("float", "nan") + p.arg("float", "inf") +
                                               p.arg("float", "1e999") + p.arg("float", "abc") + "</Filter>"),
@@ -651,6 +652,7 @@ void TestJobFiles::refused_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("loads");
     QTest::addColumn<int>("verdict");
+    QTest::addColumn<QString>("reason"); // a word of the message a refusal gives
     typedef SafeXml::Verdict V;
     const QByteArray golden = ReadAll(kData + "/golden-script.bqs");
     QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY l0 \"lol\">";
@@ -669,26 +671,48 @@ void TestJobFiles::refused_data()
     QRandomGenerator(10).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
 
     // clang-format off
-    QTest::newRow("billion laughs") << laughs << false << int(V::DeclaresEntities);
-    QTest::newRow("quadratic blow-up") << quadratic << false << int(V::DeclaresEntities);
-    QTest::newRow("external entity") << external << false << int(V::DeclaresEntities);
+    QTest::newRow("billion laughs") << laughs << false << int(V::DeclaresEntities) << QString("entities");
+    QTest::newRow("quadratic blow-up") << quadratic << false << int(V::DeclaresEntities) << QString("entities");
+    QTest::newRow("external entity") << external << false << int(V::DeclaresEntities) << QString("entities");
     QTest::newRow("10000 deep") << "<Script><Images/>" + QByteArray("<a>").repeated(10000) +
-                                       QByteArray("</a>").repeated(10000) + "</Script>" << false << int(V::TooDeep);
-    QTest::newRow("cap + 1") << head + QByteArray(pad + 1, 'x') + tail << false << int(V::TooLarge);
-    QTest::newRow("exactly the cap") << head + QByteArray(pad, 'x') + tail << true << int(V::Ok);
+                                       QByteArray("</a>").repeated(10000) + "</Script>" << false << int(V::TooDeep) << QString("32 deep");
+    QTest::newRow("cap + 1") << head + QByteArray(pad + 1, 'x') + tail << false << int(V::TooLarge) << QString("32 MiB");
+    QTest::newRow("exactly the cap") << head + QByteArray(pad, 'x') + tail << true << int(V::Ok) << QString("");
     QTest::newRow("2000001 elements") << "<Script><Images/>" + QByteArray("<a/>").repeated(1999999) + "</Script>"
-                                      << false << int(V::TooManyElements);
-    QTest::newRow("truncated script") << golden.left(golden.size() / 2) << false << int(V::NotWellFormed);
-    QTest::newRow("x.bqf random bytes") << noise << false << int(V::NotWellFormed);
-    QTest::newRow("zero bytes") << QByteArray("") << false << int(V::NotWellFormed);
-    QTest::newRow("missing file") << QByteArray() << false << int(V::Unreadable);
+                                      << false << int(V::TooManyElements) << QString("2000000 elements");
+    QTest::newRow("truncated script") << golden.left(golden.size() / 2) << false << int(V::NotWellFormed) << QString("well-formed");
+    QTest::newRow("x.bqf random bytes") << noise << false << int(V::NotWellFormed) << QString("well-formed");
+    QTest::newRow("zero bytes") << QByteArray("") << false << int(V::NotWellFormed) << QString("well-formed");
+    QTest::newRow("missing file") << QByteArray() << false << int(V::Unreadable) << QString("cannot be read");
     QTest::newRow("script without Images")
         << Doc("Script", Props("Script", "DisableNotifications", "0"), "Mode=\"Silent\"").toUtf8() << false
-        << int(V::Ok);
+        << int(V::Ok) << QString("one list of photos");
     QTest::newRow("script with two Images")
-        << Doc("Script", "<Images/><g><Images/></g>", "Version=\"2\"").toUtf8() << false << int(V::Ok);
-    QTest::newRow("project without Images") << Doc("Project", "<Filters/>").toUtf8() << false << int(V::Ok);
+        << Doc("Script", "<Images/><g><Images/></g>", "Version=\"2\"").toUtf8() << false << int(V::Ok) << QString("one list of photos");
+    QTest::newRow("project without Images") << Doc("Project", "<Filters/>").toUtf8() << false << int(V::Ok) << QString("one list of photos");
     // clang-format on
+    // What a file would become is bounded, not only its elements.
+    const QString param = "<Param Type=\"%1\">1</Param>";
+    auto filter = [](const QString& params) {
+        return "<Filters><Filter Id=\"5040\">" + params + "</Filter></Filters>";
+    };
+    const QString longText(CJobReader::MaxTextLength + 1, 'x');
+    QByteArray photos = "<Script><Images>";
+    for (int i = 0; i <= CJobReader::MaxPhotos; ++i)
+        photos += "<Image Path=\"" + QByteArray::number(i) + ".jpg\"/>";
+    photos += "</Images></Script>";
+    QTest::newRow("33 numbers in a filter") << Doc("Profile", filter(param.arg("float").repeated(33))).toUtf8() << false
+                                            << int(V::Ok) << QString("32 numbers");
+    QTest::newRow("17 texts in a filter") << Doc("Profile", filter(param.arg("string").repeated(17))).toUtf8() << false
+                                          << int(V::Ok) << QString("16 texts");
+    QTest::newRow("1001 filters")
+        << Doc("Profile", "<Filters>" + QString("<Filter Id=\"5040\"/>").repeated(1001) + "</Filters>").toUtf8()
+        << false << int(V::Ok) << QString("1000 filters");
+    QTest::newRow("1000001 photos") << photos << false << int(V::Ok) << QString("1000000 photos");
+    QTest::newRow("long property") << Doc("Profile", Props("Rename", "SearchFor", longText)).toUtf8() << false
+                                   << int(V::Ok) << QString("text longer");
+    QTest::newRow("long path") << Doc("Script", "<Images><Image Path=\"" + longText + ".jpg\"/></Images>").toUtf8()
+                               << false << int(V::Ok) << QString("text longer");
 }
 
 void TestJobFiles::refused()
@@ -705,9 +729,13 @@ void TestJobFiles::refused()
     QFile::remove(path);
     if (!bytes.isNull())
         QVERIFY(WriteAll(path, bytes));
+    QFETCH(QString, reason);
     QString text;
     QCOMPARE(int(SafeXml::Load(path, SafeXml::JobFileCap, text)), verdict);
-    QCOMPARE(CScripts(path).Load(), loads);
+    CScripts script(path);
+    QCOMPARE(script.Load(), loads);
+    QVERIFY2(loads ? script.ErrorText().isEmpty() : script.ErrorText().contains(reason),
+             qPrintable(script.ErrorText()));
     if (!loads)
         QCOMPARE(Snapshot(AllFields()), before);
     QVERIFY(g_warnings.isEmpty());

@@ -2,6 +2,7 @@
 // scripted server inside the test (multi-line replies, PASV, stalls, slow
 // reads). Everything runs on 127.0.0.1.
 #include "BqTestMain.h"
+#include "CFtpClient.h"
 #include "CUpload.h"
 #include "NetTestSupport.h"
 #include "Utils.h"
@@ -31,6 +32,8 @@ struct SFakeScript {
     int no226ForFile = 0; // no 226 after this file's data (1-based); ABOR is answered
     int slowReadMs = 0;   // reads 64 KiB per tick
     bool stopReading = false;
+    QByteArray userReply; // sent instead of the usual answer to USER
+    int cutShortAt = 0;   // the data connection is dropped after this many bytes, then 226
 };
 
 // A scripted FTP server on 127.0.0.1.
@@ -81,7 +84,9 @@ private:
             if (script.silentAfterGreeting)
                 continue;
             const quint16 dataPort = m_data.serverPort();
-            if (verb == "USER")
+            if (verb == "USER" && !script.userReply.isEmpty())
+                Send(script.userReply);
+            else if (verb == "USER")
                 Send(script.multiLine ? "230-Welcome\r\n230-to the fake\r\n230 Logged in.\r\n" : "331 Password.\r\n");
             else if (verb == "PASS")
                 Send("230 Logged in.\r\n");
@@ -120,9 +125,24 @@ private:
             if (script.slowReadMs > 0)
                 m_reader.start(script.slowReadMs);
         } else {
-            connect(m_dat, &QTcpSocket::readyRead, this, [this] { m_buffer += m_dat->readAll(); });
+            connect(m_dat, &QTcpSocket::readyRead, this, [this] {
+                m_buffer += m_dat->readAll();
+                if (script.cutShortAt > 0 && m_buffer.size() >= script.cutShortAt)
+                    CutShort();
+            });
         }
         connect(m_dat, &QTcpSocket::disconnected, this, &FakeFtp::OnDataClosed);
+    }
+    // A server that gives up on a file and still says it is complete.
+    void CutShort()
+    {
+        files[m_name] = m_buffer;
+        Send("226 Transfer complete.\r\n");
+        m_storOpen = false;
+        QTcpSocket* socket = m_dat;
+        m_dat = nullptr;
+        socket->abort();
+        socket->deleteLater();
     }
     void OnDataClosed()
     {
@@ -212,6 +232,7 @@ private slots:
     void interrupted();
     void scripted_data();
     void scripted();
+    void clientTimesOutAlone();
 
 private:
     bool StartServer();
@@ -422,6 +443,21 @@ void TestFtp::scripted_data()
     QTest::newRow("reader stops") << s << QStringList{"a.jpg"} << 8 * 1024 * 1024 << 0
                                   << "Failed to upload a.jpg: no answer within 1 s\r\n"
                                   << QStringList() << "ABOR";
+    s = SFakeScript();
+    s.userReply = "230-" + QByteArray(1024 * 1024, 'x');
+    QTest::newRow("reply line without end")
+        << s << QStringList{"a.jpg"} << 1000 << 0 << "Login to 127.0.0.1 failed: reply too long\r\n"
+        << QStringList() << "USER";
+    s.userReply = ("230-" + QByteArray(96, 'x') + "\r\n").repeated(1000);
+    QTest::newRow("multi-line reply without end")
+        << s << QStringList{"a.jpg"} << 1000 << 0 << "Login to 127.0.0.1 failed: reply too long\r\n"
+        << QStringList() << "USER";
+    s = SFakeScript();
+    s.cutShortAt = 64 * 1024;
+    QTest::newRow("transfer cut short")
+        << s << QStringList{"a.jpg"} << 8 * 1024 * 1024 << 0
+        << "Failed to upload a.jpg: the transfer ended before the whole file was sent\r\n"
+        << QStringList() << "QUIT";
 }
 
 void TestFtp::scripted()
@@ -452,6 +488,22 @@ void TestFtp::scripted()
         QCOMPARE(fake.files.value(name), m_contents[name]);
     if (script.stopReading)
         QVERIFY(fake.files.value(names.first()) != m_contents[names.first()]);
+}
+
+void TestFtp::clientTimesOutAlone()
+{
+    SFakeScript script;
+    script.silentAfterGreeting = true;
+    FakeFtp fake(script);
+    CFtpClient client;
+    client.setTimeouts(300, 1000);
+    QList<QPair<int, bool>> finished;
+    connect(&client, &CFtpClient::commandFinished, this, [&](int id, bool error) { finished.append({id, error}); });
+    client.connectToHost(kLocal, fake.port());
+    const int login = client.login("bq", "s3cret");
+    QVERIFY(QTest::qWaitFor([&] { return finished.size() == 2; }, 5000));
+    QCOMPARE(finished.last(), qMakePair(login, true));
+    QCOMPARE(client.errorString(), QString("no answer within 0.3 s"));
 }
 
 BQ_TEST_MAIN(TestFtp)

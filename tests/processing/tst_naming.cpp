@@ -352,6 +352,23 @@ void TestNaming::names_data()
                                                         {"search", "jpg"},
                                                         {"replace", "x"}}
                                          << 1 << QStringList{"photo.jpg"};
+    // Upper-casing changes the length of "ß" and lower-casing that of "İ":
+    // nothing outside a match may move or change.
+    QTest::newRow("sharp s replaced") << QVariantMap{{"text", "[Filename]"},
+                                                     {"name", QString::fromUtf8("Weißbier_2012")},
+                                                     {"search", QString::fromUtf8("ß")},
+                                                     {"replace", "ss"}}
+                                      << 1 << QStringList{"Weissbier_2012.jpg"};
+    QTest::newRow("sharp s, blank kept") << QVariantMap{{"text", "[Filename]"},
+                                                        {"name", QString::fromUtf8("Straße Ende")},
+                                                        {"search", QString::fromUtf8("ß")},
+                                                        {"replace", "ss"}}
+                                         << 1 << QStringList{"Strasse Ende.jpg"};
+    QTest::newRow("dotted I kept") << QVariantMap{{"text", "[Filename]"},
+                                                  {"name", QString::fromUtf8("İstanbul")},
+                                                  {"search", "STAN"},
+                                                  {"replace", "X"}}
+                                   << 1 << QStringList{QString::fromUtf8("İXbul.jpg")};
     QTest::newRow("switched off") << QVariantMap{{"text", "[Filename]"}, {"search", "IMG"}, {"searchOn", false}} << 1
                                   << QStringList{"IMG_0001.jpg"};
     QTest::newRow("empty search") << QVariantMap{{"text", "[Filename]"}, {"search", ""}, {"replace", "x"}} << 1

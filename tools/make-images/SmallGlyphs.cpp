@@ -243,36 +243,41 @@ void FormatsTabIcon(QPainter& p)
     PageIcon(p, QRectF(4.5, 5, 19, 25.5), QStringLiteral("RAW"), Colors::Red);
 }
 
-void ShareIcon(QPainter& p)
+void MailIcon(QPainter& p)
 {
-    const QPointF a(9, 16), b(23, 8), c(23, 24);
-    p.setPen(Stroke(Rgb(Colors::Blue), 2.2));
-    p.drawLine(a, b);
-    p.drawLine(a, c);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Rgb(Colors::Blue));
-    for (const QPointF& pt : {a, b, c})
-        p.drawEllipse(pt, 4.5, 4.5);
+    EnvelopeIcon(p, QRectF(2.5, 6.5, 27, 19));
 }
 
-void LikeIcon(QPainter& p)
+// Two links of a chain, one over the other, slanted.
+void LinkIcon(QPainter& p)
 {
-    FillOutlined(p, HeartPath(QRectF(3.5, 5.5, 25, 22)), Rgb(Colors::Red), Rgb(0x8E2A23), 1);
+    p.save();
+    p.translate(16, 16);
+    p.rotate(-45);
+    const QRectF links[] = {QRectF(-13, -4.5, 15, 9), QRectF(-2, -4.5, 15, 9)};
+    const QColor colors[] = {Rgb(Colors::Slate), Rgb(Colors::Blue)};
+    for (int i = 0; i < 2; ++i) {
+        p.setPen(Stroke(colors[i], 2.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(links[i], 4.5, 4.5);
+    }
+    p.restore();
 }
 
-void MessageIcon(QPainter& p)
+// A globe: disc, equator, two meridians.
+void WebIcon(QPainter& p)
 {
-    QPainterPath bubble = RectPath(QRectF(2.5, 4.5, 27, 18), 4);
-    QPainterPath tail;
-    tail.moveTo(8, 21);
-    tail.lineTo(15, 21);
-    tail.lineTo(7, 28.5);
-    tail.closeSubpath();
-    FillOutlined(p, bubble.united(tail), Rgb(Colors::Green), Rgb(0x2A7A39), 1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Rgb(Colors::Paper));
-    for (int i = 0; i < 3; ++i)
-        p.drawEllipse(QPointF(10 + i * 6, 13.5), 1.9, 1.9);
+    const QPointF c(16, 16);
+    QPainterPath disc;
+    disc.addEllipse(c, 13, 13);
+    FillOutlined(p, disc, Rgb(Colors::Sky), Rgb(Colors::Navy), 1.4);
+    p.setPen(Stroke(Rgb(Colors::Navy), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 5.5, 13);
+    p.drawLine(QPointF(3, 16), QPointF(29, 16));
+    p.drawLine(QPointF(16, 3), QPointF(16, 29));
+    p.drawLine(QPointF(5, 9.5), QPointF(27, 9.5));
+    p.drawLine(QPointF(5, 22.5), QPointF(27, 22.5));
 }
 
 } // namespace
@@ -332,7 +337,10 @@ void DrawWizardStepsSheet(QPainter& p)
     void (*const icons[])(QPainter&) = {AddPhotosIcon, EditPhotosIcon, GearIcon, ProcessIcon, HelpIcon};
     for (int i = 0; i < 5; ++i) {
         UnitBox b(p, Cell(i, 0, 32));
+        // The toolbar cuts whole cells: a stroke across the edge would show in the neighbour.
+        p.setClipRect(QRectF(0, 0, 32, 32));
         icons[i](p);
+        p.setClipping(false);
     }
 }
 
@@ -348,7 +356,7 @@ void DrawSettingsSheet(QPainter& p)
 
 void DrawSocialSheet(QPainter& p)
 {
-    void (*const icons[])(QPainter&) = {ShareIcon, LikeIcon, MessageIcon};
+    void (*const icons[])(QPainter&) = {MailIcon, LinkIcon, WebIcon};
     for (int i = 0; i < 3; ++i) {
         UnitBox b(p, Cell(i, 0, 48));
         icons[i](p);

@@ -18,7 +18,7 @@ void DrawWizardStepsSheet(QPainter& p);
 // Two cells of 32: the "General" and "Image Formats" tabs.
 void DrawSettingsSheet(QPainter& p);
 
-// Three cells of 48: share, like, message.
+// Three cells of 48: e-mail a friend, copy link, visit web site.
 void DrawSocialSheet(QPainter& p);
 
 // 10 cells of `cell`: keep-original, generic, JPG, TIF, PNG, GIF, BMP, PSD,

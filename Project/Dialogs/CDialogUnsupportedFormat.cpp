@@ -1,0 +1,25 @@
+#include "CDialogUnsupportedFormat.h"
+
+#include "ui_CDialogUnsupportedFormat.h"
+
+CDialogUnsupportedFormat::CDialogUnsupportedFormat(QWidget* parent)
+    : QDialog(parent), ui(new Ui::CDialogUnsupportedFormat)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+CDialogUnsupportedFormat::~CDialogUnsupportedFormat()
+{
+    delete ui;
+}
+
+void CDialogUnsupportedFormat::SetUnsupportedFiles(const QStringList& files)
+{
+    ui->textFiles->setPlainText(files.join(QLatin1Char('\n')));
+}
+
+void CDialogUnsupportedFormat::on_buttonOk_clicked()
+{
+    accept();
+}
