@@ -10,6 +10,8 @@
 #include "OrientationFixtures.h"
 #include "PhotoMaker.h"
 #include "Quantum.h"
+
+#include <limits>
 #include "ResourceRoot.h"
 
 #include <QColor>
@@ -389,6 +391,11 @@ void TestFiltersTransforms::slotColours_data()
     QTest::newRow("opaque white") << 4294967295.0 << QColor(255, 255, 255);
     QTest::newRow("alpha byte ignored") << double(0x00ff8000u) << QColor(255, 128, 0);
     QTest::newRow("NaN") << NaN << QColor(0, 0, 0);
+    QTest::newRow("+inf") << std::numeric_limits<double>::infinity() << QColor(0, 0, 0);
+    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << QColor(0, 0, 0);
+    QTest::newRow("2^63") << 9223372036854775808.0 << QColor(0, 0, 0);
+    QTest::newRow("1e20") << 1e20 << QColor(0, 0, 0);
+    QTest::newRow("-1e20") << -1e20 << QColor(0, 0, 0);
 }
 
 void TestFiltersTransforms::slotColours()

@@ -1,0 +1,72 @@
+#include "EditorControls.h"
+
+#include "ColorPicker.h"
+#include "FilterValues.h"
+#include "ImageChooser.h"
+#include "MagickQt.h"
+#include "Utils.h"
+
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace EditorControls
+{
+
+bool SlotChecked(double v)
+{
+    return !std::isnan(v) && v != 0.0;
+}
+
+void SetSpin(QSpinBox* spin, double v)
+{
+    spin->setValue(SlotInt(v));
+}
+
+void SetSlider(QAbstractSlider* slider, double v)
+{
+    slider->setValue(SlotInt(v));
+}
+
+void SetComboIndex(QComboBox* combo, double v, int fallback)
+{
+    const int index = SlotInt(v);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : fallback);
+}
+
+void SetColor(CColorPicker* picker, double v)
+{
+    picker->SetColor(SlotRgb(v));
+}
+
+void FillCombo(QComboBox* combo, const QStringList& items)
+{
+    combo->clear();
+    combo->addItems(items);
+}
+
+QString StoredPath(const QString& text)
+{
+    QString path = text;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool on)
+{
+    for (QWidget* widget : widgets)
+        widget->setEnabled(on);
+}
+
+QString BrowseImage(QWidget* parent, const QString& title, const QString& key)
+{
+    const QString folder = GetRegistryString(key, GetMyPictures());
+    const QString path = StoredPath(ChooseImage(parent, title, folder));
+    if (!path.isEmpty())
+        SetRegistryString(key, path.left(path.lastIndexOf(QLatin1Char('/'))));
+    return path;
+}
+
+} // namespace EditorControls

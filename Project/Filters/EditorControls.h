@@ -1,0 +1,37 @@
+#pragma once
+// Slot-to-control conversions shared by the editor pages: every numeric slot
+// goes through SlotInt, every colour slot through SlotRgb, so a value from a
+// job file (NaN, 1e20) can never make a conversion undefined.
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+class QAbstractSlider;
+class QComboBox;
+class QSpinBox;
+class QWidget;
+class CColorPicker;
+
+namespace EditorControls
+{
+
+// A check box slot: any non-zero number is on; NaN is off.
+bool SlotChecked(double v);
+void SetSpin(QSpinBox* spin, double v);
+void SetSlider(QAbstractSlider* slider, double v);
+// An index outside the list selects `fallback`, so Save never writes -1.
+void SetComboIndex(QComboBox* combo, double v, int fallback);
+void SetColor(CColorPicker* picker, double v);
+// Clears and refills a list; emits no `activated`.
+void FillCombo(QComboBox* combo, const QStringList& items);
+// A path as stored in a record: "/" separators.
+QString StoredPath(const QString& text);
+void SetEnabled(std::initializer_list<QWidget*> widgets, bool on);
+// Runs the image chooser in the folder remembered under the settings key
+// (the pictures folder by default). A chosen file's folder is remembered at
+// once; returns its path with "/" separators, or "" when cancelled.
+QString BrowseImage(QWidget* parent, const QString& title, const QString& key);
+
+} // namespace EditorControls
