@@ -124,7 +124,13 @@ private slots:
         BqTest::CModalWatchdog guard(&timedOut);
         QTimer::singleShot(0, &d, [&] {
             CControlImage* view = d.findChild<CControlImage*>("scrollFilter");
-            opened = QTest::qWaitFor([&] { return view->shown && !view->pending && d.States().Count() >= 1; }, kWait);
+            // Zooming is refused while either paired view still waits for a preview.
+            opened = QTest::qWaitFor(
+                [&] {
+                    return view->shown && !view->pending && !(view->friendView && view->friendView->pending) &&
+                           d.States().Count() >= 1;
+                },
+                kWait);
             QSignalSpy zooms(view, &CControlImage::UpdateZoomPercent);
             atFullSize =
                 view->ZoomToMatch() &&
