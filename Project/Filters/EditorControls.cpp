@@ -8,6 +8,7 @@
 
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 
 #include <cmath>
@@ -67,6 +68,32 @@ QString BrowseImage(QWidget* parent, const QString& title, const QString& key)
     if (!path.isEmpty())
         SetRegistryString(key, path.left(path.lastIndexOf(QLatin1Char('/'))));
     return path;
+}
+
+bool SlotNearestOn(double v)
+{
+    return Nearest(v) != 0;
+}
+
+void SetSpinNearest(QSpinBox* spin, double v)
+{
+    spin->setValue(Nearest(v));
+}
+
+void SetSliderNearest(QAbstractSlider* slider, double v)
+{
+    slider->setValue(Nearest(v));
+}
+
+void SetComboNearest(QComboBox* combo, double v)
+{
+    const int index = Nearest(v);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void SetDoubleSpin(QDoubleSpinBox* spin, double v)
+{
+    spin->setValue(std::isnan(v) ? 0.0 : v);
 }
 
 } // namespace EditorControls

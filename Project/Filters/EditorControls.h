@@ -10,6 +10,7 @@
 
 class QAbstractSlider;
 class QComboBox;
+class QDoubleSpinBox;
 class QSpinBox;
 class QWidget;
 class CColorPicker;
@@ -33,5 +34,15 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool on);
 // (the pictures folder by default). A chosen file's folder is remembered at
 // once; returns its path with "/" separators, or "" when cancelled.
 QString BrowseImage(QWidget* parent, const QString& title, const QString& key);
+
+// A slot rounded half up (Nearest) and then tested against 0.
+bool SlotNearestOn(double v);
+// A slot rounded half up into a control; the control clamps it to its range.
+void SetSpinNearest(QSpinBox* spin, double v);
+void SetSliderNearest(QAbstractSlider* slider, double v);
+// A slot rounded half up as a list index; outside the list no item is current.
+void SetComboNearest(QComboBox* combo, double v);
+// A slot taken as it is into a double spin box; NaN shows as 0.
+void SetDoubleSpin(QDoubleSpinBox* spin, double v);
 
 } // namespace EditorControls

@@ -1,0 +1,98 @@
+#pragma once
+// What every editor test shares: the start-up, generated photos, one page
+// opened as the filter dialog opens it (two real preview views, ping, then
+// Load or Initialize), its debounce driven without sleeping, the colour
+// chooser answered, and records applied by the engine.
+
+#include "ListFilters.h"
+
+#include <QList>
+#include <QRgb>
+#include <QSignalSpy>
+#include <QString>
+#include <QWidget>
+
+#include <Magick++.h>
+
+#include <memory>
+
+class CControlImage;
+class CColorPicker;
+class QComboBox;
+class CFilterPage;
+
+namespace EditorTest
+{
+
+// ImageMagick, meta types and catalogues, a light plain image cache, and a
+// message handler that fails the running test on any Qt warning.
+void InitOnce();
+
+// A generated photo file of the given kind, made once per process:
+// "photo" a photo-like JPEG, "red" a flat red JPEG, "o5"/"o6"/"o7" a TIFF
+// with that orientation. An empty path stands for "no photo".
+QString Photo(int width, int height, const QString& kind = QStringLiteral("photo"));
+
+// A record of `type` with the given values.
+SFilterRecord Record(quint32 type, const QList<double>& values);
+
+// A copy of the resource root whose frame files a test may delete; the
+// override ends when the object goes.
+class CTempResources
+{
+public:
+    CTempResources();
+    ~CTempResources();
+    QString Frames() const;
+
+private:
+    struct SPrivate;
+    std::unique_ptr<SPrivate> d;
+};
+
+class CEditor
+{
+public:
+    // Builds the page of `type` in a shown 240-px host and starts it as the
+    // dialog does: Load(record, true) when its count is not 0, else
+    // Initialize(). `photo` "" is no photo.
+    CEditor(int type, const SFilterRecord& record, const QString& photo);
+    ~CEditor();
+
+    // The interval of "previewTimer" while it runs, else -1.
+    int Pending() const;
+    // Runs OnTimer as the timeout would; the states emitted since the last
+    // Fire or Take (its own included).
+    QList<SFilterRecord> Fire();
+    // The states emitted since the last Fire or Take.
+    QList<SFilterRecord> Take();
+    // What OK would store: the opened record after Save.
+    SFilterRecord Saved();
+    // The filtered view's chain.
+    const QList<SFilterRecord>& Chain() const;
+
+    template <class T> T* Child(const QString& name) const { return host->findChild<T*>(name); }
+
+    std::unique_ptr<QWidget> host;
+    CFilterPage* page = nullptr;
+    CControlImage* filtered = nullptr;
+    CControlImage* unfiltered = nullptr;
+    SFilterRecord record;
+
+private:
+    std::unique_ptr<QSignalSpy> m_Spy;
+    int m_Taken = 0;
+};
+
+// Selects an item as a user does: the index changes and `activated` follows.
+void Activate(QComboBox* combo, int index);
+
+// Clicks the colour button and answers Qt's own chooser with `rgb` (accept)
+// or with Cancel.
+void ChooseColour(CColorPicker* picker, QRgb rgb, bool accept);
+
+// The photo read by the engine with `record` applied (type code set); an
+// empty image when the filter failed.
+Magick::Image Apply(const SFilterRecord& record, const QString& photo);
+
+} // namespace EditorTest
