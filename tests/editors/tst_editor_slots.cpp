@@ -2,6 +2,7 @@
 // filter, the rounding of each stored value (good and malformed side by
 // side), and values far beyond any control's range.
 #include "BqTestMain.h"
+#include "CScripts.h"
 #include "ColorPicker.h"
 #include "EditorFixture.h"
 #include "FilterPage.h"
@@ -12,7 +13,10 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace EditorTest;
@@ -259,6 +263,52 @@ private slots:
         QCOMPARE(editor.Pending(), pending);
         editor.page->Load(Record(quint32(type), values), true);
         QCOMPARE(editor.Pending(), 0);
+    }
+
+    // What OK stores is what a profile holds, and reopening it shows the
+    // same controls.
+    void profileHoldsTheSavedSlots_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<QStringList>("params");
+        QTest::newRow("resize defaults") << int(FilterResize) << QList<double>{}
+                                         << QStringList{"700.000000", "560.000000", "1.000000",
+                                                        "0.000000",   "0.000000",   "0.000000"};
+        QTest::newRow("grunge with six slots") << int(FilterGrungeFrame) << QList<double>{2, 4278190080.0, 1, 0, 7, 8}
+                                               << QStringList{"2.000000", "4278190080.000000", "1.000000", "0.000000"};
+    }
+    void profileHoldsTheSavedSlots()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<double>, values);
+        QFETCH(QStringList, params);
+        const QString photo = Photo(1000, 800);
+        CEditor editor(type, Record(quint32(type), values), photo);
+        const SFilterRecord saved = editor.Saved();
+        CListFilters* chain = CListFilters::GetInstance();
+        chain->filters = {saved};
+        QTemporaryDir dir;
+        const QString path = dir.filePath("editor.bqf");
+        QVERIFY(CScripts(path).Save(CScripts::ModeProfile));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QStringList written;
+        QRegularExpressionMatchIterator it =
+            QRegularExpression("<Param Type=\"float\">([^<]*)</Param>").globalMatch(text);
+        while (it.hasNext())
+            written << it.next().captured(1);
+        QCOMPARE(written, params);
+
+        chain->filters.clear();
+        QVERIFY(CScripts(path).Load());
+        QCOMPARE(chain->filters.size(), 1);
+        CEditor reopened(type, chain->filters.first(), photo);
+        const SFilterRecord again = reopened.Saved();
+        QCOMPARE(again.numberCount, saved.numberCount);
+        for (int i = 0; i < saved.numberCount; ++i)
+            QCOMPARE(again.numbers[i], saved.numbers[i]);
     }
 
     // A hand-edited job file: every slot huge, tiny or not a number.
