@@ -468,6 +468,10 @@ bool CImageManager::Zoom(double percent)
     // A zero side would make the library keep the size instead.
     if (!(width >= 1 && height >= 1))
         return false;
+    // At the image's own size the zoom is a copy: scaling would resample
+    // and the preview would no longer equal what a run writes.
+    if (static_cast<size_t>(width) == m_Image.columns() && static_cast<size_t>(height) == m_Image.rows())
+        return true;
     try {
         AttachMonitor(m_Image);
         m_Image.scale(Magick::Geometry(static_cast<size_t>(width), static_cast<size_t>(height)));
@@ -480,7 +484,9 @@ bool CImageManager::Zoom(double percent)
 bool CImageManager::AlphaToCheckboard()
 {
     try {
-        if (!m_Image.matte())
+        // An opaque result with an alpha channel shows as it is: laying it
+        // on the board would round its colours again.
+        if (!m_Image.matte() || m_Image.isOpaque())
             return true;
         Magick::Image board;
         board.size(Magick::Geometry(m_Image.columns(), m_Image.rows()));

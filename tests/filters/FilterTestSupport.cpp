@@ -8,7 +8,9 @@
 #include "ResourceRoot.h"
 
 #include <QSignalSpy>
+
 #include <QTest>
+#include <cmath>
 
 namespace FilterTest
 {
@@ -54,6 +56,25 @@ SFilterRecord DefaultLogo()
         rec.AddNumber(v);
     rec.AddString(ResourceRoot() + QStringLiteral("/Sample.png"));
     return rec;
+}
+
+bool SameParameters(const SFilterRecord& a, const SFilterRecord& b)
+{
+    if (a.numberCount != b.numberCount || a.stringCount != b.stringCount)
+        return false;
+    for (int i = 0; i < SFilterRecord::MaxNumbers; ++i)
+        if (!(a.numbers[i] == b.numbers[i]) && !(std::isnan(a.numbers[i]) && std::isnan(b.numbers[i])))
+            return false;
+    for (int i = 0; i < SFilterRecord::MaxStrings; ++i)
+        if (a.strings[i] != b.strings[i])
+            return false;
+    return true;
+}
+
+bool SameRecord(const SFilterRecord& a, const SFilterRecord& b)
+{
+    return a.id == b.id && a.name == b.name && a.description == b.description && a.active == b.active &&
+           SameParameters(a, b);
 }
 
 SViewRig::SViewRig(QSize size)

@@ -23,6 +23,11 @@ bool WritePhoto(const QString& path, int width, int height, quint32 seed = 1);
 // The text and logo records that a fresh editor's Initialize() saves.
 SFilterRecord DefaultText();
 SFilterRecord DefaultLogo();
+// Counts, numeric and string slots equal (type, name, description and the
+// active flag are not compared).
+bool SameParameters(const SFilterRecord& a, const SFilterRecord& b);
+// Every field equal, identity included.
+bool SameRecord(const SFilterRecord& a, const SFilterRecord& b);
 
 // A filtered view with its label, in a window of its own.
 struct SViewRig {

@@ -11,17 +11,17 @@
 
 class QDialog;
 
-namespace BqTest {
+namespace BqTest
+{
 
 // What the driver saw of one modal or popup window.
-struct SModalSeen
-{
-    QString className;      // e.g. "QMessageBox", "CDialogTip", "QMenu"
-    QString title;          // window title
-    QString text;           // QMessageBox text; empty otherwise
-    QStringList labels;     // texts of every visible QLabel
-    QStringList buttons;    // texts of the visible buttons
-    QString parentClass;    // class of the parent widget, empty when none
+struct SModalSeen {
+    QString className;              // e.g. "QMessageBox", "CDialogTip", "QMenu"
+    QString title;                  // window title
+    QString text;                   // QMessageBox text; empty otherwise
+    QStringList labels;             // texts of every visible QLabel
+    QStringList buttons;            // texts of the visible buttons
+    QString parentClass;            // class of the parent widget, empty when none
     bool mainWindowVisible = false; // a visible QMainWindow existed at that time
 };
 
@@ -48,6 +48,12 @@ public:
     // Fills a QFileDialog with `path` and accepts it; false if not a file dialog.
     static bool ChooseFile(QWidget* window, const QString& path);
     static SModalSeen Describe(QWidget* window);
+    // The entries of a popup menu and its submenus, depth first ("Title>"
+    // marks a submenu); empty for anything else.
+    static QStringList MenuEntries(QWidget* window);
+    // Triggers the menu entry (searched in submenus too) whose text equals
+    // `text`, then closes the menu; false if none.
+    static bool TriggerMenu(QWidget* window, const QString& text);
 
 private:
     void Poll();
