@@ -5,6 +5,7 @@
 #include "CoreMetaTypes.h"
 #include "FilterPage.h"
 #include "FilterPageFactory.h"
+#include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FiltersEnum.h"
 #include "ImageCache.h"
@@ -13,7 +14,11 @@
 #include "OrientationFixtures.h"
 #include "PhotoMaker.h"
 #include "ResourceRoot.h"
+#include "UserProfile.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
@@ -207,6 +212,53 @@ void Activate(QComboBox* combo, int index)
 {
     combo->setCurrentIndex(index);
     QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, index));
+}
+
+void Poke(QWidget* control, int step)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        Activate(combo, (combo->currentIndex() + 1) % combo->count());
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
+        spin->stepBy(step);
+    else if (auto* slider = qobject_cast<QAbstractSlider*>(control))
+        slider->setValue(slider->value() + step);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();
+}
+
+SDialogRun RunDialog(int type, const SFilterRecord& record, const QString& photo,
+                     const std::function<void(CFilterSettings&)>& steps, bool accept)
+{
+    CFilterSettings dialog;
+    bool transition = false;
+    dialog.record = Record(quint32(type), {});
+    for (int i = 0; i < record.numberCount; ++i)
+        dialog.record.AddNumber(record.numbers[i]);
+    dialog.setPanelTranzition(&transition);
+    dialog.previewImage.path = photo;
+    CUserProfile::GetInstance()->PreviewPath = photo;
+    bool timedOut = false;
+    BqTest::CModalWatchdog guard(&timedOut);
+    QTimer::singleShot(0, &dialog, [&] {
+        // Closes the dialog also when a check inside the steps returns early.
+        struct SCloser {
+            CFilterSettings& d;
+            bool accept;
+            ~SCloser()
+            {
+                if (d.isVisible())
+                    accept ? d.accept() : d.reject();
+            }
+        } closer{dialog, accept};
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.Editor() && dialog.States().Count() >= 1, 5000);
+        steps(dialog);
+    });
+    SDialogRun run;
+    run.result = dialog.exec();
+    if (timedOut)
+        run.result = -1;
+    run.record = dialog.record;
+    return run;
 }
 
 void ChooseColour(CColorPicker* picker, QRgb rgb, bool accept)

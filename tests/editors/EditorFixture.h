@@ -14,12 +14,14 @@
 
 #include <Magick++.h>
 
+#include <functional>
 #include <memory>
 
 class CControlImage;
 class CColorPicker;
 class QComboBox;
 class CFilterPage;
+class CFilterSettings;
 
 namespace EditorTest
 {
@@ -87,6 +89,10 @@ private:
 // Selects an item as a user does: the index changes and `activated` follows.
 void Activate(QComboBox* combo, int index);
 
+// One user change of a control: the next item of a list, a step of a
+// spin box or slider, a click of a button.
+void Poke(QWidget* control, int step = 1);
+
 // Clicks the colour button and answers Qt's own chooser with `rgb` (accept)
 // or with Cancel.
 void ChooseColour(CColorPicker* picker, QRgb rgb, bool accept);
@@ -94,5 +100,17 @@ void ChooseColour(CColorPicker* picker, QRgb rgb, bool accept);
 // The photo read by the engine with `record` applied (type code set); an
 // empty image when the filter failed.
 Magick::Image Apply(const SFilterRecord& record, const QString& photo);
+
+// Runs the real filter dialog on `record` (type code set, catalogue name)
+// as step 2 opens it. `steps` run once the editor's first state is stored
+// (waits bounded at 5 s); the dialog is then accepted or rejected. Returns
+// exec()'s result (-1 when a modal window had to be closed by force) and
+// the record the dialog holds afterwards.
+struct SDialogRun {
+    int result = 0;
+    SFilterRecord record;
+};
+SDialogRun RunDialog(int type, const SFilterRecord& record, const QString& photo,
+                     const std::function<void(CFilterSettings&)>& steps, bool accept);
 
 } // namespace EditorTest

@@ -212,17 +212,8 @@ private slots:
         QCOMPARE(editor.Fire().size(), 1);
         QWidget* widget = editor.Child<QWidget>(control);
         QVERIFY(widget);
-        for (int i = 0; i < 5; ++i) {
-            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-                Activate(combo, (combo->currentIndex() + 1) % combo->count());
-            } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
-                spin->stepBy(i % 2 ? -1 : 2);
-            } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
-                slider->setValue(slider->value() + (i % 2 ? -1 : 2));
-            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                button->click();
-            }
-        }
+        for (int i = 0; i < 5; ++i)
+            Poke(widget, i % 2 ? -1 : 2);
         QCOMPARE(editor.Take().size(), 0);
         QCOMPARE(editor.Pending(), delay);
         QCOMPARE(editor.Fire().size(), 1);

@@ -130,26 +130,6 @@ private slots:
         QCOMPARE(e.Pending(), -1);
     }
 
-    // An undo from a percent state back to pixels: the pixel range must be
-    // in force before the values are set.
-    void resizeUndoToPixelsKeepsTheSize()
-    {
-        CEditor e(FilterResize, SFilterRecord(), Photo(1000, 800));
-        e.Fire();
-        e.Child<QDoubleSpinBox>("spinWidth")->setValue(1500);
-        QCOMPARE(e.Child<QDoubleSpinBox>("spinHeight")->value(), 1200.0);
-        const SFilterRecord pixels = e.Fire().first();
-        Activate(e.Child<QComboBox>("comboDimensions"), 1);
-        QCOMPARE(Values(e, {"spinWidth", "spinHeight"}), (QList<double>{150, 150}));
-        e.Fire();
-        e.page->Load(pixels, true);
-        QCOMPARE(Values(e, {"spinWidth", "spinHeight"}), (QList<double>{1500, 1200}));
-        QVERIFY(e.Child<QComboBox>("comboResizeBy")->isEnabled());
-        QVERIFY(e.Child<QCheckBox>("checkNoUpscale")->isEnabled());
-        QCOMPARE(e.Saved().numbers[0], 1500.0);
-        QCOMPARE(e.Saved().numbers[1], 1200.0);
-    }
-
     // Without a photo the unit switches keep the numbers and still give one
     // state each.
     void unitSwitchWithoutPhotoKeepsNumbers_data()
