@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 
+class QAbstractButton;
 class QAbstractSlider;
 class QComboBox;
 class QDoubleSpinBox;
@@ -17,6 +18,9 @@ class CColorPicker;
 
 namespace EditorControls
 {
+
+// The width the filter dialog gives every editor page.
+constexpr int kPageWidth = 240;
 
 // A check box slot: any non-zero number is on; NaN is off.
 bool SlotChecked(double v);
@@ -44,5 +48,8 @@ void SetSliderNearest(QAbstractSlider* slider, double v);
 void SetComboNearest(QComboBox* combo, double v);
 // A slot taken as it is into a double spin box; NaN shows as 0.
 void SetDoubleSpin(QDoubleSpinBox* spin, double v);
+// Makes a check box's text (each of its lines) fit into `width` pixels by
+// a smaller font when the widget's own one is too wide; nothing is cut off.
+void FitButtonText(QAbstractButton* button, int width = kPageWidth);
 
 } // namespace EditorControls

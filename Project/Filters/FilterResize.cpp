@@ -19,6 +19,8 @@ constexpr double kPercentCap = 1000;
 CFilterResize::CFilterResize(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::CFilterResize)
 {
     ui->setupUi(this);
+    FitButtonText(ui->checkAspectRatio);
+    FitButtonText(ui->checkNoUpscale);
 }
 
 CFilterResize::~CFilterResize()

@@ -14,6 +14,7 @@ constexpr int kLong = 1000;
 CFilterShadow::CFilterShadow(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::FilterShadow)
 {
     ui->setupUi(this);
+    FitButtonText(ui->checkWhiteBackground);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterShadow::CPColorChanged);
 }
 

@@ -16,6 +16,7 @@ CFilterSimpleBorder::CFilterSimpleBorder(QWidget* parent, int filterId)
     : CFilterPage(parent, filterId), ui(new Ui::FilterSimpleBorder)
 {
     ui->setupUi(this);
+    FitButtonText(ui->checkUniformDimensions);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterSimpleBorder::CPColorChanged);
 }
 
