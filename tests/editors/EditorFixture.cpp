@@ -125,27 +125,18 @@ SFilterRecord Record(quint32 type, const QList<double>& values)
     return rec;
 }
 
-struct CTempResources::SPrivate {
-    QTemporaryDir dir;
-};
-
-CTempResources::CTempResources() : d(new SPrivate)
+CTempResources::CTempResources()
 {
     const QString from = ResourceRoot() + "/Frames/";
     QDir().mkpath(Frames());
     for (const QString& name : QDir(from).entryList(QDir::Files))
         QFile::copy(from + name, Frames() + name);
-    SetResourceRootOverride(d->dir.path());
+    SetResourceRootOverride(m_Dir.path());
 }
 
 CTempResources::~CTempResources()
 {
     SetResourceRootOverride(QString());
-}
-
-QString CTempResources::Frames() const
-{
-    return d->dir.path() + "/Frames/";
 }
 
 CEditor::CEditor(int type, const SFilterRecord& rec, const QString& photo) : host(new QWidget), record(rec)

@@ -10,6 +10,7 @@
 #include <QRgb>
 #include <QSignalSpy>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <Magick++.h>
@@ -45,11 +46,10 @@ class CTempResources
 public:
     CTempResources();
     ~CTempResources();
-    QString Frames() const;
+    QString Frames() const { return m_Dir.path() + "/Frames/"; }
 
 private:
-    struct SPrivate;
-    std::unique_ptr<SPrivate> d;
+    QTemporaryDir m_Dir;
 };
 
 class CEditor

@@ -4,7 +4,6 @@
 #include "BqTestMain.h"
 #include "ColorPicker.h"
 #include "EditorFixture.h"
-#include "EngineFixtures.h"
 #include "FilterPage.h"
 #include "FilterTypes.h"
 
@@ -134,31 +133,6 @@ private slots:
         effect->setCurrentIndex(effect->findText("Lower"));
         QCOMPARE(e.Pending(), 500);
         QCOMPARE(e.Fire().first().numbers[1], 0.0);
-    }
-
-    void bordersEndToEnd()
-    {
-        const QString photo = Photo(400, 300);
-        const Magick::Image source(photo.toStdString());
-        {
-            CEditor e(FilterSimpleBorder, SFilterRecord(), photo);
-            const Magick::Image result = Apply(e.Saved(), photo);
-            QCOMPARE(QSize(int(result.columns()), int(result.rows())), QSize(600, 500));
-            QCOMPARE(BqTest::PixelRgb(result, 0, 0), qRgb(187, 187, 255));
-            QCOMPARE(BqTest::PixelRgb(result, 100, 100), BqTest::PixelRgb(source, 0, 0));
-        }
-        {
-            CEditor e(FilterShadow, SFilterRecord(), photo);
-            const Magick::Image result = Apply(e.Saved(), photo);
-            QCOMPARE(QSize(int(result.columns()), int(result.rows())), QSize(600, 500));
-        }
-        const QString large = Photo(1000, 800);
-        CEditor e(FilterRaise, SFilterRecord(), large);
-        Magick::Image result = Apply(e.Saved(), large);
-        Magick::Image expected(large.toStdString());
-        expected.raise(Magick::Geometry(40, 40), true);
-        QVERIFY(result.isValid());
-        QCOMPARE(result.signature(true), expected.signature(true));
     }
 };
 

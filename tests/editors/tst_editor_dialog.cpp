@@ -3,6 +3,7 @@
 // Cancel, and a resize undo from percent back to pixels.
 #include "BqTestMain.h"
 #include "EditorFixture.h"
+#include "EngineFixtures.h"
 #include "FilterPage.h"
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
@@ -168,14 +169,71 @@ private slots:
         QCOMPARE(run.record.numbers[1], 1200.0);
     }
 
-    void cancelKeepsTheRecord()
+    // What OK stores, applied by the engine as a batch applies it.
+    void okRecordThroughTheEngine_data()
     {
-        const SFilterRecord stored = Record(FilterRaise, {30, 0});
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("photo");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("source"); // the photo's pixel expected at `at`
+        QTest::addColumn<QRgb>("colour");   // else this colour, when not 0
+        const QString large = Photo(1000, 800), small = Photo(400, 300), red = Photo(400, 300, "red");
+        const QPoint none(-1, -1);
+        QTest::newRow("resize") << int(FilterResize) << large << "" << QSize(700, 560) << none << none << 0u;
+        QTest::newRow("crop") << int(FilterCrop) << large << "" << QSize(700, 560) << QPoint(0, 0) << QPoint(150, 120)
+                              << 0u;
+        QTest::newRow("rotate right") << int(FilterRotate) << small << "buttonRotateRight" << QSize(300, 400) << none
+                                      << none << 0u;
+        QTest::newRow("auto-rotate 6") << int(FilterAutoRotate) << Photo(400, 300, "o6") << "" << QSize(300, 400)
+                                       << none << none << 0u;
+        QTest::newRow("border colour") << int(FilterSimpleBorder) << small << "" << QSize(600, 500) << QPoint(0, 0)
+                                       << none << qRgb(187, 187, 255);
+        QTest::newRow("border photo") << int(FilterSimpleBorder) << small << "" << QSize(600, 500) << QPoint(100, 100)
+                                      << QPoint(0, 0) << 0u;
+        QTest::newRow("shadow") << int(FilterShadow) << small << "" << QSize(600, 500) << none << none << 0u;
+        QTest::newRow("raise") << int(FilterRaise) << large << "" << QSize(1000, 800) << none << none << 0u;
+        QTest::newRow("shape outside") << int(FilterShapeFrame) << red << "" << QSize(400, 300) << QPoint(2, 2) << none
+                                       << qRgb(255, 255, 255);
+        QTest::newRow("shape inside") << int(FilterShapeFrame) << red << "" << QSize(400, 300) << QPoint(200, 150)
+                                      << QPoint(200, 150) << 0u;
+    }
+    void okRecordThroughTheEngine()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, photo);
+        QFETCH(QString, edit);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, source);
+        QFETCH(QRgb, colour);
         const SDialogRun run = RunDialog(
-            FilterRaise, stored, Photo(400, 300),
-            [&](CFilterSettings& d) { Poke(d.findChild<QWidget*>("sliderBorder"), 10); }, false);
-        QCOMPARE(run.result, 0);
-        QCOMPARE(run.record.numbers[0], 30.0);
+            type, SFilterRecord(), photo,
+            [&](CFilterSettings& d) {
+                if (!edit.isEmpty()) {
+                    Poke(d.Editor()->findChild<QWidget*>(edit));
+                    QVERIFY(Settled(d));
+                }
+            },
+            true);
+        QCOMPARE(run.result, 1);
+        const Magick::Image result = Apply(run.record, photo);
+        QVERIFY(result.isValid());
+        QCOMPARE(QSize(int(result.columns()), int(result.rows())), size);
+        const Magick::Image original(photo.toStdString());
+        if (source.x() >= 0)
+            QVERIFY(BqTest::ChannelDistance(BqTest::PixelRgb(result, size_t(at.x()), size_t(at.y())),
+                                            BqTest::PixelRgb(original, size_t(source.x()), size_t(source.y()))) <= 1);
+        if (colour)
+            QCOMPARE(BqTest::PixelRgb(result, size_t(at.x()), size_t(at.y())), colour);
+        if (type == FilterAutoRotate)
+            QCOMPARE(result.orientation(), Magick::TopLeftOrientation);
+        if (type == FilterRaise) {
+            Magick::Image raised = original;
+            raised.raise(Magick::Geometry(40, 40), true);
+            QCOMPARE(Magick::Image(result).signature(true), raised.signature(true));
+        }
     }
 };
 

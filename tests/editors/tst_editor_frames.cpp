@@ -4,7 +4,6 @@
 #include "BqTestMain.h"
 #include "ColorPicker.h"
 #include "EditorFixture.h"
-#include "EngineFixtures.h"
 #include "FilterPage.h"
 #include "FilterTypes.h"
 #include "ImageCache.h"
@@ -74,16 +73,6 @@ private slots:
         QCOMPARE(states.first().numbers[randomSlot - 1], 0.0);
     }
 
-    void longerRecordSavesFourSlots()
-    {
-        CEditor e(FilterGrungeFrame, Record(FilterGrungeFrame, {2, 4278190080.0, 1, 0, 7, 8}), Photo(400, 300));
-        QCOMPARE(e.Child<QComboBox>("comboFrame")->currentIndex(), 2);
-        QVERIFY(!e.Child<CColorPicker>("CPBackgroundColor")->isEnabled());
-        const SFilterRecord saved = e.Saved();
-        QCOMPARE(int(saved.numberCount), 4);
-        QCOMPARE(saved.numbers[1], 4278190080.0);
-    }
-
     void iconsAreTheSheetCells_data()
     {
         QTest::addColumn<int>("type");
@@ -129,16 +118,6 @@ private slots:
             const QImage icon = frame->itemIcon(i).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon, cell);
         }
-    }
-
-    void shapeDefaultOnRed()
-    {
-        const QString photo = Photo(400, 300, "red");
-        CEditor e(FilterShapeFrame, SFilterRecord(), photo);
-        const Magick::Image result = Apply(e.Saved(), photo);
-        QVERIFY(result.isValid());
-        QCOMPARE(BqTest::PixelRgb(result, 2, 2), qRgb(255, 255, 255));
-        QVERIFY(BqTest::ChannelDistance(BqTest::PixelRgb(result, 200, 150), qRgb(255, 0, 0)) < 8);
     }
 
     // Each choice reads its own file: with every other file of the family

@@ -216,38 +216,6 @@ private slots:
         QCOMPARE(e.Child<QDial>("dialDegrees")->value(), 0);
     }
 
-    void transformsEndToEnd_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("photo");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("resize") << int(FilterResize) << Photo(1000, 800) << QSize(700, 560);
-        QTest::newRow("crop") << int(FilterCrop) << Photo(1000, 800) << QSize(700, 560);
-        QTest::newRow("rotate right") << int(FilterRotate) << Photo(400, 300) << QSize(300, 400);
-        QTest::newRow("auto-rotate 6") << int(FilterAutoRotate) << Photo(400, 300, "o6") << QSize(300, 400);
-    }
-    void transformsEndToEnd()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, photo);
-        QFETCH(QSize, size);
-        CEditor e(type, SFilterRecord(), photo);
-        if (type == FilterRotate)
-            e.Child<QPushButton>("buttonRotateRight")->click();
-        const SFilterRecord saved = e.Saved();
-        if (type == FilterRotate)
-            QCOMPARE(saved.numbers[0], 90.0);
-        const Magick::Image result = Apply(saved, photo);
-        QVERIFY(result.isValid());
-        QCOMPARE(QSize(int(result.columns()), int(result.rows())), size);
-        if (type == FilterCrop) {
-            const Magick::Image source(photo.toStdString());
-            QCOMPARE(BqTest::PixelRgb(result, 0, 0), BqTest::PixelRgb(source, 150, 120));
-        }
-        if (type == FilterAutoRotate)
-            QCOMPARE(result.orientation(), Magick::TopLeftOrientation);
-    }
-
     // The preview of a transposed or transversed photo is the upright photo.
     void autoRotatePreviewIsUpright_data()
     {
