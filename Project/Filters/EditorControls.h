@@ -8,14 +8,19 @@
 
 #include <initializer_list>
 
+class QAbstractButton;
 class QAbstractSlider;
 class QComboBox;
+class QDoubleSpinBox;
 class QSpinBox;
 class QWidget;
 class CColorPicker;
 
 namespace EditorControls
 {
+
+// The width the filter dialog gives every editor page.
+constexpr int kPageWidth = 240;
 
 // A check box slot: any non-zero number is on; NaN is off.
 bool SlotChecked(double v);
@@ -33,5 +38,18 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool on);
 // (the pictures folder by default). A chosen file's folder is remembered at
 // once; returns its path with "/" separators, or "" when cancelled.
 QString BrowseImage(QWidget* parent, const QString& title, const QString& key);
+
+// A slot rounded half up (Nearest) and then tested against 0.
+bool SlotNearestOn(double v);
+// A slot rounded half up into a control; the control clamps it to its range.
+void SetSpinNearest(QSpinBox* spin, double v);
+void SetSliderNearest(QAbstractSlider* slider, double v);
+// A slot rounded half up as a list index; outside the list no item is current.
+void SetComboNearest(QComboBox* combo, double v);
+// A slot taken as it is into a double spin box; NaN shows as 0.
+void SetDoubleSpin(QDoubleSpinBox* spin, double v);
+// Makes a check box's text (each of its lines) fit into `width` pixels by
+// a smaller font when the widget's own one is too wide; nothing is cut off.
+void FitButtonText(QAbstractButton* button, int width = kPageWidth);
 
 } // namespace EditorControls

@@ -556,7 +556,9 @@ void TestImageCache::generatorIsRepeatable()
 
     const QStringList files = QDir(first.path()).entryList(QDir::Files, QDir::Name);
     QCOMPARE(QDir(second.path()).entryList(QDir::Files, QDir::Name), files);
-    QCOMPARE(files.size(), 41); // 39 PNGs, the ICO and the resource list
+    // 37 PNGs, the ICO and the resource list; the frame icon sheets come
+    // from bq-resgen.
+    QCOMPARE(files.size(), 39);
     QVERIFY(files.contains("interface-images.qrc"));
     for (const QString& name : files) {
         QFile a(first.filePath(name)), b(second.filePath(name));

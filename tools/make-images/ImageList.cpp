@@ -37,7 +37,6 @@ QList<InterfaceImage> InterfaceImages()
         add("Icons-Formats-" + QString::number(cell) + ".png", size, Twice(size),
             sheet([cell](QPainter& p) { DrawFormatStrip(p, cell); }));
     }
-    add("Icons-Frames.png", QSize(288, 128), Twice(QSize(288, 128)), sheet(DrawFramesSheet));
     add("Icons-Minimal-Dark.png", QSize(96, 32), Twice(QSize(96, 32)),
         sheet([](QPainter& p) { DrawMinimalSheet(p, true); }));
     add("Icons-Minimal-Light.png", QSize(96, 32), Twice(QSize(96, 32)),
