@@ -43,7 +43,8 @@ public:
     virtual ~CImageManager();
 
     // Reading and identification. A failed read, ping or count leaves the
-    // engine's image, path and properties as they were.
+    // engine's image, path and properties as they were. Each refuses a path
+    // that does not lead to a regular file before opening it.
     virtual bool Read(const QString& path);
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
@@ -95,6 +96,16 @@ public:
     SProgressData m_Progress;
     bool m_bSourceCmyk = false;
     Magick::Blob m_SourceProfile;
+    // Why the pixels of the last Read or ReadMultipage are damaged (a file
+    // cut short, a corrupt JPEG segment, a raw data error, a header that
+    // promises more pixels than the file holds), in short English; "" when
+    // they are not. Cleared at the start of each. A damaged Read still
+    // succeeds with what was decoded, unless nothing could be; harmless
+    // warnings (an unknown tag, an odd profile) leave it empty.
+    QString m_Damage;
+    // Why the last Read, ReadMultipage or Ping failed ("... is a named pipe,
+    // not a regular file", the library's reason), for the logs.
+    QString m_ReadError;
 
 private:
     bool ReadMagick(const QString& path);
