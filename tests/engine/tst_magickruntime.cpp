@@ -1,9 +1,11 @@
 // ImageMagick runtime: our policy's limits and refusals, and the depth-
 // independent sample conversions.
 #include "BqTestMain.h"
+#include "ImageManager.h"
 #include "MagickRuntime.h"
 #include "Quantum.h"
 #include "ResourceRoot.h"
+#include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +22,9 @@ private slots:
     void configurePathIsResourceRoot();
     void resourceLimitsComeFromOurPolicy();
     void mvgReadIsRefused();
+    void refusedCoders_data();
+    void refusedCoders();
+    void diskCacheInPrivateFolder();
     void secondStartDoesNothing();
     void policyBesideTheProgram_data();
     void policyBesideTheProgram();
@@ -43,9 +48,10 @@ void TestMagickRuntime::configurePathIsResourceRoot()
 
 void TestMagickRuntime::resourceLimitsComeFromOurPolicy()
 {
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 8589934592ULL);
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::map()), 17179869184ULL);
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::disk()), 4294967296ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 2147483648ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::map()), 0ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::disk()), 17179869184ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::listLength()), 1024ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::area()), 1000000000ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::width()), 64000ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::height()), 64000ULL);
@@ -71,10 +77,104 @@ void TestMagickRuntime::mvgReadIsRefused()
     QVERIFY2(error.contains("not allowed by the security policy"), qPrintable(error));
 }
 
+void TestMagickRuntime::refusedCoders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("prefix"); // a coder named before the path, "" for none
+    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"300\">"
+                           "<rect width=\"400\" height=\"300\" fill=\"red\"/></svg>\n";
+    const QByteArray ps = "%!PS-Adobe-3.0\nnewpath 0 0 moveto 10 10 lineto stroke showpage\n";
+    QTest::newRow("TXT") << "a.jpg" << QByteArray("# ImageMagick pixel enumeration: 2,1,255,srgb\n"
+                                                  "0,0: (255,0,0)\n1,0: (0,0,255)\n")
+                         << "";
+    QTest::newRow("SVG") << "a.png" << svg << "";
+    QTest::newRow("MSVG") << "a.png" << svg << "msvg";
+    QTest::newRow("MIFF") << "a.jpg" << QByteArray("id=ImageMagick\ncolumns=2 rows=1\n\f\n:\x1a") << "";
+    QTest::newRow("MPC") << "a.jpg" << QByteArray("id=MagickCache\ncolumns=2 rows=1\n\f\n:\x1a") << "";
+    QTest::newRow("PS") << "a.jpg" << ps << "";
+    QTest::newRow("EPS") << "a.jpg" << QByteArray("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n") << "";
+    QTest::newRow("PDF") << "a.png" << QByteArray("%PDF-1.4\n1 0 obj<<>>endobj\ntrailer<<>>\n%%EOF\n") << "";
+    QTest::newRow("MVG") << "a.png" << QByteArray("viewbox 0 0 4 4\nfill red\nrectangle 0,0 3,3\n") << "mvg";
+    QTest::newRow("URL") << "a.jpg" << QByteArray() << "url:http://127.0.0.1:9/";
+    QTest::newRow("HTTPS") << "a.jpg" << QByteArray() << "https://127.0.0.1:9/";
+    QTest::newRow("EPHEMERAL") << "a.jpg" << QByteArray() << "ephemeral";
+}
+
+void TestMagickRuntime::refusedCoders()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, prefix);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    if (content.isEmpty()) // a genuine JPEG: only the coder in front is wrong
+        Magick::Image(Magick::Geometry(8, 8), Magick::Color("red")).write("jpeg:" + QFile::encodeName(path).toStdString() + "x");
+    f.write(content.isEmpty() ? QByteArray() : content);
+    f.close();
+    if (content.isEmpty())
+        QVERIFY(QFile::remove(path) && QFile::rename(path + "x", path));
+
+    if (prefix.isEmpty() || prefix == "msvg" || prefix == "mvg") {
+        // As the engine meets it: only the file's own bytes choose a coder.
+        CImageManager engine;
+        QVERIFY(!engine.Read(path));
+        QVERIFY(!engine.Ping(path));
+        QCOMPARE(engine.GetPageCount(path), 0);
+        QVERIFY(!engine.ReadMultipage(path));
+    }
+    const std::string spec = (prefix.isEmpty() ? QString(name.endsWith("png") ? "png:" : "jpg:") + path
+                              : prefix.endsWith('/')                          ? prefix + name
+                                                                              : prefix + ":" + path)
+                                 .toStdString();
+    QString error;
+    try {
+        Magick::Image image;
+        image.read(prefix.isEmpty() ? QFile::encodeName(path).toStdString() : spec);
+    } catch (const Magick::Exception& e) {
+        error = QString::fromUtf8(e.what());
+    }
+    // Refused by the policy, or not even known as a coder: a refused module
+    // is never loaded, so its prefix reads as part of a file name.
+    QVERIFY2(error.contains("not allowed by the security policy") || error.contains("no decode delegate") ||
+                 error.contains("unable to open image `" + QString::fromStdString(spec)),
+             qPrintable(error));
+    // An ephemeral read would have deleted the file; nothing is left behind.
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QDir(QDir::tempPath()).entryList({"magick-*"}, QDir::AllEntries | QDir::Hidden | QDir::System),
+             QStringList());
+    // No external program may run either.
+    for (const char* delegate : {"ps:alpha", "mpeg:decode", "svg", "https", "png<=>jpeg"})
+        QVERIFY(!MagickCore::IsRightsAuthorized(MagickCore::DelegatePolicyDomain, MagickCore::ExecutePolicyRights,
+                                                delegate));
+}
+
+void TestMagickRuntime::diskCacheInPrivateFolder()
+{
+    const MagickCore::MagickSizeType memory = Magick::ResourceLimits::memory();
+    const QString folder = BrandquillTempFolder();
+    QVERIFY(!folder.isEmpty());
+    Magick::ResourceLimits::memory(1); // every new pixel cache goes to disk
+    QStringList cached;
+    {
+        Magick::Image image(Magick::Geometry(300, 200), Magick::Color("red"));
+        cached = QDir(folder).entryList({"magick-*"}, QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(image.pixelColor(10, 10), Magick::Color("red"));
+    }
+    Magick::ResourceLimits::memory(memory);
+    QCOMPARE(cached.size(), 1);
+    QCOMPARE(QDir(QDir::tempPath()).entryList({"magick-*"}, QDir::Files | QDir::Hidden | QDir::System),
+             QStringList());
+    QCOMPARE(QDir(folder).entryList({"magick-*"}, QDir::Files | QDir::Hidden | QDir::System), QStringList());
+}
+
 void TestMagickRuntime::secondStartDoesNothing()
 {
     QVERIFY(StartMagickRuntime());
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 8589934592ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 2147483648ULL);
 }
 
 void TestMagickRuntime::policyBesideTheProgram_data()
@@ -114,7 +214,7 @@ void TestMagickRuntime::policyBesideTheProgram()
     // Our limits only where our policy was found; otherwise the system's.
     const QString memory = QString::fromUtf8(run.readAllStandardOutput()).trimmed();
     QVERIFY2(!memory.isEmpty(), "the probe did not go on after starting the runtime");
-    QCOMPARE(memory == "8589934592", withPolicy);
+    QCOMPARE(memory == "2147483648", withPolicy);
 }
 
 void TestMagickRuntime::quantumRoundTrips()
