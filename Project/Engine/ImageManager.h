@@ -77,6 +77,11 @@ public:
     void SelectCompAlgorithm(Magick::Image& image, const QString& format);
     void SelectImageType(Magick::Image& image, const QString& format);
     void ApplyProfile(Magick::Image& image, const QString& format);
+    // Lays a transparent image on white, or on the background colour a filter
+    // of the chain chose, when the output format or its colour type stores no
+    // alpha (JPEG, BMP, PCX, WBMP, TIFF of a type without alpha): such a
+    // writer would keep the colour under the transparent parts, often black.
+    void FlattenForOutput(Magick::Image& image, const QString& format) const;
     // The files the last Write or WriteMultipage put in place.
     const QStringList& WrittenFiles() const { return m_WrittenFiles; }
 
