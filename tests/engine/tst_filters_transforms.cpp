@@ -406,14 +406,11 @@ void TestFiltersTransforms::orientationStoredUpright()
     QVERIFY(dir.isValid());
     Magick::Blob blob;
     Photo(60, 40).write(&blob, "JPEG");
-    QFile in(dir.filePath("in.jpg"));
-    QVERIFY(in.open(QIODevice::WriteOnly));
-    in.write(BqTest::InsertExifOrientation(QByteArray(static_cast<const char*>(blob.data()), int(blob.length())),
-                                           orientation));
-    in.close();
+    const QString in = dir.filePath("in.jpg");
+    QVERIFY(BqTest::WriteFile(in, BqTest::InsertExifOrientation(BqTest::BlobBytes(blob), orientation)));
 
     CImageManager engine;
-    QVERIFY(engine.Read(in.fileName()));
+    QVERIFY(engine.Read(in));
     QCOMPARE(engine.m_Properties.orientation, orientation);
     QVERIFY(engine.ApplyFilter(Record(filter, {90, 0})));
     const QString out = dir.filePath("out." + format);

@@ -353,11 +353,11 @@ void TestImageRead::damageIsNamed_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("reads");
-    QTest::addColumn<QString>("damage"); // the start of m_Damage, "" for none
+    QTest::addColumn<QString>("damage"); // what m_Damage says, "" for nothing
     QTest::newRow("whole jpeg") << "whole" << true << "";
     QTest::newRow("jpeg cut in half") << "cut" << true << "Premature end of JPEG file";
     QTest::newRow("stray byte before the end marker") << "stray" << true << "";
-    QTest::newRow("176-byte jpeg claiming 16000 x 16000") << "claim" << false << "";
+    QTest::newRow("tiny jpeg claiming 16000 x 16000") << "claim" << false << "cannot hold the 16000 x 16000 pixels";
     QTest::newRow("gif cut in its second frame") << "gif" << true << "";
     QTest::newRow("multi-page read of a cut jpeg") << "multipage" << false << "Premature end of JPEG file";
 }
@@ -384,14 +384,8 @@ void TestImageRead::damageIsNamed()
     CImageManager engine;
     engine.m_Damage = "left over";
     QCOMPARE(kind == "multipage" ? engine.ReadMultipage(path) : engine.Read(path), reads);
-    if (kind == "claim") {
-        // Refused from the header, before decoding.
-        QVERIFY(bytes.size() < 1024);
-        QVERIFY2(engine.m_Damage.contains("16000 x 16000 pixels"), qPrintable(engine.m_Damage));
-    } else {
-        QVERIFY2(damage.isEmpty() ? engine.m_Damage.isEmpty() : engine.m_Damage.startsWith(damage),
-                 qPrintable(engine.m_Damage));
-    }
+    QVERIFY2(damage.isEmpty() ? engine.m_Damage.isEmpty() : engine.m_Damage.contains(damage),
+             qPrintable(engine.m_Damage));
     if (kind == "gif") // only the first frame is decoded
         QCOMPARE(BqTest::PixelRgb(engine.m_Image, 5, 5), qRgb(255, 0, 0));
     // The next read starts clean.

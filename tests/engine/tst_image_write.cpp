@@ -401,9 +401,6 @@ void TestImageWrite::transparentOutputs()
     if (chain != "frame")
         QVERIFY(engine.ApplyFilter(BqTest::Record(FilterType::FilterShadow, {50, 10, 4278190080.0, 0})));
     QVERIFY(engine.Write(Path(file)));
-    const QString keep = qEnvironmentVariable("BRANDQUILL_TEST_KEEP");
-    if (!keep.isEmpty()) // to look at
-        QFile::copy(Path(file), keep + "/" + QString(QTest::currentDataTag()).replace(' ', '-') + "." + file.mid(2));
 
     const Magick::Image back = ReadBack(Path(file));
     // The frame leaves the photo's corner outside its shape; the shadow
