@@ -48,7 +48,7 @@ void TestMagickRuntime::configurePathIsResourceRoot()
 
 void TestMagickRuntime::resourceLimitsComeFromOurPolicy()
 {
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 2147483648ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 3221225472ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::map()), 0ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::disk()), 17179869184ULL);
     QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::listLength()), 1024ULL);
@@ -161,7 +161,7 @@ void TestMagickRuntime::diskCacheInPrivateFolder()
 void TestMagickRuntime::secondStartDoesNothing()
 {
     QVERIFY(StartMagickRuntime());
-    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 2147483648ULL);
+    QCOMPARE(static_cast<qulonglong>(Magick::ResourceLimits::memory()), 3221225472ULL);
 }
 
 void TestMagickRuntime::policyBesideTheProgram_data()
@@ -201,7 +201,7 @@ void TestMagickRuntime::policyBesideTheProgram()
     // Our limits only where our policy was found; otherwise the system's.
     const QString memory = QString::fromUtf8(run.readAllStandardOutput()).trimmed();
     QVERIFY2(!memory.isEmpty(), "the probe did not go on after starting the runtime");
-    QCOMPARE(memory == "2147483648", withPolicy);
+    QCOMPARE(memory == "3221225472", withPolicy);
 }
 
 void TestMagickRuntime::quantumRoundTrips()
