@@ -55,19 +55,16 @@ QByteArray ClaimingJpeg(quint16 width, quint16 height)
     return jpeg.left(sos + 20);
 }
 
-// A GIF of `frames` 40 x 30 frames cut inside its second frame.
+// A red and a blue 40 x 30 frame as a GIF, cut inside the second frame.
 QByteArray GifCutInSecondFrame()
 {
-    std::vector<Magick::Image> frames;
-    frames.emplace_back(Magick::Geometry(40, 30), Magick::Color("red"));
-    frames.emplace_back(Magick::Geometry(40, 30), Magick::Color("blue"));
-    for (Magick::Image& frame : frames)
-        frame.magick("GIF");
+    std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(40, 30), Magick::Color("red")),
+                                      Magick::Image(Magick::Geometry(40, 30), Magick::Color("blue"))};
     Magick::Blob blob;
+    frames.front().magick("GIF");
     Magick::writeImages(frames.begin(), frames.end(), &blob, true);
-    const QByteArray gif(static_cast<const char*>(blob.data()), int(blob.length()));
-    // The second image descriptor (0x2C after the first frame's data).
-    const int second = gif.indexOf(',', gif.indexOf(',') + 12);
+    const QByteArray gif = BqTest::BlobBytes(blob);
+    const int second = gif.indexOf(',', gif.indexOf(',') + 12); // the second image descriptor
     return second < 0 ? QByteArray() : gif.left(second + 14);
 }
 
