@@ -52,7 +52,16 @@ public:
     bool FilterCrop();
     bool FilterResize();
     bool FilterRotate();
+    // After a turn the pixels are upright: the orientation, the Exif
+    // profile's field and the property that PNG and TIFF outputs carry all
+    // say top-left, so that nothing turns the photo again.
+    static void MarkUpright(Magick::Image& image);
     static SResizePlan PlanResize(size_t width, size_t height, const SFilterRecord& record);
+
+    // The image artifact in which a frame leaves the background colour it
+    // painted; the writer lays transparent parts on it for formats without
+    // alpha. Artifacts are never written into files.
+    static constexpr const char* BackgroundArtifact = "brandquill:background";
 
     // Frames (ImageFiltersFrames.cpp).
     bool FilterShapeFrame();

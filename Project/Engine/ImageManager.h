@@ -43,7 +43,8 @@ public:
     virtual ~CImageManager();
 
     // Reading and identification. A failed read, ping or count leaves the
-    // engine's image, path and properties as they were.
+    // engine's image, path and properties as they were. Each refuses a path
+    // that does not lead to a regular file before opening it.
     virtual bool Read(const QString& path);
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
@@ -76,6 +77,11 @@ public:
     void SelectCompAlgorithm(Magick::Image& image, const QString& format);
     void SelectImageType(Magick::Image& image, const QString& format);
     void ApplyProfile(Magick::Image& image, const QString& format);
+    // Lays a transparent image on white, or on the background colour a filter
+    // of the chain chose, when the output format or its colour type stores no
+    // alpha (JPEG, BMP, PCX, WBMP, TIFF of a type without alpha): such a
+    // writer would keep the colour under the transparent parts, often black.
+    void FlattenForOutput(Magick::Image& image, const QString& format) const;
     // The files the last Write or WriteMultipage put in place.
     const QStringList& WrittenFiles() const { return m_WrittenFiles; }
     // Why the last Write or WriteMultipage failed, in the system's or the
@@ -98,8 +104,16 @@ public:
     SProgressData m_Progress;
     bool m_bSourceCmyk = false;
     Magick::Blob m_SourceProfile;
-    // Why the pixels of the last read are damaged; empty when they are not.
+    // Why the pixels of the last Read or ReadMultipage are damaged (a file
+    // cut short, a corrupt JPEG segment, a raw data error, a header that
+    // promises more pixels than the file holds), in short English; "" when
+    // they are not. Cleared at the start of each. A damaged Read still
+    // succeeds with what was decoded, unless nothing could be; harmless
+    // warnings (an unknown tag, an odd profile) leave it empty.
     QString m_Damage;
+    // Why the last Read, ReadMultipage or Ping failed ("... is a named pipe,
+    // not a regular file", the library's reason), for the logs.
+    QString m_ReadError;
 
 private:
     bool ReadMagick(const QString& path);

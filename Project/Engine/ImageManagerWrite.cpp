@@ -4,6 +4,7 @@
 
 #include "AtomicReplace.h"
 #include "ICCProfiles.h"
+#include "ImageFilters.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
@@ -108,6 +109,12 @@ bool FormatJoinsPages(const QString& format)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
+// TIFF compressions that store one bit a pixel.
+bool IsFaxCompression(int tiffAlgorithm)
+{
+    return tiffAlgorithm == 4 || tiffAlgorithm == 5;
+}
+
 } // namespace
 
 void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& format)
@@ -142,7 +149,26 @@ void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
         ApplyProfile(image, format);
         if (m_pProfile->TiffType >= 0 && m_pProfile->TiffType < 5)
             image.type(tiff[m_pProfile->TiffType]);
+        // Fax and Group 4 code bilevel images only; any other type would be
+        // written uncompressed.
+        if (IsFaxCompression(m_pProfile->TiffAlg))
+            image.type(Magick::BilevelType);
     }
+}
+
+void CImageManager::FlattenForOutput(Magick::Image& image, const QString& format) const
+{
+    const int type = m_pProfile->TiffType;
+    const bool tiffWithoutAlpha =
+        IsTiff(format) && ((type >= 0 && type < 5 && type != 3) || IsFaxCompression(m_pProfile->TiffAlg));
+    const bool noAlpha = IsJpeg(format) || format == QLatin1String("JPE") || format == QLatin1String("BMP") ||
+                         format == QLatin1String("PCX") || format == QLatin1String("WBMP") || tiffWithoutAlpha;
+    if (!noAlpha || !image.matte())
+        return;
+    const std::string chosen = image.artifact(CImageFilters::BackgroundArtifact);
+    image.backgroundColor(chosen.empty() ? Magick::Color("white") : Magick::Color(chosen));
+    image.modifyImage();
+    MagickCore::SetImageAlphaChannel(image.image(), MagickCore::RemoveAlphaChannel);
 }
 
 void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
@@ -246,6 +272,7 @@ bool CImageManager::Write(const QString& path)
     }
     const QString format = FormatOf(path);
     try {
+        FlattenForOutput(m_Image, format);
         m_Image.quality(format == QLatin1String("PNG") ? Quality(m_pProfile->PNGComp * 100)
                                                        : Quality(m_pProfile->Quality));
         SelectCompAlgorithm(m_Image, format);
@@ -283,6 +310,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
             if (m_Pages.isEmpty())
                 return false;
             for (Magick::Image& page : m_Pages) {
+                FlattenForOutput(page, format);
                 SelectCompAlgorithm(page, format);
                 SelectImageType(page, format);
                 page.quality(Quality(m_pProfile->Quality));
@@ -291,12 +319,15 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
             break;
         }
         case 1:
+            if (m_Image.isValid())
+                FlattenForOutput(m_Image, format);
             ok = m_Image.isValid() && WriteThroughTemporary(path, &m_Image, nullptr, false);
             break;
         case 2: {
             if (m_Pages.isEmpty())
                 return false;
             Magick::Image& first = m_Pages.first();
+            FlattenForOutput(first, format);
             SelectCompAlgorithm(first, format);
             SelectImageType(first, format);
             first.quality(Quality(m_pProfile->Quality));
