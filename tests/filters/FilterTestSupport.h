@@ -14,7 +14,9 @@ class CControlImage;
 namespace FilterTest
 {
 
-constexpr int kWait = 5000;
+// A hang guard, not a timing check: a loaded machine may take seconds to
+// decode a 12 MP photo.
+constexpr int kWait = 20000;
 
 // ImageMagick, the format table and the filter catalogue; false on failure.
 bool StartEngineAndCatalogues();
