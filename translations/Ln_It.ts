@@ -1939,7 +1939,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
         <source>Help with translation</source>
-        <translation>Aiuti con la traduzione</translation>
+        <translation>Contribuisca alla traduzione</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
@@ -2548,7 +2548,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
         <source>Stamps picture with date and time information</source>
-        <translation>Stampa sulla foto le informazioni di data e ora</translation>
+        <translation>Imprime sulla foto le informazioni di data e ora</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
@@ -2610,7 +2610,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
         <source>Makes picture hazy in appearance</source>
-        <translation>Rende la foto sfocata</translation>
+        <translation>Dà alla foto un aspetto sfumato</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
@@ -2632,7 +2632,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation>Rende la foto sfocata con l&apos;algoritmo di sfocatura gaussiana</translation>
+        <translation>Dà alla foto un aspetto sfumato con l&apos;algoritmo di sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
@@ -2657,7 +2657,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
         <source>Adds noise to picture</source>
-        <translation>Aggiunge disturbo alla foto</translation>
+        <translation>Aggiunge rumore alla foto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
@@ -2758,7 +2758,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation>Riduce il disturbo causato da scarsa illuminazione o da fotocamere di dispositivi mobili</translation>
+        <translation>Riduce il rumore causato da scarsa illuminazione o da fotocamere di dispositivi mobili</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
@@ -3009,7 +3009,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
         <source>Reduce Noise</source>
-        <translation>Riduci disturbo</translation>
+        <translation>Riduci rumore</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>

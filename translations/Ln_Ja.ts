@@ -357,7 +357,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
         <source>Change cases to</source>
-        <translation>変換後</translation>
+        <translation>変換方法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
@@ -1016,7 +1016,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
         <source>Edges</source>
-        <translation>縁</translation>
+        <translation>エッジ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
@@ -1586,7 +1586,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Failed to load</source>
-        <translation>読み込み失敗:</translation>
+        <translation>読み込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
@@ -1669,7 +1669,7 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>Failed to write</source>
-        <translation>書き込み失敗:</translation>
+        <translation>書き込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
@@ -1680,7 +1680,7 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
-        <translation>読み込み失敗:</translation>
+        <translation>読み込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
@@ -1700,7 +1700,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>&apos;%1&apos; フィルターの適用失敗:</translation>
+        <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
@@ -1751,22 +1751,22 @@ than specified size</source>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Rename and Move</source>
-        <translation>名前の変更と移動に失敗:</translation>
+        <translation>名前の変更と移動に失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Move</source>
-        <translation>移動失敗:</translation>
+        <translation>移動失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Rename and Copy</source>
-        <translation>名前の変更とコピーに失敗:</translation>
+        <translation>名前の変更とコピーに失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Copy</source>
-        <translation>コピー失敗:</translation>
+        <translation>コピー失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
