@@ -93,7 +93,7 @@ Sta usando la versione %2.</translation>
         <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
         <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
         <source>Font</source>
-        <translation>Carattere</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
@@ -642,7 +642,7 @@ esiste già. Desidera sovrascriverla?</translation>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation>Dimensioni originali dell&apos;immagine:</translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
@@ -704,12 +704,12 @@ esiste già. Desidera sovrascriverla?</translation>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
         <source>Delta X (px)</source>
-        <translation>Spost. X (px)</translation>
+        <translation>Δ X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
         <source>Delta Y (px)</source>
-        <translation>Spost. Y (px)</translation>
+        <translation>Δ Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
@@ -752,7 +752,7 @@ esiste già. Desidera sovrascriverla?</translation>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
         <source>Rotation (°)</source>
-        <translation>Rotazione (°)</translation>
+        <translation>Angolo (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
@@ -803,47 +803,47 @@ esiste già. Desidera sovrascriverla?</translation>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Left</source>
-        <translation>In alto a sinistra</translation>
+        <translation>Alto sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Center</source>
-        <translation>In alto al centro</translation>
+        <translation>Alto centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Right</source>
-        <translation>In alto a destra</translation>
+        <translation>Alto destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Left</source>
-        <translation>Al centro a sinistra</translation>
+        <translation>Centro sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Center</source>
-        <translation>Al centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Middle-Right</source>
-        <translation>Al centro a destra</translation>
+        <translation>Centro destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Left</source>
-        <translation>In basso a sinistra</translation>
+        <translation>Basso sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Center</source>
-        <translation>In basso al centro</translation>
+        <translation>Basso centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Right</source>
-        <translation>In basso a destra</translation>
+        <translation>Basso destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
@@ -893,7 +893,7 @@ esiste già. Desidera sovrascriverla?</translation>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation>Dimensioni originali dell&apos;immagine:</translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
@@ -945,7 +945,7 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Width &amp; Height</source>
-        <translation>Larghezza &amp; altezza</translation>
+        <translation>Largh. &amp; altezza</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
@@ -960,7 +960,7 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width &amp; Height</source>
-        <translation>Larghezza &amp; altezza fisse</translation>
+        <translation>Dimensioni fisse</translation>
     </message>
 </context>
 <context>
@@ -1079,12 +1079,12 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="243"/>
         <source>Delta X (px)</source>
-        <translation>Spost. X (px)</translation>
+        <translation>Δ X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="301"/>
         <source>Delta Y (px)</source>
-        <translation>Spost. Y (px)</translation>
+        <translation>Δ Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="359"/>
@@ -1104,12 +1104,12 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="467"/>
         <source>Rotation (°)</source>
-        <translation>Rotazione (°)</translation>
+        <translation>Angolo (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation>Interlinea (px)</translation>
+        <translation>Interlinea</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
@@ -1232,47 +1232,47 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Left</source>
-        <translation>In alto a sinistra</translation>
+        <translation>Alto sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Center</source>
-        <translation>In alto al centro</translation>
+        <translation>Alto centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Right</source>
-        <translation>In alto a destra</translation>
+        <translation>Alto destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Left</source>
-        <translation>Al centro a sinistra</translation>
+        <translation>Centro sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Center</source>
-        <translation>Al centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Right</source>
-        <translation>Al centro a destra</translation>
+        <translation>Centro destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Left</source>
-        <translation>In basso a sinistra</translation>
+        <translation>Basso sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Center</source>
-        <translation>In basso al centro</translation>
+        <translation>Basso centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Right</source>
-        <translation>In basso a destra</translation>
+        <translation>Basso destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="402"/>
@@ -1864,7 +1864,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation>Usa i processori multicore per velocizzare l&apos;elaborazione delle immagini</translation>
+        <translation>Usa processori multicore per un&apos;elaborazione più rapida</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
@@ -2172,7 +2172,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation>Dimensioni originali dell&apos;immagine:</translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>

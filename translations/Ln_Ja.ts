@@ -174,12 +174,12 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
         <source>&amp;Yes to All</source>
-        <translation>すべてはい(&amp;Y)</translation>
+        <translation>全てはい(&amp;Y)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
         <source>&amp;No to All</source>
-        <translation>すべていいえ(&amp;N)</translation>
+        <translation>全ていいえ(&amp;N)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
@@ -2949,7 +2949,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation>高画質の JPEG に変換</translation>
+        <translation>高画質 JPEG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
@@ -2959,7 +2959,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation>中画質の JPEG に変換</translation>
+        <translation>中画質 JPEG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
@@ -2969,7 +2969,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
         <source>Convert to PDF Album</source>
-        <translation>PDF アルバムに変換</translation>
+        <translation>PDF アルバム</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
@@ -2999,12 +2999,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
         <source>Auto Contrast</source>
-        <translation>コントラストの自動調整</translation>
+        <translation>自動コントラスト</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
         <source>Add Date and Time</source>
-        <translation>日付と時刻を追加</translation>
+        <translation>日時を追加</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
@@ -3014,7 +3014,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
         <source>Adjust Sharpness</source>
-        <translation>シャープネスの調整</translation>
+        <translation>シャープ調整</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
@@ -3069,7 +3069,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation>フォルダー名で名前を変更</translation>
+        <translation>フォルダで改名</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
@@ -3079,7 +3079,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation>撮影日で名前を変更</translation>
+        <translation>撮影日で改名</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
@@ -3089,7 +3089,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
         <source>Resize for Auction Site</source>
-        <translation>オークション サイト用にサイズ変更</translation>
+        <translation>オークション用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
@@ -3099,7 +3099,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
         <source>Resize for Sending via Email</source>
-        <translation>メール送信用にサイズ変更</translation>
+        <translation>メール送信用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
@@ -3109,7 +3109,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
         <source>Resize for Uploading Online</source>
-        <translation>オンライン アップロード用にサイズ変更</translation>
+        <translation>オンライン用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
@@ -3129,7 +3129,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
         <source>Upload to Twitpic</source>
-        <translation>Twitpic にアップロード</translation>
+        <translation>Twitpic に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
@@ -3139,7 +3139,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
         <source>Upload to Picasa</source>
-        <translation>Picasa にアップロード</translation>
+        <translation>Picasa に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
@@ -3149,7 +3149,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
         <source>Upload to Facebook</source>
-        <translation>Facebook にアップロード</translation>
+        <translation>Facebook に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
@@ -3159,7 +3159,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
         <source>Auto Gamma</source>
-        <translation>ガンマの自動調整</translation>
+        <translation>自動ガンマ</translation>
     </message>
 </context>
 <context>
