@@ -1383,7 +1383,7 @@ delle dimensioni indicate</translation>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
         <source>Size/Quality</source>
-        <translation>Dimensione/qualità</translation>
+        <translation>Dim./qualità</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
@@ -1400,12 +1400,12 @@ delle dimensioni indicate</translation>
         <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
         <source>Compression</source>
-        <translation>Compressione</translation>
+        <translation>Compress.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation>Usa la compressione migliore (scrittura più lenta)</translation>
+        <translation>Compressione massima (scrittura più lenta)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
@@ -1904,7 +1904,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation>Configurazione livelli</translation>
+        <translation>Livelli</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
@@ -1969,7 +1969,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation>Salva ogni livello come immagine separata (predefinito)</translation>
+        <translation>Livelli come immagini separate (predefinito)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
@@ -1984,12 +1984,12 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation>Automatico, algoritmo migliore per il modello di fotocamera</translation>
+        <translation>Auto, il migliore per la fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation>Usa le impostazioni della fotocamera</translation>
+        <translation>Impostazioni della fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
@@ -2014,7 +2014,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation>Fondi valori tagliati e non tagliati</translation>
+        <translation>Fondi valori tagliati e non</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>

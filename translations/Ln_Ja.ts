@@ -1405,7 +1405,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation>最高の圧縮を使用する (書き込みが遅くなります)</translation>
+        <translation>最高の圧縮 (書き込みが遅くなります)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
@@ -1904,7 +1904,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation>レイヤーの構成</translation>
+        <translation>レ⁠イ⁠ヤ⁠ー</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
@@ -1914,17 +1914,17 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="304"/>
         <source>Demosaicing</source>
-        <translation>デモザイク</translation>
+        <translation>デ⁠モ⁠ザ⁠イ⁠ク</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation>ホワイト バランス</translation>
+        <translation>WB</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation>ハイライト</translation>
+        <translation>ハ⁠イ⁠ラ⁠イ⁠ト</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
@@ -1969,32 +1969,32 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation>各レイヤーを別々の画像として保存する (既定)</translation>
+        <translation>各レイヤーを個別に保存 (既定)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Flatten all layers</source>
-        <translation>すべてのレイヤーを統合する</translation>
+        <translation>全レイヤーを統合</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save the first layer only</source>
-        <translation>最初のレイヤーのみ保存する</translation>
+        <translation>最初のレイヤーのみ保存</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation>自動 (カメラの機種に最適なアルゴリズム)</translation>
+        <translation>自動 (機種に最適な方式)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation>カメラの設定を使用する</translation>
+        <translation>カメラの設定</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Average the entire image</source>
-        <translation>画像全体の平均を使用する</translation>
+        <translation>画像全体の平均</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
@@ -2004,7 +2004,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
         <source>Clip all</source>
-        <translation>すべてクリップする</translation>
+        <translation>すべてクリップ</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
@@ -2014,12 +2014,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation>クリップした値としない値をブレンドする</translation>
+        <translation>クリップ値と非クリップ値を混合</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Reconstruct</source>
-        <translation>再構築する</translation>
+        <translation>再構築</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
