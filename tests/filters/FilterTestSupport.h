@@ -6,7 +6,9 @@
 #include "ListFilters.h"
 
 #include <QLabel>
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class CControlImage;
@@ -41,6 +43,17 @@ struct SViewRig {
     QLabel* label = nullptr;
     QLabel* area = nullptr;
     bool exposed = false;
+};
+
+// Catches the help pages that OpenHelpFile hands to the browser, once
+// installed with QDesktopServices::setUrlHandler(scheme, catcher, "Open").
+class CUrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls << url; }
 };
 
 } // namespace FilterTest

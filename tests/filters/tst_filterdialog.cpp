@@ -35,16 +35,6 @@ using namespace FilterTest;
 namespace
 {
 
-// Catches the help pages that OpenHelpFile hands to the browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
-
 template <class T> T* Find(QObject* parent, const char* name)
 {
     return parent->findChild<T*>(name);
@@ -120,7 +110,7 @@ class TestFilterDialog : public QObject
     QTemporaryDir m_Dir;
     QString m_Photo;
     QString m_Logo;
-    UrlCatcher m_Urls;
+    CUrlCatcher m_Urls;
 
     SFilterRecord Chain(quint32 id, const SFilterRecord& parameters = SFilterRecord())
     {
