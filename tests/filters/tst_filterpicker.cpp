@@ -3,6 +3,7 @@
 // the help page.
 #include "BqTestMain.h"
 #include "DialogFilterSelection.h"
+#include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FiltersEnum.h"
 #include "ListThumb.h"
@@ -143,6 +144,44 @@ private slots:
         });
         QCOMPARE(got, result);
         QCOMPARE(d.selectedName, name);
+    }
+
+    // The filter panel's Add Filter: picker, a new record from the chosen
+    // catalogue row, the filter dialog on it, and the chain only on OK.
+    void addFilterAsThePanelDoes()
+    {
+        QList<SFilterRecord> chain;
+        CDialogFilterSelection picker;
+        const int picked = Run(picker, [&] {
+            List(picker)->setCurrentItem(List(picker)->item(ListedTypes(picker).indexOf(1010)));
+            picker.findChild<QPushButton*>("Ok")->click();
+        });
+        QCOMPARE(picked, 1);
+        const SFilterEnumRecord row = CFiltersEnum::GetInstance()->GetRecordByName(picker.selectedName);
+        SFilterRecord rec;
+        rec.id = row.id;
+        rec.name = row.name;
+        rec.description = row.description;
+        rec.active = true;
+        CFilterSettings d;
+        bool transition = false;
+        d.record = rec;
+        d.setPanelTranzition(&transition);
+        bool timedOut = false;
+        BqTest::CModalWatchdog guard(&timedOut);
+        QTimer::singleShot(0, &d, [&] {
+            if (QTest::qWaitFor([&] { return d.States().Count() >= 1; }, kWait))
+                d.accept();
+        });
+        if (d.exec() == 1)
+            chain << d.record;
+        QVERIFY(!timedOut);
+        QCOMPARE(chain.size(), 1);
+        QVERIFY(SameParameters(chain.first(), DefaultLogo()));
+        QCOMPARE(chain.first().id, quint32(1010));
+        QCOMPARE(chain.first().name, QStringLiteral("Logo"));
+        QCOMPARE(chain.first().description, row.description);
+        QVERIFY(chain.first().active);
     }
 
     void okWithoutSelectionWarns()
