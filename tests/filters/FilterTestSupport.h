@@ -31,6 +31,11 @@ bool SameParameters(const SFilterRecord& a, const SFilterRecord& b);
 // Every field equal, identity included.
 bool SameRecord(const SFilterRecord& a, const SFilterRecord& b);
 
+// A synthetic drag on a view's viewport: a press at `from`, `steps` moves of
+// `step` each with the left button held (as QTest::mouseMove cannot send),
+// and a release.
+void DragSteps(QWidget* viewport, QPoint from, QPoint step, int steps);
+
 // A filtered view with its label, in a window of its own.
 struct SViewRig {
     explicit SViewRig(QSize size = QSize(400, 300));
