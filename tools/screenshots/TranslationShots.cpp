@@ -1,0 +1,126 @@
+// bq-shots-translations OUTDIR | --check: the main window on each step, the
+// filter dialog (text editor), the processing dialog and the settings dialog
+// in English, German, French, Italian and Japanese, for a person to check
+// that no translated text is cut off and that Japanese glyphs are drawn.
+// Each language is set the way the user sets it: the stored LanguageId read
+// by a new main window, which installs the translation.
+#include "BqTestMain.h"
+#include "CProcessController.h"
+#include "CSettings.h"
+#include "CoreMetaTypes.h"
+#include "FilterSettings.h"
+#include "FilterTestSupport.h"
+#include "FilterTypes.h"
+#include "FiltersEnum.h"
+#include "ListImages.h"
+#include "MagickRuntime.h"
+#include "MainWindow.h"
+#include "NativeLookingApplication.h"
+#include "ShotSupport.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+Shots::CShotWriter* g_Shots = nullptr;
+QString g_Photo;
+
+std::unique_ptr<MainWindow> NewWindow(int language)
+{
+    QSettings store(organization, application);
+    store.setValue("Settings/Settings.ShowStartupWizard", 0);
+    store.setValue("Settings/CheckNew.AutoCheck", 0);
+    store.setValue("Settings/Settings.LanguageId", language);
+    store.sync();
+    std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
+    window->show();
+    return window;
+}
+
+// Runs `dialog` modally and saves it once `ready` holds.
+void ShootModal(
+    QDialog& dialog, const QString& name, const std::function<bool()>& ready = [] { return true; })
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        Shots::WaitFor(ready);
+        Shots::Settle(200);
+        g_Shots->Save(&dialog, name);
+        dialog.done(QDialog::Rejected);
+    });
+    dialog.exec();
+}
+
+void FilterDialog(QWidget* parent, const QString& prefix)
+{
+    CFilterSettings dialog(parent);
+    bool transition = false;
+    dialog.record = FilterTest::DefaultText();
+    dialog.record.id = FilterText;
+    dialog.record.name = CFiltersEnum::GetInstance()->GetRecordById(FilterText).name;
+    dialog.record.active = true;
+    dialog.previewImage.path = g_Photo;
+    dialog.setPanelTranzition(&transition);
+    ShootModal(dialog, prefix + "-filter", [&] { return dialog.States().Count() >= 1; });
+}
+
+// An empty run: the dialog reports its start and end in the log.
+void ProcessingDialog(QWidget* parent, const QString& prefix)
+{
+    CListImages::GetInstance()->images.clear();
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->HideProcessing = false;
+    profile->OpenOutputFolder = false;
+    CProcessController dialog(parent);
+    ShootModal(dialog, prefix + "-processing");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    BqTest::IsolateEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+    NativeLookingApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    Shots::CShotWriter shots;
+    if (!shots.Start(argc, argv)) {
+        std::fprintf(stderr, "usage: bq-shots-translations OUTDIR | --check\n");
+        return 2;
+    }
+    g_Shots = &shots;
+    StartMagickRuntime();
+    RegisterCoreMetaTypes();
+    if (!FilterTest::StartEngineAndCatalogues())
+        return 1;
+    QTemporaryDir dir;
+    g_Photo = dir.filePath("photo.png");
+    if (!FilterTest::WritePhoto(g_Photo, 1200, 800, 11))
+        return 1;
+
+    const QList<QPair<int, QString>> languages = {{1033, "en"}, {1031, "de"}, {1036, "fr"}, {1040, "it"}, {1041, "ja"}};
+    for (const auto& language : languages) {
+        auto window = NewWindow(language.first);
+        for (int step = 0; step < 3; ++step) {
+            window->ChangePanel(step);
+            Shots::Settle(100);
+            shots.Save(window.get(), QStringLiteral("%1-step%2").arg(language.second).arg(step + 1));
+        }
+        window->ChangePanel(0);
+        CUserProfile::GetInstance()->PreviewPath = g_Photo;
+        FilterDialog(window.get(), language.second);
+        ProcessingDialog(window.get(), language.second);
+        CSettings settings(window.get());
+        ShootModal(settings, language.second + "-settings");
+    }
+    return shots.Finish();
+}
