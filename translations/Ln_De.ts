@@ -113,7 +113,7 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
         <source>Underline</source>
-        <translation>Unterstrichen</translation>
+        <translation>Unterstr.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
@@ -693,7 +693,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
@@ -736,7 +736,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
         <source>Alpha (%)</source>
-        <translation>Deckkraft (%)</translation>
+        <translation>Deckung %</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
@@ -747,7 +747,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
         <source>Blur</source>
-        <translation>Weichzeichnen</translation>
+        <translation>Unschärfe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
@@ -1068,7 +1068,7 @@ nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation>Schlüsselwort einfügen</translation>
+        <translation>Stichwort</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
@@ -1109,7 +1109,7 @@ nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation>Zeilenabstand (px)</translation>
+        <translation>Zeilenabst.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
@@ -1143,7 +1143,7 @@ nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="828"/>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="871"/>
@@ -1151,13 +1151,13 @@ nicht vergrößern</translation>
         <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
         <source>Alpha (%)</source>
-        <translation>Deckkraft (%)</translation>
+        <translation>Deckung %</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="929"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
         <source>Blur</source>
-        <translation>Weichzeichnen</translation>
+        <translation>Unschärfe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="971"/>
@@ -1187,7 +1187,7 @@ nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
         <source>Draw Bounding-Box</source>
-        <translation>Umgebenden Kasten zeichnen</translation>
+        <translation>Kasten zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
@@ -1864,7 +1864,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation>Mehrkernprozessoren zur schnelleren Bildverarbeitung nutzen</translation>
+        <translation>Mehrkernprozessoren für schnellere Verarbeitung nutzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
@@ -1969,7 +1969,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation>Jede Ebene als eigenes Bild speichern (Standard)</translation>
+        <translation>Jede Ebene als Bild speichern (Standard)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
@@ -1984,7 +1984,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation>Automatisch, bester Algorithmus für das Kameramodell</translation>
+        <translation>Automatisch (bester für die Kamera)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>

@@ -154,7 +154,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation>Remplacer ?</translation>
+        <translation>Remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
@@ -191,7 +191,7 @@ Vous utilisez la version %2.</translation>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;image %1
-existe déjà, voulez-vous la remplacer ?</translation>
+existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -204,7 +204,7 @@ existe déjà, voulez-vous la remplacer ?</translation>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
         <source>New name:</source>
-        <translation>Nouveau nom :</translation>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
@@ -324,7 +324,7 @@ existe déjà, voulez-vous la remplacer ?</translation>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
+        <translation>Voulez-vous vraiment supprimer ce profil&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
@@ -642,7 +642,7 @@ existe déjà, voulez-vous la remplacer ?</translation>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
@@ -893,7 +893,7 @@ existe déjà, voulez-vous la remplacer ?</translation>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
@@ -1068,7 +1068,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation>Ajouter un mot-clé</translation>
+        <translation>Mot-clé</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
@@ -1109,7 +1109,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation>Interligne (px)</translation>
+        <translation>Interligne</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
@@ -1444,7 +1444,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
         <source>A name or account text holds a line break; it was not sent.</source>
-        <translation>Un nom ou un texte de compte contient un saut de ligne ; il n&apos;a pas été envoyé.</translation>
+        <translation>Un nom ou un texte de compte contient un saut de ligne&#xa0;; il n&apos;a pas été envoyé.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
@@ -1576,7 +1576,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation>Système : %1 cœur(s) de processeur détecté(s).</translation>
+        <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
@@ -1591,12 +1591,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
+        <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
+        <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
@@ -1606,7 +1606,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation>Attention : traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
+        <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
@@ -1864,7 +1864,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation>Utiliser les processeurs multicœurs pour accélérer le traitement</translation>
+        <translation>Utiliser tous les cœurs du processeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
@@ -1919,12 +1919,12 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation>Balance des blancs</translation>
+        <translation>Bal. blancs</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation>Hautes lumières</translation>
+        <translation>Hautes lum.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
@@ -1969,7 +1969,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation>Enregistrer chaque calque comme image distincte (par défaut)</translation>
+        <translation>Un calque par image (par défaut)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
@@ -1984,7 +1984,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation>Auto, meilleur algorithme pour le modèle d&apos;appareil</translation>
+        <translation>Auto, le meilleur pour l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
@@ -2057,26 +2057,26 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="174"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Brandquill a pu créer (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant ?</translation>
+        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Brandquill a pu créer (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
-        <translation>L&apos;envoi vers Flickr n&apos;est pas disponible : cette copie de Brandquill a été compilée sans clé d&apos;API Flickr.</translation>
+        <translation>L&apos;envoi vers Flickr n&apos;est pas disponible&#xa0;: cette copie de Brandquill a été compilée sans clé d&apos;API Flickr.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>Flickr authorisation failed: %1</source>
-        <translation>Échec de l&apos;autorisation Flickr : %1</translation>
+        <translation>Échec de l&apos;autorisation Flickr&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>Failed to upload %1 to Flickr: %2</source>
-        <translation>Échec de l&apos;envoi de %1 vers Flickr : %2</translation>
+        <translation>Échec de l&apos;envoi de %1 vers Flickr&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
@@ -2091,7 +2091,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
-        <translation>Autorisez Brandquill à envoyer vers votre compte Flickr dans la fenêtre du navigateur qui s&apos;est ouverte, puis saisissez le code affiché par Flickr :</translation>
+        <translation>Autorisez Brandquill à envoyer vers votre compte Flickr dans la fenêtre du navigateur qui s&apos;est ouverte, puis saisissez le code affiché par Flickr&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
@@ -2108,7 +2108,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
         <source>Could not connect to %1: %2</source>
-        <translation>Impossible de se connecter à %1 : %2</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
@@ -2119,20 +2119,20 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
         <source>Login to %1 failed: %2</source>
-        <translation>Échec de la connexion à %1 : %2</translation>
+        <translation>Échec de la connexion à %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
-        <translation>Impossible d&apos;ouvrir le dossier %1 sur le serveur : %2</translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1 sur le serveur&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
         <source>Failed to upload %1: %2</source>
-        <translation>Échec de l&apos;envoi de %1 : %2</translation>
+        <translation>Échec de l&apos;envoi de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2172,7 +2172,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
@@ -2228,7 +2228,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
         <source>This is the watermark!</source>
-        <translation>Voici le filigrane !</translation>
+        <translation>Voici le filigrane&#xa0;!</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
@@ -3172,12 +3172,12 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="29"/>
         <source>cannot create %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="34"/>
         <source>cannot examine %1: %2</source>
-        <translation>impossible d&apos;examiner %1 : %2</translation>
+        <translation>impossible d&apos;examiner %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="37"/>
@@ -3197,7 +3197,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="43"/>
         <source>cannot restrict %1: %2</source>
-        <translation>impossible de restreindre les droits de %1 : %2</translation>
+        <translation>impossible de restreindre les droits de %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

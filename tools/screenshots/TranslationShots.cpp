@@ -5,9 +5,12 @@
 // Each language is set the way the user sets it: the stored LanguageId read
 // by a new main window, which installs the translation.
 #include "BqTestMain.h"
+#include "CDialogOverwrite.h"
 #include "CProcessController.h"
 #include "CSettings.h"
 #include "CoreMetaTypes.h"
+#include "DialogFont.h"
+#include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
@@ -21,6 +24,7 @@
 #include "Utils.h"
 
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -45,14 +49,22 @@ std::unique_ptr<MainWindow> NewWindow(int language)
     return window;
 }
 
-// Runs `dialog` modally and saves it once `ready` holds.
+// Runs `dialog` modally and saves it once `ready` holds, once per page of
+// the tab widget that `tabs` finds once the dialog runs, if any.
 void ShootModal(
-    QDialog& dialog, const QString& name, const std::function<bool()>& ready = [] { return true; })
+    QDialog& dialog, const QString& name, const std::function<bool()>& ready = [] { return true; },
+    const std::function<QTabWidget*()>& tabs = [] { return static_cast<QTabWidget*>(nullptr); })
 {
     QTimer::singleShot(0, &dialog, [&] {
         Shots::WaitFor(ready);
         Shots::Settle(200);
-        g_Shots->Save(&dialog, name);
+        QTabWidget* pages = tabs();
+        for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            if (pages)
+                pages->setCurrentIndex(i);
+            Shots::Settle(100);
+            g_Shots->Save(&dialog, i == 0 ? name : QStringLiteral("%1-tab%2").arg(name).arg(i + 1));
+        }
         dialog.done(QDialog::Rejected);
     });
     dialog.exec();
@@ -68,7 +80,9 @@ void FilterDialog(QWidget* parent, const QString& prefix)
     dialog.record.active = true;
     dialog.previewImage.path = g_Photo;
     dialog.setPanelTranzition(&transition);
-    ShootModal(dialog, prefix + "-filter", [&] { return dialog.States().Count() >= 1; });
+    ShootModal(
+        dialog, prefix + "-filter", [&] { return dialog.States().Count() >= 1; },
+        [&] { return dialog.Editor()->findChild<QTabWidget*>("tabWidget"); });
 }
 
 // An empty run: the dialog reports its start and end in the log.
@@ -120,7 +134,14 @@ int main(int argc, char** argv)
         FilterDialog(window.get(), language.second);
         ProcessingDialog(window.get(), language.second);
         CSettings settings(window.get());
-        ShootModal(settings, language.second + "-settings");
+        ShootModal(
+            settings, language.second + "-settings", [] { return true; },
+            [&] { return settings.findChild<QTabWidget*>("tabWidget"); });
+        // Fixed-size dialogs, where a long translation would be cut off.
+        CDialogOverwrite overwrite(window.get());
+        ShootModal(overwrite, language.second + "-overwrite");
+        CDialogFont font(window.get());
+        ShootModal(font, language.second + "-font");
     }
     return shots.Finish();
 }
