@@ -21,7 +21,9 @@
 #include "CSettings.h"
 #include "CWizardStart.h"
 #include "DialogFont.h"
+#include "FilterPageFactory.h"
 #include "FilterSettings.h"
+#include "FilterTypes.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
@@ -165,29 +167,39 @@ bool SameInLanguage(const QString& code, const QString& text)
 
 using Factory = std::function<QWidget*()>;
 
-// The dialogs that can be built on their own, each as the user opens it.
+// The dialogs that can be built on their own, each as the user opens it,
+// and the thirteen filter editors the filter dialog holds.
 QList<QPair<QString, Factory>> Dialogs()
 {
-    return {
-        {"settings", [] { return new CSettings(); }},
-        {"format settings", [] { return new CFormatSettings(); }},
-        {"profile selection", [] { return new CDialogProfileSelection(); }},
-        {"profile save", [] { return new CDialogProfileSave(); }},
-        {"filter", [] { return new CFilterSettings(); }},
-        {"font", [] { return new CDialogFont(); }},
-        {"processing", [] { return new CProcessController(nullptr); }},
-        {"overwrite", [] { return new CDialogOverwrite(); }},
-        {"overwrite rename", [] { return new CDialogOverwriteRename(); }},
-        {"edit names", [] { return new CDialogRename(); }},
-        {"about", [] { return new CDialogAbout(); }},
-        {"wizard", [] { return new CWizardStart(); }},
-        {"check new", [] { return new CCheckNew(); }},
-        {"ghostscript", [] { return new CDialogGSWarning(); }},
-        {"unsupported format", [] { return new CDialogUnsupportedFormat(); }},
-        {"social", [] { return new CDialogSocial(); }},
-        {"save project", [] { return new CDialogSaveProject(); }},
-        {"search", [] { return new CDialogSearch(); }},
-    };
+    QList<QPair<QString, Factory>> editors;
+    for (int type :
+         {FilterText, FilterLogo, FilterShapeFrame, FilterGrungeFrame, FilterPictureFrame, FilterVintageFrame,
+          FilterRaise, FilterShadow, FilterSimpleBorder, FilterAutoRotate, FilterCrop, FilterResize, FilterRotate})
+        editors.append({QStringLiteral("editor %1").arg(type), [type] {
+                            auto* holder = new QWidget;
+                            CreateFilterPage(type, holder);
+                            return holder;
+                        }});
+    return editors + QList<QPair<QString, Factory>>{
+                         {"settings", [] { return new CSettings(); }},
+                         {"format settings", [] { return new CFormatSettings(); }},
+                         {"profile selection", [] { return new CDialogProfileSelection(); }},
+                         {"profile save", [] { return new CDialogProfileSave(); }},
+                         {"filter", [] { return new CFilterSettings(); }},
+                         {"font", [] { return new CDialogFont(); }},
+                         {"processing", [] { return new CProcessController(nullptr); }},
+                         {"overwrite", [] { return new CDialogOverwrite(); }},
+                         {"overwrite rename", [] { return new CDialogOverwriteRename(); }},
+                         {"edit names", [] { return new CDialogRename(); }},
+                         {"about", [] { return new CDialogAbout(); }},
+                         {"wizard", [] { return new CWizardStart(); }},
+                         {"check new", [] { return new CCheckNew(); }},
+                         {"ghostscript", [] { return new CDialogGSWarning(); }},
+                         {"unsupported format", [] { return new CDialogUnsupportedFormat(); }},
+                         {"social", [] { return new CDialogSocial(); }},
+                         {"save project", [] { return new CDialogSaveProject(); }},
+                         {"search", [] { return new CDialogSearch(); }},
+                     };
 }
 
 // Installs the program's and Qt's translations of one language while alive.
