@@ -642,7 +642,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation>Originalgröße des Bildes:</translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
@@ -741,7 +741,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
         <source>Scale (%)</source>
-        <translation>Skalierung (%)</translation>
+        <translation>Größe (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
@@ -893,7 +893,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation>Originalgröße des Bildes:</translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
@@ -903,12 +903,12 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
         <source>Dimensions</source>
-        <translation>Abmessungen</translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation>Größe ändern nach</translation>
+        <translation>Größe nach</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
@@ -929,8 +929,8 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation>Bilder, die kleiner als die angegebene Größe sind,
-nicht vergrößern</translation>
+        <translation>Kleinere Bilder als die angegebene
+Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
@@ -2172,7 +2172,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation>Originalgröße des Bildes:</translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
@@ -2182,7 +2182,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
         <source>Dimensions</source>
-        <translation>Abmessungen</translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
@@ -2294,7 +2294,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
         <source>Dimensions</source>
-        <translation>Abmessungen</translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>

@@ -642,7 +642,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
@@ -893,7 +893,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
@@ -908,7 +908,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation>Redimensionner par</translation>
+        <translation>Ajuster par</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
@@ -2172,7 +2172,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation>Taille d&apos;origine de l&apos;image&#xa0;:</translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>

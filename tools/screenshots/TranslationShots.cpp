@@ -6,6 +6,9 @@
 // by a new main window, which installs the translation.
 #include "BqTestMain.h"
 #include "CDialogOverwrite.h"
+#include "CDialogProfileSave.h"
+#include "CDialogRename.h"
+#include "CFormatSettings.h"
 #include "CProcessController.h"
 #include "CSettings.h"
 #include "CoreMetaTypes.h"
@@ -70,18 +73,19 @@ void ShootModal(
     dialog.exec();
 }
 
-void FilterDialog(QWidget* parent, const QString& prefix)
+// The filter dialog on `record` as filter `type`, one picture per editor tab.
+void FilterDialog(QWidget* parent, const QString& name, SFilterRecord record, quint32 type)
 {
     CFilterSettings dialog(parent);
     bool transition = false;
-    dialog.record = FilterTest::DefaultText();
-    dialog.record.id = FilterText;
-    dialog.record.name = CFiltersEnum::GetInstance()->GetRecordById(FilterText).name;
+    dialog.record = record;
+    dialog.record.id = type;
+    dialog.record.name = CFiltersEnum::GetInstance()->GetRecordById(type).name;
     dialog.record.active = true;
     dialog.previewImage.path = g_Photo;
     dialog.setPanelTranzition(&transition);
     ShootModal(
-        dialog, prefix + "-filter", [&] { return dialog.States().Count() >= 1; },
+        dialog, name, [&] { return dialog.States().Count() >= 1; },
         [&] { return dialog.Editor()->findChild<QTabWidget*>("tabWidget"); });
 }
 
@@ -121,6 +125,12 @@ int main(int argc, char** argv)
     if (!FilterTest::WritePhoto(g_Photo, 1200, 800, 11))
         return 1;
 
+    SFilterRecord resize;
+    for (double v : {840.0, 560.0, 0.0, 0.0, 0.0, 0.0})
+        resize.AddNumber(v);
+    SFilterRecord crop;
+    for (double v : {180.0, 120.0, 840.0, 560.0, 0.0})
+        crop.AddNumber(v);
     const QList<QPair<int, QString>> languages = {{1033, "en"}, {1031, "de"}, {1036, "fr"}, {1040, "it"}, {1041, "ja"}};
     for (const auto& language : languages) {
         auto window = NewWindow(language.first);
@@ -131,7 +141,10 @@ int main(int argc, char** argv)
         }
         window->ChangePanel(0);
         CUserProfile::GetInstance()->PreviewPath = g_Photo;
-        FilterDialog(window.get(), language.second);
+        FilterDialog(window.get(), language.second + "-filter", FilterTest::DefaultText(), FilterText);
+        FilterDialog(window.get(), language.second + "-filter-logo", FilterTest::DefaultLogo(), FilterLogo);
+        FilterDialog(window.get(), language.second + "-filter-resize", resize, FilterResize);
+        FilterDialog(window.get(), language.second + "-filter-crop", crop, FilterCrop);
         ProcessingDialog(window.get(), language.second);
         CSettings settings(window.get());
         ShootModal(
@@ -142,6 +155,12 @@ int main(int argc, char** argv)
         ShootModal(overwrite, language.second + "-overwrite");
         CDialogFont font(window.get());
         ShootModal(font, language.second + "-font");
+        CDialogRename names(window.get());
+        ShootModal(names, language.second + "-edit-names");
+        CFormatSettings format(window.get());
+        ShootModal(format, language.second + "-format-settings");
+        CDialogProfileSave profile(window.get());
+        ShootModal(profile, language.second + "-profile-save");
     }
     return shots.Finish();
 }
