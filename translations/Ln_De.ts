@@ -973,12 +973,12 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation>Nach links drehen</translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation>Nach rechts drehen</translation>
+        <translation>Rechts drehen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>

@@ -973,12 +973,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation>Tourner à gauche</translation>
+        <translation>Vers la gauche</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation>Tourner à droite</translation>
+        <translation>Vers la droite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>

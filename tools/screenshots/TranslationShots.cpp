@@ -14,6 +14,7 @@
 #include "CoreMetaTypes.h"
 #include "DialogFont.h"
 #include "FilterPage.h"
+#include "FilterPageFactory.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
@@ -89,6 +90,20 @@ void FilterDialog(QWidget* parent, const QString& name, SFilterRecord record, qu
         [&] { return dialog.Editor()->findChild<QTabWidget*>("tabWidget"); });
 }
 
+// The smaller editors on their own, as built (their labels are fixed-width).
+void EditorPages(const QString& prefix)
+{
+    for (quint32 type : {FilterShapeFrame, FilterRaise, FilterShadow, FilterSimpleBorder, FilterRotate}) {
+        QWidget holder;
+        CFilterPage* page = CreateFilterPage(static_cast<int>(type), &holder);
+        holder.resize(page->sizeHint().expandedTo(QSize(250, 200)));
+        page->resize(holder.size());
+        holder.show();
+        Shots::Settle(100);
+        g_Shots->Save(&holder, QStringLiteral("%1-editor-%2").arg(prefix).arg(type));
+    }
+}
+
 // An empty run: the dialog reports its start and end in the log.
 void ProcessingDialog(QWidget* parent, const QString& prefix)
 {
@@ -145,6 +160,7 @@ int main(int argc, char** argv)
         FilterDialog(window.get(), language.second + "-filter-logo", FilterTest::DefaultLogo(), FilterLogo);
         FilterDialog(window.get(), language.second + "-filter-resize", resize, FilterResize);
         FilterDialog(window.get(), language.second + "-filter-crop", crop, FilterCrop);
+        EditorPages(language.second);
         ProcessingDialog(window.get(), language.second);
         CSettings settings(window.get());
         ShootModal(
