@@ -51,7 +51,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation>Application du filtre « %1 »</translation>
+        <translation>Application du filtre « %1 »</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
@@ -1700,12 +1700,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>Échec de l&apos;application du filtre « %1 » à</translation>
+        <translation>Échec de l&apos;application du filtre « %1 » à</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension « %1 »</translation>
+        <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension « %1 »</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
