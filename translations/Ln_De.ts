@@ -46,17 +46,17 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter &apos;%1&apos; wird angewendet</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -93,42 +93,42 @@ Sie verwenden Version %2.</translation>
         <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
         <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstr.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -136,17 +136,17 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="14"/>
         <source>Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="20"/>
         <source>Reading this document type needs Ghostscript, which could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lesen dieses Dokumenttyps wird Ghostscript benötigt, das nicht gefunden wurde.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="45"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -154,43 +154,44 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja für &amp;alle</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ein für alle</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;brechen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1
+existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
 </context>
 <context>
@@ -198,27 +199,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="14"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="66"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Foto mit diesem Namen existiert bereits</translation>
     </message>
 </context>
 <context>
@@ -226,37 +227,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Profileigenschaften</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen und eine Beschreibung für dieses Profil an</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="53"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="73"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="107"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="117"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für das neue Profil an</translation>
     </message>
 </context>
 <context>
@@ -264,71 +265,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="26"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Profil ausgewählt</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
         <source>Could not change the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht geändert werden.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
         <source>Could not delete the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
@@ -336,154 +337,154 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="49"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwörter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="98"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="123"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibweise ändern in</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="157"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>kleinbuchstaben</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="162"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSSBUCHSTABEN</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="167"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischte Schreibung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="188"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiendungen kleinschreiben</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="222"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnen bei</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="242"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="262"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="306"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="314"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum des Fotos</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="319"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Datum</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="327"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="398"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitformat</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="424"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit anzeigen als</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="448"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen &amp;&amp; Ersetzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="469"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen nach</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="480"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="509"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="529"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="539"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiname</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordnername</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiendung</translation>
     </message>
 </context>
 <context>
@@ -582,7 +583,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="163"/>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
@@ -633,7 +634,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -641,17 +642,17 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
 </context>
 <context>
@@ -659,22 +660,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="52"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="57"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen verwenden</translation>
     </message>
 </context>
 <context>
@@ -682,172 +683,172 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="39"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo-Pfad</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Kacheln</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckung %</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Unschärfe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur aktivieren</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichenbild auswählen</translation>
     </message>
 </context>
 <context>
@@ -855,22 +856,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen verwenden</translation>
     </message>
 </context>
 <context>
@@ -878,12 +879,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertieft</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaben</translation>
     </message>
 </context>
 <context>
@@ -892,73 +893,74 @@ already exists, do you want to overwrite it?</source>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe nach</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="91"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="114"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis beibehalten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinere Bilder als die angegebene
+Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite &amp; Höhe</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Höhe</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite &amp; Höhe</translation>
     </message>
 </context>
 <context>
@@ -966,37 +968,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="17"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts drehen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Hochformat</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Querformat</translation>
     </message>
 </context>
 <context>
@@ -1004,37 +1006,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="81"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen verwenden</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Scharf</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Weich</translation>
     </message>
 </context>
 <context>
@@ -1042,12 +1044,12 @@ than specified size</source>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
 </context>
 <context>
@@ -1056,74 +1058,74 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
         <location filename="../Project/Forms/CFilterText.ui" line="72"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="103"/>
         <source>Copyright [Copyright] Quorvelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
         <location filename="../Project/Forms/CFilterText.ui" line="191"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="243"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="301"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="359"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Kacheln</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="383"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="425"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="467"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenabst.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
         <location filename="../Project/Forms/CFilterText.ui" line="672"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="699"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="718"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
@@ -1131,17 +1133,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="809"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="828"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="871"/>
@@ -1149,173 +1151,173 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckung %</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="929"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Unschärfe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="971"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="998"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur aktivieren</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasten zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="402"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichenbild auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="413"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="414"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingetragene Marke</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="415"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="416"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstleistungsmarke</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="419"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiname</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="420"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiendung</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="421"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordner</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="422"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpfad</translation>
     </message>
 </context>
 <context>
@@ -1323,22 +1325,22 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen verwenden</translation>
     </message>
 </context>
 <context>
@@ -1354,17 +1356,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1183"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1442"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="54"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Format gibt es keine Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="123"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardformat</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="236"/>
@@ -1372,7 +1374,7 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="751"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1110"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilensprung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="349"/>
@@ -1381,55 +1383,55 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe/Qualität</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Größe (KB)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="692"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1369"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben/Bittiefe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimierung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Komprimierung (langsameres Schreiben)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1596"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1606"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil laden</translation>
     </message>
 </context>
 <context>
@@ -1437,40 +1439,40 @@ than specified size</source>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="53"/>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
         <source>A name or account text holds a line break; it was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Kontotext enthält einen Zeilenumbruch; er wurde nicht gesendet.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="228"/>
         <source>Not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="276"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="284"/>
         <source>Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="325"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="351"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="356"/>
         <source>reply too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort zu lang</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>die Übertragung endete, bevor die ganze Datei gesendet war</translation>
     </message>
 </context>
 <context>
@@ -1478,47 +1480,47 @@ than specified size</source>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Links oben</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts oben</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts unten</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Links unten</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="152"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kalibriert</translation>
     </message>
 </context>
 <context>
@@ -1526,136 +1528,137 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandquill - Verarbeitung</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="76"/>
         <location filename="../Project/Forms/CProcessController.ui" line="105"/>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="169"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="179"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung gestartet um %1</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung von %1 Bildern mit %2 Grafikfilter(n) pro Bild.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzelnes mehrseitiges Dokument wird erstellt.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>System: %1 CPU-Kern(e) erkannt.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ausführungs-Thread(s) werden gestartet.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung vom Benutzer unterbrochen.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Verarbeitung mit %1 Fehlern abgeschlossen. Einzelheiten finden Sie im Protokoll oben.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung ohne Fehler abgeschlossen.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen nach </translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen zu Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bild(er) erfolgreich hochgeladen.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporäre Dateien werden gelöscht...</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen abgeschlossen.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1666,114 +1669,114 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ausgabeordner ist kein vollständiger Pfad</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
         <source>not readable as an image</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht als Bild lesbar</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein beschreibbares Bildformat hat die Endung &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
         <source>the image library gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bildbibliothek nannte keinen Grund</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
         <source>Written from a damaged photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Größenlimit von %1 KB nicht erreicht, %2 Byte in niedrigster Qualität geschrieben</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>Not written by this run, left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Durchlauf nicht geschrieben, unverändert belassen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen und Verschieben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen und Kopieren fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Damaged photo copied, its source kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigtes Foto kopiert, Quelle beibehalten</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>not a full path to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>kein vollständiger Pfad zu einer Datei</translation>
     </message>
 </context>
 <context>
@@ -1782,62 +1785,63 @@ than specified size</source>
         <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde mit einer anderen Programmversion erstellt und wird möglicherweise nicht korrekt importiert.
+Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern Sie.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file is larger than %1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei ist größer als %1 MiB.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file is not a well-formed XML document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei ist kein wohlgeformtes XML-Dokument.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file declares entities, which job files never hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei deklariert Entitäten, die Auftragsdateien nie enthalten.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file nests its elements more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei verschachtelt ihre Elemente tiefer als %1 Ebenen.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
         <source>The job file holds more than %1 elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei enthält mehr als %1 Elemente.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
         <source>The job file holds more than %1 filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei enthält mehr als %1 Filter.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Filter der Auftragsdatei enthält mehr als %1 Zahlen oder %2 Texte.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
         <source>The job file holds more than %1 photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei enthält mehr als %1 Fotos.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
         <source>The job file holds a text longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei enthält einen Text mit mehr als %1 Zeichen.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei enthält nicht genau eine Fotoliste.</translation>
     </message>
 </context>
 <context>
@@ -1845,182 +1849,182 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="26"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="36"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="62"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrkernprozessoren für schnellere Verarbeitung nutzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführliches Protokoll der verarbeiteten Bilder erstellen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="149"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilfenster beim Start anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="156"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistentenfenster beim Start anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="170"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach neuen Versionen suchen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="182"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="230"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformate</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="254"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrseitige Dokumente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW-Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="304"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Demosaicing</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißabgleich</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="433"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Übersetzung helfen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal pro Woche</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal im Monat</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ebene als Bild speichern (Standard)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ebenen zusammenfügen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die erste Ebene speichern</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch (bester für die Kamera)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraeinstellungen verwenden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das ganze Bild mitteln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht anwenden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle beschneiden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbeschnitten lassen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschnittene und unbeschnittene Werte mischen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekonstruieren</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
-        <translation type="unfinished">Starten Sie Brandquill neu, damit die Änderungen wirksam werden.</translation>
+        <translation>Sie müssen Brandquill neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
 </context>
 <context>
@@ -2028,107 +2032,107 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="98"/>
         <source>Upload interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen vom Benutzer unterbrochen.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Standard-E-Mail-Programm konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="142"/>
         <source>The photos are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotos bleiben in %1.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="173"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="174"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien erfolgreich angehängt. Wir empfehlen, die temporären Dateien zu löschen, die Brandquill dabei eventuell erstellt hat (tun Sie dies erst, nachdem Sie Ihre E-Mail gesendet haben). Temporäre Dateien jetzt löschen?</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen zu Flickr ist nicht verfügbar: Diese Kopie von Brandquill wurde ohne Flickr-API-Schlüssel erstellt.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>Flickr authorisation failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr-Autorisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>Failed to upload %1 to Flickr: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht zu Flickr hochgeladen werden: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>the web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>der Webbrowser konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlauben Sie Brandquill im geöffneten Browserfenster, in Ihr Flickr-Konto hochzuladen, und geben Sie dann den Code ein, den Flickr anzeigt:</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
         <source>Flickr authorisation was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flickr-Autorisierung wurde abgebrochen.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
         <source>the name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
         <source>Could not connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zu %1 nicht möglich: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verbunden</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
         <source>Login to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung bei %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 auf dem Server konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
         <source>Failed to upload %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht hochgeladen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2160,7 +2164,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterBlank.ui" line="23"/>
         <source>There are no settings for this filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Filter gibt es keine Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -2168,37 +2172,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="75"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="101"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="127"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
@@ -2206,12 +2210,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="14"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="41"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt</translation>
     </message>
 </context>
 <context>
@@ -2219,42 +2223,42 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="43"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
         <source>This is the watermark!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist das Wasserzeichen!</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="219"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -2262,22 +2266,22 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="14"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="38"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="65"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="88"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf weißem Hintergrund zeichnen</translation>
     </message>
 </context>
 <context>
@@ -2285,37 +2289,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="17"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Maße</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="83"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="108"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="133"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="155"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheitliche Abmessungen</translation>
     </message>
 </context>
 <context>
@@ -2537,625 +2541,625 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="15"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftet mit einem ein- oder mehrzeiligen Textkommentar</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="16"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieht das Bild mit Datum und Uhrzeit</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Copyright-Hinweis als Text hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="18"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt ein Copyright-Logo hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="19"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen einfachen Formrahmen hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="20"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Grunge-Rahmen hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="21"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt unterschiedliche Masken für Hoch- und Querformatfotos hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="22"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen klassischen Bilderrahmen hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="23"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Vintage-Rahmen hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="24"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt einen Polaroid-ähnlichen Bilderrahmen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="25"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="50"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="98"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellt die Bildränder auf oder dunkelt sie ab, für einen erhabenen oder vertieften 3D-Effekt</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="26"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieht das Bild mit einem Schatteneffekt an den Rändern</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="27"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen einfachen Rand um das Bild hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild verschwommen wirken</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="94"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwandelt das Bild in eine Kohlezeichnung</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="30"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt die Kanten im Bild hervor</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="31"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt die Kanten im Bild mit einem 3D-Effekt hervor</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild mit dem Gaußschen Weichzeichner verschwommen wirken</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="95"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandelt Echtfarben in Graustufen um</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="46"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="96"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt einen Implosionseffekt in der Bildmitte</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="35"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt jedes Pixel durch seine Komplementärfarbe</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt dem Bild Rauschen hinzu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="48"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="97"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild wie ein Ölgemälde aussehen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="38"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="52"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="99"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild älter und in wärmeren Farben aussehen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="39"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild aussehen, als sei der Film während der Entwicklung belichtet worden</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="100"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild wie eine Skulptur in Graustufen oder Echtfarben aussehen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="41"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="101"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht das Bild unscharf, indem Pixel zufällig verstreut werden</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="58"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="102"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt eine Drehbewegung</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="43"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="60"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="103"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt einen horizontalen Welleneffekt</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="30"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="89"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt den Kontrast automatisch an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="45"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="104"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt den Gammawert automatisch an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="46"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Farbwerte automatisch an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="47"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Helligkeit an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="48"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkt die Helligkeitsunterschiede zwischen hellen und dunklen Pixeln</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="49"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Farbkanäle Rot, Grün und Blau an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="50"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Wendet einen Histogrammausgleich an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="51"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrigiert Farbton, Sättigung und Helligkeit</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="52"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Tonwerte an, indem die Farben zwischen dem angegebenen Weiß- und Schwarzpunkt auf den vollen verfügbaren Wertebereich gestreckt werden</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Verringert Rauschen durch schlechte Lichtverhältnisse oder Handykameras</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="91"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärft das Bild durch stärkeren Kantenkontrast</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="55"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärft das Bild mit den Optionen Radius und Schwellenwert</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="32"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="92"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht Fotos automatisch anhand der von der Digitalkamera gespeicherten Informationen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="57"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidet das Bild automatisch auf ein angegebenes Seitenverhältnis zu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="58"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt eine RGB-Farbe oder den Alphakanal</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="59"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidet einen rechteckigen Bereich aus dem Bild aus</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="60"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt das Bild vertikal und/oder horizontal</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="61"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert die Bildgröße in Pixel oder Prozent</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="62"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt Dokumentgröße und DPI-Auflösung an</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="63"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt zyklisch vertikal oder horizontal um eine angegebene Anzahl Pixel</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="64"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht um eine angegebene Gradzahl</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="65"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt eine kleine Miniatur aus dem Bild</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalbildformat beibehalten (wenn möglich)</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="25"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="26"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="27"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Formrahmen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="28"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Grunge-Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="29"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderrahmen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="30"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Vintage-Rahmen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="31"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relief</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="32"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="33"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Rand</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="31"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch drehen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="35"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="36"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="37"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="70"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="71"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="72"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformieren</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="50"/>
         <source>Photo not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto nicht gefunden</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="60"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="67"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="70"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="72"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>In JPEG mit hoher Qualität umwandeln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das JPEG-Format mit hoher Qualität (90%) umwandeln; das ergibt größere Dateien.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>In JPEG mit mittlerer Qualität umwandeln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das JPEG-Format mit mittlerer Qualität (75%) umwandeln; das ergibt mittelgroße Dateien.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>In PDF-Album umwandeln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einziges PDF-Album aus allen hinzugefügten Fotos erstellen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="25"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>In PNG umwandeln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="26"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für beste Qualität in das PNG-Format umwandeln.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="27"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>In TIFF umwandeln</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="28"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für beste Qualität in das TIFF-Format umwandeln.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Kontrast</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen verringern</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfe anpassen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Schwarzweiß</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="43"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Kohlezeichnung</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="45"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Implosion</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="47"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Ölgemälde</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="49"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Relief</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="51"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Sepia</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="53"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Schattierung</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="55"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Streuung</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="57"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Wirbel</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="59"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Welle</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Ordnernamen umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Fotos in einem Ordner mit aussagekräftigem Namen liegen, benennt dieses Profil alle enthaltenen Bilder nach dem Ordnernamen um</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aufnahmedatum umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt eine Reihe von Fotos nach ihrem Aufnahmedatum um und fügt einen Zähler hinzu, um gleichzeitig aufgenommene Fotos zu unterscheiden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern für Auktionsseiten</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos stark verkleinern (400x300) zum Hochladen auf Auktionsseiten wie eBay</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern für den E-Mail-Versand</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos verkleinern (1280x960) zum Versand als E-Mail-Anhang</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern zum Hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos verkleinern (1600x1200) zum Hochladen auf Seiten wie Facebook, Picasa oder zum Teilen mit Freunden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="75"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="76"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Twitpic hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos zu Twitpic hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Picasa hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos zu Picasa hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Facebook hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos zu Facebook hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Gamma</translation>
     </message>
 </context>
 <context>
@@ -3163,37 +3167,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="66"/>
         <source>%1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="29"/>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="34"/>
         <source>cannot examine %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geprüft werden: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein symbolischer Link</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="39"/>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="41"/>
         <source>%1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="43"/>
         <source>cannot restrict %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte von %1 können nicht eingeschränkt werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -46,17 +46,17 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Application du filtre « %1 »</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -93,42 +93,42 @@ Vous utilisez la version %2.</translation>
         <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
         <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -136,17 +136,17 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="14"/>
         <source>Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="20"/>
         <source>Reading this document type needs Ghostscript, which could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture de ce type de document nécessite Ghostscript, qui est introuvable.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="45"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -154,43 +154,44 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui à &amp;tout</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Non à to&amp;ut</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1
+existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -198,27 +199,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="14"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la photo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="66"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo portant le même nom existe déjà</translation>
     </message>
 </context>
 <context>
@@ -226,37 +227,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du profil</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un nom et une description pour ce profil</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="53"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="73"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="107"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="117"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer un nom pour le nouveau profil</translation>
     </message>
 </context>
 <context>
@@ -264,71 +265,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="26"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun profil sélectionné</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Édition</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
         <source>Could not change the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier le profil.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce profil&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
         <source>Could not delete the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le profil.</translation>
     </message>
 </context>
 <context>
@@ -336,154 +337,154 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les noms</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="49"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="98"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="123"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la casse en</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangée</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="157"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscules</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="162"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJUSCULES</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="167"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse mixte</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="188"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions en minuscules</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="222"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer à</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="242"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="262"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="306"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="314"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de prise de vue</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="319"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du jour</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="327"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="398"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;heure</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="424"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;heure en</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="448"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;&amp; remplacer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="469"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="480"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="509"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="529"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="539"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du dossier source</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
 </context>
 <context>
@@ -582,7 +583,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="163"/>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
@@ -628,12 +629,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="23"/>
         <source>These files were not added because Brandquill cannot read their format:</source>
-        <translation>Ces fichiers n'ont pas été ajoutés, car Brandquill ne peut pas lire leur format :</translation>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés, car Brandquill ne peut pas lire leur format :</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -641,17 +642,17 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -659,22 +660,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="52"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un fond transparent</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="57"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -682,172 +683,172 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="39"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du logo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaïque</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le contour</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner une ombre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;image du filigrane</translation>
     </message>
 </context>
 <context>
@@ -855,22 +856,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un fond transparent</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -878,12 +879,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoncé</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>En relief</translation>
     </message>
 </context>
 <context>
@@ -892,73 +893,74 @@ already exists, do you want to overwrite it?</source>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster par</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="91"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="114"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas agrandir les images plus petites
+que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur &amp; hauteur</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur fixe</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur fixe</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur &amp; hauteur fixes</translation>
     </message>
 </context>
 <context>
@@ -966,37 +968,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="17"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la gauche</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la droite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condition</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les photos</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait uniquement</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage uniquement</translation>
     </message>
 </context>
 <context>
@@ -1004,37 +1006,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bords</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un fond transparent</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="81"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Nets</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Flous</translation>
     </message>
 </context>
 <context>
@@ -1042,12 +1044,12 @@ than specified size</source>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1056,74 +1058,74 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
         <location filename="../Project/Forms/CFilterText.ui" line="72"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="103"/>
         <source>Copyright [Copyright] Quorvelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot-clé</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
         <location filename="../Project/Forms/CFilterText.ui" line="191"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="243"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="301"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="359"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaïque</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="383"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="425"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="467"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interligne</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
         <location filename="../Project/Forms/CFilterText.ui" line="672"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="699"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="718"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
@@ -1131,17 +1133,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="809"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Texture</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="828"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="871"/>
@@ -1149,173 +1151,173 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="929"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="971"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="998"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le contour</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadré</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner un encadré</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner une ombre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="402"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;image du filigrane</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="413"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="414"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque déposée</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="415"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque commerciale</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="416"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque de service</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="419"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="420"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="421"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="422"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin source</translation>
     </message>
 </context>
 <context>
@@ -1323,22 +1325,22 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un fond transparent</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -1354,17 +1356,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1183"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1442"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="54"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce format n&apos;a aucun paramètre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="123"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format par défaut</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="236"/>
@@ -1372,7 +1374,7 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="751"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1110"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;entrelacement</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="349"/>
@@ -1381,55 +1383,55 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille/Qualité</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille fixe (Ko)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="692"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1369"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs/Profondeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure compression (écriture plus lente)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1596"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1606"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -1437,40 +1439,40 @@ than specified size</source>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="53"/>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse en %1 s</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
         <source>A name or account text holds a line break; it was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ou un texte de compte contient un saut de ligne&#xa0;; il n&apos;a pas été envoyé.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="228"/>
         <source>Not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="276"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="284"/>
         <source>Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompu.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="325"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="351"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="356"/>
         <source>reply too long</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse trop longue</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>le transfert s&apos;est terminé avant l&apos;envoi du fichier entier</translation>
     </message>
 </context>
 <context>
@@ -1478,47 +1480,47 @@ than specified size</source>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche-haut</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite-haut</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite-bas</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche-bas</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="152"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibré</translation>
     </message>
 </context>
 <context>
@@ -1526,136 +1528,137 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandquill - Traitement</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="76"/>
         <location filename="../Project/Forms/CProcessController.ui" line="105"/>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="169"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="179"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement démarré à %1</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d&apos;un document unique de plusieurs pages.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi vers </translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi vers Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 image(s) envoyée(s) avec succès.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi.</translation>
     </message>
 </context>
 <context>
@@ -1666,114 +1669,114 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de sortie n&apos;est pas un chemin complet</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
         <source>not readable as an image</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible en tant qu&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;application du filtre « %1 » à</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension « %1 »</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
         <source>the image library gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>la bibliothèque d&apos;images n&apos;a donné aucune raison</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
         <source>Written from a damaged photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>Not written by this run, left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitée et renommée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitée et remplacée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage et du déplacement</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du déplacement</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage et de la copie</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la copie</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Damaged photo copied, its source kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo endommagée copiée, source conservée</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>not a full path to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un chemin complet vers un fichier</translation>
     </message>
 </context>
 <context>
@@ -1782,62 +1785,63 @@ than specified size</source>
         <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été créé avec une autre version du programme et risque de ne pas être importé correctement.
+Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail ne peut pas être lu.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file is larger than %1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail dépasse %1 Mio.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file is not a well-formed XML document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail n&apos;est pas un document XML bien formé.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file declares entities, which job files never hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail déclare des entités, ce que les fichiers de travail ne contiennent jamais.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file nests its elements more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail imbrique ses éléments sur plus de %1 niveaux.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
         <source>The job file holds more than %1 elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail contient plus de %1 éléments.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
         <source>The job file holds more than %1 filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail contient plus de %1 filtres.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un filtre du fichier de travail contient plus de %1 nombres ou %2 textes.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
         <source>The job file holds more than %1 photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail contient plus de %1 photos.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
         <source>The job file holds a text longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail contient un texte de plus de %1 caractères.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de travail ne contient pas exactement une liste de photos.</translation>
     </message>
 </context>
 <context>
@@ -1845,182 +1849,182 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="26"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="36"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="62"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser tous les cœurs du processeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un journal détaillé des images traitées</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="149"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre des profils au démarrage</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="156"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre de l&apos;assistant au démarrage</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="170"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions au démarrage</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="182"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="230"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats d&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="254"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents multipages</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calques</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres RAW</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="304"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dématriçage</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal. blancs</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautes lum.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="433"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aider à la traduction</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque jour</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par semaine</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par mois</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>par défaut</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un calque par image (par défaut)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplatir tous les calques</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer uniquement le premier calque</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto, le meilleur pour l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les réglages de l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne sur toute l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas appliquer</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout écrêter</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas écrêter</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger valeurs écrêtées et non écrêtées</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruire</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
-        <translation type="unfinished">Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
+        <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
     </message>
 </context>
 <context>
@@ -2028,107 +2032,107 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="98"/>
         <source>Upload interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="142"/>
         <source>The photos are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les photos sont conservées dans %1.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="173"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="174"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Brandquill a pu créer (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;envoi vers Flickr n&apos;est pas disponible&#xa0;: cette copie de Brandquill a été compilée sans clé d&apos;API Flickr.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>Flickr authorisation failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;autorisation Flickr&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>Failed to upload %1 to Flickr: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de %1 vers Flickr&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>the web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>le navigateur web n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisez Brandquill à envoyer vers votre compte Flickr dans la fenêtre du navigateur qui s&apos;est ouverte, puis saisissez le code affiché par Flickr&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
         <source>Flickr authorisation was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autorisation Flickr a été annulée.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
         <source>the name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient un saut de ligne</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
         <source>Could not connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connecté</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
         <source>Login to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion à %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1 sur le serveur&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
         <source>Failed to upload %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2142,7 +2146,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="30"/>
         <source>Brandquill edits many photos in one go. 1 Add Photos: add the photos you want to edit. 2 Edit Photos: choose text or logo marks, frames, shadow, crop, resize or rotate. 3 Setup: choose the output folder and image format. Then select Process.</source>
-        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos : ajoutez les photos que vous voulez modifier. 2 Modifier les photos : choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration : choisissez le dossier de sortie et le format d'image. Sélectionnez ensuite Traiter.</translation>
+        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos : ajoutez les photos que vous voulez modifier. 2 Modifier les photos : choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration : choisissez le dossier de sortie et le format d&apos;image. Sélectionnez ensuite Traiter.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="45"/>
@@ -2160,7 +2164,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterBlank.ui" line="23"/>
         <source>There are no settings for this filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce filtre n&apos;a aucun paramètre</translation>
     </message>
 </context>
 <context>
@@ -2168,37 +2172,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="75"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="101"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="127"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
 </context>
 <context>
@@ -2206,12 +2210,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="14"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="41"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet</translation>
     </message>
 </context>
 <context>
@@ -2219,42 +2223,42 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="43"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
         <source>This is the watermark!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voici le filigrane&#xa0;!</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="219"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher l&apos;aperçu</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de vue</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -2262,22 +2266,22 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="14"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="38"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="65"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="88"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un fond blanc</translation>
     </message>
 </context>
 <context>
@@ -2285,37 +2289,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="17"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="83"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="108"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="133"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="155"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions uniformes</translation>
     </message>
 </context>
 <context>
@@ -2537,625 +2541,625 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="15"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un commentaire texte sur une ou plusieurs lignes</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="16"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Appose la date et l&apos;heure sur l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une mention de copyright en texte</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="18"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un logo de copyright</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="19"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre de forme simple</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="20"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre grunge</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="21"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute des masques différents pour les photos en portrait et en paysage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="22"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre photo classique</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="23"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre vintage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="24"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un cadre photo de style Polaroid</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="25"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="50"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="98"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircit ou assombrit les bords de l&apos;image pour un effet 3D en relief ou enfoncé</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="26"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un effet d&apos;ombre sur les bords de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="27"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une bordure simple autour de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l&apos;image un aspect flou</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="94"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme l&apos;image en dessin au fusain</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="30"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait ressortir les contours de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="31"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait ressortir les contours de l&apos;image avec un effet 3D</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l&apos;image un aspect flou avec l&apos;algorithme de flou gaussien</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="95"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit les couleurs vraies en niveaux de gris</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="46"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="96"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un effet d&apos;implosion au centre de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="35"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace chaque pixel par sa couleur complémentaire</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute du bruit à l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="48"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="97"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l&apos;image l&apos;aspect d&apos;une peinture à l&apos;huile</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="38"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="52"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="99"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieillit l&apos;image avec des couleurs plus chaudes</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="39"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne l&apos;impression que la pellicule a été exposée à la lumière pendant le développement</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="100"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l&apos;image l&apos;aspect d&apos;une sculpture en niveaux de gris ou en couleurs vraies</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="41"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="101"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend l&apos;image floue en dispersant les pixels au hasard</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="58"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="102"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un mouvement de torsion</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="43"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="60"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="103"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un effet d&apos;ondulation horizontale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="30"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="89"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle automatiquement le contraste</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="45"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="104"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle automatiquement le gamma</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="46"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle automatiquement les niveaux de couleur</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="47"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle l&apos;intensité lumineuse</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="48"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Accentue les différences d&apos;intensité entre les pixels clairs et sombres</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="49"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les canaux de couleur rouge, vert et bleu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="50"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Applique une égalisation d&apos;histogramme</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="51"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrige la teinte, la saturation et la luminosité</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="52"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les niveaux en étirant les couleurs comprises entre les points blanc et noir indiqués sur toute la plage disponible</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit le bruit dû à un mauvais éclairage ou aux appareils photo de téléphones</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="91"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend l&apos;image plus nette en accentuant le contraste des contours</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="55"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise les options Rayon et Seuil pour rendre l&apos;image plus nette</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="32"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="92"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter automatiquement les photos d&apos;après les informations enregistrées par l&apos;appareil photo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="57"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadre automatiquement l&apos;image selon des proportions indiquées</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="58"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace une couleur RVB ou le canal alpha</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="59"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpe une zone rectangulaire de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="60"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourne l&apos;image verticalement et/ou horizontalement</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="61"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie la taille de l&apos;image en pixels ou en pourcentage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="62"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle la taille du document et la résolution en PPP</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="63"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait défiler l&apos;image verticalement ou horizontalement d&apos;un nombre de pixels indiqué</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="64"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter d&apos;un nombre de degrés indiqué</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="65"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée une petite vignette de l&apos;image</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le format d&apos;origine (si possible)</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="25"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="26"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="27"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre de forme</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="28"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre grunge</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="29"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre photo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="30"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre vintage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="31"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relief</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="32"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="33"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure simple</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="31"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation automatique</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="35"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="36"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="37"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="70"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marques</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="71"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="72"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="50"/>
         <source>Photo not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo introuvable</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="60"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="67"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="70"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="72"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en JPEG haute qualité</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format JPEG en haute qualité (90%), ce qui donne des fichiers plus volumineux.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en JPEG qualité moyenne</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format JPEG en qualité moyenne (75%), ce qui donne des fichiers de taille moyenne.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en album PDF</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un album PDF unique avec toutes les photos ajoutées</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="25"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en PNG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="26"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format PNG pour une qualité optimale.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="27"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en TIFF</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="28"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format TIFF pour une qualité optimale.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste automatique</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la date et l&apos;heure</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire le bruit</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la netteté</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet noir et blanc</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="43"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet fusain</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="45"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet implosion</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="47"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet peinture à l&apos;huile</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="49"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet relief</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="51"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet sépia</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="53"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet ombrage</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="55"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet dispersion</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="57"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet tourbillon</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="59"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet vague</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon le dossier</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Si les photos sont rangées dans un dossier au nom explicite, ce profil renomme toutes les images qu&apos;il contient d&apos;après le nom du dossier</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon la date</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomme un ensemble de photos d&apos;après leur date de prise de vue et ajoute un compteur pour distinguer les photos prises au même moment</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour site d&apos;enchères</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire fortement les photos (400x300) pour les envoyer sur des sites d&apos;enchères comme eBay</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour l&apos;envoi par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire les photos (1280x960) pour les envoyer en pièce jointe par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour la publication en ligne</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire les photos (1600x1200) pour les publier sur des sites comme Facebook, Picasa, ou les partager avec vos amis</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="75"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="76"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers Twitpic</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos vers Twitpic</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers Picasa</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos vers Picasa</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers Facebook</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos vers Facebook</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma automatique</translation>
     </message>
 </context>
 <context>
@@ -3163,37 +3167,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="66"/>
         <source>%1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="29"/>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="34"/>
         <source>cannot examine %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;examiner %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien symbolique</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="39"/>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="41"/>
         <source>%1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à un autre utilisateur</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="43"/>
         <source>cannot restrict %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de restreindre les droits de %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
