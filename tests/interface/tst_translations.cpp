@@ -159,7 +159,7 @@ bool SameInLanguage(const QString& code, const QString& text)
         {"Fr",
          {"Original", "Compression", "Description", "Distance", "Angle", "Texture", "Type", "Condition", "Dimensions",
           "Date", "Transformation", "Rotation (°)", "Position"}},
-        {"It", {"&File", "Logo"}},
+        {"It", {"&File", "Logo", "No", "&No"}},
         {"Ja", {}},
     };
     return noWords.match(text).hasMatch() || anywhere.contains(text) || same.value(code).contains(text);
