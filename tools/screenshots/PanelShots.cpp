@@ -6,6 +6,7 @@
 #include "BqTestMain.h"
 #include "CTextWidget.h"
 #include "CoreMetaTypes.h"
+#include "ExifJpeg.h"
 #include "MagickRuntime.h"
 #include "MainPanel1.h"
 #include "MainWindow.h"
@@ -72,10 +73,16 @@ QStringList MakePhotos(const QString& folder, int count)
     const char* const names[] = {"Harbour", "Meadow",   "Old Town", "Lighthouse", "Market",
                                  "Bridge",  "Vineyard", "Glacier",  "Orchard"};
     for (int i = 0; i < count; ++i) {
-        Magick::Image photo = BqTest::MakePhoto(480 + 40 * (i % 3), 360, quint32(i + 1));
+        const Magick::Image photo = BqTest::MakePhoto(480 + 40 * (i % 3), 360, quint32(i + 1));
+        // The list draws its thumbnails from the Exif thumbnail, as of a camera.
+        Magick::Image thumbnail(photo);
+        thumbnail.resize(Magick::Geometry(160, 120));
+        BqTest::SExifFields fields;
+        fields.make = "Quorvelline";
+        fields.model = "Field Camera";
+        fields.dateTime = QString("2026:06:%1 10:%2:00").arg(i + 10).arg(i + 10).toLatin1();
         const QString file = folder + "/" + names[i % 9] + QString(" %1.jpg").arg(i + 1);
-        photo.quality(85);
-        photo.write(file.toStdString());
+        BqTest::WriteExifJpeg(file, photo, thumbnail, fields);
         files.append(file);
     }
     return files;
@@ -105,14 +112,25 @@ void AddPhotos(CMainPanel1* page, const QStringList& files)
     Wait(1500); // thumbnails and the preview arrive from their threads
 }
 
-void ShootStep1(const QStringList& photos)
+// A first launch: the add-photo balloon comes up 2 s after start, before
+// the user adds anything.
+std::unique_ptr<MainWindow> FirstLaunch(int theme)
 {
-    auto window = NewWindow(0);
+    auto window = NewWindow(theme);
     CMainPanel1* page = window->Panel1();
     WaitFor([page] { return page->addPhotoTip->Widget()->isVisible(); });
+    return window;
+}
+
+void ShootStep1(const QStringList& photos)
+{
+    auto window = FirstLaunch(0);
+    CMainPanel1* page = window->Panel1();
     Shoot(window.get(), "step1-empty");
     AddPhotos(page, photos);
+    WaitFor([page] { return page->step2Tip->Widget()->isVisible(); });
     Shoot(window.get(), "step1-medium");
+    page->MakeStep2TipInvisible();
     page->ChangeViewMode(0);
     page->findChild<QWidget*>("listImagesDetails")->setFocus();
     Wait(1000);
@@ -120,7 +138,7 @@ void ShootStep1(const QStringList& photos)
     page->ChangeViewMode(2);
     window.reset();
 
-    window = NewWindow(1);
+    window = FirstLaunch(1);
     AddPhotos(window->Panel1(), photos);
     Shoot(window.get(), "step1-dark");
 }
