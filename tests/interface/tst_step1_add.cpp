@@ -3,6 +3,7 @@
 #include "BqTestMain.h"
 #include "CDialogSearch.h"
 #include "ControlImage.h"
+#include "ModalDriver.h"
 #include "Step1Fixture.h"
 #include "Utils.h"
 
@@ -253,6 +254,38 @@ private slots:
         QTest::keyClick(s.page.get(), Qt::Key_Insert);
         listed.sort();
         QCOMPARE(listed, (QStringList{"B.JPG", "a.jpg"}));
+        QVERIFY(s.Names().isEmpty());
+    }
+
+    // The other default hooks: the folder chooser, the menu, the message box
+    // and the dialog run, answered as a user would.
+    void realDefaults()
+    {
+        const QString base = Dir("defaults");
+        QVERIFY(WriteImageFiles(base, {"a.jpg", "b.jpg", "n.txt"}));
+        SStep1Page s(5, false);
+        QStringList menuEntries;
+        BqTest::CModalDriver driver([&](QWidget* window, const BqTest::SModalSeen& seen) {
+            if (seen.className == "QMenu")
+                menuEntries = BqTest::CModalDriver::MenuEntries(window);
+            if (seen.className == "QFileDialog")
+                return BqTest::CModalDriver::ChooseFile(window, base);
+            return seen.className == "QMessageBox" && BqTest::CModalDriver::Press(window, "Yes");
+        });
+        driver.Arm();
+        s.page->AddFolder(false);
+        QCOMPARE(s.Names().size(), 2);
+        QTest::mouseClick(s.ui->buttonRemove, Qt::LeftButton);
+        s.page->RemoveAllPhotos();
+        driver.Disarm();
+
+        QStringList classes;
+        for (const BqTest::SModalSeen& seen : driver.Seen())
+            classes.append(seen.className);
+        QCOMPARE(classes, (QStringList{"QFileDialog", "CDialogUnsupportedFormat", "QMenu", "QMessageBox"}));
+        QCOMPARE(menuEntries, (QStringList{"&Selected", "&All"}));
+        QCOMPARE(driver.Seen().at(3).text, QString("Remove all photos from the list?"));
+        QCOMPARE(driver.Seen().at(3).title, QString());
         QVERIFY(s.Names().isEmpty());
     }
 };
