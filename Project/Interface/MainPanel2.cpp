@@ -322,14 +322,8 @@ void CMainPanel2::MoveFilterUp()
     if (WarnWhenNoSelection())
         return;
     const int row = SelectedRows().first();
-    CSnapshotScope scope(m_states);
-    if (row > 0)
-        m_filters->DragAndDrop(row, row - 1);
-    SynchronizeListFilters();
-    ui->listFilters->setCurrentRow(qMax(row - 1, 0));
-    allPreviewsTimer.start(2000);
-    scope.Finish(this);
-    emit SignalListFiltersChanged();
+    // On the first row nothing moves, but the edit still counts.
+    MoveFilter(row, row - 1, qMax(row - 1, 0));
 }
 
 void CMainPanel2::MoveFilterDown()
@@ -339,10 +333,16 @@ void CMainPanel2::MoveFilterDown()
     const int row = SelectedRows().first();
     if (row >= ui->listFilters->count() - 1)
         return;
+    MoveFilter(row + 1, row, row + 1);
+}
+
+void CMainPanel2::MoveFilter(int from, int to, int current)
+{
     CSnapshotScope scope(m_states);
-    m_filters->DragAndDrop(row + 1, row);
+    if (to >= 0)
+        m_filters->DragAndDrop(from, to);
     SynchronizeListFilters();
-    ui->listFilters->setCurrentRow(row + 1);
+    ui->listFilters->setCurrentRow(current);
     allPreviewsTimer.start(2000);
     scope.Finish(this);
     emit SignalListFiltersChanged();

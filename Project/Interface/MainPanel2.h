@@ -128,6 +128,9 @@ protected:
 private:
     // The chain edits end alike: previews in 2 s, changed, one snapshot.
     void FinishChainEdit(bool listChanged);
+    // Moves record `from` to the gap `to` (nothing for a negative gap),
+    // rebuilds the list and makes row `current` current.
+    void MoveFilter(int from, int to, int current);
     void CancelFilteredPreview();
     bool WarnWhenNoSelection();
     QList<int> SelectedRows() const;

@@ -4,6 +4,7 @@
 // undo snapshots and signals it gives.
 
 #include "BqTestMain.h"
+#include "CTextWidget.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FiltersEnum.h"
@@ -12,6 +13,7 @@
 #include "ModalDriver.h"
 #include "PanelTestSupport.h"
 #include "StatesList.h"
+#include "TipBalloon.h"
 #include "UserProfile.h"
 
 #include <QComboBox>
@@ -198,6 +200,27 @@ private slots:
         QCOMPARE(Names(), QStringList({"Text"}));
         QVERIFY(chain->filters[0].numberCount > 0);
         QCOMPARE(states->GetCount(), 1);
+    }
+
+    void tips()
+    {
+        CUserProfile::GetInstance()->LaunchCounter = 1;
+        panel->hide();
+        panel->show();
+        QVERIFY(panel->addFilterTip->showTimer.isActive());
+        panel->ShowAddFilterTip();
+        const QPoint button = panel->findChild<QWidget*>("buttonAddFilter")->pos();
+        QCOMPARE(panel->addFilterTip->Widget()->geometry(), QRect(button + QPoint(55, 25), QSize(290, 68)));
+        panel->pickFilter = [](QWidget*) { return QStringLiteral("Resize"); };
+        panel->hooks.runDialog = [](QDialog*) { return 1; };
+        panel->on_buttonAddFilter_clicked();
+        QTRY_VERIFY(!panel->addFilterTip->Widget()->isVisible());
+        QVERIFY(panel->step3Tip->showTimer.isActive());
+        panel->ShowStep3Tip();
+        QCOMPARE(panel->step3Tip->Widget()->geometry(), QRect(panel->width() / 2 + 40, 0, 250, 80));
+        panel->hide();
+        QTRY_VERIFY(!panel->step3Tip->Widget()->isVisible());
+        CUserProfile::GetInstance()->LaunchCounter = 3;
     }
 
     void removeSelected()

@@ -5,10 +5,12 @@
 #include "BqTestMain.h"
 #include "CDialogTip.h"
 #include "CFormatSettings.h"
+#include "CTextWidget.h"
 #include "CoreMetaTypes.h"
 #include "FormatsEnum.h"
 #include "MainPanel3.h"
 #include "StatesList.h"
+#include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
@@ -395,6 +397,35 @@ private slots:
         QTest::keyClicks(Child<QLineEdit>("editFTPHost"), QStringLiteral("h"));
         QCOMPARE(QFile::permissions(file), ownerOnly);
         QCOMPARE(GetRegistryString("GUI/Upload.FTP.Password", QString()), QStringLiteral("cMOkc3N3w7ZyZA=="));
+    }
+
+    void processTip_data()
+    {
+        QTest::addColumn<int>("launches");
+        QTest::newRow("first launches") << 1;
+        QTest::newRow("later launches") << 3;
+    }
+
+    void processTip()
+    {
+        QFETCH(int, launches);
+        profile->LaunchCounter = launches;
+        panel->hide();
+        panel->show();
+        QCOMPARE(panel->processTip->showTimer.interval(), 2000);
+        QVERIFY(panel->processTip->showTimer.isActive());
+        panel->ShowProcessTip();
+        CTextWidget* balloon = panel->processTip->Widget();
+        QCOMPARE(balloon->isVisible(), launches <= 2);
+        if (balloon->isVisible()) {
+            QCOMPARE(balloon->geometry(), QRect(panel->width() / 2 + 95, 0, 200, 80));
+            QCOMPARE(panel->processTip->hideTimer.interval(), 15000);
+            panel->resize(720, 560);
+            QTRY_VERIFY(!balloon->isVisible());
+            panel->ShowProcessTip(); // once per run
+            QVERIFY(!balloon->isVisible());
+        }
+        profile->LaunchCounter = 3;
     }
 
     void ftpFromLoadedJob()
