@@ -11,7 +11,7 @@
 #include "ListThumb.h"
 #include "MainPanel2.h"
 #include "ModalDriver.h"
-#include "PanelTestSupport.h"
+#include "StepPageSupport.h"
 #include "StatesList.h"
 #include "TipBalloon.h"
 #include "UserProfile.h"
@@ -107,7 +107,7 @@ private slots:
         };
         list = panel->findChild<CListThumb*>("listFilters");
         QVERIFY(list);
-        QVERIFY(PanelTest::ShowPage(panel.get()));
+        QVERIFY(StepPage::ShowPage(panel.get()));
         states->ClearStatesList();
     }
 

@@ -8,7 +8,7 @@
 #include "FilterTestSupport.h"
 #include "FiltersEnum.h"
 #include "MainPanel2.h"
-#include "PanelTestSupport.h"
+#include "StepPageSupport.h"
 #include "StatesList.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -40,13 +40,13 @@ class TestStep2PreviewNames : public QObject
     {
         panel.reset();
         states->SuspendSaving = true;
-        PanelTest::SetPhotos(paths);
+        StepPage::SetPhotos(paths);
         profile->PreviewPath = paths.value(previewRow);
         panel.reset(new CMainPanel2);
         states->SuspendSaving = false;
         for (int i = 0; i < paths.size(); ++i)
             panel->InsertItemComboImg(i, QDir::toNativeSeparators(paths[i]));
-        QVERIFY(PanelTest::ShowPage(panel.get()));
+        QVERIFY(StepPage::ShowPage(panel.get()));
         states->ClearStatesList();
     }
 

@@ -9,7 +9,6 @@
 #include "MainPanel2.h"
 #include "MainPanel3.h"
 #include "MainWindow.h"
-#include "PanelTestSupport.h"
 #include "UserProfile.h"
 #include "WindowTestSupport.h"
 
@@ -47,11 +46,9 @@ private slots:
 
     void formatReachesNamePreview()
     {
-        PanelTest::SetPhotos(photos);
         CMainPanel1* step1 = window->Panel1();
-        emit step1->ClearComboImages();
-        for (int i = 0; i < photos.size(); ++i)
-            emit step1->InsertItemComboImages(i, QDir::toNativeSeparators(photos[i]));
+        step1->hooks.openFiles = [this](QWidget*, const QString&, const QString&, const QString&) { return photos; };
+        step1->AddPhotos();
         auto* combo = window->Panel2()->findChild<QComboBox*>("comboImages");
         QTRY_COMPARE(combo->count(), 3);
         QCOMPARE(combo->itemText(2), QDir::toNativeSeparators(photos[2]));

@@ -6,10 +6,10 @@
 
 class QWidget;
 
-namespace PanelTest
+namespace StepPage
 {
 // Replaces the job's photo list with `paths` (ordinals = rows).
 void SetPhotos(const QStringList& paths);
 // Shows a page at 700 x 550 and waits until it is on screen.
 bool ShowPage(QWidget* page);
-} // namespace PanelTest
+} // namespace StepPage

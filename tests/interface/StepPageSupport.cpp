@@ -1,11 +1,11 @@
-#include "PanelTestSupport.h"
+#include "StepPageSupport.h"
 
 #include "ListImages.h"
 
 #include <QTest>
 #include <QWidget>
 
-namespace PanelTest
+namespace StepPage
 {
 
 void SetPhotos(const QStringList& paths)
@@ -26,4 +26,4 @@ bool ShowPage(QWidget* page)
     return QTest::qWaitForWindowExposed(page);
 }
 
-} // namespace PanelTest
+} // namespace StepPage
