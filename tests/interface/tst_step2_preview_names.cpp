@@ -92,6 +92,8 @@ private slots:
 
         // Before a run only the original is freed, also while the filtered
         // preview is still being made.
+        // No pending timer of the page may restart a preview afterwards.
+        QTRY_VERIFY(!panel->resizeTimer.isActive() && !panel->currentPreviewTimer.isActive());
         panel->StartAllPreviews();
         panel->CleanUp(false);
         QTRY_VERIFY_WITH_TIMEOUT(!filteredView->pending && !originalView->pending, 5000);
