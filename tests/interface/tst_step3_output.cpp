@@ -9,6 +9,7 @@
 #include "CoreMetaTypes.h"
 #include "FormatsEnum.h"
 #include "MainPanel3.h"
+#include "ModalDriver.h"
 #include "StatesList.h"
 #include "TipBalloon.h"
 #include "UserProfile.h"
@@ -426,6 +427,26 @@ private slots:
             QVERIFY(!balloon->isVisible());
         }
         profile->LaunchCounter = 3;
+    }
+
+    // The real dialogs behind the default hooks: the tip, the folder chooser
+    // (cancelled) and the options dialog (cancelled).
+    void realDefaults()
+    {
+        panel->hooks = SPanelHooks();
+        BqTest::CModalDriver driver;
+        driver.Arm();
+        Choose(Child<QComboBox>("comboFolderStructure"), 2);
+        Choose(Child<QComboBox>("comboFolderStructure"), 0);
+        QVERIFY(!panel->SelectFolder());
+        Child<QPushButton>("buttonFormatSettings")->click();
+        driver.Disarm();
+        QStringList classes;
+        for (const BqTest::SModalSeen& seen : driver.Seen())
+            classes.append(seen.className);
+        QCOMPARE(classes, QStringList({"CDialogTip", "QFileDialog", "CFormatSettings"}));
+        QCOMPARE(driver.Seen().at(1).title, QStringLiteral("Select a folder for saving the resulting photos"));
+        QCOMPARE(states->GetCount(), 2); // the two mode changes
     }
 
     void ftpFromLoadedJob()
