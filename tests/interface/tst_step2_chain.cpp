@@ -11,8 +11,8 @@
 #include "ListThumb.h"
 #include "MainPanel2.h"
 #include "ModalDriver.h"
-#include "StepPageSupport.h"
 #include "StatesList.h"
+#include "StepPageSupport.h"
 #include "TipBalloon.h"
 #include "UserProfile.h"
 
@@ -221,6 +221,26 @@ private slots:
         panel->hide();
         QTRY_VERIFY(!panel->step3Tip->Widget()->isVisible());
         CUserProfile::GetInstance()->LaunchCounter = 3;
+    }
+
+    // The real box and menu behind the default hooks.
+    void realDefaults()
+    {
+        SetChain({"A", "B"});
+        panel->hooks = SPanelHooks();
+        BqTest::CModalDriver driver([](QWidget* window, const BqTest::SModalSeen& seen) {
+            return seen.className == QLatin1String("QMenu") && BqTest::CModalDriver::TriggerMenu(window, "&Duplicate");
+        });
+        driver.Arm();
+        list->clearSelection();
+        panel->DuplicateFilters();
+        Select({1});
+        panel->on_listFilters_customContextMenuRequested();
+        driver.Disarm();
+        QCOMPARE(driver.Seen().size(), 2);
+        QCOMPARE(driver.Seen().at(0).text, QStringLiteral("No filter selected"));
+        QCOMPARE(driver.Seen().at(0).title, QString());
+        QCOMPARE(Names(), QStringList({"A", "B", "B"}));
     }
 
     void removeSelected()
