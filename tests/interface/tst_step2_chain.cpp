@@ -19,9 +19,11 @@
 #include <QComboBox>
 #include <QCommandLinkButton>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
@@ -111,8 +113,43 @@ private slots:
         states->ClearStatesList();
     }
 
+    void formTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("add") << "buttonAddFilter"
+                             << "Add Filter";
+        QTest::newRow("remove") << "buttonRemoveFilters"
+                                << "Remove";
+        QTest::newRow("edit") << "buttonEditFilters"
+                              << "Edit";
+        QTest::newRow("preset") << "textPreset"
+                                << "Preset";
+        QTest::newRow("preview label") << "textPreview"
+                                       << "Preview";
+        QTest::newRow("show preview") << "checkShowPreview"
+                                      << "Sh&ow preview";
+        QTest::newRow("switch") << "buttonSwitchView"
+                                << "S&witch View";
+        QTest::newRow("preview group") << "groupPreview"
+                                       << "Preview";
+    }
+
+    void formTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QObject* object = panel->findChild<QObject*>(name);
+        QVERIFY2(object, qPrintable(name));
+        const QVariant title = object->property("title");
+        QCOMPARE((title.isValid() ? title : object->property("text")).toString(), text);
+    }
+
     void form()
     {
+        auto* tabs = panel->findChild<QTabWidget*>("tabWidget");
+        QCOMPARE(tabs->tabText(0) + "|" + tabs->tabText(1), QStringLiteral("Preview|Original"));
+        QVERIFY(!panel->findChild<QLineEdit*>("editPreview")->isEnabled());
         auto* filters = panel->findChild<QGroupBox*>("groupFilter");
         QCOMPARE(filters->title(), QStringLiteral("Graphic Filters"));
         QCOMPARE(filters->minimumWidth(), 280);
