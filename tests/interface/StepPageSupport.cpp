@@ -19,6 +19,15 @@ void SetPhotos(const QStringList& paths)
         list->images[i].position = i;
 }
 
+QString TitleOrText(QWidget* page, const QString& name)
+{
+    QObject* object = page->findChild<QObject*>(name);
+    if (!object)
+        return QStringLiteral("<missing>");
+    const QVariant title = object->property("title");
+    return (title.isValid() ? title : object->property("text")).toString();
+}
+
 bool ShowPage(QWidget* page)
 {
     page->resize(700, 550);

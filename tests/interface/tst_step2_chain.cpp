@@ -139,10 +139,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        QObject* object = panel->findChild<QObject*>(name);
-        QVERIFY2(object, qPrintable(name));
-        const QVariant title = object->property("title");
-        QCOMPARE((title.isValid() ? title : object->property("text")).toString(), text);
+        QCOMPARE(StepPage::TitleOrText(panel.get(), name), text);
     }
 
     void form()

@@ -8,8 +8,8 @@
 #include "FilterTestSupport.h"
 #include "FiltersEnum.h"
 #include "MainPanel2.h"
-#include "StepPageSupport.h"
 #include "StatesList.h"
+#include "StepPageSupport.h"
 #include "UserProfile.h"
 #include "Utils.h"
 

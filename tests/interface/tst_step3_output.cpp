@@ -11,6 +11,7 @@
 #include "MainPanel3.h"
 #include "ModalDriver.h"
 #include "StatesList.h"
+#include "StepPageSupport.h"
 #include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -124,11 +125,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        QObject* object = panel->findChild<QObject*>(name);
-        QVERIFY2(object, qPrintable(name));
-        const QVariant value =
-            object->property("title").isValid() ? object->property("title") : object->property("text");
-        QCOMPARE(value.toString(), text);
+        QCOMPARE(StepPage::TitleOrText(panel.get(), name), text);
     }
 
     void formShape()
