@@ -51,6 +51,9 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     // The pages join their threads before the models they read go away.
+    // Hidden first: deleting the shown page would show the next one, which
+    // would then start previewing from the models being torn down.
+    ui->tabWidget->hide();
     delete m_panel1;
     delete m_panel2;
     delete m_panel3;

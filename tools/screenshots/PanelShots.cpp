@@ -5,10 +5,16 @@
 // all passed.
 #include "BqTestMain.h"
 #include "CTextWidget.h"
+#include "ControlImage.h"
 #include "CoreMetaTypes.h"
 #include "ExifJpeg.h"
+#include "FilterTestSupport.h"
+#include "FiltersEnum.h"
+#include "ListFilters.h"
 #include "MagickRuntime.h"
 #include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 #include "PhotoMaker.h"
@@ -17,12 +23,14 @@
 #include "UserProfile.h"
 #include "Utils.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
 #include <QSettings>
+#include <QTabWidget>
 #include <QWindow>
 
 #include <cstdio>
@@ -143,6 +151,49 @@ void ShootStep1(const QStringList& photos)
     Shoot(window.get(), "step1-dark");
 }
 
+// Steps 2 and 3 with a text mark on the photos: the filtered and original
+// previews, each destination of step 3, and step 2 in the dark theme.
+void ShootSteps23(const QStringList& photos)
+{
+    for (int theme : {0, 1}) {
+        auto window = NewWindow(theme);
+        AddPhotos(window->Panel1(), photos);
+        SFilterRecord mark = FilterTest::DefaultText();
+        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordByName("Text");
+        mark.id = entry.id;
+        mark.name = entry.name;
+        mark.description = entry.description;
+        mark.active = true;
+        CListFilters::GetInstance()->filters = {mark};
+        CMainPanel2* step2 = window->Panel2();
+        step2->SynchronizeListFilters();
+        window->ChangePanel(1);
+        auto* filtered = step2->findChild<CControlImage*>("scrollImageFilters");
+        auto* original = step2->findChild<CControlImage*>("scrollImageOriginal");
+        step2->StartAllPreviews();
+        WaitFor([filtered] { return filtered->shown && !filtered->pending; });
+        Wait(1500);
+        if (theme == 1) {
+            Shoot(window.get(), "step2-dark");
+            break;
+        }
+        Shoot(window.get(), "step2");
+        step2->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(1);
+        WaitFor([original] { return original->shown && !original->pending; });
+        Shoot(window.get(), "step2-original");
+
+        window->ChangePanel(2);
+        auto* destinations = window->Panel3()->findChild<QComboBox*>("comboDestination");
+        const char* const names[] = {"step3-folder", "step3-email", "step3-ftp", "step3-flickr"};
+        for (int i = 0; i < 4; ++i) {
+            destinations->setCurrentIndex(i);
+            QMetaObject::invokeMethod(destinations, "activated", Q_ARG(int, i));
+            Wait(i == 0 ? 2500 : 300); // the first shows the process balloon
+            Shoot(window.get(), names[i]);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -157,5 +208,6 @@ int main(int argc, char** argv)
 
     const QStringList photos = MakePhotos(home + "/Pictures/Trip", 9);
     ShootStep1(photos);
+    ShootSteps23(photos);
     return VerifyShots(g_shots);
 }
