@@ -1,12 +1,14 @@
-// bq-shots-dialogs <folder>: pictures of the profile save, settings and
-// format options dialogs as a user sees them, for looking at layout, texts
+// bq-shots-dialogs <folder>: pictures of the profile browser, the profile
+// save, settings and format options dialogs as a user sees them, for looking at layout, texts
 // and icons. Each dialog runs modally and is grabbed from inside its loop:
 // from the screen under xcb (what the window system shows), with
 // QWidget::grab() elsewhere. Exits non-zero when a picture is missing, has
 // the wrong size or is blank.
 #include "BqTestMain.h"
 #include "CDialogProfileSave.h"
+#include "CDialogProfileSelection.h"
 #include "CFormatSettings.h"
+#include "CScripts.h"
 #include "CSettings.h"
 #include "FilterDescriptions.h"
 #include "FiltersEnum.h"
@@ -15,6 +17,7 @@
 #include "ImageCache.h"
 #include "MagickRuntime.h"
 #include "UserProfile.h"
+#include "Utils.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,6 +26,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 
 #include <cstdio>
@@ -110,9 +114,9 @@ void ShootSettings()
 {
     for (int tab = 0; tab < 2; ++tab) {
         CSettings dialog;
-        Shoot(dialog, tab ? "settings-formats.png" : "settings-general.png", QSize(500, 380),
-              [&] { dialog.findChild<QTabWidget*>("tabWidget")->setCurrentIndex(tab); },
-              [&] { return dialog.exec(); });
+        Shoot(
+            dialog, tab ? "settings-formats.png" : "settings-general.png", QSize(500, 380),
+            [&] { dialog.findChild<QTabWidget*>("tabWidget")->setCurrentIndex(tab); }, [&] { return dialog.exec(); });
     }
 }
 
@@ -122,6 +126,30 @@ void ShootProfileSave()
     dialog.ProfileName = "My Web Profile";
     dialog.ProfileDescription = "Smaller photos with a copyright line,\nready for the web.";
     Shoot(dialog, "profile-save.png", QSize(290, 245), nullptr, [&] { return dialog.exec(); });
+}
+
+// The shipped built-ins beside one profile of the user's own.
+bool ShootBrowser()
+{
+    const QString folder = GetMyDocuments() + "/Brandquill/Profiles";
+    if (!QDir().mkpath(folder))
+        return false;
+    CScripts writer(folder + "/My Web Profile.bqf");
+    writer.ProfileHeader.Name = "My Web Profile";
+    writer.ProfileHeader.Description = "Smaller photos with a copyright line, ready for the web.";
+    if (!writer.Save(CScripts::ModeProfile))
+        return false;
+    for (int page : {0, 3}) {
+        CDialogProfileSelection dialog;
+        Shoot(
+            dialog, QString("browser-page%1.png").arg(page), QSize(585, 475),
+            [&] {
+                if (page == 3)
+                    dialog.findChild<QToolButton*>("buttonOutput")->click();
+            },
+            [&] { return dialog.exec(); });
+    }
+    return true;
 }
 
 } // namespace
@@ -144,6 +172,10 @@ int main(int argc, char** argv)
     CFormatsEnum::GetInstance()->GenerateList();
     CFiltersEnum::GetInstance()->GenerateList();
 
+    if (!ShootBrowser()) {
+        std::fprintf(stderr, "the user profile could not be written\n");
+        ++g_failures;
+    }
     ShootProfileSave();
     ShootSettings();
     ShootFormatPages();

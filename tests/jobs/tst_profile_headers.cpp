@@ -11,28 +11,12 @@
 namespace
 {
 
-const QByteArray Head = "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n<Profile Version=\"1\">\n\n";
-const QByteArray Tail = "\t<Filters>\n\t</Filters>\n\n</Profile>\n\n";
-
-QByteArray Block(const QByteArray& properties)
-{
-    return "\t<Properties Class=\"Profile\">\n" + properties + "\t</Properties>\n\n";
-}
-QByteArray Prop(const QByteArray& name, const QByteArray& value)
-{
-    return "\t\t<Property Name=\"" + name + "\">" + value + "</Property>\n";
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+const QByteArray Head = JobTest::ProfileFile("").left(JobTest::ProfileFile("").indexOf("\t<Filters>"));
+const QByteArray Tail = JobTest::ProfileFile("").mid(Head.size());
+const auto Block = &JobTest::ProfileBlock;
+const auto Prop = &JobTest::ProfileProperty;
+const auto WriteAll = &JobTest::WriteBytes;
+const auto ReadAll = &JobTest::ReadBytes;
 
 } // namespace
 
