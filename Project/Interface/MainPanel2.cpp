@@ -1,5 +1,6 @@
 #include "MainPanel2.h"
 
+#include "UserProfile.h"
 #include "ui_CMainPanel2.h"
 
 CMainPanel2::CMainPanel2(QWidget* parent) : QWidget(parent), ui(new Ui::CMainPanel2)
@@ -16,6 +17,12 @@ void CMainPanel2::UnsignalPanelChanged()
 {
     changed = false;
     emit UnsignalChanges();
+}
+
+void CMainPanel2::RefreshPanel()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FilterFilename.preset = profile->PresetRename;
 }
 
 void CMainPanel2::ClearComboImg() {}

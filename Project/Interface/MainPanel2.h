@@ -19,6 +19,9 @@ public:
 
     void setPanelTranzition(bool* flag) { panelTranzition = flag; }
     void UnsignalPanelChanged();
+    // Shows the job's step-2 settings after a load, an undo or a redo; the
+    // naming preset of the job becomes the one the run uses.
+    void RefreshPanel();
 
     bool changed = false;
 
