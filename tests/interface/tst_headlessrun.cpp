@@ -66,6 +66,9 @@ private slots:
     void relativePaths();
     void failedLoadsExitOne_data();
     void failedLoadsExitOne();
+    void consecutiveRuns();
+    void samples_data();
+    void samples();
 
 private:
     // Runs the program on `argument` from `folder`; returns its exit code.
@@ -219,6 +222,48 @@ void TestHeadlessRun::failedLoadsExitOne()
     QVERIFY2(errors.contains("Could not load script."), errors.constData());
     QVERIFY(!QFile::exists(root + "/out/new"));
     QVERIFY(!QFile::exists(root + "/home/Documents/Brandquill/Brandquill.log"));
+}
+
+void TestHeadlessRun::consecutiveRuns()
+{
+    const QString root = m_dir->path();
+    QString script = Script();
+    script.replace("    <Search Path=\"src/sub/*.JPG\" Subfolders=\"0\" />\n", "");
+    WriteText(root + "/two.bqs", script);
+    for (int run = 1; run <= 10; ++run)
+        QVERIFY2(Run(root + "/two.bqs", root) == 0, qPrintable(QString::number(run)));
+    QCOMPARE(QDir(root + "/out/new").entryList(QDir::Files).size(), 20);
+}
+
+void TestHeadlessRun::samples_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::newRow("silent") << "sample-job-silent.bqs";
+    // Shown on a display; offscreen it runs hidden, as nobody could press OK.
+    QTest::newRow("visible") << "sample-job.bqs";
+}
+
+void TestHeadlessRun::samples()
+{
+    QFETCH(QString, script);
+    const QString root = m_dir->path() + "/samples";
+    QVERIFY(QDir().mkpath(root + "/photos"));
+    QVERIFY(QFile::copy(QStringLiteral(BQ_SAMPLES_DIR "/") + script, root + "/" + script));
+    for (int i = 1; i <= 4; ++i) {
+        const QString name = QString("/photos/sample-%1.jpg").arg(i);
+        QVERIFY(QFile::copy(QStringLiteral(BQ_SAMPLES_DIR) + name, root + name));
+    }
+    QByteArray errors;
+    QCOMPARE(Run(root + "/" + script, root, &errors), 0);
+    for (int i = 1; i <= 4; ++i) {
+        const QString path = root + QString("/photos/Sample output/sample-%1.jpg").arg(i);
+        QCOMPARE(ProcTest::ImageSize(path), QSize(824, 624));
+        Magick::Image image;
+        image.read(QFile::encodeName(path).toStdString());
+        const Magick::ColorRGB corner = image.pixelColor(0, 0);
+        for (double channel : {corner.red(), corner.green(), corner.blue()})
+            QVERIFY(QuantumTo8(channel * QuantumMax()) >= 245);
+    }
 }
 
 BQ_TEST_MAIN(TestHeadlessRun)

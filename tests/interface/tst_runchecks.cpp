@@ -24,6 +24,21 @@ const QString kNoFolder = "An output folder, for the edited photos, needs to be 
                           "Destination > Folder on My Computer)";
 const QString kMissing = "The selected folder does not exist, do you want to create it now?";
 const QString kDelete = "You have selected to delete the source photos after writing the modified ones. Continue?";
+// Every top-level widget that is shown, and whether it stays off the screen.
+struct SShowSpy : QObject {
+    QList<const void*> shown;
+    QStringList onScreen;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow()) {
+            shown.append(widget);
+            if (!widget->testAttribute(Qt::WA_DontShowOnScreen))
+                onScreen.append(widget->metaObject()->className());
+        }
+        return false;
+    }
+};
 } // namespace
 
 class TestRunChecks : public QObject
@@ -230,6 +245,8 @@ private slots:
                          .arg(photo, out)
                          .toUtf8());
         script.close();
+        SShowSpy spy;
+        qApp->installEventFilter(&spy);
         SRecorder recorder;
         std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
         recorder.Attach(*window);
@@ -237,7 +254,10 @@ private slots:
         window->StartLoadingFileWindows(script.fileName());
         window->show();
         QCOMPARE(recorder.exits, QList<int>{0});
-        QVERIFY(!window->isVisible());
+        qApp->removeEventFilter(&spy);
+        QVERIFY(!spy.shown.contains(window.get()));
+        QVERIFY(!spy.shown.isEmpty());
+        QCOMPARE(spy.onScreen, QStringList());
         QVERIFY(window->Ending());
         QVERIFY(window->Panel1() == nullptr);
         QVERIFY(QFile::exists(temp));
