@@ -12,6 +12,7 @@
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
+#include "ProcessTestSupport.h"
 #include "ResourceRoot.h"
 #include "StatesList.h"
 #include "UserProfile.h"
@@ -109,6 +110,7 @@ private slots:
                                                << SFilterRecord() << SFilterRecord() << SFilterRecord();
         QTRY_COMPARE(window->windowTitle(), QString("Brandquill - good"));
         const int states = CStatesList::GetInstance()->GetCount();
+        ProcTest::SetPhotos({"/x/a.jpg", "/x/b.jpg"});
         QFile bad(m_dir->path() + "/" + name);
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("<Prof");
@@ -117,6 +119,7 @@ private slots:
         window->StartLoadingFile(bad.fileName());
         QCOMPARE(recorder.Texts(), QStringList{message});
         QCOMPARE(CListFilters::GetInstance()->filters.size(), 3);
+        QCOMPARE(CListImages::GetInstance()->images.size(), 2);
         QCOMPARE(window->JobFilePath(), good);
         QCOMPARE(window->JobKind(), 2);
         QCOMPARE(CStatesList::GetInstance()->GetCount(), states);

@@ -2,8 +2,13 @@
 // share prompt, the refusal of job files during a run, the unattended rule
 // and a script given at start, in process.
 #include "BqTestMain.h"
+#include "CProcessThread.h"
+#include "CScripts.h"
 #include "JobWindowSupport.h"
 #include "ListImages.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
 #include "ProcessTestSupport.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -149,16 +154,19 @@ private slots:
     {
         QTest::addColumn<int>("launches");
         QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("hidden");
         QTest::addColumn<int>("prompts");
-        QTest::newRow("third start") << 2 << false << 1;
-        QTest::newRow("fourth start") << 3 << false << 0;
-        QTest::newRow("third start, silent") << 2 << true << 0;
+        QTest::newRow("third start") << 2 << false << false << 1;
+        QTest::newRow("fourth start") << 3 << false << false << 0;
+        QTest::newRow("third start, silent") << 2 << true << false << 0;
+        QTest::newRow("third start, hidden") << 2 << false << true << 0;
     }
 
     void sharePrompt()
     {
         QFETCH(int, launches);
         QFETCH(bool, silent);
+        QFETCH(bool, hidden);
         QFETCH(int, prompts);
         WindowTest::ResetStore({{"Settings/LaunchCounter", launches}});
         SRecorder recorder;
@@ -166,6 +174,7 @@ private slots:
         ProcTest::SetPhotos({ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48)});
         CUserProfile* profile = CUserProfile::GetInstance();
         profile->SilentRun = silent;
+        profile->HideProcessing = hidden;
         profile->OutputFolderStruct = 2;
         profile->Destination = 5;
         window->OnPanelConvert(false);
@@ -197,31 +206,49 @@ private slots:
         QCOMPARE(recorder.asked.size(), 0);
     }
 
+    // A profile opened while the processing dialog asks about an existing
+    // output is refused; the run goes on with the job it started with, and
+    // the same file opened afterwards loads.
     void refusalDuringRun()
     {
         SRecorder recorder;
         auto window = Start(recorder);
+        const QString out = m_dir->path() + "/out";
+        ProcTest::ResetJob(out);
+        QVERIFY(QDir().mkpath(out));
         ProcTest::SetPhotos({ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48)});
+        ProcTest::WriteAll(out + "/p.jpg", "old");
         CUserProfile* profile = CUserProfile::GetInstance();
-        profile->OutputFolderStruct = 2;
-        profile->Destination = 5;
+        profile->HideProcessing = true;
         const QString other = m_dir->path() + "/other.bqf";
-        recorder.answers << QMessageBox::Yes;
-        // The confirmation box is asked while the run is in progress.
-        window->hooks.message = [&](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons,
-                                    QMessageBox::StandardButton answer) {
-            recorder.asked.append({QMessageBox::NoIcon, text, {}, answer});
-            if (text == kReady.left(17) + "1 photos?") {
-                QFileOpenEvent event(other);
-                QApplication::sendEvent(qApp, &event);
-            }
-            return answer;
+        {
+            // A profile that would switch the output to PNG.
+            const QString format = profile->OutputFormat;
+            profile->OutputFormat = "PNG";
+            CScripts(other).Save(CScripts::ModeProfile);
+            profile->OutputFormat = format;
+        }
+        const QString title = window->windowTitle();
+        int asked = 0;
+        window->hooks.processHooks.askOverwrite = [&](QWidget*, QString&, int) {
+            ++asked;
+            QFileOpenEvent event(other);
+            QApplication::sendEvent(qApp, &event);
+            return int(AnswerYes);
         };
-        window->OnPanelConvert(true);
-        QCOMPARE(recorder.Texts(), QStringList({"Ready to process 1 photos?",
-                                                "Photos are being processed. The file was not opened:\n" + other}));
+        window->OnPanelConvert(false);
+        QCOMPARE(asked, 1);
+        QCOMPARE(recorder.Texts(), QStringList{"Photos are being processed. The file was not opened:\n" + other});
         QVERIFY(window->JobFilePath().isEmpty());
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY(ProcTest::ReadAll(out + "/p.jpg") != "old");
+        QVERIFY(!QFile::exists(out + "/p.png"));
         QCOMPARE(profile->RunCount, 1);
+
+        QFileOpenEvent again(other);
+        QApplication::sendEvent(qApp, &again);
+        QCOMPARE(window->JobFilePath(), other);
+        QCOMPARE(profile->OutputFormat, QString("PNG"));
     }
 
     void scriptAtStartInProcess()
@@ -251,15 +278,22 @@ private slots:
         std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
         recorder.Attach(*window);
         window->hooks.unattended = true;
+        // The pages (which join their threads) are gone before the exit.
+        bool pagesGoneAtExit = false;
+        MainWindow* raw = window.get();
+        window->hooks.exitProcess = [&](int status) {
+            recorder.exits << status;
+            pagesGoneAtExit = !raw->Panel1() && !raw->Panel2() && !raw->Panel3();
+        };
         window->StartLoadingFileWindows(script.fileName());
         window->show();
         QCOMPARE(recorder.exits, QList<int>{0});
+        QVERIFY(pagesGoneAtExit);
         qApp->removeEventFilter(&spy);
         QVERIFY(!spy.shown.contains(window.get()));
         QVERIFY(!spy.shown.isEmpty());
         QCOMPARE(spy.onScreen, QStringList());
         QVERIFY(window->Ending());
-        QVERIFY(window->Panel1() == nullptr);
         QVERIFY(QFile::exists(temp));
         CUserProfile* profile = CUserProfile::GetInstance();
         QVERIFY(profile->RunFromScript);
