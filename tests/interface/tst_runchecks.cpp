@@ -183,29 +183,6 @@ private slots:
         QCOMPARE(profile->RunCount, 2);
     }
 
-    // Nobody can answer on the offscreen platform: the run is hidden and the
-    // boxes are reported with the answer that does not go on.
-    void unattendedRun()
-    {
-        SRecorder recorder;
-        auto window = Start(recorder);
-        window->hooks.unattended = true;
-        const QString out = m_dir->path() + "/out";
-        ProcTest::ResetJob(out);
-        ProcTest::SetPhotos({ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48)});
-        CUserProfile* profile = CUserProfile::GetInstance();
-        profile->HideProcessing = false;
-        profile->DisableNotifications = true;
-        window->OnPanelConvert(true);
-        QCOMPARE(recorder.reports, QStringList{kReady.left(17) + "1 photos? [answered: No]"});
-        QCOMPARE(profile->RunCount, 0);
-        window->OnPanelConvert(false);
-        QCOMPARE(profile->RunCount, 1);
-        QVERIFY(QFile::exists(out + "/p.jpg"));
-        QVERIFY(!profile->HideProcessing);
-        QCOMPARE(recorder.asked.size(), 0);
-    }
-
     // A profile opened while the processing dialog asks about an existing
     // output is refused; the run goes on with the job it started with, and
     // the same file opened afterwards loads.
