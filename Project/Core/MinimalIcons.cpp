@@ -6,9 +6,12 @@
 
 QIcon MinimalIcon(int column, int row, qreal ratio)
 {
-    const int scale = qMax(1, static_cast<int>(ratio));
+    CImageCache* cache = CImageCache::GetInstance();
+    // Until the cache is told about a high-density screen it hands out the
+    // single-density sheet: cut that at its own scale.
+    const int scale = cache->retina ? qMax(1, static_cast<int>(ratio)) : 1;
     const int cell = 16 * scale;
-    const QImage sheet = CImageCache::GetInstance()->GetAsset(QStringLiteral("Icons-Minimal.png"), true, true);
+    const QImage sheet = cache->GetAsset(QStringLiteral("Icons-Minimal.png"), true, true);
     const QRect area(column * cell, row * cell, cell, cell);
     if (sheet.isNull() || !sheet.rect().contains(area))
         return QIcon();

@@ -13,6 +13,7 @@
 #include "ResourceRoot.h"
 #include "StartupHousekeeping.h"
 #include "StatesList.h"
+#include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "ui_MainWindow.h"
@@ -104,7 +105,7 @@ void MainWindow::show()
 
     if (extension != QLatin1String("cvx"))
         RunStartWizard();
-    m_panel1->addPhotoTipShowTimer.start(2000);
+    m_panel1->addPhotoTip->StartShowTimer(2000);
     if (!m_filePending && m_userProfile->ShowProfiles)
         on_actionSelect_Profile_triggered();
     PrepareUpdateCheck(true);

@@ -10,6 +10,7 @@
 #include "MagickRuntime.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
+#include "ShotCheck.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
@@ -21,7 +22,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
-#include <QTextStream>
 #include <QWindow>
 
 #include <cstdio>
@@ -86,24 +86,6 @@ void TipDialog(const QString& name)
     Shoot(&tip, name);
 }
 
-int Verify()
-{
-    int failures = 0;
-    QTextStream err(stderr);
-    for (const SShot& shot : qAsConst(g_shots)) {
-        const QImage image(shot.file);
-        bool flat = true;
-        for (int y = 0; flat && y < image.height(); y += 3)
-            for (int x = 0; flat && x < image.width(); x += 3)
-                flat = image.pixel(x, y) == image.pixel(0, 0);
-        if (image.isNull() || image.size() != shot.size || flat) {
-            err << "bad screenshot: " << shot.file << "\n";
-            ++failures;
-        }
-    }
-    return failures == 0 && !g_shots.isEmpty() ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -112,16 +94,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bq-shots-mainwindow OUTDIR\n");
         return 2;
     }
-    BqTest::IsolateEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setOrganizationName(organization);
-    QCoreApplication::setApplicationName(application);
+    IsolateShotProcess();
     NativeLookingApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    StartMagickRuntime();
-    RegisterCoreMetaTypes();
-    g_outDir = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(g_outDir);
+    g_outDir = StartShotRuntime(&app, argv[1]);
 
     auto window = NewWindow(0, 1033);
     Shoot(window.get(), "step1-light");
@@ -148,5 +123,11 @@ int main(int argc, char** argv)
     window = NewWindow(0, 1036);
     Shoot(window.get(), "step1-french");
     window.reset();
-    return Verify();
+    QStringList files;
+    QList<QSize> sizes;
+    for (const SShot& shot : qAsConst(g_shots)) {
+        files.append(shot.file);
+        sizes.append(shot.size);
+    }
+    return VerifyShots(files, sizes);
 }

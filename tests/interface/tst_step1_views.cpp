@@ -1,0 +1,261 @@
+// Step 1's form, view modes, menus, reordering, preview and tips.
+#include "BqTestMain.h"
+#include "CTextWidget.h"
+#include "ControlImage.h"
+#include "Step1Fixture.h"
+#include "TipBalloon.h"
+#include "Utils.h"
+
+#include <QCheckBox>
+#include <QCommandLinkButton>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStep1Views : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+
+    // Photos of the given names, added and shown; no snapshot counted.
+    void Fill(SStep1Page& s, const QStringList& names)
+    {
+        QVERIFY(BqTest::WriteImageFiles(tmp.path(), names));
+        for (const QString& name : names)
+            s.page->AddPhoto(tmp.path() + "/" + name);
+        s.page->SynchronizeListImages(false);
+        CStatesList::GetInstance()->ClearStatesList();
+    }
+    static QStringList SelectedRows(QAbstractItemView* view)
+    {
+        QStringList rows;
+        for (const QModelIndex& index : view->selectionModel()->selectedRows(0))
+            rows.append(QString::number(index.row()));
+        rows.sort();
+        return rows;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(tmp.isValid()); }
+
+    void form_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("group") << "groupPhotos"
+                               << "QGroupBox"
+                               << "Photos";
+        QTest::newRow("list") << "listImages"
+                              << "CListThumb"
+                              << "";
+        QTest::newRow("table") << "listImagesDetails"
+                               << "CListThumbDetails"
+                               << "";
+        QTest::newRow("add photos") << "buttonAddPhotos"
+                                    << "QPushButton"
+                                    << "&Add Photos";
+        QTest::newRow("add") << "buttonAdd"
+                             << "QPushButton"
+                             << "A&dd...";
+        QTest::newRow("remove") << "buttonRemove"
+                                << "QPushButton"
+                                << "R&emove";
+        QTest::newRow("view") << "buttonView"
+                              << "QPushButton"
+                              << "V&iew";
+        QTest::newRow("preview") << "checkShowPreview"
+                                 << "QCheckBox"
+                                 << "&Show preview";
+        QTest::newRow("scroll") << "scrollImage"
+                                << "CControlImage"
+                                << "";
+        for (const char* zoom : {"buttonMaxZoomImage", "buttonMinZoomImage", "buttonZoomInImage", "buttonZoomOutImage"})
+            QTest::newRow(zoom) << zoom << "QCommandLinkButton"
+                                << "";
+    }
+    void form()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QString, text);
+        SStep1Page s;
+        QWidget* widget = s.page->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(QString(widget->metaObject()->className()), className);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QCOMPARE(button->text(), text);
+            if (className == "QPushButton")
+                QCOMPARE(button->width(), 90);
+            else if (className == "QCommandLinkButton")
+                QCOMPARE(button->size(), QSize(30, 35));
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            QCOMPARE(group->title(), text);
+        if (name == "scrollImage")
+            QCOMPARE(widget->size(), QSize(200, 190));
+        QCOMPARE(s.page->minimumSize(), QSize(700, 550));
+    }
+
+    void viewModesAndMenus()
+    {
+        SStep1Page s;
+        QVERIFY(s.ui->listImages->isVisible());
+        s.hooks->menuPick = "R&emove";
+        emit s.ui->listImages->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(!s.hooks->menus.last().Enabled("Remove S&elected"));
+        QVERIFY(!s.hooks->menus.last().Enabled("Remove &All"));
+        QVERIFY(s.hooks->menus.last().Enabled("Add &Photo(s)"));
+
+        Fill(s, {"v0.jpg", "v1.jpg", "v2.jpg", "v3.jpg"});
+        QCOMPARE(s.ui->listImages->item(0)->sizeHint(), QSize(100, 100));
+        QTest::mouseClick(s.ui->buttonRemove, Qt::LeftButton);
+        QVERIFY(!s.hooks->menus.last().Enabled("&Selected"));
+        QVERIFY(s.hooks->menus.last().Enabled("&All"));
+
+        s.ui->listImages->item(1)->setSelected(true);
+        s.ui->listImages->item(3)->setSelected(true);
+        s.hooks->menuPick = "&Details";
+        QTest::mouseClick(s.ui->buttonView, Qt::LeftButton);
+        QCOMPARE(GetRegistryInt("GUI/Step1.ViewType", -1), 0);
+        QVERIFY(s.ui->listImagesDetails->isVisible() && !s.ui->listImages->isVisible());
+        QCOMPARE(s.ui->listImagesDetails->horizontalHeaderItem(0)->text(), QString("Name"));
+        QCOMPARE(s.ui->listImagesDetails->horizontalHeaderItem(13)->text(), QString("Altitude"));
+        QCOMPARE(SelectedRows(s.ui->listImagesDetails), (QStringList{"1", "3"}));
+        emit s.ui->listImagesDetails->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(s.hooks->menus.last().Enabled("Remove S&elected"));
+
+        s.page->ChangeViewMode(1);
+        const QSize small = s.ui->listImages->iconSize();
+        s.page->ChangeViewMode(3);
+        QVERIFY(s.ui->listImages->iconSize() != small);
+        QCOMPARE(s.ui->listImages->item(0)->sizeHint(), QSize(165, 165));
+        QCOMPARE(s.Snapshots(), 0);
+        QVERIFY(!s.page->changed);
+    }
+
+    void dragReorder()
+    {
+        SStep1Page s;
+        Fill(s, {"K.jpg", "L.jpg", "M.jpg", "N.jpg", "O.jpg"});
+        QSignalSpy combo(s.page.get(), &CMainPanel1::InsertItemComboImages);
+        s.ui->listImages->item(0)->setSelected(true);
+        s.ui->listImages->item(1)->setSelected(true);
+        BqTest::DropOnRow(s.ui->listImages, 4);
+        QTRY_COMPARE_WITH_TIMEOUT(s.Names(), (QStringList{"M.jpg", "N.jpg", "K.jpg", "L.jpg", "O.jpg"}), 5000);
+        QCOMPARE(SelectedRows(s.ui->listImages), (QStringList{"2", "3"}));
+        QCOMPARE(s.ui->listImages->currentRow(), 2);
+        QCOMPARE(CUserProfile::GetInstance()->PreviewPath, tmp.path() + "/K.jpg");
+        QCOMPARE(s.Snapshots(), 1);
+        QCOMPARE(combo.count(), 5);
+        QCOMPARE(combo.at(0).at(1).toString(), QDir::toNativeSeparators(tmp.path() + "/M.jpg"));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(CListImages::GetInstance()->images.at(i).position, qint64(i));
+    }
+
+    void columnSort()
+    {
+        SStep1Page s;
+        Fill(s, {"c.jpg", "a.jpg", "b.jpg"});
+        s.page->ChangeViewMode(0);
+        s.ui->listImagesDetails->selectRow(0); // c
+        s.page->previewTimer.stop();
+        QTest::mouseClick(s.ui->listImagesDetails->horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(s.ui->listImagesDetails->horizontalHeader()->sectionViewportPosition(0) + 10, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(s.Names(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}), 5000);
+        QCOMPARE(CUserProfile::GetInstance()->DetailsSortColumn, 0);
+        QCOMPARE(CUserProfile::GetInstance()->DetailsSortOrder, 0);
+        QCOMPARE(SelectedRows(s.ui->listImagesDetails), QStringList{"2"});
+        QVERIFY(s.ui->listImages->selectedItems().isEmpty());
+        QCOMPARE(s.Snapshots(), 1);
+        QVERIFY(!s.page->previewTimer.isActive());
+
+        // An order that does not name every photo once is refused whole.
+        QSignalSpy changes(s.page.get(), &CMainPanel1::SignalChanges);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ignored a sort order"));
+        s.page->ListThumbDetailsSort({0, 0, 1});
+        QCOMPARE(s.Names(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
+        QCOMPARE(s.Snapshots(), 1);
+        QCOMPARE(changes.count(), 0);
+    }
+
+    void preview()
+    {
+        SStep1Page s;
+        Fill(s, {"q0.jpg", "q1.jpg", "q2.jpg"});
+        CControlImage* scroll = s.ui->scrollImage;
+        for (int row = 0; row < 3; ++row)
+            QTest::mouseClick(s.ui->listImages->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              s.ui->listImages->visualItemRect(s.ui->listImages->item(row)).center());
+        QCOMPARE(s.page->previewTimer.interval(), 200);
+        QVERIFY(s.page->previewTimer.isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(scroll->currentPath, tmp.path() + "/q2.jpg", 5000);
+        QCOMPARE(CUserProfile::GetInstance()->PreviewPath, tmp.path() + "/q2.jpg");
+        QTRY_VERIFY_WITH_TIMEOUT(scroll->shown && !scroll->pending, 5000);
+
+        s.page->StartPreview(); // the photo already shown: nothing new
+        QVERIFY(!scroll->pending);
+
+        QTest::mouseClick(s.ui->buttonMinZoomImage, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(s.ui->textZoomPercent->text(), QString("100%"), 5000);
+
+        QSignalSpy changes(s.page.get(), &CMainPanel1::SignalChanges);
+        QTest::mouseClick(s.ui->checkShowPreview, Qt::LeftButton);
+        QVERIFY(!scroll->showPreview);
+        QCOMPARE(scroll->currentPath, QString());
+        QCOMPARE(GetRegistryInt("GUI/Step1.ShowPreview", -1), 0);
+        QVERIFY(s.page->changed);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(s.Snapshots(), 0);
+    }
+
+    void tips_data()
+    {
+        QTest::addColumn<int>("launches");
+        QTest::newRow("first launch") << 1;
+        QTest::newRow("third launch") << 3;
+    }
+    void tips()
+    {
+        QFETCH(int, launches);
+        SStep1Page s(launches);
+        CTipBalloon* add = s.page->addPhotoTip;
+        CTipBalloon* step2 = s.page->step2Tip;
+        add->StartShowTimer(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!add->showTimer.isActive(), 5000);
+        QCOMPARE(add->Widget()->isVisible(), launches == 1);
+        if (launches != 1) {
+            QVERIFY(!add->Shown() && !add->hideTimer.isActive());
+            return;
+        }
+        QCOMPARE(add->Widget()->size(), QSize(247, 55));
+        QCOMPARE(add->Widget()->pos(), s.ui->buttonAddPhotos->pos() - QPoint(215, 36));
+        QCOMPARE(add->hideTimer.interval(), 15000);
+        QVERIFY(add->hideTimer.isActive());
+
+        QVERIFY(BqTest::WriteImageFiles(tmp.path(), {"t.jpg"}));
+        s.hooks->files = QStringList{tmp.path() + "/t.jpg"};
+        s.page->AddPhotos();
+        QTRY_VERIFY_WITH_TIMEOUT(!add->Widget()->isVisible(), 5000);
+        QCOMPARE(step2->showTimer.interval(), 2000);
+        QVERIFY(step2->showTimer.isActive());
+        step2->StartShowTimer(0);
+        QTRY_VERIFY_WITH_TIMEOUT(step2->Widget()->isVisible(), 5000);
+        QCOMPARE(step2->Widget()->size(), QSize(200, 80));
+        QCOMPARE(step2->Widget()->pos(), QPoint(s.page->width() / 2 - 10, 0));
+
+        s.page->resize(720, 560); // a resize hides it at once
+        QTRY_VERIFY_WITH_TIMEOUT(!step2->Widget()->isVisible(), 5000);
+        add->StartShowTimer(0); // once per run
+        step2->StartShowTimer(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!step2->showTimer.isActive() && !add->showTimer.isActive(), 5000);
+        QVERIFY(!add->Widget()->isVisible() && !step2->Widget()->isVisible());
+    }
+};
+
+BQ_TEST_MAIN(TestStep1Views)
+#include "tst_step1_views.moc"

@@ -1,0 +1,161 @@
+// bq-shots-panels OUTDIR: pictures of the step pages inside the real main
+// window, with a job made of generated photos, for a person to look at.
+// Runs in a temporary home of its own. Afterwards every file is read back:
+// it must exist and not be one flat colour; the exit status says whether
+// all passed.
+#include "BqTestMain.h"
+#include "CTextWidget.h"
+#include "CoreMetaTypes.h"
+#include "ExifJpeg.h"
+#include "MagickRuntime.h"
+#include "MainPanel1.h"
+#include "MainWindow.h"
+#include "NativeLookingApplication.h"
+#include "PhotoMaker.h"
+#include "ShotCheck.h"
+#include "TipBalloon.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QSettings>
+#include <QWindow>
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+QString g_outDir;
+QStringList g_shots;
+
+void Wait(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Waits for `ready` (at most 5 s), then lets painting settle.
+void WaitFor(const std::function<bool()>& ready)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 5000 && !ready())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    Wait(300);
+}
+
+void Shoot(QWidget* window, const QString& name)
+{
+    WaitFor([window] { return window->windowHandle() && window->windowHandle()->isExposed(); });
+    QPixmap picture;
+    // Under a real display server the screen shows what the user sees.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        picture = window->screen()->grabWindow(window->winId());
+    if (picture.isNull())
+        picture = window->grab();
+    const QString file = g_outDir + "/" + name + ".png";
+    picture.save(file);
+    g_shots.append(file);
+}
+
+QStringList MakePhotos(const QString& folder, int count)
+{
+    QDir().mkpath(folder);
+    QStringList files;
+    const char* const names[] = {"Harbour", "Meadow",   "Old Town", "Lighthouse", "Market",
+                                 "Bridge",  "Vineyard", "Glacier",  "Orchard"};
+    for (int i = 0; i < count; ++i) {
+        const Magick::Image photo = BqTest::MakePhoto(480 + 40 * (i % 3), 360, quint32(i + 1));
+        // The list draws its thumbnails from the Exif thumbnail, as of a camera.
+        Magick::Image thumbnail(photo);
+        thumbnail.resize(Magick::Geometry(160, 120));
+        BqTest::SExifFields fields;
+        fields.make = "Quorvelline";
+        fields.model = "Field Camera";
+        fields.dateTime = QString("2026:06:%1 10:%2:00").arg(i + 10).arg(i + 10).toLatin1();
+        const QString file = folder + "/" + names[i % 9] + QString(" %1.jpg").arg(i + 1);
+        BqTest::WriteExifJpeg(file, photo, thumbnail, fields);
+        files.append(file);
+    }
+    return files;
+}
+
+std::unique_ptr<MainWindow> NewWindow(int theme)
+{
+    QSettings store(organization, application);
+    store.setValue("Settings/Settings.ShowStartupWizard", 0);
+    store.setValue("Settings/CheckNew.AutoCheck", 0);
+    store.setValue("Settings/Settings.ThemeId", theme);
+    store.setValue("Settings/LaunchCounter", 0);
+    store.sync();
+    std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
+    window->show();
+    return window;
+}
+
+// Adds the photos through the page's own add command.
+void AddPhotos(CMainPanel1* page, const QStringList& files)
+{
+    page->hooks.openFiles = [files](QWidget*, const QString&, const QString&, const QString&) { return files; };
+    page->AddPhotos();
+    QListWidget* list = page->findChild<QListWidget*>("listImages");
+    list->setCurrentRow(0);
+    WaitFor([page] { return !page->previewTimer.isActive(); });
+    Wait(1500); // thumbnails and the preview arrive from their threads
+}
+
+// A first launch: the add-photo balloon comes up 2 s after start, before
+// the user adds anything.
+std::unique_ptr<MainWindow> FirstLaunch(int theme)
+{
+    auto window = NewWindow(theme);
+    CMainPanel1* page = window->Panel1();
+    WaitFor([page] { return page->addPhotoTip->Widget()->isVisible(); });
+    return window;
+}
+
+void ShootStep1(const QStringList& photos)
+{
+    auto window = FirstLaunch(0);
+    CMainPanel1* page = window->Panel1();
+    Shoot(window.get(), "step1-empty");
+    AddPhotos(page, photos);
+    WaitFor([page] { return page->step2Tip->Widget()->isVisible(); });
+    Shoot(window.get(), "step1-medium");
+    page->MakeStep2TipInvisible();
+    page->ChangeViewMode(0);
+    page->findChild<QWidget*>("listImagesDetails")->setFocus();
+    Wait(1000);
+    Shoot(window.get(), "step1-details");
+    page->ChangeViewMode(2);
+    window.reset();
+
+    window = FirstLaunch(1);
+    AddPhotos(window->Panel1(), photos);
+    Shoot(window.get(), "step1-dark");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bq-shots-panels OUTDIR\n");
+        return 2;
+    }
+    const QString home = IsolateShotProcess();
+    NativeLookingApplication app(argc, argv);
+    g_outDir = StartShotRuntime(&app, argv[1]);
+
+    const QStringList photos = MakePhotos(home + "/Pictures/Trip", 9);
+    ShootStep1(photos);
+    return VerifyShots(g_shots);
+}
