@@ -56,6 +56,26 @@ struct SJobSettings {
     QString FTPFolder;
 
 
+    // Puts the rename settings into the naming engine: pattern (with
+    // `extensionSuffix` appended), counter, case, date, time and search and
+    // replace (switched on). The preset and per-photo fields stay.
+    void ApplyRenameSettings(const QString& extensionSuffix)
+    {
+        FilterFilename.pattern = FilenameFormat + extensionSuffix;
+        FilterFilename.caseMode = ChangeCase;
+        FilterFilename.lowerCaseExtension = LowerCaseExt;
+        FilterFilename.counterStart = CounterStart;
+        FilterFilename.counterStep = CountStep;
+        FilterFilename.counterDigits = CounterDigits;
+        FilterFilename.dateSource = DateType;
+        FilterFilename.dateFormat = DateFormat;
+        FilterFilename.showTime = ShowTime;
+        FilterFilename.timeFormat = TimeFormat;
+        FilterFilename.searchReplaceOn = true;
+        FilterFilename.searchText = SearchFor;
+        FilterFilename.replaceText = ReplaceWith;
+    }
+
     // Format options.
     int Quality = 88;
     qint64 FileSize = 100; // KB, when FixedSize is set

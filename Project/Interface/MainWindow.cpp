@@ -74,6 +74,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::DeletePanels()
 {
+    // Hidden first: deleting the shown page would show the next one, which
+    // would then start previewing from the models being torn down.
+    ui->tabWidget->hide();
     delete m_panel1;
     delete m_panel2;
     delete m_panel3;

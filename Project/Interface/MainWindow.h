@@ -154,6 +154,10 @@ private:
     void RunProcessDialog();
     // Rebuilds the views from the unchanged model after a refused load.
     void ReportLoadFailure(const QString& text, const QString& path);
+    // Step 1's views rebuilt from the photo list.
+    void RebuildPhotoViews();
+    // Rebuilds the views from the unchanged model after a refused load.
+    void RestoreViewsAfterFailedLoad();
     // Points the job reader's version warning at this window, or back.
     void RouteVersionWarning(bool on);
     void RefreshAfterUndo();

@@ -8,6 +8,7 @@
 #include "CDialogTip.h"
 #include "CScripts.h"
 #include "JobPaths.h"
+#include "ListImages.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
@@ -145,7 +146,9 @@ bool MainWindow::LoadProfile(QString path)
     m_userProfile->DetailsSortColumn = -1;
     m_userProfile->DetailsSortOrder = 0;
     CScripts reader(path);
+    m_panel2->ClearFilterList();
     if (!reader.Load()) {
+        RestoreViewsAfterFailedLoad();
         ReportLoadFailure(tr("Could not load profile."), path);
         return false;
     }
@@ -164,7 +167,10 @@ bool MainWindow::LoadProfile(QString path)
 bool MainWindow::LoadScript(QString path)
 {
     CScripts reader(path);
+    m_panel1->ClearImageList();
+    m_panel2->ClearFilterList();
     if (!reader.Load()) {
+        RestoreViewsAfterFailedLoad();
         ReportLoadFailure(tr("Could not load script."), path);
         return false;
     }
@@ -202,14 +208,38 @@ void MainWindow::EndProcess(int status)
     hooks.exitProcess(status);
 }
 
+void MainWindow::RebuildPhotoViews()
+{
+    m_panel1->ClearImageList();
+    for (const SImageRecord& record : m_listImages->images)
+        m_panel1->AddListThumbItem(record);
+    m_panel1->RefreshPanel();
+}
+
 void MainWindow::RefreshPanels()
 {
+    RebuildPhotoViews();
+    // While set, the check boxes the refresh sets schedule no preview.
+    m_panel2->rebuilding = true;
     m_panel2->RefreshPanel();
+    m_panel2->rebuilding = false;
+    m_panel3->RefreshPanel();
     // The change signals of the refresh are queued before these unsignals, so
     // the title ends without a marker.
     m_panel1->UnsignalPanelChanged();
     m_panel2->UnsignalPanelChanged();
     m_panel3->UnsignalPanelChanged();
+}
+
+void MainWindow::RestoreViewsAfterFailedLoad()
+{
+    // The reader changed nothing, but the views were cleared for it.
+    m_statesList->SuspendSaving = true;
+    RebuildPhotoViews();
+    m_panel2->rebuilding = true;
+    m_panel2->RefreshPanel();
+    m_panel2->rebuilding = false;
+    m_statesList->SuspendSaving = false;
 }
 
 void MainWindow::CreateFolders(QString path)
@@ -315,6 +345,9 @@ void MainWindow::on_actionNew_triggered()
             QMessageBox::Yes) != QMessageBox::Yes)
         return;
     ResetAppTitle();
+    m_panel1->DiscardUserChanges();
+    m_panel3->DiscardUserChanges();
+    m_panel2->DiscardUserChanges();
     CUserProfile& profile = *m_userProfile;
     profile.Quality = 88;
     profile.FileSize = 100;

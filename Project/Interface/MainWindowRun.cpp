@@ -7,7 +7,9 @@
 #include "CProcessThread.h"
 #include "CSettings.h"
 #include "ListImages.h"
+#include "MainPanel1.h"
 #include "MainPanel2.h"
+#include "MainPanel3.h"
 #include "StatesList.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -39,10 +41,10 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
                 tr("An output folder, for the edited photos, needs to be selected before processing (Step 3 > "
                    "Destination > Folder on My Computer)"),
                 QMessageBox::Ok, QMessageBox::Ok);
-            // The folder is chosen on step 3; until then there is no run.
-            return;
-        }
-        if (!QDir(profile.DestPath).exists()) {
+            // Nobody could answer the chooser: it counts as cancelled.
+            if (hooks.unattended || !m_panel3->SelectFolder())
+                return;
+        } else if (!QDir(profile.DestPath).exists()) {
             if (!profile.DisableNotifications && !silent &&
                 Ask(QMessageBox::Question, tr("The selected folder does not exist, do you want to create it now?"),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
@@ -57,6 +59,10 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return;
 
+    if (!profile.RunFromScript) {
+        m_panel1->CleanUp();
+        m_panel2->CleanUp(false);
+    }
     if (profile.Destination != 5)
         RunProcessDialog();
 
@@ -80,6 +86,9 @@ void MainWindow::RunProcessDialog()
     }
     {
         CProcessController controller(this, processHooks);
+        connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);
+        connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
+                &CMainPanel2::StartCurrentPreviewIfOriginal);
         controller.exec();
     }
     m_userProfile->HideProcessing = hidden;
@@ -107,7 +116,9 @@ void MainWindow::RefreshAfterUndo()
 {
     // The pages bring their controls up to date without storing snapshots.
     m_statesList->SuspendSaving = true;
+    RebuildPhotoViews();
     m_panel2->RefreshPanel();
+    m_panel3->RefreshPanel();
     m_statesList->SuspendSaving = false;
 }
 

@@ -159,21 +159,8 @@ void CDialogRename::accept()
 
 void CDialogRename::reject()
 {
-    CFilterFilename& engine = m_pProfile->FilterFilename;
-    engine.pattern = m_pProfile->FilenameFormat + ExtensionSuffix;
-    engine.preset = m_pProfile->PresetRename;
-    engine.caseMode = m_pProfile->ChangeCase;
-    engine.lowerCaseExtension = m_pProfile->LowerCaseExt;
-    engine.counterStart = m_pProfile->CounterStart;
-    engine.counterStep = m_pProfile->CountStep;
-    engine.counterDigits = m_pProfile->CounterDigits;
-    engine.dateSource = m_pProfile->DateType;
-    engine.dateFormat = m_pProfile->DateFormat;
-    engine.showTime = m_pProfile->ShowTime;
-    engine.timeFormat = m_pProfile->TimeFormat;
-    engine.searchReplaceOn = true;
-    engine.searchText = m_pProfile->SearchFor;
-    engine.replaceText = m_pProfile->ReplaceWith;
+    m_pProfile->ApplyRenameSettings(ExtensionSuffix);
+    m_pProfile->FilterFilename.preset = m_pProfile->PresetRename;
     QDialog::reject();
 }
 

@@ -1,5 +1,9 @@
 #include "JobWindowSupport.h"
 
+#include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
+
 #include <QDialog>
 
 namespace JobWindow
@@ -26,6 +30,27 @@ void SRecorder::Attach(MainWindow& window)
     hooks.report = [this](const QString& text) { reports.append(text); };
 }
 
+void SRecorder::AttachPages(MainWindow& window)
+{
+    if (!window.Panel1())
+        return;
+    for (SPanelHooks* hooks : {&window.Panel1()->hooks, &window.Panel2()->hooks, &window.Panel3()->hooks}) {
+        hooks->chooseFolder = [this](QWidget*, const QString& caption, const QString&, QFileDialog::Options) {
+            folderChoosers.append(caption);
+            return QString();
+        };
+        hooks->message = [this](QWidget*, QMessageBox::Icon, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
+            panelTexts.append(text);
+            return (buttons & QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+        };
+        hooks->runDialog = [this](QDialog* dialog) {
+            dialogs.append(dialog->metaObject()->className());
+            return int(QDialog::Rejected);
+        };
+    }
+}
+
 QStringList SRecorder::Texts() const
 {
     QStringList texts;
@@ -41,6 +66,7 @@ std::unique_ptr<MainWindow> Start(SRecorder& recorder, const QString& pending)
     if (!pending.isEmpty())
         window->StartLoadingFileWindows(pending);
     window->show();
+    recorder.AttachPages(*window);
     return window;
 }
 } // namespace JobWindow

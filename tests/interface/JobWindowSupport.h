@@ -29,10 +29,14 @@ struct SRecorder {
     QStringList chosen;
     QStringList dialogs; // class names
     std::function<int(QDialog*)> onDialog;
+    QStringList folderChoosers; // captions; every one is cancelled
+    QStringList panelTexts;     // the step pages' own boxes, answered Yes or OK
     QList<int> exits;
     QStringList reports;
 
     void Attach(MainWindow& window);
+    // The same for the step pages, which exist once the window is shown.
+    void AttachPages(MainWindow& window);
     QStringList Texts() const;
 };
 

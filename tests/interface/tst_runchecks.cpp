@@ -132,6 +132,8 @@ private slots:
             recorder.answers << QMessageBox::StandardButton(answer);
         window->OnPanelConvert(true);
         QCOMPARE(recorder.Texts(), texts);
+        // The step-3 chooser follows the no-folder warning; cancelled, it ends.
+        QCOMPARE(recorder.folderChoosers.size(), texts.contains(kNoFolder) ? 1 : 0);
         QCOMPARE(profile->RunCount, runs);
         QCOMPARE(QDir(missing).exists(), folderMade);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), sources);

@@ -1,0 +1,189 @@
+// Step 2's previews and name preset built alone: the filtered and original
+// previews of a rotated photo, the arrows, the show-preview switch, the
+// clean-up before a run, the zoom text, the name preview and the presets.
+
+#include "BqTestMain.h"
+#include "CDialogRename.h"
+#include "ControlImage.h"
+#include "FilterTestSupport.h"
+#include "FiltersEnum.h"
+#include "MainPanel2.h"
+#include "PanelTestSupport.h"
+#include "StatesList.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+class TestStep2PreviewNames : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CMainPanel2> panel;
+    CUserProfile* profile = nullptr;
+    CStatesList* states = nullptr;
+    QString trip;
+    QStringList photos;
+
+    template <typename T> T* Child(const char* name) { return panel->findChild<T*>(QLatin1String(name)); }
+
+    // The job's photos, the combo filled as step 1 fills it, the page shown.
+    void Start(const QStringList& paths, int previewRow = 0)
+    {
+        panel.reset();
+        states->SuspendSaving = true;
+        PanelTest::SetPhotos(paths);
+        profile->PreviewPath = paths.value(previewRow);
+        panel.reset(new CMainPanel2);
+        states->SuspendSaving = false;
+        for (int i = 0; i < paths.size(); ++i)
+            panel->InsertItemComboImg(i, QDir::toNativeSeparators(paths[i]));
+        QVERIFY(PanelTest::ShowPage(panel.get()));
+        states->ClearStatesList();
+    }
+
+    static QSize PixmapSize(QLabel* label) { return label->pixmap(Qt::ReturnByValue).size(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(FilterTest::StartEngineAndCatalogues());
+        profile = CUserProfile::GetInstance();
+        profile->LaunchCounter = 3;
+        profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
+        states = CStatesList::GetInstance();
+        trip = QDir::tempPath() + QStringLiteral("/Trip");
+        QVERIFY(QDir().mkpath(trip));
+        for (int i = 1; i <= 3; ++i) {
+            photos.append(trip + QStringLiteral("/IMG_000%1.JPG").arg(i));
+            QVERIFY(FilterTest::WritePhoto(photos.last(), 400, 200, quint32(i)));
+        }
+    }
+
+    void previewsShowTheChain()
+    {
+        SFilterRecord rotate;
+        rotate.id = CFiltersEnum::GetInstance()->GetRecordByName(QStringLiteral("Rotate")).id;
+        rotate.name = QStringLiteral("Rotate");
+        rotate.active = true;
+        rotate.AddNumber(90);
+        rotate.AddNumber(0);
+        CListFilters::GetInstance()->filters = {rotate};
+        Start(photos);
+        panel->StartAllPreviews();
+        auto* filtered = Child<QLabel>("viewImageFilters");
+        auto* original = Child<QLabel>("viewImageOriginal");
+        QTRY_VERIFY_WITH_TIMEOUT(PixmapSize(filtered).height() > PixmapSize(filtered).width(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(PixmapSize(original).width() > PixmapSize(original).height(), 5000);
+
+        auto* filteredView = Child<CControlImage>("scrollImageFilters");
+        auto* originalView = Child<CControlImage>("scrollImageOriginal");
+        QTRY_VERIFY_WITH_TIMEOUT(!filteredView->pending && !originalView->pending, 5000);
+        Child<QAbstractButton>("buttonMinZoomFilters")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(Child<QLabel>("textZoomPercent")->text(), QStringLiteral("100%"), 5000);
+
+        // Before a run only the original is freed, also while the filtered
+        // preview is still being made.
+        panel->StartAllPreviews();
+        panel->CleanUp(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!filteredView->pending && !originalView->pending, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(originalView->currentPath.isEmpty(), 5000);
+        QCOMPARE(filteredView->currentPath, photos[0]);
+        CListFilters::GetInstance()->filters.clear();
+    }
+
+    void arrows()
+    {
+        Start(photos.mid(0, 1));
+        QVERIFY(!Child<QWidget>("buttonPrevImage")->isEnabled());
+        QVERIFY(!Child<QWidget>("buttonNextImage")->isEnabled());
+        Start(photos);
+        QVERIFY(!Child<QWidget>("buttonPrevImage")->isEnabled());
+        QVERIFY(Child<QWidget>("buttonNextImage")->isEnabled());
+        panel->on_buttonNextImage_clicked();
+        panel->on_buttonNextImage_clicked();
+        QVERIFY(Child<QWidget>("buttonPrevImage")->isEnabled());
+        QVERIFY(!Child<QWidget>("buttonNextImage")->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(profile->PreviewPath, photos[2], 5000);
+    }
+
+    void showPreviewOff()
+    {
+        Start(photos);
+        Child<QCheckBox>("checkShowPreview")->click();
+        QVERIFY(!profile->Step2Preview);
+        QCOMPARE(GetRegistryInt("GUI/Step2.ShowPreview", 1), 0);
+        QCOMPARE(states->GetCount(), 0);
+        QVERIFY(panel->changed);
+        panel->StartAllPreviews();
+        QTest::qWait(300);
+        QVERIFY(Child<CControlImage>("scrollImageFilters")->currentPath.isEmpty());
+        QVERIFY(Child<CControlImage>("scrollImageOriginal")->currentPath.isEmpty());
+        Child<QCheckBox>("checkShowPreview")->click();
+        QCOMPARE(GetRegistryInt("GUI/Step2.ShowPreview", 0), 1);
+    }
+
+    void names()
+    {
+        Start(photos);
+        QCOMPARE(profile->FilenameFormat, QStringLiteral("[Filename]"));
+        QCOMPARE(profile->PresetRename, 0);
+        QCOMPARE(profile->CounterStart, 1);
+        QCOMPARE(profile->CountStep, 1);
+        QCOMPARE(profile->CounterDigits, 2);
+        QVERIFY(profile->LowerCaseExt);
+        auto* preview = Child<QLineEdit>("editPreview");
+        QCOMPARE(preview->text(), QStringLiteral("IMG_0001.jpg"));
+
+        Start(photos, 1);
+        preview = Child<QLineEdit>("editPreview");
+        auto* presets = Child<QComboBox>("comboPreset");
+        presets->setCurrentIndex(1);
+        panel->on_comboPreset_activated(1);
+        QCOMPARE(preview->text(), QStringLiteral("Trip 002.jpg"));
+        QCOMPARE(states->GetCount(), 1);
+        QVERIFY(states->NameChangesOnly());
+        QCOMPARE(profile->FilterFilename.preset, 1);
+
+        // "Custom Defined" cancelled puts the combo back.
+        panel->hooks.runDialog = [](QDialog*) { return 0; };
+        presets->setCurrentIndex(3);
+        panel->on_comboPreset_activated(3);
+        QCOMPARE(presets->currentIndex(), 1);
+        QCOMPARE(profile->PresetRename, 1);
+        QCOMPARE(states->GetCount(), 1);
+
+        // The custom button is an ordinary step.
+        QString sample;
+        panel->hooks.runDialog = [&](QDialog* dialog) {
+            sample = static_cast<CDialogRename*>(dialog)->previewRecord.path;
+            return 1;
+        };
+        panel->on_buttonCustom_clicked();
+        QCOMPARE(sample, photos[1]);
+        QCOMPARE(presets->currentIndex(), 3);
+        QCOMPARE(states->GetCount(), 2);
+        QVERIFY(!states->NameChangesOnly());
+
+        panel->DiscardUserChanges();
+        QCOMPARE(presets->currentText(), QStringLiteral("Keep Unchanged"));
+        QCOMPARE(profile->FilenameFormat, QStringLiteral("[Filename]"));
+    }
+
+    void missingPhotoStillNamed()
+    {
+        Start({trip + QStringLiteral("/gone.JPG")});
+        QCOMPARE(Child<QLineEdit>("editPreview")->text(), QStringLiteral("gone.jpg"));
+    }
+};
+
+BQ_TEST_MAIN(TestStep2PreviewNames)
+#include "tst_step2_preview_names.moc"
