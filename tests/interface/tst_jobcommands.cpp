@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -98,8 +99,11 @@ private slots:
         auto window = Start(recorder);
         const QString good = WriteProfile(m_dir->path() + "/good.bqf");
         window->StartLoadingFile(good);
-        CListFilters::GetInstance()->filters = QList<SFilterRecord>()
-                                               << SFilterRecord() << SFilterRecord() << SFilterRecord();
+        CListFilters::GetInstance()->filters = {ProcTest::KeepSizeResize(), ProcTest::KeepSizeResize(),
+                                                ProcTest::KeepSizeResize()};
+        window->RefreshPanels();
+        auto* filterView = window->Panel2()->findChild<QListWidget*>("listFilters");
+        QCOMPARE(filterView->count(), 3);
         QTRY_COMPARE(window->windowTitle(), QString("Brandquill - good"));
         const int states = CStatesList::GetInstance()->GetCount();
         ProcTest::SetPhotos({"/x/a.jpg", "/x/b.jpg"});
@@ -111,6 +115,7 @@ private slots:
         window->StartLoadingFile(bad.fileName());
         QCOMPARE(recorder.Texts(), QStringList{message});
         QCOMPARE(CListFilters::GetInstance()->filters.size(), 3);
+        QCOMPARE(filterView->count(), 3);
         QCOMPARE(CListImages::GetInstance()->images.size(), 2);
         QCOMPARE(window->JobFilePath(), good);
         QCOMPARE(window->JobKind(), 2);
@@ -266,6 +271,32 @@ private slots:
         QCOMPARE(window->JobKind(), 0);
         window->OnCtrlS();
         QCOMPARE(recorder.choosers.size(), 1);
+    }
+
+    void undoRedoSettings()
+    {
+        SRecorder recorder;
+        auto window = Start(recorder);
+        window->StartLoadingFile(WriteProfile(m_dir->path() + "/p.bqf"));
+        QList<SImageRecord>& images = CListImages::GetInstance()->images;
+        ProcTest::SetPhotos({"/x/a.jpg", "/x/b.jpg"});
+        CStatesList::GetInstance()->SaveState(false);
+        const int states = CStatesList::GetInstance()->GetCount();
+        QTRY_COMPARE(window->windowTitle(), QString("Brandquill - p"));
+        window->on_actionUndo_triggered();
+        QCOMPARE(images.size(), 0);
+        QCOMPARE(CStatesList::GetInstance()->GetCount(), states);
+        QTRY_COMPARE(window->windowTitle(), QString("Brandquill - p*"));
+        window->on_actionRedo_triggered();
+        QCOMPARE(images.size(), 2);
+        QCOMPARE(images[1].path, QString("/x/b.jpg"));
+        QTRY_VERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled());
+        window->on_actionUndo_triggered();
+        QTRY_VERIFY(window->findChild<QAction*>("actionRedo")->isEnabled());
+        CStatesList::GetInstance()->SaveState(false);
+        QTRY_VERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled());
+        window->findChild<QAction*>("actionSettings")->trigger();
+        QCOMPARE(recorder.dialogs.last(), QString("CSettings"));
     }
 
     void closeMatrix_data()
