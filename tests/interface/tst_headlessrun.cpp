@@ -67,6 +67,7 @@ private slots:
     void failedLoadsExitOne_data();
     void failedLoadsExitOne();
     void consecutiveRuns();
+    void otherVersionWarnsOnStderr();
     void samples_data();
     void samples();
 
@@ -233,6 +234,20 @@ void TestHeadlessRun::consecutiveRuns()
     for (int run = 1; run <= 10; ++run)
         QVERIFY2(Run(root + "/two.bqs", root) == 0, qPrintable(QString::number(run)));
     QCOMPARE(QDir(root + "/out/new").entryList(QDir::Files).size(), 20);
+}
+
+// The reader's version warning cannot wait for an OK: it goes to stderr as
+// one line and the run goes on.
+void TestHeadlessRun::otherVersionWarnsOnStderr()
+{
+    const QString root = m_dir->path();
+    WriteText(root + "/job.bqs", Script().replace("Version=\"1\"", "Version=\"2\""));
+    QByteArray errors;
+    QCOMPARE(Run(root + "/job.bqs", root, &errors), 0);
+    QVERIFY2(errors.contains("brandquill: The project was created with a different program version so it may not be "
+                             "correctly imported. In order"),
+             errors.constData());
+    QVERIFY(QFile::exists(root + "/out/new/d.png"));
 }
 
 void TestHeadlessRun::samples_data()
