@@ -10,6 +10,7 @@
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel2.h"
+#include "ModalDriver.h"
 #include "ProcessTestSupport.h"
 #include "ResourceRoot.h"
 #include "StatesList.h"
@@ -297,6 +298,33 @@ private slots:
         QTRY_VERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled());
         window->findChild<QAction*>("actionSettings")->trigger();
         QCOMPARE(recorder.dialogs.last(), QString("CSettings"));
+    }
+
+    // The real defaults of the hooks, driven once: the box's buttons and
+    // default, the chooser's extension, and a dialog's own exec().
+    void realHookDefaults()
+    {
+        SMainWindowHooks hooks;
+        const QString folder = m_dir->path();
+        BqTest::CModalDriver driver([folder](QWidget* window, const BqTest::SModalSeen& seen) {
+            if (seen.className == "QMessageBox")
+                return BqTest::CModalDriver::Press(window, "No");
+            return seen.className == "QFileDialog" && BqTest::CModalDriver::ChooseFile(window, folder + "/script");
+        });
+        driver.Arm();
+        QCOMPARE(hooks.message(nullptr, QMessageBox::Question, "Continue?", QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes),
+                 QMessageBox::No);
+        const QString chosen =
+            hooks.saveFileName(nullptr, "Save Script As", m_dir->path() + "/script", "Script Files (*.bqs)", "bqs");
+        QCOMPARE(chosen, m_dir->path() + "/script.bqs");
+        CDialogSaveProject prompt;
+        QCOMPARE(hooks.runDialog(&prompt), int(QDialog::Rejected));
+        driver.Disarm();
+        QCOMPARE(driver.Seen().size(), 3);
+        QCOMPARE(driver.Seen()[0].buttons.size(), 2);
+        QCOMPARE(driver.Seen()[2].className, QString("CDialogSaveProject"));
+        QVERIFY(prompt.bCancel);
     }
 
     void closeMatrix_data()
