@@ -6,6 +6,7 @@
 #include "ImageCache.h"
 #include "ListFilters.h"
 #include "ListImages.h"
+#include "MagickTempCleaner.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
@@ -46,20 +47,14 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     qApp->installEventFilter(this);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    RouteVersionWarning(true);
 }
 
 MainWindow::~MainWindow()
 {
+    RouteVersionWarning(false);
     // The pages join their threads before the models they read go away.
-    // Hidden first: deleting the shown page would show the next one, which
-    // would then start previewing from the models being torn down.
-    ui->tabWidget->hide();
-    delete m_panel1;
-    delete m_panel2;
-    delete m_panel3;
-    m_panel1 = nullptr;
-    m_panel2 = nullptr;
-    m_panel3 = nullptr;
+    DeletePanels();
 
     CListImages::DeleteInstance();
     CListFilters::DeleteInstance();
@@ -77,6 +72,19 @@ MainWindow::~MainWindow()
     delete m_saveShortcut;
 }
 
+void MainWindow::DeletePanels()
+{
+    // Hidden first: deleting the shown page would show the next one, which
+    // would then start previewing from the models being torn down.
+    ui->tabWidget->hide();
+    delete m_panel1;
+    delete m_panel2;
+    delete m_panel3;
+    m_panel1 = nullptr;
+    m_panel2 = nullptr;
+    m_panel3 = nullptr;
+}
+
 void MainWindow::show()
 {
     InitWindowSettings();
@@ -89,9 +97,14 @@ void MainWindow::show()
     }
     // The restored or default geometry stays the explicit size when first shown.
     resize(size());
-    if (m_filePending)
+    if (m_filePending) {
         StartLoadingFile(m_jobFilePath);
+        // A script has run (or failed to load) and the process is ending.
+        if (m_ending)
+            return;
+    }
     QWidget::show();
+    m_windowShown = true;
 
     if (extension != QLatin1String("cvx"))
         RunStartWizard();
@@ -99,7 +112,7 @@ void MainWindow::show()
     if (!m_filePending && m_userProfile->ShowProfiles)
         on_actionSelect_Profile_triggered();
     PrepareUpdateCheck(true);
-    RemoveStaleMagickFiles(QDir::tempPath());
+    CMagickTempCleaner(QDir::tempPath()).Run();
 }
 
 void MainWindow::Init()
@@ -270,26 +283,12 @@ void MainWindow::StartLoadingFileWindows(QString path)
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
-void MainWindow::StartLoadingFile(QString) {}
-
-void MainWindow::OnCtrlS() {}
-
-void MainWindow::on_actionSelect_Profile_triggered() {}
-
-void MainWindow::OnPanelConvert(bool) {}
-
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1)
         ShowCurrentPanelHelp();
     else if (event->key() == Qt::Key_S && event->modifiers() == Qt::ControlModifier)
         OnCtrlS();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    SaveWindowSettings();
-    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::on_actionShow_Log_triggered()

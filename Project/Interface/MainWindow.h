@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CCheckNew.h"
+#include "MainWindowHooks.h"
 
 #include <QLabel>
 #include <QList>
@@ -21,6 +22,7 @@ class CMainPanel3;
 class CStatesList;
 class CUserProfile;
 class QAction;
+class QDialog;
 class QShortcut;
 class QToolBar;
 namespace Ui
@@ -56,8 +58,27 @@ public:
     void InitToolBar();
     void SetAppTitleExt(QString text);
 
+    // Job files (profiles "bqf", scripts "bqs").
+    void StartLoadingProfile(QString path);
+    void StartLoadingScript(QString path);
+    bool LoadProfile(QString path);
+    bool LoadScript(QString path);
+    void RefreshPanels();
+    bool SaveProfile(QString path, QString name, QString description);
+    bool SaveScript(QString path);
+    void CreateFolders(QString path);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Record and answer in tests; each default does the real thing.
+    SMainWindowHooks hooks;
+
     // What tests and the screenshot program observe.
     const QString& JobFilePath() const { return m_jobFilePath; }
+    int JobKind() const { return m_jobKind; }
+    const QString& JobName() const { return m_jobName; }
+    const QString& JobDescription() const { return m_jobDescription; }
+    bool RunInProgress() const { return m_runInProgress; }
+    bool Ending() const { return m_ending; }
     bool FilePending() const { return m_filePending; }
     int CurrentPanel() const { return m_currentPanel; }
     bool PanelTransition() const { return m_panelTransition; }
@@ -90,6 +111,15 @@ public slots:
     void on_actionStep_3_Setup_triggered();
     void on_actionProcess_triggered();
     void on_actionSelect_Profile_triggered();
+    void on_actionLoad_Profile_triggered();
+    void on_actionSave_Profile_triggered();
+    void on_actionSave_Profile_As_triggered();
+    void on_actionSave_Script_triggered();
+    void on_actionSave_Script_As_triggered();
+    void on_actionNew_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionSettings_triggered();
     void on_actionHelp_Manual_triggered();
     void on_actionHow_to_Resize_and_Rotate_Photos_triggered();
     void on_actionOnline_Support_triggered();
@@ -109,6 +139,33 @@ private:
     // The dialogs the window opens at start and from the Help menu.
     void RunStartWizard();
     void RunAboutBox();
+    // Job-file helpers.
+    bool AnyPanelChanged() const;
+    QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton);
+    // A save chooser in `folder` proposing `name`, with the job suffix added;
+    // "" when cancelled or when the user declines to replace the file.
+    QString ChooseSaveFile(const QString& folder, const QString& name, const QString& caption, const QString& filter,
+                           const QString& suffix);
+    int RunJobDialog(QDialog* dialog);
+    void ShowTipAfterProfile();
+    void ShowSharePrompt();
+    // Builds, runs and destroys the processing dialog.
+    void RunProcessDialog();
+    // Rebuilds the views from the unchanged model after a refused load.
+    void ReportLoadFailure(const QString& text, const QString& path);
+    // Step 1's views rebuilt from the photo list.
+    void RebuildPhotoViews();
+    // Rebuilds the views from the unchanged model after a refused load.
+    void RestoreViewsAfterFailedLoad();
+    // Points the job reader's version warning at this window, or back.
+    void RouteVersionWarning(bool on);
+    void RefreshAfterUndo();
+    // Each page joins its thumbnail and preview threads as it goes.
+    void DeletePanels();
+    // The pages join their threads, then the process ends.
+    void EndProcess(int status);
+    static void ReportVersionWarning(const QString& text);
 
     Ui::MainWindow* ui;
     CMainPanel1* m_panel1 = nullptr;
@@ -139,5 +196,12 @@ private:
     bool m_initialised = false;
     bool m_filePending = false;
     int m_jobKind = 0;
+    // Set for the whole of OnPanelConvert: job files arriving then are refused.
+    bool m_runInProgress = false;
+    // Set once the process is ending; show() then returns at once.
+    bool m_ending = false;
+    // Set once the window is on screen: a script that fails to load then
+    // leaves the user's job alone instead of ending the process.
+    bool m_windowShown = false;
     CCheckNew m_checkNew;
 };

@@ -1,13 +1,6 @@
 #include "StartupHousekeeping.h"
 
-#include <QDateTime>
-#include <QDebug>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-
-#include <unistd.h>
 
 QRect FirstStartGeometry(const QRect& desktop)
 {
@@ -29,23 +22,4 @@ QString FindDownloadSource(const QString& root)
             source = name.mid(4);
     }
     return source;
-}
-
-int RemoveStaleMagickFiles(const QString& folder)
-{
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-24 * 3600);
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList({QStringLiteral("magick-*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
-    int removed = 0;
-    for (const QFileInfo& entry : entries) {
-        if (entry.isSymLink() || !entry.isFile() || entry.ownerId() != static_cast<uint>(geteuid()))
-            continue;
-        if (entry.lastModified().toUTC() > limit)
-            continue;
-        if (QFile::remove(entry.absoluteFilePath())) {
-            qDebug().noquote() << entry.fileName() << "deleted";
-            ++removed;
-        }
-    }
-    return removed;
 }

@@ -7,7 +7,7 @@
 #include "FormatsEnum.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
-#include "PanelTestSupport.h"
+#include "../support/PanelTestSupport.h" // not the step 2 and 3 helper beside this file
 #include "StatesList.h"
 #include "UserProfile.h"
 #include "Utils.h"

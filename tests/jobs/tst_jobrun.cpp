@@ -105,7 +105,8 @@ bool IsPng(const QString& path)
 // its panels: the step-2 panel's refresh hands the preset to the naming
 // engine, the run is marked as started by script, and the run checks create
 // the missing output folder without asking before the dialog runs. A job
-// without photos is not run at all.
+// without photos is not run at all. Kept so that the controller is tested
+// without a window; tst_runchecks checks the same steps on the real window.
 void RunLikeCommandLine(const SProcessHooks& hooks, bool* ran, bool* timedOut)
 {
     CUserProfile* profile = CUserProfile::GetInstance();

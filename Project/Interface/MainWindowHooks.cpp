@@ -1,0 +1,67 @@
+#include "MainWindowHooks.h"
+
+#include "CProcessThread.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+SMainWindowHooks::SMainWindowHooks()
+{
+    message = [](QWidget* parent, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton defaultButton) {
+        QMessageBox box(icon, QString(), text, buttons, parent);
+        box.setDefaultButton(defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    };
+    saveFileName = [](QWidget* parent, const QString& caption, const QString& proposedPath, const QString& filter,
+                      const QString& suffix) {
+        QFileDialog dialog(parent, caption, proposedPath, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    };
+    runDialog = [](QDialog* dialog) { return dialog->exec(); };
+    report = [](const QString& text) {
+        QString line = text;
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::fprintf(stderr, "brandquill: %s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+    };
+    exitProcess = [](int status) { std::exit(status); };
+    unattended = PlatformUnattended();
+}
+
+bool SMainWindowHooks::PlatformUnattended()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+QMessageBox::StandardButton SMainWindowHooks::StopAnswer(QMessageBox::StandardButtons buttons)
+{
+    if (buttons & QMessageBox::Cancel)
+        return QMessageBox::Cancel;
+    if (buttons & QMessageBox::No)
+        return QMessageBox::No;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton SMainWindowHooks::Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton) const
+{
+    if (!unattended)
+        return message(parent, icon, text, buttons, defaultButton);
+    const QMessageBox::StandardButton answer = StopAnswer(buttons);
+    const QString name = answer == QMessageBox::Cancel ? QStringLiteral("Cancel")
+                         : answer == QMessageBox::No   ? QStringLiteral("No")
+                                                       : QStringLiteral("OK");
+    report(text + QStringLiteral(" [answered: ") + name + QLatin1Char(']'));
+    return answer;
+}

@@ -1,0 +1,285 @@
+// The real program runs a silent script given on its command line: no
+// window, the whole batch, the run log, and an exit status a caller can
+// trust; a script that cannot be loaded exits 1 having done nothing.
+#include "BqTestMain.h"
+#include "ProcessTestSupport.h"
+#include "Quantum.h"
+
+#include <Magick++.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+// %1 the absolute source folder, %2 the absolute destination.
+// clang-format off
+const char* const kScript =
+    "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n"
+    "<Script Version=\"1\" Mode=\"Silent\">\n"
+    "  <Images>\n"
+    "    <Image Path=\"%1/a.jpg\" />\n"
+    "    <Image Path=\"%1/b&amp;c.jpg\" />\n"
+    "    <Search Path=\"src/sub/*.JPG\" Subfolders=\"0\" />\n"
+    "  </Images>\n"
+    "  <Filters>\n"
+    "    <Filter Id=\"5040\">\n"
+    "      <Param Type=\"float\">400</Param><Param Type=\"float\">0</Param><Param Type=\"float\">1</Param>\n"
+    "      <Param Type=\"float\">1</Param><Param Type=\"float\">0</Param><Param Type=\"float\">0</Param>\n"
+    "    </Filter>\n"
+    "    <Filter Id=\"2030\">\n"
+    "      <Param Type=\"float\">10</Param><Param Type=\"float\">10</Param><Param Type=\"float\">10</Param>\n"
+    "      <Param Type=\"float\">10</Param><Param Type=\"float\">0</Param>\n"
+    "      <Param Type=\"float\">4294901760</Param><Param Type=\"float\">1</Param>\n"
+    "    </Filter>\n"
+    "  </Filters>\n"
+    "  <Properties Class=\"Rename\"><Property Name=\"PresetRename\">0</Property></Properties>\n"
+    "  <Properties Class=\"Output\">\n"
+    "    <Property Name=\"Destination\">1</Property>\n"
+    "    <Property Name=\"OutputFolderStruct\">0</Property>\n"
+    "    <Property Name=\"DestPath\">%2</Property>\n"
+    "    <Property Name=\"OpenOutputFolder\">0</Property>\n"
+    "    <Property Name=\"DeleteSource\">0</Property>\n"
+    "  </Properties>\n"
+    "  <Properties Class=\"Format\"><Property Name=\"OutputFormat\">PNG</Property></Properties>\n"
+    "</Script>\n";
+// clang-format on
+
+void WriteText(const QString& path, const QString& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ProcTest::WriteAll(path, text.toUtf8());
+}
+} // namespace
+
+class TestHeadlessRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void silentScriptRunsTwice();
+    void relativePaths_data();
+    void relativePaths();
+    void failedLoadsExitOne_data();
+    void failedLoadsExitOne();
+    void consecutiveRuns();
+    void otherVersionWarnsOnStderr();
+    void samples_data();
+    void samples();
+
+private:
+    // Runs the program on `argument` from `folder`; returns its exit code.
+    int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr);
+    QString Store() const { return m_dir->path() + "/home/.config/Quorvelline/Brandquill.conf"; }
+    QString Script() const
+    {
+        return QString::fromUtf8(kScript).arg(m_dir->path() + "/src", m_dir->path() + "/out/new");
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestHeadlessRun::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    const QString root = m_dir->path();
+    QVERIFY(QDir().mkpath(root + "/src/sub"));
+    ProcTest::MakeJpeg(root + "/src/a.jpg", 640, 480, 1);
+    ProcTest::MakeJpeg(root + "/src/b&c.jpg", 480, 640, 2);
+    ProcTest::MakeJpeg(root + "/src/sub/d.jpg", 640, 480, 3);
+    for (const char* sub : {"/home/.config", "/home/.local/share", "/home/.cache", "/tmp"})
+        QVERIFY(QDir().mkpath(root + sub));
+    QVERIFY(QDir().mkpath(root + "/runtime"));
+    QFile(root + "/runtime").setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteArray* errors)
+{
+    const QString root = m_dir->path();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HOME", root + "/home");
+    env.insert("XDG_CONFIG_HOME", root + "/home/.config");
+    env.insert("XDG_DATA_HOME", root + "/home/.local/share");
+    env.insert("XDG_CACHE_HOME", root + "/home/.cache");
+    env.insert("XDG_RUNTIME_DIR", root + "/runtime");
+    env.insert("TMPDIR", root + "/tmp");
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(folder);
+    program.start(QCoreApplication::applicationDirPath() + "/brandquill", {argument});
+    if (!program.waitForStarted())
+        return -1;
+    // A guard against a hang, not a speed check.
+    if (!program.waitForFinished(180000)) {
+        program.kill();
+        program.waitForFinished();
+        qWarning().noquote() << program.readAllStandardError();
+        return -2;
+    }
+    if (errors)
+        *errors = program.readAllStandardError();
+    if (program.exitStatus() != QProcess::NormalExit)
+        return -3;
+    return program.exitCode();
+}
+
+void TestHeadlessRun::silentScriptRunsTwice()
+{
+    const QString root = m_dir->path();
+    WriteText(root + "/job.bqs", Script());
+    const QString out = root + "/out/new";
+    const QString log = root + "/home/Documents/Brandquill/Brandquill.log";
+    const QByteArray source = ProcTest::ReadAll(root + "/src/b&c.jpg");
+
+    QCOMPARE(Run(root + "/job.bqs", root), 0);
+    const QList<QPair<QString, QSize>> outputs = {
+        {"a", QSize(420, 320)}, {"b&c", QSize(420, 553)}, {"d", QSize(420, 320)}};
+    QByteArray first;
+    for (const auto& output : outputs) {
+        const QString path = out + "/" + output.first + ".png";
+        QCOMPARE(ProcTest::ImageSize(path), output.second);
+        Magick::Image image;
+        image.read(QFile::encodeName(path).toStdString());
+        const Magick::ColorRGB corner = image.pixelColor(0, 0);
+        QCOMPARE(QuantumTo8(corner.red() * QuantumMax()), 255);
+        QCOMPARE(QuantumTo8(corner.green() * QuantumMax()), 0);
+        const Magick::ColorRGB centre = image.pixelColor(image.columns() / 2, image.rows() / 2);
+        QVERIFY(!(QuantumTo8(centre.red() * QuantumMax()) == 255 && QuantumTo8(centre.green() * QuantumMax()) == 0));
+    }
+    first = ProcTest::ReadAll(out + "/a.png");
+    QCOMPARE(ProcTest::ReadAll(root + "/src/b&c.jpg"), source);
+
+    const QByteArray text = ProcTest::ReadAll(log);
+    QVERIFY(text.startsWith("\xEF\xBB\xBFProcess started at "));
+    QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d, \\d\\d:\\d\\d:\\d\\d\\.\\r\\n\\r\\nProcessing 3 images with 2 "
+                               "graphical filter\\(s\\) per image\\.\\r\\n")
+                .match(QString::fromUtf8(text.mid(3 + 19)))
+                .hasMatch());
+    QCOMPARE(text.count(" - Processed "), 3);
+    QVERIFY(text.contains("Process completed without errors."));
+    QCOMPARE(QSettings(Store(), QSettings::IniFormat).value("Settings/LaunchCounter").toInt(), 1);
+
+    QCOMPARE(Run(root + "/job.bqs", root), 0);
+    for (const auto& output : outputs)
+        QCOMPARE(ProcTest::ImageSize(out + "/" + output.first + " (2).png"), output.second);
+    QCOMPARE(ProcTest::ReadAll(out + "/a.png"), first);
+    QCOMPARE(ProcTest::ReadAll(log).count("Process started at "), 2);
+    QSettings store(Store(), QSettings::IniFormat);
+    QCOMPARE(store.value("Settings/LaunchCounter").toInt(), 2);
+    // The process ended without the window's shutdown.
+    QVERIFY(!store.contains("Settings/Settings.LanguageId"));
+    QVERIFY(!store.contains("Settings/MainWindow.WindowGeometry"));
+}
+
+void TestHeadlessRun::relativePaths_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("from the script's folder") << "job.bqs"
+                                              << "/sub";
+    QTest::newRow("backslash from its parent") << "sub\\job.bqs"
+                                               << "";
+}
+
+void TestHeadlessRun::relativePaths()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, folder);
+    const QString root = m_dir->path();
+    // Relative to the script: its photo search looks in sub/src/sub.
+    WriteText(root + "/sub/job.bqs", Script());
+    QVERIFY(QDir().mkpath(root + "/sub/src/sub"));
+    QVERIFY(QFile::copy(root + "/src/sub/d.jpg", root + "/sub/src/sub/d.jpg"));
+    QCOMPARE(Run(argument, root + folder), 0);
+    for (const char* name : {"a.png", "b&c.png", "d.png"})
+        QVERIFY2(QFile::exists(root + "/out/new/" + name), name);
+}
+
+void TestHeadlessRun::failedLoadsExitOne_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no Images") << "job.bqs" << QByteArray("<Script Version=\"1\" Mode=\"Silent\"><Filters/></Script>");
+    QTest::newRow("missing") << "none.bqs" << QByteArray();
+    QTest::newRow("garbage") << "bad.bqs" << QByteArray("\x01\xfe<", 3);
+}
+
+void TestHeadlessRun::failedLoadsExitOne()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    const QString root = m_dir->path();
+    if (!content.isEmpty())
+        ProcTest::WriteAll(root + "/" + name, content);
+    QByteArray errors;
+    QCOMPARE(Run(root + "/" + name, root, &errors), 1);
+    QVERIFY2(errors.contains("Could not load script."), errors.constData());
+    QVERIFY(!QFile::exists(root + "/out/new"));
+    QVERIFY(!QFile::exists(root + "/home/Documents/Brandquill/Brandquill.log"));
+}
+
+void TestHeadlessRun::consecutiveRuns()
+{
+    const QString root = m_dir->path();
+    QString script = Script();
+    script.replace("    <Search Path=\"src/sub/*.JPG\" Subfolders=\"0\" />\n", "");
+    WriteText(root + "/two.bqs", script);
+    for (int run = 1; run <= 10; ++run)
+        QVERIFY2(Run(root + "/two.bqs", root) == 0, qPrintable(QString::number(run)));
+    QCOMPARE(QDir(root + "/out/new").entryList(QDir::Files).size(), 20);
+}
+
+// The reader's version warning cannot wait for an OK: it goes to stderr as
+// one line and the run goes on.
+void TestHeadlessRun::otherVersionWarnsOnStderr()
+{
+    const QString root = m_dir->path();
+    WriteText(root + "/job.bqs", Script().replace("Version=\"1\"", "Version=\"2\""));
+    QByteArray errors;
+    QCOMPARE(Run(root + "/job.bqs", root, &errors), 0);
+    QVERIFY2(errors.contains("brandquill: The project was created with a different program version so it may not be "
+                             "correctly imported. In order"),
+             errors.constData());
+    QVERIFY(QFile::exists(root + "/out/new/d.png"));
+}
+
+void TestHeadlessRun::samples_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::newRow("silent") << "sample-job-silent.bqs";
+    // Shown on a display; offscreen it runs hidden, as nobody could press OK.
+    QTest::newRow("visible") << "sample-job.bqs";
+}
+
+void TestHeadlessRun::samples()
+{
+    QFETCH(QString, script);
+    const QString root = m_dir->path() + "/samples";
+    QVERIFY(QDir().mkpath(root + "/photos"));
+    QVERIFY(QFile::copy(QStringLiteral(BQ_SAMPLES_DIR "/") + script, root + "/" + script));
+    for (int i = 1; i <= 4; ++i) {
+        const QString name = QString("/photos/sample-%1.jpg").arg(i);
+        QVERIFY(QFile::copy(QStringLiteral(BQ_SAMPLES_DIR) + name, root + name));
+    }
+    QByteArray errors;
+    QCOMPARE(Run(root + "/" + script, root, &errors), 0);
+    for (int i = 1; i <= 4; ++i) {
+        const QString path = root + QString("/photos/Sample output/sample-%1.jpg").arg(i);
+        QCOMPARE(ProcTest::ImageSize(path), QSize(824, 624));
+        Magick::Image image;
+        image.read(QFile::encodeName(path).toStdString());
+        const Magick::ColorRGB corner = image.pixelColor(0, 0);
+        for (double channel : {corner.red(), corner.green(), corner.blue()})
+            QVERIFY(QuantumTo8(channel * QuantumMax()) >= 245);
+    }
+}
+
+BQ_TEST_MAIN(TestHeadlessRun)
+#include "tst_headlessrun.moc"

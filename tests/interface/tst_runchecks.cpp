@@ -1,0 +1,288 @@
+// The checks before a run on the real main window, the run counter and the
+// share prompt, the refusal of job files during a run, the unattended rule
+// and a script given at start, in process.
+#include "BqTestMain.h"
+#include "CProcessThread.h"
+#include "CScripts.h"
+#include "JobWindowSupport.h"
+#include "ListImages.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
+#include "ProcessTestSupport.h"
+#include "UserProfile.h"
+#include "Utils.h"
+#include "WindowTestSupport.h"
+
+#include <QDir>
+#include <QFileOpenEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace JobWindow;
+
+namespace
+{
+const QString kNoPhotos = "There are no photos to process.";
+const QString kReady = "Ready to process 3 photos?";
+const QString kNoFolder = "An output folder, for the edited photos, needs to be selected before processing (Step 3 > "
+                          "Destination > Folder on My Computer)";
+const QString kMissing = "The selected folder does not exist, do you want to create it now?";
+const QString kDelete = "You have selected to delete the source photos after writing the modified ones. Continue?";
+// Every top-level widget that is shown, and whether it stays off the screen.
+struct SShowSpy : QObject {
+    QList<const void*> shown;
+    QStringList onScreen;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow()) {
+            shown.append(widget);
+            if (!widget->testAttribute(Qt::WA_DontShowOnScreen))
+                onScreen.append(widget->metaObject()->className());
+        }
+        return false;
+    }
+};
+} // namespace
+
+class TestRunChecks : public QObject
+{
+    Q_OBJECT
+    QString m_startFolder = QDir::currentPath();
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+private slots:
+    void initTestCase() { qApp->setQuitOnLastWindowClosed(false); }
+    void init()
+    {
+        WindowTest::ResetStore();
+        m_dir.reset(new QTemporaryDir);
+    }
+    void cleanup() { QDir::setCurrent(m_startFolder); }
+
+    void checks_data()
+    {
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder
+        QTest::addColumn<bool>("disableNotifications");
+        QTest::addColumn<bool>("deleteSource");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<bool>("folderMade");
+        const QList<int> none;
+        const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+        QTest::newRow("no photos") << 0 << false << 2 << "" << false << false << none << QStringList{kNoPhotos} << 0
+                                   << false;
+        QTest::newRow("no photos, silent")
+            << 0 << true << 2 << "" << false << false << none << QStringList() << 0 << false;
+        QTest::newRow("declined") << 3 << false << 2 << "" << false << false << QList<int>{no} << QStringList{kReady}
+                                  << 0 << false;
+        QTest::newRow("mode 2, no folder")
+            << 3 << false << 2 << "" << false << false << none << QStringList{kReady} << 1 << false;
+        QTest::newRow("mode 3, no folder")
+            << 3 << true << 3 << "" << false << false << none << QStringList() << 1 << false;
+        QTest::newRow("mode 0, no folder")
+            << 3 << false << 0 << "" << false << false << none << QStringList{kReady, kNoFolder} << 0 << false;
+        QTest::newRow("mode 0, no folder, silent")
+            << 3 << true << 0 << "" << false << false << none << QStringList{kNoFolder} << 0 << false;
+        QTest::newRow("missing, No") << 3 << false << 1 << "missing" << false << false << QList<int>{yes, no}
+                                     << QStringList{kReady, kMissing} << 0 << false;
+        QTest::newRow("missing, Yes") << 3 << false << 1 << "missing" << false << false << QList<int>{yes, yes}
+                                      << QStringList{kReady, kMissing} << 1 << true;
+        QTest::newRow("missing, notifications off")
+            << 3 << false << 0 << "missing" << true << true << none << QStringList{kReady} << 1 << true;
+        QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
+                                        << QStringList{kReady, kDelete} << 0 << false;
+        QTest::newRow("delete, silent") << 3 << true << 2 << "" << false << true << none << QStringList() << 1 << false;
+    }
+
+    // Destination 5 builds no processing dialog: the checks and the counter only.
+    void checks()
+    {
+        QFETCH(int, photos);
+        QFETCH(bool, silent);
+        QFETCH(int, folderMode);
+        QFETCH(QString, dest);
+        QFETCH(bool, disableNotifications);
+        QFETCH(bool, deleteSource);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, texts);
+        QFETCH(int, runs);
+        QFETCH(bool, folderMade);
+        SRecorder recorder;
+        auto window = Start(recorder);
+        QStringList paths;
+        for (int i = 0; i < photos; ++i)
+            paths << ProcTest::MakeJpeg(m_dir->path() + QString("/p%1.jpg").arg(i), 64 + i, 48);
+        ProcTest::SetPhotos(paths);
+        const QStringList sources = QDir(m_dir->path()).entryList(QDir::Files);
+        CUserProfile* profile = CUserProfile::GetInstance();
+        profile->SilentRun = silent;
+        profile->OutputFolderStruct = folderMode;
+        const QString missing = m_dir->path() + "/out/a/b";
+        profile->DestPath = dest == "missing" ? missing : QString();
+        profile->DisableNotifications = disableNotifications;
+        profile->DeleteSource = deleteSource;
+        profile->Destination = 5;
+        for (int answer : answers)
+            recorder.answers << QMessageBox::StandardButton(answer);
+        window->OnPanelConvert(true);
+        QCOMPARE(recorder.Texts(), texts);
+        // The step-3 chooser follows the no-folder warning; cancelled, it ends.
+        QCOMPARE(recorder.folderChoosers.size(), texts.contains(kNoFolder) ? 1 : 0);
+        QCOMPARE(profile->RunCount, runs);
+        QCOMPARE(QDir(missing).exists(), folderMade);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), sources);
+        QVERIFY(!window->RunInProgress());
+        for (const SAsked& one : recorder.asked) {
+            if (one.text == kReady) {
+                QCOMPARE(one.icon, QMessageBox::Question);
+                QCOMPARE(one.defaultButton, QMessageBox::Yes);
+            } else if (one.text == kDelete) {
+                QCOMPARE(one.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+                QCOMPARE(one.defaultButton, QMessageBox::Ok);
+            } else if (one.text != kMissing) {
+                QCOMPARE(one.icon, QMessageBox::Warning);
+                QCOMPARE(one.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            }
+        }
+    }
+
+    void sharePrompt_data()
+    {
+        QTest::addColumn<int>("launches");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("third start") << 2 << false << false << 1;
+        QTest::newRow("fourth start") << 3 << false << false << 0;
+        QTest::newRow("third start, silent") << 2 << true << false << 0;
+        QTest::newRow("third start, hidden") << 2 << false << true << 0;
+    }
+
+    void sharePrompt()
+    {
+        QFETCH(int, launches);
+        QFETCH(bool, silent);
+        QFETCH(bool, hidden);
+        QFETCH(int, prompts);
+        WindowTest::ResetStore({{"Settings/LaunchCounter", launches}});
+        SRecorder recorder;
+        auto window = Start(recorder);
+        ProcTest::SetPhotos({ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48)});
+        CUserProfile* profile = CUserProfile::GetInstance();
+        profile->SilentRun = silent;
+        profile->HideProcessing = hidden;
+        profile->OutputFolderStruct = 2;
+        profile->Destination = 5;
+        window->OnPanelConvert(false);
+        window->OnPanelConvert(false);
+        QCOMPARE(recorder.dialogs.count("CDialogSocial"), prompts);
+        QCOMPARE(profile->RunCount, 2);
+    }
+
+    // A profile opened while the processing dialog asks about an existing
+    // output is refused; the run goes on with the job it started with, and
+    // the same file opened afterwards loads.
+    void refusalDuringRun()
+    {
+        SRecorder recorder;
+        auto window = Start(recorder);
+        const QString out = m_dir->path() + "/out";
+        ProcTest::ResetJob(out);
+        QVERIFY(QDir().mkpath(out));
+        ProcTest::SetPhotos({ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48)});
+        ProcTest::WriteAll(out + "/p.jpg", "old");
+        CUserProfile* profile = CUserProfile::GetInstance();
+        profile->HideProcessing = true;
+        const QString other = m_dir->path() + "/other.bqf";
+        {
+            // A profile that would switch the output to PNG.
+            const QString format = profile->OutputFormat;
+            profile->OutputFormat = "PNG";
+            CScripts(other).Save(CScripts::ModeProfile);
+            profile->OutputFormat = format;
+        }
+        const QString title = window->windowTitle();
+        int asked = 0;
+        window->hooks.processHooks.askOverwrite = [&](QWidget*, QString&, int) {
+            ++asked;
+            QFileOpenEvent event(other);
+            QApplication::sendEvent(qApp, &event);
+            return int(AnswerYes);
+        };
+        window->OnPanelConvert(false);
+        QCOMPARE(asked, 1);
+        QCOMPARE(recorder.Texts(), QStringList{"Photos are being processed. The file was not opened:\n" + other});
+        QVERIFY(window->JobFilePath().isEmpty());
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY(ProcTest::ReadAll(out + "/p.jpg") != "old");
+        QVERIFY(!QFile::exists(out + "/p.png"));
+        QCOMPARE(profile->RunCount, 1);
+
+        QFileOpenEvent again(other);
+        QApplication::sendEvent(qApp, &again);
+        QCOMPARE(window->JobFilePath(), other);
+        QCOMPARE(profile->OutputFormat, QString("PNG"));
+    }
+
+    void scriptAtStartInProcess()
+    {
+        const QString temp = QDir::tempPath() + "/magick-old";
+        QFile stale(temp);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        const QString out = m_dir->path() + "/out/a/b";
+        QVERIFY(QDir().mkpath(m_dir->path() + "/src"));
+        const QString photo = ProcTest::MakeJpeg(m_dir->path() + "/src/p.jpg", 64, 48);
+        QFile script(m_dir->path() + "/job.bqs");
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("<Script Version=\"1\" Mode=\"Silent\"><Images><Image Path=\"%1\" /></Images>"
+                             "<Properties Class=\"Rename\"><Property Name=\"PresetRename\">1</Property></Properties>"
+                             "<Properties Class=\"Output\"><Property Name=\"Destination\">1</Property>"
+                             "<Property Name=\"DestPath\">%2</Property>"
+                             "<Property Name=\"OutputFolderStruct\">0</Property></Properties>"
+                             "<Properties Class=\"Format\"><Property Name=\"OutputFormat\">JPG</Property></Properties>"
+                             "</Script>")
+                         .arg(photo, out)
+                         .toUtf8());
+        script.close();
+        SShowSpy spy;
+        qApp->installEventFilter(&spy);
+        SRecorder recorder;
+        std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
+        recorder.Attach(*window);
+        window->hooks.unattended = true;
+        // The pages (which join their threads) are gone before the exit.
+        bool pagesGoneAtExit = false;
+        MainWindow* raw = window.get();
+        window->hooks.exitProcess = [&](int status) {
+            recorder.exits << status;
+            pagesGoneAtExit = !raw->Panel1() && !raw->Panel2() && !raw->Panel3();
+        };
+        window->StartLoadingFileWindows(script.fileName());
+        window->show();
+        QCOMPARE(recorder.exits, QList<int>{0});
+        QVERIFY(pagesGoneAtExit);
+        qApp->removeEventFilter(&spy);
+        QVERIFY(!spy.shown.contains(window.get()));
+        QVERIFY(!spy.shown.isEmpty());
+        QCOMPARE(spy.onScreen, QStringList());
+        QVERIFY(window->Ending());
+        QVERIFY(QFile::exists(temp));
+        CUserProfile* profile = CUserProfile::GetInstance();
+        QVERIFY(profile->RunFromScript);
+        QCOMPARE(profile->FilterFilename.preset, 1);
+        // Named after the photo's folder.
+        const QStringList outputs = QDir(out).entryList(QDir::Files);
+        QCOMPARE(outputs.size(), 1);
+        QVERIFY2(outputs[0].startsWith("src"), qPrintable(outputs[0]));
+    }
+};
+
+BQ_TEST_MAIN(TestRunChecks)
+#include "tst_runchecks.moc"
