@@ -1,5 +1,6 @@
 #include "ImageManager.h"
 
+#include "FilterValues.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
 #include "IMImageCache.h"
@@ -260,6 +261,9 @@ bool CImageManager::ReadMagick(const QString& path)
         // A monitor set on the image before the read gets no calls; the
         // read takes it from the image's settings.
         AttachMonitor(image);
+        // Only the JPEG reader knows the option; libjpeg decodes at a scale.
+        if (!m_DecodeHint.isEmpty())
+            image.defineValue("jpeg", "size", GeometryText("%dx%d", m_DecodeHint.width(), m_DecodeHint.height()));
         try {
             image.read(file);
         } catch (const Magick::Warning& warning) {
@@ -300,6 +304,11 @@ bool CImageManager::ReadMagick(const QString& path)
         return false;
     }
     SetProperties(PropertiesFromImage, nullptr);
+    if (!m_DecodeHint.isEmpty() && m_Image.baseColumns() > 0 && m_Image.baseRows() > 0) {
+        // The photo's own size, from its header, not the reduced decode's.
+        m_Properties.width = static_cast<qint64>(m_Image.baseColumns());
+        m_Properties.height = static_cast<qint64>(m_Image.baseRows());
+    }
     return true;
 }
 
@@ -323,6 +332,18 @@ bool CImageManager::Ping(const QString& path)
     m_Image = image;
     SetProperties(PropertiesFromImage, nullptr);
     return true;
+}
+
+QSize CImageManager::DecodeHint(const QList<SFilterRecord>& chain) const
+{
+    try {
+        if (m_Image.magick() != "JPEG")
+            return QSize();
+        const QSize photo(static_cast<int>(m_Image.columns()), static_cast<int>(m_Image.rows()));
+        return CImageFilters::DecodeHint(chain, photo, static_cast<int>(m_Image.orientation()));
+    } catch (const Magick::Exception&) {
+        return QSize();
+    }
 }
 
 int CImageManager::GetPageCount(const QString& path)

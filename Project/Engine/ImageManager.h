@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,13 @@ public:
     // Reading and identification. A failed read, ping or count leaves the
     // engine's image, path and properties as they were.
     virtual bool Read(const QString& path);
+    // A size the next JPEG reads may decode at instead of the photo's own
+    // (CImageFilters::DecodeHint); an empty size reads whole. The properties
+    // keep the photo's own pixel size.
+    void SetDecodeHint(QSize hint) { m_DecodeHint = hint; }
+    // After a Ping: the hint `chain` allows for the pinged photo when it is
+    // a JPEG (its own size and Exif orientation); an empty size otherwise.
+    QSize DecodeHint(const QList<SFilterRecord>& chain) const;
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
     int GetPageCount(const QString& path);
@@ -115,6 +123,7 @@ private:
                                bool adjoin);
 
     QStringList m_WrittenFiles;
+    QSize m_DecodeHint;
 
 public:
     // Shared helpers of the read and write halves.
