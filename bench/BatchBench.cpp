@@ -1,6 +1,8 @@
 // Whole-batch driver for bench/batch-vs-mogrify.sh.
 //
-//   brandquill-bench-batch --make-photos N DIR   N photo-like 4000 x 3000 JPEGs
+//   brandquill-bench-batch --make-photos N DIR [WxH]
+//                                                N photo-like JPEGs, 4000 x 3000
+//                                                unless WxH is given
 //   brandquill-bench-batch --run DIR OUT [CHAIN] one hidden run of the processing
 //                                                dialog over DIR's JPEGs into OUT
 //
@@ -39,19 +41,22 @@ namespace
 {
 int Usage()
 {
-    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR\n"
+    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH]\n"
                  "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize]\n";
     return 2;
 }
 
-int MakePhotos(int count, const QString& folder)
+int MakePhotos(int count, const QString& folder, const QString& size)
 {
-    if (count < 1 || !QDir().mkpath(folder))
+    const QStringList sides = size.split('x');
+    const size_t width = sides.value(0).toUInt();
+    const size_t height = sides.value(1).toUInt();
+    if (count < 1 || sides.size() != 2 || width == 0 || height == 0 || !QDir().mkpath(folder))
         return Usage();
     // Fixed seeds: every run of the script compares the same pixels.
     Magick::SetRandomSeed(20260305);
     for (int i = 0; i < count; ++i) {
-        Magick::Image photo = BqTest::MakePhoto(4000, 3000, quint32(i + 1));
+        Magick::Image photo = BqTest::MakePhoto(width, height, quint32(i + 1));
         photo.attenuate(0.4);
         photo.addNoise(Magick::GaussianNoise);
         photo.quality(92);
@@ -163,9 +168,10 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 4 && args[1] == "--make-photos") {
-        Magick::InitializeMagick(QFile::encodeName(args[0]).constData());
-        return MakePhotos(args[2].toInt(), args[3]);
+    if ((args.size() == 4 || args.size() == 5) && args[1] == "--make-photos") {
+        // The program's own limits: 100-megapixel photos exceed the system's.
+        StartMagickRuntime();
+        return MakePhotos(args[2].toInt(), args[3], args.value(4, QStringLiteral("4000x3000")));
     }
     if ((args.size() == 4 || args.size() == 5) && args[1] == "--run") {
         const QString chain = args.size() == 5 ? args[4] : QStringLiteral("resize-text");

@@ -6,12 +6,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // The process umask without changing it (other threads may create files):
 // Linux reports it in /proc; elsewhere it is read once, before any worker.
@@ -64,10 +66,27 @@ bool CopyBytes(int in, int out)
     }
 }
 
+// fsync of a file or folder by path; errno is kept on failure.
+bool SyncPath(const QString& path, bool folder)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
+}
+
+QByteArray Native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
 } // namespace
 
-CAtomicReplace::CAtomicReplace(const QString& target)
-    : m_Target(target)
+CAtomicReplace::CAtomicReplace(const QString& target) : m_Target(target)
 {
     const QFileInfo info(target);
     m_Folder = info.absolutePath();
@@ -82,16 +101,42 @@ CAtomicReplace::~CAtomicReplace()
     Discard();
 }
 
+QString CAtomicReplace::SystemError(int error)
+{
+    QString text = QString::fromLocal8Bit(std::strerror(error));
+    if (!text.isEmpty())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
+bool CAtomicReplace::Fail(int error)
+{
+    m_Error = SystemError(error);
+    return false;
+}
+
+void CAtomicReplace::SetModeSource(const QString& source)
+{
+    struct stat st;
+    m_HasSource = !source.isEmpty() && ::stat(Native(source).constData(), &st) == 0;
+    if (m_HasSource) {
+        m_SourceMode = st.st_mode & 0777;
+        m_SourceDevice = st.st_dev;
+        m_SourceInode = st.st_ino;
+    }
+}
+
 bool CAtomicReplace::Create()
 {
     Discard();
+    m_Error.clear();
     if (m_Target.isEmpty() || QFileInfo(m_Target).fileName().isEmpty())
-        return false;
-    QByteArray pattern = QFile::encodeName(m_Folder + "/.bq-XXXXXX" + m_Extension);
-    const int suffix = QFile::encodeName(m_Extension).size();
+        return Fail(EINVAL);
+    QByteArray pattern = Native(m_Folder + "/.bq-XXXXXX" + m_Extension);
+    const int suffix = Native(m_Extension).size();
     const int fd = mkstemps(pattern.data(), suffix);
     if (fd < 0)
-        return false;
+        return Fail(errno);
     ::close(fd);
     const QString created = QFile::decodeName(pattern);
     const QString fileName = QFileInfo(created).fileName();
@@ -106,8 +151,7 @@ QString CAtomicReplace::TemporaryPath() const
 
 QString CAtomicReplace::TemporaryPartPath(int index) const
 {
-    return m_Base.isEmpty() ? QString()
-                            : m_Folder + "/" + m_Base + "-" + QString::number(index) + m_Extension;
+    return m_Base.isEmpty() ? QString() : m_Folder + "/" + m_Base + "-" + QString::number(index) + m_Extension;
 }
 
 QString CAtomicReplace::PartPath(const QString& target, int index)
@@ -118,6 +162,18 @@ QString CAtomicReplace::PartPath(const QString& target, int index)
     if (dot <= slash)
         return target + number;
     return target.left(dot) + number + target.mid(dot);
+}
+
+QStringList CAtomicReplace::StaleParts(const QString& target, int from)
+{
+    QStringList stale;
+    for (int i = from;; ++i) {
+        const QString part = PartPath(target, i);
+        if (!QFileInfo::exists(part))
+            break;
+        stale << part;
+    }
+    return stale;
 }
 
 QStringList CAtomicReplace::ExistingParts() const
@@ -132,36 +188,100 @@ QStringList CAtomicReplace::ExistingParts() const
     return parts;
 }
 
-bool CAtomicReplace::Publish(const QString& from, const QString& to)
+mode_t CAtomicReplace::FinalMode(const QString& finalPath) const
 {
-    const QByteArray source = QFile::encodeName(from);
-    // mkstemp made the file 0600; give it the mode of any new file first, so
-    // it never appears under its final name with the wrong mode.
-    if (::chmod(source.constData(), 0666 & ~ProcessUmask()) != 0)
-        return false;
-    return ::rename(source.constData(), QFile::encodeName(to).constData()) == 0;
+    struct stat st;
+    if (::lstat(Native(finalPath).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        const mode_t own = st.st_mode & 0777;
+        const bool sameFile = st.st_dev == m_SourceDevice && st.st_ino == m_SourceInode;
+        return m_HasSource && !sameFile ? own & m_SourceMode : own;
+    }
+    return (m_HasSource ? m_SourceMode : 0666) & ~ProcessUmask();
+}
+
+bool CAtomicReplace::Prepare(const QString& temporary, const QString& finalPath)
+{
+    // mkstemp made the file 0600; it gets its final mode before it appears
+    // under its final name, and its bytes reach the disk before the rename.
+    const QByteArray native = Native(temporary);
+    if (::chmod(native.constData(), FinalMode(finalPath)) != 0 || !SyncPath(temporary, false))
+        return Fail(errno);
+    return true;
+}
+
+bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
+{
+    for (int i = 0; i < from.size(); ++i) {
+        if (!Prepare(from[i], to[i]))
+            return false;
+    }
+    // Several parts: each file they replace is first linked to a backup
+    // name, so that a failed rename can put every earlier part back.
+    QStringList backups;
+    if (from.size() > 1) {
+        for (int i = 0; i < to.size(); ++i) {
+            const QString backup = m_Folder + "/" + m_Base + "-was-" + QString::number(i) + m_Extension;
+            // A folder in the way fails its rename; there is nothing to keep.
+            struct stat st;
+            const bool exists = ::lstat(Native(to[i]).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+            if (exists && ::link(Native(to[i]).constData(), Native(backup).constData()) != 0) {
+                const int error = errno;
+                for (const QString& made : backups)
+                    ::unlink(Native(made).constData());
+                return Fail(error);
+            }
+            backups << (exists ? backup : QString());
+        }
+    }
+    for (int i = 0; i < from.size(); ++i) {
+        if (::rename(Native(from[i]).constData(), Native(to[i]).constData()) == 0)
+            continue;
+        const int error = errno;
+        for (int j = i - 1; j >= 0; --j) {
+            if (backups[j].isEmpty())
+                ::unlink(Native(to[j]).constData());
+            else
+                ::rename(Native(backups[j]).constData(), Native(to[j]).constData());
+        }
+        for (const QString& backup : backups) {
+            if (!backup.isEmpty())
+                ::unlink(Native(backup).constData());
+        }
+        SyncPath(m_Folder, true);
+        return Fail(error);
+    }
+    for (const QString& backup : backups) {
+        if (!backup.isEmpty())
+            ::unlink(Native(backup).constData());
+    }
+    // The renames themselves reach the disk.
+    if (!SyncPath(m_Folder, true))
+        return Fail(errno);
+    m_Committed = to;
+    return true;
 }
 
 bool CAtomicReplace::Commit()
 {
     m_Committed.clear();
+    m_Error.clear();
     if (m_Base.isEmpty())
-        return false;
-    const QStringList parts = ExistingParts();
+        return Fail(ENOENT);
+    QStringList from = ExistingParts();
+    QStringList to;
     bool ok = true;
-    if (parts.isEmpty()) {
+    if (from.isEmpty()) {
         // The reserved file is still empty when the writer produced nothing.
-        ok = (m_AllowEmpty || QFileInfo(TemporaryPath()).size() > 0) && Publish(TemporaryPath(), m_Target);
-        if (ok)
-            m_Committed << m_Target;
+        ok = m_AllowEmpty || QFileInfo(TemporaryPath()).size() > 0;
+        if (!ok)
+            m_Error = QStringLiteral("nothing was written");
+        from << TemporaryPath();
+        to << m_Target;
     } else {
-        for (int i = 0; ok && i < parts.size(); ++i) {
-            const QString finalPath = PartPath(m_Target, i);
-            ok = Publish(parts[i], finalPath);
-            if (ok)
-                m_Committed << finalPath;
-        }
+        for (int i = 0; i < from.size(); ++i)
+            to << PartPath(m_Target, i);
     }
+    ok = ok && Publish(from, to);
     Discard();
     return ok;
 }
@@ -181,35 +301,60 @@ void CAtomicReplace::Discard()
     m_Base.clear();
 }
 
-bool CAtomicReplace::CopyFile(const QString& source, const QString& target)
+bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QString* error)
 {
     // O_NONBLOCK: a FIFO under a photo's name must not hang the caller; it
     // is refused below, and regular files ignore the flag.
-    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (in < 0)
-        return false;
-    struct stat st;
-    bool ok = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode);
+    const int in = ::open(Native(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     CAtomicReplace output(target);
     output.m_AllowEmpty = true;
+    output.SetModeSource(source);
+    struct stat st;
+    bool ok = in >= 0 && ::fstat(in, &st) == 0;
+    if (!ok)
+        output.Fail(errno);
+    else if (!S_ISREG(st.st_mode)) {
+        output.m_Error = QStringLiteral("not a regular file");
+        ok = false;
+    }
     ok = ok && output.Create();
     if (ok) {
-        const int out = ::open(QFile::encodeName(output.TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        const int out = ::open(Native(output.TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         ok = out >= 0 && CopyBytes(in, out);
-        if (out >= 0)
-            ok = ::close(out) == 0 && ok;
+        if (!ok)
+            output.Fail(errno);
+        if (out >= 0 && ::close(out) != 0 && ok)
+            ok = output.Fail(errno);
     }
-    ::close(in);
+    if (in >= 0)
+        ::close(in);
     // The destructor removes the temporary when anything failed.
-    return ok && output.Commit();
+    ok = ok && output.Commit();
+    if (!ok && error)
+        *error = output.ErrorString();
+    return ok;
 }
 
-bool CAtomicReplace::MoveFile(const QString& source, const QString& target)
+bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QString* error)
 {
-    const QByteArray from = QFile::encodeName(source);
-    if (::rename(from.constData(), QFile::encodeName(target).constData()) == 0)
+    const QByteArray from = Native(source);
+    if (::rename(from.constData(), Native(target).constData()) == 0) {
+        // Both folders changed; the target's entry must survive a power cut.
+        const QString sourceFolder = QFileInfo(source).absolutePath();
+        const QString targetFolder = QFileInfo(target).absolutePath();
+        SyncPath(targetFolder, true);
+        if (sourceFolder != targetFolder)
+            SyncPath(sourceFolder, true);
         return true;
-    if (errno != EXDEV || !CopyFile(source, target))
+    }
+    if (errno != EXDEV) {
+        if (error)
+            *error = SystemError(errno);
+        return false;
+    }
+    // CopyFile commits a synced file into a synced folder before this
+    // returns: only then may the source go.
+    if (!CopyFile(source, target, error))
         return false;
     // The target is complete; a source that cannot be removed stays as well.
     ::unlink(from.constData());

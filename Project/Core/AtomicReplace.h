@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <sys/types.h>
 
 // Writes a file beside its final name and renames it into place only when
 // it is complete, so a failed write never leaves a partial file and never
@@ -12,6 +15,10 @@
 // by extension pick the right one. A writer that splits its output into
 // numbered files produces ".bq-XXXXXX-0.<ext>", "-1", ...; those become
 // "<name>-0.<ext>", "<name>-1.<ext>", ... beside the target.
+//
+// Durability: every file is synced before it is renamed into place and its
+// folder after, so that after a power cut a final name never points at an
+// empty file; callers may remove a source once Commit() has returned.
 class CAtomicReplace
 {
 public:
@@ -21,6 +28,13 @@ public:
 
     CAtomicReplace(const CAtomicReplace&) = delete;
     CAtomicReplace& operator=(const CAtomicReplace&) = delete;
+
+    // The file the output is made from. A new output gets its permission
+    // bits less the umask (as cp does); without a source, 0666 less the
+    // umask. A file replaced in place keeps its own mode, narrowed to the
+    // source's bits when the source is another file, so that an output
+    // never becomes readable by more users than the photo it holds.
+    void SetModeSource(const QString& source);
 
     // Reserves the temporary (mode 0600 until commit); false when the
     // folder is missing or not writable.
@@ -32,34 +46,62 @@ public:
     // "<name>-<index>.<ext>" beside `target`.
     static QString PartPath(const QString& target, int index);
 
-    // Renames the result into place with the mode a new file gets (0666
-    // less the umask). When the writer split its output into parts, every
-    // part from 0 up is renamed instead and the reserved temporary dropped.
-    // False (all temporaries removed, old files untouched) when nothing was
-    // written or a rename fails.
+    // Renames the result into place. When the writer split its output into
+    // parts, every part from 0 up is renamed instead and the reserved
+    // temporary dropped; the parts go in as one unit: should one rename
+    // fail, the parts already renamed are put back as they were. False
+    // (all temporaries removed, old files untouched) when nothing was
+    // written or a step fails.
     bool Commit();
     // Removes the temporaries.
     void Discard();
 
     // The final paths that Commit() put in place.
     const QStringList& CommittedFiles() const { return m_Committed; }
+    // Why the last Create() or Commit() failed, in the system's words
+    // ("no space left on device"); empty after a success.
+    const QString& ErrorString() const { return m_Error; }
 
     // Copies a regular file byte for byte through a temporary sibling of
     // `target` (an empty source gives an empty file). On failure `target`
-    // is as it was and no temporary is left.
-    static bool CopyFile(const QString& source, const QString& target);
+    // is as it was, no temporary is left and `error` says why.
+    static bool CopyFile(const QString& source, const QString& target, QString* error = nullptr);
     // rename(); across file systems, CopyFile and then the source removed,
-    // so that the source goes only once the target is complete.
-    static bool MoveFile(const QString& source, const QString& target);
+    // so that the source goes only once the target is complete and synced.
+    static bool MoveFile(const QString& source, const QString& target, QString* error = nullptr);
+
+    // Files "<name>-N.<ext>" beside `target` for N = `from`, `from` + 1, ...
+    // as long as they exist: pages of an earlier, longer output.
+    static QStringList StaleParts(const QString& target, int from);
+
+    // Removes from `folder` the temporaries of this naming that were last
+    // changed before `before` and that no process holds open (a run that
+    // was killed left them); never any other file. Returns how many went.
+    // (AtomicReplaceCleanup.cpp)
+    static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
+
+    // The system's text for an errno value, starting in lower case.
+    static QString SystemError(int error);
 
 private:
     QStringList ExistingParts() const;
-    bool Publish(const QString& from, const QString& to);
+    // Mode for the file that becomes `finalPath`.
+    mode_t FinalMode(const QString& finalPath) const;
+    // Gives a temporary its final mode and syncs it to disk.
+    bool Prepare(const QString& temporary, const QString& finalPath);
+    // Renames each pair (temporary, final) into place, all or none.
+    bool Publish(const QStringList& from, const QStringList& to);
+    bool Fail(int error);
 
     QString m_Target;
     QString m_Folder;    // absolute
     QString m_Base;      // ".bq-XXXXXX" once created
     QString m_Extension; // with its dot, case kept; empty when none
     QStringList m_Committed;
+    QString m_Error;
     bool m_AllowEmpty = false; // a copy of an empty file is a result
+    bool m_HasSource = false;
+    mode_t m_SourceMode = 0; // permission bits of the source
+    dev_t m_SourceDevice = 0;
+    ino_t m_SourceInode = 0;
 };

@@ -136,6 +136,21 @@ bool CPathSafety::IsSameFile(const QString& a, const QString& b)
     return PathIdentity(a) == PathIdentity(b);
 }
 
+QString CPathSafety::NotRegularFileReason(const QString& path)
+{
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("%1 does not exist").arg(path);
+    if (S_ISREG(st.st_mode))
+        return QString();
+    const char* kind = S_ISDIR(st.st_mode)                          ? "a folder"
+                       : S_ISFIFO(st.st_mode)                       ? "a named pipe"
+                       : S_ISSOCK(st.st_mode)                       ? "a socket"
+                       : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
+                                                                    : "a special file";
+    return QStringLiteral("%1 is %2, not a regular file").arg(path, QLatin1String(kind));
+}
+
 QString CPathSafety::CommonRoot(const QStringList& folders)
 {
     if (folders.isEmpty())

@@ -41,6 +41,11 @@ public:
     // canonical folder plus the file name, compared case-sensitively.
     static bool IsSameFile(const QString& a, const QString& b);
 
+    // Why `path` must not be opened as a photo: "" when it leads, after
+    // links, to a regular file; otherwise a short reason ("... is a named
+    // pipe, not a regular file"). A pipe or a device would block a reader.
+    static QString NotRegularFileReason(const QString& path);
+
     // The longest leading run of whole path components that every folder
     // shares: "/a/b/c" and "/a/b/d" give "/a/b"; "/a" and "/ab/c" give "".
     // No folder gives "", one folder gives itself (without a trailing "/").

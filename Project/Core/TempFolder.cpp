@@ -17,20 +17,12 @@ QString Fail(QString* error, const QString& reason)
         *error = reason;
     return QString();
 }
-} // namespace
 
-QString BrandquillTempFolder(QString* error)
+// Makes or accepts `path` as this user's private folder; "" with the
+// reason in *error when it is not safely ours.
+QString PrivateFolder(const QString& path, QString* error)
 {
-    // QDir::tempPath() is empty while TMPDIR names a folder that does not
-    // exist yet: made here, as the parents of a path would be; never "/".
-    const QString tmpDir = QFile::decodeName(qgetenv("TMPDIR"));
-    if (QDir::tempPath().isEmpty() && QDir::isAbsolutePath(tmpDir))
-        QDir().mkpath(tmpDir);
-    if (QDir::tempPath().isEmpty())
-        return Fail(error, QCoreApplication::translate("TempFolder", "%1 does not exist").arg(tmpDir));
-    const QString path = QDir::tempPath() + QStringLiteral("/BrandquillTemp");
     const QByteArray native = QFile::encodeName(path);
-
     // mkdir never follows a link at the last component, so a link planted
     // under our name makes it fail with EEXIST and is caught by lstat below.
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
@@ -51,4 +43,35 @@ QString BrandquillTempFolder(QString* error)
         return Fail(error, QCoreApplication::translate("TempFolder", "cannot restrict %1: %2")
                                .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     return path;
+}
+} // namespace
+
+QString BrandquillTempFolder(QString* error)
+{
+    // QDir::tempPath() is empty while TMPDIR names a folder that does not
+    // exist yet: made here, as the parents of a path would be; never "/".
+    const QString tmpDir = QFile::decodeName(qgetenv("TMPDIR"));
+    if (QDir::tempPath().isEmpty() && QDir::isAbsolutePath(tmpDir))
+        QDir().mkpath(tmpDir);
+    QStringList candidates;
+    if (!QDir::tempPath().isEmpty()) {
+        const QString base = QDir::tempPath() + QStringLiteral("/BrandquillTemp");
+        // In a shared folder another user may hold the plain name.
+        candidates << base << base + QLatin1Char('-') + QString::number(::geteuid());
+    }
+    const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime) && QDir(runtime).exists())
+        candidates << runtime + QStringLiteral("/BrandquillTemp");
+    if (candidates.isEmpty())
+        return Fail(error, QCoreApplication::translate("TempFolder", "%1 does not exist").arg(tmpDir));
+    QString firstReason;
+    for (const QString& candidate : candidates) {
+        QString reason;
+        const QString path = PrivateFolder(candidate, &reason);
+        if (!path.isEmpty())
+            return path;
+        if (firstReason.isEmpty())
+            firstReason = reason;
+    }
+    return Fail(error, firstReason);
 }

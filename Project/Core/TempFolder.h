@@ -7,6 +7,8 @@
 // folder is writable by everyone, so the name alone proves nothing: the
 // folder is made with mode 0700, and an existing one is accepted only when it
 // is a real folder (not a symbolic link) owned by this user; its mode is then
-// narrowed to 0700.
-// Returns the folder's path, or "" with the reason in *error.
+// narrowed to 0700. When another user holds that name (or it is refused
+// for any reason), "BrandquillTemp-<uid>" in the same folder is tried, then
+// "BrandquillTemp" in $XDG_RUNTIME_DIR, with the same checks.
+// Returns the folder's path, or "" with the reason (the first refusal's) in *error.
 QString BrandquillTempFolder(QString* error = nullptr);

@@ -15,6 +15,8 @@
 
 const QString organization = QStringLiteral("Quorvelline");
 const QString application = QStringLiteral("Brandquill");
+const char kWebSite[] = "http://www.brandquill.example";
+const char kSupportAddress[] = "support@brandquill.example";
 
 namespace {
 

@@ -18,6 +18,8 @@ class QWidget;
 // same pair.
 extern const QString organization;
 extern const QString application;
+// The maker's support mail address, beside the help site of OpenHelpFile.
+extern const char kSupportAddress[];
 
 // Settings store. Each call opens and closes its own QSettings, so any thread
 // may call them; a missing key gives the default, a failed write goes unseen.
@@ -42,6 +44,9 @@ QString GetMyPictures();
 
 // "s=" + the stored download source + "&", or "" when none is stored.
 QString GetDownloadSourceName();
+
+// The maker's web site, over HTTP, without a trailing "/".
+extern const char kWebSite[];
 
 // Opens the online help page of a topic (a page file name) in the browser.
 void OpenHelpFile(const QString& topic);

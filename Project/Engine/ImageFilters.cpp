@@ -100,8 +100,20 @@ bool CImageFilters::FilterAutoRotate()
     default:
         break;
     }
-    target->orientation(Magick::TopLeftOrientation);
+    MarkUpright(*target);
     return true;
+}
+
+void CImageFilters::MarkUpright(Magick::Image& image)
+{
+    image.orientation(Magick::TopLeftOrientation);
+    // The source's value stays behind as a property (written into PNG text
+    // and read back from it) and in the Exif profile.
+    for (const char* name : {"exif:Orientation", "tiff:Orientation"}) {
+        if (!image.attribute(name).empty())
+            image.attribute(name, "1");
+    }
+    MagickCore::SyncImageProfiles(image.image());
 }
 
 bool CImageFilters::FilterCrop()
@@ -215,5 +227,6 @@ bool CImageFilters::FilterRotate()
         return true;
     const double degrees = record.numbers[0];
     target->rotate(std::isfinite(degrees) ? degrees : 0.0);
+    MarkUpright(*target);
     return true;
 }

@@ -53,6 +53,10 @@ public:
     bool FilterCrop();
     bool FilterResize();
     bool FilterRotate();
+    // After a turn the pixels are upright: the orientation, the Exif
+    // profile's field and the property that PNG and TIFF outputs carry all
+    // say top-left, so that nothing turns the photo again.
+    static void MarkUpright(Magick::Image& image);
     static SResizePlan PlanResize(size_t width, size_t height, const SFilterRecord& record);
     // The size Magick::Image::scale makes of `size` with this plan.
     static QSize ScaledSize(QSize size, const SResizePlan& plan);
@@ -70,6 +74,11 @@ public:
     // The size libjpeg decodes a `photo`-sized JPEG at when ImageMagick is
     // given `hint`: a scale of M/8 (M 1 to 16) with the sides rounded up.
     static QSize JpegDecodeSize(QSize photo, QSize hint);
+
+    // The image artifact in which a frame leaves the background colour it
+    // painted; the writer lays transparent parts on it for formats without
+    // alpha. Artifacts are never written into files.
+    static constexpr const char* BackgroundArtifact = "brandquill:background";
 
     // Frames (ImageFiltersFrames.cpp).
     bool FilterShapeFrame();

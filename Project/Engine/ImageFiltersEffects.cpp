@@ -1,6 +1,7 @@
 #include "ImageFilters.h"
 
 #include "MagickQt.h"
+#include "MagickReader.h"
 
 #include <QBrush>
 #include <QPainter>
@@ -79,10 +80,9 @@ void CImageFilters::SetupTextColor(QPainter* painter, QColor colour, bool textur
         } else if (!texturePathArg.isEmpty()) {
             // An unreadable texture leaves the text without fill; it is cached
             // empty, so the next use reads it again.
-            try {
-                picture.read(texturePathArg.toUtf8().toStdString());
-            } catch (...) {
-            }
+            const CMagickReader::SResult read = CMagickReader::Read(texturePathArg, CMagickReader::FirstFrame);
+            if (!read.frames.isEmpty())
+                picture = read.frames.first();
             textureImage = picture;
             texturePath = texturePathArg;
         }

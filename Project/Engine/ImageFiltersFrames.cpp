@@ -203,6 +203,7 @@ void CImageFilters::ApplyBasicFrameMask(Magick::Image* frame, Magick::Color back
     FillImage(canvas, background);
     canvas.composite(*target, 0, 0, Magick::OverCompositeOp);
     *target = canvas;
+    target->artifact(BackgroundArtifact, std::string(background));
 }
 
 void CImageFilters::ApplyComplexFrameMask(Magick::Image* frame, double widthRatio, double heightRatio,
@@ -251,4 +252,6 @@ void CImageFilters::ApplyComplexFrameMask(Magick::Image* frame, double widthRati
     canvas.composite(*target, (frameWidth - photoWidth) / 2, (frameHeight - photoHeight) / 2, Magick::OverCompositeOp);
     canvas.composite(*frame, 0, 0, Magick::OverCompositeOp);
     *target = canvas;
+    if (!transparent)
+        target->artifact(BackgroundArtifact, std::string(background));
 }

@@ -2,6 +2,7 @@
 
 #include "FilterValues.h"
 #include "MagickQt.h"
+#include "MagickReader.h"
 #include "Quantum.h"
 
 #include <QBuffer>
@@ -257,13 +258,12 @@ void CImageFilters::UpdateLogo(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     } else {
         if (!QFile::exists(path))
             return;
-        try {
-            logo.read(path.toUtf8().toStdString());
-        } catch (const Magick::Exception& e) {
-            qDebug().noquote() << "Error:" << e.what();
-        } catch (...) {
-            qDebug() << "Another kind of error occured while loading the watermark image.";
-        }
+        // Through the engine's reader: a regular file, its first frame only.
+        const CMagickReader::SResult read = CMagickReader::Read(path, CMagickReader::FirstFrame);
+        if (read.frames.isEmpty())
+            qDebug().noquote() << "Error:" << path << read.error;
+        else
+            logo = read.frames.first();
         // A failed read is cached empty; an empty image is not valid, so the
         // next use reads the file again.
         logoImage = logo;

@@ -1,10 +1,11 @@
 #include "ImageManager.h"
 
-#include "FilterValues.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
 #include "IMImageCache.h"
 #include "MagickQt.h"
+#include "MagickReader.h"
+#include "PathSafety.h"
 #include "PreviewProgressSink.h"
 #include "UserProfile.h"
 
@@ -46,39 +47,6 @@ bool ReportProgress(SProgressData* progress, int percent)
     if (sink)
         sink->UpdateStatusBar(progress);
     return true;
-}
-
-// A MagickCore image list read or pinged into Magick++ images, file order.
-QList<Magick::Image> TakeFrames(MagickCore::Image* list)
-{
-    QList<Magick::Image> frames;
-    while (list) {
-        MagickCore::Image* frame = MagickCore::RemoveFirstImageFromList(&list);
-        frames.append(Magick::Image(frame));
-    }
-    return frames;
-}
-
-// True when neither the call nor any frame reported anything; coders file
-// their warnings on the frame rather than in the call's report.
-bool ReadWasClean(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception)
-{
-    if (exception->severity != MagickCore::UndefinedException)
-        return false;
-    for (const MagickCore::Image* frame = list; frame; frame = frame->next) {
-        if (frame->exception.severity != MagickCore::UndefinedException)
-            return false;
-    }
-    return true;
-}
-
-// A fresh image-info for the MagickCore list calls.
-MagickCore::ImageInfo* NewImageInfo(const std::string& path)
-{
-    MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
-    std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
-    info->filename[MagickPathExtent - 1] = '\0';
-    return info;
 }
 
 } // namespace
@@ -145,6 +113,8 @@ CImageManager& CImageManager::operator=(const CImageManager& other)
     m_Progress = other.m_Progress;
     m_bSourceCmyk = other.m_bSourceCmyk;
     m_SourceProfile = other.m_SourceProfile;
+    m_Damage = other.m_Damage;
+    m_ReadError = other.m_ReadError;
     m_WrittenFiles = other.m_WrittenFiles;
     return *this;
 }
@@ -228,6 +198,8 @@ int CImageManager::IdentifyImage(const QString& path)
 bool CImageManager::Read(const QString& path)
 {
     ClearSourceColour();
+    m_Damage.clear();
+    m_ReadError.clear();
     if (m_bPreview) {
         Magick::Image cached;
         if (m_pCache->Check(path, cached)) {
@@ -242,6 +214,10 @@ bool CImageManager::Read(const QString& path)
             return true;
         }
     }
+    // A hit above opens nothing; anything else must be a regular file.
+    m_ReadError = CPathSafety::NotRegularFileReason(path);
+    if (!m_ReadError.isEmpty())
+        return false;
     const bool ok = IdentifyImage(path) == ImageKindRaw ? ReadRAW(path) : ReadMagick(path);
     if (ok)
         m_Path = path;
@@ -253,23 +229,20 @@ bool CImageManager::Read(const QString& path)
 
 bool CImageManager::ReadMagick(const QString& path)
 {
-    std::string file;
-    if (!MagickPath(path, false, file))
+    CMagickReader::SResult read =
+        CMagickReader::Read(path, CMagickReader::FirstFrame, m_bPreview ? &m_Progress : nullptr, m_DecodeHint);
+    // A damaged photo still gives its decoded part; the caller decides.
+    m_Damage = read.damage;
+    m_ReadError = read.error;
+    if (read.frames.isEmpty()) {
+        qDebug().noquote() << "Cannot load" << path << ":" << read.error;
         return false;
-    Magick::Image image;
+    }
+    if (!read.clean)
+        qDebug().noquote() << "Warning:" << path << (read.damage.isEmpty() ? "read with warnings" : read.damage);
+    Magick::Image image = read.frames.first();
     try {
-        // A monitor set on the image before the read gets no calls; the
-        // read takes it from the image's settings.
         AttachMonitor(image);
-        // Only the JPEG reader knows the option; libjpeg decodes at a scale.
-        if (!m_DecodeHint.isEmpty())
-            image.defineValue("jpeg", "size", GeometryText("%dx%d", m_DecodeHint.width(), m_DecodeHint.height()));
-        try {
-            image.read(file);
-        } catch (const Magick::Warning& warning) {
-            // A truncated file still gives its decoded part.
-            qDebug().noquote() << "Warning:" << warning.what();
-        }
         if (StepFailed(image))
             return false;
         // The colour-separation types are exactly the CMYK images; asking for
@@ -314,19 +287,20 @@ bool CImageManager::ReadMagick(const QString& path)
 
 bool CImageManager::Ping(const QString& path)
 {
+    m_ReadError = CPathSafety::NotRegularFileReason(path);
+    if (!m_ReadError.isEmpty())
+        return false;
     std::string file;
     if (!MagickPath(path, false, file))
         return false;
     if (IdentifyImage(path) == ImageKindRaw)
         return PingRAW(path);
-    Magick::Image image;
-    try {
-        image.ping(file);
-    } catch (const Magick::Warning&) {
-        // Header data read despite the warning still describes the file.
-    } catch (const Magick::Exception&) {
+    // Header data read despite a warning still describes the file.
+    const CMagickReader::SResult ping = CMagickReader::Ping(path, CMagickReader::FirstFrame);
+    m_ReadError = ping.error;
+    if (ping.frames.isEmpty())
         return false;
-    }
+    const Magick::Image& image = ping.frames.first();
     if (image.columns() == 0 || image.rows() == 0)
         return false;
     m_Image = image;
@@ -349,23 +323,12 @@ QSize CImageManager::DecodeHint(const QList<SFilterRecord>& chain) const
 int CImageManager::GetPageCount(const QString& path)
 {
     std::string file;
-    if (!MagickPath(path, false, file))
+    if (!CPathSafety::NotRegularFileReason(path).isEmpty() || !MagickPath(path, false, file))
         return 0;
     if (IdentifyImage(path) == ImageKindRaw)
         return GetRawPageCount(path);
-    // Magick++'s ping keeps only the first frame; count the whole list.
-    MagickCore::ImageInfo* info = NewImageInfo(file);
-    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    MagickCore::Image* list = MagickCore::PingImage(info, exception);
-    int count = 0;
-    if (list) {
-        if (ReadWasClean(list, exception))
-            count = static_cast<int>(MagickCore::GetImageListLength(list));
-        MagickCore::DestroyImageList(list);
-    }
-    MagickCore::DestroyExceptionInfo(exception);
-    MagickCore::DestroyImageInfo(info);
-    return count;
+    const CMagickReader::SResult ping = CMagickReader::Ping(path, CMagickReader::AllFrames);
+    return ping.clean ? ping.frames.size() : 0;
 }
 
 bool CImageManager::ReadAndInsertPage(const QString& path)
@@ -385,20 +348,20 @@ bool CImageManager::ReadMultipage(const QString& path)
     ClearSourceColour();
     m_Path = path;
     m_Pages.clear();
+    m_Damage.clear();
+    m_ReadError.clear();
     std::string file;
     if (!MagickPath(path, false, file)) {
         m_Image = Magick::Image();
         return false;
     }
-    MagickCore::ImageInfo* info = NewImageInfo(file);
-    if (m_bPreview)
-        MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, &m_Progress);
-    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    MagickCore::Image* list = MagickCore::ReadImage(info, exception);
-    const bool clean = ReadWasClean(list, exception);
-    QList<Magick::Image> frames = TakeFrames(list);
-    MagickCore::DestroyExceptionInfo(exception);
-    MagickCore::DestroyImageInfo(info);
+    CMagickReader::SResult read =
+        CMagickReader::Read(path, CMagickReader::AllFrames, m_bPreview ? &m_Progress : nullptr);
+    // The damage is named even though the multi-page read fails on it.
+    m_Damage = read.damage;
+    m_ReadError = read.error;
+    const bool clean = read.clean;
+    QList<Magick::Image> frames = read.frames;
     for (Magick::Image& frame : frames)
         DetachMonitor(frame);
     m_Pages = frames;
@@ -489,6 +452,10 @@ bool CImageManager::Zoom(double percent)
     // A zero side would make the library keep the size instead.
     if (!(width >= 1 && height >= 1))
         return false;
+    // At the image's own size the zoom is a copy: scaling would resample
+    // and the preview would no longer equal what a run writes.
+    if (static_cast<size_t>(width) == m_Image.columns() && static_cast<size_t>(height) == m_Image.rows())
+        return true;
     try {
         AttachMonitor(m_Image);
         m_Image.scale(Magick::Geometry(static_cast<size_t>(width), static_cast<size_t>(height)));
@@ -501,7 +468,9 @@ bool CImageManager::Zoom(double percent)
 bool CImageManager::AlphaToCheckboard()
 {
     try {
-        if (!m_Image.matte())
+        // An opaque result with an alpha channel shows as it is: laying it
+        // on the board would round its colours again.
+        if (!m_Image.matte() || m_Image.isOpaque())
             return true;
         Magick::Image board;
         board.size(Magick::Geometry(m_Image.columns(), m_Image.rows()));

@@ -44,7 +44,8 @@ public:
     virtual ~CImageManager();
 
     // Reading and identification. A failed read, ping or count leaves the
-    // engine's image, path and properties as they were.
+    // engine's image, path and properties as they were. Each refuses a path
+    // that does not lead to a regular file before opening it.
     virtual bool Read(const QString& path);
     // A size the next JPEG reads may decode at instead of the photo's own
     // (CImageFilters::DecodeHint); an empty size reads whole. The properties
@@ -84,8 +85,16 @@ public:
     void SelectCompAlgorithm(Magick::Image& image, const QString& format);
     void SelectImageType(Magick::Image& image, const QString& format);
     void ApplyProfile(Magick::Image& image, const QString& format);
+    // Lays a transparent image on white, or on the background colour a filter
+    // of the chain chose, when the output format or its colour type stores no
+    // alpha (JPEG, BMP, PCX, WBMP, TIFF of a type without alpha): such a
+    // writer would keep the colour under the transparent parts, often black.
+    void FlattenForOutput(Magick::Image& image, const QString& format) const;
     // The files the last Write or WriteMultipage put in place.
     const QStringList& WrittenFiles() const { return m_WrittenFiles; }
+    // Why the last Write or WriteMultipage failed, in the system's or the
+    // library's words; empty after a success.
+    const QString& WriteError() const { return m_WriteError; }
 
     // Fills m_Properties from the current image or from a raw result.
     void SetProperties(int kind, const SRAWImage* raw);
@@ -103,6 +112,16 @@ public:
     SProgressData m_Progress;
     bool m_bSourceCmyk = false;
     Magick::Blob m_SourceProfile;
+    // Why the pixels of the last Read or ReadMultipage are damaged (a file
+    // cut short, a corrupt JPEG segment, a raw data error, a header that
+    // promises more pixels than the file holds), in short English; "" when
+    // they are not. Cleared at the start of each. A damaged Read still
+    // succeeds with what was decoded, unless nothing could be; harmless
+    // warnings (an unknown tag, an odd profile) leave it empty.
+    QString m_Damage;
+    // Why the last Read, ReadMultipage or Ping failed ("... is a named pipe,
+    // not a regular file", the library's reason), for the logs.
+    QString m_ReadError;
 
 private:
     bool ReadMagick(const QString& path);
@@ -123,6 +142,7 @@ private:
                                bool adjoin);
 
     QStringList m_WrittenFiles;
+    QString m_WriteError;
     QSize m_DecodeHint;
 
 public:

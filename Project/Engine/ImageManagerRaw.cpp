@@ -91,6 +91,7 @@ bool CImageManager::ReadRAW(const QString& path)
 
     const int result = ConvertRaw(request, m_bPreview ? &m_Progress : nullptr);
     const PixelBuffer pixels(request.pixels);
+    m_Damage = request.dataError;
     if (result != RawConvertDone)
         return false;
 

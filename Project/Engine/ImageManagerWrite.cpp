@@ -4,10 +4,12 @@
 
 #include "AtomicReplace.h"
 #include "ICCProfiles.h"
+#include "ImageFilters.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -35,9 +37,42 @@ void AssignProfile(Magick::Image& image, const Magick::Blob& profile)
         image.profile("icc", profile);
 }
 
+// The reason in a library message: "<tag> `<file>': <system error> @ <where>"
+// gives the system's error, "<reason> `<file>' @ <where>" the reason.
+QString LibraryReason(const QString& message)
+{
+    QString text = message;
+    // Magick++ puts the client's name in front.
+    const QString client = QString::fromUtf8(MagickCore::GetClientName()) + QLatin1String(": ");
+    if (text.startsWith(client))
+        text = text.mid(client.size());
+    const int where = text.lastIndexOf(QLatin1String(" @ "));
+    if (where >= 0)
+        text.truncate(where);
+    const int quoted = text.indexOf(QLatin1String("': "));
+    if (quoted >= 0)
+        text = text.mid(quoted + 3);
+    else if (text.indexOf(QLatin1String(" `")) > 0)
+        text.truncate(text.indexOf(QLatin1String(" `")));
+    text = text.trimmed();
+    if (!text.isEmpty())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
+QString ExceptionReason(const MagickCore::ExceptionInfo* exception)
+{
+    const QString description = QString::fromUtf8(exception->description ? exception->description : "");
+    // A system error stands in the description after the file's name.
+    if (description.contains(QLatin1String("': ")))
+        return LibraryReason(description);
+    return LibraryReason(QString::fromUtf8(exception->reason ? exception->reason : ""));
+}
+
 // Writes an image list in one call. Coders file their errors on the frames
-// as well as in the call's report; either, a warning included, fails it.
-bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin)
+// as well as in the call's report; either, a warning included, fails it
+// with its reason in `reason`.
+bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin, QString& reason)
 {
     for (Magick::Image& page : pages) {
         page.modifyImage();
@@ -51,8 +86,14 @@ bool WriteList(QList<Magick::Image>& pages, const std::string& file, bool adjoin
     bool ok = MagickCore::WriteImages(first.constImageInfo(), first.image(), file.c_str(), exception) !=
                   MagickCore::MagickFalse &&
               exception->severity == MagickCore::UndefinedException;
-    for (const Magick::Image& page : pages)
-        ok = ok && page.constImage()->exception.severity == MagickCore::UndefinedException;
+    if (exception->severity != MagickCore::UndefinedException)
+        reason = ExceptionReason(exception);
+    for (const Magick::Image& page : pages) {
+        const MagickCore::ExceptionInfo& filed = page.constImage()->exception;
+        if (filed.severity != MagickCore::UndefinedException && reason.isEmpty())
+            reason = ExceptionReason(&filed);
+        ok = ok && filed.severity == MagickCore::UndefinedException;
+    }
     Magick::unlinkImages(pages.begin(), pages.end());
     MagickCore::DestroyExceptionInfo(exception);
     return ok;
@@ -66,6 +107,12 @@ bool FormatJoinsPages(const QString& format)
     const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(format.toLatin1().constData(), exception);
     MagickCore::DestroyExceptionInfo(exception);
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+}
+
+// TIFF compressions that store one bit a pixel.
+bool IsFaxCompression(int tiffAlgorithm)
+{
+    return tiffAlgorithm == 4 || tiffAlgorithm == 5;
 }
 
 } // namespace
@@ -102,7 +149,26 @@ void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
         ApplyProfile(image, format);
         if (m_pProfile->TiffType >= 0 && m_pProfile->TiffType < 5)
             image.type(tiff[m_pProfile->TiffType]);
+        // Fax and Group 4 code bilevel images only; any other type would be
+        // written uncompressed.
+        if (IsFaxCompression(m_pProfile->TiffAlg))
+            image.type(Magick::BilevelType);
     }
+}
+
+void CImageManager::FlattenForOutput(Magick::Image& image, const QString& format) const
+{
+    const int type = m_pProfile->TiffType;
+    const bool tiffWithoutAlpha =
+        IsTiff(format) && ((type >= 0 && type < 5 && type != 3) || IsFaxCompression(m_pProfile->TiffAlg));
+    const bool noAlpha = IsJpeg(format) || format == QLatin1String("JPE") || format == QLatin1String("BMP") ||
+                         format == QLatin1String("PCX") || format == QLatin1String("WBMP") || tiffWithoutAlpha;
+    if (!noAlpha || !image.matte())
+        return;
+    const std::string chosen = image.artifact(CImageFilters::BackgroundArtifact);
+    image.backgroundColor(chosen.empty() ? Magick::Color("white") : Magick::Color(chosen));
+    image.modifyImage();
+    MagickCore::SetImageAlphaChannel(image.image(), MagickCore::RemoveAlphaChannel);
 }
 
 void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
@@ -139,10 +205,19 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                                           QList<Magick::Image>* pages, bool adjoin)
 {
     CAtomicReplace output(path);
+    // The output is no more public than the photo read.
+    output.SetModeSource(m_Path);
     std::string file;
-    if (!output.Create() || !MagickPath(output.TemporaryPath(), true, file))
+    if (!output.Create()) {
+        m_WriteError = output.ErrorString();
         return false;
+    }
+    if (!MagickPath(output.TemporaryPath(), true, file)) {
+        m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);
+        return false;
+    }
     bool ok = false;
+    errno = 0;
     try {
         if (image) {
             image->depth(8);
@@ -159,18 +234,29 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = MagickPath(output.TemporaryPartPath(i), true, part) && WriteList(one, part, false);
+                    ok = MagickPath(output.TemporaryPartPath(i), true, part) &&
+                         WriteList(one, part, false, m_WriteError);
                 }
             } else {
-                ok = WriteList(*pages, file, adjoin);
+                ok = WriteList(*pages, file, adjoin, m_WriteError);
             }
         }
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
         // Warnings included: the output may be incomplete.
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
-    if (!ok || !output.Commit())
+    if (!ok) {
+        // The library says only that it could not write; the system said why.
+        const int error = errno;
+        if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO || error == EROFS)
+            m_WriteError = CAtomicReplace::SystemError(error);
         return false;
+    }
+    if (!output.Commit()) {
+        m_WriteError = output.ErrorString();
+        return false;
+    }
     m_WrittenFiles = output.CommittedFiles();
     return true;
 }
@@ -178,11 +264,15 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
 bool CImageManager::Write(const QString& path)
 {
     m_WrittenFiles.clear();
+    m_WriteError.clear();
     std::string file;
-    if (!MagickPath(path, true, file) || !m_Image.isValid())
+    if (!MagickPath(path, true, file) || !m_Image.isValid()) {
+        m_WriteError = m_Image.isValid() ? CAtomicReplace::SystemError(ENAMETOOLONG) : QStringLiteral("no image");
         return false;
+    }
     const QString format = FormatOf(path);
     try {
+        FlattenForOutput(m_Image, format);
         m_Image.quality(format == QLatin1String("PNG") ? Quality(m_pProfile->PNGComp * 100)
                                                        : Quality(m_pProfile->Quality));
         SelectCompAlgorithm(m_Image, format);
@@ -192,7 +282,8 @@ bool CImageManager::Write(const QString& path)
         // Only ".JPG" gets the size limit; ".jpeg" keeps its quality.
         if (m_pProfile->FixedSize && format == QLatin1String("JPG"))
             m_Image.defineValue("jpeg", "extent", QString::number(m_pProfile->FileSize).toStdString() + "kb");
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         return false;
     }
     return WriteThroughTemporary(path, &m_Image, nullptr, false);
@@ -201,9 +292,12 @@ bool CImageManager::Write(const QString& path)
 bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
 {
     m_WrittenFiles.clear();
+    m_WriteError.clear();
     std::string file;
-    if (!MagickPath(path, true, file))
+    if (!MagickPath(path, true, file)) {
+        m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);
         return false;
+    }
     const QString format = FormatOf(path);
     const int mode = m_pProfile->MultipageWrite;
     // A one-document run added its photos as pages and left no image.
@@ -216,6 +310,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
             if (m_Pages.isEmpty())
                 return false;
             for (Magick::Image& page : m_Pages) {
+                FlattenForOutput(page, format);
                 SelectCompAlgorithm(page, format);
                 SelectImageType(page, format);
                 page.quality(Quality(m_pProfile->Quality));
@@ -224,12 +319,15 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
             break;
         }
         case 1:
+            if (m_Image.isValid())
+                FlattenForOutput(m_Image, format);
             ok = m_Image.isValid() && WriteThroughTemporary(path, &m_Image, nullptr, false);
             break;
         case 2: {
             if (m_Pages.isEmpty())
                 return false;
             Magick::Image& first = m_Pages.first();
+            FlattenForOutput(first, format);
             SelectCompAlgorithm(first, format);
             SelectImageType(first, format);
             first.quality(Quality(m_pProfile->Quality));
@@ -240,7 +338,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
         default:
             break;
         }
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
+        m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
     if (!ok)

@@ -20,20 +20,43 @@ long long RoundHalfUp(double value)
     return static_cast<long long>(std::floor(value + 0.5));
 }
 
-// Degrees, minutes and seconds of "48/1, 51/1, 2943/100": blanks and commas
-// removed, split at every "/1". Fewer than three parts: none.
+// Degrees, minutes and seconds of "48/1, 51/1, 72837/2500" as numbers,
+// whatever the denominators: "48", "51", "29.13" (seconds to two decimals,
+// degrees and minutes to six and four, trailing zeros dropped). Missing
+// seconds give an empty text. Fewer than two parts, a part that is no number
+// or a zero denominator: none.
 QStringList GpsParts(const QString& text)
 {
-    QString compact = text;
-    compact.remove(' ').remove(',');
-    return compact.split(QStringLiteral("/1"), Qt::KeepEmptyParts);
+    const QStringList fractions = text.split(',', Qt::SkipEmptyParts);
+    if (fractions.size() < 2)
+        return QStringList();
+    const int decimals[] = {6, 4, 2};
+    QStringList parts;
+    for (int i = 0; i < 3; ++i) {
+        if (i >= fractions.size()) {
+            parts << QString();
+            continue;
+        }
+        const QStringList pair = fractions[i].trimmed().split('/');
+        bool numeratorOk = false;
+        bool denominatorOk = true;
+        const double numerator = pair[0].toDouble(&numeratorOk);
+        const double denominator = pair.size() > 1 ? pair[1].toDouble(&denominatorOk) : 1.0;
+        if (pair.size() > 2 || !numeratorOk || !denominatorOk || denominator == 0)
+            return QStringList();
+        QString number = QString::number(numerator / denominator, 'f', decimals[i]);
+        while (number.contains('.') && (number.endsWith('0') || number.endsWith('.')))
+            number.chop(1);
+        parts << number;
+    }
+    return parts;
 }
 
 QString GpsText(const Magick::Image& image)
 {
     const QStringList lat = GpsParts(Attribute(image, "EXIF:GPSLatitude"));
     const QStringList lon = GpsParts(Attribute(image, "EXIF:GPSLongitude"));
-    if (lat.size() < 3 || lon.size() < 3)
+    if (lat.isEmpty() || lon.isEmpty())
         return QString();
     const QString latRef = Attribute(image, "EXIF:GPSLatitudeRef");
     const QString lonRef = Attribute(image, "EXIF:GPSLongitudeRef");

@@ -56,6 +56,7 @@ struct SRAWImage
     int whiteBalance = 0;
     int highlight = 0;
     int demosaic = 0;
+    QString dataError; // out: why the decoded data is damaged, "" when it is not
 };
 
 // What the rest of the program knows about a photo after a read or ping.

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
-namespace {
+namespace
+{
 // Byte order of one QImage::Format_ARGB32 pixel in memory.
 const char* Argb32Map()
 {
@@ -18,14 +20,11 @@ const char* Argb32Map()
 
 QRgb SlotRgb(double v)
 {
-    if (std::isnan(v))
+    // Keep the cast to qint64 defined: NaN, infinities and magnitudes of 2^63
+    // or more give 0; colour slots hold 0..0xFFFFFFFF.
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    if (!std::isfinite(v) || v >= limit || v <= -limit)
         return 0;
-    // Keep the cast to qint64 defined; colour slots hold 0..0xFFFFFFFF.
-    constexpr double limit = 9.0e18;
-    if (v > limit)
-        v = limit;
-    else if (v < -limit)
-        v = -limit;
     return static_cast<QRgb>(static_cast<quint32>(static_cast<qint64>(v)));
 }
 
@@ -39,16 +38,22 @@ QImage ImageMagickToQt(const Magick::Image& image, const QRect& area)
     QImage out(part.size(), QImage::Format_ARGB32);
     if (out.isNull())
         return QImage();
-    // 32-bit rows carry no padding, so the export can fill the buffer whole.
+    // Exported at 16 bits and cut to 8 by truncation, as ImageMagick's 8-bit
+    // writers do: a preview then shows the very values a run writes, also
+    // where filters leave samples between two 8-bit levels.
+    const size_t count = static_cast<size_t>(part.width()) * static_cast<size_t>(part.height()) * 4;
+    std::vector<quint16> samples(count);
     Magick::Image source(image);
-    source.write(part.x(), part.y(), static_cast<size_t>(part.width()),
-                 static_cast<size_t>(part.height()), Argb32Map(), Magick::CharPixel, out.bits());
-    if (!source.matte()) {
-        // Without an alpha channel the stored opacities are not meaningful.
-        for (int y = 0; y < out.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-            for (int x = 0; x < out.width(); ++x)
-                row[x] |= 0xff000000u;
+    source.write(part.x(), part.y(), static_cast<size_t>(part.width()), static_cast<size_t>(part.height()), "ARGB",
+                 Magick::ShortPixel, samples.data());
+    const bool opaque = !source.matte();
+    const quint16* s = samples.data();
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x, s += 4) {
+            // 65535 = 255 x 257: the 8-bit level whose range holds the sample.
+            const int alpha = opaque ? 255 : s[0] / 257;
+            row[x] = qRgba(s[1] / 257, s[2] / 257, s[3] / 257, alpha);
         }
     }
     return out;
@@ -59,8 +64,8 @@ Magick::Image QtToImageMagick(const QImage& image)
     if (image.isNull())
         return Magick::Image();
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    Magick::Image result(static_cast<size_t>(argb.width()), static_cast<size_t>(argb.height()),
-                         Argb32Map(), Magick::CharPixel, argb.constBits());
+    Magick::Image result(static_cast<size_t>(argb.width()), static_cast<size_t>(argb.height()), Argb32Map(),
+                         Magick::CharPixel, argb.constBits());
     result.matte(true);
     return result;
 }

@@ -9,8 +9,8 @@
 #include <Magick++.h>
 
 // A colour slot (0xAARRGGBB stored as a double) as a QRgb. Goes through a
-// 64-bit integer: a plain int cast turns 4278190080 into 0x80000000. NaN
-// gives 0. QColor(SlotRgb(v)) and ColorFromRgb(SlotRgb(v)) are the opaque
+// 64-bit integer: a plain int cast turns 4278190080 into 0x80000000. NaN,
+// infinities and magnitudes of 2^63 or more give 0. QColor(SlotRgb(v)) and ColorFromRgb(SlotRgb(v)) are the opaque
 // Qt and ImageMagick colours of the slot.
 QRgb SlotRgb(double v);
 

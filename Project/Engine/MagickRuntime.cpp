@@ -1,6 +1,7 @@
 #include "MagickRuntime.h"
 
 #include "ResourceRoot.h"
+#include "TempFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,6 +26,18 @@ bool StartMagickRuntime()
     qputenv("MAGICK_CONFIGURE_PATH", root.toUtf8());
     const QByteArray app = QCoreApplication::applicationFilePath().toUtf8();
     Magick::InitializeMagick(app.constData());
+
+    // Pixel caches beyond the policy's memory limit go to disk: into the
+    // per-user private folder, not the shared system one, unless the caller
+    // named a folder for them.
+    if (qEnvironmentVariableIsEmpty("MAGICK_TEMPORARY_PATH")) {
+        const QByteArray folder = QFile::encodeName(BrandquillTempFolder());
+        MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+        if (!folder.isEmpty())
+            MagickCore::SetImageRegistry(MagickCore::StringRegistryType, "temporary-path", folder.constData(),
+                                         exception);
+        MagickCore::DestroyExceptionInfo(exception);
+    }
     return policyFound;
 }
 

@@ -1,7 +1,12 @@
 #include "Metadata.h"
 
+#include "PathSafety.h"
+
+#include <QFileInfo>
+
 #include <Magick++.h>
 
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -23,6 +28,15 @@ void CMetadata::Read(QString path)
 {
     m_Width = 0;
     m_Height = 0;
+    // A pipe or a device under a photo's name would block the reader.
+    // (A missing file and a folder get the reader's own messages.)
+    const QString refused = CPathSafety::NotRegularFileReason(path);
+    const QFileInfo info(path);
+    if (!refused.isEmpty() && info.exists() && !info.isDir()) {
+        m_Reader.DiscardData();
+        std::fprintf(stderr, "%s\n", refused.toLocal8Bit().constData());
+        return;
+    }
     if (!m_Reader.ReadJpegFile(path, READ_METADATA))
         return;
     const unsigned size = GetThumbnailSize();

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -309,19 +308,8 @@ bool CScripts::Save(int mode)
         CJobProperties::Write(CJobProperties::Interface, *m_pUserProfile, m_text);
     m_text += Name(Line::RootEnd).arg(root);
 
-    // A failed write must leave the previous file whole. Unbuffered, because
-    // a short write (disk full, file size limit) is no error to Qt's file
-    // engine: through the buffer it would go unseen and commit() would
-    // succeed with a truncated file.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = m_text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A failed write must leave the previous file whole.
+    return CJobDocument::WriteWhole(m_path, m_text.toUtf8());
 }
 
 void CScripts::WriteProfile()

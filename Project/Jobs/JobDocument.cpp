@@ -2,6 +2,8 @@
 
 #include "Utils.h"
 
+#include <QSaveFile>
+
 namespace {
 
 bool IsXmlChar(char16_t c)
@@ -37,4 +39,19 @@ QString CJobDocument::Escape(const QString& text, bool attribute)
         escaped.replace('\t', QLatin1String("&#9;"));
     }
     return escaped;
+}
+
+bool CJobDocument::WriteWhole(const QString& path, const QByteArray& bytes)
+{
+    // Unbuffered, because a short write (disk full, file size limit) is no
+    // error to Qt's file engine: through the buffer it would go unseen and
+    // commit() would succeed with a truncated file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }

@@ -679,7 +679,8 @@ void CProcessController::DeleteUploadedSources()
     QSet<QString> removed;
     for (const auto& written : m_writtenFiles) {
         const QString& source = written.first;
-        if (removed.contains(source))
+        // An empty source is one that must stay (a damaged photo).
+        if (source.isEmpty() || removed.contains(source))
             continue;
         removed.insert(source);
         if (CPathSafety::IsSameFile(source, written.second))

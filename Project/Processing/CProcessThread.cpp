@@ -1,5 +1,7 @@
 #include "CProcessThread.h"
 
+#include "AtomicReplace.h"
+#include "ExifThumbnail.h"
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
@@ -11,7 +13,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
+
+#include <cerrno>
 
 namespace
 {
@@ -98,7 +103,7 @@ void CProcessThread::RunPhotos()
     }
     if (!m_KeepOnDisk) {
         QMutexLocker lock(folderLock);
-        m_TempFolder = BrandquillTempFolder();
+        m_TempFolder = BrandquillTempFolder(&m_TempFolderError);
         // Files left there by an earlier upload are replaced without a
         // question; in the source tree nothing is (CheckPathName).
         if (!UploadIntoSourceTree())
@@ -108,6 +113,7 @@ void CProcessThread::RunPhotos()
     m_PhotosBegun = 0;
     m_DocumentBegun = false;
     m_DocumentDone = false;
+    m_DamagedPages.clear();
     for (const SImageRecord& photo : ownPhotos) {
         if (UserRequestedCancel() || !ProcessPhoto(photo))
             return;
@@ -133,6 +139,8 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
     m_ListPosition = photo.position;
     m_MultiPage = false;
     m_StageFailed = false;
+    m_Filtered = false;
+    m_Damage.clear();
     m_OutputProduced = false;
     // The pages of one document share the first photo's path and answer.
     if (!m_DocumentBegun) {
@@ -144,7 +152,9 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
     GeneratePathName();
     bool skip = false;
     if (m_Refused) {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        const bool tempRefused = !m_KeepOnDisk && m_TempFolder.isEmpty();
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength,
+                   tempRefused ? m_TempFolderError : tr("the output folder is not a full path"));
         skip = true;
     } else {
         CheckPathName(skip);
@@ -204,6 +214,7 @@ void CProcessThread::ReadImage(bool& skip)
 {
     skip = false;
     CImageManager& engine = *m_Engine;
+    engine.m_Damage.clear();
     bool ok = false;
     if (OneDocument()) {
         const int before = engine.m_Pages.size();
@@ -228,13 +239,34 @@ void CProcessThread::ReadImage(bool& skip)
         engine.SetDecodeHint(QSize());
     }
     if (ok) {
+        // Written all the same (the user may want what is there), but
+        // reported, counted, and its source kept.
+        m_Damage = engine.m_Damage;
+        if (OneDocument() && !m_Damage.isEmpty())
+            m_DamagedPages << qMakePair(m_SourcePath, m_Damage);
         emit IncProgressOperation();
         return;
     }
     if (m_pFormats->GetRecordById(m_SourceExtension).needsGhostscript)
         emit DisplayGSMessage(m_SourceExtension);
-    LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength);
+    LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, LoadFailureReason());
     skip = true;
+}
+
+QString CProcessThread::LoadFailureReason() const
+{
+    const QFileInfo info(m_SourcePath);
+    if (!info.exists())
+        return CAtomicReplace::SystemError(ENOENT);
+    // Checked before opening: opening a named pipe would wait for a writer.
+    if (!info.isFile())
+        return tr("not a regular file");
+    QFile file(m_SourcePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return file.errorString().toLower();
+    if (info.size() == 0)
+        return tr("the file is empty");
+    return tr("not readable as an image");
 }
 
 void CProcessThread::ApplyFilters()
@@ -247,6 +279,7 @@ void CProcessThread::ApplyFilters()
         const SFilterRecord record = m_pFilters->filters.at(i);
         if (!record.active)
             continue;
+        m_Filtered = true;
         const bool ok = Guarded([&] {
             if (OneDocument())
                 return m_Engine->ApplyFilterToCurrentPage(record);
@@ -262,6 +295,17 @@ void CProcessThread::ApplyFilters()
             LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), m_SourcePath, LoadPathLength);
         }
     }
+    if (!m_Filtered)
+        return;
+    // The embedded thumbnail would still show the photo as it was taken:
+    // what a crop removed, without the mark, turned the old way.
+    Guarded([&] {
+        if (m_Engine->m_Image.isValid())
+            ExifThumbnail::RemoveFrom(m_Engine->m_Image);
+        for (Magick::Image& page : m_Engine->m_Pages)
+            ExifThumbnail::RemoveFrom(page);
+        return true;
+    });
 }
 
 void CProcessThread::WriteImage(bool& skip)
@@ -276,12 +320,13 @@ void CProcessThread::WriteImage(bool& skip)
     const QStringList targets = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
     for (const QString& target : targets)
         DisableReadOnly(target);
+    CleanOutputFolder(m_OutputPath);
     const bool ok =
         WritableOutput() && Guarded([&] {
             return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
         });
     if (!ok) {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
         skip = true;
         return;
     }
@@ -290,7 +335,45 @@ void CProcessThread::WriteImage(bool& skip)
     RecordWritten(files);
     emit IncProgressOperation();
     UpdateFileAttributes(files);
+    ReportWritten(files);
     DeleteSourceIfComplete(files);
+}
+
+QString CProcessThread::WriteFailureReason() const
+{
+    if (!WritableOutput())
+        return tr("no writable image format has the extension \"%1\"").arg(QFileInfo(m_OutputPath).suffix());
+    const QString reason = m_Engine->WriteError();
+    return reason.isEmpty() ? tr("the image library gave no reason") : reason;
+}
+
+void CProcessThread::ReportWritten(const QStringList& files)
+{
+    if (!m_Damage.isEmpty())
+        LogFailure(tr("Written from a damaged photo"), m_SourcePath, LoadPathLength, m_Damage);
+    // The library reads the limit's "kb" as 1000 bytes.
+    const qint64 limit = qint64(m_pProfile->FileSize) * 1000;
+    if (m_pProfile->FixedSize && CImageManager::FormatOf(m_OutputPath) == QLatin1String("JPG") && !files.isEmpty()) {
+        const qint64 size = QFileInfo(files.first()).size();
+        if (size > limit)
+            LogFailure(tr("Size limit of %1 KB not met, %2 bytes written at the lowest quality")
+                           .arg(m_pProfile->FileSize)
+                           .arg(size),
+                       files.first(), WritePathLength);
+    }
+    if (PageFilesOutput()) {
+        for (const QString& stale : CAtomicReplace::StaleParts(m_OutputPath, files.size()))
+            LogLines(tr("Not written by this run, left as it was"), stale, WritePathLength);
+    }
+}
+
+void CProcessThread::CleanOutputFolder(const QString& outputPath)
+{
+    const QString folder = QFileInfo(outputPath).absolutePath();
+    if (m_CleanedFolders.contains(folder))
+        return;
+    m_CleanedFolders.insert(folder);
+    Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart); });
 }
 
 void CProcessThread::WriteDocument(bool& skip)
@@ -298,13 +381,16 @@ void CProcessThread::WriteDocument(bool& skip)
     skip = false;
     m_DocumentDone = true;
     DisableReadOnly(m_OutputPath);
+    CleanOutputFolder(m_OutputPath);
     if (!WritableOutput() || !Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); })) {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength);
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
         skip = true;
         return;
     }
     m_OutputProduced = true;
     RecordWritten(m_Engine->WrittenFiles());
+    for (const auto& page : m_DamagedPages)
+        LogFailure(tr("Written from a damaged photo"), page.first, LoadPathLength, page.second);
     for (int i = 0; i < ownPhotos.size(); ++i)
         emit IncProgressOperation();
 }
@@ -314,15 +400,21 @@ void CProcessThread::RecordWritten(const QStringList& files)
     QMutexLocker lock(outputPathsLock);
     if (!writtenFiles)
         return;
+    const QString source = SourceMayGo() ? m_SourcePath : QString();
     for (const QString& file : files)
-        writtenFiles->append(qMakePair(m_SourcePath, file));
+        writtenFiles->append(qMakePair(source, file));
+}
+
+bool CProcessThread::SourceMayGo() const
+{
+    return !m_StageFailed && m_Damage.isEmpty() && m_DamagedPages.isEmpty();
 }
 
 void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
 {
     // An upload-only run keeps every source: the controller removes them
     // once the hand-off has succeeded. One document never removes any.
-    if (!m_pProfile->DeleteSource || !m_KeepOnDisk || OneDocument() || m_StageFailed || !m_OutputProduced ||
+    if (!m_pProfile->DeleteSource || !m_KeepOnDisk || OneDocument() || !SourceMayGo() || !m_OutputProduced ||
         m_SourceIsOutput)
         return;
     // The output may now stand where the source was.
@@ -388,11 +480,17 @@ void CProcessThread::IncrementErrors()
     m_PhotoLogged = true;
 }
 
-void CProcessThread::LogFailure(const QString& text, const QString& path, int length)
+void CProcessThread::LogLines(const QString& text, const QString& path, int length, const QString& reason)
 {
     const QString head = QStringLiteral(" - ") + text + QLatin1Char(' ');
-    emit AppendLog(head + TruncateString(path, length, true), LogScreen);
-    emit AppendLog(head + path, LogFile);
+    const QString tail = reason.isEmpty() ? QString() : QStringLiteral(": ") + reason;
+    emit AppendLog(head + TruncateString(path, length, true) + tail, LogScreen);
+    emit AppendLog(head + path + tail, LogFile);
+}
+
+void CProcessThread::LogFailure(const QString& text, const QString& path, int length, const QString& reason)
+{
+    LogLines(text, path, length, reason);
     IncrementErrors();
 }
 

@@ -18,6 +18,7 @@
 #include "FilterFilename.h"
 #include "ListImages.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMutex>
 #include <QPair>
@@ -50,7 +51,8 @@ enum OverwriteAnswer {
 enum LogFlag { LogScreenAndFile = 0, LogScreen = 1, LogFile = 2 };
 
 // (source path, final output path) of every file a run really wrote, copied
-// or moved, one pair per page file.
+// or moved, one pair per page file. The source is empty when it must stay
+// whatever the job says (a damaged photo, a failed filter).
 typedef QList<QPair<QString, QString>> WrittenFileList;
 
 class CProcessThread : public QThread
@@ -141,12 +143,27 @@ private:
     void LogAppendAction();
     void PostProcessing();
     void IncrementErrors();
-    // The two lines of a failure (screen: path shortened to `length`; file:
-    // full path) and its count.
-    void LogFailure(const QString& text, const QString& path, int length);
+    // The two lines of a report (screen: path shortened to `length`; file:
+    // full path), each ending in ": " and the reason when one is given.
+    void LogLines(const QString& text, const QString& path, int length, const QString& reason = QString());
+    // LogLines and the failure's count.
+    void LogFailure(const QString& text, const QString& path, int length, const QString& reason = QString());
     void RecordWritten(const QStringList& files);
+    // Whether the source may go once its output is complete: not when the
+    // photo was damaged or a filter failed.
+    bool SourceMayGo() const;
     // Removes the source after a complete output; the only place that does.
     void DeleteSourceIfComplete(const QStringList& written);
+    // After a write: the damage of the photo read, the size limit that
+    // could not be met, pages of an earlier output left beside this one.
+    void ReportWritten(const QStringList& files);
+    // Once per folder and run, before the first output goes there: the
+    // temporaries a killed run left.
+    void CleanOutputFolder(const QString& outputPath);
+    // Why a read failed, as far as the file itself tells.
+    QString LoadFailureReason() const;
+    // Why the write of the current output failed.
+    QString WriteFailureReason() const;
     void FinishRun();
 
     // --- CProcessThreadPaths.cpp ---
@@ -174,6 +191,8 @@ private:
     // --- CProcessThreadLight.cpp ---
     bool CheckLightProcessing() const;
     void LightProcessing(bool& skip);
+    // Before a move: reads the photo; the damage, or why it cannot be read.
+    QString MoveBlocker();
     bool DisableReadOnly(const QString& path);
     void UpdateFileAttributes(const QStringList& files);
     void ReleaseAttributes();
@@ -212,6 +231,11 @@ private:
     bool m_Refused = false;        // no safe output folder: logged and counted
     bool m_SourceIsOutput = false; // decided before anything is written
     bool m_StageFailed = false;    // a filter failed: the source stays
+    bool m_Filtered = false;       // an active filter ran on the pixels
+    QString m_Damage;              // why the pixels read are damaged
+    // One document: (source, damage) of each damaged page, reported once the
+    // document is written.
+    QList<QPair<QString, QString>> m_DamagedPages;
     bool m_OutputProduced = false;
     bool m_PhotoLogged = true;
     int m_PhotosBegun = 0;
@@ -223,7 +247,12 @@ private:
 
     QString m_AnswerPath;
     QString m_TempFolder; // BrandquillTemp, or "" when refused
+    QString m_TempFolderError;
     bool m_KeepOnDisk = false;
     bool m_Finished = false;
     int m_ErrorCount = 0;
+    // Every worker of a run is built before any starts: temporaries older
+    // than this are not of this run.
+    QDateTime m_RunStart = QDateTime::currentDateTime();
+    QSet<QString> m_CleanedFolders;
 };

@@ -4,11 +4,14 @@
 
 #include "AtomicReplace.h"
 #include "FileAttributes.h"
+#include "ImageManager.h"
 #include "ListFilters.h"
 #include "UserProfile.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 bool CProcessThread::CheckLightProcessing() const
 {
@@ -27,7 +30,7 @@ void CProcessThread::LightProcessing(bool& skip)
     if (!CheckLightProcessing())
         return;
     if (!QFileInfo::exists(m_SourcePath)) {
-        LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength);
+        LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, CAtomicReplace::SystemError(ENOENT));
         skip = true;
         return;
     }
@@ -35,20 +38,28 @@ void CProcessThread::LightProcessing(bool& skip)
     // Copied onto itself: nothing to do, and nothing may be touched.
     if (!m_SourceIsOutput) {
         DisableReadOnly(m_OutputPath);
+        CleanOutputFolder(m_OutputPath);
         const bool nameChanged = m_Naming.IsOutputModified();
         // An upload-only run copies: its sources go only after the hand-off.
-        const bool move = m_pProfile->DeleteSource && m_KeepOnDisk;
+        // A damaged photo is copied and its source kept.
+        bool move = m_pProfile->DeleteSource && m_KeepOnDisk;
+        const QString blocker = move ? MoveBlocker() : QString();
+        move = move && blocker.isEmpty();
+        QString reason;
         const bool ok = Guarded([&] {
-            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath)
-                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath);
+            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason)
+                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason);
         });
         if (!ok) {
             const QString text = move ? (nameChanged ? tr("Failed to Rename and Move") : tr("Failed to Move"))
                                       : (nameChanged ? tr("Failed to Rename and Copy") : tr("Failed to Copy"));
-            LogFailure(text, m_SourcePath, LoadPathLength);
+            LogFailure(text, m_SourcePath, LoadPathLength, reason);
             return;
         }
+        m_Damage = blocker;
         RecordWritten({m_OutputPath});
+        if (!blocker.isEmpty())
+            LogFailure(tr("Damaged photo copied, its source kept"), m_SourcePath, LoadPathLength, blocker);
     }
     m_OutputProduced = true;
     emit IncProgressOperation();
@@ -56,6 +67,19 @@ void CProcessThread::LightProcessing(bool& skip)
     emit IncProgressImage();
     if (!m_SourceIsOutput)
         UpdateFileAttributes({m_OutputPath});
+}
+
+QString CProcessThread::MoveBlocker()
+{
+    // Never read a named pipe or a device: it could block the worker.
+    if (!QFileInfo(m_SourcePath).isFile())
+        return LoadFailureReason();
+    CImageManager& engine = *m_Engine;
+    engine.m_Damage.clear();
+    const bool read = Guarded([&] { return engine.Read(m_SourcePath); });
+    const QString damage = read ? engine.m_Damage : LoadFailureReason();
+    engine.m_Image = Magick::Image();
+    return damage;
 }
 
 bool CProcessThread::DisableReadOnly(const QString& path)

@@ -297,7 +297,7 @@ void CProcessThread::AskOverwrite(const QString& existing, bool& skip)
         SplitPath(renamed, folder, name, extension);
         if (!QDir::isAbsolutePath(folder) || (name + extension).isEmpty()) {
             m_OutputPath = renamed;
-            LogFailure(tr("Failed to write"), renamed, WritePathLength);
+            LogFailure(tr("Failed to write"), renamed, WritePathLength, tr("not a full path to a file"));
             skip = true;
             break;
         }

@@ -43,8 +43,19 @@ QString DateText(time_t timestamp)
 }
 } // namespace
 
+// LibRaw calls this where the raw data is corrupt and goes on decoding;
+// offset -1 means the file ended early.
+static void RecordDataError(void* context, const char*, const int offset)
+{
+    SRAWImage* request = static_cast<CDCRaw*>(context)->m_pRequest;
+    if (request && request->dataError.isEmpty())
+        request->dataError = offset < 0 ? QStringLiteral("Unexpected end of raw data")
+                                        : QStringLiteral("Corrupt raw data at byte %1").arg(offset);
+}
+
 CDCRaw::CDCRaw()
 {
+    m_Raw.set_dataerror_handler(RecordDataError, this);
     m_Raw.imgdata.params.output_color = 1; // sRGB
     m_Raw.imgdata.params.output_bps = 8;
 }
@@ -59,6 +70,7 @@ int CDCRaw::Convert(SRAWImage* request)
     m_pRequest = request;
     if (!request || request->fileName.isEmpty())
         return RawConvertFailed;
+    request->dataError.clear();
     try {
         const int identified = Identify();
         if (identified != RawConvertDone || request->identifyOnly)

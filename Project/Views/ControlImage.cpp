@@ -15,7 +15,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // Opacity of the dark theme's placeholder, on the 0..255 alpha scale.
 constexpr int kDarkPlaceholderAlpha = 20;
@@ -42,9 +43,7 @@ void EmptyEngine(CImageManager& engine)
 } // namespace
 
 CControlImage::CControlImage(QWidget* parent)
-    : QScrollArea(parent)
-    , m_pProfile(CUserProfile::GetInstance())
-    , m_pImages(CImageCache::GetInstance())
+    : QScrollArea(parent), m_pProfile(CUserProfile::GetInstance()), m_pImages(CImageCache::GetInstance())
 {
     // Widget, viewport and label coordinates coincide; area editing relies on it.
     setFrameShape(QFrame::NoFrame);
@@ -132,8 +131,8 @@ bool CControlImage::DragAndDropFilters() const
 bool CControlImage::IsAreaRecord(const SFilterRecord& record)
 {
     // Tiled marks cover the photo and have no area to drag.
-    return (record.id == FilterText && record.numbers[6] == 0) || (record.id == FilterLogo && record.numbers[3] == 0)
-        || record.id == FilterCrop || record.id == FilterResize;
+    return (record.id == FilterText && record.numbers[6] == 0) || (record.id == FilterLogo && record.numbers[3] == 0) ||
+           record.id == FilterCrop || record.id == FilterResize;
 }
 
 bool CControlImage::ZoomLocked() const
@@ -183,8 +182,8 @@ bool CControlImage::StartPreview(const QString& path)
         m_RequestedZoom = m_MinZoom;
     }
     // The friend already shows this photo zoomed in: show the same part.
-    if (friendView && !SpecialFilters() && !DragAndDropFilters() && friendView->shown
-        && friendView->currentPath == currentPath && !SameZoom(friendView->m_Zoom, m_MinZoom)) {
+    if (friendView && !SpecialFilters() && !DragAndDropFilters() && friendView->shown &&
+        friendView->currentPath == currentPath && !SameZoom(friendView->m_Zoom, m_MinZoom)) {
         m_Scroll = friendView->m_Scroll;
         m_RequestedZoom = friendView->m_Zoom;
         if (friendView->sharesMinZoom)
@@ -354,13 +353,14 @@ bool CControlImage::UpdateView()
     return true;
 }
 
-void CControlImage::RedrawPreview(bool /*keepAreaLabel*/, bool /*noDarkening*/)
+void CControlImage::RedrawPreview(bool keepAreaLabel, bool noDarkening)
 {
     if (!imageLabel)
         return;
     ResizeBackground();
-    if (singleFilterMode && areaLabel)
-        areaLabel->hide();
+    // May darken the display pixmap behind a resize area first.
+    if (singleFilterMode)
+        RefreshAreaLabel(keepAreaLabel, noDarkening);
     m_Display.setDevicePixelRatio(DeviceRatio());
     imageLabel->setPixmap(m_Display);
 }
@@ -456,17 +456,45 @@ void CControlImage::mousePressEvent(QMouseEvent* event)
     if (PreviewRound(m_Zoom) > PreviewRound(m_MinZoom) && showPreview)
         setCursor(Qt::ClosedHandCursor);
     m_PressPoint = RoundedPosition(event);
-    if (singleFilterMode)
-        QScrollArea::mousePressEvent(event);
+    if (!singleFilterMode)
+        return;
+    if (areaLabel)
+        m_AreaOrigin = areaLabel->pos();
+    m_DragArea = DetermineAreaOnWatermark(m_PressPoint.x(), m_PressPoint.y());
+    if (AreaEditing() && showPreview) {
+        const quint32 id = filters.first().id;
+        ShowCursor(m_DragArea, id == FilterResize ? 3 : 1);
+        // The corner marks appear, or vanish after a press outside the mark.
+        if (id == FilterText || id == FilterLogo)
+            RedrawPreview(true, false);
+    }
+    QScrollArea::mousePressEvent(event);
 }
 
 void CControlImage::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!CanPan() || event->buttons() != Qt::LeftButton || !m_EngineB.m_Image.isValid()) {
-        QScrollArea::mouseMoveEvent(event);
+    if (CanPan() && event->buttons() == Qt::LeftButton && m_EngineB.m_Image.isValid()) {
+        Pan(RoundedPosition(event));
         return;
     }
-    m_CurrentPoint = RoundedPosition(event);
+    const bool editing = AreaEditing();
+    const QPoint position = RoundedPosition(event);
+    if (event->buttons() != Qt::LeftButton && !editing)
+        setCursor(Qt::ArrowCursor);
+    if (editing && event->buttons() == Qt::NoButton) {
+        ShowCursor(DetermineAreaOnWatermark(position.x(), position.y()), filters.first().id == FilterResize ? 3 : 2);
+    } else if (areaLabel && areaLabel->isVisible() &&
+               (areaLabel->geometry().contains(position) || m_DragArea == AreaRotate)) {
+        m_CurrentPoint = position;
+        if (editing && event->buttons() == Qt::LeftButton)
+            DragStep();
+    }
+    QScrollArea::mouseMoveEvent(event);
+}
+
+void CControlImage::Pan(const QPoint& position)
+{
+    m_CurrentPoint = position;
     const double ratio = devicePixelRatioF();
     const QPoint step(static_cast<int>(std::lround((m_CurrentPoint.x() - m_PressPoint.x()) * ratio)),
                       static_cast<int>(std::lround((m_CurrentPoint.y() - m_PressPoint.y()) * ratio)));

@@ -28,8 +28,18 @@ class CControlImage : public QScrollArea
 public:
     // Where a point lies on the area label of area editing.
     enum AreaCode : qint32 {
-        AreaNone = 0, AreaLeft, AreaRight, AreaTop, AreaBottom, AreaTopLeft, AreaTopRight,
-        AreaBottomLeft, AreaBottomRight, AreaInside, AreaRotate, AreaOutside
+        AreaNone = 0,
+        AreaLeft,
+        AreaRight,
+        AreaTop,
+        AreaBottom,
+        AreaTopLeft,
+        AreaTopRight,
+        AreaBottomLeft,
+        AreaBottomRight,
+        AreaInside,
+        AreaRotate,
+        AreaOutside
     };
 
     explicit CControlImage(QWidget* parent = nullptr);
@@ -70,6 +80,29 @@ public:
     bool ResizeFilters() const;
     bool DragAndDropFilters() const;
     static bool IsAreaRecord(const SFilterRecord& record);
+
+    // Area editing (ControlImageAreas.cpp).
+    AreaCode DetermineAreaOnWatermark(int x, int y) const;
+    // mode 1 pressing, 2 hovering, 3 a resize record.
+    void ShowCursor(int area, int mode);
+    void RefreshText(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    void RefreshLogo(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    void RefreshCrop(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    void RefreshResize(QPixmap& pixmap, QRect& rect, SFilterRecord& record);
+    void DrawCornerGuides(QPixmap* pixmap);
+    void DrawEdgeGuides(QPixmap* pixmap);
+    void DrawAnnotateCorners(QPixmap* pixmap);
+    void DarkenBackground(int amount);
+    // Each of red, green and blue less `amount`, clamped; alpha 255.
+    static QImage Darkened(const QImage& image, int amount);
+    void UpdateFilterAnnotateControls(int& placement, double& dx, double& dy, bool& insideX, bool& insideY, long x,
+                                      long y, long w, long h, bool percent);
+    void RestrictWatermarkCoordinates(bool& insideX, bool& insideY, long& x, long& y, int& side, long w, long h);
+    // The photo as shown for area editing: its rectangle in the view and the
+    // scale from photo pixels to shown pixels.
+    QRect FitRect() const { return QRect(m_FitX, m_FitY, m_FitWidth, m_FitHeight); }
+    double FitScale() const { return m_FitScale; }
+    AreaCode DragArea() const { return m_DragArea; }
 
     double CurrentZoom() const { return m_Zoom; }
     double MinimumZoom() const { return m_MinZoom; }
@@ -116,8 +149,7 @@ private slots:
 
 private:
     // What the view shows, kept so that a dropped request leaves it intact.
-    struct SShownState
-    {
+    struct SShownState {
         CImageManager engine;
         QString path;
         double zoom = 100.0;
@@ -131,9 +163,32 @@ private:
     bool ZoomRefused() const;
     bool ZoomLocked() const;
     bool CanPan() const;
+    void Pan(const QPoint& position);
     void UpdateCursor();
     // Fits again after the owner's layout changed, or redraws.
     void Refit();
+    // The chain is one editable area record of a previewed photo.
+    bool AreaEditing() const;
+    static bool EdgesRefused(const SFilterRecord& record);
+    bool ComputeFitGeometry();
+    void RefreshAreaLabel(bool keepGeometry, bool noDarkening);
+    // One drag step on a copy of the record, written back and reported.
+    void DragStep();
+    bool DragMark(SFilterRecord& record);
+    // Photo size, record units to photo pixels, and the drag step (press
+    // minus current point) in photo pixels.
+    struct SDragUnits {
+        double photoWidth = 0;
+        double photoHeight = 0;
+        double toX = 1;
+        double toY = 1;
+        double stepX = 0;
+        double stepY = 0;
+    };
+    SDragUnits DragUnits(bool percent) const;
+    void DragCrop(SFilterRecord& record);
+    void DragResize(SFilterRecord& record);
+    void WriteBack(SFilterRecord& record);
 
     CUserProfile* m_pProfile;
     CImageCache* m_pImages;
@@ -166,4 +221,5 @@ private:
     int m_FitHeight = 0;
     double m_FitScale = 1.0;
     AreaCode m_DragArea = AreaInside;
+    int m_CropSide = 0; // the edge a crop step could not pass: 3 right, 4 bottom, 8 both
 };

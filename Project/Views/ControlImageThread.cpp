@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int kPollMs = 50;
 // Read failures of one request after which the next second change drops it.
@@ -39,8 +40,8 @@ CImageManager Published(const CImageManager& engine)
 
 bool ChangesSize(quint32 id)
 {
-    return id == FilterPictureFrame || id == FilterVintageFrame || id == FilterShadow || id == FilterSimpleBorder
-        || id == FilterRotate;
+    return id == FilterPictureFrame || id == FilterVintageFrame || id == FilterShadow || id == FilterSimpleBorder ||
+           id == FilterRotate;
 }
 
 } // namespace
@@ -62,8 +63,7 @@ double PreviewFitZoom(qint64 width, qint64 height, const QSize& viewport)
 }
 
 CControlImageThread::CControlImageThread()
-    : m_pFormats(CFormatsEnum::GetInstance())
-    , m_pProfile(CUserProfile::GetInstance())
+    : m_pFormats(CFormatsEnum::GetInstance()), m_pProfile(CUserProfile::GetInstance())
 {
     qRegisterMetaType<quint64>("quint64");
     m_Loader.m_bPreview = true;
@@ -248,8 +248,8 @@ void CControlImageThread::run()
             // A fresh request or quit wakes the loop at once; retries and
             // idle passes wait for the poll.
             QMutexLocker lock(&m_Lock);
-            if (!quitRequested.load(std::memory_order_acquire)
-                && (m_Request.op == PreviewOpNone || m_Request.generation == m_LastTaken))
+            if (!quitRequested.load(std::memory_order_acquire) &&
+                (m_Request.op == PreviewOpNone || m_Request.generation == m_LastTaken))
                 m_Wake.wait(&m_Lock, kPollMs);
         }
         if (quitRequested.load(std::memory_order_acquire))
@@ -326,8 +326,8 @@ void CControlImageThread::Settle(const SPreviewRequest& job, Outcome outcome, bo
         QMutexLocker lock(&m_Lock);
         // A newer post answers for itself; only the job's own request settles.
         if (m_Request.generation == job.generation && m_Request.op != PreviewOpNone) {
-            const bool cancelled = cancelledBeforeStart
-                || (cancelRequested.load(std::memory_order_acquire) && m_CancelGeneration >= job.generation);
+            const bool cancelled = cancelledBeforeStart || (cancelRequested.load(std::memory_order_acquire) &&
+                                                            m_CancelGeneration >= job.generation);
             if (cancelled || outcome != Outcome::Retry) {
                 m_Request.op = PreviewOpNone;
                 dropped = outcome == Outcome::Dropped || (cancelled && outcome == Outcome::Retry);
@@ -353,8 +353,8 @@ void CControlImageThread::DropFailedRequest()
     bool preview = false;
     {
         QMutexLocker lock(&m_Lock);
-        if (m_Request.op == PreviewOpNone || m_Request.op == PreviewOpCleanup
-            || m_Request.generation != m_FailureGeneration)
+        if (m_Request.op == PreviewOpNone || m_Request.op == PreviewOpCleanup ||
+            m_Request.generation != m_FailureGeneration)
             return;
         generation = m_Request.generation;
         failedPath = m_Request.path;
@@ -369,8 +369,8 @@ void CControlImageThread::DropFailedRequest()
 
 bool CControlImageThread::Aborted() const
 {
-    if (quitRequested.load(std::memory_order_acquire) || cancelRequested.load(std::memory_order_acquire)
-        || progress->abort.load(std::memory_order_acquire))
+    if (quitRequested.load(std::memory_order_acquire) || cancelRequested.load(std::memory_order_acquire) ||
+        progress->abort.load(std::memory_order_acquire))
         return true;
     return m_PostedGeneration.load(std::memory_order_acquire) != m_RunningGeneration.load(std::memory_order_acquire);
 }
@@ -399,8 +399,8 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
 
     const int pages = m_Loader.GetPageCount(path);
     m_Loader.SetThread(this);
-    const bool read = (pages >= 2 && m_pProfile->MultipageWrite == 1) ? m_Loader.ReadMultipage(path)
-                                                                      : m_Loader.Read(path);
+    const bool read =
+        (pages >= 2 && m_pProfile->MultipageWrite == 1) ? m_Loader.ReadMultipage(path) : m_Loader.Read(path);
     progress->readOk = read;
     if (!read && !Aborted()) {
         failureCount.fetch_add(1, std::memory_order_acq_rel);
@@ -526,8 +526,8 @@ bool CControlImageThread::Zoom(double percent, double minZoom, const SPreviewReq
 
 double CControlImageThread::RecalculateMinZoom(const QSize& viewport) const
 {
-    return PreviewFitZoom(static_cast<qint64>(m_Loader.m_Image.columns()),
-                          static_cast<qint64>(m_Loader.m_Image.rows()), viewport);
+    return PreviewFitZoom(static_cast<qint64>(m_Loader.m_Image.columns()), static_cast<qint64>(m_Loader.m_Image.rows()),
+                          viewport);
 }
 
 bool CControlImageThread::CheckCompositeOverImage(Magick::Image& output, const SPreviewRequest& job)

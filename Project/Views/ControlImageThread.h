@@ -33,8 +33,7 @@ double PreviewFitZoom(qint64 width, qint64 height, const QSize& viewport);
 enum PreviewOp : qint32 { PreviewOpNone = 0, PreviewOpStart = 1, PreviewOpZoom = 2, PreviewOpCleanup = 3 };
 
 // What the widget asks for. A zoom request uses only the geometry fields.
-struct SPreviewRequest
-{
+struct SPreviewRequest {
     QString path;
     QList<SFilterRecord> filters;
     QSize viewport{-1, -1}; // device pixels
@@ -48,13 +47,12 @@ struct SPreviewRequest
 
 // A finished job. The engines are copies that share pixels with the
 // worker's, carry no progress monitor and have the preview switch off.
-struct SPreviewResult
-{
+struct SPreviewResult {
     bool valid = false;
     CImageManager loader; // full-size result
     CImageManager zoomed; // the same, scaled to `zoom`
     QPoint scroll;
-    double zoom = 0.0;    // the zoom applied (a refit replaces the asked one)
+    double zoom = 0.0; // the zoom applied (a refit replaces the asked one)
     double minZoom = 0.0;
     quint64 generation = 0;
 };

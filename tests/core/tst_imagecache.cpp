@@ -67,6 +67,7 @@ const ImageSize InterfaceImageSizes[] = {
     {"Preview-Placeholder.png", {128, 128}},
     {"Preview-Placeholder@2x.png", {256, 256}},
     {"Settings.png", {64, 32}},
+    {"Settings@2x.png", {128, 64}},
     {"WizardStart-Wizard.png", {148, 240}},
 };
 
@@ -278,12 +279,9 @@ void TestImageCache::missingAssetCachedAsNull()
     QCOMPARE(cache->AssetCount(), 1);
     QVERIFY(cache->GetAsset("Missing.png", false, true).isNull());
     QCOMPARE(cache->AssetCount(), 1);
-    // The settings tabs have no double-resolution sheet: null on a retina
-    // screen, and that null is kept as well.
+    // A present sheet is counted once as well, at either resolution.
     const QImage settings = cache->GetAsset("Settings.png", false, true);
-    QCOMPARE(settings.isNull(), m_expectRetina);
-    if (!m_expectRetina)
-        QCOMPARE(settings.size(), QSize(64, 32));
+    QCOMPARE(settings.size(), m_expectRetina ? QSize(128, 64) : QSize(64, 32));
     cache->GetAsset("Settings.png", false, true);
     QCOMPARE(cache->AssetCount(), 2);
 }
@@ -408,7 +406,7 @@ void TestImageCache::onlyListedImagesCompiledIn()
         expected << image.name;
     expected << "Brandquill.ico";
     expected.sort();
-    QCOMPARE(expected.size(), 39);
+    QCOMPARE(expected.size(), 40);
 
     QStringList found = QDir(":/").entryList(QDir::Files);
     found.removeAll("Test-Sheet7.png");
@@ -431,10 +429,12 @@ void TestImageCache::cellsWhereUsersCutThem_data()
     QTest::addColumn<bool>("hasDouble");
 
     // Marks in sheet row 1, borders in row 5, transforms in row 2; the
-    // filter picker's category buttons cut (0,0), (0,1), (2,5) and (5,2).
-    const Cells filters =
-        Row(0, 0, 0) + Cells{{0, 1}, {2, 1}, {3, 1}} + Row(5, 0, 6) + Cells{{0, 2}, {3, 2}, {5, 2}, {8, 2}};
-    const Cells filtersEmpty = {{1, 0}, {17, 0}, {1, 1}, {4, 1}, {1, 2}, {9, 2}, {0, 3}, {0, 4}, {7, 5}, {17, 5}};
+    // filter picker's category buttons cut (0,0), (0,1), (2,5) and (5,2); the
+    // profile browser's page buttons cut (1,0) and (0,3), and its "Edit"
+    // list default is (0,4).
+    const Cells filters = Row(0, 0, 1) + Cells{{0, 1}, {2, 1}, {3, 1}} + Row(5, 0, 6) +
+                          Cells{{0, 2}, {3, 2}, {5, 2}, {8, 2}, {0, 3}, {0, 4}};
+    const Cells filtersEmpty = {{2, 0}, {17, 0}, {1, 1}, {4, 1}, {1, 2}, {9, 2}, {1, 3}, {1, 4}, {7, 5}, {17, 5}};
     for (int size : {32, 48, 64})
         QTest::addRow("Icons-Filters-%d", size)
             << QString("Icons-Filters-%1.png").arg(size) << size << filters << filtersEmpty << true;
@@ -450,7 +450,7 @@ void TestImageCache::cellsWhereUsersCutThem_data()
     QTest::newRow("Icons-Output") << "Icons-Output.png" << 32 << Row(0, 0, 3) << Row(0, 4, 6) << true;
     QTest::newRow("Icons-WizardSteps") << "Icons-WizardSteps.png" << 32 << Row(0, 0, 4) << Cells() << true;
     QTest::newRow("Icons-Social") << "Icons-Social.png" << 48 << Row(0, 0, 2) << Cells() << true;
-    QTest::newRow("Settings") << "Settings.png" << 32 << Row(0, 0, 1) << Cells() << false;
+    QTest::newRow("Settings") << "Settings.png" << 32 << Row(0, 0, 1) << Cells() << true;
 }
 
 void TestImageCache::cellsWhereUsersCutThem()
@@ -556,7 +556,9 @@ void TestImageCache::generatorIsRepeatable()
 
     const QStringList files = QDir(first.path()).entryList(QDir::Files, QDir::Name);
     QCOMPARE(QDir(second.path()).entryList(QDir::Files, QDir::Name), files);
-    QCOMPARE(files.size(), 40); // 38 PNGs, the ICO and the resource list
+    // 37 PNGs, the ICO and the resource list; the frame icon sheets come
+    // from bq-resgen.
+    QCOMPARE(files.size(), 39);
     QVERIFY(files.contains("interface-images.qrc"));
     for (const QString& name : files) {
         QFile a(first.filePath(name)), b(second.filePath(name));

@@ -188,6 +188,7 @@ void TestFiltersFrames::generatorRuns_data()
     QTest::newRow("two runs") << QStringList{"run0", "run1"} << 0;
     QTest::newRow("no folder given") << QStringList{"-"} << 2;
     QTest::newRow("a file in the way") << QStringList{"blocked/Resources"} << 1;
+    QTest::newRow("a file in the icons' way") << QStringList{"ok/Resources blocked/Icons"} << 1;
 }
 
 void TestFiltersFrames::generatorRuns()
@@ -200,7 +201,14 @@ void TestFiltersFrames::generatorRuns()
     QList<QSharedPointer<QProcess>> runs;
     for (const QString& folder : folders) {
         runs << QSharedPointer<QProcess>::create();
-        runs.last()->start(BQ_RESGEN_PATH, folder == "-" ? QStringList() : QStringList{dir.path() + "/" + folder});
+        // Each run: the resources folder and the interface images folder.
+        QStringList args;
+        if (folder != "-") {
+            const QStringList parts = folder.split(' ');
+            args << dir.path() + "/" + parts.first()
+                 << dir.path() + "/" + (parts.size() > 1 ? parts.at(1) : parts.first() + "/Icons");
+        }
+        runs.last()->start(BQ_RESGEN_PATH, args);
     }
     for (const auto& run : runs) {
         QVERIFY(run->waitForFinished(120000));
@@ -209,15 +217,20 @@ void TestFiltersFrames::generatorRuns()
     }
     if (exitCode != 0)
         return;
-    // Both runs, and the build's own copy, hold the same bytes.
-    const QStringList names = QDir(dir.path() + "/run0/Frames").entryList(QDir::Files) << "../Sample.png";
-    QCOMPARE(names.size(), 32);
+    // Both runs, and the build's own copy (the icon sheets: the compiled-in
+    // ones), hold the same bytes.
+    QStringList names = QDir(dir.path() + "/run0/Frames").entryList(QDir::Files) << "../Sample.png";
+    for (const QString& sheet : QDir(dir.path() + "/run0/Icons").entryList(QDir::Files))
+        names << "../Icons/" + sheet;
+    QCOMPARE(names.size(), 34);
     for (const QString& name : names) {
         QByteArray bytes[3];
-        const QString paths[3] = {dir.path() + "/run0/Frames/", dir.path() + "/run1/Frames/", m_resources + "/Frames/"};
+        const bool icon = name.startsWith("../Icons/");
+        const QString paths[3] = {dir.path() + "/run0/Frames/", dir.path() + "/run1/Frames/",
+                                  icon ? QStringLiteral(":/") : m_resources + "/Frames/"};
         for (int i = 0; i < 3; ++i) {
-            QFile file(paths[i] + name);
-            QVERIFY(file.open(QIODevice::ReadOnly));
+            QFile file(paths[i] + (icon && i == 2 ? name.mid(9) : name));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
             bytes[i] = file.readAll();
         }
         QVERIFY2(bytes[0] == bytes[1] && bytes[0] == bytes[2], qPrintable(name));

@@ -5,11 +5,14 @@
 #include "FilterTypes.h"
 #include "FilterValues.h"
 #include "ImageFilters.h"
+#include "ImageManager.h"
 #include "MagickQt.h"
 #include "MagickRuntime.h"
 #include "OrientationFixtures.h"
 #include "PhotoMaker.h"
 #include "Quantum.h"
+
+#include <limits>
 #include "ResourceRoot.h"
 
 #include <QColor>
@@ -66,6 +69,8 @@ private slots:
     void autoRotateTiff_data();
     void autoRotateTiff();
     void autoRotateJpegWritesOrientation1();
+    void orientationStoredUpright_data();
+    void orientationStoredUpright();
     void slotColours_data();
     void slotColours();
     void slotIntAndNearest_data();
@@ -380,6 +385,49 @@ void TestFiltersTransforms::autoRotateJpegWritesOrientation1()
     QCOMPARE(written.orientation(), Magick::TopLeftOrientation);
 }
 
+void TestFiltersTransforms::orientationStoredUpright_data()
+{
+    QTest::addColumn<quint32>("filter");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"png", "tif", "jpg"}) {
+        for (int o = 1; o <= 8; ++o)
+            QTest::newRow(qPrintable(QString("auto rotate %1 to %2").arg(o).arg(format)))
+                << quint32(FilterType::FilterAutoRotate) << o << QString(format);
+        QTest::newRow(qPrintable(QString("rotate 6 to %1").arg(format)))
+            << quint32(FilterType::FilterRotate) << 6 << QString(format);
+    }
+}
+
+void TestFiltersTransforms::orientationStoredUpright()
+{
+    QFETCH(quint32, filter);
+    QFETCH(int, orientation);
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Magick::Blob blob;
+    Photo(60, 40).write(&blob, "JPEG");
+    const QString in = dir.filePath("in.jpg");
+    QVERIFY(BqTest::WriteFile(in, BqTest::InsertExifOrientation(BqTest::BlobBytes(blob), orientation)));
+
+    CImageManager engine;
+    QVERIFY(engine.Read(in));
+    QCOMPARE(engine.m_Properties.orientation, orientation);
+    QVERIFY(engine.ApplyFilter(Record(filter, {90, 0})));
+    const QString out = dir.filePath("out." + format);
+    QVERIFY(engine.Write(out));
+
+    CImageManager back;
+    QVERIFY(back.Read(out));
+    QVERIFY2(back.m_Properties.orientation <= 1, qPrintable(QString::number(back.m_Properties.orientation)));
+    QVERIFY(back.m_Image.orientation() <= Magick::TopLeftOrientation);
+    // A second Auto Rotate finds nothing to turn.
+    const Magick::Image written = back.m_Image;
+    QVERIFY(back.ApplyFilter(Record(FilterType::FilterAutoRotate, {})));
+    QVERIFY(SamePixels(back.m_Image, written));
+}
+
 void TestFiltersTransforms::slotColours_data()
 {
     QTest::addColumn<double>("slot");
@@ -389,6 +437,11 @@ void TestFiltersTransforms::slotColours_data()
     QTest::newRow("opaque white") << 4294967295.0 << QColor(255, 255, 255);
     QTest::newRow("alpha byte ignored") << double(0x00ff8000u) << QColor(255, 128, 0);
     QTest::newRow("NaN") << NaN << QColor(0, 0, 0);
+    QTest::newRow("+inf") << std::numeric_limits<double>::infinity() << QColor(0, 0, 0);
+    QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << QColor(0, 0, 0);
+    QTest::newRow("2^63") << 9223372036854775808.0 << QColor(0, 0, 0);
+    QTest::newRow("1e20") << 1e20 << QColor(0, 0, 0);
+    QTest::newRow("-1e20") << -1e20 << QColor(0, 0, 0);
 }
 
 void TestFiltersTransforms::slotColours()

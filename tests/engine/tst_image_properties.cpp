@@ -128,7 +128,12 @@ void TestImageProperties::position_data()
     QTest::newRow("whole seconds") << both(paris, "N", east, "E")
                                    << QString::fromUtf8("48°51'29\"N 2°17'40\"E ");
     QTest::newRow("hundredths of a second") << both({{48, 1}, {51, 1}, {2943, 100}}, "N", east, "E")
-                                            << QString::fromUtf8("48°51'2943\"N 2°17'40\"E ");
+                                            << QString::fromUtf8("48°51'29.43\"N 2°17'40\"E ");
+    QTest::newRow("seconds in 2500ths") << both({{48, 1}, {51, 1}, {72837, 2500}}, "N", east, "E")
+                                        << QString::fromUtf8("48°51'29.13\"N 2°17'40\"E ");
+    QTest::newRow("minutes in hundredths") << both({{48, 1}, {5130, 100}, {0, 1}}, "N", east, "E")
+                                           << QString::fromUtf8("48°51.3'0\"N 2°17'40\"E ");
+    QTest::newRow("zero denominator") << both({{48, 1}, {51, 0}, {29, 1}}, "N", east, "E") << QString();
     QTest::newRow("south west") << both({{33, 1}, {52, 1}, {4, 1}}, "S", {{151, 1}, {12, 1}, {36, 1}}, "W")
                                 << QString::fromUtf8("33°52'4\"S 151°12'36\"W ");
     QTest::newRow("latitude missing") << both({}, "N", east, "E") << QString();

@@ -8,6 +8,7 @@
 #include "ICCProfiles.h"
 #include "ImageManager.h"
 #include "MagickRuntime.h"
+#include "Metadata.h"
 #include "ResourceRoot.h"
 #include "UserProfile.h"
 
@@ -19,6 +20,8 @@
 
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
 
 using BqTest::ExifBlockBuilder;
 
@@ -34,6 +37,35 @@ QByteArray ExifWithDate(const char* date, const char* make = "Canon")
     exif.AddPointer(ExifBlockBuilder::Ifd0, 0x8769, ExifBlockBuilder::ExifIfd);
     exif.AddAscii(ExifBlockBuilder::ExifIfd, 0x9003, date);
     return exif.Build();
+}
+
+// A JPEG of a few hundred bytes whose frame header claims width x height:
+// a real 16 x 16 JPEG with its size patched, cut after the scan header.
+QByteArray ClaimingJpeg(quint16 width, quint16 height)
+{
+    QByteArray jpeg = BqTest::JpegBytes(Magick::Image(Magick::Geometry(16, 16), Magick::Color("gray50")));
+    const int sof = jpeg.indexOf("\xFF\xC0");
+    const int sos = jpeg.indexOf("\xFF\xDA");
+    if (sof < 0 || sos < 0)
+        return QByteArray();
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg.left(sos + 20);
+}
+
+// A red and a blue 40 x 30 frame as a GIF, cut inside the second frame.
+QByteArray GifCutInSecondFrame()
+{
+    std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(40, 30), Magick::Color("red")),
+                                      Magick::Image(Magick::Geometry(40, 30), Magick::Color("blue"))};
+    Magick::Blob blob;
+    frames.front().magick("GIF");
+    Magick::writeImages(frames.begin(), frames.end(), &blob, true);
+    const QByteArray gif = BqTest::BlobBytes(blob);
+    const int second = gif.indexOf(',', gif.indexOf(',') + 12); // the second image descriptor
+    return second < 0 ? QByteArray() : gif.left(second + 14);
 }
 
 bool SameProperties(const SImageProperties& a, const SImageProperties& b)
@@ -60,6 +92,8 @@ private slots:
     void unreadableInput_data();
     void unreadableInput();
     void truncatedJpegKeepsItsExif();
+    void damageIsNamed_data();
+    void damageIsNamed();
     void decompressionBombs_data();
     void decompressionBombs();
 
@@ -121,6 +155,12 @@ bool TestImageRead::MakeUnreadable(const QString& kind, QString& path)
         return BqTest::WriteFile(path = Path("notes.jpg"), "plain text\n");
     if (kind == "folder")
         path = m_dir->path();
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path = Path("x.jpg")).constData(), 0600) == 0;
+    if (kind == "fifo link") {
+        QString fifo;
+        return MakeUnreadable("fifo", fifo) && QFile::link(fifo, path = Path("link.png"));
+    }
     return true;
 }
 
@@ -240,6 +280,8 @@ void TestImageRead::unreadableInput_data()
     QTest::newRow("zero bytes") << "empty";
     QTest::newRow("text named jpg") << "text";
     QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe called x.jpg") << "fifo";
+    QTest::newRow("link to a named pipe") << "fifo link";
     QTest::newRow("empty path") << "none";
     QTest::newRow("path of 4096 bytes") << "long";
 }
@@ -262,8 +304,13 @@ void TestImageRead::unreadableInput()
     const std::string signature = engine.m_Image.signature();
 
     QVERIFY(!engine.Read(path));
+    if (kind.startsWith("fifo"))
+        QVERIFY2(engine.m_ReadError.endsWith("is a named pipe, not a regular file"), qPrintable(engine.m_ReadError));
     QVERIFY(!engine.Ping(path));
     QCOMPARE(engine.GetPageCount(path), 0);
+    CMetadata exif;
+    exif.Read(path);
+    QCOMPARE(exif.GetThumbnailSize(), 0u);
     QCOMPARE(engine.m_Image.signature(), signature);
     QCOMPARE(engine.m_Path, photo);
     QVERIFY(SameProperties(engine.m_Properties, before));
@@ -297,6 +344,54 @@ void TestImageRead::truncatedJpegKeepsItsExif()
     CImageManager pinger;
     QVERIFY(pinger.Ping(cut));
     QCOMPARE(pinger.m_Properties.dateTime, QString(kDateB));
+}
+
+void TestImageRead::damageIsNamed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<QString>("damage"); // what m_Damage says, "" for nothing
+    QTest::newRow("whole jpeg") << "whole" << true << "";
+    QTest::newRow("jpeg cut in half") << "cut" << true << "Premature end of JPEG file";
+    QTest::newRow("stray byte before the end marker") << "stray" << true << "";
+    // The harmless warning comes first and heads the library's report.
+    QTest::newRow("stray bytes, then cut") << "stray+cut" << true << "Premature end of JPEG file";
+    QTest::newRow("tiny jpeg claiming 16000 x 16000") << "claim" << false << "cannot hold the 16000 x 16000 pixels";
+    QTest::newRow("gif cut in its second frame") << "gif" << true << "";
+    QTest::newRow("multi-page read of a cut jpeg") << "multipage" << false << "Premature end of JPEG file";
+}
+
+void TestImageRead::damageIsNamed()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, reads);
+    QFETCH(QString, damage);
+    const QByteArray whole = BqTest::JpegBytes(BqTest::FourQuadrants(160, 120));
+    QByteArray bytes = whole;
+    if (kind == "cut" || kind == "multipage")
+        bytes = whole.left(whole.size() / 2);
+    else if (kind == "stray")
+        bytes = whole.left(whole.size() - 2) + QByteArray("\x00\xFF\xD9", 3);
+    else if (kind == "stray+cut")
+        bytes = whole.left(whole.size() / 2).insert(whole.indexOf("\xFF\xC4"), QByteArray(2, '\0'));
+    else if (kind == "claim")
+        bytes = ClaimingJpeg(16000, 16000);
+    else if (kind == "gif")
+        bytes = GifCutInSecondFrame();
+    QVERIFY(!bytes.isEmpty());
+    const QString path = Path(kind == "gif" ? "anim.gif" : "photo.jpg");
+    QVERIFY(BqTest::WriteFile(path, bytes));
+
+    CImageManager engine;
+    engine.m_Damage = "left over";
+    QCOMPARE(kind == "multipage" ? engine.ReadMultipage(path) : engine.Read(path), reads);
+    QVERIFY2(damage.isEmpty() ? engine.m_Damage.isEmpty() : engine.m_Damage.contains(damage),
+             qPrintable(engine.m_Damage));
+    if (kind == "gif") // only the first frame is decoded
+        QCOMPARE(BqTest::PixelRgb(engine.m_Image, 5, 5), qRgb(255, 0, 0));
+    // The next read starts clean.
+    QVERIFY(engine.Read(WritePhotoA()));
+    QVERIFY(engine.m_Damage.isEmpty());
 }
 
 void TestImageRead::decompressionBombs_data()

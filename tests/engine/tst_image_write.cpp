@@ -3,6 +3,7 @@
 // left half-written.
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
+#include "FilterTypes.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
 #include "ImageManager.h"
@@ -44,13 +45,6 @@ QByteArray PngPixelData(const QByteArray& png)
         at += 12 + int(length);
     }
     return data;
-}
-
-mode_t CurrentUmask()
-{
-    const mode_t mask = umask(022);
-    umask(mask);
-    return mask;
 }
 
 // A real failure in the middle of a write: the file size limit, with the
@@ -97,6 +91,8 @@ private slots:
     void interlace();
     void tiffCompression_data();
     void tiffCompression();
+    void transparentOutputs_data();
+    void transparentOutputs();
     void pngCompression();
     void pngCarriesSoftware();
     void sixteenBitSourceWrittenAsEightBit_data();
@@ -337,6 +333,8 @@ void TestImageWrite::tiffCompression_data()
     QTest::newRow("LZW") << 0 << 2 << int(Magick::LZWCompression) << false;
     QTest::newRow("Zip") << 2 << 2 << int(Magick::ZipCompression) << false;
     QTest::newRow("Fax bilevel") << 4 << 0 << int(Magick::FaxCompression) << true;
+    QTest::newRow("Fax with the RGB type") << 4 << 2 << int(Magick::FaxCompression) << true;
+    QTest::newRow("Group 4 with the CMYK type") << 5 << 4 << int(Magick::Group4Compression) << true;
     QTest::newRow("none") << 6 << 2 << int(Magick::NoCompression) << false;
     QTest::newRow("out of table") << 9 << 2 << int(Magick::NoCompression) << false;
 }
@@ -355,6 +353,61 @@ void TestImageWrite::tiffCompression()
     const Magick::Image written = ReadBack(Path("c.tif"));
     QCOMPARE(int(written.compressType()), compression);
     QCOMPARE(written.type() == Magick::BilevelType, bilevel);
+}
+
+void TestImageWrite::transparentOutputs_data()
+{
+    QTest::addColumn<QString>("chain");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("tiffType");
+    QTest::addColumn<int>("tiffAlgorithm");
+    QTest::addColumn<QRgb>("margin"); // the transparent margin once written; 0 while it stays transparent
+    const QRgb white = qRgb(255, 255, 255);
+    QTest::newRow("shadow to jpg") << "shadow" << "o.jpg" << 2 << 0 << white;
+    QTest::newRow("shadow to bmp") << "shadow" << "o.bmp" << 2 << 0 << white;
+    QTest::newRow("shadow to pcx") << "shadow" << "o.pcx" << 2 << 0 << white;
+    QTest::newRow("shadow to RGB tif") << "shadow" << "o.tif" << 2 << 0 << white;
+    QTest::newRow("shadow to Fax tif") << "shadow" << "o.tif" << 3 << 4 << white;
+    QTest::newRow("shadow to RGBA tif") << "shadow" << "o.tif" << 3 << 0 << QRgb(0);
+    QTest::newRow("shadow to png") << "shadow" << "o.png" << 2 << 0 << QRgb(0);
+    QTest::newRow("transparent shape frame to jpg") << "frame" << "o.jpg" << 2 << 0 << white;
+    QTest::newRow("red shape frame, then shadow, to jpg") << "red frame" << "o.jpg" << 2 << 0 << qRgb(255, 0, 0);
+}
+
+void TestImageWrite::transparentOutputs()
+{
+    QFETCH(QString, chain);
+    QFETCH(QString, file);
+    QFETCH(int, tiffType);
+    QFETCH(int, tiffAlgorithm);
+    QFETCH(QRgb, margin);
+    CUserProfile::GetInstance()->TiffType = tiffType;
+    CUserProfile::GetInstance()->TiffAlg = tiffAlgorithm;
+    const double red = 4294901760.0; // 0xFFFF0000
+    CImageManager engine;
+    engine.SetImage(BqTest::FourQuadrants(400, 300));
+    // Shape 1 with a transparent or a red background; the shadow as the
+    // filter comes by default, on a transparent margin.
+    if (chain != "shadow")
+        QVERIFY(engine.ApplyFilter(BqTest::Record(FilterType::FilterShapeFrame,
+                                                  {1, red, 0, chain == "frame" ? 1.0 : 0.0, 0})));
+    if (chain != "frame")
+        QVERIFY(engine.ApplyFilter(BqTest::Record(FilterType::FilterShadow, {50, 10, 4278190080.0, 0})));
+    QVERIFY(engine.Write(Path(file)));
+
+    const Magick::Image back = ReadBack(Path(file));
+    // The frame leaves the photo's corner outside its shape; the shadow
+    // leaves the bottom-left corner of its band.
+    const size_t x = chain == "frame" ? 1 : 5;
+    const size_t y = chain == "frame" ? 1 : back.rows() - 5;
+    QCOMPARE(back.matte() && BqTest::Pixel(back, int(x), int(y)) >> 24 != 255, margin == 0);
+    if (margin == 0)
+        QCOMPARE(BqTest::Pixel(back, int(x), int(y)), QRgb(0));
+    else
+        QVERIFY2(BqTest::ChannelDistance(BqTest::PixelRgb(back, x, y), margin) <= 3,
+                 qPrintable(QString::number(BqTest::PixelRgb(back, x, y), 16)));
+    // The photo itself stays as it was.
+    QVERIFY(BqTest::ChannelDistance(BqTest::PixelRgb(back, 300, 200), qRgb(255, 255, 255)) <= 3);
 }
 
 void TestImageWrite::pngCompression()
@@ -528,7 +581,7 @@ void TestImageWrite::successLeavesOnlyTheOutput()
     QCOMPARE(FilesIn(m_dir->path()), QStringList{"mode.jpg"});
     struct stat st {};
     QCOMPARE(stat(QFile::encodeName(out).constData(), &st), 0);
-    QCOMPARE(st.st_mode & 0777, 0666 & ~CurrentUmask());
+    QCOMPARE(st.st_mode & 0777, 0600u); // a file replaced in place keeps its own mode
     QVERIFY(BqTest::FileBytes(out).startsWith("\xFF\xD8"));
 }
 

@@ -18,9 +18,7 @@
 #include <QTemporaryDir>
 
 #include <clocale>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -773,15 +771,8 @@ void TestJobFiles::fileSizeLimit()
     const QString path = Path("limited/job.bqs");
     QVERIFY(QDir().mkpath(Path("limited")));
     QVERIFY(WriteAll(path, "previous script"));
-    rlimit saved;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 200;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
-    const bool saved3 = CScripts(path).Save(3);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved3 = true;
+    QVERIFY(JobTest::UnderFileSizeLimit(200, [&] { saved3 = CScripts(path).Save(3); }));
     QVERIFY(!saved3);
     QCOMPARE(ReadAll(path), QByteArray("previous script"));
     QCOMPARE(QDir(Path("limited")).entryList(QDir::Files | QDir::Hidden), QStringList("job.bqs"));

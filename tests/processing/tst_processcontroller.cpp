@@ -605,7 +605,7 @@ void TestProcessController::faultyPhotos()
     const QString run = NewestRun();
     const QString screen = Screen(dialog);
     for (const QString& path : bad) {
-        QVERIFY2(run.contains(" - Failed to load " + path + "\r\n"), qPrintable(path));
+        QVERIFY2(run.contains(" - Failed to load " + path + ": "), qPrintable(path));
         QVERIFY(screen.contains(" - Failed to load " + TruncateString(path, 32, true)));
     }
     QVERIFY(run.contains(" - Processed " + good));

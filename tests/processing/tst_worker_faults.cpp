@@ -2,9 +2,11 @@
 // folders and sources removed mid-run, a full disk and unsafe job values.
 // In every case the batch goes on, ThreadFinished comes once and last, no
 // source changes, old outputs stay intact and no temporary file is left.
+#include "AtomicReplace.h"
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
 #include "FilterDescriptions.h"
+#include "ImageManager.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -46,6 +48,20 @@ bool SetImmutable(const QString& path, bool on)
 
 // Names the parent's test folder to the disk-full child process.
 const char* const ChildDirVariable = "BQ_WORKER_CHILD_DIR";
+
+// An engine whose reads of photos named "cut*" report damaged pixels, as
+// the library does for a JPEG cut short.
+class DamagingEngine : public CImageManager
+{
+public:
+    bool Read(const QString& path) override
+    {
+        const bool ok = CImageManager::Read(path);
+        if (ok && QFileInfo(path).fileName().startsWith(QLatin1String("cut")))
+            m_Damage = QStringLiteral("premature end of JPEG file");
+        return ok;
+    }
+};
 
 } // namespace
 
@@ -117,15 +133,16 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("filter");
         QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reason");
         for (bool filter : {true, false}) {
             const QString path = filter ? "re-encode" : "copy";
-            QTest::newRow(qPrintable("JPEG cut in half, " + path)) << "half.jpg" << filter << "Processed";
+            const QString failed = filter ? "Failed to load" : "Processed";
+            QTest::newRow(qPrintable("JPEG cut in half, " + path)) << "half.jpg" << filter << "Processed"
+                                                                   << "";
             QTest::newRow(qPrintable("PNG cut in half, " + path))
-                << "half.png" << filter << (filter ? "Failed to load" : "Processed");
-            QTest::newRow(qPrintable("zero bytes, " + path))
-                << "zero.jpg" << filter << (filter ? "Failed to load" : "Processed");
-            QTest::newRow(qPrintable("text, " + path))
-                << "text.jpg" << filter << (filter ? "Failed to load" : "Processed");
+                << "half.png" << filter << failed << "not readable as an image";
+            QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
+            QTest::newRow(qPrintable("text, " + path)) << "text.jpg" << filter << failed << "not readable as an image";
         }
     }
     void badInput()
@@ -133,6 +150,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(bool, filter);
         QFETCH(QString, action);
+        QFETCH(QString, reason);
         const QString bad = S + "/" + kind;
         if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
@@ -152,9 +170,10 @@ private slots:
         WorkerHarness h;
         QVERIFY(h.RunJob({bad, good}));
         const bool failed = action != "Processed";
-        QCOMPARE(h.Log(LogFile), QStringList({" - " + action + " " + bad, " - Processed " + good}));
+        const QString why = failed ? ": " + reason : QString();
+        QCOMPARE(h.Log(LogFile), QStringList({" - " + action + " " + bad + why, " - Processed " + good}));
         QCOMPARE(h.Log(LogScreen),
-                 failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true)} : QStringList{});
+                 failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true) + why} : QStringList{});
         QCOMPARE(h.Errors(), failed ? 1 : 0);
         QCOMPARE(FileBytes(bad), before);
         const QString ext = kind.endsWith(".png") ? ".png" : ".jpg";
@@ -167,6 +186,63 @@ private slots:
         if (!filter)
             QCOMPARE(FileBytes(D + "/" + out), before);
         QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // A damaged photo is written, reported, counted, and keeps its source,
+    // whether it is re-encoded or would have been moved.
+    void damagedPhoto_data()
+    {
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<QString>("damaged");
+        QTest::addColumn<QString>("zero");
+        QTest::newRow("re-encode") << true << "Written from a damaged photo"
+                                   << "Failed to load";
+        QTest::newRow("move") << false << "Damaged photo copied, its source kept"
+                              << "Damaged photo copied, its source kept";
+    }
+    void damagedPhoto()
+    {
+        QFETCH(bool, filter);
+        QFETCH(QString, damaged);
+        QFETCH(QString, zero);
+        const QString good = Src("good.jpg"), cut = Src("cut.jpg", 64, 48, 2), empty = S + "/zero.jpg";
+        WriteFile(empty, QByteArray());
+        P->DeleteSource = true;
+        if (filter)
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.engineFactory = [] { return std::unique_ptr<CImageManager>(new DamagingEngine); };
+        QVERIFY(h.RunJob({good, cut, empty}));
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Processed " + good, " - " + damaged + " " + cut + ": premature end of JPEG file",
+                              " - " + zero + " " + empty + ": the file is empty"}));
+        QCOMPARE(h.Errors(), 2);
+        QCOMPARE(FilesIn(S), QStringList({"cut.jpg", "zero.jpg"}));
+        QCOMPARE(FilesIn(D),
+                 filter ? QStringList({"cut.jpg", "good.jpg"}) : QStringList({"cut.jpg", "good.jpg", "zero.jpg"}));
+        // An upload would not delete the sources kept.
+        for (const auto& written : h.writtenFiles)
+            QCOMPARE(written.first.isEmpty(), written.second != D + "/good.jpg");
+    }
+
+    // Every photo is written at the lowest quality; the run log says which
+    // missed the limit and by how much.
+    void sizeLimitNotMet()
+    {
+        const QString big = Src("big.jpg", 600, 400, 5), tiny = Src("tiny.jpg", 8, 8);
+        P->FixedSize = true;
+        P->FileSize = 2;
+        WorkerHarness h;
+        QVERIFY(h.RunJob({big, tiny}));
+        const qint64 size = QFileInfo(D + "/big.jpg").size();
+        QVERIFY(size > 2000);
+        QVERIFY(QFileInfo(D + "/tiny.jpg").size() <= 2000);
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({QString(" - Size limit of 2 KB not met, %1 bytes written at the lowest quality %2")
+                                  .arg(size)
+                                  .arg(D + "/big.jpg"),
+                              " - Processed " + tiny}));
+        QCOMPARE(h.Errors(), 1);
     }
 
     void readOnlyFolder_data()
@@ -210,8 +286,11 @@ private slots:
         h.answers << SOverwriteAnswer{AnswerYes, QString()};
         QVERIFY(h.RunJob({src}));
         const QString shown = filter ? D + "/" + name : src;
-        QCOMPARE(h.Log(LogFile), QStringList{" - " + text + " " + shown});
-        QCOMPARE(h.Log(LogScreen), QStringList{" - " + text + " " + TruncateString(shown, filter ? 64 : 32, true)});
+        // The immutable flag refuses even root; a mode only others.
+        const QString why = ": " + CAtomicReplace::SystemError(::geteuid() == 0 ? EPERM : EACCES);
+        QCOMPARE(h.Log(LogFile), QStringList{" - " + text + " " + shown + why});
+        QCOMPARE(h.Log(LogScreen),
+                 QStringList{" - " + text + " " + TruncateString(shown, filter ? 64 : 32, true) + why});
         QCOMPARE(h.Errors(), 1);
         QCOMPARE(FileBytes(src), bytes);
         QCOMPARE(FileBytes(D + "/" + name), QByteArray("old output"));
@@ -240,8 +319,10 @@ private slots:
         QVERIFY(RunHeld(h, photos, [&] { QVERIFY(RemoveDir(folder)); }));
         if (mode == 0) {
             QVERIFY(!QFileInfo::exists(folder));
-            QCOMPARE(h.Log(LogFile), QStringList({" - Processed " + photos.at(0), " - Failed to write " + D + "/m2.jpg",
-                                                  " - Failed to write " + D + "/m3.jpg"}));
+            const QString why = ": " + CAtomicReplace::SystemError(ENOENT);
+            QCOMPARE(h.Log(LogFile),
+                     QStringList({" - Processed " + photos.at(0), " - Failed to write " + D + "/m2.jpg" + why,
+                                  " - Failed to write " + D + "/m3.jpg" + why}));
             QCOMPARE(h.Errors(), 2);
         } else {
             QCOMPARE(FilesIn(folder), QStringList({"m2.jpg", "m3.jpg"}));
@@ -265,8 +346,10 @@ private slots:
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
         QVERIFY(RunHeld(h, photos, [&] { QVERIFY(QFile::remove(photos.at(1))); }));
-        QCOMPARE(h.Log(LogFile), QStringList({" - Processed " + photos.at(0), " - Failed to load " + photos.at(1),
-                                              " - Processed " + photos.at(2)}));
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Processed " + photos.at(0),
+                              " - Failed to load " + photos.at(1) + ": " + CAtomicReplace::SystemError(ENOENT),
+                              " - Processed " + photos.at(2)}));
         QCOMPARE(FilesIn(D), QStringList({"s1.jpg", "s3.jpg"}));
         QVERIFY(h.FinishedOnceAndLast());
     }
@@ -298,7 +381,8 @@ private slots:
                 lines << line.mid(5);
         }
         const QString failure =
-            mode == "write" ? "2  - Failed to write " + D + "/big.jpg" : "2  - Failed to Copy " + S + "/big.jpg";
+            (mode == "write" ? "2  - Failed to write " + D + "/big.jpg" : "2  - Failed to Copy " + S + "/big.jpg") +
+            ": " + CAtomicReplace::SystemError(EFBIG);
         QCOMPARE(lines, QStringList({failure, "2  - Processed " + S + "/small.jpg"}));
         QVERIFY2(output.contains("ERRORS 1"), qPrintable(output));
         QCOMPARE(FileBytes(D + "/big.jpg"), QByteArray("old output"));
@@ -352,7 +436,8 @@ private slots:
         WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
         QVERIFY(h.RunJob({src}));
-        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + D + "/" + output});
+        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + D + "/" + output +
+                                             ": no writable image format has the extension \"" + output.mid(2) + "\""});
         QVERIFY(FilesIn(D).isEmpty());
         QVERIFY(h.FinishedOnceAndLast());
     }

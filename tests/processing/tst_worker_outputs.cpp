@@ -4,7 +4,10 @@
 #include "AtomicReplace.h"
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
+#include "ExifBlockBuilder.h"
+#include "FilterJobs.h"
 #include "PathSafety.h"
+#include "PhotoMaker.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -31,6 +34,24 @@ QStringList TreeOf(const QString& folder)
         files << it.next().mid(folder.size() + 1);
     files.sort();
     return files;
+}
+
+int ModeOf(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// The active chain record of that type, with the editors' defaults.
+SFilterRecord DefaultRecord(quint32 id)
+{
+    for (SFilterRecord record : DefaultFilterRecords()) {
+        if (record.id == id) {
+            record.active = true;
+            return record;
+        }
+    }
+    return SFilterRecord();
 }
 
 } // namespace
@@ -128,6 +149,141 @@ private slots:
         QVERIFY(!QFileInfo::exists(shm.path() + "/m.jpg"));
         QCOMPARE(FileBytes(D + "/m.jpg"), QByteArray("moved bytes"));
         QCOMPARE(FilesIn(D), QStringList{"m.jpg"});
+    }
+
+    // A private photo stays private: an output replaced in place keeps its
+    // mode, a new one gets the source's bits less the umask (022 here).
+    void privateSource_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("rewritten in place") << "in place";
+        QTest::newRow("re-encoded") << "re-encode";
+        QTest::newRow("copied") << "copy";
+        QTest::newRow("moved across file systems") << "move";
+    }
+    void privateSource()
+    {
+        QFETCH(QString, how);
+        QString folder = S;
+        std::unique_ptr<QTemporaryDir> shm;
+        if (how == "move") {
+            shm.reset(new QTemporaryDir("/dev/shm/bq-XXXXXX"));
+            struct stat a, b;
+            if (!shm->isValid() || ::stat("/dev/shm", &a) != 0 || ::stat(QFile::encodeName(T).constData(), &b) != 0 ||
+                a.st_dev == b.st_dev)
+                QSKIP("no second file system at /dev/shm");
+            folder = shm->path();
+            P->DeleteSource = true;
+        }
+        const QString src = folder + "/private.jpg";
+        WriteJpeg(src);
+        QVERIFY(QFile::setPermissions(src, QFile::ReadOwner | QFile::WriteOwner));
+        if (how == "in place")
+            P->OutputFolderStruct = 2;
+        if (how == "in place" || how == "re-encode")
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(h.Errors(), 0);
+        const QString out = how == "in place" ? src : D + "/private.jpg";
+        QCOMPARE(ModeOf(out), 0600);
+    }
+
+    // The pages of one output go in together: a page that cannot be
+    // replaced leaves every old page as it was; pages of an earlier, longer
+    // output are reported and never deleted.
+    void pagesAsOneUnit_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("last page blocked") << true;
+        QTest::newRow("longer earlier output") << false;
+    }
+    void pagesAsOneUnit()
+    {
+        QFETCH(bool, blocked);
+        const QString tif = S + "/doc.tif";
+        WriteThreePageTiff(tif);
+        WriteFile(D + "/doc-0.jpg", "old page");
+        if (blocked)
+            MakeFolder(D + "/doc-2.jpg");
+        else
+            WriteFile(D + "/doc-3.jpg", "older page");
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob({tif}));
+        if (blocked) {
+            QCOMPARE(FileBytes(D + "/doc-0.jpg"), QByteArray("old page"));
+            QCOMPARE(FilesIn(D), QStringList{"doc-0.jpg"});
+            QVERIFY(QFileInfo(D + "/doc-2.jpg").isDir());
+            QCOMPARE(h.Log(LogFile),
+                     QStringList{" - Failed to write " + D + "/doc.jpg: " + CAtomicReplace::SystemError(EISDIR)});
+            QCOMPARE(h.Errors(), 1);
+        } else {
+            QCOMPARE(FilesIn(D), QStringList({"doc-0.jpg", "doc-1.jpg", "doc-2.jpg", "doc-3.jpg"}));
+            QVERIFY(FileBytes(D + "/doc-0.jpg") != QByteArray("old page"));
+            QCOMPARE(FileBytes(D + "/doc-3.jpg"), QByteArray("older page"));
+            QCOMPARE(h.Log(LogFile), QStringList({" - Not written by this run, left as it was " + D + "/doc-3.jpg",
+                                                  " - Processed " + tif}));
+            QCOMPARE(h.Errors(), 0);
+        }
+    }
+
+    // Temporaries of a killed run go; nothing else does: not one of this
+    // naming that is newer or held open, nor any other name.
+    void killedRunTemporaries()
+    {
+        const QStringList stale = {".bq-AbC123.jpg", ".bq-XyZ789-1.jpg", ".bq-Qq0000-was-2.jpg"};
+        const QStringList kept = {".bq-Open00.jpg", ".bq-Newer0.jpg", ".bq-toolong.jpg", "photo.jpg", ".bq-AbC1.jpg"};
+        const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+        for (const QString& name : stale + kept) {
+            WriteFile(D + "/" + name, "partial");
+            QFile file(D + "/" + name);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(name == ".bq-Newer0.jpg" ? hourAgo.addSecs(7200) : hourAgo,
+                                     QFileDevice::FileModificationTime));
+        }
+        QFile open(D + "/.bq-Open00.jpg");
+        QVERIFY(open.open(QIODevice::ReadOnly));
+        WorkerHarness h;
+        QVERIFY(h.RunJob({Src("src/k.jpg")}));
+        QStringList expected = kept;
+        expected << "k.jpg";
+        expected.sort();
+        QCOMPARE(FilesIn(D), expected);
+    }
+
+    // After any filter the output has no embedded Exif thumbnail (it would
+    // show what the crop removed, the unmarked or unturned photo); a plain
+    // copy keeps its bytes.
+    void exifThumbnail_data()
+    {
+        QTest::addColumn<quint32>("filter");
+        QTest::newRow("crop") << quint32(5020);
+        QTest::newRow("text mark") << quint32(1000);
+        QTest::newRow("rotate") << quint32(5070);
+        QTest::newRow("plain copy") << quint32(0);
+    }
+    void exifThumbnail()
+    {
+        QFETCH(quint32, filter);
+        const QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80);
+        ExifBlockBuilder exif;
+        exif.AddAscii(ExifBlockBuilder::Ifd0, 0x010F, "Maker").SetThumbnail(thumbnail);
+        const QString src = S + "/thumb.jpg";
+        WriteFile(src, SpliceApp1(JpegBytes(MakePhoto(200, 150, 3)), exif.Build()));
+        if (filter != 0) {
+            SFilterRecord record = DefaultRecord(filter);
+            if (filter == 5020)
+                record.numbers[0] = record.numbers[1] = 10, record.numbers[2] = 100, record.numbers[3] = 80;
+            CListFilters::GetInstance()->filters.append(record);
+        }
+        WorkerHarness h;
+        QVERIFY(h.RunJob({src}));
+        QCOMPARE(h.Errors(), 0);
+        const QByteArray out = FileBytes(D + "/thumb.jpg");
+        QCOMPARE(out.contains(thumbnail), filter == 0);
+        QCOMPARE(out.contains("Maker"), true);
     }
 
     // --- folders and names ------------------------------------------------
@@ -510,13 +666,17 @@ private slots:
     void unsafeTempFolder_data()
     {
         QTest::addColumn<bool>("link");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("another user's folder") << false;
+        QTest::addColumn<bool>("ownNameTaken");
+        QTest::newRow("symbolic link") << true << false;
+        QTest::newRow("another user's folder") << false << false;
+        QTest::newRow("both names links") << true << true;
     }
     void unsafeTempFolder()
     {
         QFETCH(bool, link);
+        QFETCH(bool, ownNameTaken);
         const QString elsewhere = MakeFolder(T + "/elsewhere");
+        const QString own = TempFolder() + "-" + QString::number(::geteuid());
         if (link) {
             QVERIFY(QFile::link(elsewhere, TempFolder()));
         } else {
@@ -525,15 +685,23 @@ private slots:
             MakeFolder(TempFolder());
             QCOMPARE(::chown(QFile::encodeName(TempFolder()).constData(), 65534, 65534), 0);
         }
+        if (ownNameTaken)
+            QVERIFY(QFile::link(elsewhere, own));
         const QString src = Src("src/u.jpg");
         P->Destination = 3;
         WorkerHarness h;
         QVERIFY(h.RunJob({src}));
-        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + TempFolder() + "/u.jpg"});
-        QCOMPARE(h.Errors(), 1);
+        // Refused as it stands: the run falls back to a name of its own,
+        // then to the user's runtime folder.
+        const QString used = ownNameTaken ? qEnvironmentVariable("XDG_RUNTIME_DIR") + "/BrandquillTemp" : own;
+        QCOMPARE(h.Errors(), 0);
+        QCOMPARE(FilesIn(used), QStringList{"u.jpg"});
+        QCOMPARE(ModeOf(used), 0700);
         QVERIFY(FilesIn(elsewhere).isEmpty());
         QVERIFY(FilesIn(TempFolder()).isEmpty());
         QFile::remove(TempFolder());
+        QFile::remove(own);
+        RemoveDir(used);
     }
 
     void relativeDestination_data()
@@ -555,7 +723,9 @@ private slots:
         QDir::setCurrent(cwd);
         QVERIFY(ran);
         const QString shown = dest.isEmpty() ? name : dest + "/" + name;
-        QCOMPARE(h.Log(LogFile), QStringList({" - Failed to write " + shown, " - Failed to write " + shown}));
+        const QString why = ": the output folder is not a full path";
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Failed to write " + shown + why, " - Failed to write " + shown + why}));
         QCOMPARE(h.Errors(), 2);
         QVERIFY(!QFileInfo::exists("/" + name));
         QCOMPARE(TreeOf(T), QStringList{"src/" + name});

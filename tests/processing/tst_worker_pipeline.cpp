@@ -93,10 +93,11 @@ private slots:
         QVERIFY(h.RunJob({p1, p2, p3}));
         QCOMPARE(SizeOf(D + "/IMG_0001.jpg"), QSize(48, 64));
         QCOMPARE(SizeOf(D + "/IMG_0003.jpg"), QSize(48, 64));
-        QCOMPARE(h.Log(LogFile),
-                 QStringList({" - Processed " + p1, " - Failed to load " + p2, " - Processed and replaced " + p3}));
-        QCOMPARE(h.Log(LogScreen), QStringList{" - Failed to load " + TruncateString(p2, 32, true)});
-        QVERIFY(h.Log(LogScreen).first().endsWith(p2.right(32) + "\""));
+        QCOMPARE(h.Log(LogFile), QStringList({" - Processed " + p1, " - Failed to load " + p2 + ": the file is empty",
+                                              " - Processed and replaced " + p3}));
+        QCOMPARE(h.Log(LogScreen),
+                 QStringList{" - Failed to load " + TruncateString(p2, 32, true) + ": the file is empty"});
+        QVERIFY(h.Log(LogScreen).first().contains(p2.right(32) + "\": "));
         QVERIFY(h.Log(LogScreenAndFile).isEmpty());
         QCOMPARE(h.Texts("ShowOverwriteDlg"), QStringList{D + "/IMG_0003.jpg"});
         QCOMPARE(h.Count("IncProgressOperation"), 6);
@@ -375,7 +376,8 @@ private slots:
         QVERIFY(ran);
         QCOMPARE(h.events.first().signal, QString("DisplayGSMessage"));
         QCOMPARE(h.events.first().text, QString("jpg"));
-        QCOMPARE(h.events.at(1).text, " - Failed to load " + TruncateString(src, 32, true));
+        QCOMPARE(h.events.at(1).text,
+                 " - Failed to load " + TruncateString(src, 32, true) + ": not readable as an image");
     }
 
     void lastFolderOfModeTwo()
@@ -399,8 +401,9 @@ private slots:
         WorkerHarness h;
         h.engineFactory = [] { return std::unique_ptr<CImageManager>(new ThrowingEngine); };
         QVERIFY(h.RunJob({bad, good, late}));
-        QCOMPARE(h.Log(LogFile), QStringList({" - Failed to load " + bad, " - Processed " + good,
-                                              " - Failed to write " + D + "/throw-write.jpg"}));
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Failed to load " + bad + ": not readable as an image", " - Processed " + good,
+                              " - Failed to write " + D + "/throw-write.jpg: the image library gave no reason"}));
         QCOMPARE(QDir(D).entryList(QDir::Files | QDir::Hidden), QStringList{"fine.jpg"});
         QVERIFY(h.FinishedOnceAndLast());
     }

@@ -15,16 +15,19 @@ QString IsolateEnvironment();
 QString TempHome();
 } // namespace BqTest
 
-#define BQ_TEST_MAIN(TestObject)                                                                   \
+// AppClass is QApplication or the program's own NativeLookingApplication.
+#define BQ_TEST_MAIN_APP(TestObject, AppClass)                                                     \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         BqTest::IsolateEnvironment();                                                              \
-        QApplication app(argc, argv);                                                              \
+        AppClass app(argc, argv);                                                                  \
         BqTest::CheckSettingsIsolated();                                                           \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+
+#define BQ_TEST_MAIN(TestObject) BQ_TEST_MAIN_APP(TestObject, QApplication)
 
 namespace BqTest {
 // Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().

@@ -9,7 +9,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
-namespace BqTest {
+namespace BqTest
+{
 
 CModalDriver::CModalDriver(Answer a) : answer(std::move(a))
 {
@@ -17,9 +18,15 @@ CModalDriver::CModalDriver(Answer a) : answer(std::move(a))
     QObject::connect(&timer, &QTimer::timeout, this, [this] { Poll(); });
 }
 
-CModalDriver::~CModalDriver() { Disarm(); }
+CModalDriver::~CModalDriver()
+{
+    Disarm();
+}
 
-void CModalDriver::Arm() { timer.start(); }
+void CModalDriver::Arm()
+{
+    timer.start();
+}
 
 void CModalDriver::Disarm()
 {
@@ -51,8 +58,7 @@ SModalSeen CModalDriver::Describe(QWidget* window)
 bool CModalDriver::Press(QWidget* window, const QString& text)
 {
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        if (button->isVisible() && button->isEnabled()
-            && button->text().remove(QLatin1Char('&')) == text) {
+        if (button->isVisible() && button->isEnabled() && button->text().remove(QLatin1Char('&')) == text) {
             button->click();
             return true;
         }
@@ -67,6 +73,53 @@ bool CModalDriver::ChooseFile(QWidget* window, const QString& path)
         return false;
     dialog->selectFile(path);
     QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    return true;
+}
+
+namespace
+{
+
+void CollectEntries(const QMenu* menu, QStringList& entries, QList<QAction*>* actions)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        if (QMenu* sub = action->menu()) {
+            entries << sub->title() + ">";
+            if (actions)
+                actions->append(nullptr);
+            CollectEntries(sub, entries, actions);
+        } else {
+            entries << action->text();
+            if (actions)
+                actions->append(action);
+        }
+    }
+}
+
+} // namespace
+
+QStringList CModalDriver::MenuEntries(QWidget* window)
+{
+    QStringList entries;
+    if (auto* menu = qobject_cast<QMenu*>(window))
+        CollectEntries(menu, entries, nullptr);
+    return entries;
+}
+
+bool CModalDriver::TriggerMenu(QWidget* window, const QString& text)
+{
+    auto* menu = qobject_cast<QMenu*>(window);
+    if (!menu)
+        return false;
+    QStringList entries;
+    QList<QAction*> actions;
+    CollectEntries(menu, entries, &actions);
+    const int index = entries.indexOf(text);
+    if (index < 0 || !actions.at(index))
+        return false;
+    menu->close();
+    actions.at(index)->trigger();
     return true;
 }
 
@@ -94,6 +147,22 @@ int ExecWithWatchdog(QDialog& dialog, bool* timedOut)
     return dialog.exec();
 }
 
+int RunWhileOpen(QDialog& dialog, const std::function<void()>& whileOpen, CModalDriver* driver)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        if (driver)
+            driver->Arm();
+        whileOpen();
+    });
+    bool timedOut = false;
+    const int result = ExecWithWatchdog(dialog, &timedOut);
+    if (driver)
+        driver->Disarm();
+    if (timedOut)
+        qWarning("the dialog was left open");
+    return timedOut ? -1 : result;
+}
+
 CModalWatchdog::CModalWatchdog(bool* timedOut, int ms)
 {
     *timedOut = false;
@@ -108,6 +177,9 @@ CModalWatchdog::CModalWatchdog(bool* timedOut, int ms)
     timer.start(ms);
 }
 
-CModalWatchdog::~CModalWatchdog() { timer.stop(); }
+CModalWatchdog::~CModalWatchdog()
+{
+    timer.stop();
+}
 
 } // namespace BqTest

@@ -11,17 +11,17 @@
 
 class QDialog;
 
-namespace BqTest {
+namespace BqTest
+{
 
 // What the driver saw of one modal or popup window.
-struct SModalSeen
-{
-    QString className;      // e.g. "QMessageBox", "CDialogTip", "QMenu"
-    QString title;          // window title
-    QString text;           // QMessageBox text; empty otherwise
-    QStringList labels;     // texts of every visible QLabel
-    QStringList buttons;    // texts of the visible buttons
-    QString parentClass;    // class of the parent widget, empty when none
+struct SModalSeen {
+    QString className;              // e.g. "QMessageBox", "CDialogTip", "QMenu"
+    QString title;                  // window title
+    QString text;                   // QMessageBox text; empty otherwise
+    QStringList labels;             // texts of every visible QLabel
+    QStringList buttons;            // texts of the visible buttons
+    QString parentClass;            // class of the parent widget, empty when none
     bool mainWindowVisible = false; // a visible QMainWindow existed at that time
 };
 
@@ -48,6 +48,12 @@ public:
     // Fills a QFileDialog with `path` and accepts it; false if not a file dialog.
     static bool ChooseFile(QWidget* window, const QString& path);
     static SModalSeen Describe(QWidget* window);
+    // The entries of a popup menu and its submenus, depth first ("Title>"
+    // marks a submenu); empty for anything else.
+    static QStringList MenuEntries(QWidget* window);
+    // Triggers the menu entry (searched in submenus too) whose text equals
+    // `text`, then closes the menu; false if none.
+    static bool TriggerMenu(QWidget* window, const QString& text);
 
 private:
     void Poll();
@@ -61,6 +67,21 @@ private:
 // Runs `dialog` modally; after 60 s any modal widget is closed and *timedOut
 // set, so a stray dialog fails the test instead of hanging it.
 int ExecWithWatchdog(QDialog& dialog, bool* timedOut);
+
+// The named child of a dialog under test; a missing one ends the test at
+// once, as a form that lost a widget should.
+template <typename T = QWidget> T* FindChild(QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// Runs `dialog` modally under the watchdog; `whileOpen` acts on it from
+// inside exec() and should close it. With a driver, the driver is armed for
+// the run. A dialog still open after 60 s is closed and gives -1.
+int RunWhileOpen(QDialog& dialog, const std::function<void()>& whileOpen, CModalDriver* driver = nullptr);
 
 // Arms a 60 s hang guard for a modal loop the test starts itself: when it
 // fires, every modal widget is rejected and *timedOut set. The guard stops

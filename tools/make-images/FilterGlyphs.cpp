@@ -56,29 +56,12 @@ QPainterPath EdgeDots(const QRectF& r, qreal radius, int perSide)
     return dots.simplified();
 }
 
-// ---- frames, shared by the filter sheet and the frame editors' sheet ----
+// ---- frames of the filter sheet ----
 
 void ShapeFrameIcon(QPainter& p, const QPainterPath& window)
 {
     FillOutlined(p, RectPath(QRectF(1.5, 1.5, 29, 29), 1.5), Rgb(Colors::Slate), Rgb(Colors::Outline), 1);
     Window(p, window);
-}
-
-void CrackedGlassIcon(QPainter& p)
-{
-    const QRectF glass(5, 5, 22, 22);
-    ShapeFrameIcon(p, RectPath(glass));
-    const QPointF hit(14, 13);
-    const QPointF ends[] = {{5, 9}, {11, 5}, {22, 5}, {27, 16}, {20, 27}, {7, 24}};
-    Lcg rnd(7);
-    for (const QPointF& end : ends) {
-        QPainterPath crack;
-        crack.moveTo(hit);
-        const QPointF mid = (hit + end) / 2 + QPointF(rnd.Next() * 3 - 1.5, rnd.Next() * 3 - 1.5);
-        crack.lineTo(mid);
-        crack.lineTo(end);
-        p.strokePath(crack, Stroke(Rgb(Colors::Paper), 1.1));
-    }
 }
 
 void GrungeFrameIcon(QPainter& p, int style)
@@ -211,6 +194,44 @@ void AllFiltersIcon(QPainter& p)
     }
 }
 
+// "My profiles": a person, head and shoulders.
+void PersonIcon(QPainter& p)
+{
+    QPainterPath shoulders;
+    shoulders.moveTo(4, 29);
+    shoulders.cubicTo(4, 19.5, 9.5, 17, 16, 17);
+    shoulders.cubicTo(22.5, 17, 28, 19.5, 28, 29);
+    shoulders.closeSubpath();
+    FillOutlined(p, shoulders, Rgb(Colors::Blue), Rgb(Colors::Outline), 1);
+    QPainterPath head;
+    head.addEllipse(QPointF(16, 10), 6.5, 6.5);
+    FillOutlined(p, head, Rgb(0xF1C9A5), Rgb(Colors::Outline), 1);
+}
+
+// "Edit": a pencil lying from the lower left to the upper right.
+void PencilIcon(QPainter& p)
+{
+    p.save();
+    p.translate(16, 16);
+    p.rotate(-45);
+    const QRectF body(-9, -4, 18, 8);
+    FillOutlined(p, RectPath(body), Rgb(Colors::Sun), Rgb(Colors::Outline), 1);
+    FillOutlined(p, RectPath(QRectF(9, -4, 4.5, 8), 1.5), Rgb(0xE58FA0), Rgb(Colors::Outline), 1);
+    QPainterPath tip;
+    tip.moveTo(-9, -4);
+    tip.lineTo(-16, 0);
+    tip.lineTo(-9, 4);
+    tip.closeSubpath();
+    FillOutlined(p, tip, Rgb(0xF3DDB3), Rgb(Colors::Outline), 1);
+    QPainterPath lead;
+    lead.moveTo(-13.4, -1.5);
+    lead.lineTo(-16, 0);
+    lead.lineTo(-13.4, 1.5);
+    lead.closeSubpath();
+    p.fillPath(lead, Rgb(Colors::Outline));
+    p.restore();
+}
+
 void MarksIcon(QPainter& p)
 {
     const QColor ink = Rgb(Colors::Navy);
@@ -322,6 +343,10 @@ struct PlacedGlyph {
 
 const PlacedGlyph FilterGlyphs[] = {
     {0, 0, AllFiltersIcon},
+    // The profile browser's page buttons and its "Edit" list default.
+    {1, 0, PersonIcon},
+    {0, 3, PencilIcon},
+    {0, 4, PencilIcon},
     {0, 1, MarksIcon},
     {2, 1, TextIcon},
     {3, 1, LogoIcon},
@@ -345,35 +370,5 @@ void DrawFilterSheet(QPainter& p, double cell)
     for (const PlacedGlyph& g : FilterGlyphs) {
         UnitBox box(p, QRectF(g.column * cell, g.row * cell, cell, cell));
         g.draw(p);
-    }
-}
-
-void DrawFramesSheet(QPainter& p)
-{
-    const auto at = [](int column, int row) { return QRectF(column * 32, row * 32, 32, 32); };
-    QPainterPath shapes[6];
-    shapes[0] = RectPath(QRectF(6, 6, 20, 20));
-    shapes[1].addEllipse(QRectF(4, 7, 24, 18));
-    shapes[2] = StarPath(QPointF(16, 17), 14, 6, 5);
-    shapes[3] = HeartPath(QRectF(4, 6, 24, 21));
-    shapes[5] = ShieldPath(QRectF(6, 4, 20, 24));
-    for (int i = 0; i < 6; ++i) {
-        UnitBox box(p, at(i, 0));
-        if (i == 4)
-            CrackedGlassIcon(p);
-        else
-            ShapeFrameIcon(p, shapes[i]);
-    }
-    for (int i = 0; i < 6; ++i) {
-        UnitBox box(p, at(i, 1));
-        GrungeFrameIcon(p, i);
-    }
-    for (int i = 0; i < 4; ++i) {
-        UnitBox box(p, at(i, 2));
-        PictureFrameIcon(p, i);
-    }
-    for (int i = 0; i < 9; ++i) {
-        UnitBox box(p, at(i, 3));
-        VintageFrameIcon(p, i);
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The filter icon sheets and the frame editors' icon sheet.
+// The filter icon sheets.
 
 class QPainter;
 
@@ -7,7 +7,3 @@ class QPainter;
 // icon cutter reorders (0, 1, 5, 4, 3, 2): marks in row 1, borders in
 // row 5 and transforms in row 2, each at its catalogue icon column.
 void DrawFilterSheet(QPainter& p, double cell);
-
-// 9 x 4 cells of 32: six shapes, six grunge, four picture and nine vintage
-// frames, one frame filter per row.
-void DrawFramesSheet(QPainter& p);

@@ -37,7 +37,6 @@ QList<InterfaceImage> InterfaceImages()
         add("Icons-Formats-" + QString::number(cell) + ".png", size, Twice(size),
             sheet([cell](QPainter& p) { DrawFormatStrip(p, cell); }));
     }
-    add("Icons-Frames.png", QSize(288, 128), Twice(QSize(288, 128)), sheet(DrawFramesSheet));
     add("Icons-Minimal-Dark.png", QSize(96, 32), Twice(QSize(96, 32)),
         sheet([](QPainter& p) { DrawMinimalSheet(p, true); }));
     add("Icons-Minimal-Light.png", QSize(96, 32), Twice(QSize(96, 32)),
@@ -48,7 +47,7 @@ QList<InterfaceImage> InterfaceImages()
     add("Mail.png", QSize(128, 138), QSize(256, 256), DrawMail);
     add("Overlay-Symbol.png", QSize(150, 105), QSize(300, 209), DrawOverlaySymbol);
     add("Preview-Placeholder.png", QSize(128, 128), Twice(QSize(128, 128)), DrawPreviewPlaceholder);
-    add("Settings.png", QSize(64, 32), QSize(), sheet(DrawSettingsSheet));
+    add("Settings.png", QSize(64, 32), Twice(QSize(64, 32)), sheet(DrawSettingsSheet));
     add("WizardStart-Wizard.png", QSize(148, 240), QSize(), DrawWizardBanner);
     return list;
 }

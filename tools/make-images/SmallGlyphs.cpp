@@ -337,7 +337,10 @@ void DrawWizardStepsSheet(QPainter& p)
     void (*const icons[])(QPainter&) = {AddPhotosIcon, EditPhotosIcon, GearIcon, ProcessIcon, HelpIcon};
     for (int i = 0; i < 5; ++i) {
         UnitBox b(p, Cell(i, 0, 32));
+        // The toolbar cuts whole cells: a stroke across the edge would show in the neighbour.
+        p.setClipRect(QRectF(0, 0, 32, 32));
         icons[i](p);
+        p.setClipping(false);
     }
 }
 

@@ -97,6 +97,8 @@ int main(int argc, char** argv)
     if (!Write(Render(DrawAppIcon, QSize(128, 128), 1), dir.filePath("Brandquill.ico"), "ico"))
         return 1;
     files << QStringLiteral("Brandquill.ico");
+    // Drawn into the same folder by bq-resgen from the frame art.
+    files << QStringLiteral("Icons-Frames.png") << QStringLiteral("Icons-Frames@2x.png");
 
     return WriteQrc(dir.filePath("interface-images.qrc"), files) ? 0 : 1;
 }

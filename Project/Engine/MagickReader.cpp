@@ -1,0 +1,209 @@
+#include "MagickReader.h"
+
+#include "FilterValues.h"
+#include "ImageManager.h"
+#include "ImageRecords.h"
+#include "PathSafety.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+
+// How many pixels a file may promise per byte it holds. Measured on the
+// densest real files, flat grey 8000 x 6000 (48 MP): JPEG 256 pixels per
+// byte (Huffman coding spends at least one bit on every 8 x 8 block, so a
+// JPEG never passes 512), GIF 1,451, PNG 803 (2,746 at one bit a pixel),
+// TIFF with Group 4 33,142 (a blank A4 page at 600 dpi), JPEG 2000 122,762.
+// The bound is 4,096 (8 times JPEG's ceiling); PNG gets 16,384 (deflate
+// stops at 1,032:1, 8,256 pixels a byte at one bit a pixel); TIFF and
+// JPEG 2000, whose coders describe a blank page in a few hundred bytes,
+// 1,048,576. A 176-byte JPEG that claims 16,000 x 16,000 promises 1.45
+// million pixels a byte.
+constexpr double kPixelsPerByte = 4096;
+constexpr double kPngPixelsPerByte = 16384;
+constexpr double kSparsePixelsPerByte = 1048576;
+// Any file may promise this much (128 MB of pixel cache): small images stay
+// out of the rule whatever their coding.
+constexpr double kFreePixels = 16.0 * 1000 * 1000;
+
+// libjpeg's warnings about markers and profiles: the pixels are intact.
+const char* const kHarmlessWarnings[] = {"Corrupt JPEG data: bad ICC marker",
+                                         "extraneous bytes before marker",
+                                         "Unknown APP",
+                                         "unknown JFIF revision",
+                                         "Unknown Adobe color transform",
+                                         "Invalid SOS parameters for sequential JPEG",
+                                         "Inconsistent progression"};
+
+// The library's reason without the file name and source location it
+// appends: "Premature end of JPEG file `x.jpg' @ warning/jpeg.c/...".
+QString ShortReason(const char* reason)
+{
+    QString text = QString::fromUtf8(reason ? reason : "").simplified();
+    for (const char* cut : {" `", " @ "}) {
+        const int at = text.indexOf(QLatin1String(cut));
+        if (at > 0)
+            text.truncate(at);
+    }
+    return text;
+}
+
+bool IsDamage(const MagickCore::ExceptionInfo* report)
+{
+    if (report->severity != MagickCore::CorruptImageWarning || !report->reason)
+        return false;
+    for (const char* harmless : kHarmlessWarnings) {
+        if (std::strstr(report->reason, harmless))
+            return false;
+    }
+    return true;
+}
+
+// The first damage report of one exception and of the reports collected in it.
+QString DamageIn(const MagickCore::ExceptionInfo* exception)
+{
+    if (auto* list = static_cast<MagickCore::LinkedListInfo*>(exception->exceptions)) {
+        MagickCore::ResetLinkedListIterator(list);
+        while (auto* report = static_cast<const MagickCore::ExceptionInfo*>(MagickCore::GetNextValueInLinkedList(list)))
+            if (IsDamage(report))
+                return ShortReason(report->reason);
+    }
+    return IsDamage(exception) ? ShortReason(exception->reason) : QString();
+}
+
+// True when neither the call nor any frame reported anything; coders file
+// their warnings on the frame rather than in the call's report.
+bool ReadWasClean(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception)
+{
+    if (exception->severity != MagickCore::UndefinedException)
+        return false;
+    for (const MagickCore::Image* frame = list; frame; frame = frame->next) {
+        if (frame->exception.severity != MagickCore::UndefinedException)
+            return false;
+    }
+    return true;
+}
+
+// The read options, in one place for reads, pings and counts.
+MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Frames frames, QSize jpegSize)
+{
+    MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
+    std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
+    info->filename[MagickPathExtent - 1] = '\0';
+    if (frames == CMagickReader::FirstFrame) {
+        // A subimage read: the coder stops after the first frame instead of
+        // decoding an animation only for its first picture.
+        info->scene = 0;
+        info->number_scenes = 1;
+    }
+    if (!jpegSize.isEmpty())
+        MagickCore::SetImageOption(info, "jpeg:size",
+                                   GeometryText("%dx%d", jpegSize.width(), jpegSize.height()).c_str());
+    return info;
+}
+
+// A MagickCore image list as Magick++ images, file order.
+QList<Magick::Image> TakeFrames(MagickCore::Image* list)
+{
+    QList<Magick::Image> frames;
+    while (list) {
+        MagickCore::Image* frame = MagickCore::RemoveFirstImageFromList(&list);
+        // Read and judged: a report left on the frame would fail its write.
+        MagickCore::ClearMagickException(&frame->exception);
+        frames.append(Magick::Image(frame));
+    }
+    return frames;
+}
+
+} // namespace
+
+double CMagickReader::PixelBound(qint64 bytes, const QString& magick)
+{
+    double perByte = kPixelsPerByte;
+    if (magick == QLatin1String("PNG"))
+        perByte = kPngPixelsPerByte;
+    else if (magick == QLatin1String("TIFF") || magick == QLatin1String("JP2") || magick == QLatin1String("JPC") ||
+             magick == QLatin1String("J2K"))
+        perByte = kSparsePixelsPerByte;
+    return std::max(kFreePixels, static_cast<double>(std::max<qint64>(0, bytes)) * perByte);
+}
+
+QString CMagickReader::DamageReason(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception)
+{
+    QString damage = DamageIn(exception);
+    for (const MagickCore::Image* frame = list; frame && damage.isEmpty(); frame = frame->next)
+        damage = DamageIn(&frame->exception);
+    return damage;
+}
+
+CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
+{
+    // The header first: a promise the file cannot keep is refused before
+    // the decoder allocates anything.
+    SResult header = Run(path, frames, true, nullptr);
+    if (header.frames.isEmpty())
+        return header;
+    double pixels = 0;
+    for (const Magick::Image& frame : header.frames)
+        pixels += static_cast<double>(frame.columns()) * static_cast<double>(frame.rows());
+    const qint64 bytes = QFileInfo(path).size();
+    const Magick::Image& first = header.frames.first();
+    if (pixels > PixelBound(bytes, QString::fromStdString(first.magick()))) {
+        SResult refused;
+        refused.clean = false;
+        refused.damage = QStringLiteral("%1 bytes cannot hold the %2 x %3 pixels the header promises")
+                             .arg(bytes)
+                             .arg(first.columns())
+                             .arg(first.rows());
+        refused.error = refused.damage;
+        return refused;
+    }
+    return Run(path, frames, false, progress, jpegSize);
+}
+
+CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)
+{
+    return Run(path, frames, true, nullptr);
+}
+
+CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+                                          QSize jpegSize)
+{
+    SResult result;
+    result.clean = false;
+    result.error = CPathSafety::NotRegularFileReason(path);
+    if (!result.error.isEmpty())
+        return result;
+    std::string file;
+    if (!CImageManager::MagickPath(path, false, file)) {
+        result.error = QStringLiteral("the path is too long");
+        return result;
+    }
+    MagickCore::ImageInfo* info = NewImageInfo(file, frames, jpegSize);
+    if (progress)
+        MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, progress);
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::Image* list = ping ? MagickCore::PingImage(info, exception) : MagickCore::ReadImage(info, exception);
+    result.clean = ReadWasClean(list, exception);
+    result.damage = DamageReason(list, exception);
+    // An error fails the read even when the coder left a partial image.
+    const MagickCore::ExceptionInfo* worst = exception;
+    for (const MagickCore::Image* frame = list; frame; frame = frame->next) {
+        if (frame->exception.severity > worst->severity)
+            worst = &frame->exception;
+    }
+    if (list && worst->severity >= MagickCore::ErrorException) {
+        MagickCore::DestroyImageList(list);
+        list = nullptr;
+    }
+    if (!list)
+        result.error = worst->reason ? ShortReason(worst->reason) : QStringLiteral("no image in the file");
+    result.frames = TakeFrames(list);
+    MagickCore::DestroyExceptionInfo(exception);
+    MagickCore::DestroyImageInfo(info);
+    return result;
+}

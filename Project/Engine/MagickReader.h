@@ -1,0 +1,54 @@
+#pragma once
+// Every read and ping of an image file through ImageMagick goes through
+// here, so that the rules hold for the engine, the preview, the workers and
+// the marks alike:
+// - the path must lead, after links, to a regular file (a pipe would block);
+// - the read options live in one place: a single-image read asks the coder
+//   for the first frame only;
+// - a header that promises far more pixels than the file could hold is
+//   refused before anything is decoded;
+// - warnings that say the pixel data is damaged are told apart from harmless
+//   ones (an unknown tag, an odd profile).
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <Magick++.h>
+
+#include <string>
+
+struct SProgressData;
+
+class CMagickReader
+{
+public:
+    enum Frames { FirstFrame, AllFrames };
+
+    struct SResult {
+        QList<Magick::Image> frames; // file order; empty when nothing was read
+        bool clean = true;           // no report at all, warnings included
+        QString damage;              // why the pixel data is damaged, or ""
+        QString error;               // why nothing was read, or ""
+    };
+
+    // Decodes `path`. With a progress record, the library's progress callback
+    // reports to it. A `jpegSize` lets libjpeg decode a JPEG at a reduced
+    // scale no smaller than it (CImageFilters::DecodeHint); other coders
+    // ignore it.
+    static SResult Read(const QString& path, Frames frames, SProgressData* progress = nullptr,
+                        QSize jpegSize = QSize());
+    // Header data only, no pixels.
+    static SResult Ping(const QString& path, Frames frames);
+
+    // Most pixels a file of `bytes` bytes in coder `magick` may promise.
+    static double PixelBound(qint64 bytes, const QString& magick);
+    // The damage reason among the reports of a read, "" when none says the
+    // pixel data is damaged.
+    static QString DamageReason(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception);
+
+private:
+    CMagickReader() = delete;
+    static SResult Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+                       QSize jpegSize = QSize());
+};

@@ -1,0 +1,306 @@
+#include "MainWindow.h"
+
+#include "FiltersEnum.h"
+#include "FormatsEnum.h"
+#include "HardwareProfile.h"
+#include "ImageCache.h"
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
+#include "ResourceRoot.h"
+#include "StartupHousekeeping.h"
+#include "StatesList.h"
+#include "UserProfile.h"
+#include "Utils.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolBar>
+#include <QUrl>
+#include <QWindow>
+
+#include "CRunLogFile.h"
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), m_listImages(CListImages::GetInstance()),
+      m_userProfile(CUserProfile::GetInstance()), m_formats(CFormatsEnum::GetInstance()),
+      m_filters(CFiltersEnum::GetInstance()), m_listFilters(CListFilters::GetInstance()),
+      m_statesList(CStatesList::GetInstance()), m_hardware(CHardwareProfile::GetInstance()),
+      m_imageCache(CImageCache::GetInstance())
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    qApp->installEventFilter(this);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+}
+
+MainWindow::~MainWindow()
+{
+    // The pages join their threads before the models they read go away.
+    delete m_panel1;
+    delete m_panel2;
+    delete m_panel3;
+    m_panel1 = nullptr;
+    m_panel2 = nullptr;
+    m_panel3 = nullptr;
+
+    CListImages::DeleteInstance();
+    CListFilters::DeleteInstance();
+    CUserProfile::DeleteInstance(); // writes the application settings
+    CFormatsEnum::DeleteInstance();
+    CFiltersEnum::DeleteInstance();
+    CStatesList::DeleteInstance();
+    CHardwareProfile::DeleteInstance();
+    CImageCache::DeleteInstance();
+
+    delete ui;
+    for (QAction* action : qAsConst(m_toolBarActions))
+        delete action;
+    delete m_toolBar;
+    delete m_saveShortcut;
+}
+
+void MainWindow::show()
+{
+    InitWindowSettings();
+    Init();
+
+    QString extension;
+    if (m_filePending) {
+        const int dot = m_jobFilePath.lastIndexOf('.');
+        extension = dot < 0 ? m_jobFilePath : m_jobFilePath.mid(dot + 1);
+    }
+    // The restored or default geometry stays the explicit size when first shown.
+    resize(size());
+    if (m_filePending)
+        StartLoadingFile(m_jobFilePath);
+    QWidget::show();
+
+    if (extension != QLatin1String("cvx"))
+        RunStartWizard();
+    m_panel1->addPhotoTipShowTimer.start(2000);
+    if (!m_filePending && m_userProfile->ShowProfiles)
+        on_actionSelect_Profile_triggered();
+    PrepareUpdateCheck(true);
+    RemoveStaleMagickFiles(QDir::tempPath());
+}
+
+void MainWindow::Init()
+{
+    m_statesList->SuspendSaving = true;
+    m_userProfile->ReadRegistrySettings();
+    // Before any image is requested: loaded images stay cached.
+    m_imageCache->retina = m_hardware->IsRetina();
+    m_imageCache->ThemeId = m_userProfile->ThemeId;
+    ChangeTheme();
+    LoadLocalizedResource();
+
+    SetRegistryString(QStringLiteral("Settings/DownloadSourceName"), FindDownloadSource(ResourceRoot()));
+    // main() started ImageMagick with this folder already; kept consistent.
+    qputenv("MAGICK_CONFIGURE_PATH", ResourceRoot().toUtf8());
+
+    m_formats->GenerateList();
+    m_filters->GenerateList();
+
+    m_panel1 = new CMainPanel1(this);
+    m_panel2 = new CMainPanel2(this);
+    m_panel3 = new CMainPanel3(this);
+    m_panel1->hide();
+    m_panel2->hide();
+    m_panel3->hide();
+    m_panelTransition = false;
+    m_panel1->setPanelTranzition(&m_panelTransition);
+    m_panel2->setPanelTranzition(&m_panelTransition);
+
+    const auto queued = Qt::QueuedConnection;
+    connect(m_panel3, &CMainPanel3::SignalChanges, this, &MainWindow::SignalProjectChanges, queued);
+    connect(m_panel3, &CMainPanel3::UnsignalChanges, this, &MainWindow::UnsignalProjectChanges, queued);
+    connect(m_panel2, &CMainPanel2::SignalChanges, this, &MainWindow::SignalProjectChanges, queued);
+    connect(m_panel2, &CMainPanel2::UnsignalChanges, this, &MainWindow::UnsignalProjectChanges, queued);
+    connect(m_panel1, &CMainPanel1::ClearComboImages, m_panel2, &CMainPanel2::ClearComboImg, queued);
+    connect(m_panel1, &CMainPanel1::InsertItemComboImages, m_panel2, &CMainPanel2::InsertItemComboImg, queued);
+    connect(m_panel1, &CMainPanel1::SignalChanges, this, &MainWindow::SignalProjectChanges, queued);
+    connect(m_panel1, &CMainPanel1::UnsignalChanges, this, &MainWindow::UnsignalProjectChanges, queued);
+    connect(m_statesList, &CStatesList::EnableUndo, this, &MainWindow::UndoEnable, queued);
+    connect(m_statesList, &CStatesList::EnableRedo, this, &MainWindow::RedoEnable, queued);
+    connect(m_userProfile, &CUserProfile::UpdateStatusBar, this, &MainWindow::OnThPreviewStatus, queued);
+    m_saveShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_S), this);
+    m_saveShortcut->setContext(Qt::WindowShortcut);
+    connect(m_saveShortcut, &QShortcut::activated, this, &MainWindow::OnCtrlS);
+
+    ui->tabWidget->insertWidget(0, m_panel1);
+    ui->tabWidget->insertWidget(1, m_panel2);
+    ui->tabWidget->insertWidget(2, m_panel3);
+    ui->tabWidget->insertWidget(3, new QWidget(this));
+
+    InitToolBar();
+    ChangePanel(0);
+    InitStatusBar();
+
+    m_jobTitle.clear();
+    ResetAppTitle();
+
+    m_statesList->SuspendSaving = false;
+    m_statesList->SaveState(false);
+
+    const int launches = GetRegistryInt(QStringLiteral("Settings/LaunchCounter"), 0) + 1;
+    SetRegistryInt(QStringLiteral("Settings/LaunchCounter"), launches);
+    m_userProfile->LaunchCounter = launches;
+    m_initialised = true;
+}
+
+void MainWindow::InitStatusBar()
+{
+    m_previewProgress.setFixedSize(150, 15);
+    m_previewProgress.setRange(0, 100);
+    // Inside the right-to-left status bar the bar would otherwise fill from the right.
+    m_previewProgress.setLayoutDirection(Qt::LeftToRight);
+    m_previewProgress.setAlignment(Qt::AlignRight);
+    m_previewProgress.hide();
+    QWidget* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_previewStatus.setFixedSize(250, 15);
+    m_previewStatus.setAlignment(Qt::AlignRight);
+    m_previewStatus.hide();
+    // Right to left: the bar at the right edge, the label beside it.
+    statusBar()->setLayoutDirection(Qt::RightToLeft);
+    statusBar()->setContentsMargins(0, 0, 10, 0);
+    statusBar()->insertWidget(0, &m_previewProgress, 0);
+    statusBar()->insertWidget(1, &m_previewStatus, 0);
+    statusBar()->addWidget(spacer, 1);
+}
+
+void MainWindow::InitWindowSettings()
+{
+    setMinimumHeight(640);
+    const QByteArray geometry = GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowGeometry"), {});
+    // Unreadable bytes count as a first start rather than a window nowhere.
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) {
+        restoreState(GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), {}), 0);
+        return;
+    }
+    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->virtualGeometry()));
+}
+
+void MainWindow::SaveWindowSettings()
+{
+    SetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowGeometry"), saveGeometry());
+    SetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), saveState(0));
+}
+
+void MainWindow::ResetAppTitle()
+{
+    setWindowTitle(QStringLiteral("Brandquill"));
+    m_panel3->SetOutputFormats(true);
+}
+
+void MainWindow::SetAppTitleExt(QString text)
+{
+    setWindowTitle(QStringLiteral("Brandquill - ") + text);
+}
+
+void MainWindow::SignalProjectChanges()
+{
+    QString title = windowTitle();
+    if (!title.endsWith('*'))
+        title += '*';
+    setWindowTitle(title);
+}
+
+void MainWindow::UnsignalProjectChanges()
+{
+    QString title = windowTitle();
+    if (title.endsWith('*'))
+        title.chop(1);
+    setWindowTitle(title);
+}
+
+void MainWindow::OnThPreviewStatus()
+{
+    static QMutex statusLock;
+    int progress = -1;
+    QString comment;
+    // A consistent pair even while a preview thread writes the next one.
+    m_userProfile->GetPreviewStatus(progress, comment);
+    QMutexLocker lock(&statusLock);
+    if (comment.isEmpty() || progress == -1) {
+        m_previewProgress.hide();
+        m_previewStatus.hide();
+        return;
+    }
+    m_previewProgress.show();
+    m_previewProgress.setValue(progress);
+    m_previewStatus.show();
+    m_previewStatus.setText(comment);
+}
+
+void MainWindow::UndoEnable(bool val)
+{
+    ui->actionUndo->setEnabled(val);
+}
+
+void MainWindow::RedoEnable(bool val)
+{
+    ui->actionRedo->setEnabled(val);
+}
+
+void MainWindow::StartLoadingFileWindows(QString path)
+{
+    m_filePending = true;
+    path.replace('\\', '/');
+    // Resolved before the folder changes, so a relative path keeps its meaning.
+    m_jobFilePath = QFileInfo(path).absoluteFilePath();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+void MainWindow::StartLoadingFile(QString) {}
+
+void MainWindow::OnCtrlS() {}
+
+void MainWindow::on_actionSelect_Profile_triggered() {}
+
+void MainWindow::OnPanelConvert(bool) {}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        ShowCurrentPanelHelp();
+    else if (event->key() == Qt::Key_S && event->modifiers() == Qt::ControlModifier)
+        OnCtrlS();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SaveWindowSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::on_actionShow_Log_triggered()
+{
+    const QString path = CRunLogFile::ProcessingLogPath();
+    if (!QFile::exists(path)) {
+        QMessageBox::warning(this, QString(), tr("The log file will be created after the first processing session."),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        qWarning().noquote() << "Could not open" << path;
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "CCheckNew.h"
+
+#include <QLabel>
+#include <QList>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QString>
+#include <QTranslator>
+
+class CFiltersEnum;
+class CFormatsEnum;
+class CHardwareProfile;
+class CImageCache;
+class CListFilters;
+class CListImages;
+class CMainPanel1;
+class CMainPanel2;
+class CMainPanel3;
+class CStatesList;
+class CUserProfile;
+class QAction;
+class QShortcut;
+class QToolBar;
+namespace Ui
+{
+class MainWindow;
+}
+
+// The program's one window: the three step pages in a stacked widget, the
+// menus, the wizard toolbar, the status bar that reports previews, and the
+// start-up and shutdown of the whole application.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Hides QWidget::show(): geometry, Init, the pending job file, then the
+    // window and the start-up dialogs. Called once by main.
+    void show();
+    void Init();
+    void InitWindowSettings();
+    void SaveWindowSettings();
+
+    // The first command-line argument: remembered for show().
+    void StartLoadingFileWindows(QString path);
+    void StartLoadingFile(QString path);
+    void ShowCurrentPanelHelp();
+
+    void ChangeTheme();
+    void LoadLocalizedResource();
+    void ChangeLanguage(QString code);
+    void InitToolBar();
+    void SetAppTitleExt(QString text);
+
+    // What tests and the screenshot program observe.
+    const QString& JobFilePath() const { return m_jobFilePath; }
+    bool FilePending() const { return m_filePending; }
+    int CurrentPanel() const { return m_currentPanel; }
+    bool PanelTransition() const { return m_panelTransition; }
+    CMainPanel1* Panel1() const { return m_panel1; }
+    CMainPanel2* Panel2() const { return m_panel2; }
+    CMainPanel3* Panel3() const { return m_panel3; }
+    const CCheckNew& UpdateChecker() const { return m_checkNew; }
+    const QList<QAction*>& ToolBarActions() const { return m_toolBarActions; }
+    QToolBar* WizardToolBar() const { return m_toolBar; }
+    const QProgressBar& PreviewProgressBar() const { return m_previewProgress; }
+    const QLabel& PreviewStatusLabel() const { return m_previewStatus; }
+
+public slots:
+    void ResetAppTitle();
+    void SignalProjectChanges();
+    void UnsignalProjectChanges();
+    void OnThPreviewStatus();
+    void UndoEnable(bool val);
+    void RedoEnable(bool val);
+    void ChangePanel(int id);
+    void ChangePanel(QAction* action);
+    void OnButtonHelpClicked();
+    void OnButtonProcess2Clicked();
+    void OnCtrlS();
+    void OnPanelConvert(bool fromButton);
+
+    void on_tabWidget_currentChanged(int index);
+    void on_actionStep_1_Add_Photos_triggered();
+    void on_actionStep_2_Edit_Photos_triggered();
+    void on_actionStep_3_Setup_triggered();
+    void on_actionProcess_triggered();
+    void on_actionSelect_Profile_triggered();
+    void on_actionHelp_Manual_triggered();
+    void on_actionHow_to_Resize_and_Rotate_Photos_triggered();
+    void on_actionOnline_Support_triggered();
+    void on_actionVisit_Our_Web_Site_triggered();
+    void on_actionAbout_Us_triggered();
+    void on_action_Check_for_New_Version_triggered();
+    void on_actionShow_Log_triggered();
+    void on_actionExit_triggered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void PrepareUpdateCheck(bool automatic);
+    void InitStatusBar();
+    // The dialogs the window opens at start and from the Help menu.
+    void RunStartWizard();
+    void RunAboutBox();
+
+    Ui::MainWindow* ui;
+    CMainPanel1* m_panel1 = nullptr;
+    CMainPanel2* m_panel2 = nullptr;
+    CMainPanel3* m_panel3 = nullptr;
+    CListImages* m_listImages;
+    CUserProfile* m_userProfile;
+    CFormatsEnum* m_formats;
+    CFiltersEnum* m_filters;
+    CListFilters* m_listFilters;
+    CStatesList* m_statesList;
+    CHardwareProfile* m_hardware;
+    CImageCache* m_imageCache;
+    QShortcut* m_saveShortcut = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QList<QAction*> m_toolBarActions;
+    QAction* m_helpAction = nullptr;
+    QProgressBar m_previewProgress;
+    QLabel m_previewStatus;
+    int m_currentPanel = 0;
+    QTranslator m_translator;
+    QTranslator m_qtTranslator;
+    bool m_panelTransition = false;
+    QString m_jobName;
+    QString m_jobDescription;
+    QString m_jobTitle;
+    QString m_jobFilePath;
+    bool m_initialised = false;
+    bool m_filePending = false;
+    int m_jobKind = 0;
+    CCheckNew m_checkNew;
+};

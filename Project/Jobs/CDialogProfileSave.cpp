@@ -1,0 +1,42 @@
+#include "CDialogProfileSave.h"
+
+#include "ui_CDialogProfileSave.h"
+
+#include <QMessageBox>
+
+CDialogProfileSave::CDialogProfileSave(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogProfileSave)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+CDialogProfileSave::~CDialogProfileSave()
+{
+    delete ui;
+}
+
+int CDialogProfileSave::exec()
+{
+    ui->editName->setText(ProfileName);
+    // setText decides between plain and rich text, so a description that
+    // begins with a tag shows formatted and comes back as its plain text.
+    ui->editDesc->setText(ProfileDescription);
+    ui->editName->setFocus();
+    return QDialog::exec();
+}
+
+void CDialogProfileSave::on_buttonOk_clicked()
+{
+    ProfileName = ui->editName->text();
+    ProfileDescription = ui->editDesc->toPlainText();
+    if (!ProfileName.isEmpty()) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, QString(), tr("Please specify a name for the new profile"), QMessageBox::Ok);
+}
+
+void CDialogProfileSave::on_buttonCancel_clicked()
+{
+    reject();
+}

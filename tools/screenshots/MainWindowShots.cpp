@@ -1,0 +1,152 @@
+// bq-shots-mainwindow OUTDIR: pictures of the main window for a person to
+// look at (steps 1-3 light, step 1 dark and in French, the Help menu, the
+// status bar during a preview, the tip dialog light and dark). Runs in a
+// temporary home of its own. Afterwards every file is read back: it must
+// exist, have its window's size and not be one flat colour; the exit status
+// says whether all passed.
+#include "BqTestMain.h"
+#include "CDialogTip.h"
+#include "CoreMetaTypes.h"
+#include "MagickRuntime.h"
+#include "MainWindow.h"
+#include "NativeLookingApplication.h"
+#include "UserProfile.h"
+#include "Utils.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSettings>
+#include <QTextStream>
+#include <QWindow>
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+struct SShot {
+    QString file;
+    QSize size;
+};
+
+QString g_outDir;
+QList<SShot> g_shots;
+
+void Settle(QWidget* widget)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 3000 && !(widget->windowHandle() && widget->windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Grabs the widget, with an open popup painted over it at its place.
+void Shoot(QWidget* widget, const QString& name, QWidget* popup = nullptr)
+{
+    Settle(widget);
+    QPixmap picture = widget->grab();
+    if (popup) {
+        Settle(popup);
+        QPainter painter(&picture);
+        painter.drawPixmap(widget->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    }
+    const QString file = g_outDir + "/" + name + ".png";
+    picture.save(file);
+    g_shots.append({file, picture.size()});
+}
+
+std::unique_ptr<MainWindow> NewWindow(int theme, int language)
+{
+    QSettings store(organization, application);
+    store.setValue("Settings/Settings.ShowStartupWizard", 0);
+    store.setValue("Settings/CheckNew.AutoCheck", 0);
+    store.setValue("Settings/Settings.ThemeId", theme);
+    store.setValue("Settings/Settings.LanguageId", language);
+    store.sync();
+    std::unique_ptr<MainWindow> window(new MainWindow(nullptr));
+    window->show();
+    return window;
+}
+
+void TipDialog(const QString& name)
+{
+    CDialogTip tip;
+    tip.findChild<QLabel*>("textTip")->setText(
+        "Brandquill will now look for a newer version on the Internet. You can change how often it checks, or "
+        "turn the check off, in Settings.");
+    tip.show();
+    Shoot(&tip, name);
+}
+
+int Verify()
+{
+    int failures = 0;
+    QTextStream err(stderr);
+    for (const SShot& shot : qAsConst(g_shots)) {
+        const QImage image(shot.file);
+        bool flat = true;
+        for (int y = 0; flat && y < image.height(); y += 3)
+            for (int x = 0; flat && x < image.width(); x += 3)
+                flat = image.pixel(x, y) == image.pixel(0, 0);
+        if (image.isNull() || image.size() != shot.size || flat) {
+            err << "bad screenshot: " << shot.file << "\n";
+            ++failures;
+        }
+    }
+    return failures == 0 && !g_shots.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bq-shots-mainwindow OUTDIR\n");
+        return 2;
+    }
+    BqTest::IsolateEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+    NativeLookingApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    StartMagickRuntime();
+    RegisterCoreMetaTypes();
+    g_outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_outDir);
+
+    auto window = NewWindow(0, 1033);
+    Shoot(window.get(), "step1-light");
+    window->ChangePanel(1);
+    Shoot(window.get(), "step2-light");
+    window->ChangePanel(2);
+    Shoot(window.get(), "step3-light");
+    window->ChangePanel(0);
+    QMenu* help = window->findChild<QMenu*>("menuHelp");
+    window->menuBar()->setActiveAction(help->menuAction());
+    Shoot(window.get(), "help-menu", help);
+    help->hide();
+    CUserProfile::GetInstance()->SetPreviewProgress(40);
+    CUserProfile::GetInstance()->SetPreviewComment(QStringLiteral("Reading photo…"));
+    Shoot(window.get(), "statusbar-preview");
+    TipDialog("tip-light");
+    window.reset();
+
+    window = NewWindow(1, 1033);
+    Shoot(window.get(), "step1-dark");
+    TipDialog("tip-dark");
+    window.reset();
+
+    window = NewWindow(0, 1036);
+    Shoot(window.get(), "step1-french");
+    window.reset();
+    return Verify();
+}

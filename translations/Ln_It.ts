@@ -1,0 +1,3199 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CCheckNew</name>
+    <message>
+        <location filename="../Project/Forms/CCheckNew.ui" line="14"/>
+        <source>Check for New Version</source>
+        <translation>Cerca nuova versione</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CCheckNew.ui" line="61"/>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CCheckNew.ui" line="68"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CCheckNew.cpp" line="190"/>
+        <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
+        <translation>Brandquill cercherà ora una versione più recente su Internet. Può modificare la frequenza del controllo, o disattivarlo, nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
+        <source>A new version of Brandquill is available: %1.
+You are using version %2.</source>
+        <translation>È disponibile una nuova versione di Brandquill: %1.
+Sta usando la versione %2.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CCheckNew.cpp" line="248"/>
+        <source>You are using the latest version of Brandquill (%1).</source>
+        <translation>Sta usando la versione più recente di Brandquill (%1).</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CCheckNew.cpp" line="258"/>
+        <source>Could not check for a new version. Please try again later.</source>
+        <translation>Impossibile cercare una nuova versione. Riprovi più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>CControlImageThread</name>
+    <message>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
+        <source>Loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
+        <source>Applying &apos;%1&apos; filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
+        <source>Zooming</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogAbout</name>
+    <message>
+        <location filename="../Project/Forms/CDialogAbout.ui" line="14"/>
+        <source>About Brandquill</source>
+        <translation>Informazioni su Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogAbout.ui" line="66"/>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogAbout.ui" line="79"/>
+        <source>Batch photo editing in three steps: add your photos, choose the edits, process them all at once.</source>
+        <translation>Modifica di foto in serie in tre passaggi: aggiunga le foto, scelga le modifiche, le elabori tutte insieme.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogAbout.ui" line="89"/>
+        <source>Qt %1, ImageMagick %2</source>
+        <translation>Qt %1, ImageMagick %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogFont</name>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
+        <source>Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
+        <source>Strike Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogGSWarning</name>
+    <message>
+        <location filename="../Project/Forms/CDialogGSWarning.ui" line="14"/>
+        <source>Ghostscript</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogGSWarning.ui" line="20"/>
+        <source>Reading this document type needs Ghostscript, which could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogGSWarning.ui" line="45"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogOverwrite</name>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
+        <source>Overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
+        <source>Y&amp;es</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
+        <source>N&amp;o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
+        <source>&amp;Yes to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
+        <source>&amp;No to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
+        <source>&amp;Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
+        <source>Image %1
+already exists, do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogOverwriteRename</name>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="14"/>
+        <source>Rename Photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="66"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
+        <source>A photo with the same name already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogProfileSave</name>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="26"/>
+        <source>Profile&apos;s Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="35"/>
+        <source>Specify a name and description for this profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="53"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="73"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="107"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSave.ui" line="117"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
+        <source>Please specify a name for the new profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogProfileSelection</name>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="26"/>
+        <source>Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
+        <source>All Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
+        <source>My Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="186"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogProfileSelection.ui" line="196"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
+        <source>No profile selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Modifica</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
+        <source>Could not change the profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
+        <source>Are you sure you want to delete this profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
+        <source>Could not delete the profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogRename</name>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="20"/>
+        <source>Edit Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="49"/>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="98"/>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="123"/>
+        <source>Cases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
+        <source>Change cases to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
+        <source>Unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="157"/>
+        <source>lowercases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="162"/>
+        <source>UPPERCASES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="167"/>
+        <source>Mixed Cases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="188"/>
+        <source>Use lower-case for extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
+        <source>Counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="222"/>
+        <source>Start at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="242"/>
+        <source>Step by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="262"/>
+        <source>Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="306"/>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="314"/>
+        <source>Original photo date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="319"/>
+        <source>Current date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="327"/>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="398"/>
+        <source>Time format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="424"/>
+        <source>Show time as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="448"/>
+        <source>Search &amp;&amp; Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="469"/>
+        <source>Search for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="480"/>
+        <source>Replace with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="509"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="529"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogRename.ui" line="539"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
+        <source>Source Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
+        <source>Source Folder Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
+        <source>Source Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogSaveProject</name>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="14"/>
+        <source>Save Settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="32"/>
+        <source>Your settings have changed. Would you like to save them as a profile before Brandquill closes?</source>
+        <translation>Le impostazioni sono cambiate. Desidera salvarle come profilo prima della chiusura di Brandquill?</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="60"/>
+        <source>Don&apos;t ask me again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="80"/>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="90"/>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSaveProject.ui" line="100"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogSearch</name>
+    <message>
+        <location filename="../Project/Forms/CDialogSearch.ui" line="14"/>
+        <source>Search and Add</source>
+        <translation>Cerca e aggiungi</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSearch.ui" line="25"/>
+        <source>Folder:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSearch.ui" line="45"/>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSearch.ui" line="55"/>
+        <source>File mask:</source>
+        <translation>Maschera file:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSearch.ui" line="115"/>
+        <source>Search in subfolders</source>
+        <translation>Cerca nelle sottocartelle</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogSocial</name>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="14"/>
+        <source>Share Brandquill</source>
+        <translation>Condividi Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="26"/>
+        <source>Enjoying Brandquill? Tell your friends about it.</source>
+        <translation>Le piace Brandquill? Ne parli ai suoi amici.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="57"/>
+        <source>E-mail a Friend</source>
+        <translation>Invia a un amico</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="82"/>
+        <source>Copy Link</source>
+        <translation>Copia link</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="107"/>
+        <source>Visit Web Site</source>
+        <translation>Visita il sito web</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="143"/>
+        <source>Don&apos;t show this again</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogSocial.ui" line="163"/>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
+        <source>Try Brandquill</source>
+        <translation>Provi Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
+        <source>I edit many photos at once with Brandquill: %1</source>
+        <translation>Modifico molte foto insieme con Brandquill: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogTip</name>
+    <message>
+        <location filename="../Project/Forms/CDialogTip.ui" line="26"/>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogTip.ui" line="84"/>
+        <source>Tip text</source>
+        <translation>Testo del suggerimento</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogTip.ui" line="134"/>
+        <source>Don&apos;t show this tip again</source>
+        <translation>Non mostrare più questo suggerimento</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogTip.ui" line="154"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogUnsupportedFormat</name>
+    <message>
+        <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="14"/>
+        <source>Unsupported Files</source>
+        <translation>File non supportati</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="23"/>
+        <source>These files were not added because Brandquill cannot read their format:</source>
+        <translation>Questi file non sono stati aggiunti perché Brandquill non è in grado di leggerne il formato:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterCrop</name>
+    <message>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterGrungeFrame</name>
+    <message>
+        <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="14"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="30"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="52"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="57"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterLogo</name>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="39"/>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
+        <source>Logo Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
+        <source>Delta X (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
+        <source>Delta Y (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
+        <source>Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
+        <source>Offset X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
+        <source>Offset Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
+        <source>Transformation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
+        <source>Scale (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
+        <source>Blur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
+        <source>Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
+        <source>Enable Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
+        <source>Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
+        <source>Draw Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
+        <source>Select Watermark Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterPictureFrame</name>
+    <message>
+        <location filename="../Project/Forms/CFilterPictureFrame.ui" line="14"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterPictureFrame.ui" line="29"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterPictureFrame.ui" line="51"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterPictureFrame.ui" line="56"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterRaise</name>
+    <message>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <source>Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <source>Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterResize</name>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
+        <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
+        <source>Resize by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="91"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="114"/>
+        <source>Maintain aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
+        <source>Don’t upscale images that are smaller
+than specified size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
+        <source>Width &amp; Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
+        <source>Fixed Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
+        <source>Fixed Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
+        <source>Fixed Width &amp; Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterRotate</name>
+    <message>
+        <location filename="../Project/Forms/CFilterRotate.ui" line="17"/>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
+        <source>Rotate Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
+        <source>Rotate Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>
+        <source>Condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <source>All Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <source>Only Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <source>Only Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterShapeFrame</name>
+    <message>
+        <location filename="../Project/Forms/CFilterShapeFrame.ui" line="14"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterShapeFrame.ui" line="30"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
+        <source>Edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterShapeFrame.ui" line="81"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <source>Sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <source>Blurred</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterSimpleBorder</name>
+    <message>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterText</name>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="39"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="72"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="103"/>
+        <source>Copyright [Copyright] Quorvelline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="128"/>
+        <source>Add Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="164"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="191"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="243"/>
+        <source>Delta X (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="301"/>
+        <source>Delta Y (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="359"/>
+        <source>Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="383"/>
+        <source>Offset X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="425"/>
+        <source>Offset Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="467"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="565"/>
+        <source>Line spacing (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="639"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="672"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="699"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="718"/>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="754"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1022"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="809"/>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="828"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="871"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1077"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="929"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
+        <source>Blur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="971"/>
+        <source>Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="998"/>
+        <source>Enable Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
+        <source>Draw Bounding-Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
+        <source>Offset (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
+        <source>Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
+        <source>Draw Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <source>Align Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <source>Align Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <source>Align Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="402"/>
+        <source>Select Watermark Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="413"/>
+        <source>Copyright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="414"/>
+        <source>Registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="415"/>
+        <source>Trademark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="416"/>
+        <source>Servicemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="419"/>
+        <source>Source Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="420"/>
+        <source>Source Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="421"/>
+        <source>Source Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/FilterText.cpp" line="422"/>
+        <source>Source Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterVintageFrame</name>
+    <message>
+        <location filename="../Project/Forms/CFilterVintageFrame.ui" line="14"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterVintageFrame.ui" line="29"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterVintageFrame.ui" line="51"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterVintageFrame.ui" line="56"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFormatSettings</name>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="48"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="83"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="196"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="309"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="509"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="824"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1024"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1183"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1442"/>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="54"/>
+        <source>There are no settings for this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="123"/>
+        <source>Default format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="236"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="436"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="751"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1110"/>
+        <source>Interlace Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="349"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="549"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="923"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
+        <source>Size/Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
+        <source>Fixed Size (KB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="692"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1369"/>
+        <source>Colors/BitDepth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
+        <source>Compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
+        <source>Use best compression (slower writing speed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1596"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFormatSettings.ui" line="1606"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
+        <source>Load Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFtpClient</name>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="53"/>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
+        <source>A name or account text holds a line break; it was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="228"/>
+        <source>Not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="276"/>
+        <location filename="../Project/Network/CFtpClient.cpp" line="284"/>
+        <source>Aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="325"/>
+        <location filename="../Project/Network/CFtpClient.cpp" line="351"/>
+        <location filename="../Project/Network/CFtpClient.cpp" line="356"/>
+        <source>reply too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
+        <source>the transfer ended before the whole file was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CListThumb</name>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <source>Left-Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <source>Right-Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <source>Right-Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <source>Left-Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Views/ListThumb.cpp" line="152"/>
+        <source>Uncalibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProcessController</name>
+    <message>
+        <location filename="../Project/Forms/CProcessController.ui" line="14"/>
+        <source>Brandquill - Processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CProcessController.ui" line="76"/>
+        <location filename="../Project/Forms/CProcessController.ui" line="105"/>
+        <source>ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CProcessController.ui" line="169"/>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CProcessController.ui" line="179"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CProcessController.ui" line="202"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
+        <source>Show log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
+        <source>Process started at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
+        <source>Processing %1 images with %2 graphical filter(s) per image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
+        <source>Creating a single multi-page document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
+        <source>System: %1 CPU core(s) detected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
+        <source>Launching %1 thread(s) of execution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <source>Failed to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
+        <source>Photo processing not completed. Abort the operation?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <source>Upload not completed. Abort the operation?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
+        <source>Process interrupted by the user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
+        <source>Warning: Process completed with %1 errors. For details see the log above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
+        <source>Process completed without errors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <source>Time elapsed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <source>Could not save log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
+        <source>Uploading to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
+        <source>Uploading to Flickr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
+        <source>Uploading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
+        <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
+        <source>Deleting temporary files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
+        <source>Upload completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
+        <source>Upload failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProcessThread</name>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="327"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
+        <source>Failed to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <source>the output folder is not a full path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
+        <source>Failed to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
+        <source>not readable as an image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
+        <source>Failed to apply &apos;%1&apos; filter to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
+        <source>no writable image format has the extension &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <source>the image library gave no reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
+        <source>Written from a damaged photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
+        <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <source>Not written by this run, left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
+        <source>Processed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <source>Processed and renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <source>Processed and replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <source>Failed to Rename and Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <source>Failed to Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <source>Failed to Rename and Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <source>Failed to Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <source>Damaged photo copied, its source kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
+        <source>not a full path to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CScripts</name>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
+        <source>The project was created with a different program version so it may not be correctly imported.
+In order to correct any potential problems adjust the settings and save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
+        <source>The job file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <source>The job file is larger than %1 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
+        <source>The job file is not a well-formed XML document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <source>The job file declares entities, which job files never hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <source>The job file nests its elements more than %1 deep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
+        <source>The job file holds more than %1 elements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
+        <source>The job file holds more than %1 filters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
+        <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
+        <source>The job file holds more than %1 photos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
+        <source>The job file holds a text longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
+        <source>The job file does not hold exactly one list of photos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSettings</name>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="26"/>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="36"/>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="62"/>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="128"/>
+        <source>Use multicore processors for speeding up image processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="135"/>
+        <source>Create detailed log file with the processed images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="149"/>
+        <source>Show profiles window at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="156"/>
+        <source>Show wizard window at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="170"/>
+        <source>Check for new versions at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="182"/>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="230"/>
+        <source>Image Formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="254"/>
+        <source>Multipage Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="261"/>
+        <source>Layer Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="295"/>
+        <source>RAW Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="304"/>
+        <source>Demosaicing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="333"/>
+        <source>White Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="362"/>
+        <source>Highlights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="423"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CSettings.ui" line="433"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
+        <source>Help with translation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <source>Once a week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <source>Every two weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <source>Once a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
+        <source>default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <source>Save each layer as a separate image (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <source>Flatten all layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <source>Save the first layer only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
+        <source>Auto, best algorithm for camera model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <source>Use camera&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <source>Average the entire image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <source>Don&apos;t apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
+        <source>Clip all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <source>Leave unclipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <source>Blend clipped and unclipped values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
+        <source>Reconstruct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
+        <source>You need to restart Brandquill for the changes to take effect.</source>
+        <translation type="unfinished">È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpload</name>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="98"/>
+        <source>Upload interrupted by the user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <source>Could not open default mail client.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="142"/>
+        <source>The photos are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="173"/>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="174"/>
+        <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
+        <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <source>Flickr authorisation failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
+        <source>Failed to upload %1 to Flickr: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <source>the web browser could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
+        <source>Flickr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
+        <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
+        <source>Flickr authorisation was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
+        <source>the name holds a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
+        <source>Could not connect to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
+        <source>Login to %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
+        <source>Could not open the folder %1 on the server: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
+        <source>Failed to upload %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CWizardStart</name>
+    <message>
+        <location filename="../Project/Forms/CWizardStart.ui" line="14"/>
+        <location filename="../Project/Forms/CWizardStart.ui" line="24"/>
+        <source>Welcome to Brandquill</source>
+        <translation>Benvenuti in Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CWizardStart.ui" line="30"/>
+        <source>Brandquill edits many photos in one go. 1 Add Photos: add the photos you want to edit. 2 Edit Photos: choose text or logo marks, frames, shadow, crop, resize or rotate. 3 Setup: choose the output folder and image format. Then select Process.</source>
+        <translation>Brandquill modifica molte foto in una sola volta. 1 Aggiungi foto: aggiunga le foto che desidera modificare. 2 Modifica foto: scelga marchi di testo o logo, cornici, ombra, ritaglio, ridimensionamento o rotazione. 3 Impostazioni: scelga la cartella di destinazione e il formato dell'immagine. Quindi selezioni Elabora.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CWizardStart.ui" line="45"/>
+        <source>Take the Quick Tour</source>
+        <translation>Visita guidata rapida</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CWizardStart.ui" line="83"/>
+        <source>Show this wizard when Brandquill starts</source>
+        <translation>Mostra questa procedura guidata all'avvio di Brandquill</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBlank</name>
+    <message>
+        <location filename="../Project/Forms/FilterBlank.ui" line="23"/>
+        <source>There are no settings for this filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterCrop</name>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
+        <source>Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="75"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="101"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterCrop.ui" line="127"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterRaise</name>
+    <message>
+        <location filename="../Project/Forms/FilterRaise.ui" line="14"/>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterRaise.ui" line="41"/>
+        <source>Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSettings</name>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="43"/>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
+        <source>This is the watermark!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="219"/>
+        <source>&amp;Show preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
+        <source>S&amp;witch View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
+        <source>Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterShadow</name>
+    <message>
+        <location filename="../Project/Forms/FilterShadow.ui" line="14"/>
+        <source>Transparency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterShadow.ui" line="38"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterShadow.ui" line="65"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterShadow.ui" line="88"/>
+        <source>Draw over a white background</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSimpleBorder</name>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="17"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="83"/>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="108"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="133"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/FilterSimpleBorder.ui" line="155"/>
+        <source>Use uniform dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="96"/>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="111"/>
+        <source>Wi&amp;zard</source>
+        <translation>&amp;Procedura guidata</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="123"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="127"/>
+        <source>&amp;Tutorials</source>
+        <translation>&amp;Esercitazioni</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="142"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="151"/>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="164"/>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
+        <source>&amp;Load Profile</source>
+        <translation>&amp;Carica profilo</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="175"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="180"/>
+        <source>Save Profile</source>
+        <translation>Salva profilo</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="185"/>
+        <source>Save Profile As</source>
+        <translation>Salva profilo con nome</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="190"/>
+        <source>Save Script</source>
+        <translation>Salva script</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="195"/>
+        <source>Save Script As</source>
+        <translation>Salva script con nome</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="200"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="208"/>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="219"/>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="227"/>
+        <source>&amp;Settings</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="232"/>
+        <source>Show &amp;Log</source>
+        <translation>Mostra &amp;registro</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="237"/>
+        <source>Select Pr&amp;ofile</source>
+        <translation>Seleziona pr&amp;ofilo</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="242"/>
+        <source>Step 1 - Add &amp;Photos</source>
+        <translation>Passo 1 - Aggiungi &amp;foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="250"/>
+        <source>Step 2 - Edit P&amp;hotos</source>
+        <translation>Passo 2 - &amp;Modifica foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="258"/>
+        <source>Step 3 - &amp;Setup</source>
+        <translation>Passo 3 - &amp;Configurazione</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="266"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <source>Process</source>
+        <translation>Elabora</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="274"/>
+        <source>&amp;Help Manual</source>
+        <translation>&amp;Manuale della guida</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="279"/>
+        <source>Check for &amp;New Version</source>
+        <translation>Cerca &amp;nuova versione</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="284"/>
+        <source>&amp;Online Support</source>
+        <translation>&amp;Assistenza online</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="289"/>
+        <source>&amp;Visit Our Web Site</source>
+        <translation>&amp;Visita il nostro sito web</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="294"/>
+        <source>&amp;About Us</source>
+        <translation>&amp;Informazioni su di noi</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/MainWindow.ui" line="299"/>
+        <source>How to &amp;Resize and Rotate Photos</source>
+        <translation>Come &amp;ridimensionare e ruotare le foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindow.cpp" line="295"/>
+        <source>The log file will be created after the first processing session.</source>
+        <translation>Il file di registro verrà creato dopo la prima sessione di elaborazione.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowTheme.cpp" line="118"/>
+        <source>You need to restart Brandquill for the changes to take effect.</source>
+        <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="41"/>
+        <source>Wizard Steps</source>
+        <translation>Passi della procedura guidata</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <source>Add Photos</source>
+        <translation>Aggiungi foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <source>Edit Photos</source>
+        <translation>Modifica foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <source>Setup</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
+        <source>Step 1 - Add all the photos you want to edit</source>
+        <translation>Passo 1 - Aggiunga tutte le foto che desidera modificare</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="72"/>
+        <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
+        <translation>Passo 2 - Imposti i filtri grafici che verranno applicati a tutte le foto selezionate</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="73"/>
+        <source>Step 3 - Select the output path and image format for the edited photos</source>
+        <translation>Passo 3 - Selezioni il percorso di uscita e il formato immagine per le foto modificate</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
+        <source>When you are ready select Process to have all your photos edited</source>
+        <translation>Quando è pronto, selezioni Elabora per modificare tutte le foto</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="15"/>
+        <source>Annotates with a single or multi-line text comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="16"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
+        <source>Stamps picture with date and time information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
+        <source>Adds a text copyright notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="18"/>
+        <source>Adds a copyright logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="19"/>
+        <source>Adds a simple shaped frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="20"/>
+        <source>Adds a grunge frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="21"/>
+        <source>Adds different masks for portrait and landscape photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="22"/>
+        <source>Adds a classic picture frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="23"/>
+        <source>Adds a vintage frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="24"/>
+        <source>Creates a Polaroid-like picture frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="25"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="50"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="98"/>
+        <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="26"/>
+        <source>Gives picture a shadow effect around the edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="27"/>
+        <source>Adds a simple border around the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
+        <source>Makes picture hazy in appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="44"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="94"/>
+        <source>Transforms picture to a charcoal sketch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="30"/>
+        <source>Highlights edges in picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="31"/>
+        <source>Highlights edges in picture with a 3D effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
+        <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="42"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="95"/>
+        <source>Transforms from true colors to grayscale colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="34"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="46"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="96"/>
+        <source>Creates an implosion effect in the center of the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="35"/>
+        <source>Replaces every pixel with its complementary color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
+        <source>Adds noise to picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="48"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="97"/>
+        <source>Makes picture look like an oil painting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="38"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="52"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="99"/>
+        <source>Makes picture look older, in warmer colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="39"/>
+        <source>Makes picture look like the photographic film was exposed to light during the development process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="40"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="54"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="100"/>
+        <source>Makes picture look like a sculpture in grayscale or true colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="41"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="56"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="101"/>
+        <source>Makes picture blurry by spreading pixels randomly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="42"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="58"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="102"/>
+        <source>Creates a twisting motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="43"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="60"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="103"/>
+        <source>Creates a horizontal wave effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="44"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="30"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="89"/>
+        <source>Automatically adjusts contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="45"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="104"/>
+        <source>Automatically adjusts gamma level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="46"/>
+        <source>Automatically adjusts color levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="47"/>
+        <source>Adjusts light intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="48"/>
+        <source>Enhances the intensity differences between the lighter and darker pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="49"/>
+        <source>Adjusts the Red, Green and Blue color channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="50"/>
+        <source>Applies a histogram equalization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="51"/>
+        <source>Corrects Hue, Saturation and Lightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="52"/>
+        <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
+        <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="40"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="91"/>
+        <source>Sharpens picture by enhancing edge contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="55"/>
+        <source>Uses Radius and Threshold options to sharpen picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="56"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="32"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="92"/>
+        <source>Automatically rotates photos based on the information embedded by the digital camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="57"/>
+        <source>Automatically crops the image according to a specified aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="58"/>
+        <source>Replaces a RGB color or the Alpha channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="59"/>
+        <source>Cuts a rectangular subregion from the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="60"/>
+        <source>Flips picture in vertical and/or horizontal direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="61"/>
+        <source>Adjusts image size using pixels or percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="62"/>
+        <source>Adjusts document size and DPI resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="63"/>
+        <source>Rolls vertically or horizontally by a specified number of pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="64"/>
+        <source>Rotates by a specified number of degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="65"/>
+        <source>Creates a small thumbnail from the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
+        <source>Keep original image format (if possible)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="25"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="26"/>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="27"/>
+        <source>Shape Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="28"/>
+        <source>Grunge Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="29"/>
+        <source>Picture Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="30"/>
+        <source>Vintage Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="31"/>
+        <source>Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="32"/>
+        <source>Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="33"/>
+        <source>Simple Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="34"/>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="31"/>
+        <source>Auto Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="35"/>
+        <source>Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="36"/>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="37"/>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="70"/>
+        <source>Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="71"/>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/FiltersEnum.cpp" line="72"/>
+        <source>Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="50"/>
+        <source>Photo not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="59"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="60"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="67"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="70"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Engine/ImageInfoText.cpp" line="72"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
+        <source>Convert to JPEG with High Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
+        <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
+        <source>Convert to JPEG with Medium Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
+        <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
+        <source>Convert to PDF Album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
+        <source>Create a single PDF album from all the photos added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="25"/>
+        <source>Convert to PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="26"/>
+        <source>Convert to PNG file format for the best quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="27"/>
+        <source>Convert to TIFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="28"/>
+        <source>Convert to TIFF file format for the best quality.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
+        <source>Auto Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
+        <source>Add Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
+        <source>Reduce Noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
+        <source>Adjust Sharpness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
+        <source>Effect Black &amp; White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="43"/>
+        <source>Effect Charcoal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="45"/>
+        <source>Effect Implode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="47"/>
+        <source>Effect Oil Painting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="49"/>
+        <source>Effect Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="51"/>
+        <source>Effect Sepia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="53"/>
+        <source>Effect Shade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="55"/>
+        <source>Effect Spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="57"/>
+        <source>Effect Swirl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="59"/>
+        <source>Effect Wave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
+        <source>Rename to Folder&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
+        <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
+        <source>Rename to Photo&apos;s Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
+        <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
+        <source>Resize for Auction Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
+        <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
+        <source>Resize for Sending via Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
+        <source>Make photos smaller (1280x960) for sending as attachment via email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
+        <source>Resize for Uploading Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
+        <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="75"/>
+        <source>Send via E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="76"/>
+        <source>Send photos via E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
+        <source>Upload to Twitpic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
+        <source>Upload photos to Twitpic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
+        <source>Upload to Picasa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
+        <source>Upload photos to Picasa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
+        <source>Upload to Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
+        <source>Upload photos to Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
+        <source>Auto Gamma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="66"/>
+        <source>%1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="29"/>
+        <source>cannot create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="34"/>
+        <source>cannot examine %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
+        <source>%1 is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="39"/>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="41"/>
+        <source>%1 belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Core/TempFolder.cpp" line="43"/>
+        <source>cannot restrict %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
