@@ -46,17 +46,17 @@ Sta usando la versione %2.</translation>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione del filtro &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in corso</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@ Sta usando la versione %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -93,42 +93,42 @@ Sta usando la versione %2.</translation>
         <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
         <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -136,17 +136,17 @@ Sta usando la versione %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="14"/>
         <source>Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="20"/>
         <source>Reading this document type needs Ghostscript, which could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per leggere questo tipo di documento è necessario Ghostscript, che non è stato trovato.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="45"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -154,43 +154,44 @@ Sta usando la versione %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivere?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;o a tutti</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompi</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine %1
+esiste già. Desidera sovrascriverla?</translation>
     </message>
 </context>
 <context>
@@ -198,27 +199,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="14"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina foto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="66"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una foto con lo stesso nome</translation>
     </message>
 </context>
 <context>
@@ -226,37 +227,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del profilo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifichi un nome e una descrizione per questo profilo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="53"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="73"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="107"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="117"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifichi un nome per il nuovo profilo</translation>
     </message>
 </context>
 <context>
@@ -264,71 +265,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="26"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun profilo selezionato</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Modifica</translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
         <source>Could not change the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare il profilo.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo profilo?</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
         <source>Could not delete the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il profilo.</translation>
     </message>
 </context>
 <context>
@@ -336,154 +337,154 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica nomi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="49"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole chiave</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="98"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="123"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole/minuscole</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Invariato</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="157"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscole</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="162"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSCOLE</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="167"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniziali Maiuscole</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="188"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa minuscole per le estensioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="222"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="242"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Incremento</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="262"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="306"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="314"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data originale della foto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="319"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data corrente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="327"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato data</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="398"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato ora</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="424"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;ora come</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="448"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca &amp;&amp; sostituisci</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="469"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="480"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci con</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="509"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="529"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="539"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cartella di origine</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
 </context>
 <context>
@@ -582,7 +583,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="163"/>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
@@ -633,7 +634,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -641,17 +642,17 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -659,22 +660,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="52"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="57"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -682,172 +683,172 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="39"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso del logo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δ X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δ Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Affianca</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Scost. X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Scost. Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasformazione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva contorno</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna ombra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
 </context>
 <context>
@@ -855,22 +856,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -878,12 +879,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Incassato</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>In rilievo</translation>
     </message>
 </context>
 <context>
@@ -892,73 +893,74 @@ already exists, do you want to overwrite it?</source>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="91"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="114"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni le proporzioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ingrandire le immagini più piccole
+delle dimensioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh. &amp; altezza</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza fissa</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza fissa</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni fisse</translation>
     </message>
 </context>
 <context>
@@ -966,37 +968,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="17"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Antiorario</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Orario</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizione</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le foto</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo verticali</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo orizzontali</translation>
     </message>
 </context>
 <context>
@@ -1004,37 +1006,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="81"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Netti</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfumati</translation>
     </message>
 </context>
 <context>
@@ -1042,12 +1044,12 @@ than specified size</source>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1056,74 +1058,74 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
         <location filename="../Project/Forms/CFilterText.ui" line="72"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="103"/>
         <source>Copyright [Copyright] Quorvelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola chiave</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
         <location filename="../Project/Forms/CFilterText.ui" line="191"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="243"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δ X (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="301"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δ Y (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="359"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Affianca</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="383"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>Scost. X</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="425"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Scost. Y</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="467"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlinea</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
         <location filename="../Project/Forms/CFilterText.ui" line="672"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="699"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="718"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
@@ -1131,17 +1133,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="809"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="828"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="871"/>
@@ -1149,173 +1151,173 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="929"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="971"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="998"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva contorno</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna riquadro</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna ombra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso centro</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso destra</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="402"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="413"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="414"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio registrato</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="415"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="416"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio di servizio</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="419"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="420"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="421"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="422"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di origine</translation>
     </message>
 </context>
 <context>
@@ -1323,22 +1325,22 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -1354,17 +1356,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1183"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1442"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="54"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono impostazioni per questo formato</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="123"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato predefinito</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="236"/>
@@ -1372,7 +1374,7 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="751"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1110"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlacciamento</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="349"/>
@@ -1381,55 +1383,55 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim./qualità</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione fissa (KB)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="692"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1369"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori/profondità</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compress.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressione massima (scrittura più lenta)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1596"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1606"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -1437,40 +1439,40 @@ than specified size</source>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="53"/>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta entro %1 s</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
         <source>A name or account text holds a line break; it was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome o un testo dell&apos;account contiene un a capo; non è stato inviato.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="228"/>
         <source>Not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connesso.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="276"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="284"/>
         <source>Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="325"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="351"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="356"/>
         <source>reply too long</source>
-        <translation type="unfinished"></translation>
+        <translation>risposta troppo lunga</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>il trasferimento si è concluso prima dell&apos;invio dell&apos;intero file</translation>
     </message>
 </context>
 <context>
@@ -1478,47 +1480,47 @@ than specified size</source>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-destra</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso-destra</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso-sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra-alto</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra-alto</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra-basso</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra-basso</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="152"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibrato</translation>
     </message>
 </context>
 <context>
@@ -1526,136 +1528,137 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandquill - Elaborazione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="76"/>
         <location filename="../Project/Forms/CProcessController.ui" line="105"/>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="169"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="179"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra registro</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione iniziata alle %1</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema: rilevati %1 core della CPU.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli consulti il registro sopra.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il registro.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento su </translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento su Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Caricate correttamente %1 immagini.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato.</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito.</translation>
     </message>
 </context>
 <context>
@@ -1666,114 +1669,114 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di destinazione non è un percorso completo</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è vuoto</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
         <source>not readable as an image</source>
-        <translation type="unfinished"></translation>
+        <translation>non leggibile come immagine</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun formato immagine scrivibile ha l&apos;estensione &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
         <source>the image library gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>la libreria di immagini non ha indicato il motivo</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
         <source>Written from a damaged photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritta da una foto danneggiata</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite di dimensione di %1 KB non rispettato, scritti %2 byte alla qualità più bassa</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>Not written by this run, left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritta da questa elaborazione, lasciata invariata</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborata</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborata e rinominata</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborata e sostituita</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltata</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare e spostare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile spostare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare e copiare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Damaged photo copied, its source kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto danneggiata copiata, originale conservato</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>not a full path to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un percorso completo di un file</translation>
     </message>
 </context>
 <context>
@@ -1782,62 +1785,63 @@ than specified size</source>
         <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto è stato creato con una versione diversa del programma, quindi potrebbe non essere importato correttamente.
+Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file di lavoro.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file is larger than %1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro supera %1 MiB.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file is not a well-formed XML document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro non è un documento XML ben formato.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file declares entities, which job files never hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro dichiara entità, che i file di lavoro non contengono mai.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file nests its elements more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro annida i suoi elementi a una profondità superiore a %1.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
         <source>The job file holds more than %1 elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro contiene più di %1 elementi.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
         <source>The job file holds more than %1 filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro contiene più di %1 filtri.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un filtro del file di lavoro contiene più di %1 numeri o %2 testi.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
         <source>The job file holds more than %1 photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro contiene più di %1 foto.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
         <source>The job file holds a text longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro contiene un testo più lungo di %1 caratteri.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di lavoro non contiene esattamente un elenco di foto.</translation>
     </message>
 </context>
 <context>
@@ -1845,182 +1849,182 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="26"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="36"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="62"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa processori multicore per un&apos;elaborazione più rapida</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un file di registro dettagliato con le immagini elaborate</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="149"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la finestra dei profili all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="156"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la procedura guidata all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="170"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="182"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="230"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati immagine</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="254"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni multipagina</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni RAW</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="304"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Demosaico</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento del bianco</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte luci</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="433"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Contribuisca alla traduzione</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta alla settimana</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni due settimane</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta al mese</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>predefinito</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli come immagini separate (predefinito)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci tutti i livelli</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva solo il primo livello</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto, il migliore per la fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni della fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Media dell&apos;intera immagine</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Non applicare</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia tutto</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia senza taglio</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondi valori tagliati e non</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricostruisci</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
-        <translation type="unfinished">È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
+        <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
     </message>
 </context>
 <context>
@@ -2028,107 +2032,107 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="98"/>
         <source>Upload interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento interrotto dall&apos;utente.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="142"/>
         <source>The photos are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le foto sono conservate in %1.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="173"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="174"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>File allegati correttamente. Le consigliamo di eliminare i file temporanei che Brandquill potrebbe aver creato durante l&apos;operazione (lo faccia solo dopo aver finito di inviare l&apos;e-mail). Eliminare ora i file temporanei?</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il caricamento su Flickr non è disponibile: questa copia di Brandquill è stata compilata senza una chiave API di Flickr.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>Flickr authorisation failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizzazione Flickr non riuscita: %1</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>Failed to upload %1 to Flickr: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare %1 su Flickr: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>the web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il browser web</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenta a Brandquill di caricare sul Suo account Flickr nella finestra del browser che si è aperta, quindi digiti il codice mostrato da Flickr:</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
         <source>Flickr authorisation was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizzazione Flickr annullata.</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
         <source>the name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome contiene un a capo</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
         <source>Could not connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile connettersi a %1: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connesso</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
         <source>Login to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso a %1 non riuscito: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella %1 sul server: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
         <source>Failed to upload %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2160,7 +2164,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterBlank.ui" line="23"/>
         <source>There are no settings for this filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono impostazioni per questo filtro</translation>
     </message>
 </context>
 <context>
@@ -2168,37 +2172,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="75"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="101"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="127"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
 </context>
 <context>
@@ -2206,12 +2210,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="14"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="41"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto</translation>
     </message>
 </context>
 <context>
@@ -2219,42 +2223,42 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="43"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
         <source>This is the watermark!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa è la filigrana!</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="219"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra anteprima</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia vista</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -2262,22 +2266,22 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="14"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="38"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="65"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="88"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo bianco</translation>
     </message>
 </context>
 <context>
@@ -2285,37 +2289,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="17"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="83"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="108"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="133"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="155"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa dimensioni uniformi</translation>
     </message>
 </context>
 <context>
@@ -2537,625 +2541,625 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="15"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un commento di testo su una o più righe</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="16"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime sulla foto le informazioni di data e ora</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una nota di copyright testuale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="18"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un logo di copyright</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="19"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una semplice cornice sagomata</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="20"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice grunge</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="21"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge maschere diverse per le foto verticali e orizzontali</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="22"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice classica</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="23"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice vintage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="24"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una cornice in stile Polaroid</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="25"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="50"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="98"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiarisce o scurisce i bordi dell&apos;immagine per un effetto 3D in rilievo o incassato</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="26"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica alla foto un effetto ombra lungo i bordi</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="27"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un semplice bordo intorno alla foto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Dà alla foto un aspetto sfumato</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="94"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma la foto in uno schizzo a carboncino</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="30"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i contorni della foto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="31"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i contorni della foto con un effetto 3D</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Dà alla foto un aspetto sfumato con l&apos;algoritmo di sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="95"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte i colori reali in scala di grigi</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="46"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="96"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto di implosione al centro dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="35"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce ogni pixel con il suo colore complementare</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge rumore alla foto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="48"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="97"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto un dipinto a olio</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="38"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="52"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="99"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto più vecchia, con colori più caldi</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="39"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto come se la pellicola fosse stata esposta alla luce durante lo sviluppo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="100"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto una scultura in scala di grigi o a colori reali</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="41"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="101"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la foto sfocata spargendo i pixel in modo casuale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="58"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="102"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un movimento a spirale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="43"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="60"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="103"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto onda orizzontale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="30"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="89"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il contrasto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="45"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="104"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il livello gamma</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="46"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente i livelli di colore</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="47"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola l&apos;intensità della luce</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="48"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Accentua la differenza di intensità tra i pixel più chiari e quelli più scuri</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="49"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i canali di colore rosso, verde e blu</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="50"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un&apos;equalizzazione dell&apos;istogramma</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="51"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregge tonalità, saturazione e luminosità</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="52"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i livelli adattando i colori compresi tra i punti di bianco e di nero indicati all&apos;intera gamma disponibile</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduce il rumore causato da scarsa illuminazione o da fotocamere di dispositivi mobili</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="91"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la nitidezza accentuando il contrasto dei contorni</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="55"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa le opzioni Raggio e Soglia per aumentare la nitidezza</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="32"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="92"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota automaticamente le foto in base alle informazioni registrate dalla fotocamera digitale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="57"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia automaticamente l&apos;immagine secondo le proporzioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="58"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce un colore RGB o il canale alfa</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="59"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia una porzione rettangolare dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="60"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolge la foto in verticale e/o in orizzontale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="61"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni dell&apos;immagine in pixel o in percentuale</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="62"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni del documento e la risoluzione DPI</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="63"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorre in verticale o in orizzontale di un numero di pixel indicato</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="64"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota di un numero di gradi indicato</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="65"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una piccola miniatura dalla foto</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni il formato originale dell&apos;immagine (se possibile)</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="25"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="26"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="27"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice sagomata</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="28"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice grunge</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="29"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice classica</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="30"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice vintage</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="31"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilievo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="32"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="33"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo semplice</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="31"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione automatica</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="35"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="36"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="37"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="70"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchi</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="71"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="72"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="50"/>
         <source>Photo not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto non trovata</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="60"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione file</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="67"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="70"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="72"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG ad alta qualità</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG ad alta qualità (90%), con file di dimensioni maggiori.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG a qualità media</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG a qualità media (75%), con file di dimensioni medie.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in album PDF</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un unico album PDF con tutte le foto aggiunte</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="25"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in PNG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="26"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato PNG per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="27"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in TIFF</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="28"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato TIFF per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto automatico</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi data e ora</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci rumore</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola nitidezza</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto bianco &amp; nero</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="43"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto carboncino</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="45"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto implosione</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="47"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto pittura a olio</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="49"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto rilievo</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="51"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto seppia</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="53"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto ombreggiatura</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="55"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto dispersione</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="57"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto vortice</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="59"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto onda</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le foto sono organizzate in una cartella con un nome significativo, questo profilo rinomina tutte le immagini contenute con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i nomi di un gruppo di foto nelle date originali di scatto e aggiunge un contatore per distinguere le foto scattate nello stesso momento</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per siti di aste</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto molto piccole (400x300) per caricarle su siti di aste come eBay</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per l&apos;invio via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1280x960) per inviarle come allegato via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per il caricamento online</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1600x1200) per caricarle online su siti come Facebook o Picasa, o per condividerle con gli amici</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="75"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="76"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia le foto via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Twitpic</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Twitpic</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Picasa</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Picasa</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Facebook</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Facebook</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma automatica</translation>
     </message>
 </context>
 <context>
@@ -3163,37 +3167,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="66"/>
         <source>%1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="29"/>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare %1: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="34"/>
         <source>cannot examine %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile esaminare %1: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento simbolico</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="39"/>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="41"/>
         <source>%1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartiene a un altro utente</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="43"/>
         <source>cannot restrict %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile limitare l&apos;accesso a %1: %2</translation>
     </message>
 </context>
 </TS>

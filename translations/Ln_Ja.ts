@@ -46,17 +46,17 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; フィルターを適用中</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム中</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -93,42 +93,42 @@ You are using version %2.</source>
         <location filename="../Project/Forms/CDialogFont.ui" line="10"/>
         <location filename="../Project/Forms/CDialogFont.ui" line="21"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="35"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>太字</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>斜体</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>下線</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消し線</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -136,17 +136,17 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="14"/>
         <source>Ghostscript</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghostscript</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="20"/>
         <source>Reading this document type needs Ghostscript, which could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>この種類のドキュメントを読み込むには Ghostscript が必要ですが、見つかりませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogGSWarning.ui" line="45"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -154,43 +154,44 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>上書きしますか?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>はい(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ(&amp;O)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更(&amp;R)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>全てはい(&amp;Y)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>全ていいえ(&amp;N)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>中止(&amp;A)</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 %1
+は既に存在します。上書きしますか?</translation>
     </message>
 </context>
 <context>
@@ -198,27 +199,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="14"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の名前を変更</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="22"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="56"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogOverwriteRename.ui" line="66"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ名前の写真が既に存在します</translation>
     </message>
 </context>
 <context>
@@ -226,37 +227,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのプロパティ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロファイルの名前と説明を入力してください</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="53"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="73"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="107"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSave.ui" line="117"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいプロファイルの名前を入力してください</translation>
     </message>
 </context>
 <context>
@@ -264,71 +265,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="26"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのプロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>マイ プロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>出力</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルが選択されていません</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">編集(&amp;E)</translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
         <source>Could not change the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを変更できませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロファイルを削除してもよろしいですか?</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
         <source>Could not delete the profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを削除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -336,154 +337,154 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="49"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>キーワード</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="98"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="123"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>大文字/小文字</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="144"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>変換方法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="152"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>変更しない</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="157"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>小文字</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="162"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>大文字</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="167"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭のみ大文字</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="188"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張子を小文字にする</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>カウンター</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="222"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>開始値</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="242"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>増分</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="262"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>桁数</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
         <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日付/時刻</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="306"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用する日付</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="314"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の撮影日</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="319"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の日付</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="327"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="398"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻の形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="424"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻の表示</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="448"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>検索と置換</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="469"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する文字列</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="480"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>置換後の文字列</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="509"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="529"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="539"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>元のファイル名</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>元のフォルダー名</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>元の拡張子</translation>
     </message>
 </context>
 <context>
@@ -582,7 +583,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="163"/>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
@@ -633,7 +634,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -641,17 +642,17 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像サイズ:</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル単位</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセント単位</translation>
     </message>
 </context>
 <context>
@@ -659,22 +660,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="52"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>透明な背景に描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterGrungeFrame.ui" line="57"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムなフレームを適用する</translation>
     </message>
 </context>
 <context>
@@ -682,172 +683,172 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="39"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゴ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゴのパス</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>配置</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>X 移動 (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 移動 (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>タイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>X 間隔</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 間隔</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>倍率 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>ぼかし</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>回転 (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>縁取り</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>縁取りを有効にする</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>太さ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>影</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>影を描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>角度</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>透かし画像の選択</translation>
     </message>
 </context>
 <context>
@@ -855,22 +856,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>透明な背景に描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterPictureFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムなフレームを適用する</translation>
     </message>
 </context>
 <context>
@@ -878,12 +879,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>くぼみ</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>浮き出し</translation>
     </message>
 </context>
 <context>
@@ -892,73 +893,74 @@ already exists, do you want to overwrite it?</source>
         <location filename="../Project/Forms/CFilterResize.ui" line="14"/>
         <location filename="../Project/Filters/FilterResize.cpp" line="41"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像サイズ:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="19"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ変更</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>寸法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="49"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>変更方法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="65"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="91"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="114"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>縦横比を保持する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterResize.ui" line="119"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したサイズより小さい画像は
+拡大しない</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル単位</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="43"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセント単位</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>幅 &amp; 高さ</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅を固定</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さを固定</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterResize.cpp" line="45"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>幅 &amp; 高さを固定</translation>
     </message>
 </context>
 <context>
@@ -966,37 +968,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="17"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>角度</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="52"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左に回転</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="59"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右に回転</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterRotate.ui" line="75"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>条件</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>縦向きのみ</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>横向きのみ</translation>
     </message>
 </context>
 <context>
@@ -1004,37 +1006,37 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="30"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="55"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>エッジ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="76"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>透明な背景に描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterShapeFrame.ui" line="81"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムなフレームを適用する</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープ</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>ぼかし</translation>
     </message>
 </context>
 <context>
@@ -1042,12 +1044,12 @@ than specified size</source>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセル単位</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>パーセント単位</translation>
     </message>
 </context>
 <context>
@@ -1056,74 +1058,74 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
         <location filename="../Project/Forms/CFilterText.ui" line="72"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="103"/>
         <source>Copyright [Copyright] Quorvelline</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="128"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>キーワード追加</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="164"/>
         <location filename="../Project/Forms/CFilterText.ui" line="191"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>配置</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="243"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>X 移動 (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="301"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 移動 (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="359"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>タイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="383"/>
         <source>Offset X</source>
-        <translation type="unfinished"></translation>
+        <translation>X 間隔</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="425"/>
         <source>Offset Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 間隔</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="467"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>回転 (°)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="565"/>
         <source>Line spacing (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>行間 (px)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="639"/>
         <location filename="../Project/Forms/CFilterText.ui" line="672"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="699"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>書体</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="718"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
@@ -1131,17 +1133,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="809"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="828"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="871"/>
@@ -1149,173 +1151,173 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="929"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>ぼかし</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="971"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>縁取り</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="998"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>縁取りを有効にする</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>太さ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>ボックス</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>ボックスを描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>余白 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>影</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>影を描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>距離</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>角度</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左揃え</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央揃え</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="51"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右揃え</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右中央</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>中央下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="402"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>透かし画像の選択</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="413"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>著作権</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="414"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>登録商標</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="415"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>商標</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="416"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>サービスマーク</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="419"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>元のファイル名</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="420"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>元の拡張子</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="421"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>元のフォルダー</translation>
     </message>
     <message>
         <location filename="../Project/Filters/FilterText.cpp" line="422"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>元のパス</translation>
     </message>
 </context>
 <context>
@@ -1323,22 +1325,22 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="14"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="29"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>背景</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="51"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>透明な背景に描画する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterVintageFrame.ui" line="56"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ランダムなフレームを適用する</translation>
     </message>
 </context>
 <context>
@@ -1354,17 +1356,17 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1183"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1442"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="54"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>この形式には設定がありません</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="123"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>既定の形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="236"/>
@@ -1372,7 +1374,7 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="751"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1110"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="349"/>
@@ -1381,55 +1383,55 @@ than specified size</source>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1282"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1482"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ/品質</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="636"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>固定サイズ (KB)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="692"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1369"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>色数/ビット深度</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="864"/>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1223"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1064"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>最高の圧縮 (書き込みが遅くなります)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1573"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1596"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFormatSettings.ui" line="1606"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの読み込み</translation>
     </message>
 </context>
 <context>
@@ -1437,40 +1439,40 @@ than specified size</source>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="53"/>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒以内に応答がありません</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="180"/>
         <source>A name or account text holds a line break; it was not sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前またはアカウントのテキストに改行が含まれているため、送信しませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="201"/>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="228"/>
         <source>Not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続されていません。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="276"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="284"/>
         <source>Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>中止しました。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="325"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="351"/>
         <location filename="../Project/Network/CFtpClient.cpp" line="356"/>
         <source>reply too long</source>
-        <translation type="unfinished"></translation>
+        <translation>応答が長すぎます</translation>
     </message>
     <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル全体を送信する前に転送が終了しました</translation>
     </message>
 </context>
 <context>
@@ -1478,47 +1480,47 @@ than specified size</source>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>上-左</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>上-右</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>下-右</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="141"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>下-左</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>左-上</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>右-上</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>右-下</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>左-下</translation>
     </message>
     <message>
         <location filename="../Project/Views/ListThumb.cpp" line="152"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>未校正</translation>
     </message>
 </context>
 <context>
@@ -1526,136 +1528,137 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandquill - 処理中</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="76"/>
         <location filename="../Project/Forms/CProcessController.ui" line="105"/>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="169"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="179"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを表示</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
         <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>処理開始: %1</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 枚の画像を、1 枚あたり %2 個のグラフィック フィルターで処理します。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>複数ページの 1 つのドキュメントを作成します。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム: %1 個の CPU コアを検出しました。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個の実行スレッドを起動します。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の処理が完了していません。操作を中止しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロードが完了していません。操作を中止しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーが処理を中断しました。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: 処理は完了しましたが、%1 件のエラーがありました。詳細は上のログを参照してください。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理はエラーなしで完了しました。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>経過時間</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログを保存できませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>アップロード中: </translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
         <source>Uploading to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr にアップロード中</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロード中</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 枚の画像をアップロードしました。<byte value="xd"/>
+</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>一時ファイルを削除しています...</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロードが完了しました。</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロードに失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -1666,114 +1669,114 @@ than specified size</source>
         <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーが完全なパスではありません</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが空です</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
         <source>not readable as an image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像として読み取れません</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張子 &quot;%1&quot; の書き込み可能な画像形式がありません</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
         <source>the image library gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>画像ライブラリから理由が返されませんでした</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
         <source>Written from a damaged photo</source>
-        <translation type="unfinished"></translation>
+        <translation>破損した写真から書き込みました</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ上限 %1 KB を満たせませんでした。最低品質で %2 バイトを書き込みました</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>Not written by this run, left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の処理では書き込まず、そのまま残しました</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>処理済み</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>処理済み (名前を変更)</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>処理済み (置換)</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更と移動に失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>移動失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更とコピーに失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー失敗</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Damaged photo copied, its source kept</source>
-        <translation type="unfinished"></translation>
+        <translation>破損した写真をコピーし、元のファイルを残しました</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
         <source>not a full path to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルへの完全なパスではありません</translation>
     </message>
 </context>
 <context>
@@ -1782,62 +1785,63 @@ than specified size</source>
         <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロジェクトは別のバージョンのプログラムで作成されたため、正しく読み込まれない可能性があります。
+問題を修正するには、設定を調整して保存してください。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルを読み込めません。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file is larger than %1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルが %1 MiB を超えています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file is not a well-formed XML document.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルは整形式の XML ドキュメントではありません。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file declares entities, which job files never hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルがエンティティを宣言しています。ジョブ ファイルにエンティティが含まれることはありません。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file nests its elements more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルの要素の入れ子が %1 階層を超えています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
         <source>The job file holds more than %1 elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルの要素が %1 個を超えています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
         <source>The job file holds more than %1 filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルのフィルターが %1 個を超えています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルのフィルターに %1 個を超える数値または %2 個を超えるテキストが含まれています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
         <source>The job file holds more than %1 photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルの写真が %1 枚を超えています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
         <source>The job file holds a text longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルに %1 文字を超えるテキストが含まれています。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョブ ファイルに写真のリストがちょうど 1 つ含まれていません。</translation>
     </message>
 </context>
 <context>
@@ -1845,182 +1849,182 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="26"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="36"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="62"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="128"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチコア プロセッサを使用して画像処理を高速化する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="135"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>処理した画像の詳細なログ ファイルを作成する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="149"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時にプロファイル ウィンドウを表示する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="156"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時にウィザードを表示する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="170"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に新しいバージョンを確認する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="182"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="230"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>画像形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="254"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>複数ページの設定</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="261"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>レ⁠イ⁠ヤ⁠ー</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="295"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW の設定</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="304"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>デ⁠モ⁠ザ⁠イ⁠ク</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="333"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>WB</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="362"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>ハ⁠イ⁠ラ⁠イ⁠ト</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="423"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CSettings.ui" line="433"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳に協力する</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>週 1 回</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>2 週間ごと</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>月 1 回</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>既定</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>各レイヤーを個別に保存 (既定)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>全レイヤーを統合</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>最初のレイヤーのみ保存</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>自動 (機種に最適な方式)</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの設定</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像全体の平均</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用しない</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてクリップ</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップしない</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップ値と非クリップ値を混合</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>再構築</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
-        <translation type="unfinished">変更を有効にするには Brandquill を再起動してください。</translation>
+        <translation>変更を有効にするには Brandquill を再起動してください。</translation>
     </message>
 </context>
 <context>
@@ -2028,107 +2032,107 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="98"/>
         <source>Upload interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーがアップロードを中断しました。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="141"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のメール クライアントを開けませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="142"/>
         <source>The photos are kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>写真は %1 に保存されています。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="173"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="174"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを添付しました。Brandquill がこの処理中に作成した一時ファイルは削除することをお勧めします (必ずメールの送信を終えてから削除してください)。一時ファイルを今すぐ削除しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr へのアップロードは利用できません: この Brandquill は Flickr API キーなしでビルドされています。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>Flickr authorisation failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr の認証に失敗しました: %1</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>Failed to upload %1 to Flickr: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を Flickr にアップロードできませんでした: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
         <source>the web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Web ブラウザーを開けませんでした</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
-        <translation type="unfinished"></translation>
+        <translation>開いたブラウザー ウィンドウで Brandquill による Flickr アカウントへのアップロードを許可し、Flickr に表示されたコードを入力してください:</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
         <source>Flickr authorisation was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr の認証はキャンセルされました。</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
         <source>the name holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に改行が含まれています</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="98"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="164"/>
         <source>Could not connect to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に接続できませんでした: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="36"/>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続されていません</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="105"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="167"/>
         <source>Login to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 へのログインに失敗しました: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="114"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバー上のフォルダー %1 を開けませんでした: %2</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="143"/>
         <location filename="../Project/Network/CUploadFtp.cpp" line="176"/>
         <source>Failed to upload %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をアップロードできませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -2160,7 +2164,7 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterBlank.ui" line="23"/>
         <source>There are no settings for this filter</source>
-        <translation type="unfinished"></translation>
+        <translation>このフィルターには設定がありません</translation>
     </message>
 </context>
 <context>
@@ -2168,37 +2172,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="14"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像サイズ:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="19"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>切り抜き</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="33"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>寸法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="49"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="75"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="101"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterCrop.ui" line="127"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ</translation>
     </message>
 </context>
 <context>
@@ -2206,12 +2210,12 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="14"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>境界線</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterRaise.ui" line="41"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>効果</translation>
     </message>
 </context>
 <context>
@@ -2219,42 +2223,42 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="43"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="128"/>
         <source>This is the watermark!</source>
-        <translation type="unfinished"></translation>
+        <translation>これが透かしです!</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="141"/>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="219"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューを表示(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示の切り替え(&amp;W)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -2262,22 +2266,22 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="14"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>透明度</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="38"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="65"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterShadow.ui" line="88"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>白い背景に描画する</translation>
     </message>
 </context>
 <context>
@@ -2285,37 +2289,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="17"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="42"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>寸法</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="58"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="83"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="108"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="133"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <location filename="../Project/Forms/FilterSimpleBorder.ui" line="155"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて同じ寸法を使用する</translation>
     </message>
 </context>
 <context>
@@ -2537,625 +2541,625 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="15"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行または複数行のテキスト コメントを書き込みます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="16"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="35"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="88"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>写真に日付と時刻の情報を書き込みます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="17"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの著作権表示を追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="18"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>著作権ロゴを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="19"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプルな形のフレームを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="20"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>グランジ フレームを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="21"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>縦向きと横向きの写真に異なるマスクを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="22"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>クラシックな額縁風のフレームを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="23"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ビンテージ フレームを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="24"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ポラロイド風のフレームを作成します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="25"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="50"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="98"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の縁を明るくまたは暗くして、浮き出しまたはくぼみの 3D 効果を与えます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="26"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の周囲に影の効果を付けます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="27"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の周囲にシンプルな境界線を追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="28"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>写真をかすんだように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="29"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="94"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を木炭画風のスケッチに変換します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="30"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の輪郭を強調します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="31"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の輪郭を 3D 効果で強調します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="32"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>ガウスぼかしのアルゴリズムで写真をかすんだように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="33"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="95"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーをグレースケールに変換します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="46"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="96"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の中心に爆縮効果を作成します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="35"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>各ピクセルを補色に置き換えます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="36"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="38"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>写真にノイズを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="37"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="48"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="97"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を油絵のように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="38"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="52"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="99"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を暖かい色合いで古びたように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="39"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>現像中にフィルムが光にさらされたように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="100"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>写真をグレースケールまたはフルカラーの彫刻のように見せます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="41"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="101"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセルをランダムに散らして写真をぼかします</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="42"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="58"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="102"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>渦巻き状のゆがみを作成します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="43"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="60"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="103"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>水平方向の波の効果を作成します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="44"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="30"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="89"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを自動調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="45"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="104"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマ レベルを自動調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="46"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー レベルを自動調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="47"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>光の強さを調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="48"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>明るいピクセルと暗いピクセルの強度の差を強調します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="49"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>赤、緑、青のカラー チャンネルを調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="50"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒストグラムの均等化を適用します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="51"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>色相、彩度、明度を補正します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="52"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した白点と黒点の間にある色を、利用可能な全範囲に広げてレベルを調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="53"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>暗い照明やモバイル デジタル カメラによるノイズを軽減します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="54"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="40"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="91"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>輪郭のコントラストを強調して写真をシャープにします</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="55"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>半径としきい値のオプションを使用して写真をシャープにします</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="56"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="32"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="92"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>デジタル カメラが埋め込んだ情報に基づいて写真を自動的に回転します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="57"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した縦横比に合わせて画像を自動的に切り抜きます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="58"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB カラーまたはアルファ チャンネルを置き換えます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="59"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像から長方形の領域を切り抜きます</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="60"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を上下または左右 (あるいは両方) に反転します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="61"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクセルまたはパーセントで画像サイズを調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="62"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント サイズと DPI 解像度を調整します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="63"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したピクセル数だけ上下または左右にずらします</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="64"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>指定した角度だけ回転します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="65"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>写真から小さなサムネイルを作成します</translation>
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像形式を維持する (可能な場合)</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="25"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="26"/>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゴ</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="27"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>シェイプ フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="28"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>グランジ フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="29"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>額縁フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="30"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>ビンテージ フレーム</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="31"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>浮き出し</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="32"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>影</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="33"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプルな境界線</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="34"/>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="31"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>自動回転</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="35"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>切り抜き</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="36"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ変更</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="37"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="70"/>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="71"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>境界線</translation>
     </message>
     <message>
         <location filename="../Project/Core/FiltersEnum.cpp" line="72"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>変形</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="50"/>
         <source>Photo not found</source>
-        <translation type="unfinished"></translation>
+        <translation>写真が見つかりません</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="59"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="60"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
         <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル サイズ</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="67"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>寸法</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="70"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="72"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>高画質 JPEG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>高画質 (90%) の JPEG 形式に変換します。ファイル サイズは大きくなります。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="20"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>中画質 JPEG</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="21"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>中画質 (75%) の JPEG 形式に変換します。ファイル サイズは中程度になります。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="23"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF アルバム</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="24"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>追加したすべての写真から 1 つの PDF アルバムを作成します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="25"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG に変換</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="26"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>最高の品質が得られる PNG 形式に変換します。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="27"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF に変換</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="28"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>最高の品質が得られる TIFF 形式に変換します。</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="29"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>自動コントラスト</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="34"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>日時を追加</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="36"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズの軽減</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="39"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープ調整</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="41"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>白黒効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="43"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>木炭画効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="45"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>爆縮効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="47"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>油絵効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="49"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>浮き出し効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="51"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>セピア効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="53"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>陰影効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="55"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>拡散効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="57"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>渦巻き効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="59"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>波効果</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="61"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダで改名</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="62"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>写真がわかりやすい名前のフォルダーに整理されている場合、このプロファイルはフォルダー内のすべての画像の名前をフォルダー名に変更します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="64"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影日で改名</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="65"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>一連の写真の名前を元の撮影日に変更し、同時刻に撮影された写真を区別するためのカウンターも追加します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="68"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>オークション用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="69"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay などのオークション サイトにアップロードするため、写真をとても小さく (400x300) します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="70"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール送信用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="71"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>メールの添付ファイルとして送信するため、写真を小さく (1280x960) します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="72"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン用</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="73"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook や Picasa などのサイトへのアップロードや友達との共有のため、写真を小さく (1600x1200) します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="75"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで送信</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="76"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>写真をメールで送信します</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="77"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitpic に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="78"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を Twitpic にアップロードします</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="79"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Picasa に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="80"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を Picasa にアップロードします</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="81"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook に投稿</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="82"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を Facebook にアップロードします</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/ProfileDescriptions.cpp" line="87"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ガンマ</translation>
     </message>
 </context>
 <context>
@@ -3163,37 +3167,37 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="66"/>
         <source>%1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は存在しません</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="29"/>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を作成できません: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="34"/>
         <source>cannot examine %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を確認できません: %2</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>%1 is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はシンボリック リンクです</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="39"/>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="41"/>
         <source>%1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は別のユーザーが所有しています</translation>
     </message>
     <message>
         <location filename="../Project/Core/TempFolder.cpp" line="43"/>
         <source>cannot restrict %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のアクセスを制限できません: %2</translation>
     </message>
 </context>
 </TS>

@@ -196,12 +196,14 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
         if (frame->exception.severity > worst->severity)
             worst = &frame->exception;
     }
+    // `worst` may belong to a frame: take its text before the list goes.
+    const QString worstReason = worst->reason ? ShortReason(worst->reason) : QStringLiteral("no image in the file");
     if (list && worst->severity >= MagickCore::ErrorException) {
         MagickCore::DestroyImageList(list);
         list = nullptr;
     }
     if (!list)
-        result.error = worst->reason ? ShortReason(worst->reason) : QStringLiteral("no image in the file");
+        result.error = worstReason;
     result.frames = TakeFrames(list);
     MagickCore::DestroyExceptionInfo(exception);
     MagickCore::DestroyImageInfo(info);

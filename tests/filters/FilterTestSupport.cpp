@@ -7,6 +7,8 @@
 #include "PhotoMaker.h"
 #include "ResourceRoot.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 
 #include <QTest>
@@ -75,6 +77,18 @@ bool SameRecord(const SFilterRecord& a, const SFilterRecord& b)
 {
     return a.id == b.id && a.name == b.name && a.description == b.description && a.active == b.active &&
            SameParameters(a, b);
+}
+
+void DragSteps(QWidget* viewport, QPoint from, QPoint step, int steps)
+{
+    auto send = [viewport](QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i)
+        send(QEvent::MouseMove, from + step * i, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + step * steps, Qt::LeftButton, Qt::NoButton);
 }
 
 SViewRig::SViewRig(QSize size)

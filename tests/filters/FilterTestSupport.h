@@ -6,7 +6,9 @@
 #include "ListFilters.h"
 
 #include <QLabel>
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class CControlImage;
@@ -14,7 +16,9 @@ class CControlImage;
 namespace FilterTest
 {
 
-constexpr int kWait = 5000;
+// A hang guard, not a timing check: a loaded machine may take seconds to
+// decode a 12 MP photo.
+constexpr int kWait = 20000;
 
 // ImageMagick, the format table and the filter catalogue; false on failure.
 bool StartEngineAndCatalogues();
@@ -29,6 +33,11 @@ bool SameParameters(const SFilterRecord& a, const SFilterRecord& b);
 // Every field equal, identity included.
 bool SameRecord(const SFilterRecord& a, const SFilterRecord& b);
 
+// A synthetic drag on a view's viewport: a press at `from`, `steps` moves of
+// `step` each with the left button held (as QTest::mouseMove cannot send),
+// and a release.
+void DragSteps(QWidget* viewport, QPoint from, QPoint step, int steps);
+
 // A filtered view with its label, in a window of its own.
 struct SViewRig {
     explicit SViewRig(QSize size = QSize(400, 300));
@@ -41,6 +50,17 @@ struct SViewRig {
     QLabel* label = nullptr;
     QLabel* area = nullptr;
     bool exposed = false;
+};
+
+// Catches the help pages that OpenHelpFile hands to the browser, once
+// installed with QDesktopServices::setUrlHandler(scheme, catcher, "Open").
+class CUrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls << url; }
 };
 
 } // namespace FilterTest

@@ -35,16 +35,6 @@ using namespace FilterTest;
 namespace
 {
 
-// Catches the help pages that OpenHelpFile hands to the browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void Open(const QUrl& url) { urls << url; }
-};
-
 template <class T> T* Find(QObject* parent, const char* name)
 {
     return parent->findChild<T*>(name);
@@ -105,12 +95,6 @@ SFilterRecord Saved(CFilterSettings& d)
     return rec;
 }
 
-void SendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 } // namespace
 
 class TestFilterDialog : public QObject
@@ -120,7 +104,7 @@ class TestFilterDialog : public QObject
     QTemporaryDir m_Dir;
     QString m_Photo;
     QString m_Logo;
-    UrlCatcher m_Urls;
+    CUrlCatcher m_Urls;
 
     SFilterRecord Chain(quint32 id, const SFilterRecord& parameters = SFilterRecord())
     {
@@ -468,10 +452,7 @@ private slots:
             const int states = d.States().Count();
             QWidget* port = view->viewport();
             const QPoint from = before.center();
-            SendMouse(port, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-            for (int i = 1; i <= 10; ++i)
-                SendMouse(port, QEvent::MouseMove, from + QPoint(3 * i, 2 * i), Qt::NoButton, Qt::LeftButton);
-            SendMouse(port, QEvent::MouseButtonRelease, from + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+            DragSteps(port, from, QPoint(3, 2), 10);
             QCOMPARE(updates.count(), 10);
             const SFilterRecord dragged = updates.last().first().value<SFilterRecord>();
             QTest::qWait(150);
@@ -519,11 +500,7 @@ private slots:
             QWidget* port = view->viewport();
             const QPoint from =
                 id == FilterText ? area->geometry().center() : area->geometry().bottomRight() - QPoint(4, 4);
-            SendMouse(port, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-            for (int i = 1; i <= 10; ++i)
-                SendMouse(port, QEvent::MouseMove, from + QPoint(-3 * i, -3 * i) * (id == FilterText ? 1 : -1),
-                          Qt::NoButton, Qt::LeftButton);
-            SendMouse(port, QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton);
+            DragSteps(port, from, QPoint(-3, -3) * (id == FilterText ? 1 : -1), 10);
             QVERIFY(updates.count() > 0);
             dragged = updates.last().first().value<SFilterRecord>();
             d.accept(); // no event processing since the drag

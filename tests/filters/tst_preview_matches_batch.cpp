@@ -61,13 +61,6 @@ QRect Changed(const QImage& a, const QImage& b)
     return box;
 }
 
-void Mouse(QWidget* port, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, port->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(port, &event);
-}
-
 } // namespace
 
 class TestPreviewMatchesBatch : public QObject
@@ -193,14 +186,10 @@ private slots:
         for (int pass = 0; pass < 2; ++pass) {
             if (pass == 1) {
                 const QPoint from = rig.area->geometry().center();
-                Mouse(port, QEvent::MouseButtonPress, from, Qt::LeftButton);
-                for (int i = 1; i <= 10; ++i)
-                    Mouse(port, QEvent::MouseMove, from + QPoint(3 * i, 2 * i), Qt::LeftButton);
-                Mouse(port, QEvent::MouseButtonRelease, from + QPoint(30, 20), Qt::NoButton);
+                DragSteps(port, from, QPoint(3, 2), 10);
             }
             // A press outside the mark hides its corner marks.
-            Mouse(port, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton);
-            Mouse(port, QEvent::MouseButtonRelease, QPoint(2, 2), Qt::NoButton);
+            DragSteps(port, QPoint(2, 2), QPoint(), 0);
             const QImage grabbed =
                 rig.view->grab(QRect(0, 25, 400, 250)).toImage().convertToFormat(QImage::Format_ARGB32);
             const QImage written = Batch(photo, rig.view->filters.first());

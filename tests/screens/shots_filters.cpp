@@ -1,9 +1,11 @@
 // Screenshots of the filter editing windows with real content on a generated
 // photo: the filter dialog with the text editor on each tab and with the
 // logo editor in the dark theme, "Show preview" off, the keyword menu, the
-// font dialog, and crop and resize areas on a single-filter view.
+// font dialog, the filter picker, and crop and resize areas on a
+// single-filter view.
 #include "BqTestMain.h"
 #include "ControlImage.h"
+#include "DialogFilterSelection.h"
 #include "DialogFont.h"
 #include "FilterPage.h"
 #include "FilterSettings.h"
@@ -24,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 #include <functional>
@@ -155,6 +158,18 @@ void FontShot()
     d.exec();
 }
 
+void PickerShots()
+{
+    CDialogFilterSelection d;
+    QTimer::singleShot(0, &d, [&] {
+        g_Shots->Save(&d, "picker-all-filters");
+        d.findChild<QToolButton*>("buttonTransform")->click();
+        g_Shots->Save(&d, "picker-transform");
+        d.reject();
+    });
+    d.exec();
+}
+
 // A crop or resize area on a single-filter view, as in the filter dialog.
 void AreaShot(const SFilterRecord& rec, const char* name)
 {
@@ -205,6 +220,7 @@ int main(int argc, char** argv)
     TextShots();
     LogoShots();
     FontShot();
+    PickerShots();
     SFilterRecord crop;
     for (double v : {180.0, 120.0, 840.0, 560.0, 0.0})
         crop.AddNumber(v);
