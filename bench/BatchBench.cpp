@@ -3,12 +3,16 @@
 //   brandquill-bench-batch --make-photos N DIR [WxH]
 //                                                N photo-like JPEGs, 4000 x 3000
 //                                                unless WxH is given
-//   brandquill-bench-batch --run DIR OUT         one hidden run of the processing
+//   brandquill-bench-batch --run DIR OUT [CHAIN] one hidden run of the processing
 //                                                dialog over DIR's JPEGs into OUT
 //
-// --run prints one line of key=value pairs: the wall time of constructing the
-// dialog plus exec(), the worker count, the image library's thread limit
-// during the run and the process's peak resident set size.
+// CHAIN "resize-text" (default) fits the photos into 1600 x 1600 and then
+// adds the text mark; "text-resize" marks first, so that the photo must be
+// decoded whole. --run prints one line of key=value pairs: the wall time of
+// constructing the dialog plus exec(), the CPU time of the process during
+// that stretch and its ratio to the wall time, the worker count, the image
+// library's thread limit during the run and the process's peak resident set
+// size.
 #include "CProcessController.h"
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
@@ -38,7 +42,7 @@ namespace
 int Usage()
 {
     std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH]\n"
-                 "       brandquill-bench-batch --run DIR OUT\n";
+                 "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize]\n";
     return 2;
 }
 
@@ -77,7 +81,7 @@ SFilterRecord Record(quint32 id, const QString& name, std::initializer_list<std:
     return record;
 }
 
-void SetUpJob(const QString& photos, const QString& out)
+void SetUpJob(const QString& photos, const QString& out, bool textFirst)
 {
     CFormatsEnum::GetInstance()->GenerateList();
     QList<SImageRecord>& images = CListImages::GetInstance()->images;
@@ -94,11 +98,13 @@ void SetUpJob(const QString& photos, const QString& out)
 
     // Resize: 1600 x 1600 pixels, keep aspect, mode 0, do not enlarge.
     // Text: size slot 20 (50 points), white, bottom right, 24 px in.
-    CListFilters::GetInstance()->filters = {
-        Record(FilterResize, "Resize", {{0, 1600}, {1, 1600}, {2, 1}, {3, 0}, {4, 0}, {5, 1}}, {}),
+    const SFilterRecord resize =
+        Record(FilterResize, "Resize", {{0, 1600}, {1, 1600}, {2, 1}, {3, 0}, {4, 0}, {5, 1}}, {});
+    const SFilterRecord text =
         Record(FilterText, "Text", {{1, 8}, {2, 24}, {3, 24}, {9, 20}, {14, double(QColor(Qt::white).rgba())}},
-               {QString::fromUtf8("\xC2\xA9 Brandquill"), "DejaVu Sans"}),
-    };
+               {QString::fromUtf8("\xC2\xA9 Brandquill"), "DejaVu Sans"});
+    CListFilters::GetInstance()->filters =
+        textFirst ? QList<SFilterRecord>{text, resize} : QList<SFilterRecord>{resize, text};
 
     CUserProfile* p = CUserProfile::GetInstance();
     p->FilterFilename.preset = 0;
@@ -113,15 +119,24 @@ void SetUpJob(const QString& photos, const QString& out)
     p->ProcessEnvCVLog = false;
 }
 
-int RunBatch(const QString& photos, const QString& out)
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+int RunBatch(const QString& photos, const QString& out, bool textFirst)
 {
     if (!StartMagickRuntime())
         std::cerr << "warning: the project's ImageMagick policy was not found\n";
     if (!QDir().mkpath(out))
         return Usage();
-    SetUpJob(photos, out);
+    SetUpJob(photos, out, textFirst);
 
     qint64 magickThreads = qint64(Magick::ResourceLimits::thread());
+    const double cpuBefore = CpuSeconds();
     QElapsedTimer clock;
     clock.start();
     CProcessController dialog(nullptr);
@@ -129,6 +144,7 @@ int RunBatch(const QString& photos, const QString& out)
     QTimer::singleShot(0, &dialog, [&magickThreads] { magickThreads = qint64(Magick::ResourceLimits::thread()); });
     dialog.exec();
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    const double cpu = CpuSeconds() - cpuBefore;
 
     const QString screen = dialog.findChild<QTextEdit*>("editProcessLog")->toPlainText();
     const QRegularExpressionMatch workers = QRegularExpression("Launching (\\d+) thread").match(screen);
@@ -136,6 +152,8 @@ int RunBatch(const QString& photos, const QString& out)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::cout << "seconds=" << QString::number(seconds, 'f', 3).toStdString()
+              << " cpu_seconds=" << QString::number(cpu, 'f', 3).toStdString()
+              << " cpu_per_wall=" << QString::number(seconds > 0 ? cpu / seconds : 0, 'f', 2).toStdString()
               << " photos=" << CListImages::GetInstance()->images.size()
               << " workers=" << workers.captured(1).toStdString() << " magick_threads=" << magickThreads
               << " errors=" << (errors.hasMatch() ? errors.captured(1).toStdString() : "0")
@@ -155,7 +173,11 @@ int main(int argc, char** argv)
         StartMagickRuntime();
         return MakePhotos(args[2].toInt(), args[3], args.value(4, QStringLiteral("4000x3000")));
     }
-    if (args.size() == 4 && args[1] == "--run")
-        return RunBatch(args[2], args[3]);
+    if ((args.size() == 4 || args.size() == 5) && args[1] == "--run") {
+        const QString chain = args.size() == 5 ? args[4] : QStringLiteral("resize-text");
+        if (chain != "resize-text" && chain != "text-resize")
+            return Usage();
+        return RunBatch(args[2], args[3], chain == "text-resize");
+    }
     return Usage();
 }

@@ -189,6 +189,21 @@ CImageFilters::SResizePlan CImageFilters::PlanResize(size_t width, size_t height
     return plan;
 }
 
+QSize CImageFilters::ScaledSize(QSize size, const SResizePlan& plan)
+{
+    if (plan.skip)
+        return size;
+    // Magick++'s scale parses the geometry's own text form ("1600x0" becomes
+    // "1600x") with this same call.
+    size_t width = static_cast<size_t>(size.width());
+    size_t height = static_cast<size_t>(size.height());
+    ssize_t x = 0;
+    ssize_t y = 0;
+    const std::string text = Magick::Geometry(plan.geometry);
+    MagickCore::ParseMetaGeometry(text.c_str(), &x, &y, &width, &height);
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
 bool CImageFilters::FilterResize()
 {
     const SResizePlan plan = PlanResize(target->columns(), target->rows(), record);
@@ -197,16 +212,19 @@ bool CImageFilters::FilterResize()
     return true;
 }
 
+bool CImageFilters::RotateSkips(size_t width, size_t height, const SFilterRecord& record)
+{
+    if (width == 0 || height == 0)
+        return false;
+    const double ratio = static_cast<double>(width) / static_cast<double>(height);
+    const double condition = record.numbers[1];
+    return (ratio > 1.0 && condition == 1) || (ratio < 1.0 && condition == 2);
+}
+
 bool CImageFilters::FilterRotate()
 {
-    const size_t w = target->columns();
-    const size_t h = target->rows();
-    if (w != 0 && h != 0) {
-        const double ratio = static_cast<double>(w) / static_cast<double>(h);
-        const double condition = record.numbers[1];
-        if ((ratio > 1.0 && condition == 1) || (ratio < 1.0 && condition == 2))
-            return true;
-    }
+    if (RotateSkips(target->columns(), target->rows(), record))
+        return true;
     const double degrees = record.numbers[0];
     target->rotate(std::isfinite(degrees) ? degrees : 0.0);
     MarkUpright(*target);

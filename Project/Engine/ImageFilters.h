@@ -3,7 +3,8 @@
 // One object per thread; it holds no lock. The implementation is split by
 // filter family: ImageFilters.cpp (the object, Apply, the transforms),
 // ImageFiltersFrames.cpp, ImageFiltersBorders.cpp, ImageFiltersMarks.cpp,
-// ImageFiltersEffects.cpp and ImageFiltersAreas.cpp. Colour and image
+// ImageFiltersEffects.cpp, ImageFiltersAreas.cpp and ImageFiltersDecode.cpp
+// (the reduced JPEG decode a chain allows). Colour and image
 // conversions are in MagickQt.h (ImageMagickToQt), slot conversions and
 // geometry texts in FilterValues.h.
 
@@ -57,6 +58,22 @@ public:
     // say top-left, so that nothing turns the photo again.
     static void MarkUpright(Magick::Image& image);
     static SResizePlan PlanResize(size_t width, size_t height, const SFilterRecord& record);
+    // The size Magick::Image::scale makes of `size` with this plan.
+    static QSize ScaledSize(QSize size, const SResizePlan& plan);
+    // Whether a rotate record leaves a photo of this size alone (its
+    // portrait-only or landscape-only condition).
+    static bool RotateSkips(size_t width, size_t height, const SFilterRecord& record);
+
+    // Decoding a JPEG at a reduced size (ImageMagick's read option
+    // "jpeg:size", ImageFiltersDecode.cpp). DecodeHint gives the size to ask
+    // for, or an empty size: only a chain that resizes the photo down before
+    // anything depends on its pixel size gets one, and only when the reduced
+    // decode gives that resize exactly the same target, so every later filter
+    // sees the same image size. `orientation` is the photo's Exif one.
+    static QSize DecodeHint(const QList<SFilterRecord>& chain, QSize photo, int orientation);
+    // The size libjpeg decodes a `photo`-sized JPEG at when ImageMagick is
+    // given `hint`: a scale of M/8 (M 1 to 16) with the sides rounded up.
+    static QSize JpegDecodeSize(QSize photo, QSize hint);
 
     // The image artifact in which a frame leaves the background colour it
     // painted; the writer lays transparent parts on it for formats without

@@ -230,7 +230,7 @@ bool CImageManager::Read(const QString& path)
 bool CImageManager::ReadMagick(const QString& path)
 {
     CMagickReader::SResult read =
-        CMagickReader::Read(path, CMagickReader::FirstFrame, m_bPreview ? &m_Progress : nullptr);
+        CMagickReader::Read(path, CMagickReader::FirstFrame, m_bPreview ? &m_Progress : nullptr, m_DecodeHint);
     // A damaged photo still gives its decoded part; the caller decides.
     m_Damage = read.damage;
     m_ReadError = read.error;
@@ -277,6 +277,11 @@ bool CImageManager::ReadMagick(const QString& path)
         return false;
     }
     SetProperties(PropertiesFromImage, nullptr);
+    if (!m_DecodeHint.isEmpty() && m_Image.baseColumns() > 0 && m_Image.baseRows() > 0) {
+        // The photo's own size, from its header, not the reduced decode's.
+        m_Properties.width = static_cast<qint64>(m_Image.baseColumns());
+        m_Properties.height = static_cast<qint64>(m_Image.baseRows());
+    }
     return true;
 }
 
@@ -301,6 +306,18 @@ bool CImageManager::Ping(const QString& path)
     m_Image = image;
     SetProperties(PropertiesFromImage, nullptr);
     return true;
+}
+
+QSize CImageManager::DecodeHint(const QList<SFilterRecord>& chain) const
+{
+    try {
+        if (m_Image.magick() != "JPEG")
+            return QSize();
+        const QSize photo(static_cast<int>(m_Image.columns()), static_cast<int>(m_Image.rows()));
+        return CImageFilters::DecodeHint(chain, photo, static_cast<int>(m_Image.orientation()));
+    } catch (const Magick::Exception&) {
+        return QSize();
+    }
 }
 
 int CImageManager::GetPageCount(const QString& path)

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,13 @@ public:
     // engine's image, path and properties as they were. Each refuses a path
     // that does not lead to a regular file before opening it.
     virtual bool Read(const QString& path);
+    // A size the next JPEG reads may decode at instead of the photo's own
+    // (CImageFilters::DecodeHint); an empty size reads whole. The properties
+    // keep the photo's own pixel size.
+    void SetDecodeHint(QSize hint) { m_DecodeHint = hint; }
+    // After a Ping: the hint `chain` allows for the pinged photo when it is
+    // a JPEG (its own size and Exif orientation); an empty size otherwise.
+    QSize DecodeHint(const QList<SFilterRecord>& chain) const;
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
     int GetPageCount(const QString& path);
@@ -135,6 +143,7 @@ private:
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
+    QSize m_DecodeHint;
 
 public:
     // Shared helpers of the read and write halves.

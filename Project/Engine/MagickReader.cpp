@@ -1,5 +1,6 @@
 #include "MagickReader.h"
 
+#include "FilterValues.h"
 #include "ImageManager.h"
 #include "ImageRecords.h"
 #include "PathSafety.h"
@@ -88,7 +89,7 @@ bool ReadWasClean(const MagickCore::Image* list, const MagickCore::ExceptionInfo
 }
 
 // The read options, in one place for reads, pings and counts.
-MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Frames frames)
+MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Frames frames, QSize jpegSize)
 {
     MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
     std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
@@ -99,6 +100,9 @@ MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Fram
         info->scene = 0;
         info->number_scenes = 1;
     }
+    if (!jpegSize.isEmpty())
+        MagickCore::SetImageOption(info, "jpeg:size",
+                                   GeometryText("%dx%d", jpegSize.width(), jpegSize.height()).c_str());
     return info;
 }
 
@@ -136,7 +140,7 @@ QString CMagickReader::DamageReason(const MagickCore::Image* list, const MagickC
     return damage;
 }
 
-CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress)
+CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
 {
     // The header first: a promise the file cannot keep is refused before
     // the decoder allocates anything.
@@ -158,7 +162,7 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
         refused.error = refused.damage;
         return refused;
     }
-    return Run(path, frames, false, progress);
+    return Run(path, frames, false, progress, jpegSize);
 }
 
 CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)
@@ -166,7 +170,8 @@ CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)
     return Run(path, frames, true, nullptr);
 }
 
-CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bool ping, SProgressData* progress)
+CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+                                          QSize jpegSize)
 {
     SResult result;
     result.clean = false;
@@ -178,7 +183,7 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
         result.error = QStringLiteral("the path is too long");
         return result;
     }
-    MagickCore::ImageInfo* info = NewImageInfo(file, frames);
+    MagickCore::ImageInfo* info = NewImageInfo(file, frames, jpegSize);
     if (progress)
         MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, progress);
     MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();

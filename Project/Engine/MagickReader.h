@@ -11,6 +11,7 @@
 //   ones (an unknown tag, an odd profile).
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <Magick++.h>
@@ -32,8 +33,11 @@ public:
     };
 
     // Decodes `path`. With a progress record, the library's progress callback
-    // reports to it.
-    static SResult Read(const QString& path, Frames frames, SProgressData* progress = nullptr);
+    // reports to it. A `jpegSize` lets libjpeg decode a JPEG at a reduced
+    // scale no smaller than it (CImageFilters::DecodeHint); other coders
+    // ignore it.
+    static SResult Read(const QString& path, Frames frames, SProgressData* progress = nullptr,
+                        QSize jpegSize = QSize());
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
 
@@ -45,5 +49,6 @@ public:
 
 private:
     CMagickReader() = delete;
-    static SResult Run(const QString& path, Frames frames, bool ping, SProgressData* progress);
+    static SResult Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+                       QSize jpegSize = QSize());
 };

@@ -5,6 +5,7 @@
 #include "CUploadBase.h"
 #include "FileAttributes.h"
 #include "ListFilters.h"
+#include "MagickMemoryPool.h"
 #include "PathSafety.h"
 #include "UserProfile.h"
 #include "ui_CProcessController.h"
@@ -154,6 +155,9 @@ void CProcessController::StartThreads()
 
     if (m_threadCount > 1)
         LimitMagickThreads(ideal);
+    // Every photo needs pixel buffers of the same sizes: reuse them rather
+    // than have the workers fault fresh pages in one after the other.
+    CMagickMemoryPool::Install();
 
     for (int i = 0; i < m_threadCount; ++i)
         m_workers.push_back(std::make_unique<CProcessThread>());
@@ -490,6 +494,7 @@ void CProcessController::EndOfRun()
     }
     WriteSummary();
     RestoreMagickThreads();
+    CMagickMemoryPool::Trim();
 
     const bool upload = !m_interrupted && m_destination >= 2 && m_destination <= 4;
     if (!upload) {

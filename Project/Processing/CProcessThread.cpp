@@ -234,7 +234,9 @@ void CProcessThread::ReadImage(bool& skip)
         // Cleared first: a read that "succeeds" without an image (a PNG cut
         // short) must not leave the previous photo's pixels to be written.
         engine.m_Image = Magick::Image();
+        engine.SetDecodeHint(m_DecodeHint);
         ok = Guarded([&] { return engine.Read(m_SourcePath); }) && HasPixels(engine.m_Image);
+        engine.SetDecodeHint(QSize());
     }
     if (ok) {
         // Written all the same (the user may want what is there), but

@@ -23,6 +23,7 @@
 #include <QMutex>
 #include <QPair>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -239,6 +240,8 @@ private:
     bool m_PhotoLogged = true;
     int m_PhotosBegun = 0;
     QString m_OutputPath;
+    // The size the source may be decoded at, found when it is pinged.
+    QSize m_DecodeHint;
     QStringList m_RecordedPaths; // what this photo entered in outputPaths
     void* m_Attributes = nullptr;
 

@@ -65,6 +65,8 @@ void CProcessThread::GeneratePathName()
         CImageManager ping;
         const bool pinged = Guarded([&] { return ping.Ping(m_SourcePath); });
         m_Naming.exifDate = pinged ? ping.m_Properties.dateTime : QString();
+        // Kept for the read: a JPEG may be decoded at the size the chain needs.
+        m_DecodeHint = pinged ? Guarded([&] { return ping.DecodeHint(m_pFilters->filters); }) : QSize();
     }
     m_Naming.GenerateFilename(m_pImages->images.size(), false);
     const QString fileName = m_Naming.result;

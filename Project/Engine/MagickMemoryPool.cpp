@@ -1,0 +1,119 @@
+#include "MagickMemoryPool.h"
+
+#include <Magick++.h>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <unordered_map>
+
+namespace
+{
+
+// At least what posix_memalign accepts.
+constexpr size_t MinAlignment = sizeof(void*);
+
+struct SPool {
+    std::mutex mutex;
+    std::unordered_map<void*, size_t> handedOut; // large blocks in use
+    std::multimap<size_t, void*> kept;           // large blocks free for reuse
+    size_t keptBytes = 0;
+};
+
+SPool& Pool()
+{
+    // Never destroyed: ImageMagick may release images after static
+    // destructors have run.
+    static SPool* pool = new SPool;
+    return *pool;
+}
+
+// ImageMagick hands its handler the byte count and the alignment it wants
+// (a cache line), not the count and quantum of AcquireAlignedMemory.
+void* AcquireBlock(const size_t size, const size_t requested)
+{
+    const size_t alignment = std::max(requested, MinAlignment);
+    if (size == 0)
+        return nullptr;
+    if (size >= CMagickMemoryPool::MinBlock) {
+        SPool& pool = Pool();
+        std::lock_guard<std::mutex> lock(pool.mutex);
+        // A kept block at most an eighth larger: a small request must not
+        // take the block a full-size photo will ask for next.
+        const auto it = pool.kept.lower_bound(size);
+        if (it != pool.kept.end() && it->first <= size + size / 8 &&
+            reinterpret_cast<uintptr_t>(it->second) % alignment == 0) {
+            void* block = it->second;
+            pool.handedOut.emplace(block, it->first);
+            pool.keptBytes -= it->first;
+            pool.kept.erase(it);
+            return block;
+        }
+    }
+    void* block = nullptr;
+    if (posix_memalign(&block, alignment, size) != 0)
+        return nullptr;
+    if (size >= CMagickMemoryPool::MinBlock) {
+        SPool& pool = Pool();
+        std::lock_guard<std::mutex> lock(pool.mutex);
+        pool.handedOut.emplace(block, size);
+    }
+    return block;
+}
+
+void RelinquishBlock(void* block)
+{
+    // Small blocks never take the lock.
+    if (block == nullptr || malloc_usable_size(block) < CMagickMemoryPool::MinBlock) {
+        free(block);
+        return;
+    }
+    SPool& pool = Pool();
+    {
+        std::lock_guard<std::mutex> lock(pool.mutex);
+        const auto it = pool.handedOut.find(block);
+        if (it != pool.handedOut.end()) {
+            const size_t size = it->second;
+            pool.handedOut.erase(it);
+            if (pool.keptBytes + size <= CMagickMemoryPool::MaxPooled) {
+                pool.kept.emplace(size, block);
+                pool.keptBytes += size;
+                return;
+            }
+        }
+    }
+    // Not ours (allocated before the pool was installed), or the pool is full.
+    free(block);
+}
+
+} // namespace
+
+void CMagickMemoryPool::Install()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { MagickCore::SetMagickAlignedMemoryMethods(AcquireBlock, RelinquishBlock); });
+}
+
+void CMagickMemoryPool::Trim()
+{
+    std::multimap<size_t, void*> kept;
+    {
+        SPool& pool = Pool();
+        std::lock_guard<std::mutex> lock(pool.mutex);
+        kept.swap(pool.kept);
+        pool.keptBytes = 0;
+    }
+    for (const auto& entry : kept)
+        free(entry.second);
+}
+
+size_t CMagickMemoryPool::PooledBytes()
+{
+    SPool& pool = Pool();
+    std::lock_guard<std::mutex> lock(pool.mutex);
+    return pool.keptBytes;
+}

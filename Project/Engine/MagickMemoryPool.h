@@ -1,0 +1,29 @@
+#pragma once
+// Keeps ImageMagick's large pixel buffers for reuse instead of handing them
+// back to the kernel. Every photo of a batch needs buffers of the same few
+// sizes; fresh ones cost a page fault and a cleared page per 4 KiB, and
+// returning them takes the process's address-space lock that all workers
+// share. Installed once and never removed: blocks it did not hand out are
+// freed as usual.
+
+#include <cstddef>
+
+class CMagickMemoryPool
+{
+public:
+    // Routes ImageMagick's aligned allocations (pixel caches) through the
+    // pool; later calls do nothing.
+    static void Install();
+    // Frees every block the pool keeps (after a batch run).
+    static void Trim();
+    // Bytes kept for reuse right now.
+    static size_t PooledBytes();
+
+    // Blocks from this size up are kept; smaller ones go straight to malloc.
+    // glibc maps every block above 32 MiB on its own and unmaps it when
+    // freed; below that its own threshold rises to the sizes freed, so that
+    // it reuses such blocks itself.
+    static constexpr size_t MinBlock = size_t(32) << 20;
+    // At most this much is kept; what would pass it is freed.
+    static constexpr size_t MaxPooled = size_t(1) << 30;
+};
