@@ -51,7 +51,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation>Application du filtre « %1 »</translation>
+        <translation>Application du filtre «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
@@ -85,6 +85,49 @@ Vous utilisez la version %2.</translation>
         <location filename="../Project/Forms/CDialogAbout.ui" line="138"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogFilterSelection</name>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="26"/>
+        <source>Select Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="55"/>
+        <source>All Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="80"/>
+        <source>Marks</source>
+        <translation type="unfinished">Marques</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="105"/>
+        <source>Decorate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="130"/>
+        <source>Transform</source>
+        <translation type="unfinished">Transformer</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
+        <source>No filter selected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -386,7 +429,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="277"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
         <source>Counter</source>
         <translation>Compteur</translation>
     </message>
@@ -407,7 +450,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="278"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
         <source>Date/Time</source>
         <translation>Date/Heure</translation>
     </message>
@@ -472,17 +515,17 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="274"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="261"/>
         <source>Source Filename</source>
         <translation>Nom du fichier source</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="275"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="262"/>
         <source>Source Folder Name</source>
         <translation>Nom du dossier source</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="276"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
         <source>Source Extension</source>
         <translation>Extension source</translation>
     </message>
@@ -1524,6 +1567,549 @@ que la taille indiquée</translation>
     </message>
 </context>
 <context>
+    <name>CMainPanel1</name>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="13"/>
+        <source>Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
+        <source>&amp;Add Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
+        <source>A&amp;dd...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
+        <source>R&amp;emove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
+        <source>V&amp;iew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel1.ui" line="88"/>
+        <source>&amp;Show preview</source>
+        <translation type="unfinished">&amp;Afficher l&apos;aperçu</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
+        <source>Add the photos you want to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
+        <source>Go to Step 2 and define the edits you want to apply to your photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
+        <source>Drag &amp; Drop Your Photos Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
+        <source>Or Click To Add Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
+        <source>Select Photo(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
+        <source>Browse For Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
+        <source>No photos selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
+        <source>Remove selected photo(s) from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
+        <source>Remove all photos from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
+        <source>&amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
+        <source>F&amp;older with Subfolders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
+        <source>&amp;Search &amp;&amp; Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
+        <source>&amp;Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
+        <source>&amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
+        <source>Name</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
+        <source>Type</source>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
+        <source>Date Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
+        <source>Dimensions</source>
+        <translation type="unfinished">Dimensions</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
+        <source>Size</source>
+        <translation type="unfinished">Taille</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
+        <source>Camera</source>
+        <translation type="unfinished">Appareil</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
+        <source>F-stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
+        <source>ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
+        <source>DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
+        <source>Color</source>
+        <translation type="unfinished">Couleur</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
+        <source>Coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
+        <source>Altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
+        <source>&amp;Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
+        <source>&amp;Small Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
+        <source>&amp;Medium Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
+        <source>&amp;Large Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="232"/>
+        <source>Add &amp;Photo(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="233"/>
+        <source>Add &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="235"/>
+        <source>Pas&amp;te</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="239"/>
+        <source>Remove S&amp;elected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1Views.cpp" line="240"/>
+        <source>Remove &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainPanel2</name>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="41"/>
+        <source>Graphic Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
+        <source>Add Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="122"/>
+        <source>Edit</source>
+        <translation type="unfinished">Modifier</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="159"/>
+        <source>Edit Names</source>
+        <translation type="unfinished">Modifier les noms</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
+        <source>Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
+        <source>Preview</source>
+        <translation type="unfinished">Aperçu</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
+        <source>Sh&amp;ow preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
+        <source>Original</source>
+        <translation type="unfinished">Original</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
+        <source>S&amp;witch View</source>
+        <translation type="unfinished">&amp;Changer de vue</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
+        <source>Select Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
+        <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
+        <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <source>Keep Unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <source>Rename to Folder&apos;s Name</source>
+        <translation type="unfinished">Renommer selon le dossier</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <source>Rename to Photo&apos;s Date</source>
+        <translation type="unfinished">Renommer selon la date</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <source>Custom Defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
+        <source>No filter selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
+        <source>Remove selected filter(s)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
+        <source>Remove all filters?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <source>&amp;Add Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <source>Remove &amp;Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
+        <source>Remove A&amp;ll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <source>&amp;Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
+        <source>Move D&amp;own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
+        <source>Remove All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainPanel3</name>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
+        <source>Output</source>
+        <translation type="unfinished">Sortie</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
+        <source>Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
+        <source>S&amp;elect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
+        <source>Also save on My Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
+        <source>Output Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
+        <source>&amp;Settings</source>
+        <translation type="unfinished">&amp;Paramètres</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
+        <source>Settings</source>
+        <translation type="unfinished">Paramètres</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
+        <source>&amp;Open output folder after processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <source>Set output photo&apos;s &amp;date and attributes same as original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <source>De&amp;lete source photo after processing (move photo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
+        <source>When you are ready, go ahead and apply the changes to your photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
+        <source>Folder on My Computer (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
+        <source>Send via E-mail</source>
+        <translation type="unfinished">Envoyer par e-mail</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
+        <source>Upload to FTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <source>Upload to Flickr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
+        <source>Use selected folder as output destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
+        <source>Recreate original folder structure in selected folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <source>Use original photos&apos; folder as output destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <source>Create a subfolder in the original photos&apos; folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
+        <source>You have selected to write the resulting photos in the same folder where the originals reside.
+
+If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
+        <source>Select a folder for saving the resulting photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
+        <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
+        <source>This action will only delete the originals if the processed photos are correctly written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CProcessController</name>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
@@ -1548,115 +2134,115 @@ que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="127"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="128"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="119"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="608"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="120"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="613"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="207"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="211"/>
         <source>Process started at %1</source>
         <translation>Traitement démarré à %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="208"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="212"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="213"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="217"/>
         <source>Creating a single multi-page document.</source>
         <translation>Création d&apos;un document unique de plusieurs pages.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="215"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="219"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="216"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="402"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="406"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="516"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
         <source>Process interrupted by the user.</source>
         <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="518"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="523"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="520"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="525"/>
         <source>Process completed without errors.</source>
         <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="526"/>
         <source>Time elapsed</source>
         <translation>Temps écoulé</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="549"/>
         <source>Could not save log.</source>
         <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
         <source>Uploading to </source>
         <translation>Envoi vers </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="580"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
         <source>Uploading to Flickr</source>
         <translation>Envoi vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="609"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="614"/>
         <source>Uploading</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="647"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 image(s) envoyée(s) avec succès.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="653"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="658"/>
         <source>Deleting temporary files...</source>
         <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Upload completed.</source>
         <translation>Envoi terminé.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="657"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Upload failed.</source>
         <translation>Échec de l&apos;envoi.</translation>
     </message>
@@ -1665,9 +2251,9 @@ que la taille indiquée</translation>
     <name>CProcessThread</name>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="327"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="384"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="329"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
         <source>Failed to write</source>
         <translation>Échec de l&apos;écriture</translation>
     </message>
@@ -1677,74 +2263,74 @@ que la taille indiquée</translation>
         <translation>le dossier de sortie n&apos;est pas un chemin complet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="250"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="252"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="263"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="266"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="268"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="267"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
         <source>not readable as an image</source>
         <translation>illisible en tant qu&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="293"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="295"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>Échec de l&apos;application du filtre « %1 » à</translation>
-    </message>
-    <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="343"/>
-        <source>no writable image format has the extension &quot;%1&quot;</source>
-        <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension « %1 »</translation>
+        <translation>Échec de l&apos;application du filtre «&#xa0;%1&#xa0;» à</translation>
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <source>no writable image format has the extension &quot;%1&quot;</source>
+        <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="347"/>
         <source>the image library gave no reason</source>
         <translation>la bibliothèque d&apos;images n&apos;a donné aucune raison</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="351"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="391"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="353"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="393"/>
         <source>Written from a damaged photo</source>
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="357"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="359"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="434"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
         <source>Processed</source>
         <translation>Traitée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
         <source>Processed and renamed</source>
         <translation>Traitée et renommée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
         <source>Processed and replaced</source>
         <translation>Traitée et remplacée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="442"/>
         <source>Skipped</source>
         <translation>Ignorée</translation>
     </message>
@@ -1774,7 +2360,7 @@ que la taille indiquée</translation>
         <translation>Photo endommagée copiée, source conservée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="298"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
         <source>not a full path to a file</source>
         <translation>pas un chemin complet vers un fichier</translation>
     </message>
@@ -2376,6 +2962,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="185"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
         <source>Save Profile As</source>
         <translation>Enregistrer le profil sous</translation>
     </message>
@@ -2386,6 +2973,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="195"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
         <source>Save Script As</source>
         <translation>Enregistrer le script sous</translation>
     </message>
@@ -2481,7 +3069,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Comment &amp;redimensionner et faire pivoter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="295"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="298"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Le fichier journal sera créé après la première session de traitement.</translation>
     </message>
@@ -2534,6 +3122,95 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
+        <source>Photos are being processed. The file was not opened:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
+        <source>Loading a profile will overwrite your settings. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
+        <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
+
+When you are done select Process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
+        <source>Could not load profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
+        <source>Could not load script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <source>Profile Files (*.bqf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
+        <source>Could not save profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <source>Script Files (*.bqs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <source>Could not save script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
+        <source>Your settings will be discarded. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
+        <source>Would you like to save your settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
+        <source>There are no photos to process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
+        <source>Ready to process %1 photos?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
+        <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
+        <source>The selected folder does not exist, do you want to create it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
+        <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2826,6 +3503,8 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Core/FilterDescriptions.h" line="66"/>
+        <location filename="../Project/Interface/MainPanel2Names.cpp" line="45"/>
+        <location filename="../Project/Interface/MainPanel3Format.cpp" line="13"/>
         <source>Keep original image format (if possible)</source>
         <translation>Conserver le format d&apos;origine (si possible)</translation>
     </message>
