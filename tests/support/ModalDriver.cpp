@@ -71,7 +71,14 @@ bool CModalDriver::ChooseFile(QWidget* window, const QString& path)
     auto* dialog = qobject_cast<QFileDialog*>(window);
     if (!dialog)
         return false;
-    dialog->selectFile(path);
+    if (dialog->fileMode() == QFileDialog::Directory) {
+        // A folder is chosen as a user does: open it and press Choose with
+        // the name field empty. Typing its name may only navigate into it.
+        dialog->setDirectory(path);
+        dialog->selectFile(QString());
+    } else {
+        dialog->selectFile(path);
+    }
     QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     return true;
 }
