@@ -1576,7 +1576,7 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation>&amp;Fotos hinzufügen</translation>
+        <translation>&amp;Fotos wählen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
@@ -1795,7 +1795,7 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation>Filter hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
@@ -1837,7 +1837,7 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation>Ansicht &amp;wechseln</translation>
+        <translation>&amp;Wechseln</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>

@@ -1576,7 +1576,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation>Ajouter des &amp;photos</translation>
+        <translation>&amp;Photos...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
@@ -1795,7 +1795,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation>Ajouter un filtre</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
@@ -1815,7 +1815,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation>Préréglage</translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
@@ -1837,7 +1837,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation>&amp;Changer de vue</translation>
+        <translation>Autre &amp;vue</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
