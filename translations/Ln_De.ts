@@ -92,42 +92,42 @@ Sie verwenden Version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="26"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="55"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Filter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="80"/>
         <source>Marks</source>
-        <translation type="unfinished">Markierungen</translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="105"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekorieren</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="130"/>
         <source>Transform</source>
-        <translation type="unfinished">Transformieren</translation>
+        <translation>Transformieren</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Filter ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -1571,218 +1571,218 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="13"/>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fotos wählen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hin&amp;zufügen...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansi&amp;cht</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="88"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished">&amp;Vorschau anzeigen</translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie die Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehen Sie zu Schritt 2 und legen Sie fest, wie Ihre Fotos bearbeitet werden sollen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Ihre Fotos hierher</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder klicken Sie, um Fotos hinzuzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto(s) auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fotos ausgewählt</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner mit &amp;Unterordnern</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen &amp;&amp; hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgewählte</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Type</source>
-        <translation type="unfinished">Typ</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Size</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Camera</source>
-        <translation type="unfinished">Kamera</translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>Color</source>
-        <translation type="unfinished">Farbe</translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittelgroße Symbole</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Symbole</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="232"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto(s) &amp;hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="233"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="235"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Einf&amp;ügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="239"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte &amp;entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="240"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle entfernen</translation>
     </message>
 </context>
 <context>
@@ -1790,155 +1790,155 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="41"/>
         <source>Graphic Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafikfilter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="122"/>
         <source>Edit</source>
-        <translation type="unfinished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="159"/>
         <source>Edit Names</source>
-        <translation type="unfinished">Namen bearbeiten</translation>
+        <translation>Namen bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation type="unfinished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
         <source>Original</source>
-        <translation type="unfinished">Original</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished">Ansicht &amp;wechseln</translation>
+        <translation>&amp;Wechseln</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehen Sie zu Schritt 3 und wählen Sie den Ausgabeordner und das Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert lassen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished">Nach Ordnernamen umbenennen</translation>
+        <translation>Nach Ordnernamen umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished">Nach Aufnahmedatum umbenennen</translation>
+        <translation>Nach Aufnahmedatum umbenennen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
         <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgewählte entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
 </context>
 <context>
@@ -1946,23 +1946,23 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
         <source>Output</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;wählen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
@@ -1970,143 +1970,145 @@ Größe nicht vergrößern</translation>
         <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch auf meinem Computer speichern</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished">&amp;Einstellungen</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einziges &amp;mehrseitiges Dokument aus allen Fotos erstellen (nur für PDF, TIF, GIF)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
         <source>Settings</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner nach der Verarbeitung &amp;öffnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Attribute des Originals für das Ausgabefoto über&amp;nehmen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellfoto nach der Verarbeitung &amp;löschen (Foto verschieben)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie bereit sind, wenden Sie die Änderungen auf Ihre Fotos an</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished">Per E-Mail senden</translation>
+        <translation>Per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Per FTP hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Upload to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Flickr hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Ordner als Ziel verwenden</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Ordnerstruktur im ausgewählten Ordner nachbilden</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der Originalfotos als Ziel verwenden</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die fertigen Fotos in denselben Ordner zu schreiben, in dem sich die Originale befinden.
+
+Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ordner schreiben möchten, müssen Sie den Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner zum Speichern der fertigen Fotos auswählen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Originalfotos nach dem Schreiben der verarbeiteten Fotos zu löschen. Wir empfehlen Ihnen, die Originale zu sichern, bevor Sie diese Option zum ersten Mal verwenden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschrieben wurden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn keine Filter ausgewählt sind, werden die Fotos sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust</translation>
     </message>
 </context>
 <context>
@@ -3127,90 +3129,94 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden gerade Fotos verarbeitet. Die Datei wurde nicht geöffnet:
+%1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Laden eines Profils werden Ihre Einstellungen überschrieben. Fortfahren?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie jetzt nur noch Ihre Fotos in Schritt 1 hinzu und passen Sie bei Bedarf die Einstellungen in Schritt 2 und Schritt 3 an.
+
+Wenn Sie fertig sind, wählen Sie „Verarbeiten“.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
         <source>Profile Files (*.bqf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildateien (*.bqf)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
         <source>Script Files (*.bqs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptdateien (*.bqs)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Skript konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihre Einstellungen speichern?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Fotos zu verarbeiten.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit, %1 Fotos zu verarbeiten?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor der Verarbeitung muss ein Ausgabeordner für die bearbeiteten Fotos ausgewählt werden (Schritt 3 &gt; Ziel &gt; Ordner auf meinem Computer)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Ordner existiert nicht. Möchten Sie ihn jetzt erstellen?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Quellfotos nach dem Schreiben der bearbeiteten Fotos zu löschen. Fortfahren?</translation>
     </message>
 </context>
 <context>

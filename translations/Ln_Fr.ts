@@ -27,7 +27,7 @@
         <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
-        <translation>Une nouvelle version de Brandquill est disponible : %1.
+        <translation>Une nouvelle version de Brandquill est disponible : %1.
 Vous utilisez la version %2.</translation>
     </message>
     <message>
@@ -74,7 +74,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="79"/>
         <source>Batch photo editing in three steps: add your photos, choose the edits, process them all at once.</source>
-        <translation>Retouche de photos par lots en trois étapes : ajoutez vos photos, choisissez les modifications, traitez-les toutes en une fois.</translation>
+        <translation>Retouche de photos par lots en trois étapes : ajoutez vos photos, choisissez les modifications, traitez-les toutes en une fois.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="89"/>
@@ -92,42 +92,42 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="26"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un filtre</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="55"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les filtres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="80"/>
         <source>Marks</source>
-        <translation type="unfinished">Marques</translation>
+        <translation>Marques</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="105"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="130"/>
         <source>Transform</source>
-        <translation type="unfinished">Transformer</translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
 </context>
 <context>
@@ -540,7 +540,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSaveProject.ui" line="32"/>
         <source>Your settings have changed. Would you like to save them as a profile before Brandquill closes?</source>
-        <translation>Vos paramètres ont changé. Voulez-vous les enregistrer comme profil avant la fermeture de Brandquill ?</translation>
+        <translation>Vos paramètres ont changé. Voulez-vous les enregistrer comme profil avant la fermeture de Brandquill ?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSaveProject.ui" line="60"/>
@@ -573,7 +573,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="25"/>
         <source>Folder:</source>
-        <translation>Dossier :</translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="45"/>
@@ -583,7 +583,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="55"/>
         <source>File mask:</source>
-        <translation>Masque de fichier :</translation>
+        <translation>Masque de fichier :</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="115"/>
@@ -601,7 +601,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="26"/>
         <source>Enjoying Brandquill? Tell your friends about it.</source>
-        <translation>Vous aimez Brandquill ? Parlez-en à vos amis.</translation>
+        <translation>Vous aimez Brandquill ? Parlez-en à vos amis.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="57"/>
@@ -636,7 +636,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
         <source>I edit many photos at once with Brandquill: %1</source>
-        <translation>Je modifie de nombreuses photos à la fois avec Brandquill : %1</translation>
+        <translation>Je modifie de nombreuses photos à la fois avec Brandquill : %1</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="23"/>
         <source>These files were not added because Brandquill cannot read their format:</source>
-        <translation>Ces fichiers n&apos;ont pas été ajoutés, car Brandquill ne peut pas lire leur format :</translation>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés, car Brandquill ne peut pas lire leur format :</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
@@ -1571,218 +1571,218 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="13"/>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Photos...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprim&amp;er</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vue</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="88"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished">&amp;Afficher l&apos;aperçu</translation>
+        <translation>Afficher l&apos;aperç&amp;u</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez les photos que vous souhaitez modifier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passez à l&apos;étape 2 et définissez les modifications à appliquer à vos photos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez-déposez vos photos ici</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou cliquez pour ajouter des photos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des photos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune photo sélectionnée</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les photos sélectionnées de la liste ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer toutes les photos de la liste ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier et s&amp;ous-dossiers</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher &amp;&amp; ajouter</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélection</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de prise de vue</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Dimensions</source>
-        <translation type="unfinished">Dimensions</translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Camera</source>
-        <translation type="unfinished">Appareil</translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>Color</source>
-        <translation type="unfinished">Couleur</translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;étails</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites &amp;icônes</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icônes &amp;moyennes</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="232"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des p&amp;hotos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="233"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="235"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="239"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprim&amp;er la sélection</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="240"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;tout</translation>
     </message>
 </context>
 <context>
@@ -1790,155 +1790,155 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="41"/>
         <source>Graphic Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtres graphiques</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="122"/>
         <source>Edit</source>
-        <translation type="unfinished">Modifier</translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="159"/>
         <source>Edit Names</source>
-        <translation type="unfinished">Modifier les noms</translation>
+        <translation>Modifier les noms</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation type="unfinished">Aperçu</translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;a&amp;perçu</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
         <source>Original</source>
-        <translation type="unfinished">Original</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished">&amp;Changer de vue</translation>
+        <translation>Autre &amp;vue</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un filtre</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passez à l&apos;étape 3 et sélectionnez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver tels quels</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished">Renommer selon le dossier</translation>
+        <translation>Renommer selon le dossier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished">Renommer selon la date</translation>
+        <translation>Renommer selon la date</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
         <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les filtres sélectionnés ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les filtres ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un filtre</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;tout</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tout</translation>
     </message>
 </context>
 <context>
@@ -1946,23 +1946,23 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
         <source>Output</source>
-        <translation type="unfinished">Sortie</translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
@@ -1970,143 +1970,145 @@ que la taille indiquée</translation>
         <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer aussi sur mon ordinateur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished">&amp;Paramètres</translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un document unique de plusieurs pages avec toutes les photos (PDF, TIF, GIF uniquement)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
         <source>Settings</source>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier de sortie après le traitement</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la date et les attri&amp;buts de l&apos;original pour la photo de sortie</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr&amp;imer la photo source après le traitement (déplacer la photo)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque vous êtes prêt, appliquez les modifications à vos photos</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished">Envoyer par e-mail</translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par FTP</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Upload to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le dossier sélectionné comme destination</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Recréer l&apos;arborescence d&apos;origine dans le dossier sélectionné</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le dossier des photos originales comme destination</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un sous-dossier dans le dossier des photos originales</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi d&apos;écrire les photos obtenues dans le dossier où se trouvent les originaux.
+
+Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues dans ce même dossier, vous devez changer le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi de supprimer les photos originales après l&apos;écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d&apos;utiliser cette option pour la première fois.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les originaux ne seront supprimés que si les photos traitées ont été correctement écrites.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement et, le cas échéant, renommées sans perte de qualité</translation>
     </message>
 </context>
 <context>
@@ -2732,7 +2734,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="30"/>
         <source>Brandquill edits many photos in one go. 1 Add Photos: add the photos you want to edit. 2 Edit Photos: choose text or logo marks, frames, shadow, crop, resize or rotate. 3 Setup: choose the output folder and image format. Then select Process.</source>
-        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos : ajoutez les photos que vous voulez modifier. 2 Modifier les photos : choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration : choisissez le dossier de sortie et le format d&apos;image. Sélectionnez ensuite Traiter.</translation>
+        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos : ajoutez les photos que vous voulez modifier. 2 Modifier les photos : choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration : choisissez le dossier de sortie et le format d&apos;image. Sélectionnez ensuite Traiter.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="45"/>
@@ -3127,90 +3129,94 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Des photos sont en cours de traitement. Le fichier n&apos;a pas été ouvert :
+%1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne vous reste plus qu&apos;à ajouter vos photos à l&apos;étape 1 et, si vous le souhaitez, à ajuster les paramètres des étapes 2 et 3.
+
+Lorsque vous avez terminé, sélectionnez Traiter.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le profil.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le script.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
         <source>Profile Files (*.bqf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de profil (*.bqf)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
         <source>Script Files (*.bqs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de script (*.bqs)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le script.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres seront abandonnés. Continuer ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer vos paramètres ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune photo à traiter.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à traiter %1 photos ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier de sortie pour les photos modifiées doit être sélectionné avant le traitement (Étape 3 &gt; Destination &gt; Dossier sur mon ordinateur)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant ?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer ?</translation>
     </message>
 </context>
 <context>

@@ -155,10 +155,11 @@ bool SameInLanguage(const QString& code, const QString& text)
                                          // progress label's text before the first photo replaces it.
                                          "OK", "Pause", "Resume", "ha"};
     static const QHash<QString, QStringList> same = {
-        {"De", {"Name", "Original", "Demosaicing", "&Tutorials", "Text", "Transformation"}},
+        // Words spelt alike: "Port" and "Format" in both, "Destination" and "Photos" in French.
+        {"De", {"Name", "Original", "Demosaicing", "&Tutorials", "Text", "Transformation", "Port", "Format"}},
         {"Fr",
          {"Original", "Compression", "Description", "Distance", "Angle", "Texture", "Type", "Condition", "Dimensions",
-          "Date", "Transformation", "Rotation (°)", "Position"}},
+          "Date", "Transformation", "Rotation (°)", "Position", "Port", "Format", "Destination", "Photos"}},
         {"It", {"&File", "Logo", "No", "&No"}},
         {"Ja", {}},
     };
