@@ -1795,7 +1795,7 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation>Aggiungi filtro</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
@@ -1822,7 +1822,7 @@ delle dimensioni indicate</translation>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation>Anteprima</translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>

@@ -1611,7 +1611,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation>ここに写真をドラッグ アンド ドロップします</translation>
+        <translation>ここに写真をドロップします</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
@@ -1795,7 +1795,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation>フィルターを追加</translation>
+        <translation>追加</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
@@ -1815,14 +1815,14 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation>プリセット</translation>
+        <translation>方式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation>プレビュー</translation>
+        <translation>仕上がり</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
@@ -1837,7 +1837,7 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation>表示の切り替え(&amp;W)</translation>
+        <translation>切り替え(&amp;W)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
