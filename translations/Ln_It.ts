@@ -92,42 +92,42 @@ Sta usando la versione %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="26"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona filtro</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="55"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i filtri</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="80"/>
         <source>Marks</source>
-        <translation type="unfinished">Marchi</translation>
+        <translation>Marchi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="105"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Decorazioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="130"/>
         <source>Transform</source>
-        <translation type="unfinished">Trasforma</translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
 </context>
 <context>
@@ -1571,218 +1571,218 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="13"/>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi foto</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;da...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;isualizza</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="88"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished">&amp;Mostra anteprima</translation>
+        <translation>Mo&amp;stra anteprima</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunga le foto che desidera modificare</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vada al Passo 2 e definisca le modifiche che desidera applicare alle foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascini qui le foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure faccia clic per aggiungerle</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna foto selezionata</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere dall&apos;elenco le foto selezionate?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutte le foto dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartella</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella con s&amp;ottocartelle</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;erca e aggiungi</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutte</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di scatto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Dimensions</source>
-        <translation type="unfinished">Dimensioni</translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione file</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Camera</source>
-        <translation type="unfinished">Fotocamera</translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaframma</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>Color</source>
-        <translation type="unfinished">Colore</translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dettagli</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;piccole</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;medie</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;grandi</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="232"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="233"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;cartella</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="235"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="239"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi selezionate</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="240"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutte</translation>
     </message>
 </context>
 <context>
@@ -1790,155 +1790,155 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="41"/>
         <source>Graphic Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtri grafici</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="122"/>
         <source>Edit</source>
-        <translation type="unfinished">Modifica</translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="159"/>
         <source>Edit Names</source>
-        <translation type="unfinished">Modifica nomi</translation>
+        <translation>Modifica nomi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation type="unfinished">Anteprima</translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ostra anteprima</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
         <source>Original</source>
-        <translation type="unfinished">Originale</translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished">&amp;Cambia vista</translation>
+        <translation>Cambia v&amp;ista</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona filtro</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunga un filtro grafico che verrà applicato a tutte le foto aggiunte nel Passo 1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vada al Passo 3 e selezioni la cartella di destinazione e il formato immagine per le foto modificate</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia invariati</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished">Rinomina con il nome della cartella</translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished">Rinomina con la data della foto</translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
         <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Modifica</translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in a&amp;lto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi selezionati</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutti</translation>
     </message>
 </context>
 <context>
@@ -1946,23 +1946,23 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
         <source>Output</source>
-        <translation type="unfinished">Uscita</translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;egli</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
@@ -1970,143 +1970,145 @@ delle dimensioni indicate</translation>
         <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva anche sul computer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di uscita</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished">&amp;Impostazioni</translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un &amp;unico documento multipagina con tutte le foto (valido solo per PDF, TIF, GIF)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
         <source>Settings</source>
-        <translation type="unfinished">Impostazioni</translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri la cartella di destinazione dopo l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna alla foto elaborata &amp;data e attributi dell&apos;originale</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina la foto originale dopo l&apos;elaborazione (sposta la foto)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando è pronto, applichi le modifiche alle foto</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella sul computer (predefinita)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished">Invia via e-mail</translation>
+        <translation>Invia via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su FTP</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Upload to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Flickr</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella selezionata come destinazione</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricrea la struttura originale delle cartelle nella cartella selezionata</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella delle foto originali come destinazione</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha scelto di scrivere le foto risultanti nella stessa cartella in cui si trovano gli originali.
+
+Se desidera conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, deve cambiare il nome delle foto elaborate in Passo 2 &gt; Modifica nomi</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezioni una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle elaborate. Le consigliamo di fare una copia di sicurezza degli originali prima di usare questa opzione per la prima volta.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Se non è selezionato alcun filtro, le foto verranno semplicemente spostate, molto rapidamente, ed eventualmente rinominate senza perdita di qualità</translation>
     </message>
 </context>
 <context>
@@ -3127,90 +3129,94 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione delle foto in corso. Il file non è stato aperto:
+%1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il caricamento di un profilo sovrascriverà le impostazioni correnti. Continuare?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora aggiunga le foto nel Passo 1 e, se lo desidera, regoli le impostazioni nel Passo 2 e nel Passo 3.
+
+Al termine selezioni Elabora.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
         <source>Profile Files (*.bqf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di profilo (*.bqf)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
         <source>Script Files (*.bqs)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di script (*.bqs)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni correnti andranno perse. Continuare?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desidera salvare le impostazioni?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono foto da elaborare.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedere con l&apos;elaborazione di %1 foto?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima di elaborare è necessario selezionare una cartella di destinazione per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella selezionata non esiste. Crearla ora?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle modificate. Continuare?</translation>
     </message>
 </context>
 <context>

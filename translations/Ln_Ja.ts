@@ -92,42 +92,42 @@ You are using version %2.</source>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="26"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターの選択</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="55"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのフィルター</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="80"/>
         <source>Marks</source>
-        <translation type="unfinished">マーク</translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="105"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>装飾</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="130"/>
         <source>Transform</source>
-        <translation type="unfinished">変形</translation>
+        <translation>変形</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターが選択されていません</translation>
     </message>
 </context>
 <context>
@@ -1571,218 +1571,218 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="13"/>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="54"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を追加(&amp;A)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="61"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>追加(&amp;D)...</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;I)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="88"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished">プレビューを表示(&amp;S)</translation>
+        <translation>プレビューを表示(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集する写真を追加します</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 2 に進み、写真に適用する編集内容を指定します</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここに写真をドロップします</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>またはクリックして写真を追加します</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の選択</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの参照</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>写真が選択されていません</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真を一覧から削除しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真を一覧から削除しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー(&amp;F)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーとサブフォルダー(&amp;O)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>検索して追加(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて(&amp;A)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Name</source>
-        <translation type="unfinished">名前</translation>
+        <translation>名前</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="39"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影日時</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Dimensions</source>
-        <translation type="unfinished">寸法</translation>
+        <translation>寸法</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル サイズ</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="40"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>場所</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Camera</source>
-        <translation type="unfinished">カメラ</translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>F 値</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="41"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>露出時間</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="42"/>
         <source>Color</source>
-        <translation type="unfinished">色</translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>座標</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="43"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>高度</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細(&amp;D)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>小アイコン(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>中アイコン(&amp;M)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="203"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>大アイコン(&amp;L)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="232"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を追加(&amp;P)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="233"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを追加(&amp;F)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="235"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;T)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="239"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した写真を削除(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="240"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -1790,155 +1790,155 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="41"/>
         <source>Graphic Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフィック フィルター</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="96"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="109"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="122"/>
         <source>Edit</source>
-        <translation type="unfinished">編集</translation>
+        <translation>編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="159"/>
         <source>Edit Names</source>
-        <translation type="unfinished">名前の編集</translation>
+        <translation>名前の編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>方式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
         <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
         <source>Preview</source>
-        <translation type="unfinished">プレビュー</translation>
+        <translation>仕上がり</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューを表示(&amp;O)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
         <source>Original</source>
-        <translation type="unfinished">元の画像</translation>
+        <translation>元の画像</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished">表示の切り替え(&amp;W)</translation>
+        <translation>切り替え(&amp;W)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターの選択</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 1 で追加したすべての写真に適用するグラフィック フィルターを追加します</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ 3 に進み、編集した写真の出力フォルダーと画像形式を選択します</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>変更しない</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished">フォルダで改名</translation>
+        <translation>フォルダで改名</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished">撮影日で改名</translation>
+        <translation>撮影日で改名</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
         <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターが選択されていません</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフィルターを削除しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのフィルターを削除しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished">編集(&amp;E)</translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターを追加(&amp;A)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフィルターを削除(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;D)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動(&amp;O)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフィルターを削除</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除</translation>
     </message>
 </context>
 <context>
@@ -1946,23 +1946,23 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
         <source>Output</source>
-        <translation type="unfinished">出力</translation>
+        <translation>出力</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>選択(&amp;E)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
@@ -1970,143 +1970,145 @@ than specified size</source>
         <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターにも保存する</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>ホスト</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>出力形式</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished">設定(&amp;S)</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての写真から 1 つのマルチページ ドキュメントを作成する (PDF、TIF、GIF のみ)(&amp;C)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
         <source>Settings</source>
-        <translation type="unfinished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>処理後に出力フォルダーを開く(&amp;O)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>出力する写真の日付と属性を元の写真と同じにする(&amp;D)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>処理後に元の写真を削除する (写真の移動)(&amp;L)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>準備ができたら、写真に変更を適用してください</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター上のフォルダー (既定)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished">メールで送信</translation>
+        <translation>メールで送信</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP にアップロード</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
         <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Upload to Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr にアップロード</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーを出力先にする</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーに元のフォルダー構造を再現する</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>元の写真のフォルダーを出力先にする</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>元の写真のフォルダーにサブフォルダーを作成する</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>処理後の写真を元の写真と同じフォルダーに書き込むよう選択しました。
+
+元の写真を残したまま同じフォルダーに書き込むには、[ステップ 2] &gt; [名前の編集] で処理後の写真の名前を変更する必要があります</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>処理後の写真を保存するフォルダーを選択してください</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理後の写真を書き込んだ後に元の写真を削除するよう選択しました。このオプションを初めて使用する前に、元の写真をバックアップすることをお勧めします。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
-        <translation type="unfinished"></translation>
+        <translation>元の写真は、処理後の写真が正しく書き込まれた場合にのみ削除されます。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターが選択されていない場合、写真は画質を損なうことなく高速に移動され、必要に応じて名前が変更されます</translation>
     </message>
 </context>
 <context>
@@ -3127,90 +3129,94 @@ In order to correct any potential problems adjust the settings and save.</source
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>写真を処理中です。次のファイルは開かれませんでした:
+%1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを読み込むと現在の設定が上書きされます。続行しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>あとはステップ 1 で写真を追加し、必要に応じてステップ 2 とステップ 3 で設定を調整してください。
+
+完了したら [処理] を選択します。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリプトを読み込めませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。
+置き換えますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
         <source>Profile Files (*.bqf)</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル ファイル (*.bqf)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを保存できませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
         <source>Script Files (*.bqs)</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリプト ファイル (*.bqs)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリプトを保存できませんでした。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の設定は破棄されます。続行しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>処理する写真がありません。</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 枚の写真を処理しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>処理の前に、編集した写真の出力フォルダーを選択する必要があります ([ステップ 3] &gt; [出力先] &gt; [コンピューター上のフォルダー])</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォルダーは存在しません。今すぐ作成しますか?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>変更後の写真を書き込んだ後に元の写真を削除するよう選択しました。続行しますか?</translation>
     </message>
 </context>
 <context>

@@ -160,7 +160,8 @@ bool SameInLanguage(const QString& code, const QString& text)
         {"Fr",
          {"Original", "Compression", "Description", "Distance", "Angle", "Texture", "Type", "Condition", "Dimensions",
           "Date", "Transformation", "Rotation (°)", "Position", "Port", "Format", "Destination", "Photos"}},
-        {"It", {"&File", "Logo", "No", "&No"}},
+        // Italian writes the FTP sign-in field with the English word.
+        {"It", {"&File", "Logo", "No", "&No", "Password"}},
         {"Ja", {}},
     };
     return noWords.match(text).hasMatch() || anywhere.contains(text) || same.value(code).contains(text);
