@@ -1840,103 +1840,93 @@ Größe nicht vergrößern</translation>
         <translation>&amp;Wechseln</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Select Filter</source>
-        <translation>Filter auswählen</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Filter</source>
-        <translation>Filter</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Gehen Sie zu Schritt 3 und wählen Sie den Ausgabeordner und das Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Keep Unchanged</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Nach Ordnernamen umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Nach Aufnahmedatum umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Custom Defined</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
         <source>No filter selected</source>
         <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
         <source>Remove selected filter(s)?</source>
         <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
         <source>Remove all filters?</source>
         <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Add Filter</source>
         <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>Remove &amp;Selected</source>
         <translation>&amp;Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>Remove A&amp;ll</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplizieren</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
         <source>Remove Selected</source>
         <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>

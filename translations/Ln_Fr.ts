@@ -27,7 +27,7 @@
         <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
-        <translation>Une nouvelle version de Brandquill est disponible : %1.
+        <translation>Une nouvelle version de Brandquill est disponible&#xa0;: %1.
 Vous utilisez la version %2.</translation>
     </message>
     <message>
@@ -74,7 +74,7 @@ Vous utilisez la version %2.</translation>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="79"/>
         <source>Batch photo editing in three steps: add your photos, choose the edits, process them all at once.</source>
-        <translation>Retouche de photos par lots en trois étapes : ajoutez vos photos, choisissez les modifications, traitez-les toutes en une fois.</translation>
+        <translation>Retouche de photos par lots en trois étapes&#xa0;: ajoutez vos photos, choisissez les modifications, traitez-les toutes en une fois.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogAbout.ui" line="89"/>
@@ -540,7 +540,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSaveProject.ui" line="32"/>
         <source>Your settings have changed. Would you like to save them as a profile before Brandquill closes?</source>
-        <translation>Vos paramètres ont changé. Voulez-vous les enregistrer comme profil avant la fermeture de Brandquill ?</translation>
+        <translation>Vos paramètres ont changé. Voulez-vous les enregistrer comme profil avant la fermeture de Brandquill&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSaveProject.ui" line="60"/>
@@ -573,7 +573,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="25"/>
         <source>Folder:</source>
-        <translation>Dossier :</translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="45"/>
@@ -583,7 +583,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="55"/>
         <source>File mask:</source>
-        <translation>Masque de fichier :</translation>
+        <translation>Masque de fichier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSearch.ui" line="115"/>
@@ -601,7 +601,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="26"/>
         <source>Enjoying Brandquill? Tell your friends about it.</source>
-        <translation>Vous aimez Brandquill ? Parlez-en à vos amis.</translation>
+        <translation>Vous aimez Brandquill&#xa0;? Parlez-en à vos amis.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogSocial.ui" line="57"/>
@@ -636,7 +636,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
         <source>I edit many photos at once with Brandquill: %1</source>
-        <translation>Je modifie de nombreuses photos à la fois avec Brandquill : %1</translation>
+        <translation>Je modifie de nombreuses photos à la fois avec Brandquill&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="23"/>
         <source>These files were not added because Brandquill cannot read their format:</source>
-        <translation>Ces fichiers n&apos;ont pas été ajoutés, car Brandquill ne peut pas lire leur format :</translation>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés, car Brandquill ne peut pas lire leur format&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogUnsupportedFormat.ui" line="61"/>
@@ -1636,12 +1636,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation>Retirer les photos sélectionnées de la liste ?</translation>
+        <translation>Retirer les photos sélectionnées de la liste&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
         <source>Remove all photos from the list?</source>
-        <translation>Retirer toutes les photos de la liste ?</translation>
+        <translation>Retirer toutes les photos de la liste&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
@@ -1840,103 +1840,93 @@ que la taille indiquée</translation>
         <translation>Autre &amp;vue</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Select Filter</source>
-        <translation>Sélectionner un filtre</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Passez à l&apos;étape 3 et sélectionnez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Keep Unchanged</source>
         <translation>Conserver tels quels</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Renommer selon le dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Renommer selon la date</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Custom Defined</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
         <source>No filter selected</source>
         <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
         <source>Remove selected filter(s)?</source>
-        <translation>Supprimer les filtres sélectionnés ?</translation>
+        <translation>Supprimer les filtres sélectionnés&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
         <source>Remove all filters?</source>
-        <translation>Supprimer tous les filtres ?</translation>
+        <translation>Supprimer tous les filtres&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Ajouter un filtre</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>Remove &amp;Selected</source>
         <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>Remove A&amp;ll</source>
         <translation>Supprimer &amp;tout</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Dupliquer</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Move &amp;Up</source>
         <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Move D&amp;own</source>
         <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
         <source>Remove Selected</source>
         <translation>Supprimer la sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
         <source>Remove All</source>
         <translation>Supprimer tout</translation>
     </message>
@@ -2734,7 +2724,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="30"/>
         <source>Brandquill edits many photos in one go. 1 Add Photos: add the photos you want to edit. 2 Edit Photos: choose text or logo marks, frames, shadow, crop, resize or rotate. 3 Setup: choose the output folder and image format. Then select Process.</source>
-        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos : ajoutez les photos que vous voulez modifier. 2 Modifier les photos : choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration : choisissez le dossier de sortie et le format d&apos;image. Sélectionnez ensuite Traiter.</translation>
+        <translation>Brandquill modifie de nombreuses photos en une seule fois. 1 Ajouter des photos&#xa0;: ajoutez les photos que vous voulez modifier. 2 Modifier les photos&#xa0;: choisissez des marques de texte ou de logo, des cadres, une ombre, un recadrage, un redimensionnement ou une rotation. 3 Configuration&#xa0;: choisissez le dossier de sortie et le format d&apos;image. Sélectionnez ensuite Traiter.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CWizardStart.ui" line="45"/>
@@ -3129,13 +3119,13 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
-        <translation>Des photos sont en cours de traitement. Le fichier n&apos;a pas été ouvert :
+        <translation>Des photos sont en cours de traitement. Le fichier n&apos;a pas été ouvert&#xa0;:
 %1</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer ?</translation>
+        <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
@@ -3161,7 +3151,7 @@ Lorsque vous avez terminé, sélectionnez Traiter.</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
@@ -3186,12 +3176,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation>Vos paramètres seront abandonnés. Continuer ?</translation>
+        <translation>Vos paramètres seront abandonnés. Continuer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
         <source>Would you like to save your settings?</source>
-        <translation>Voulez-vous enregistrer vos paramètres ?</translation>
+        <translation>Voulez-vous enregistrer vos paramètres&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
@@ -3201,7 +3191,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
         <source>Ready to process %1 photos?</source>
-        <translation>Prêt à traiter %1 photos ?</translation>
+        <translation>Prêt à traiter %1 photos&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
@@ -3211,12 +3201,12 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant ?</translation>
+        <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer ?</translation>
+        <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -1840,103 +1840,93 @@ delle dimensioni indicate</translation>
         <translation>Cambia v&amp;ista</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Select Filter</source>
-        <translation>Seleziona filtro</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Aggiunga un filtro grafico che verrà applicato a tutte le foto aggiunte nel Passo 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Vada al Passo 3 e selezioni la cartella di destinazione e il formato immagine per le foto modificate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Keep Unchanged</source>
         <translation>Lascia invariati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Custom Defined</source>
         <translation>Personalizzato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
         <source>No filter selected</source>
         <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
         <source>Remove selected filter(s)?</source>
         <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
         <source>Remove all filters?</source>
         <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>Remove &amp;Selected</source>
         <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>Remove A&amp;ll</source>
         <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Move &amp;Up</source>
         <translation>Sposta in a&amp;lto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Move D&amp;own</source>
         <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
         <source>Remove Selected</source>
         <translation>Rimuovi selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
         <source>Remove All</source>
         <translation>Rimuovi tutti</translation>
     </message>

@@ -1840,103 +1840,93 @@ than specified size</source>
         <translation>切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Select Filter</source>
-        <translation>フィルターの選択</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="31"/>
-        <source>Filter</source>
-        <translation>フィルター</translation>
-    </message>
-    <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="99"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>ステップ 1 で追加したすべての写真に適用するグラフィック フィルターを追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>ステップ 3 に進み、編集した写真の出力フォルダーと画像形式を選択します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Keep Unchanged</source>
         <translation>変更しない</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>フォルダで改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>撮影日で改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="107"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
         <source>Custom Defined</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="172"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="263"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
         <source>No filter selected</source>
         <translation>フィルターが選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="278"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
         <source>Remove selected filter(s)?</source>
         <translation>選択したフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="295"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
         <source>Remove all filters?</source>
         <translation>すべてのフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="373"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Add Filter</source>
         <translation>フィルターを追加(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>Remove &amp;Selected</source>
         <translation>選択したフィルターを削除(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="378"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>Remove A&amp;ll</source>
         <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Duplicate</source>
         <translation>複製(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Move &amp;Up</source>
         <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="383"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Move D&amp;own</source>
         <translation>下へ移動(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
         <source>Remove Selected</source>
         <translation>選択したフィルターを削除</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
         <source>Remove All</source>
         <translation>すべて削除</translation>
     </message>

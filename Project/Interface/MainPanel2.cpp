@@ -1,6 +1,7 @@
 #include "MainPanel2.h"
 
 #include "CoreMetaTypes.h"
+#include "DialogFilterSelection.h"
 #include "FilterSettings.h"
 #include "FiltersEnum.h"
 #include "HardwareProfile.h"
@@ -14,28 +15,24 @@
 
 #include "ui_CMainPanel2.h"
 
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 
 namespace
 {
-// The catalogue's names offered in a plain list: the chosen name, "" when
-// cancelled.
-QString PickFilterFromCatalogue(QWidget* parent)
+// The filter picker, run modally on the page: the chosen filter's name, ""
+// when cancelled.
+QString PickFilterWithPicker(QWidget* parent)
 {
-    QStringList names;
-    for (const SFilterEnumRecord& record : CFiltersEnum::GetInstance()->records)
-        names.append(record.name);
-    bool ok = false;
-    const QString name = QInputDialog::getItem(parent, CMainPanel2::tr("Select Filter"), CMainPanel2::tr("Filter"),
-                                               names, 0, false, &ok);
-    return ok ? name : QString();
+    CDialogFilterSelection picker(parent);
+    if (picker.exec() != QDialog::Accepted)
+        return QString();
+    return picker.selectedName;
 }
 } // namespace
 
 CMainPanel2::CMainPanel2(QWidget* parent)
-    : QWidget(parent), pickFilter(PickFilterFromCatalogue), ui(new Ui::CMainPanel2),
+    : QWidget(parent), pickFilter(PickFilterWithPicker), ui(new Ui::CMainPanel2),
       m_profile(CUserProfile::GetInstance()), m_images(CListImages::GetInstance()),
       m_filters(CListFilters::GetInstance()), m_catalogue(CFiltersEnum::GetInstance()),
       m_states(CStatesList::GetInstance()), m_hardware(CHardwareProfile::GetInstance()),

@@ -11,10 +11,12 @@
 #include "ListThumb.h"
 #include "MainPanel2.h"
 #include "ModalDriver.h"
+
 #include "StatesList.h"
 #include "StepPageSupport.h"
 #include "TipBalloon.h"
 #include "UserProfile.h"
+#include <QListWidget>
 
 #include <QComboBox>
 #include <QCommandLinkButton>
@@ -220,8 +222,16 @@ private slots:
 
     void addThroughRealDialog()
     {
-        panel->pickFilter = [](QWidget*) { return QStringLiteral("Text"); };
+        // The default picker: "Text" chosen in "Select Filter", then the filter dialog.
         BqTest::CModalDriver driver([](QWidget* window, const BqTest::SModalSeen&) {
+            if (auto* list = window->findChild<QListWidget*>("listFilters");
+                list && !qobject_cast<CFilterSettings*>(window)) {
+                const QList<QListWidgetItem*> items = list->findItems("Text", Qt::MatchExactly);
+                if (items.isEmpty())
+                    return false;
+                list->setCurrentItem(items.first());
+                return QMetaObject::invokeMethod(window, "on_Ok_clicked");
+            }
             if (auto* dialog = qobject_cast<CFilterSettings*>(window)) {
                 dialog->accept();
                 return true;
@@ -231,6 +241,7 @@ private slots:
         driver.Arm();
         panel->on_buttonAddFilter_clicked();
         driver.Disarm();
+        QCOMPARE(driver.Seen().value(0).className, QString("CDialogFilterSelection"));
         QCOMPARE(Names(), QStringList({"Text"}));
         QVERIFY(chain->filters[0].numberCount > 0);
         QCOMPARE(states->GetCount(), 1);
