@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -71,14 +72,11 @@ bool CModalDriver::ChooseFile(QWidget* window, const QString& path)
     auto* dialog = qobject_cast<QFileDialog*>(window);
     if (!dialog)
         return false;
-    if (dialog->fileMode() == QFileDialog::Directory) {
-        // A folder is chosen as a user does: open it and press Choose with
-        // the name field empty. Typing its name may only navigate into it.
-        dialog->setDirectory(path);
-        dialog->selectFile(QString());
-    } else {
-        dialog->selectFile(path);
-    }
+    dialog->selectFile(path);
+    // selectFile leaves the name field alone while it has the focus; type
+    // the whole path there, as a user may.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
     QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     return true;
 }
@@ -132,16 +130,34 @@ bool CModalDriver::TriggerMenu(QWidget* window, const QString& text)
 
 void CModalDriver::Poll()
 {
+    // An answer may spin an event loop of its own; never answer inside it.
+    if (answering)
+        return;
+    struct SBusy {
+        bool& flag;
+        explicit SBusy(bool& f) : flag(f) { flag = true; }
+        ~SBusy() { flag = false; }
+    } busy(answering);
     QWidget* window = QApplication::activePopupWidget();
     if (!window)
         window = QApplication::activeModalWidget();
-    if (!window || window == last || !window->isVisible())
+    if (!window || !window->isVisible())
         return;
+    if (window == last) {
+        // A file chooser whose folder was still being listed may take an
+        // accept as "open this folder" and stay: answer it again.
+        if (lastChooser && ++pollsSinceAnswer % 30 == 0 && answer)
+            answer(window, seen.last());
+        return;
+    }
     last = window;
+    pollsSinceAnswer = 0;
+    lastChooser = qobject_cast<QFileDialog*>(window) != nullptr;
     const SModalSeen s = Describe(window);
     seen << s;
     if (answer && answer(window, s))
         return;
+    lastChooser = false;
     if (auto* dialog = qobject_cast<QDialog*>(window))
         dialog->reject();
     else

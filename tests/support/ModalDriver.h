@@ -62,6 +62,9 @@ private:
     QTimer timer;
     QList<SModalSeen> seen;
     QPointer<QWidget> last;
+    bool lastChooser = false; // `last` is a file chooser the answer kept
+    int pollsSinceAnswer = 0;
+    bool answering = false;
 };
 
 // Runs `dialog` modally; after 60 s any modal widget is closed and *timedOut
