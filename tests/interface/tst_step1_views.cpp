@@ -42,62 +42,49 @@ class TestStep1Views : public QObject
 private slots:
     void initTestCase() { QVERIFY(tmp.isValid()); }
 
-    void form_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("group") << "groupPhotos"
-                               << "QGroupBox"
-                               << "Photos";
-        QTest::newRow("list") << "listImages"
-                              << "CListThumb"
-                              << "";
-        QTest::newRow("table") << "listImagesDetails"
-                               << "CListThumbDetails"
-                               << "";
-        QTest::newRow("add photos") << "buttonAddPhotos"
-                                    << "QPushButton"
-                                    << "&Add Photos";
-        QTest::newRow("add") << "buttonAdd"
-                             << "QPushButton"
-                             << "A&dd...";
-        QTest::newRow("remove") << "buttonRemove"
-                                << "QPushButton"
-                                << "R&emove";
-        QTest::newRow("view") << "buttonView"
-                              << "QPushButton"
-                              << "V&iew";
-        QTest::newRow("preview") << "checkShowPreview"
-                                 << "QCheckBox"
-                                 << "&Show preview";
-        QTest::newRow("scroll") << "scrollImage"
-                                << "CControlImage"
-                                << "";
-        for (const char* zoom : {"buttonMaxZoomImage", "buttonMinZoomImage", "buttonZoomInImage", "buttonZoomOutImage"})
-            QTest::newRow(zoom) << zoom << "QCommandLinkButton"
-                                << "";
-    }
+    // Names, classes, texts and sizes of the form, in its tab order.
     void form()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, className);
-        QFETCH(QString, text);
+        struct SEntry {
+            const char* name;
+            const char* className;
+            const char* text;
+            QSize size;
+        };
+        const SEntry entries[] = {
+            {"listImages", "CListThumb", "", {}},
+            {"listImagesDetails", "CListThumbDetails", "", {}},
+            {"buttonAddPhotos", "QPushButton", "&Add Photos", {}},
+            {"buttonAdd", "QPushButton", "A&dd...", {}},
+            {"buttonRemove", "QPushButton", "R&emove", {}},
+            {"buttonView", "QPushButton", "V&iew", {}},
+            {"checkShowPreview", "QCheckBox", "&Show preview", {}},
+            {"scrollImage", "CControlImage", "", {200, 190}},
+            {"buttonMaxZoomImage", "QCommandLinkButton", "", {30, 35}},
+            {"buttonMinZoomImage", "QCommandLinkButton", "", {30, 35}},
+            {"buttonZoomInImage", "QCommandLinkButton", "", {30, 35}},
+            {"buttonZoomOutImage", "QCommandLinkButton", "", {30, 35}},
+        };
         SStep1Page s;
-        QWidget* widget = s.page->findChild<QWidget*>(name);
-        QVERIFY(widget);
-        QCOMPARE(QString(widget->metaObject()->className()), className);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QCOMPARE(button->text(), text);
-            if (className == "QPushButton")
-                QCOMPARE(button->width(), 90);
-            else if (className == "QCommandLinkButton")
-                QCOMPARE(button->size(), QSize(30, 35));
+        QStringList names;
+        for (const SEntry& entry : entries) {
+            QWidget* widget = s.page->findChild<QWidget*>(entry.name);
+            QVERIFY2(widget, entry.name);
+            QCOMPARE(widget->metaObject()->className(), entry.className);
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                QCOMPARE(button->text(), QString(entry.text));
+            if (entry.size.isValid())
+                QCOMPARE(widget->size(), entry.size);
+            names.append(entry.name);
         }
-        if (auto* group = qobject_cast<QGroupBox*>(widget))
-            QCOMPARE(group->title(), text);
-        if (name == "scrollImage")
-            QCOMPARE(widget->size(), QSize(200, 190));
+        QStringList tabOrder;
+        QWidget* widget = s.ui->listImages;
+        for (int i = 0; i < 500 && tabOrder.size() < names.size(); ++i, widget = widget->nextInFocusChain())
+            if (names.contains(widget->objectName()) && !tabOrder.contains(widget->objectName()))
+                tabOrder.append(widget->objectName());
+        QCOMPARE(tabOrder, names);
+        QCOMPARE(s.ui->buttonAdd->width(), 90);
+        QCOMPARE(s.ui->groupPhotos->title(), QString("Photos"));
         QCOMPARE(s.page->minimumSize(), QSize(700, 550));
     }
 
