@@ -119,22 +119,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("add") << "buttonAddFilter"
-                             << "Add Filter";
-        QTest::newRow("remove") << "buttonRemoveFilters"
-                                << "Remove";
-        QTest::newRow("edit") << "buttonEditFilters"
-                              << "Edit";
-        QTest::newRow("preset") << "textPreset"
-                                << "Preset";
-        QTest::newRow("preview label") << "textPreview"
-                                       << "Preview";
-        QTest::newRow("show preview") << "checkShowPreview"
-                                      << "Sh&ow preview";
-        QTest::newRow("switch") << "buttonSwitchView"
-                                << "S&witch View";
-        QTest::newRow("preview group") << "groupPreview"
-                                       << "Preview";
+        const char* const rows[][2] = {
+            {"buttonAddFilter", "Add Filter"},    {"buttonRemoveFilters", "Remove"},
+            {"buttonEditFilters", "Edit"},        {"textPreset", "Preset"},
+            {"textPreview", "Preview"},           {"checkShowPreview", "Sh&ow preview"},
+            {"buttonSwitchView", "S&witch View"}, {"groupPreview", "Preview"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[0]) << QString::fromUtf8(row[1]);
     }
 
     void formTexts()

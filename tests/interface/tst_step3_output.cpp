@@ -94,31 +94,23 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("group output") << "groupOutput"
-                                      << "Output";
-        QTest::newRow("group format") << "groupFormat"
-                                      << "Format";
-        QTest::newRow("group settings") << "groupSettings"
-                                        << "Settings";
-        QTest::newRow("select") << "buttonSelectFolder"
-                                << "S&elect";
-        QTest::newRow("options") << "buttonFormatSettings"
-                                 << "&Settings";
-        QTest::newRow("multipage") << "checkMultipage"
-                                   << "&Create a single multi-page document from all photos (only valid for PDF, "
-                                      "TIF, GIF)";
-        QTest::newRow("open folder") << "checkOpenFolder"
-                                     << "&Open output folder after processing";
-        QTest::newRow("date") << "checkOriginalDate"
-                              << "Set output photo's &date and attributes same as original";
-        QTest::newRow("delete") << "checkDeleteSource"
-                                << "De&lete source photo after processing (move photo)";
-        QTest::newRow("mail") << "checkSaveOnDiskMail"
-                              << "Also save on My Computer";
-        QTest::newRow("facebook") << "checkSaveOnDiskFacebook"
-                                  << "Also save on My Computer";
-        QTest::newRow("port label") << "textFTPPort"
-                                    << "Port";
+        const char* const rows[][2] = {
+            {"groupOutput", "Output"},
+            {"groupFormat", "Format"},
+            {"groupSettings", "Settings"},
+            {"buttonSelectFolder", "S&elect"},
+            {"buttonFormatSettings", "&Settings"},
+            {"checkMultipage", "&Create a single multi-page document from all photos (only valid for PDF, "
+                               "TIF, GIF)"},
+            {"checkOpenFolder", "&Open output folder after processing"},
+            {"checkOriginalDate", "Set output photo's &date and attributes same as original"},
+            {"checkDeleteSource", "De&lete source photo after processing (move photo)"},
+            {"checkSaveOnDiskMail", "Also save on My Computer"},
+            {"checkSaveOnDiskFacebook", "Also save on My Computer"},
+            {"textFTPPort", "Port"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[0]) << QString::fromUtf8(row[1]);
     }
 
     void form()
