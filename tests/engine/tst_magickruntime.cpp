@@ -119,17 +119,17 @@ void TestMagickRuntime::refusedCoders()
         QVERIFY(!engine.Read(path) && !engine.Ping(path) && !engine.ReadMultipage(path));
         QCOMPARE(engine.GetPageCount(path), 0);
     }
-    const QString spec = prefix.isEmpty() ? path : prefix.contains("//") ? prefix + name : prefix + ":" + path;
+    const QString source = prefix.isEmpty() ? path : prefix.contains("//") ? prefix + name : prefix + ":" + path;
     QString error;
     try {
-        Magick::Image().read(spec.toStdString());
+        Magick::Image().read(source.toStdString());
     } catch (const Magick::Exception& e) {
         error = QString::fromUtf8(e.what());
     }
     // Refused by the policy, or not known at all: a refused module is never
     // loaded, so its prefix reads as part of a file name.
     QVERIFY2(error.contains("not allowed by the security policy") || error.contains("no decode delegate") ||
-                 error.contains("unable to open image `" + spec),
+                 error.contains("unable to open image `" + source),
              qPrintable(error));
     // An ephemeral read would have deleted the file; nothing is left behind.
     QVERIFY(QFile::exists(path));
