@@ -10,8 +10,9 @@
 //   first screen: from the command until every row meeting the list's
 //                 viewport shows its own thumbnail, with the event loop
 //                 running;
-//   pings:        the listing's property ping per photo against the engine's
-//                 ping alone and a bare Magick++ ping, over every photo.
+//   pings:        the listing's property ping per photo against the engine
+//                 object's ping alone and a bare Magick++ ping, over every
+//                 photo.
 //
 // Not a test: nothing is asserted. Run through bench/run-add-photos.
 #include "BqTestMain.h"
@@ -192,11 +193,11 @@ int main(int argc, char** argv)
     else
         out << "the thumbnails were not all shown within " << kThumbnailTimeoutMs / 1000 << " s\n";
     out << "pings over " << paths.size() << " photos, one after the other:\n"
-        << "  the list's property ping (CListThumb::LoadImageExif): " << Ms(listPings) << ", "
+        << "  the list's property ping (CListThumb::LoadImageExif):  " << Ms(listPings) << ", "
         << PerPhoto(listPings, qMax(1, paths.size())) << "\n"
-        << "  the engine's ping alone (CImageManager::Ping):        " << Ms(enginePings) << ", "
+        << "  a CImageManager and its Ping, without the texts:       " << Ms(enginePings) << ", "
         << PerPhoto(enginePings, qMax(1, paths.size())) << "\n"
-        << "  a bare Magick++ ping (Magick::Image::ping):           " << Ms(barePings) << ", "
+        << "  a bare Magick++ ping (Magick::Image::ping):            " << Ms(barePings) << ", "
         << PerPhoto(barePings, qMax(1, paths.size())) << "\n"
         << "cores: " << QThread::idealThreadCount() << ", load average after: " << LoadAverage() << "\n";
     return rebuilt && allShown ? 0 : 1;
