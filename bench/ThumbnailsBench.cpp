@@ -16,13 +16,13 @@
 #include "Metadata.h"
 #include "PhotoMaker.h"
 #include "PhotoPageStandIn.h"
+#include "ThumbListProbe.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMutexLocker>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -50,28 +50,6 @@ double Median(QVector<double> values)
         return 0.0;
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-// Rows whose rectangle meets the viewport.
-QList<int> RowsOnScreen(CListThumb* list)
-{
-    QList<int> rows;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->visualItemRect(list->item(row)).intersects(list->viewport()->rect()))
-            rows << row;
-    return rows;
-}
-
-bool ShowThumbnails(CListThumb* list, const QList<int>& rows)
-{
-    QMutexLocker lock(list->Mutex());
-    for (int row : rows) {
-        const SThumb& record = list->Records()->at(list->Rows()->at(row));
-        if (!record.hasIcon || record.imageReady ||
-            list->item(row)->icon().cacheKey() != list->Icons()->at(record.iconIndex).cacheKey())
-            return false;
-    }
-    return true;
 }
 
 // The thumbnail of one photo by either path, as far as a shown pixmap.
@@ -143,9 +121,9 @@ int main(int argc, char** argv)
     const double listing = clock.nsecsElapsed() / 1e6;
     clock.restart();
     QCoreApplication::processEvents();
-    const QList<int> rows = RowsOnScreen(&list);
+    const QList<int> rows = BenchProbe::RowsOnScreen(&list);
     QDeadlineTimer deadline(120000);
-    while (!ShowThumbnails(&list, rows) && !deadline.hasExpired())
+    while (!BenchProbe::ThumbnailsShown(&list, rows) && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double exif = clock.nsecsElapsed() / 1e6;
     if (deadline.hasExpired())

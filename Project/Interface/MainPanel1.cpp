@@ -183,8 +183,10 @@ void CMainPanel1::AddPhotos()
 
 void CMainPanel1::AddPhoto(QString path)
 {
+    // constLast(): last() would detach the list from the duplicate index and
+    // make the next AddImage rebuild it, a whole-list copy per photo.
     if (m_pListImages->AddImage(path, rejectedFiles))
-        AddListThumbItem(m_pListImages->images.last());
+        AddListThumbItem(m_pListImages->images.constLast());
 }
 
 void CMainPanel1::AddPhotos(QStringList paths)
