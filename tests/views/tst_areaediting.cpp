@@ -380,6 +380,29 @@ private slots:
                  QList<double>({15, 10, 50, 50, 1}));
     }
 
+    void cropDragsPastThePhoto_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to"); // 100 steps of 4 view pixels
+        QTest::addColumn<QRectF>("crop");
+        QTest::newRow("right edge") << QPoint(145, 100) << QPoint(545, 100) << QRectF(100, 100, 700, 200);
+        QTest::newRow("bottom edge") << QPoint(100, 145) << QPoint(100, 545) << QRectF(100, 100, 200, 500);
+        QTest::newRow("bottom-right corner, rightwards")
+            << QPoint(145, 145) << QPoint(545, 145) << QRectF(100, 100, 700, 200);
+        QTest::newRow("moved whole") << QPoint(100, 100) << QPoint(500, 100) << QRectF(600, 100, 200, 200);
+    }
+    void cropDragsPastThePhoto()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRectF, crop);
+        SAreaRig rig;
+        QVERIFY(rig.Show(P("800x600.png"), Crop(100, 100, 200, 200)));
+        rig.Drag(from, to, 100);
+        const SFilterRecord rec = rig.Record();
+        QCOMPARE(QRectF(rec.numbers[0], rec.numbers[1], rec.numbers[2], rec.numbers[3]), crop);
+    }
+
     void resizeDrags()
     {
         SAreaRig rig;
