@@ -360,15 +360,17 @@ void CControlImage::DragCrop(SFilterRecord& record)
     const double oldLeft = left;
     const double oldTop = top;
     const int a = m_DragArea;
+    // A left or top edge stops on the photo's edge and grows the crop by as
+    // much as it moved, so the opposite edge stays.
     if (a == AreaLeft || a == AreaTopLeft || a == AreaBottomLeft) {
-        left = qMax(0.0, left - sx);
-        if (left > 0)
-            width += sx;
+        const double to = qMax(0.0, left - sx);
+        width += left - to;
+        left = to;
     }
     if (a == AreaTop || a == AreaTopLeft || a == AreaTopRight) {
-        top = qMax(0.0, top - sy);
-        if (top > 0)
-            height += sy;
+        const double to = qMax(0.0, top - sy);
+        height += top - to;
+        top = to;
     }
     bool rightHit = false;
     bool bottomHit = false;

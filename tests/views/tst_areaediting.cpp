@@ -390,6 +390,10 @@ private slots:
         QTest::newRow("bottom-right corner, rightwards")
             << QPoint(145, 145) << QPoint(545, 145) << QRectF(100, 100, 700, 200);
         QTest::newRow("moved whole") << QPoint(100, 100) << QPoint(500, 100) << QRectF(600, 100, 200, 200);
+        QTest::newRow("left edge") << QPoint(55, 100) << QPoint(-345, 100) << QRectF(0, 100, 300, 200);
+        QTest::newRow("top edge") << QPoint(100, 55) << QPoint(100, -345) << QRectF(100, 0, 200, 300);
+        QTest::newRow("top-left corner, leftwards") << QPoint(55, 55) << QPoint(-345, 55) << QRectF(0, 100, 300, 200);
+        QTest::newRow("top-left corner, diagonally") << QPoint(55, 55) << QPoint(-345, -345) << QRectF(0, 0, 300, 300);
     }
     void cropDragsPastThePhoto()
     {
