@@ -19,7 +19,8 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // The preview thread that receives the progress of every preview engine.
 std::atomic<IPreviewProgressSink*> ptrThread{nullptr};
@@ -70,18 +71,13 @@ bool ProgressMonitor(qint64 done, qint64 total, void* context)
 // --- object -----------------------------------------------------------------
 
 CImageManager::CImageManager()
-    : m_pProfile(CUserProfile::GetInstance())
-    , m_pFormats(CFormatsEnum::GetInstance())
-    , m_pCache(CIMImageCache::GetInstance())
-    , m_pIcc(CICCProfiles::GetInstance())
+    : m_pProfile(CUserProfile::GetInstance()), m_pFormats(CFormatsEnum::GetInstance()),
+      m_pCache(CIMImageCache::GetInstance()), m_pIcc(CICCProfiles::GetInstance())
 {
 }
 
 CImageManager::CImageManager(const CImageManager& other)
-    : m_pProfile(other.m_pProfile)
-    , m_pFormats(other.m_pFormats)
-    , m_pCache(other.m_pCache)
-    , m_pIcc(other.m_pIcc)
+    : m_pProfile(other.m_pProfile), m_pFormats(other.m_pFormats), m_pCache(other.m_pCache), m_pIcc(other.m_pIcc)
 {
     *this = other;
 }
@@ -474,8 +470,11 @@ bool CImageManager::AlphaToCheckboard()
             return true;
         Magick::Image board;
         board.size(Magick::Geometry(m_Image.columns(), m_Image.rows()));
-        AttachMonitor(board);
+        // Only the composite may be cancelled: the pattern reader, when
+        // cancelled, destroys a null image and the library's assertion ends
+        // the process.
         board.read("pattern:checkerboard");
+        AttachMonitor(board);
         board.composite(m_Image, 0, 0, Magick::AtopCompositeOp);
         if (StepFailed(board))
             return false;

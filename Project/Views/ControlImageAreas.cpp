@@ -360,15 +360,17 @@ void CControlImage::DragCrop(SFilterRecord& record)
     const double oldLeft = left;
     const double oldTop = top;
     const int a = m_DragArea;
+    // A left or top edge stops on the photo's edge and grows the crop by as
+    // much as it moved, so the opposite edge stays.
     if (a == AreaLeft || a == AreaTopLeft || a == AreaBottomLeft) {
-        left = qMax(0.0, left - sx);
-        if (left > 0)
-            width += sx;
+        const double to = qMax(0.0, left - sx);
+        width += left - to;
+        left = to;
     }
     if (a == AreaTop || a == AreaTopLeft || a == AreaTopRight) {
-        top = qMax(0.0, top - sy);
-        if (top > 0)
-            height += sy;
+        const double to = qMax(0.0, top - sy);
+        height += top - to;
+        top = to;
     }
     bool rightHit = false;
     bool bottomHit = false;
@@ -465,8 +467,8 @@ void CControlImage::WriteBack(SFilterRecord& record)
     const bool corner = IsCorner(m_DragArea);
     if (record.id == FilterCrop) {
         RestrictWatermarkCoordinates(insideX, insideY, x, y, side, g.width(), g.height());
-        // A step that would have passed the right or bottom edge holds the
-        // crop there, as a label pushed past the edge does.
+        // A step that would have passed the right or bottom edge counts as
+        // reaching it.
         if (side == 0)
             side = m_CropSide;
         m_CropSide = 0;
@@ -477,23 +479,20 @@ void CControlImage::WriteBack(SFilterRecord& record)
         double top = percent ? y * 100.0 / m_FitHeight : y / m_FitScale;
         double& width = n[2];
         double& height = n[3];
-        if (side == 3 || side == 7) {
-            if (side == 3 && m_DragArea == AreaRight && left == 0)
-                width = fullW;
-            left = fullW - width;
+        // A crop moved whole is pushed back whole; a dragged edge or corner
+        // ends on the photo's edge and the opposite edges stay.
+        const bool moved = m_DragArea == AreaInside;
+        if (side == 3 || side == 7 || side == 8) {
+            if (moved)
+                left = fullW - width;
+            else
+                width = fullW - left;
         }
-        if (side == 4 || side == 6) {
-            if (side == 4 && m_DragArea == AreaBottom && top == 0)
-                height = fullH;
-            top = fullH - height;
-        }
-        if (side == 8) {
-            if (top == 0 && left == 0 && m_DragArea == AreaBottomRight) {
-                width = fullW;
-                height = fullH;
-            }
-            left = fullW - width;
-            top = fullH - height;
+        if (side == 4 || side == 6 || side == 8) {
+            if (moved)
+                top = fullH - height;
+            else
+                height = fullH - top;
         }
         n[0] = Limit(left, 0, kMaxCrop);
         n[1] = Limit(top, 0, kMaxCrop);

@@ -23,7 +23,8 @@
 #include <atomic>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // A preview thread stand-in that counts the progress it receives and can
 // cancel at its first call.
@@ -102,6 +103,8 @@ private slots:
     void threadWithoutInterfaceGetsNothing();
     void cancelledReadFailsAndIsNotCached();
     void cancelledZoomFails();
+    void cancelledCheckboardFails_data();
+    void cancelledCheckboardFails();
 
     void copiesDropTheMonitor();
     void copiedEngineIsIndependent();
@@ -437,6 +440,34 @@ void TestPreviewServices::cancelledZoomFails()
     engine.SetImage(BqTest::MakePhoto(300, 200));
     QVERIFY(engine.Zoom(50));
     QCOMPARE(engine.m_Image.columns(), size_t(150));
+}
+
+void TestPreviewServices::cancelledCheckboardFails_data()
+{
+    QTest::addColumn<bool>("atFirstReport"); // else cancelled before the call
+    QTest::newRow("cancelled before") << false;
+    QTest::newRow("cancelled at the first report") << true;
+}
+
+void TestPreviewServices::cancelledCheckboardFails()
+{
+    // A newer preview cancels the board: the call fails and the process
+    // lives on, and the same engine lays a board once the cancel is cleared.
+    QFETCH(bool, atFirstReport);
+    CountingSink sink;
+    sink.abortAtFirstCall = atFirstReport;
+    CImageManager engine;
+    engine.m_bPreview = true;
+    engine.SetThread(&sink);
+    const Magick::Image clear(Magick::Geometry(300, 200), Magick::Color("none"));
+    engine.SetImage(clear);
+    engine.m_Progress.abort = !atFirstReport;
+    QVERIFY(!engine.AlphaToCheckboard());
+    sink.abortAtFirstCall = false;
+    engine.m_Progress.abort = false;
+    engine.SetImage(clear);
+    QVERIFY(engine.AlphaToCheckboard());
+    QVERIFY(!engine.m_Image.matte() || engine.m_Image.isOpaque());
 }
 
 void TestPreviewServices::copiesDropTheMonitor()

@@ -380,6 +380,33 @@ private slots:
                  QList<double>({15, 10, 50, 50, 1}));
     }
 
+    void cropDragsPastThePhoto_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to"); // 100 steps of 4 view pixels
+        QTest::addColumn<QRectF>("crop");
+        QTest::newRow("right edge") << QPoint(145, 100) << QPoint(545, 100) << QRectF(100, 100, 700, 200);
+        QTest::newRow("bottom edge") << QPoint(100, 145) << QPoint(100, 545) << QRectF(100, 100, 200, 500);
+        QTest::newRow("bottom-right corner, rightwards")
+            << QPoint(145, 145) << QPoint(545, 145) << QRectF(100, 100, 700, 200);
+        QTest::newRow("moved whole") << QPoint(100, 100) << QPoint(500, 100) << QRectF(600, 100, 200, 200);
+        QTest::newRow("left edge") << QPoint(55, 100) << QPoint(-345, 100) << QRectF(0, 100, 300, 200);
+        QTest::newRow("top edge") << QPoint(100, 55) << QPoint(100, -345) << QRectF(100, 0, 200, 300);
+        QTest::newRow("top-left corner, leftwards") << QPoint(55, 55) << QPoint(-345, 55) << QRectF(0, 100, 300, 200);
+        QTest::newRow("top-left corner, diagonally") << QPoint(55, 55) << QPoint(-345, -345) << QRectF(0, 0, 300, 300);
+    }
+    void cropDragsPastThePhoto()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRectF, crop);
+        SAreaRig rig;
+        QVERIFY(rig.Show(P("800x600.png"), Crop(100, 100, 200, 200)));
+        rig.Drag(from, to, 100);
+        const SFilterRecord rec = rig.Record();
+        QCOMPARE(QRectF(rec.numbers[0], rec.numbers[1], rec.numbers[2], rec.numbers[3]), crop);
+    }
+
     void resizeDrags()
     {
         SAreaRig rig;
