@@ -95,8 +95,12 @@ void MainWindow::show()
         const int dot = m_jobFilePath.lastIndexOf('.');
         extension = dot < 0 ? m_jobFilePath : m_jobFilePath.mid(dot + 1);
     }
-    // The restored or default geometry stays the explicit size when first shown.
-    resize(size());
+    // The restored or default geometry stays the explicit size when first shown,
+    // but never shorter than the layout's minimum: the fixed minimum height
+    // does not know how tall this style's menu, toolbar and status bar are,
+    // and the step pages would lose their bottom edge.
+    ensurePolished();
+    resize(width(), qMax(height(), minimumSizeHint().height()));
     if (m_filePending) {
         StartLoadingFile(m_jobFilePath);
         // A script has run (or failed to load) and the process is ending.

@@ -46,6 +46,13 @@ std::unique_ptr<MainWindow> StartWindow(const QString& pending = QString())
     return window;
 }
 
+// 794 x 672 centred on the test screen, taller only when the bars of the
+// style would leave the step pages short.
+QRect FirstStart(const QWidget* window)
+{
+    return QRect(3, -36, 794, qMax(672, window->minimumSizeHint().height()));
+}
+
 // Records whether a Hide event reached the watched widget.
 struct SHideSpy : QObject {
     bool seen = false;
@@ -71,7 +78,7 @@ private slots:
     {
         ResetStore({{"Settings/DownloadSourceName", "old"}});
         auto window = StartWindow();
-        QCOMPARE(window->geometry(), QRect(3, -36, 794, 672));
+        QCOMPARE(window->geometry(), FirstStart(window.get()));
         QCOMPARE(window->minimumSize(), QSize(615, 640));
         QCOMPARE(FirstStartGeometry(QRect(0, 0, 791, 599)).topLeft(), QPoint(-1, -36));
         QCOMPARE(window->windowTitle(), QString("Brandquill"));
@@ -110,17 +117,51 @@ private slots:
     void restartAndCorruptGeometry()
     {
         auto window = StartWindow();
-        window->setGeometry(20, 30, 700, 650);
+        window->setGeometry(20, 30, 700, 750);
         QVERIFY(window->close());
         QVERIFY(StoreValue("Settings/MainWindow.WindowGeometry").isValid());
         QVERIFY(StoreValue("Settings/MainWindow.WindowState").isValid());
         window = StartWindow();
-        QCOMPARE(window->geometry(), QRect(20, 30, 700, 650));
+        QCOMPARE(window->geometry(), QRect(20, 30, 700, 750));
         QCOMPARE(StoreValue("Settings/LaunchCounter").toInt(), 2);
         window.reset();
         ResetStore({{"Settings/MainWindow.WindowGeometry", QByteArray::fromHex("8f03a1c44e2b77d0193e5a6cb2f0d841")}});
         window = StartWindow();
-        QCOMPARE(window->geometry(), QRect(3, -36, 794, 672));
+        QCOMPARE(window->geometry(), FirstStart(window.get()));
+    }
+
+    // Whatever the style's menu, toolbar and status bar take, the step pages
+    // keep their minimum height; the width and place stay as given.
+    void stepPagesFullHeight_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QRect>("saved");
+        QTest::newRow("first start") << 1033 << QRect();
+        QTest::newRow("first start, Japanese") << 1041 << QRect();
+        QTest::newRow("restored at the least height") << 1033 << QRect(20, 30, 700, 640);
+    }
+
+    void stepPagesFullHeight()
+    {
+        QFETCH(int, language);
+        QFETCH(QRect, saved);
+        ResetStore({{"Settings/Settings.LanguageId", language}});
+        if (saved.isValid()) {
+            auto first = StartWindow();
+            first->setGeometry(saved);
+            QVERIFY(first->close());
+        }
+        auto window = StartWindow();
+        const QRect expected = saved.isValid() ? saved : QRect(3, -36, 794, 672);
+        QCOMPARE(window->geometry().topLeft(), expected.topLeft());
+        QCOMPARE(window->width(), expected.width());
+        auto* pages = window->findChild<QStackedWidget*>("tabWidget");
+        for (int step = 0; step < 3; ++step) {
+            window->ChangePanel(step);
+            QWidget* page = pages->currentWidget();
+            const int shown = page->visibleRegion().boundingRect().height();
+            QVERIFY2(shown >= page->minimumHeight(), qPrintable(QString("step %1: %2 px").arg(step + 1).arg(shown)));
+        }
     }
 
     void shutdownOrder()

@@ -148,12 +148,32 @@ private slots:
         Start(photos, 1);
         preview = Child<QLineEdit>("editPreview");
         auto* presets = Child<QComboBox>("comboPreset");
+        auto* filtered = Child<CControlImage>("scrollImageFilters");
+        // The first preview is made and freed, so a restart would show.
+        QTRY_VERIFY(!panel->resizeTimer.isActive() && !panel->currentPreviewTimer.isActive());
+        panel->CleanUp(true);
+        QTRY_VERIFY_WITH_TIMEOUT(filtered->currentPath.isEmpty() && !filtered->pending, 5000);
+        states->SaveState(false); // the window's first snapshot
         presets->setCurrentIndex(1);
         panel->on_comboPreset_activated(1);
         QCOMPARE(preview->text(), QStringLiteral("Trip 002.jpg"));
-        QCOMPARE(states->GetCount(), 1);
+        QCOMPARE(states->GetCount(), 2);
         QVERIFY(states->NameChangesOnly());
         QCOMPARE(profile->FilterFilename.preset, 1);
+
+        // Undone as the window does it: the names follow, the photo is not remade.
+        states->Undo();
+        states->SuspendSaving = true;
+        panel->RefreshPanel();
+        states->SuspendSaving = false;
+        panel->StartCurrentPreview();
+        QCOMPARE(preview->text(), QStringLiteral("IMG_0002.jpg"));
+        QCOMPARE(presets->currentText(), QStringLiteral("Keep Unchanged"));
+        QVERIFY(filtered->currentPath.isEmpty() && !filtered->pending);
+        // Chosen again, it replaces the undone step.
+        presets->setCurrentIndex(1);
+        panel->on_comboPreset_activated(1);
+        QCOMPARE(states->GetCount(), 2);
 
         // "Custom Defined" cancelled puts the combo back.
         panel->hooks.runDialog = [](QDialog*) { return 0; };
@@ -161,7 +181,7 @@ private slots:
         panel->on_comboPreset_activated(3);
         QCOMPARE(presets->currentIndex(), 1);
         QCOMPARE(profile->PresetRename, 1);
-        QCOMPARE(states->GetCount(), 1);
+        QCOMPARE(states->GetCount(), 2);
 
         // The custom button is an ordinary step.
         QString sample;
@@ -172,7 +192,7 @@ private slots:
         panel->on_buttonCustom_clicked();
         QCOMPARE(sample, photos[1]);
         QCOMPARE(presets->currentIndex(), 3);
-        QCOMPARE(states->GetCount(), 2);
+        QCOMPARE(states->GetCount(), 3);
         QVERIFY(!states->NameChangesOnly());
 
         panel->DiscardUserChanges();
