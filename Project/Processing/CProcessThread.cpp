@@ -1,6 +1,7 @@
 #include "CProcessThread.h"
 
 #include "AtomicReplace.h"
+#include "CPhotoDealer.h"
 #include "ExifThumbnail.h"
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
@@ -114,7 +115,8 @@ void CProcessThread::RunPhotos()
     m_DocumentBegun = false;
     m_DocumentDone = false;
     m_DamagedPages.clear();
-    for (const SImageRecord& photo : ownPhotos) {
+    SImageRecord photo;
+    while (dealer && dealer->Take(photo)) {
         if (UserRequestedCancel() || !ProcessPhoto(photo))
             return;
     }
@@ -313,7 +315,7 @@ void CProcessThread::WriteImage(bool& skip)
     skip = false;
     if (OneDocument()) {
         // Pages are collected until the last photo of the document.
-        if (m_PhotosBegun >= ownPhotos.size())
+        if (m_PhotosBegun >= dealer->Count())
             WriteDocument(skip);
         return;
     }
@@ -391,7 +393,7 @@ void CProcessThread::WriteDocument(bool& skip)
     RecordWritten(m_Engine->WrittenFiles());
     for (const auto& page : m_DamagedPages)
         LogFailure(tr("Written from a damaged photo"), page.first, LoadPathLength, page.second);
-    for (int i = 0; i < ownPhotos.size(); ++i)
+    for (int i = 0; i < m_PhotosBegun; ++i)
         emit IncProgressOperation();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// One worker of a batch run. The processing controller deals it a share of
-// the photo list, lends it the run's mutexes and lists, connects its signals
-// queued and starts it. The worker then takes each photo through: output
+// One worker of a batch run. The processing controller lends it the run's
+// photo dealer, mutexes and lists, connects its signals queued and starts it.
+// The worker then takes photo after photo from the dealer through: output
 // path and batch-unique name, the existing-file check (one question at a
 // time across workers), a plain copy or move when nothing needs re-encoding,
 // otherwise read, filter chain and write; then one action line.
@@ -34,6 +34,7 @@
 class CFormatsEnum;
 class CImageManager;
 class CListFilters;
+class CPhotoDealer;
 class CUserProfile;
 struct SFilterRecord;
 
@@ -64,7 +65,8 @@ public:
     ~CProcessThread() override;
 
     // --- Lent by the controller before start(); unchanged while running. ---
-    QList<SImageRecord> ownPhotos;
+    // Shared by the run's workers; each takes its next photo when free.
+    CPhotoDealer* dealer = nullptr;
     int threadIndex = 0;
     // Folder mode 1: the folder below which the source tree is recreated.
     QString commonRoot;

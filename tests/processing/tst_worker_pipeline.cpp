@@ -285,6 +285,24 @@ private slots:
         QVERIFY(h.FinishedOnceAndLast());
     }
 
+    // A worker held up does not hold up the photos: the free one takes them.
+    void freeWorkerTakesTheRest()
+    {
+        const QStringList photos = {Src("f0.jpg"), Src("f1.jpg"), Src("f2.jpg"), Src("f3.jpg")};
+        WorkerHarness h;
+        h.Prepare(photos, 2);
+        CProcessThread* held = h.workers.at(0);
+        held->pause.store(true);
+        for (CProcessThread* w : h.workers)
+            w->start();
+        // The held worker has taken at most one photo.
+        const bool othersDone = QTest::qWaitFor([&] { return h.Count("IncProgressImage") >= 3; }, 60000);
+        held->pause.store(false);
+        QVERIFY(othersDone);
+        QTRY_COMPARE_WITH_TIMEOUT(h.Count("ThreadFinished"), 2, 60000);
+        QCOMPARE(h.Count("IncProgressImage"), 4);
+    }
+
     // A cancel after the read stops the photo before its write: no output,
     // no line, and the source stays although it was to be deleted.
     void cancelAfterRead()
