@@ -1,5 +1,6 @@
 #include "ImageManager.h"
 
+#include "AtomicReplace.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
 #include "IMImageCache.h"

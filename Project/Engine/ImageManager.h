@@ -17,8 +17,10 @@
 
 #include <Magick++.h>
 
+#include <memory>
 #include <string>
 
+class CAtomicReplace;
 class CFormatsEnum;
 class CICCProfiles;
 class CIMImageCache;
@@ -90,6 +92,13 @@ public:
     // alpha (JPEG, BMP, PCX, WBMP, TIFF of a type without alpha): such a
     // writer would keep the colour under the transparent parts, often black.
     void FlattenForOutput(Magick::Image& image, const QString& format) const;
+    // With commit later set, Write and WriteMultipage leave their complete
+    // output under its temporary name, for the caller to take with
+    // TakeUncommitted() and commit on a thread of its own (the sync before
+    // the rename is slow), and put no file in place.
+    void SetCommitLater(bool later) { m_CommitLater = later; }
+    // The output of the last such write; null when there is none.
+    std::unique_ptr<CAtomicReplace> TakeUncommitted();
     // The files the last Write or WriteMultipage put in place.
     const QStringList& WrittenFiles() const { return m_WrittenFiles; }
     // Why the last Write or WriteMultipage failed, in the system's or the
@@ -138,12 +147,13 @@ private:
     // library gave up and left an empty image.
     bool StepFailed(const Magick::Image& image) const;
     // Writes `image` (or, with pages, the page list) through a temporary.
-    bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
-                               bool adjoin);
+    bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages, bool adjoin);
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
     QSize m_DecodeHint;
+    bool m_CommitLater = false;
+    std::unique_ptr<CAtomicReplace> m_Uncommitted; // never copied
 
 public:
     // Shared helpers of the read and write halves.

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 
-namespace {
+namespace
+{
 
 bool IsJpeg(const QString& format)
 {
@@ -121,10 +123,9 @@ void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& for
 {
     static const Magick::CompressionType pdf[] = {Magick::JPEGCompression, Magick::LZWCompression,
                                                   Magick::RLECompression, Magick::ZipCompression};
-    static const Magick::CompressionType tiff[] = {Magick::LZWCompression,  Magick::RLECompression,
-                                                   Magick::ZipCompression,  Magick::JPEGCompression,
-                                                   Magick::FaxCompression,  Magick::Group4Compression,
-                                                   Magick::NoCompression};
+    static const Magick::CompressionType tiff[] = {
+        Magick::LZWCompression, Magick::RLECompression,    Magick::ZipCompression, Magick::JPEGCompression,
+        Magick::FaxCompression, Magick::Group4Compression, Magick::NoCompression};
     // A value outside the table (only from an edited job file) sets nothing.
     if (format == QLatin1String("PDF")) {
         if (m_pProfile->PdfAlg >= 0 && m_pProfile->PdfAlg < 4)
@@ -137,8 +138,7 @@ void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& for
 
 void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
 {
-    static const Magick::ImageType jpeg[] = {Magick::GrayscaleType, Magick::TrueColorType,
-                                             Magick::ColorSeparationType};
+    static const Magick::ImageType jpeg[] = {Magick::GrayscaleType, Magick::TrueColorType, Magick::ColorSeparationType};
     static const Magick::ImageType tiff[] = {Magick::BilevelType, Magick::PaletteType, Magick::TrueColorType,
                                              Magick::TrueColorMatteType, Magick::ColorSeparationType};
     if (IsJpeg(format)) {
@@ -201,18 +201,18 @@ void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
     }
 }
 
-bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* image,
-                                          QList<Magick::Image>* pages, bool adjoin)
+bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
+                                          bool adjoin)
 {
-    CAtomicReplace output(path);
+    auto output = std::make_unique<CAtomicReplace>(path);
     // The output is no more public than the photo read.
-    output.SetModeSource(m_Path);
+    output->SetModeSource(m_Path);
     std::string file;
-    if (!output.Create()) {
-        m_WriteError = output.ErrorString();
+    if (!output->Create()) {
+        m_WriteError = output->ErrorString();
         return false;
     }
-    if (!MagickPath(output.TemporaryPath(), true, file)) {
+    if (!MagickPath(output->TemporaryPath(), true, file)) {
         m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);
         return false;
     }
@@ -234,7 +234,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = MagickPath(output.TemporaryPartPath(i), true, part) &&
+                    ok = MagickPath(output->TemporaryPartPath(i), true, part) &&
                          WriteList(one, part, false, m_WriteError);
                 }
             } else {
@@ -253,17 +253,27 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
             m_WriteError = CAtomicReplace::SystemError(error);
         return false;
     }
-    if (!output.Commit()) {
-        m_WriteError = output.ErrorString();
+    if (m_CommitLater) {
+        m_Uncommitted = std::move(output);
+        return true;
+    }
+    if (!output->Commit()) {
+        m_WriteError = output->ErrorString();
         return false;
     }
-    m_WrittenFiles = output.CommittedFiles();
+    m_WrittenFiles = output->CommittedFiles();
     return true;
+}
+
+std::unique_ptr<CAtomicReplace> CImageManager::TakeUncommitted()
+{
+    return std::move(m_Uncommitted);
 }
 
 bool CImageManager::Write(const QString& path)
 {
     m_WrittenFiles.clear();
+    m_Uncommitted.reset();
     m_WriteError.clear();
     std::string file;
     if (!MagickPath(path, true, file) || !m_Image.isValid()) {
@@ -292,6 +302,7 @@ bool CImageManager::Write(const QString& path)
 bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
 {
     m_WrittenFiles.clear();
+    m_Uncommitted.reset();
     m_WriteError.clear();
     std::string file;
     if (!MagickPath(path, true, file)) {

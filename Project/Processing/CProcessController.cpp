@@ -1,6 +1,7 @@
 #include "CProcessController.h"
 
 #include "CDialogGSWarning.h"
+#include "CPhotoDealer.h"
 #include "CRunLogFile.h"
 #include "CUploadBase.h"
 #include "FileAttributes.h"
@@ -70,9 +71,8 @@ CProcessController::CProcessController(QWidget* parent, const SProcessHooks& hoo
         m_keepOutputFiles = false;
         break;
     }
-    connect(ui->linkShowLog, &QLabel::linkActivated, this, [this](const QString& link) {
-        m_hooks.openUrl(QUrl(link));
-    });
+    connect(ui->linkShowLog, &QLabel::linkActivated, this,
+            [this](const QString& link) { m_hooks.openUrl(QUrl(link)); });
     Init();
 }
 
@@ -161,10 +161,9 @@ void CProcessController::StartThreads()
 
     for (int i = 0; i < m_threadCount; ++i)
         m_workers.push_back(std::make_unique<CProcessThread>());
-    // Dealt by list index: list positions from a job file may be negative or
-    // repeated, and only name the photo.
-    for (int i = 0; i < photos.size(); ++i)
-        m_workers[size_t(i % m_threadCount)]->ownPhotos << photos.at(i);
+    // Taken in list order, whatever the positions: those from a job file may
+    // be negative or repeated, and only name the photo.
+    m_dealer = std::make_unique<CPhotoDealer>(photos);
 
     for (int i = 0; i < m_threadCount; ++i) {
         CProcessThread* worker = m_workers[size_t(i)].get();
@@ -174,15 +173,15 @@ void CProcessController::StartThreads()
                 Qt::QueuedConnection);
         connect(worker, &CProcessThread::ThreadFinished, this, &CProcessController::FinishedThread,
                 Qt::QueuedConnection);
-        connect(worker, &CProcessThread::AppendLog, this,
-                qOverload<QString, int>(&CProcessController::UpdateLog), Qt::QueuedConnection);
+        connect(worker, &CProcessThread::AppendLog, this, qOverload<QString, int>(&CProcessController::UpdateLog),
+                Qt::QueuedConnection);
         connect(worker, &CProcessThread::ShowOverwriteDlg, this, &CProcessController::OverwriteDlg,
                 Qt::QueuedConnection);
-        connect(worker, &CProcessThread::OpenOutputFolder, this, &CProcessController::OpenFolder,
-                Qt::QueuedConnection);
+        connect(worker, &CProcessThread::OpenOutputFolder, this, &CProcessController::OpenFolder, Qt::QueuedConnection);
         connect(worker, &CProcessThread::DisplayGSMessage, this, &CProcessController::DisplayGSMessage,
                 Qt::QueuedConnection);
 
+        worker->dealer = m_dealer.get();
         worker->threadIndex = i;
         worker->commonRoot = commonRoot;
         worker->questionLock = &m_questionLock;

@@ -15,6 +15,7 @@
 #include <vector>
 
 class CListFilters;
+class CPhotoDealer;
 class CUploadBase;
 class CUserProfile;
 class QTimer;
@@ -24,9 +25,10 @@ class CProcessController;
 }
 
 // The modal dialog that runs one batch: it deals the photo list to up to 32
-// workers, shows progress, clock and run log, answers the workers' overwrite
-// questions, supports pause and cancel, and at the end writes the summary and
-// the processing log file or hands the files really written to the uploader.
+// workers (each takes the next photo when free), shows progress, clock and
+// run log, answers the workers' overwrite questions, supports pause and
+// cancel, and at the end writes the summary and the processing log file or
+// hands the files really written to the uploader.
 //
 // Built on the caller's stack after the pre-run checks; the constructor starts
 // the run and exec() returns when the dialog closes (by itself in a silent or
@@ -120,6 +122,8 @@ private:
     CUserProfile* m_pProfile; // not owned
     SProcessHooks m_hooks;
 
+    // Declared before the workers, so destroyed after them.
+    std::unique_ptr<CPhotoDealer> m_dealer;
     std::vector<std::unique_ptr<CProcessThread>> m_workers;
     QMutex m_questionLock;
     QMutex m_folderLock;

@@ -1,6 +1,7 @@
 #include "CProcessThread.h"
 
 #include "AtomicReplace.h"
+#include "CPhotoDealer.h"
 #include "ExifThumbnail.h"
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
@@ -114,7 +115,8 @@ void CProcessThread::RunPhotos()
     m_DocumentBegun = false;
     m_DocumentDone = false;
     m_DamagedPages.clear();
-    for (const SImageRecord& photo : ownPhotos) {
+    SImageRecord photo;
+    while (dealer && dealer->Take(photo)) {
         if (UserRequestedCancel() || !ProcessPhoto(photo))
             return;
     }
@@ -182,9 +184,15 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
             if (UserRequestedCancel())
                 return false;
             ApplyFilters();
+            // One commit at a time: the photo before ends here at the latest,
+            // and a pause its end asks for holds this photo before its write.
+            CompletePending();
             if (UserRequestedCancel())
                 return false;
             WriteImage(skip);
+            // The photo ends once its output is in place.
+            if (m_Pending)
+                return true;
             if (!skip) {
                 if (UserRequestedCancel())
                     return false;
@@ -198,10 +206,10 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
 
 bool CProcessThread::UserRequestedCancel()
 {
-    while (pause.load() && !cancel.load())
-        QThread::msleep(PollMs);
+    WaitWhilePaused();
     if (!cancel.load())
         return false;
+    CompletePending();
     // A photo stopped before its output exists reports nothing.
     if (!m_OutputProduced)
         m_PhotoLogged = true;
@@ -247,6 +255,7 @@ void CProcessThread::ReadImage(bool& skip)
         emit IncProgressOperation();
         return;
     }
+    CompletePending();
     if (m_pFormats->GetRecordById(m_SourceExtension).needsGhostscript)
         emit DisplayGSMessage(m_SourceExtension);
     LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, LoadFailureReason());
@@ -272,8 +281,7 @@ QString CProcessThread::LoadFailureReason() const
 void CProcessThread::ApplyFilters()
 {
     for (int i = 0; i < m_pFilters->filters.size(); ++i) {
-        while (pause.load() && !cancel.load())
-            QThread::msleep(PollMs);
+        WaitWhilePaused();
         if (cancel.load())
             return;
         const SFilterRecord record = m_pFilters->filters.at(i);
@@ -312,8 +320,9 @@ void CProcessThread::WriteImage(bool& skip)
 {
     skip = false;
     if (OneDocument()) {
-        // Pages are collected until the last photo of the document.
-        if (m_PhotosBegun >= ownPhotos.size())
+        // Pages are collected until the last photo of the document, which
+        // is written and committed as one unit.
+        if (m_PhotosBegun >= dealer->Count())
             WriteDocument(skip);
         return;
     }
@@ -321,17 +330,28 @@ void CProcessThread::WriteImage(bool& skip)
     for (const QString& target : targets)
         DisableReadOnly(target);
     CleanOutputFolder(m_OutputPath);
+    // Synced and renamed into place while the next photo is read.
+    m_Engine->SetCommitLater(true);
     const bool ok =
         WritableOutput() && Guarded([&] {
             return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
         });
+    m_Engine->SetCommitLater(false);
     if (!ok) {
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
         skip = true;
         return;
     }
+    std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
+    if (output)
+        CommitLater(std::move(output));
+    else
+        EndWrite(m_Engine->WrittenFiles()); // an engine that put its output in place itself
+}
+
+void CProcessThread::EndWrite(const QStringList& files)
+{
     m_OutputProduced = true;
-    const QStringList files = m_Engine->WrittenFiles();
     RecordWritten(files);
     emit IncProgressOperation();
     UpdateFileAttributes(files);
@@ -391,7 +411,7 @@ void CProcessThread::WriteDocument(bool& skip)
     RecordWritten(m_Engine->WrittenFiles());
     for (const auto& page : m_DamagedPages)
         LogFailure(tr("Written from a damaged photo"), page.first, LoadPathLength, page.second);
-    for (int i = 0; i < ownPhotos.size(); ++i)
+    for (int i = 0; i < m_PhotosBegun; ++i)
         emit IncProgressOperation();
 }
 
@@ -442,11 +462,12 @@ void CProcessThread::LogAppendAction()
         text = tr("Skipped");
     else
         return; // the question was answered Abort
-    emit AppendLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + m_SourcePath, LogFile);
+    EmitLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + m_SourcePath, LogFile);
 }
 
 void CProcessThread::PostProcessing()
 {
+    CompletePending();
     if (m_KeepOnDisk) {
         QString folder;
         switch (m_pProfile->OutputFolderStruct) {
@@ -484,8 +505,23 @@ void CProcessThread::LogLines(const QString& text, const QString& path, int leng
 {
     const QString head = QStringLiteral(" - ") + text + QLatin1Char(' ');
     const QString tail = reason.isEmpty() ? QString() : QStringLiteral(": ") + reason;
-    emit AppendLog(head + TruncateString(path, length, true) + tail, LogScreen);
-    emit AppendLog(head + path + tail, LogFile);
+    EmitLog(head + TruncateString(path, length, true) + tail, LogScreen);
+    EmitLog(head + path + tail, LogFile);
+}
+
+void CProcessThread::EmitLog(const QString& line, int flag)
+{
+    CompletePending();
+    emit AppendLog(line, flag);
+}
+
+void CProcessThread::WaitWhilePaused()
+{
+    // Held with the photo before shown as done.
+    if (pause.load())
+        CompletePending();
+    while (pause.load() && !cancel.load())
+        QThread::msleep(PollMs);
 }
 
 void CProcessThread::LogFailure(const QString& text, const QString& path, int length, const QString& reason)
@@ -496,6 +532,7 @@ void CProcessThread::LogFailure(const QString& text, const QString& path, int le
 
 void CProcessThread::FinishRun()
 {
+    CompletePending();
     if (m_Finished)
         return;
     m_Finished = true;

@@ -1,10 +1,17 @@
 #pragma once
-// One worker of a batch run. The processing controller deals it a share of
-// the photo list, lends it the run's mutexes and lists, connects its signals
-// queued and starts it. The worker then takes each photo through: output
+// One worker of a batch run. The processing controller lends it the run's
+// photo dealer, mutexes and lists, connects its signals queued and starts it.
+// The worker then takes photo after photo from the dealer through: output
 // path and batch-unique name, the existing-file check (one question at a
 // time across workers), a plain copy or move when nothing needs re-encoding,
 // otherwise read, filter chain and write; then one action line.
+//
+// A re-encoded output is synced and renamed into place on a thread of its
+// own while the worker reads and filters the next photo; the photo ends
+// (records, attributes, reports, its line, its count, the source's removal)
+// once that commit is done, and always before the next photo logs anything,
+// before a pause or a question, before the next write and before the worker
+// ends, so the log reads as if the photos ran one after the other.
 //
 // Nothing is ever lost: outputs appear under their final name only when
 // complete (write beside, rename over), "same file" is decided by file
@@ -13,7 +20,7 @@
 //
 // CProcessThread.cpp: the run and the stages; CProcessThreadPaths.cpp: output
 // paths and name conflicts; CProcessThreadLight.cpp: the copy or move and the
-// file attributes.
+// file attributes; CProcessThreadCommit.cpp: the commit beside the next photo.
 
 #include "FilterFilename.h"
 #include "ListImages.h"
@@ -29,11 +36,14 @@
 #include <QThread>
 
 #include <atomic>
+#include <future>
 #include <memory>
 
+class CAtomicReplace;
 class CFormatsEnum;
 class CImageManager;
 class CListFilters;
+class CPhotoDealer;
 class CUserProfile;
 struct SFilterRecord;
 
@@ -64,7 +74,8 @@ public:
     ~CProcessThread() override;
 
     // --- Lent by the controller before start(); unchanged while running. ---
-    QList<SImageRecord> ownPhotos;
+    // Shared by the run's workers; each takes its next photo when free.
+    CPhotoDealer* dealer = nullptr;
     int threadIndex = 0;
     // Folder mode 1: the folder below which the source tree is recreated.
     QString commonRoot;
@@ -164,7 +175,48 @@ private:
     QString LoadFailureReason() const;
     // Why the write of the current output failed.
     QString WriteFailureReason() const;
+    // After the output is in place: its records, attributes and reports,
+    // and the source's removal.
+    void EndWrite(const QStringList& files);
+    // Every log line goes out here, after the photo before has ended.
+    void EmitLog(const QString& line, int flag);
+    // Waits while paused, once the photo before has ended.
+    void WaitWhilePaused();
     void FinishRun();
+
+    // --- CProcessThreadCommit.cpp ---
+    // What the end of a photo reads of it. Kept with its output while that
+    // is committed, since the worker has moved on to the next photo.
+    struct SPhotoEnd {
+        QString sourcePath;
+        QString sourceExtension;
+        QString outputPath;
+        QString damage;
+        int pageCount = 1;
+        bool multiPage = false;
+        bool outputExisted = false;
+        bool yes = false;
+        bool no = false;
+        bool renameAnswer = false;
+        bool sourceIsOutput = false;
+        bool stageFailed = false;
+        bool outputProduced = false;
+        bool photoLogged = true; // nothing to log for it
+        void* attributes = nullptr;
+    };
+    struct SPendingCommit {
+        SPhotoEnd photo;
+        std::unique_ptr<CAtomicReplace> output;
+        // Declared last, so destroyed first: it waits for the commit.
+        std::future<bool> committed;
+    };
+    // Starts committing the photo's written output and hands the photo's
+    // state to it; the photo ends in CompletePending.
+    void CommitLater(std::unique_ptr<CAtomicReplace> output);
+    // Waits for the pending commit, if any, and ends its photo.
+    void CompletePending();
+    // Exchanges the photo-end fields of the worker with `other`.
+    void SwapPhotoEnd(SPhotoEnd& other);
 
     // --- CProcessThreadPaths.cpp ---
     void GeneratePathName();
@@ -239,6 +291,8 @@ private:
     bool m_OutputProduced = false;
     bool m_PhotoLogged = true;
     int m_PhotosBegun = 0;
+    // The photo before, while its output is being committed.
+    std::unique_ptr<SPendingCommit> m_Pending;
     QString m_OutputPath;
     // The size the source may be decoded at, found when it is pinged.
     QSize m_DecodeHint;

@@ -29,6 +29,8 @@ void CProcessThread::LightProcessing(bool& skip)
     skip = false;
     if (!CheckLightProcessing())
         return;
+    // Its progress and line follow the end of the photo before.
+    CompletePending();
     if (!QFileInfo::exists(m_SourcePath)) {
         LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, CAtomicReplace::SystemError(ENOENT));
         skip = true;

@@ -254,6 +254,8 @@ void CProcessThread::CheckPathName(bool& skip)
 
 void CProcessThread::AskOverwrite(const QString& existing, bool& skip)
 {
+    // The answer may depend on what the photo before left on disk.
+    CompletePending();
     int code = AnswerAbort;
     QString renamed;
     {

@@ -104,12 +104,10 @@ void WorkerHarness::Prepare(const QStringList& paths, int count)
     }
     const QString root =
         CUserProfile::GetInstance()->OutputFolderStruct == 1 ? CPathSafety::CommonRoot(folders) : QString();
+    dealer = std::make_unique<CPhotoDealer>(list);
     for (int i = 0; i < count; ++i) {
         CProcessThread* worker = new CProcessThread;
-        for (const SImageRecord& photo : list) {
-            if (photo.position % count == i)
-                worker->ownPhotos << photo;
-        }
+        worker->dealer = dealer.get();
         worker->threadIndex = i;
         worker->commonRoot = root;
         worker->questionLock = &questionLock;

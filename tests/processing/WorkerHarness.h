@@ -1,9 +1,10 @@
 #pragma once
-// Plays the processing controller for worker tests: owns the four mutexes,
-// the shared lists and N workers, deals the photos by list position modulo
-// N, records every signal in arrival order and answers overwrite questions
-// from a queue, as the controller does.
+// Plays the processing controller for worker tests: owns the photo dealer,
+// the four mutexes, the shared lists and N workers, records every signal in
+// arrival order and answers overwrite questions from a queue, as the
+// controller does.
 
+#include "CPhotoDealer.h"
 #include "CProcessThread.h"
 
 #include <QByteArray>
@@ -76,6 +77,7 @@ public:
     QStringList outputPaths;
     QSet<QString> outputPathsLower;
     WrittenFileList writtenFiles;
+    std::unique_ptr<CPhotoDealer> dealer;
     QList<CProcessThread*> workers;
     QList<SWorkerEvent> events;
 

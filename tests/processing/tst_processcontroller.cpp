@@ -12,10 +12,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
@@ -138,12 +140,18 @@ void TestProcessController::timeForms_data()
     QTest::addColumn<qint64>("ms");
     QTest::addColumn<QString>("shortForm");
     QTest::addColumn<QString>("longForm");
-    QTest::newRow("seconds") << qint64(5432) << "5.4s" << "00:05";
-    QTest::newRow("minutes") << qint64(65432) << "1:05.4s" << "01:05";
-    QTest::newRow("hours") << qint64(3723456) << "1:02:03.4s" << "01:02:03";
-    QTest::newRow("below one second") << qint64(999) << "0.9s" << "00:00";
-    QTest::newRow("zero") << qint64(0) << "0.0s" << "00:00";
-    QTest::newRow("negative") << qint64(-5000) << "0.0s" << "00:00";
+    QTest::newRow("seconds") << qint64(5432) << "5.4s"
+                             << "00:05";
+    QTest::newRow("minutes") << qint64(65432) << "1:05.4s"
+                             << "01:05";
+    QTest::newRow("hours") << qint64(3723456) << "1:02:03.4s"
+                           << "01:02:03";
+    QTest::newRow("below one second") << qint64(999) << "0.9s"
+                                      << "00:00";
+    QTest::newRow("zero") << qint64(0) << "0.0s"
+                          << "00:00";
+    QTest::newRow("negative") << qint64(-5000) << "0.0s"
+                              << "00:00";
 }
 
 void TestProcessController::timeForms()
@@ -192,8 +200,8 @@ void TestProcessController::logFilePrepend()
     QCOMPARE(CRunLogFile::Prepend(path, QString::fromUtf8("Run \xC3\xA9\r\n")), ok);
     QCOMPARE(ReadAll(path), expected);
     const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QStringList expectedLeft = folderInTheWay ? QStringList{"Brandquill.log", "Brandquill.log.tmp"}
-                                                    : QStringList{"Brandquill.log"};
+    const QStringList expectedLeft =
+        folderInTheWay ? QStringList{"Brandquill.log", "Brandquill.log.tmp"} : QStringList{"Brandquill.log"};
     QCOMPARE(left, expectedLeft);
 }
 
@@ -286,12 +294,12 @@ void TestProcessController::headerAndWholeLog()
     recorder.ideal = 1;
     const auto advanceClock = [&](CProcessController&) { recorder.clock = 65432; };
     QVERIFY(Run(recorder, advanceClock) >= 0);
-    const QByteArray first =
-        QByteArray("\xEF\xBB\xBF") +
-        "Process started at 2026-03-05, 14:07:09.\r\n\r\nProcessing 2 images with 0 graphical filter(s) per image.\r\n\r\n"
-        "System: 1 CPU core(s) detected.\r\nLaunching 1 thread(s) of execution.\r\n\r\n" +
-        (" - Processed " + photos[0] + "\r\n - Processed " + photos[1] + "\r\n").toUtf8() +
-        "\r\nProcess completed without errors.\r\nTime elapsed: 1:05.4s\r\n\r\n----------\r\n\r\n";
+    const QByteArray first = QByteArray("\xEF\xBB\xBF") +
+                             "Process started at 2026-03-05, 14:07:09.\r\n\r\nProcessing 2 images with 0 graphical "
+                             "filter(s) per image.\r\n\r\n"
+                             "System: 1 CPU core(s) detected.\r\nLaunching 1 thread(s) of execution.\r\n\r\n" +
+                             (" - Processed " + photos[0] + "\r\n - Processed " + photos[1] + "\r\n").toUtf8() +
+                             "\r\nProcess completed without errors.\r\nTime elapsed: 1:05.4s\r\n\r\n----------\r\n\r\n";
     QCOMPARE(ReadAll(LogPath()), first);
     recorder.clock = 0;
     QVERIFY(QFile::remove(m_dest + "/a.jpg") && QFile::remove(m_dest + "/b.jpg"));
@@ -474,17 +482,23 @@ void TestProcessController::answers()
 
 void TestProcessController::dealingAndPositions()
 {
-    // Seven photos on three workers, all answered No: worker i asks for the
-    // photos at list indexes i, i + 3, ...
+    // Seven photos on three workers, all answered No: each photo is asked
+    // about once, and each worker takes its photos in list order.
     QStringList photos = Photos(7);
     PlaceOldOutputs(photos);
     SRecorder recorder;
     recorder.ideal = 3;
     QVERIFY(Run(recorder) >= 0);
     QCOMPARE(recorder.asked.size(), 7);
+    QSet<int> askedOnce;
+    QHash<int, int> lastOfWorker;
     for (const auto& question : recorder.asked) {
         const int index = QFileInfo(question.first).completeBaseName().mid(1).toInt();
-        QCOMPARE(question.second, index % 3);
+        QVERIFY2(!askedOnce.contains(index), qPrintable(question.first));
+        askedOnce.insert(index);
+        QVERIFY(question.second >= 0 && question.second < 3);
+        QVERIFY(index > lastOfWorker.value(question.second, -1));
+        lastOfWorker.insert(question.second, index);
     }
 
     // Positions from a job file only name photos; each is still processed once.
@@ -573,8 +587,8 @@ QByteArray Chunk(const QByteArray& type, const QByteArray& data)
 QByteArray HugePng()
 {
     QByteArray header;
-    QDataStream(&header, QIODevice::WriteOnly) << quint32(100000) << quint32(100000) << quint8(8) << quint8(2)
-                                               << quint8(0) << quint8(0) << quint8(0);
+    QDataStream(&header, QIODevice::WriteOnly)
+        << quint32(100000) << quint32(100000) << quint8(8) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) + Chunk("IEND", QByteArray());
 }
 } // namespace

@@ -81,8 +81,10 @@ private:
         return S + "/" + name;
     }
 
-    // Holds worker 0 at its checkpoint after its first photo, then runs
-    // `damage` and lets it go on.
+    // Holds worker 0 at its checkpoint after its first photo has ended, then
+    // runs `damage` and lets it go on. A re-encoded photo ends once its
+    // output is in place, when the next photo has been read and filtered:
+    // the hold then comes just before that photo's write.
     bool RunHeld(WorkerHarness& h, const QStringList& photos, const std::function<void()>& damage)
     {
         h.Prepare(photos);
@@ -321,17 +323,19 @@ private slots:
         const QString folder = mode == 3 ? S + "/sub" : D;
         WorkerHarness h;
         QVERIFY(RunHeld(h, photos, [&] { QVERIFY(RemoveDir(folder)); }));
+        // The second photo had its folder before it went: its write fails in
+        // every mode. Only modes 1 and 3 make the folder again for the third.
+        const QString why = ": " + CAtomicReplace::SystemError(ENOENT);
+        QStringList lines{" - Processed " + photos.at(0), " - Failed to write " + folder + "/m2.jpg" + why};
         if (mode == 0) {
             QVERIFY(!QFileInfo::exists(folder));
-            const QString why = ": " + CAtomicReplace::SystemError(ENOENT);
-            QCOMPARE(h.Log(LogFile),
-                     QStringList({" - Processed " + photos.at(0), " - Failed to write " + D + "/m2.jpg" + why,
-                                  " - Failed to write " + D + "/m3.jpg" + why}));
-            QCOMPARE(h.Errors(), 2);
+            lines << " - Failed to write " + D + "/m3.jpg" + why;
         } else {
-            QCOMPARE(FilesIn(folder), QStringList({"m2.jpg", "m3.jpg"}));
-            QCOMPARE(h.Errors(), 0);
+            QCOMPARE(FilesIn(folder), QStringList{"m3.jpg"});
+            lines << " - Processed " + photos.at(2);
         }
+        QCOMPARE(h.Log(LogFile), lines);
+        QCOMPARE(h.Errors(), mode == 0 ? 2 : 1);
         QCOMPARE(FilesIn(S), QStringList({"m1.jpg", "m2.jpg", "m3.jpg"}));
         QVERIFY(h.FinishedOnceAndLast());
     }
@@ -345,16 +349,54 @@ private slots:
     void sourceRemovedMidRun()
     {
         QFETCH(bool, filter);
-        const QStringList photos = {Src("s1.jpg"), Src("s2.jpg"), Src("s3.jpg")};
+        const QStringList photos = {Src("s1.jpg"), Src("s2.jpg"), Src("s3.jpg"), Src("s4.jpg")};
         if (filter)
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
-        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(QFile::remove(photos.at(1))); }));
+        // The third: a re-encoded second photo has been read at the hold.
+        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(QFile::remove(photos.at(2))); }));
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Processed " + photos.at(0), " - Processed " + photos.at(1),
+                              " - Failed to load " + photos.at(2) + ": " + CAtomicReplace::SystemError(ENOENT),
+                              " - Processed " + photos.at(3)}));
+        QCOMPARE(FilesIn(D), QStringList({"s1.jpg", "s2.jpg", "s4.jpg"}));
+        QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // Three photos moved; a folder stands where the second one's output
+    // goes. Re-encoded, its rename fails beside the third photo's read;
+    // moved as it is, at once. Either way it reports the failure in its
+    // place, counts no progress and keeps its source.
+    void renameBlocked_data()
+    {
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("re-encoded") << true << "Failed to write";
+        QTest::newRow("moved as it is") << false << "Failed to Move";
+    }
+    void renameBlocked()
+    {
+        QFETCH(bool, filter);
+        QFETCH(QString, failure);
+        const QStringList photos = {Src("a.jpg"), Src("b.jpg"), Src("c.jpg")};
+        MakeFolder(D + "/b.jpg");
+        P->DeleteSource = true;
+        if (filter)
+            WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.answers << SOverwriteAnswer{AnswerYes, QString()};
+        QVERIFY(h.RunJob(photos));
+        // A write names its output, a move its source.
+        const QString shown = filter ? D + "/b.jpg" : photos.at(1);
         QCOMPARE(h.Log(LogFile),
                  QStringList({" - Processed " + photos.at(0),
-                              " - Failed to load " + photos.at(1) + ": " + CAtomicReplace::SystemError(ENOENT),
+                              " - " + failure + " " + shown + ": " + CAtomicReplace::SystemError(EISDIR),
                               " - Processed " + photos.at(2)}));
-        QCOMPARE(FilesIn(D), QStringList({"s1.jpg", "s3.jpg"}));
+        QCOMPARE(h.Errors(), 1);
+        QCOMPARE(h.Count("IncProgressImage"), 2);
+        QCOMPARE(FilesIn(S), QStringList{"b.jpg"});
+        QCOMPARE(FilesIn(D), QStringList({"a.jpg", "c.jpg"}));
+        QCOMPARE(h.writtenFiles.size(), 2);
         QVERIFY(h.FinishedOnceAndLast());
     }
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
 #include <new>
 #include <sys/stat.h>
 #include <type_traits>
@@ -283,6 +284,52 @@ private slots:
         QCOMPARE(h.Log(LogFile).size(), cancel ? 0 : 4);
         QCOMPARE(h.Count("OpenOutputFolder"), 2);
         QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // Paused while the first photo's output is still being committed (the
+    // second has just been read): the first ends before the worker waits.
+    void pauseEndsThePhotoBefore()
+    {
+        const QStringList photos = {Src("e0.jpg"), Src("e1.jpg")};
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.Prepare(photos);
+        CProcessThread* w = h.workers.first();
+        auto operations = std::make_shared<int>(0);
+        // Read, rotate, then the second photo's read.
+        connect(
+            w, &CProcessThread::IncProgressOperation, w,
+            [w, operations] {
+                if (++*operations == 3)
+                    w->pause.store(true);
+            },
+            Qt::DirectConnection);
+        w->start();
+        const QStringList firstLine{" - Processed " + photos.at(0)};
+        const bool ended = QTest::qWaitFor([&] { return h.Log(LogFile) == firstLine; }, 60000);
+        const int images = h.Count("IncProgressImage");
+        w->pause.store(false); // before any check: a failed one must not leave it held
+        QVERIFY(ended);
+        QCOMPARE(images, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(h.Count("ThreadFinished"), 1, 60000);
+    }
+
+    // A worker held up does not hold up the photos: the free one takes them.
+    void freeWorkerTakesTheRest()
+    {
+        const QStringList photos = {Src("f0.jpg"), Src("f1.jpg"), Src("f2.jpg"), Src("f3.jpg")};
+        WorkerHarness h;
+        h.Prepare(photos, 2);
+        CProcessThread* held = h.workers.at(0);
+        held->pause.store(true);
+        for (CProcessThread* w : h.workers)
+            w->start();
+        // The held worker has taken at most one photo.
+        const bool othersDone = QTest::qWaitFor([&] { return h.Count("IncProgressImage") >= 3; }, 60000);
+        held->pause.store(false);
+        QVERIFY(othersDone);
+        QTRY_COMPARE_WITH_TIMEOUT(h.Count("ThreadFinished"), 2, 60000);
+        QCOMPARE(h.Count("IncProgressImage"), 4);
     }
 
     // A cancel after the read stops the photo before its write: no output,

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ListImages.h"
+
+#include <QList>
+
+#include <atomic>
+
+// Hands the photos of a run, in list order, to whichever worker asks next.
+// Dealt up front, the shares would end unevenly (cores differ in speed, photos
+// in size) and the workers done first would idle; taken one at a time, a
+// faster worker simply takes more. One worker takes the whole list in order.
+// Shared by the run's workers; safe to call from any thread.
+class CPhotoDealer
+{
+public:
+    explicit CPhotoDealer(const QList<SImageRecord>& photos);
+
+    CPhotoDealer(const CPhotoDealer&) = delete;
+    CPhotoDealer& operator=(const CPhotoDealer&) = delete;
+
+    // The next photo nobody has taken; false once every photo has been.
+    bool Take(SImageRecord& photo);
+    // Photos in the run, taken or not.
+    int Count() const { return m_Photos.size(); }
+
+private:
+    // Never changed after construction: read by every worker at once.
+    const QList<SImageRecord> m_Photos;
+    std::atomic<int> m_Next{0};
+};
