@@ -20,8 +20,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 // The preview thread that receives the progress of every preview engine.
 std::atomic<IPreviewProgressSink*> ptrThread{nullptr};
@@ -72,13 +71,18 @@ bool ProgressMonitor(qint64 done, qint64 total, void* context)
 // --- object -----------------------------------------------------------------
 
 CImageManager::CImageManager()
-    : m_pProfile(CUserProfile::GetInstance()), m_pFormats(CFormatsEnum::GetInstance()),
-      m_pCache(CIMImageCache::GetInstance()), m_pIcc(CICCProfiles::GetInstance())
+    : m_pProfile(CUserProfile::GetInstance())
+    , m_pFormats(CFormatsEnum::GetInstance())
+    , m_pCache(CIMImageCache::GetInstance())
+    , m_pIcc(CICCProfiles::GetInstance())
 {
 }
 
 CImageManager::CImageManager(const CImageManager& other)
-    : m_pProfile(other.m_pProfile), m_pFormats(other.m_pFormats), m_pCache(other.m_pCache), m_pIcc(other.m_pIcc)
+    : m_pProfile(other.m_pProfile)
+    , m_pFormats(other.m_pFormats)
+    , m_pCache(other.m_pCache)
+    , m_pIcc(other.m_pIcc)
 {
     *this = other;
 }

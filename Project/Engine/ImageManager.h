@@ -147,7 +147,8 @@ private:
     // library gave up and left an empty image.
     bool StepFailed(const Magick::Image& image) const;
     // Writes `image` (or, with pages, the page list) through a temporary.
-    bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages, bool adjoin);
+    bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
+                               bool adjoin);
 
     QStringList m_WrittenFiles;
     QString m_WriteError;

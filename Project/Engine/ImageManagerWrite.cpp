@@ -12,8 +12,7 @@
 #include <cerrno>
 #include <memory>
 
-namespace
-{
+namespace {
 
 bool IsJpeg(const QString& format)
 {
@@ -123,9 +122,10 @@ void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& for
 {
     static const Magick::CompressionType pdf[] = {Magick::JPEGCompression, Magick::LZWCompression,
                                                   Magick::RLECompression, Magick::ZipCompression};
-    static const Magick::CompressionType tiff[] = {
-        Magick::LZWCompression, Magick::RLECompression,    Magick::ZipCompression, Magick::JPEGCompression,
-        Magick::FaxCompression, Magick::Group4Compression, Magick::NoCompression};
+    static const Magick::CompressionType tiff[] = {Magick::LZWCompression,  Magick::RLECompression,
+                                                   Magick::ZipCompression,  Magick::JPEGCompression,
+                                                   Magick::FaxCompression,  Magick::Group4Compression,
+                                                   Magick::NoCompression};
     // A value outside the table (only from an edited job file) sets nothing.
     if (format == QLatin1String("PDF")) {
         if (m_pProfile->PdfAlg >= 0 && m_pProfile->PdfAlg < 4)
@@ -138,7 +138,8 @@ void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& for
 
 void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
 {
-    static const Magick::ImageType jpeg[] = {Magick::GrayscaleType, Magick::TrueColorType, Magick::ColorSeparationType};
+    static const Magick::ImageType jpeg[] = {Magick::GrayscaleType, Magick::TrueColorType,
+                                             Magick::ColorSeparationType};
     static const Magick::ImageType tiff[] = {Magick::BilevelType, Magick::PaletteType, Magick::TrueColorType,
                                              Magick::TrueColorMatteType, Magick::ColorSeparationType};
     if (IsJpeg(format)) {
@@ -201,8 +202,8 @@ void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
     }
 }
 
-bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
-                                          bool adjoin)
+bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* image,
+                                          QList<Magick::Image>* pages, bool adjoin)
 {
     auto output = std::make_unique<CAtomicReplace>(path);
     // The output is no more public than the photo read.

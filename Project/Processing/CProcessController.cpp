@@ -71,8 +71,9 @@ CProcessController::CProcessController(QWidget* parent, const SProcessHooks& hoo
         m_keepOutputFiles = false;
         break;
     }
-    connect(ui->linkShowLog, &QLabel::linkActivated, this,
-            [this](const QString& link) { m_hooks.openUrl(QUrl(link)); });
+    connect(ui->linkShowLog, &QLabel::linkActivated, this, [this](const QString& link) {
+        m_hooks.openUrl(QUrl(link));
+    });
     Init();
 }
 
@@ -173,11 +174,12 @@ void CProcessController::StartThreads()
                 Qt::QueuedConnection);
         connect(worker, &CProcessThread::ThreadFinished, this, &CProcessController::FinishedThread,
                 Qt::QueuedConnection);
-        connect(worker, &CProcessThread::AppendLog, this, qOverload<QString, int>(&CProcessController::UpdateLog),
-                Qt::QueuedConnection);
+        connect(worker, &CProcessThread::AppendLog, this,
+                qOverload<QString, int>(&CProcessController::UpdateLog), Qt::QueuedConnection);
         connect(worker, &CProcessThread::ShowOverwriteDlg, this, &CProcessController::OverwriteDlg,
                 Qt::QueuedConnection);
-        connect(worker, &CProcessThread::OpenOutputFolder, this, &CProcessController::OpenFolder, Qt::QueuedConnection);
+        connect(worker, &CProcessThread::OpenOutputFolder, this, &CProcessController::OpenFolder,
+                Qt::QueuedConnection);
         connect(worker, &CProcessThread::DisplayGSMessage, this, &CProcessController::DisplayGSMessage,
                 Qt::QueuedConnection);
 

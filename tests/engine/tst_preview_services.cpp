@@ -23,8 +23,7 @@
 #include <atomic>
 #include <memory>
 
-namespace
-{
+namespace {
 
 // A preview thread stand-in that counts the progress it receives and can
 // cancel at its first call.

@@ -140,18 +140,12 @@ void TestProcessController::timeForms_data()
     QTest::addColumn<qint64>("ms");
     QTest::addColumn<QString>("shortForm");
     QTest::addColumn<QString>("longForm");
-    QTest::newRow("seconds") << qint64(5432) << "5.4s"
-                             << "00:05";
-    QTest::newRow("minutes") << qint64(65432) << "1:05.4s"
-                             << "01:05";
-    QTest::newRow("hours") << qint64(3723456) << "1:02:03.4s"
-                           << "01:02:03";
-    QTest::newRow("below one second") << qint64(999) << "0.9s"
-                                      << "00:00";
-    QTest::newRow("zero") << qint64(0) << "0.0s"
-                          << "00:00";
-    QTest::newRow("negative") << qint64(-5000) << "0.0s"
-                              << "00:00";
+    QTest::newRow("seconds") << qint64(5432) << "5.4s" << "00:05";
+    QTest::newRow("minutes") << qint64(65432) << "1:05.4s" << "01:05";
+    QTest::newRow("hours") << qint64(3723456) << "1:02:03.4s" << "01:02:03";
+    QTest::newRow("below one second") << qint64(999) << "0.9s" << "00:00";
+    QTest::newRow("zero") << qint64(0) << "0.0s" << "00:00";
+    QTest::newRow("negative") << qint64(-5000) << "0.0s" << "00:00";
 }
 
 void TestProcessController::timeForms()
@@ -200,8 +194,8 @@ void TestProcessController::logFilePrepend()
     QCOMPARE(CRunLogFile::Prepend(path, QString::fromUtf8("Run \xC3\xA9\r\n")), ok);
     QCOMPARE(ReadAll(path), expected);
     const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QStringList expectedLeft =
-        folderInTheWay ? QStringList{"Brandquill.log", "Brandquill.log.tmp"} : QStringList{"Brandquill.log"};
+    const QStringList expectedLeft = folderInTheWay ? QStringList{"Brandquill.log", "Brandquill.log.tmp"}
+                                                    : QStringList{"Brandquill.log"};
     QCOMPARE(left, expectedLeft);
 }
 
@@ -294,12 +288,12 @@ void TestProcessController::headerAndWholeLog()
     recorder.ideal = 1;
     const auto advanceClock = [&](CProcessController&) { recorder.clock = 65432; };
     QVERIFY(Run(recorder, advanceClock) >= 0);
-    const QByteArray first = QByteArray("\xEF\xBB\xBF") +
-                             "Process started at 2026-03-05, 14:07:09.\r\n\r\nProcessing 2 images with 0 graphical "
-                             "filter(s) per image.\r\n\r\n"
-                             "System: 1 CPU core(s) detected.\r\nLaunching 1 thread(s) of execution.\r\n\r\n" +
-                             (" - Processed " + photos[0] + "\r\n - Processed " + photos[1] + "\r\n").toUtf8() +
-                             "\r\nProcess completed without errors.\r\nTime elapsed: 1:05.4s\r\n\r\n----------\r\n\r\n";
+    const QByteArray first =
+        QByteArray("\xEF\xBB\xBF") +
+        "Process started at 2026-03-05, 14:07:09.\r\n\r\nProcessing 2 images with 0 graphical filter(s) per image.\r\n\r\n"
+        "System: 1 CPU core(s) detected.\r\nLaunching 1 thread(s) of execution.\r\n\r\n" +
+        (" - Processed " + photos[0] + "\r\n - Processed " + photos[1] + "\r\n").toUtf8() +
+        "\r\nProcess completed without errors.\r\nTime elapsed: 1:05.4s\r\n\r\n----------\r\n\r\n";
     QCOMPARE(ReadAll(LogPath()), first);
     recorder.clock = 0;
     QVERIFY(QFile::remove(m_dest + "/a.jpg") && QFile::remove(m_dest + "/b.jpg"));
@@ -587,8 +581,8 @@ QByteArray Chunk(const QByteArray& type, const QByteArray& data)
 QByteArray HugePng()
 {
     QByteArray header;
-    QDataStream(&header, QIODevice::WriteOnly)
-        << quint32(100000) << quint32(100000) << quint8(8) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
+    QDataStream(&header, QIODevice::WriteOnly) << quint32(100000) << quint32(100000) << quint8(8) << quint8(2)
+                                               << quint8(0) << quint8(0) << quint8(0);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) + Chunk("IEND", QByteArray());
 }
 } // namespace
