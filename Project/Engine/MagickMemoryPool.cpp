@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 
 namespace
@@ -107,8 +109,17 @@ void CMagickMemoryPool::Trim()
         kept.swap(pool.kept);
         pool.keptBytes = 0;
     }
-    for (const auto& entry : kept)
-        free(entry.second);
+    const auto release = [](std::multimap<size_t, void*>& blocks) {
+        for (const auto& entry : blocks)
+            free(entry.second);
+    };
+    // Unmapping a gigabyte takes over 100 ms with every core idle: the run
+    // that ends here need not wait for it.
+    try {
+        std::thread([release, blocks = std::move(kept)]() mutable { release(blocks); }).detach();
+    } catch (const std::system_error&) {
+        release(kept);
+    }
 }
 
 size_t CMagickMemoryPool::PooledBytes()

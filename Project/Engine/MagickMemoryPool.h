@@ -14,7 +14,8 @@ public:
     // Routes ImageMagick's aligned allocations (pixel caches) through the
     // pool; later calls do nothing.
     static void Install();
-    // Frees every block the pool keeps (after a batch run).
+    // Frees every block the pool keeps (after a batch run), on a thread of
+    // its own: the caller does not wait for the memory to go back.
     static void Trim();
     // Bytes kept for reuse right now.
     static size_t PooledBytes();
