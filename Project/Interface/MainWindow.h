@@ -198,6 +198,9 @@ private:
     int m_jobKind = 0;
     // Set for the whole of OnPanelConvert: job files arriving then are refused.
     bool m_runInProgress = false;
+    // Set when a run fell short of its job: it ended with errors, or an
+    // answer taken without a display stopped it or skipped photos.
+    bool m_runFellShort = false;
     // Set once the process is ending; show() then returns at once.
     bool m_ending = false;
     // Set once the window is on screen: a script that fails to load then

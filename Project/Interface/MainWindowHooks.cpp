@@ -62,6 +62,11 @@ QMessageBox::StandardButton SMainWindowHooks::Ask(QWidget* parent, QMessageBox::
     const QString name = answer == QMessageBox::Cancel ? QStringLiteral("Cancel")
                          : answer == QMessageBox::No   ? QStringLiteral("No")
                                                        : QStringLiteral("OK");
-    report(text + QStringLiteral(" [answered: ") + name + QLatin1Char(']'));
+    ReportAnswer(text, name);
     return answer;
+}
+
+void SMainWindowHooks::ReportAnswer(const QString& question, const QString& answer) const
+{
+    report(question + QStringLiteral(" [answered: ") + answer + QLatin1Char(']'));
 }

@@ -40,6 +40,8 @@ struct SMainWindowHooks {
     QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) const;
+    // Reports a question nobody could answer with the answer taken.
+    void ReportAnswer(const QString& question, const QString& answer) const;
     // The stop answer itself, for the rule above.
     static QMessageBox::StandardButton StopAnswer(QMessageBox::StandardButtons buttons);
     // True when the platform has no screen anybody looks at.

@@ -51,6 +51,9 @@ QMessageBox::StandardButton MainWindow::Ask(QMessageBox::Icon icon, const QStrin
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton)
 {
+    // Without a display the answer taken is the one that does not go on.
+    if (hooks.unattended)
+        m_runFellShort = true;
     return hooks.Ask(this, icon, text, buttons, defaultButton);
 }
 
@@ -196,8 +199,9 @@ void MainWindow::StartLoadingScript(QString path)
         return;
     }
     m_userProfile->RunFromScript = true;
+    m_runFellShort = false;
     OnPanelConvert(false);
-    EndProcess(0);
+    EndProcess(m_runFellShort ? 2 : 0);
 }
 
 void MainWindow::EndProcess(int status)

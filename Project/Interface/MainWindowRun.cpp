@@ -2,6 +2,7 @@
 // the run counter and the share prompt; and Undo, Redo and Settings.
 #include "MainWindow.h"
 
+#include "CDialogOverwrite.h"
 #include "CDialogSocial.h"
 #include "CProcessController.h"
 #include "CProcessThread.h"
@@ -81,8 +82,15 @@ void MainWindow::RunProcessDialog()
         // Nobody would press OK: the dialog closes itself, and asks nobody.
         m_userProfile->HideProcessing = true;
         processHooks.warn = [this](QWidget*, const QString& text) { hooks.report(text); };
-        processHooks.askYesNo = [](QWidget*, const QString&) { return false; };
-        processHooks.askOverwrite = [](QWidget*, QString&, int) { return static_cast<int>(AnswerNoToAll); };
+        processHooks.askYesNo = [this](QWidget*, const QString& text) {
+            hooks.ReportAnswer(text, QStringLiteral("No"));
+            return false;
+        };
+        processHooks.askOverwrite = [this](QWidget*, QString& path, int) {
+            hooks.ReportAnswer(CDialogOverwrite::QuestionText(path), QStringLiteral("No to All"));
+            m_runFellShort = true;
+            return static_cast<int>(AnswerNoToAll);
+        };
     }
     {
         CProcessController controller(this, processHooks);
@@ -90,6 +98,11 @@ void MainWindow::RunProcessDialog()
         connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
                 &CMainPanel2::StartCurrentPreviewIfOriginal);
         controller.exec();
+        if (!controller.EndedWell())
+            m_runFellShort = true;
+        // Whoever started the script reads the outcome from the exit status.
+        if (m_runFellShort && m_userProfile->RunFromScript)
+            hooks.report(controller.Summary());
     }
     m_userProfile->HideProcessing = hidden;
 }

@@ -77,14 +77,18 @@ QString CDialogOverwrite::SizeText(qint64 bytes)
            (megabytes ? QStringLiteral("MB") : QStringLiteral("KB"));
 }
 
+QString CDialogOverwrite::QuestionText(const QString& path)
+{
+    return tr("Image %1\nalready exists, do you want to overwrite it?").arg(QDir::toNativeSeparators(path));
+}
+
 int CDialogOverwrite::exec()
 {
     connect(ui->scrollImage, &CControlImage::UpdateZoomPercent, this, &CDialogOverwrite::UpdateZoomText,
             Qt::QueuedConnection);
 
     const QFileInfo info(path);
-    const QString text = tr("Image %1\nalready exists, do you want to overwrite it?").arg(QDir::toNativeSeparators(path)) +
-                         QStringLiteral("\n\n") + SizeText(info.isFile() ? info.size() : 0);
+    const QString text = QuestionText(path) + QStringLiteral("\n\n") + SizeText(info.isFile() ? info.size() : 0);
     ui->textEditInfo->setPlainText(text);
     QPalette palette = ui->textEditInfo->palette();
     for (int group = 0; group < QPalette::NColorGroups; ++group)

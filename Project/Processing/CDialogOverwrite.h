@@ -33,6 +33,8 @@ public:
     // The size line of the info text: ": N/A" for an empty or unreadable
     // file, else KB below 1,048,576 bytes and MB from there, 2 decimals.
     static QString SizeText(qint64 bytes);
+    // The question about `path`, without the size line.
+    static QString QuestionText(const QString& path);
 
 public slots:
     void UpdateZoomText(int percent);

@@ -520,10 +520,10 @@ void CProcessController::WriteSummary()
     m_runLog += QStringLiteral("\r\n");
     if (m_interrupted)
         LogLine(tr("Process interrupted by the user."));
-    if (m_errorCount > 0)
-        LogLine(tr("Warning: Process completed with %1 errors. For details see the log above.").arg(m_errorCount));
-    else
-        LogLine(tr("Process completed without errors."));
+    m_summary = m_errorCount > 0
+                    ? tr("Warning: Process completed with %1 errors. For details see the log above.").arg(m_errorCount)
+                    : tr("Process completed without errors.");
+    LogLine(m_summary);
     const QString elapsed = tr("Time elapsed") + QStringLiteral(": ") + CRunLogFile::TimeN2ShortS(RunningMs());
     UpdateLog(elapsed, LogScreen);
     m_runLog += elapsed;
@@ -663,6 +663,8 @@ void CProcessController::FinishedThreadUpload(int noOfUploadedFiles)
     const QString result = noOfUploadedFiles > 0 ? tr("Upload completed.") : tr("Upload failed.");
     UpdateLog(result, LogScreen);
     m_runLog += result;
+    m_summary = result;
+    m_uploadFellShort = noOfUploadedFiles < m_handedOver.size();
 
     if (noOfUploadedFiles == m_handedOver.size())
         DeleteUploadedSources();

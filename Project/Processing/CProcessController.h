@@ -51,6 +51,11 @@ public:
     // longest run of whole path components all the photos' folders share.
     static QString FindCommonPath(const QList<SImageRecord>& photos);
 
+    // After the run: false when it was interrupted, a photo failed or an
+    // upload did not send every file; and the last summary line of its log.
+    bool EndedWell() const { return !m_interrupted && m_errorCount == 0 && !m_uploadFellShort; }
+    const QString& Summary() const { return m_summary; }
+
 public slots:
     // Escape, the close button and OK: asks before abandoning a run or an
     // upload, closes once nothing is pending.
@@ -160,6 +165,8 @@ private:
     QStringList m_handedOver;
     int m_destination = 0;
     bool m_uploadEnded = false;
+    bool m_uploadFellShort = false;
+    QString m_summary;
 
     QPointer<QWidget> m_mainWindow;
     bool m_mainWindowWasVisible = false;

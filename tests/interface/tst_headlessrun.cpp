@@ -66,6 +66,8 @@ private slots:
     void relativePaths();
     void failedLoadsExitOne_data();
     void failedLoadsExitOne();
+    void exitStatus_data();
+    void exitStatus();
     void consecutiveRuns();
     void otherVersionWarnsOnStderr();
     void samples_data();
@@ -73,7 +75,8 @@ private slots:
 
 private:
     // Runs the program on `argument` from `folder`; returns its exit code.
-    int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr);
+    // Without `offscreen`, no platform is named either; no argument when "".
+    int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr, bool offscreen = true);
     QString Store() const { return m_dir->path() + "/home/.config/Quorvelline/Brandquill.conf"; }
     QString Script() const
     {
@@ -97,13 +100,15 @@ void TestHeadlessRun::init()
     QFile(root + "/runtime").setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteArray* errors)
+int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteArray* errors, bool offscreen)
 {
     const QString root = m_dir->path();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!offscreen)
+        env.remove("QT_QPA_PLATFORM");
     env.insert("HOME", root + "/home");
     env.insert("XDG_CONFIG_HOME", root + "/home/.config");
     env.insert("XDG_DATA_HOME", root + "/home/.local/share");
@@ -113,7 +118,8 @@ int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteAr
     QProcess program;
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(folder);
-    program.start(QCoreApplication::applicationDirPath() + "/brandquill", {argument});
+    program.start(QCoreApplication::applicationDirPath() + "/brandquill",
+                  argument.isEmpty() ? QStringList() : QStringList{argument});
     if (!program.waitForStarted())
         return -1;
     // A guard against a hang, not a speed check.
@@ -223,6 +229,43 @@ void TestHeadlessRun::failedLoadsExitOne()
     QVERIFY2(errors.contains("Could not load script."), errors.constData());
     QVERIFY(!QFile::exists(root + "/out/new"));
     QVERIFY(!QFile::exists(root + "/home/Documents/Brandquill/Brandquill.log"));
+}
+
+// The status says whether every photo was written; what nobody could answer
+// is printed with the answer taken. Columns: the script's mode, its runs (0:
+// no job file) and folder, offscreen or no platform at all.
+void TestHeadlessRun::exitStatus_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("dest");
+    QTest::addColumn<bool>("offscreen");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("errors");
+    QTest::newRow("all fail") << "Silent" << 1 << "/src/a.jpg/o" << true << 2
+                              << QByteArray("brandquill: Warning: Process completed with 3 errors.");
+    QTest::newRow("no display, script") << "Silent" << 1 << "/o" << false << 0 << QByteArray();
+    QTest::newRow("no display, no job") << "Silent" << 0 << "/o" << false << 1 << QByteArray("A display is needed");
+    QTest::newRow("create: No") << "Normal" << 1 << "/o" << true << 2 << QByteArray("create it now? [answered: No]");
+    QTest::newRow("overwrite: No") << "Normal" << 2 << "/src" << true << 2
+                                   << QByteArray("overwrite it? [answered: No to All]");
+}
+
+void TestHeadlessRun::exitStatus()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, runs);
+    QFETCH(QString, dest);
+    QFETCH(bool, offscreen);
+    QFETCH(QByteArray, errors);
+    const QString root = m_dir->path();
+    WriteText(root + "/job.bqs", QString(kScript).replace("Silent", mode).arg(root + "/src", root + dest));
+    QByteArray printed;
+    int status = Run(runs ? root + "/job.bqs" : QString(), root, &printed, offscreen);
+    for (int run = 1; run < runs; ++run)
+        status = Run(root + "/job.bqs", root, &printed, offscreen);
+    QTEST(status, "status");
+    QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.contains(errors), printed.constData());
 }
 
 void TestHeadlessRun::consecutiveRuns()

@@ -175,7 +175,11 @@ void TestUploadHandOff::ftpUpload()
             fake.Finish(sent, "done");
         });
     };
-    Run([&](CProcessController&) { m_recorder.clock = 65432; });
+    bool endedWell = false;
+    Run([&](CProcessController& dialog) {
+        m_recorder.clock = 65432;
+        connect(&dialog, &QDialog::finished, [&] { endedWell = dialog.EndedWell(); });
+    });
 
     QCOMPARE(m_calls.size(), 2);
     QCOMPARE(m_calls[0].name, QString("ConnectFTP"));
@@ -196,6 +200,7 @@ void TestUploadHandOff::ftpUpload()
     const QString file = QString::fromUtf8(ReadAll(LogPath()));
     QVERIFY2(file.contains(tail), qPrintable(file));
     QCOMPARE(file.contains("Successfuly uploaded"), sent > 0);
+    QCOMPARE(endedWell, sent == photos);
 }
 
 void TestUploadHandOff::flickrUpload()
