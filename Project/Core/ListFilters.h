@@ -10,6 +10,8 @@
 struct SFilterRecord {
     static constexpr int MaxNumbers = 32;
     static constexpr int MaxStrings = 16;
+    // Characters of one string slot that a job file can hold.
+    static constexpr int MaxStringLength = 64 * 1024;
 
     quint32 id = 0;
     QString name;

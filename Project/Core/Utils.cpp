@@ -13,6 +13,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <atomic>
+#include <cstdio>
+
 const QString organization = QStringLiteral("Quorvelline");
 const QString application = QStringLiteral("Brandquill");
 const char kWebSite[] = "http://www.brandquill.example";
@@ -38,6 +41,24 @@ int Base64Value(char c)
     if (c == '/')
         return 63;
     return -1;
+}
+
+std::atomic<RegistryFailureHandler> s_registryFailure{nullptr};
+std::atomic_bool s_registryFailureTold{false};
+
+// Writes the value through and tells of the first refused write, so that
+// settings are not lost in silence (a read-only or unreachable file).
+void WriteThrough(QSettings& settings, const QString& key, const QVariant& value)
+{
+    settings.setValue(key, value);
+    settings.sync();
+    if (settings.status() == QSettings::NoError || s_registryFailureTold.exchange(true))
+        return;
+    if (const RegistryFailureHandler handler = s_registryFailure.load())
+        handler(settings.fileName());
+    else
+        std::fprintf(stderr, "brandquill: The settings could not be saved to %s\n",
+                     QFile::encodeName(settings.fileName()).constData());
 }
 
 // First standard location of a kind, "/"-separated, without a trailing "/".
@@ -97,7 +118,7 @@ QString GetRegistryString(const QString& key, const QString& defaultValue)
 void SetRegistryString(const QString& key, const QString& value)
 {
     QSettings settings(organization, application);
-    settings.setValue(key, QVariant(value));
+    WriteThrough(settings, key, QVariant(value));
 }
 
 int GetRegistryInt(const QString& key, int defaultValue)
@@ -109,7 +130,7 @@ int GetRegistryInt(const QString& key, int defaultValue)
 void SetRegistryInt(const QString& key, int value)
 {
     QSettings settings(organization, application);
-    settings.setValue(key, QVariant(value));
+    WriteThrough(settings, key, QVariant(value));
 }
 
 QByteArray GetRegistryByteArray(const QString& key, const QByteArray& defaultValue)
@@ -121,7 +142,12 @@ QByteArray GetRegistryByteArray(const QString& key, const QByteArray& defaultVal
 void SetRegistryByteArray(const QString& key, const QByteArray& value)
 {
     QSettings settings(organization, application);
-    settings.setValue(key, QVariant(value));
+    WriteThrough(settings, key, QVariant(value));
+}
+
+void SetRegistryFailureHandler(RegistryFailureHandler handler)
+{
+    s_registryFailure.store(handler);
 }
 
 QString GetRegistryValue(const QString& file, const QString& key, const QString& defaultValue)

@@ -22,7 +22,8 @@ extern const QString application;
 extern const char kSupportAddress[];
 
 // Settings store. Each call opens and closes its own QSettings, so any thread
-// may call them; a missing key gives the default, a failed write goes unseen.
+// may call them; a missing key gives the default. The first write that the
+// store refuses is passed to the failure handler, once per process.
 // Keys are "group/name", e.g. "Settings/Settings.LanguageId".
 QString GetRegistryString(const QString& key, const QString& defaultValue);
 void SetRegistryString(const QString& key, const QString& value);
@@ -30,6 +31,10 @@ int GetRegistryInt(const QString& key, int defaultValue);
 void SetRegistryInt(const QString& key, int value);
 QByteArray GetRegistryByteArray(const QString& key, const QByteArray& defaultValue);
 void SetRegistryByteArray(const QString& key, const QByteArray& value);
+// Receives the store's file name when a write failed; it may be called on any
+// thread. Without one, a line goes to stderr.
+using RegistryFailureHandler = void (*)(const QString& file);
+void SetRegistryFailureHandler(RegistryFailureHandler handler);
 
 // The same on a native-format store kept in the given file.
 QString GetRegistryValue(const QString& file, const QString& key, const QString& defaultValue);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QMenu>
+#include <QTextCursor>
 #include <QTimer>
 
 using namespace EditorControls;
@@ -210,6 +211,15 @@ void CFilterText::Restart()
 
 void CFilterText::on_editText_textChanged()
 {
+    // A job file holds at most this much of one text: a longer mark could be
+    // saved but never opened again.
+    if (ui->editText->document()->characterCount() - 1 > SFilterRecord::MaxStringLength) {
+        QTextCursor tail(ui->editText->document());
+        tail.setPosition(SFilterRecord::MaxStringLength);
+        tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        tail.removeSelectedText();
+        return; // the removal calls back with the text that is kept
+    }
     Restart();
 }
 void CFilterText::on_comboAlignment_activated(int)

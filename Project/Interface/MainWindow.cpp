@@ -28,8 +28,10 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <QThread>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
@@ -48,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     qApp->installEventFilter(this);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     RouteVersionWarning(true);
+    RouteSettingsFailure(true);
 }
 
 MainWindow::~MainWindow()
@@ -64,6 +67,7 @@ MainWindow::~MainWindow()
     CStatesList::DeleteInstance();
     CHardwareProfile::DeleteInstance();
     CImageCache::DeleteInstance();
+    RouteSettingsFailure(false); // after the last settings are written
 
     delete ui;
     for (QAction* action : qAsConst(m_toolBarActions))
@@ -210,10 +214,47 @@ void MainWindow::InitWindowSettings()
     const QByteArray geometry = GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowGeometry"), {});
     // Unreadable bytes count as a first start rather than a window nowhere.
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
-        restoreState(GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), {}), 0);
-        return;
+        // A geometry stored on another screen or by a broken session must not
+        // leave the menus and toolbar off screen.
+        const QScreen* screen = QGuiApplication::screenAt(this->geometry().center());
+        QRect fitted = this->geometry();
+        if (FitRestoredGeometry(fitted, (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry(),
+                                minimumSize())) {
+            setGeometry(fitted);
+            restoreState(GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), {}), 0);
+            return;
+        }
     }
     setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->virtualGeometry()));
+}
+
+namespace
+{
+// The window that tells of settings the store refused.
+QPointer<MainWindow> s_settingsWindow;
+} // namespace
+
+void MainWindow::RouteSettingsFailure(bool on)
+{
+    s_settingsWindow = on ? this : nullptr;
+    SetRegistryFailureHandler(on ? &MainWindow::ReportSettingsFailure : nullptr);
+}
+
+void MainWindow::ReportSettingsFailure(const QString& file)
+{
+    auto tell = [file] {
+        const QString text = tr("The settings could not be saved to %1. Changes to them will be lost.")
+                                 .arg(QDir::toNativeSeparators(file));
+        if (s_settingsWindow)
+            s_settingsWindow->Ask(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+        else
+            SMainWindowHooks().report(text);
+    };
+    // A worker's write is told on the GUI thread.
+    if (QThread::currentThread() == qApp->thread())
+        tell();
+    else
+        QMetaObject::invokeMethod(qApp, tell, Qt::QueuedConnection);
 }
 
 void MainWindow::SaveWindowSettings()

@@ -153,19 +153,22 @@ private:
     // Builds, runs and destroys the processing dialog.
     void RunProcessDialog();
     // Rebuilds the views from the unchanged model after a refused load.
-    void ReportLoadFailure(const QString& text, const QString& path);
+    void ReportLoadFailure(const QString& text, const QString& reason, const QString& path);
     // Step 1's views rebuilt from the photo list.
     void RebuildPhotoViews();
     // Rebuilds the views from the unchanged model after a refused load.
     void RestoreViewsAfterFailedLoad();
     // Points the job reader's version warning at this window, or back.
     void RouteVersionWarning(bool on);
+    // Settings that the store refuses are told to the user of this window.
+    void RouteSettingsFailure(bool on);
     void RefreshAfterUndo();
     // Each page joins its thumbnail and preview threads as it goes.
     void DeletePanels();
     // The pages join their threads, then the process ends.
     void EndProcess(int status);
     static void ReportVersionWarning(const QString& text);
+    static void ReportSettingsFailure(const QString& file);
 
     Ui::MainWindow* ui;
     CMainPanel1* m_panel1 = nullptr;

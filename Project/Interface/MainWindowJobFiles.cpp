@@ -26,6 +26,12 @@ namespace
 {
 // The window whose report receives the job reader's version warning.
 MainWindow* s_warningWindow = nullptr;
+
+// A failure message with the job reader's reason on a line of its own.
+QString WithReason(const QString& text, const QString& reason)
+{
+    return reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
+}
 } // namespace
 
 void MainWindow::ReportVersionWarning(const QString& text)
@@ -63,12 +69,12 @@ int MainWindow::RunJobDialog(QDialog* dialog)
     return hooks.unattended ? 0 : hooks.runDialog(dialog);
 }
 
-void MainWindow::ReportLoadFailure(const QString& text, const QString& path)
+void MainWindow::ReportLoadFailure(const QString& text, const QString& reason, const QString& path)
 {
     if (hooks.unattended)
-        hooks.report(text + QLatin1Char(' ') + path);
+        hooks.report(text + QLatin1Char(' ') + path + (reason.isEmpty() ? QString() : QLatin1Char(' ') + reason));
     else
-        hooks.message(this, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+        hooks.message(this, QMessageBox::Warning, WithReason(text, reason), QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -152,7 +158,7 @@ bool MainWindow::LoadProfile(QString path)
     m_panel2->ClearFilterList();
     if (!reader.Load()) {
         RestoreViewsAfterFailedLoad();
-        ReportLoadFailure(tr("Could not load profile."), path);
+        ReportLoadFailure(tr("Could not load profile."), reader.ErrorText(), path);
         return false;
     }
     RefreshPanels();
@@ -174,7 +180,7 @@ bool MainWindow::LoadScript(QString path)
     m_panel2->ClearFilterList();
     if (!reader.Load()) {
         RestoreViewsAfterFailedLoad();
-        ReportLoadFailure(tr("Could not load script."), path);
+        ReportLoadFailure(tr("Could not load script."), reader.ErrorText(), path);
         return false;
     }
     m_userProfile->DetailsSortColumn = -1;
@@ -296,7 +302,8 @@ bool MainWindow::SaveProfile(QString path, QString name, QString description)
     writer.ProfileHeader.Name = name;
     writer.ProfileHeader.Description = description;
     if (!writer.Save(CScripts::ModeProfile)) {
-        Ask(QMessageBox::Warning, tr("Could not save profile."), QMessageBox::Ok, QMessageBox::Ok);
+        Ask(QMessageBox::Warning, WithReason(tr("Could not save profile."), writer.ErrorText()), QMessageBox::Ok,
+            QMessageBox::Ok);
         return false;
     }
     m_panel1->UnsignalPanelChanged();
@@ -324,7 +331,8 @@ bool MainWindow::SaveScript(QString path)
 {
     CScripts writer(path);
     if (!writer.Save(CScripts::ModeScript)) {
-        Ask(QMessageBox::Warning, tr("Could not save script."), QMessageBox::Ok, QMessageBox::Ok);
+        Ask(QMessageBox::Warning, WithReason(tr("Could not save script."), writer.ErrorText()), QMessageBox::Ok,
+            QMessageBox::Ok);
         return false;
     }
     m_panel1->UnsignalPanelChanged();

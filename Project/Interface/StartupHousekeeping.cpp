@@ -9,6 +9,20 @@ QRect FirstStartGeometry(const QRect& desktop)
     return QRect(x, y, 794, 672);
 }
 
+bool FitRestoredGeometry(QRect& window, const QRect& available, const QSize& minimum)
+{
+    const QRect shown = window.intersected(available);
+    const qint64 area = qint64(window.width()) * window.height();
+    if (area <= 0 || qint64(shown.width()) * shown.height() * 4 < area)
+        return false;
+    const int width = qMin(window.width(), qMax(available.width(), minimum.width()));
+    const int height = qMin(window.height(), qMax(available.height(), minimum.height()));
+    const int x = qMax(available.left(), qMin(window.left(), available.right() + 1 - width));
+    const int y = qMax(available.top(), qMin(window.top(), available.bottom() + 1 - height));
+    window = QRect(x, y, width, height);
+    return true;
+}
+
 QString FindDownloadSource(const QString& root)
 {
     QString source;

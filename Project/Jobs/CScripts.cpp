@@ -289,6 +289,7 @@ void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlag
 bool CScripts::Save(int mode)
 {
     m_text.clear();
+    m_errorText.clear();
     if (mode != ModeProject && mode != ModeProfile && mode != ModeScript)
         return false;
     const QString root = Name(mode == ModeScript ? RootScript : mode == ModeProfile ? RootProfile : RootProject);
@@ -308,8 +309,18 @@ bool CScripts::Save(int mode)
         CJobProperties::Write(CJobProperties::Interface, *m_pUserProfile, m_text);
     m_text += Name(Line::RootEnd).arg(root);
 
+    // A job that Load would refuse is never written: it could not be
+    // opened again, and it would replace a file that can.
+    const QByteArray bytes = m_text.toUtf8();
+    if (bytes.size() > SafeXml::JobFileCap)
+        return Refuse(RefusalText(SafeXml::Verdict::TooLarge));
+    SJobContent check;
+    const CJobReader::Verdict verdict = CJobReader::Read(m_text, check);
+    if (verdict != CJobReader::Verdict::Ok)
+        return Refuse(RefusalText(verdict));
+
     // A failed write must leave the previous file whole.
-    return CJobDocument::WriteWhole(m_path, m_text.toUtf8());
+    return CJobDocument::WriteWhole(m_path, bytes);
 }
 
 void CScripts::WriteProfile()

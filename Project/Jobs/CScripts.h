@@ -29,8 +29,9 @@ public:
     // Images element; the job is then exactly as it was.
     bool Load();
 
-    // Why the last Load refused the file, in words for the user; empty
-    // after a Load that read the file.
+    // Why the last Load refused the file, or why the last Save refused to
+    // write a job that Load would refuse, in words for the user; empty
+    // when the reason is not the job's content.
     QString ErrorText() const;
 
     // Writes the job as the kind given by `mode` (ScriptSaveMode) to the path

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListFilters.h"
 #include "SJobContent.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ class CJobReader
 public:
     static constexpr int MaxFilters = 1000;
     static constexpr int MaxPhotos = 1000000;
-    static constexpr int MaxTextLength = 64 * 1024; // characters of one text or attribute
+    static constexpr int MaxTextLength = SFilterRecord::MaxStringLength; // characters of one text or attribute
 
     enum class Verdict { Ok, NotWellFormed, TooManyFilters, TooManyParams, TooManyPhotos, TextTooLong };
 

@@ -245,6 +245,8 @@ private slots:
         QTest::newRow("cancelled") << "A"
                                    << ""
                                    << "A";
+        // A job file holds 65,536 characters of one text, and so does the box.
+        QTest::newRow("past the longest text") << QString(100000, 'x') << "Source Path" << QString(65536, 'x');
     }
     void keywordMenu()
     {

@@ -22,6 +22,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QListWidget>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,10 +88,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
+        // The reader's reason follows the message.
         QTest::newRow("corrupt profile") << "bad.bqf"
-                                         << "Could not load profile.";
+                                         << "Could not load profile.\nThe job file is not a well-formed XML document.";
         QTest::newRow("corrupt script") << "bad.bqs"
-                                        << "Could not load script.";
+                                        << "Could not load script.\nThe job file is not a well-formed XML document.";
     }
 
     void failedLoadsChangeNothing()
@@ -298,6 +301,24 @@ private slots:
         QTRY_VERIFY(!window->findChild<QAction*>("actionRedo")->isEnabled());
         window->findChild<QAction*>("actionSettings")->trigger();
         QCOMPARE(recorder.dialogs.last(), QString("CSettings"));
+    }
+
+    // A store that refuses writes is told once, by its file; nothing is
+    // lost in silence. A folder in the file's place refuses even root.
+    void settingsThatCannotBeSaved()
+    {
+        SRecorder recorder;
+        auto window = Start(recorder);
+        const QString file = QSettings(organization, application).fileName();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        auto restore = qScopeGuard([file] { QDir(file).removeRecursively(); });
+        CUserProfile::GetInstance()->UseMulticore = !CUserProfile::GetInstance()->UseMulticore;
+        recorder.asked.clear();
+        QVERIFY(window->close());
+        window.reset();
+        const QStringList told = recorder.Texts().filter(QDir::toNativeSeparators(file));
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().startsWith("The settings could not be saved to"), qPrintable(told.first()));
     }
 
     // The real defaults of the hooks, driven once: the box's buttons and

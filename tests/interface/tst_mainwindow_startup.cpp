@@ -114,15 +114,36 @@ private slots:
         QCOMPARE(FindDownloadSource(empty.path()), QString());
     }
 
+    // The test screen is 800 x 600: a stored window that does not fit comes
+    // back shrunk and moved onto it, one mostly off it at the first start.
+    void restartAndCorruptGeometry_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("restored"); // empty: the first start
+        QTest::newRow("on screen") << QRect(20, 0, 700, 600) << QRect(20, 0, 700, 600);
+        QTest::newRow("right edge off screen") << QRect(500, 0, 700, 600) << QRect(100, 0, 700, 600);
+        QTest::newRow("below the screen") << QRect(20, 300, 700, 600) << QRect(20, 0, 700, 600);
+        QTest::newRow("far off, very wide") << QRect(-29490, 0, 32767, 600) << QRect();
+        QTest::newRow("beyond the left edge") << QRect(-690, 0, 700, 600) << QRect();
+    }
+
     void restartAndCorruptGeometry()
     {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, restored);
         auto window = StartWindow();
-        window->setGeometry(20, 30, 700, 750);
+        window->setGeometry(stored);
         QVERIFY(window->close());
         QVERIFY(StoreValue("Settings/MainWindow.WindowGeometry").isValid());
         QVERIFY(StoreValue("Settings/MainWindow.WindowState").isValid());
         window = StartWindow();
-        QCOMPARE(window->geometry(), QRect(20, 30, 700, 750));
+        if (restored.isEmpty()) {
+            QCOMPARE(window->geometry(), FirstStart(window.get()));
+        } else {
+            // The height is the layout's least, taller than this screen.
+            QCOMPARE(window->geometry().topLeft(), restored.topLeft());
+            QCOMPARE(window->width(), restored.width());
+        }
         QCOMPARE(StoreValue("Settings/LaunchCounter").toInt(), 2);
         window.reset();
         ResetStore({{"Settings/MainWindow.WindowGeometry", QByteArray::fromHex("8f03a1c44e2b77d0193e5a6cb2f0d841")}});
@@ -138,7 +159,7 @@ private slots:
         QTest::addColumn<QRect>("saved");
         QTest::newRow("first start") << 1033 << QRect();
         QTest::newRow("first start, Japanese") << 1041 << QRect();
-        QTest::newRow("restored at the least height") << 1033 << QRect(20, 30, 700, 640);
+        QTest::newRow("restored at the least height") << 1033 << QRect(20, 0, 700, 640);
     }
 
     void stepPagesFullHeight()

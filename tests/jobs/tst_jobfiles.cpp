@@ -743,19 +743,31 @@ void TestJobFiles::saveFailures_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("mode");
-    QTest::newRow("missing folder") << "missing/x.bqs" << 3;
-    QTest::newRow("mode 0") << "old.bqs" << 0;
-    QTest::newRow("mode 4") << "old.bqs" << 4;
-    QTest::newRow("mode -1") << "old.bqs" << -1;
+    QTest::addColumn<int>("markLength"); // a text mark of this many characters; 0 for none
+    QTest::newRow("missing folder") << "missing/x.bqs" << 3 << 0;
+    QTest::newRow("mode 0") << "old.bqs" << 0 << 0;
+    QTest::newRow("mode 4") << "old.bqs" << 4 << 0;
+    QTest::newRow("mode -1") << "old.bqs" << -1 << 0;
+    // The reader would refuse it: the file could not be opened again.
+    QTest::newRow("mark longer than a job file holds, profile") << "old.bqs" << 2 << CJobReader::MaxTextLength + 1;
+    QTest::newRow("mark longer than a job file holds, script") << "old.bqs" << 3 << CJobReader::MaxTextLength + 1;
 }
 
 void TestJobFiles::saveFailures()
 {
     QFETCH(QString, name);
     QFETCH(int, mode);
+    QFETCH(int, markLength);
+    if (markLength > 0)
+        CListFilters::GetInstance()->filters = {Filter(1000, true, {0}, {QString(markLength, 'x'), "Arial", ""})};
     QVERIFY(WriteAll(Path("old.bqs"), "old"));
-    QVERIFY(!CScripts(Path(name)).Save(mode));
+    CScripts refused(Path(name));
+    QVERIFY(!refused.Save(mode));
+    if (markLength > 0)
+        QVERIFY2(refused.ErrorText().contains(QString::number(CJobReader::MaxTextLength)),
+                 qPrintable(refused.ErrorText()));
     QCOMPARE(ReadAll(Path("old.bqs")), QByteArray("old"));
+    CListFilters::GetInstance()->filters.clear();
     QVERIFY(!QFileInfo::exists(Path("missing")));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("old.bqs."), QStringList());
 
