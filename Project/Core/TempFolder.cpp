@@ -1,10 +1,13 @@
 #include "TempFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,4 +77,20 @@ QString BrandquillTempFolder(QString* error)
             firstReason = reason;
     }
     return Fail(error, firstReason);
+}
+
+QString RunTempFolder(QString* error)
+{
+    const QString base = BrandquillTempFolder(error);
+    if (base.isEmpty())
+        return QString();
+    // Dated for the user who looks for the files of a failed transfer.
+    const QString pattern = base + QStringLiteral("/run-") +
+                            QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyyMMdd-HHmmss-")) +
+                            QStringLiteral("XXXXXX");
+    QByteArray native = QFile::encodeName(pattern);
+    if (!::mkdtemp(native.data()))
+        return Fail(error, QCoreApplication::translate("TempFolder", "cannot create %1: %2")
+                               .arg(pattern, QString::fromLocal8Bit(std::strerror(errno))));
+    return QFile::decodeName(native);
 }

@@ -12,3 +12,8 @@
 // "BrandquillTemp" in $XDG_RUNTIME_DIR, with the same checks.
 // Returns the folder's path, or "" with the reason (the first refusal's) in *error.
 QString BrandquillTempFolder(QString* error = nullptr);
+
+// A new folder of mode 0700 inside BrandquillTempFolder() for the temporary
+// outputs of one run, named so that no other run uses it: a run never
+// replaces what another left. "" with the reason in *error.
+QString RunTempFolder(QString* error = nullptr);

@@ -8,10 +8,12 @@
 #include "ListFilters.h"
 #include "MagickMemoryPool.h"
 #include "PathSafety.h"
+#include "TempFolder.h"
 #include "UserProfile.h"
 #include "ui_CProcessController.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -165,6 +167,10 @@ void CProcessController::StartThreads()
     // Taken in list order, whatever the positions: those from a job file may
     // be negative or repeated, and only name the photo.
     m_dealer = std::make_unique<CPhotoDealer>(photos);
+    // No run replaces what another left in the temporary folder.
+    QString tempFolderError;
+    if (!m_keepOutputFiles)
+        m_runTempFolder = RunTempFolder(&tempFolderError);
 
     for (int i = 0; i < m_threadCount; ++i) {
         CProcessThread* worker = m_workers[size_t(i)].get();
@@ -195,6 +201,8 @@ void CProcessController::StartThreads()
         worker->outputPaths = &m_outputPaths;
         worker->outputPathsLower = &m_outputPathsLower;
         worker->writtenFiles = &m_writtenFiles;
+        worker->tempFolder = m_runTempFolder;
+        worker->tempFolderError = tempFolderError;
         worker->start(QThread::InheritPriority);
     }
     m_finishedThreads = 0;
@@ -534,6 +542,7 @@ void CProcessController::SaveLog()
     if (m_logSaved)
         return;
     m_logSaved = true;
+    EndRunTempFolder();
     m_runLog += CRunLogFile::Separator;
     if (m_pProfile->MonitorMode && m_pProfile->CreateLog)
         SaveLogToDisk(CRunLogFile::MonitorLogPath(m_pProfile->Id));
@@ -550,10 +559,23 @@ void CProcessController::SaveLogToDisk(const QString& path)
         m_hooks.warn(this, tr("Could not save log."));
 }
 
+void CProcessController::EndRunTempFolder()
+{
+    if (m_runTempFolder.isEmpty() || QDir().rmdir(m_runTempFolder) || !QFileInfo(m_runTempFolder).isDir())
+        return;
+    // A mail hand-off tells where its photos are itself.
+    if (m_destination == 2 && !m_interrupted)
+        return;
+    const QString line = tr("Temporary files kept in %1.").arg(m_runTempFolder);
+    UpdateLog(line, LogScreen);
+    m_runLog += QStringLiteral("\r\n") + line;
+}
+
 QStringList CProcessController::FilesToUpload() const
 {
-    // Only what was really written: outputPaths also holds paths answered
-    // No, failed writes and paths renamed away.
+    // Only what was really written or left in place as its own output:
+    // outputPaths also holds paths answered No, failed writes and paths
+    // renamed away.
     QStringList files;
     files.reserve(m_writtenFiles.size());
     for (const auto& written : m_writtenFiles)
@@ -564,6 +586,14 @@ QStringList CProcessController::FilesToUpload() const
 void CProcessController::UploadImages(int destination)
 {
     m_handedOver = FilesToUpload();
+    if (m_handedOver.isEmpty()) {
+        // No transfer to start, and none that failed.
+        const QString line = tr("Nothing to upload: the run produced no file to send.");
+        UpdateLog(line, LogScreen);
+        m_runLog += QStringLiteral("\r\n\r\n") + line;
+        m_canClose = true;
+        return;
+    }
     if (!m_uploader)
         m_uploader.reset(m_hooks.makeUploader());
     if (!m_uploader) {

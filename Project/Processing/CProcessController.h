@@ -112,6 +112,9 @@ private:
     void LogLine(const QString& line);
     void SaveLog();
     void SaveLogToDisk(const QString& path);
+    // At the end: removes the run's temporary folder once nothing is left
+    // in it, else logs where its files are kept.
+    void EndRunTempFolder();
 
     // Upload hand-off.
     void UploadImages(int destination);
@@ -139,6 +142,8 @@ private:
     QStringList m_outputPaths;
     QSet<QString> m_outputPathsLower;
     WrittenFileList m_writtenFiles;
+    // Outputs that only feed an upload: a folder of this run's own.
+    QString m_runTempFolder;
 
     int m_operationsPerImage = 2;
     int m_operationsTotal = 0;

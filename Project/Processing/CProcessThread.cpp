@@ -8,7 +8,6 @@
 #include "ImageManager.h"
 #include "ListFilters.h"
 #include "PathSafety.h"
-#include "TempFolder.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
@@ -103,10 +102,10 @@ void CProcessThread::RunPhotos()
         m_Naming.counterStart = (qint64(m_pProfile->PicCount) + 1) * m_Naming.counterStep;
     }
     if (!m_KeepOnDisk) {
-        QMutexLocker lock(folderLock);
-        m_TempFolder = BrandquillTempFolder(&m_TempFolderError);
-        // Files left there by an earlier upload are replaced without a
-        // question; in the source tree nothing is (CheckPathName).
+        m_TempFolder = tempFolder;
+        m_TempFolderError = tempFolderError;
+        // The run's own folder holds nothing to ask about; in the source
+        // tree nothing is replaced (CheckPathName).
         if (!UploadIntoSourceTree())
             yesToAll.store(true);
     }
@@ -133,6 +132,7 @@ void CProcessThread::RunPhotos()
 bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
 {
     m_PhotoLogged = false;
+    m_PhotoOperations = 0;
     ++m_PhotosBegun;
     m_SourcePath = photo.path;
     m_SourceFolder = photo.folder;
@@ -193,14 +193,13 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
             // The photo ends once its output is in place.
             if (m_Pending)
                 return true;
-            if (!skip) {
-                if (UserRequestedCancel())
-                    return false;
+            // Counted even when a cancel follows: it is logged as written.
+            if (!skip)
                 emit IncProgressImage();
-            }
         }
     }
     LogAppendAction();
+    CountRemainingOperations();
     return true;
 }
 
@@ -252,7 +251,7 @@ void CProcessThread::ReadImage(bool& skip)
         m_Damage = engine.m_Damage;
         if (OneDocument() && !m_Damage.isEmpty())
             m_DamagedPages << qMakePair(m_SourcePath, m_Damage);
-        emit IncProgressOperation();
+        CountOperation();
         return;
     }
     CompletePending();
@@ -296,7 +295,7 @@ void CProcessThread::ApplyFilters()
             return m_Engine->ApplyFilter(record);
         });
         if (ok) {
-            emit IncProgressOperation();
+            CountOperation();
         } else {
             // The photo is still written, but its source is kept.
             m_StageFailed = true;
@@ -353,7 +352,7 @@ void CProcessThread::EndWrite(const QStringList& files)
 {
     m_OutputProduced = true;
     RecordWritten(files);
-    emit IncProgressOperation();
+    CountOperation();
     UpdateFileAttributes(files);
     ReportWritten(files);
     DeleteSourceIfComplete(files);
@@ -411,8 +410,8 @@ void CProcessThread::WriteDocument(bool& skip)
     RecordWritten(m_Engine->WrittenFiles());
     for (const auto& page : m_DamagedPages)
         LogFailure(tr("Written from a damaged photo"), page.first, LoadPathLength, page.second);
-    for (int i = 0; i < m_PhotosBegun; ++i)
-        emit IncProgressOperation();
+    // The pages before have had their share when they were taken in.
+    CountOperation();
 }
 
 void CProcessThread::RecordWritten(const QStringList& files)
@@ -499,6 +498,20 @@ void CProcessThread::IncrementErrors()
 {
     ++m_ErrorCount;
     m_PhotoLogged = true;
+}
+
+void CProcessThread::CountOperation()
+{
+    if (m_PhotoOperations >= m_pFilters->GetActiveCount() + 2)
+        return;
+    ++m_PhotoOperations;
+    emit IncProgressOperation();
+}
+
+void CProcessThread::CountRemainingOperations()
+{
+    while (m_PhotoOperations < m_pFilters->GetActiveCount() + 2)
+        CountOperation();
 }
 
 void CProcessThread::LogLines(const QString& text, const QString& path, int length, const QString& reason)

@@ -61,7 +61,8 @@ enum OverwriteAnswer {
 enum LogFlag { LogScreenAndFile = 0, LogScreen = 1, LogFile = 2 };
 
 // (source path, final output path) of every file a run really wrote, copied
-// or moved, one pair per page file. The source is empty when it must stay
+// or moved, one pair per page file, and of every photo left in place as its
+// own output. The source is empty when it must stay
 // whatever the job says (a damaged photo, a failed filter).
 typedef QList<QPair<QString, QString>> WrittenFileList;
 
@@ -90,6 +91,10 @@ public:
     QStringList* outputPaths = nullptr;
     QSet<QString>* outputPathsLower = nullptr;
     WrittenFileList* writtenFiles = nullptr;
+    // Where the outputs that only feed an upload go: the run's own folder,
+    // or "" with the reason it could not be had.
+    QString tempFolder;
+    QString tempFolderError;
 
     // --- Polled by the worker, written by the controller. ---
     std::atomic<bool> cancel{false};
@@ -154,6 +159,10 @@ private:
     void LogAppendAction();
     void PostProcessing();
     void IncrementErrors();
+    // One unit of the photo's share of the progress: active filters + 2.
+    void CountOperation();
+    // A photo handled (written, failed or skipped) has its whole share.
+    void CountRemainingOperations();
     // The two lines of a report (screen: path shortened to `length`; file:
     // full path), each ending in ": " and the reason when one is given.
     void LogLines(const QString& text, const QString& path, int length, const QString& reason = QString());
@@ -202,6 +211,7 @@ private:
         bool stageFailed = false;
         bool outputProduced = false;
         bool photoLogged = true; // nothing to log for it
+        int operations = 0;
         void* attributes = nullptr;
     };
     struct SPendingCommit {
@@ -290,6 +300,7 @@ private:
     QList<QPair<QString, QString>> m_DamagedPages;
     bool m_OutputProduced = false;
     bool m_PhotoLogged = true;
+    int m_PhotoOperations = 0; // units of progress reported for the photo
     int m_PhotosBegun = 0;
     // The photo before, while its output is being committed.
     std::unique_ptr<SPendingCommit> m_Pending;
@@ -300,7 +311,7 @@ private:
     void* m_Attributes = nullptr;
 
     QString m_AnswerPath;
-    QString m_TempFolder; // BrandquillTemp, or "" when refused
+    QString m_TempFolder; // the run's temporary folder, or "" when refused
     QString m_TempFolderError;
     bool m_KeepOnDisk = false;
     bool m_Finished = false;

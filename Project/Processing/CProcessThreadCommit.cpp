@@ -39,14 +39,13 @@ void CProcessThread::CompletePending()
     SwapPhotoEnd(pending->photo);
     if (committed) {
         EndWrite(pending->output->CommittedFiles());
-        // A cancel seen after the write counts no photo, as at the checkpoint
-        // that followed an inline write.
-        if (!cancel.load())
-            emit IncProgressImage();
+        // Counted even after a cancel: it is logged as written.
+        emit IncProgressImage();
     } else {
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, pending->output->ErrorString());
     }
     LogAppendAction();
+    CountRemainingOperations();
     SwapPhotoEnd(pending->photo);
     FileAttributes::Free(pending->photo.attributes);
 }
@@ -67,5 +66,6 @@ void CProcessThread::SwapPhotoEnd(SPhotoEnd& other)
     std::swap(m_StageFailed, other.stageFailed);
     std::swap(m_OutputProduced, other.outputProduced);
     std::swap(m_PhotoLogged, other.photoLogged);
+    std::swap(m_PhotoOperations, other.operations);
     std::swap(m_Attributes, other.attributes);
 }

@@ -62,10 +62,13 @@ void CProcessThread::LightProcessing(bool& skip)
         RecordWritten({m_OutputPath});
         if (!blocker.isEmpty())
             LogFailure(tr("Damaged photo copied, its source kept"), m_SourcePath, LoadPathLength, blocker);
+    } else {
+        // Unchanged, it is still this photo's output: an upload sends it.
+        RecordWritten({m_OutputPath});
     }
     m_OutputProduced = true;
-    emit IncProgressOperation();
-    emit IncProgressOperation();
+    CountOperation();
+    CountOperation();
     emit IncProgressImage();
     if (!m_SourceIsOutput)
         UpdateFileAttributes({m_OutputPath});

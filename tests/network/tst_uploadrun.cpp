@@ -44,6 +44,13 @@ QStringList TreeOf(const QString& folder)
     return files;
 }
 
+// The folder of the newest run inside the temporary folder.
+QString RunFolder()
+{
+    const QStringList runs = QDir(TempFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
+    return TempFolder() + '/' + (runs.isEmpty() ? QStringLiteral("no run folder") : runs.first());
+}
+
 SFilterRecord Resize400x300()
 {
     // Width and height in pixels, aspect not kept, enlarging allowed.
@@ -217,6 +224,10 @@ void TestUploadRun::ftpRun_data()
         << "nope" << true << false << QStringList()
         << QStringList{"Login to 127.0.0.1 failed: Authentication failed.", "Upload failed."}
         << QStringList{"Successfuly uploaded"};
+    QTest::newRow("wrong password, files kept")
+        << false << "/up"
+        << "nope" << false << false << QStringList() << QStringList{"Upload failed.\r\nTemporary files kept in <run>."}
+        << QStringList();
     QTest::newRow("truncated source, delete source")
         << false << "/up"
         << "s3cret" << true << true << QStringList{"p0.png", "p2.png"}
@@ -249,7 +260,10 @@ void TestUploadRun::ftpRun()
     p->FTPFolder = folder;
     p->FTPPassword = EncryptString(password);
     m_recorder.ideal = 2;
+    QDir().mkpath(TempFolder());
+    WriteAll(TempFolder() + "/p0.png", "left by an earlier run");
     Run([] { return new CUpload(); });
+    QCOMPARE(ReadAll(TempFolder() + "/p0.png"), QByteArray("left by an earlier run"));
 
     QCOMPARE(m_finishes, 1);
     QVERIFY(m_openAtReport); // the dialog waited for the uploader
@@ -265,7 +279,7 @@ void TestUploadRun::ftpRun()
     }
     // The uploader deletes exactly what it sent; the rest stays.
     const int written = truncated ? 2 : 3;
-    QCOMPARE(FilesIn(TempFolder()).size(), keep ? 0 : written - arrive.size());
+    QCOMPARE(FilesIn(RunFolder()).size(), keep ? 0 : written - arrive.size());
     QCOMPARE(FilesIn(m_out).size(), keep ? written : 0);
     // Sources go only after every file handed over was sent, and only
     // those of files handed over.
@@ -278,7 +292,7 @@ void TestUploadRun::ftpRun()
     }
     const QString run = NewestRun();
     for (const QString& line : logged)
-        QVERIFY2(run.contains(line), qPrintable(line + " not in:\n" + run));
+        QVERIFY2(run.contains(QString(line).replace("<run>", RunFolder())), qPrintable(line + " not in:\n" + run));
     for (const QString& line : notLogged)
         QVERIFY2(!run.contains(line), qPrintable(line + " in:\n" + run));
 }
@@ -297,22 +311,29 @@ void TestUploadRun::modeThreeUploadDeletesSource_data()
     QTest::addColumn<bool>("deleteSource");
     QTest::addColumn<QStringList>("arrive");
     QTest::addColumn<QStringList>("left");
+    QTest::addColumn<bool>("inPlace"); // also kept on disk, in the photos' own folder
 
     QTest::newRow("own source, re-encoded") << QStringList{"p.jpg"} << "JPG" << true << "" << false << false
-                                            << QStringList{"p (2).jpg"} << QStringList{"p.jpg"};
+                                            << QStringList{"p (2).jpg"} << QStringList{"p.jpg"} << false;
     QTest::newRow("own source, copied") << QStringList{"p.jpg"} << "JPG" << false << "" << false << false
-                                        << QStringList{"p (2).jpg"} << QStringList{"p.jpg"};
+                                        << QStringList{"p (2).jpg"} << QStringList{"p.jpg"} << false;
     QTest::newRow("own source, monitor overwrite") << QStringList{"p.jpg"} << "JPG" << true << "" << true << false
-                                                   << QStringList{"p (2).jpg"} << QStringList{"p.jpg"};
-    QTest::newRow("another photo's source") << QStringList{"a.png", "a.jpg"} << "JPG" << true << "." << false << false
-                                            << QStringList{"a (2).jpg", "a (3).jpg"} << QStringList{"a.jpg", "a.png"};
+                                                   << QStringList{"p (2).jpg"} << QStringList{"p.jpg"} << false;
+    QTest::newRow("another photo's source")
+        << QStringList{"a.png", "a.jpg"} << "JPG" << true << "." << false << false
+        << QStringList{"a (2).jpg", "a (3).jpg"} << QStringList{"a.jpg", "a.png"} << false;
     QTest::newRow("earlier output in the subfolder")
         << QStringList{"p.jpg"} << "JPG" << true << "done" << false << false << QStringList{"p (2).jpg"}
-        << QStringList{"done/p.jpg", "p.jpg"};
-    QTest::newRow("new name, nothing in the way") << QStringList{"p.jpg"} << "PNG" << true << "done" << false << false
-                                                  << QStringList{"p.png"} << QStringList{"done/p.jpg", "p.jpg"};
-    QTest::newRow("own source, delete source asked")
-        << QStringList{"p.jpg"} << "JPG" << true << "" << false << true << QStringList{"p (2).jpg"} << QStringList();
+        << QStringList{"done/p.jpg", "p.jpg"} << false;
+    QTest::newRow("new name, nothing in the way")
+        << QStringList{"p.jpg"} << "PNG" << true << "done" << false << false << QStringList{"p.png"}
+        << QStringList{"done/p.jpg", "p.jpg"} << false;
+    QTest::newRow("own source, delete source asked") << QStringList{"p.jpg"} << "JPG" << true << "" << false << true
+                                                     << QStringList{"p (2).jpg"} << QStringList() << false;
+    QTest::newRow("kept in place, unchanged") << QStringList{"p.jpg", "q.jpg"} << "JPG" << false << "" << false << false
+                                              << QStringList{"p.jpg", "q.jpg"} << QStringList{"p.jpg", "q.jpg"} << true;
+    QTest::newRow("nothing written") << QStringList{"p.jpg"} << "XYZ" << true << "" << false << false << QStringList()
+                                     << QStringList{"p.jpg"} << false;
 }
 
 void TestUploadRun::modeThreeUploadDeletesSource()
@@ -325,6 +346,7 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     QFETCH(bool, deleteSource);
     QFETCH(QStringList, arrive);
     QFETCH(QStringList, left);
+    QFETCH(bool, inPlace);
     QVERIFY2(StartFtp(), "python3-pyftpdlib is not installed");
     const QStringList sources = Photos(names);
     // A file of the user's where an earlier run left its output.
@@ -337,7 +359,8 @@ void TestUploadRun::modeThreeUploadDeletesSource()
         before[file] = ReadAll(m_src + '/' + file);
     CUserProfile* p = CUserProfile::GetInstance();
     p->Destination = 3;
-    p->OutputFolderStruct = 3;
+    p->OutputFolderStruct = inPlace ? 2 : 3;
+    p->SaveOnDiskFTP = inPlace;
     p->OutputFolder = subfolder;
     p->OutputFormat = format;
     p->DeleteSource = deleteSource;
@@ -347,13 +370,15 @@ void TestUploadRun::modeThreeUploadDeletesSource()
         CListFilters::GetInstance()->filters.clear();
     Run([] { return new CUpload(); });
 
-    QCOMPARE(m_finishes, 1);
+    QCOMPARE(m_finishes, arrive.isEmpty() ? 0 : 1);
     QCOMPARE(TreeOf(m_src), left);
     for (const QString& file : left)
         QCOMPARE(ReadAll(m_src + '/' + file), before[file]);
     QCOMPARE(FilesIn(m_root + "/up"), arrive);
     QVERIFY(m_recorder.asked.isEmpty());
-    QVERIFY(NewestRun().contains(QStringLiteral("Successfuly uploaded %1 picture(s).").arg(arrive.size())));
+    const QString sent = arrive.isEmpty() ? QStringLiteral("Nothing to upload: the run produced no file to send.")
+                                          : QStringLiteral("Successfuly uploaded %1 picture(s).").arg(arrive.size());
+    QVERIFY(NewestRun().contains(sent));
 }
 
 void TestUploadRun::mailRun_data()
@@ -387,8 +412,8 @@ void TestUploadRun::mailRun()
     hooks.openFile = [&](const QUrl& url) {
         opened << url;
         attached = Attachments(ReadAll(url.toLocalFile()));
-        for (const QString& name : FilesIn(TempFolder(), {"*.png"}))
-            written[name] = ReadAll(TempFolder() + '/' + name);
+        for (const QString& name : FilesIn(RunFolder(), {"*.png"}))
+            written[name] = ReadAll(RunFolder() + '/' + name);
         return opens;
     };
     hooks.askYesNo = [&](const QString& title, const QString&) {
@@ -407,10 +432,10 @@ void TestUploadRun::mailRun()
     QCOMPARE(asked, opens ? QStringList{"Success"} : QStringList());
     QCOMPARE(warned.isEmpty(), opens);
     if (!opens)
-        QVERIFY(warned.last().startsWith("Could not open default mail client.\nThe photos are kept in " + TempFolder() +
+        QVERIFY(warned.last().startsWith("Could not open default mail client.\nThe photos are kept in " + RunFolder() +
                                          "."));
     // Yes removes the message and the photos; No and a failure keep the photos.
-    QCOMPARE(FilesIn(TempFolder(), {"*.png"}).size(), answerYes ? 0 : 3);
+    QCOMPARE(FilesIn(RunFolder(), {"*.png"}).size(), answerYes ? 0 : 3);
     QCOMPARE(QFileInfo::exists(eml), opens && !answerYes);
     for (const QString& source : sources)
         QCOMPARE(QFileInfo::exists(source), !(deleteSource && opens));
@@ -484,7 +509,7 @@ void TestUploadRun::flickrRun()
     } else {
         // Nothing sent: the photos and their sources all stay.
         QVERIFY(FilesIn(store).isEmpty());
-        QCOMPARE(FilesIn(TempFolder(), {"*.png"}).size(), 3);
+        QCOMPARE(FilesIn(RunFolder(), {"*.png"}).size(), 3);
     }
     for (const QString& source : sources)
         QVERIFY(QFileInfo::exists(source));

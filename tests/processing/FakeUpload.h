@@ -3,6 +3,8 @@
 
 #include "CUploadBase.h"
 
+#include <QFile>
+
 #include <functional>
 
 class FakeUpload : public CUploadBase
@@ -43,7 +45,15 @@ public:
     }
 
     void Sent(double speed) { emit ImgUploaded(speed); }
-    void Finish(int files, const QString& log) { emit UploadFinished(files, log); }
+    // As the real one does, the files sent go when the call asked so.
+    void Finish(int files, const QString& log)
+    {
+        if (!calls.isEmpty() && calls.last().deleteWhenDone) {
+            for (const QString& file : calls.last().files.mid(0, files))
+                QFile::remove(file);
+        }
+        emit UploadFinished(files, log);
+    }
 
     QList<SCall> calls;
     bool mailResult = true;

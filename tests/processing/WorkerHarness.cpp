@@ -7,6 +7,7 @@
 #include "MagickRuntime.h"
 #include "PathSafety.h"
 #include "PhotoMaker.h"
+#include "TempFolder.h"
 #include "UserProfile.h"
 
 #include <QDir>
@@ -119,6 +120,8 @@ void WorkerHarness::Prepare(const QStringList& paths, int count)
         worker->outputPaths = &outputPaths;
         worker->outputPathsLower = &outputPathsLower;
         worker->writtenFiles = &writtenFiles;
+        // The shared folder stands in for the run's own that the controller makes.
+        worker->tempFolder = BrandquillTempFolder(&worker->tempFolderError);
         if (engineFactory)
             worker->SetEngine(engineFactory());
         const auto q = Qt::QueuedConnection;

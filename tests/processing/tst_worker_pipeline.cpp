@@ -101,7 +101,7 @@ private slots:
         QVERIFY(h.Log(LogScreen).first().contains(p2.right(32) + "\": "));
         QVERIFY(h.Log(LogScreenAndFile).isEmpty());
         QCOMPARE(h.Texts("ShowOverwriteDlg"), QStringList{D + "/IMG_0003.jpg"});
-        QCOMPARE(h.Count("IncProgressOperation"), 6);
+        QCOMPARE(h.Count("IncProgressOperation"), 9);
         QCOMPARE(h.Count("IncProgressImage"), 2);
         QCOMPARE(h.Errors(), 1);
         QCOMPARE(h.Texts("OpenOutputFolder"), QStringList{D});
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(h.Log(LogFile), QStringList{" - Failed to apply 'Broken' filter to " + src});
         QVERIFY(QFileInfo::exists(D + "/f.jpg"));
         QVERIFY(QFileInfo::exists(src));
-        QCOMPARE(h.Count("IncProgressOperation"), 2);
+        QCOMPARE(h.Count("IncProgressOperation"), 3);
     }
 
     void attributes_data()
