@@ -3,7 +3,12 @@
 #include "FormatsEnum.h"
 #include "MoveByGap.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QVector>
+
+#include <sys/stat.h>
 
 CListImages* CListImages::s_pInstance = nullptr;
 
@@ -74,30 +79,80 @@ bool CListImages::IsReadableExtension(const QString& upperExtension) const
     return false;
 }
 
-bool CListImages::IsListed(const QString& path)
+CListImages::SFileIdentity CListImages::Identify(const QString& path)
 {
-    if (!images.isSharedWith(m_indexed) || images.isEmpty()) {
-        m_paths.clear();
-        m_paths.reserve(images.size());
-        for (const SImageRecord& record : qAsConst(images))
-            m_paths.insert(record.path);
-        m_indexed = images;
-    }
-    return m_paths.contains(path);
+    SFileIdentity identity;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return identity;
+    identity.canonical = QFileInfo(path).canonicalFilePath();
+    identity.id = FileId(st.st_dev, st.st_ino);
+    identity.hardLinked = st.st_nlink > 1;
+    return identity;
+}
+
+void CListImages::UpdateIndex()
+{
+    if (images.isSharedWith(m_indexed) && !images.isEmpty())
+        return;
+    m_paths.clear();
+    m_canonical.clear();
+    m_hardLinked.clear();
+    m_paths.reserve(images.size());
+    for (const SImageRecord& record : qAsConst(images))
+        Index(record.path, Identify(record.path));
+    m_indexed = images;
+}
+
+bool CListImages::IsListedFile(const SFileIdentity& identity) const
+{
+    if (identity.canonical.isEmpty())
+        return false;
+    if (m_canonical.contains(identity.canonical))
+        return true;
+    if (!identity.hardLinked)
+        return false;
+    // The listed name may have been replaced since, and its inode reused.
+    const auto listed = m_hardLinked.constFind(identity.id);
+    return listed != m_hardLinked.constEnd() && Identify(*listed).id == identity.id;
+}
+
+void CListImages::Index(const QString& path, const SFileIdentity& identity)
+{
+    m_paths.insert(path);
+    if (identity.canonical.isEmpty())
+        return;
+    m_canonical.insert(identity.canonical);
+    if (identity.hardLinked)
+        m_hardLinked.insert(identity.id, path);
 }
 
 bool CListImages::AddImage(QString path, QStringList& rejected)
 {
+    // Every route resolves its own relative paths (a job file against its
+    // folder); the current folder means nothing to the user here.
+    const QString given = path;
+    path = QDir::cleanPath(path);
+    if (QDir::isRelativePath(path)) {
+        rejected.append(given);
+        return false;
+    }
     // Exact and case-sensitive, as a scan of the list would compare; a set
     // keeps loading a long list linear.
-    if (IsListed(path))
+    UpdateIndex();
+    if (m_paths.contains(path))
         return false;
 
     const QString extension = TextAfterLast(path, '.');
     if (!IsReadableExtension(extension.toUpper())) {
-        rejected.append(path);
+        rejected.append(given);
         return false;
     }
+    // The same file under another name would be read after its own output
+    // replaced it.
+    const SFileIdentity identity = Identify(path);
+    if (IsListedFile(identity))
+        return false;
 
     SImageRecord record;
     record.path = path;
@@ -109,7 +164,7 @@ bool CListImages::AddImage(QString path, QStringList& rejected)
     m_indexed = QList<SImageRecord>();
     images.append(record);
     m_indexed = images;
-    m_paths.insert(path);
+    Index(path, identity);
     return true;
 }
 

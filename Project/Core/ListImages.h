@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QMetaType>
+#include <QPair>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,7 @@ class CFormatsEnum;
 
 // One source photo of the job.
 struct SImageRecord {
-    QString path;      // full path as given, "/" separators
+    QString path;      // absolute and clean: no "." or ".." parts, no doubled "/"
     QString folder;    // path left of its last "/"
     QString name;      // file name without its extension
     QString extension; // text after the last ".", case as given
@@ -34,8 +36,9 @@ public:
     static CListImages* GetInstance();
     static void DeleteInstance();
 
-    // Appends the photo unless its path is already listed (silently refused)
-    // or its extension names no readable format (the path goes to `rejected`).
+    // Appends the photo unless the file is already listed, under this path or
+    // another one (silently refused), or the path is relative or its
+    // extension names no readable format (the path goes to `rejected`).
     bool AddImage(QString path, QStringList& rejected);
     // Moves the record at `from` to the gap `to`, counted before the move.
     void DragAndDrop(int from, int to);
@@ -50,14 +53,27 @@ protected:
     virtual ~CListImages();
 
 private:
+    typedef QPair<quint64, quint64> FileId; // device, inode
+    // What a file is beyond its spelling; empty when it cannot be resolved.
+    struct SFileIdentity {
+        QString canonical; // links resolved
+        FileId id;
+        bool hardLinked = false; // more than one name: only the id finds it
+    };
+    static SFileIdentity Identify(const QString& path);
+
     bool IsReadableExtension(const QString& upperExtension) const;
-    bool IsListed(const QString& path);
+    void UpdateIndex();
+    bool IsListedFile(const SFileIdentity& identity) const;
+    void Index(const QString& path, const SFileIdentity& identity);
 
     CFormatsEnum* m_pFormats; // not owned
     // The paths of `images` for the duplicate test, valid while `images`
     // still shares its data with `m_indexed`: anyone who changes the public
     // list detaches it, and the set is then rebuilt on the next AddImage.
     QSet<QString> m_paths;
+    QSet<QString> m_canonical;
+    QHash<FileId, QString> m_hardLinked; // to the listed path of that file
     QList<SImageRecord> m_indexed;
     static CListImages* s_pInstance;
 };

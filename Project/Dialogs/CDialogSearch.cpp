@@ -26,7 +26,10 @@ CDialogSearch::~CDialogSearch()
 
 QString CDialogSearch::TypedPath() const
 {
-    return ui->editPath->text().trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString typed = ui->editPath->text().trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // A relative folder is read from the home folder: the program's current
+    // folder is its own, not one the user chose.
+    return typed.isEmpty() ? typed : QDir::cleanPath(QDir::home().absoluteFilePath(typed));
 }
 
 void CDialogSearch::UpdateOk()

@@ -19,7 +19,7 @@ public:
     ~CDialogSearch() override;
 
     // Filled when the dialog is accepted.
-    QString searchPath; // "/" separators
+    QString searchPath; // absolute and clean, "/" separators
     QString searchMask; // "*.*" when left empty
     bool searchSubfolders = true;
 
@@ -30,7 +30,8 @@ private slots:
     void UpdateOk();
 
 private:
-    // The typed folder, trimmed, with "/" for every "\\".
+    // The typed folder, trimmed, with "/" for every "\\", made absolute
+    // from the home folder and clean.
     QString TypedPath() const;
 
     Ui::CDialogSearch* ui;

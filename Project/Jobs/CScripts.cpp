@@ -201,10 +201,12 @@ bool CScripts::Refuse(const QString& text)
 void CScripts::ParseImages(const QStringList& paths)
 {
     m_refusedPaths.clear();
+    // Relative paths are taken from the script's folder, as searches are.
+    const QDir scriptFolder = QFileInfo(m_path).absoluteDir();
     for (const QString& raw : paths) {
         const QString path = DecodedPath(raw);
         if (!path.isEmpty())
-            m_pImages->AddImage(path, m_refusedPaths);
+            m_pImages->AddImage(scriptFolder.absoluteFilePath(path), m_refusedPaths);
     }
 }
 

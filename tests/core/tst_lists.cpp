@@ -6,11 +6,13 @@
 #include "ListImages.h"
 
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <unistd.h>
 
 typedef QList<int> ListInt;
 
@@ -73,6 +75,7 @@ private slots:
 private:
     CListImages* images = nullptr;
     CListFilters* chain = nullptr;
+    QTemporaryDir files; // p/a.jpg, its hard link p/hard.jpg, p/b.jpg, link -> p
 };
 
 namespace {
@@ -149,6 +152,11 @@ void TestLists::initTestCase()
     CFormatsEnum::GetInstance()->GenerateList();
     images = CListImages::GetInstance();
     chain = CListFilters::GetInstance();
+    QVERIFY(QDir(files.path()).mkdir("p"));
+    for (const char* name : {"p/a.jpg", "p/b.jpg"})
+        QVERIFY(QFile(files.filePath(name)).open(QIODevice::WriteOnly));
+    QCOMPARE(::link(QFile::encodeName(files.filePath("p/a.jpg")), QFile::encodeName(files.filePath("p/hard.jpg"))), 0);
+    QVERIFY(QFile::link(files.filePath("p"), files.filePath("link")));
 }
 
 void TestLists::init()
@@ -180,7 +188,13 @@ void TestLists::addImage_data()
     QTest::newRow("mixed case") << "/p/a.JpEg" << true << false << "/p" << "a" << "JpEg";
     QTest::newRow("dotted name") << "/p/x.y.jpg" << true << false << "/p" << "x.y" << "jpg";
     QTest::newRow("raw") << "/p/b.CR2" << true << false << "/p" << "b" << "CR2";
-    QTest::newRow("no slash") << "c.tiff" << true << false << "c.tiff" << "c" << "tiff";
+    QTest::newRow("no slash, relative") << "c.tiff" << false << true << "" << "" << "";
+    QTest::newRow("dotted duplicate") << "/p/./a.jpg" << false << false << "" << "" << "";
+    QTest::newRow("dots, doubled separators") << "/p//q/../b.jpg" << true << false << "/p" << "b" << "jpg";
+    // "@" stands for a folder of real files, and the first photo is @/p/a.jpg.
+    QTest::newRow("through a linked folder") << "@/link/a.jpg" << false << false << "" << "" << "";
+    QTest::newRow("hard link") << "@/p/hard.jpg" << false << false << "" << "" << "";
+    QTest::newRow("other file, linked folder kept") << "@/link/./b.jpg" << true << false << "@/link" << "b" << "jpg";
     QTest::newRow("no extension") << "/p/noext" << false << true << "" << "" << "";
     QTest::newRow("dot in folder only") << "/p.jpg/noext" << false << true << "" << "" << "";
     QTest::newRow("trailing dot") << "/p/a." << false << true << "" << "" << "";
@@ -193,8 +207,12 @@ void TestLists::addImage()
     QFETCH(QString, path);
     QFETCH(bool, added);
     QFETCH(bool, rejected);
+    QFETCH(QString, folder);
+    const QString real = path.startsWith('@') ? files.path() : QString();
+    path.replace('@', real);
+    folder.replace('@', real);
     QStringList refused{"/earlier"};
-    QVERIFY(images->AddImage("/p/a.jpg", refused));
+    QVERIFY(images->AddImage(real + "/p/a.jpg", refused));
     QCOMPARE(images->AddImage(path, refused), added);
     const QStringList expected = rejected ? QStringList{"/earlier", path} : QStringList{"/earlier"};
     QCOMPARE(refused, expected);
@@ -202,8 +220,8 @@ void TestLists::addImage()
     if (!added)
         return;
     const SImageRecord& r = images->images.last();
-    QCOMPARE(r.path, path);
-    QTEST(r.folder, "folder");
+    QCOMPARE(r.folder, folder);
+    QCOMPARE(r.path, r.folder + "/" + r.name + "." + r.extension);
     QTEST(r.name, "name");
     QTEST(r.extension, "extension");
     QCOMPARE(r.position, qint64(1));

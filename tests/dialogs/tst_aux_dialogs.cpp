@@ -268,7 +268,7 @@ private slots:
 
     void search_data()
     {
-        QTest::addColumn<QString>("typed"); // "@" stands for the test folder
+        QTest::addColumn<QString>("typed"); // "@" stands for the test folder, "~" for it from home
         QTest::addColumn<QString>("mask");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("path");
@@ -288,6 +288,12 @@ private slots:
         QTest::newRow("a file") << "@/file.jpg"
                                 << "*.*" << false << ""
                                 << "";
+        QTest::newRow("dots, doubled separators") << "@//./a b/../a b/"
+                                                  << "*.*" << true << "@/a b"
+                                                  << "*.*";
+        QTest::newRow("relative: from home") << "~/a b"
+                                             << "*.*" << true << "@/a b"
+                                             << "*.*";
     }
     void search()
     {
@@ -302,6 +308,7 @@ private slots:
         QCOMPARE(Get<QLineEdit>(&search, "editPath")->text(), dir.path());
         bool enabled = !ok;
         const int result = Run(search, [&](QWidget* w) {
+            typed.replace("~", QDir::home().relativeFilePath(dir.path()));
             Get<QLineEdit>(w, "editPath")->setText(typed.replace("@", dir.path()));
             Get<QComboBox>(w, "comboMask")->setEditText(mask);
             Get(w, "checkSubfolders")->click();

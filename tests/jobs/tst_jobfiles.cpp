@@ -500,8 +500,8 @@ void TestJobFiles::readerRules_data()
         {"Images at any depth, direct Image children only",
          Doc("Project", "<w><Images><Image Path=\"/a/x.jpg\"/><g><Image Path=\"/a/y.jpg\"/></g><Image Path=\"\"/>"
                         "<Image Path=\"/a/x.jpg\"/><Image Path=\"/a/z.txt\"/></Images></w>"), "images", "", "/a/x.jpg"},
-        {"backslashes in photo paths", Doc("Project", "<Images><Image Path=\"C:\\p\\x.jpg\"/></Images>"), "images", "",
-         "C:/p/x.jpg"},
+        {"backslashes in photo paths", Doc("Project", "<Images><Image Path=\"\\p\\x.jpg\"/></Images>"), "images", "",
+         "/p/x.jpg"},
         {"Version 2 warns once", Doc("Profile", "", "Version=\"2\""), "warnings", "", kVersionWarning},
         {"Version missing warns", Doc("Script", kNoImages, "Mode=\"x\""), "warnings", "", kVersionWarning},
         {"Version 1 does not warn", Doc("Profile", ""), "warnings", "", ""},
@@ -582,7 +582,9 @@ void TestJobFiles::search_data()
     QTest::newRow("images first, duplicates once")
         << "<Search Path=\"tree/c.jpg\" /><Image Path=\"@/tree/c.jpg\" /><Image Path=\"@/tree/c.jpg\" />"
         << "@/tree/c.jpg";
-    QTest::newRow("relative image as it stands") << "<Image Path=\"rel/x.jpg\" />" << "rel/x.jpg";
+    QTest::newRow("relative image from the script's folder") << "<Image Path=\"rel/x.jpg\" />" << "@/rel/x.jpg";
+    QTest::newRow("dotted image, then through a link")
+        << "<Image Path=\"tree/..//tree/./a.jpg\" /><Image Path=\"tree/link.jpg\" />" << "@/tree/a.jpg";
     QTest::newRow("no slash: folder and mask") << "<Search Path=\"e.jpg\" />" << "@/e.jpg/e.jpg";
     QTest::newRow("absolute, backslashes") << "<Search Path=\"@\\tree\\sub\\*.jpg\" />" << "@/tree/sub/d.jpg";
     QTest::newRow("missing folder") << "<Search Path=\"nope/*.jpg\" Subfolders=\"1\" />" << "";
