@@ -24,16 +24,18 @@
 
 namespace
 {
-// The window whose report receives the job reader's version warning.
+// The window whose hooks receive the job reader's warnings.
 MainWindow* s_warningWindow = nullptr;
 } // namespace
 
 void MainWindow::ReportVersionWarning(const QString& text)
 {
-    if (s_warningWindow && s_warningWindow->hooks.unattended)
+    if (!s_warningWindow)
+        CScripts::DefaultShowWarning(text);
+    else if (s_warningWindow->hooks.unattended)
         s_warningWindow->hooks.report(text);
     else
-        CScripts::DefaultShowWarning(text);
+        s_warningWindow->hooks.message(s_warningWindow, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void MainWindow::RouteVersionWarning(bool on)
@@ -160,7 +162,8 @@ bool MainWindow::LoadProfile(QString path)
     m_jobFilePath = path;
     m_jobKind = 2;
     m_jobName = name;
-    m_jobDescription.clear();
+    // Saving in place writes both back as the file held them.
+    m_jobDescription = reader.ProfileHeader.Description;
     return true;
 }
 
