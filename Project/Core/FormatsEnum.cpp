@@ -154,6 +154,14 @@ void CFormatsEnum::GenerateReadableFormats()
     openDialogFilter = common + ";;All Files (*.*);;" + entries.join(";;");
 }
 
+bool CFormatsEnum::HoldsPages(const QString& id)
+{
+    for (const char* format : {"GIF", "PDF", "TIF"})
+        if (id.compare(QLatin1String(format), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 SFormatRecord CFormatsEnum::GetRecordById(const QString& id) const
 {
     const QString wanted = id.toUpper();

@@ -35,6 +35,9 @@ public:
     // Matches the id ignoring case (not the extensions: "JPEG" finds nothing).
     // A miss gives the empty record.
     SFormatRecord GetRecordById(const QString& id) const;
+    // Whether one file of the format can hold every photo of a run as its
+    // pages (GIF, PDF, TIF), the id compared ignoring case.
+    static bool HoldsPages(const QString& id);
 
     QList<SFormatRecord> records;
     QStringList readableExtensions; // every extension of every readable format

@@ -45,6 +45,8 @@ struct SJobSettings {
     bool DisableNotifications = false;
     bool HideProcessing = false;
     int Destination = 0;
+    // The codes step 3 offers: 1 folder on disk, 2 e-mail, 3 FTP, 4 Flickr.
+    static bool OffersDestination(int code) { return code >= 1 && code <= 4; }
     bool SaveOnDiskMail = false;
     bool SaveOnDiskFTP = false;
     bool SaveOnDiskFacebook = false;

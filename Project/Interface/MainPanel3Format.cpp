@@ -54,7 +54,7 @@ void CMainPanel3::on_comboOutputFormat_activated(const QString& text)
 {
     m_profile->OutputFormat = FormatIdFromText(text);
     const QString& format = m_profile->OutputFormat;
-    if (format == QLatin1String("PDF") || format == QLatin1String("TIF") || format == QLatin1String("GIF")) {
+    if (CFormatsEnum::HoldsPages(format)) {
         ui->checkMultipage->setEnabled(true);
     } else {
         m_profile->Multipage = false;

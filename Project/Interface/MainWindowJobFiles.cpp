@@ -24,7 +24,7 @@
 
 namespace
 {
-// The window whose report receives the job reader's version warning.
+// The window whose hooks receive the job reader's warnings.
 MainWindow* s_warningWindow = nullptr;
 
 // A failure message with the job reader's reason on a line of its own.
@@ -36,10 +36,12 @@ QString WithReason(const QString& text, const QString& reason)
 
 void MainWindow::ReportVersionWarning(const QString& text)
 {
-    if (s_warningWindow && s_warningWindow->hooks.unattended)
+    if (!s_warningWindow)
+        CScripts::DefaultShowWarning(text);
+    else if (s_warningWindow->hooks.unattended)
         s_warningWindow->hooks.report(text);
     else
-        CScripts::DefaultShowWarning(text);
+        s_warningWindow->hooks.message(s_warningWindow, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void MainWindow::RouteVersionWarning(bool on)
@@ -169,7 +171,8 @@ bool MainWindow::LoadProfile(QString path)
     m_jobFilePath = path;
     m_jobKind = 2;
     m_jobName = name;
-    m_jobDescription.clear();
+    // Saving in place writes both back as the file held them.
+    m_jobDescription = reader.ProfileHeader.Description;
     return true;
 }
 

@@ -64,8 +64,13 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
         m_panel1->CleanUp();
         m_panel2->CleanUp(false);
     }
-    if (profile.Destination != 5)
+    if (SJobSettings::OffersDestination(profile.Destination))
         RunProcessDialog();
+    else
+        Ask(QMessageBox::Warning,
+            tr("No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 > "
+               "Destination."),
+            QMessageBox::Ok, QMessageBox::Ok);
 
     const int old = profile.RunCount;
     const int launches = GetRegistryInt(QStringLiteral("Settings/LaunchCounter"), 0);

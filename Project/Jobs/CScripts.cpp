@@ -1,6 +1,7 @@
 #include "CScripts.h"
 
 #include "FiltersEnum.h"
+#include "FormatsEnum.h"
 #include "JobDocument.h"
 #include "JobFileFormat.h"
 #include "JobProperties.h"
@@ -171,9 +172,10 @@ bool CScripts::Load()
         }
     } else if (content.rootTag == QLatin1String(RootProfile)) {
         m_pFilters->filters.clear();
-        ProfileHeader.Name = content.rootName;
+        ReadProfileHeader(content);
     }
 
+    const int destination = m_pUserProfile->Destination;
     ParseFilters(content.filters);
     for (const SJobBlock& block : qAsConst(content.blocks)) {
         CJobProperties::Block which;
@@ -184,7 +186,43 @@ bool CScripts::Load()
         else if (which != CJobProperties::Script)
             CJobProperties::Read(which, block.properties, *m_pUserProfile);
     }
+    // A greyed-out box on step 3 must not leave a run writing one document
+    // in a format that has no pages.
+    if (!CFormatsEnum::HoldsPages(m_pUserProfile->OutputFormat))
+        m_pUserProfile->Multipage = false;
+    // Only a code the file gave is judged. One without a combo entry would
+    // leave step 3 blank and a run with nowhere to go.
+    const int given = m_pUserProfile->Destination;
+    if (given != destination && !SJobSettings::OffersDestination(given)) {
+        m_pUserProfile->Destination = 1;
+        ShowWarning(QCoreApplication::translate("CScripts", "The job file names a destination that Step 3 does not "
+                                                            "offer (%1). Folder on My Computer is used instead.")
+                        .arg(given));
+    }
     return true;
+}
+
+void CScripts::ReadProfileHeader(const SJobContent& content)
+{
+    // Where the writer puts them: the first "Profile" block, read as the
+    // profile browser reads it. The root's Name attribute is only a fallback
+    // for hand-written files.
+    ProfileHeader.Name = content.rootName;
+    for (const SJobBlock& block : content.blocks) {
+        if (block.className != QLatin1String(ClassProfile))
+            continue;
+        // The parser has resolved the entities; no second decoding, so that
+        // a save writes the same bytes back.
+        for (const SJobProperty& property : block.properties) {
+            if (property.text.isEmpty())
+                continue;
+            if (property.name == QLatin1String(Prop::Name))
+                ProfileHeader.Name = property.text;
+            else if (property.name == QLatin1String(Prop::Description))
+                ProfileHeader.Description = property.text;
+        }
+        return;
+    }
 }
 
 QString CScripts::ErrorText() const

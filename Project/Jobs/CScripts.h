@@ -39,12 +39,14 @@ public:
     // the disk; on false a previous file at the path is left intact.
     bool Save(int mode);
 
-    // Name and description of a profile: Save(ModeProfile) writes them, Load
-    // sets the name from the root's Name attribute (empty when absent) and
-    // never touches the description.
+    // Name and description of a profile: Save(ModeProfile) writes them into
+    // the "Profile" block, and Load of a profile reads them from there; the
+    // name falls back to the root's Name attribute (empty when absent), an
+    // empty or missing description leaves the field as it was.
     SProfileRecord ProfileHeader;
 
-    // Shows the version warning. Replaceable so that tests record the text
+    // Shows the reader's warnings: another program version, a destination
+    // that step 3 does not offer. Replaceable so that tests record the text
     // instead of blocking on a message box.
     typedef void (*WarningFunction)(const QString& text);
     static WarningFunction ShowWarning;
@@ -56,6 +58,7 @@ private:
     void ParseSearch(const QList<SJobSearch>& searches);
     void ParseFilters(const QList<SJobFilter>& filters);
     void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags);
+    void ReadProfileHeader(const SJobContent& content);
     void SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth, QSet<QString>& visited);
 
     void WriteProfile();

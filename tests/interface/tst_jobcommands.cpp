@@ -32,11 +32,19 @@ using namespace JobWindow;
 namespace
 {
 // A profile of the job as it stands, written as the program writes one.
-QString WriteProfile(const QString& path)
+QString WriteProfile(const QString& path, const QString& name = QString(), const QString& description = QString())
 {
     CScripts writer(path);
+    writer.ProfileHeader.Name = name;
+    writer.ProfileHeader.Description = description;
     writer.Save(CScripts::ModeProfile);
     return path;
+}
+
+QByteArray HeaderBytes(const QByteArray& file)
+{
+    const int start = file.indexOf("<Properties Class=\"Profile\">");
+    return file.mid(start, file.indexOf("</Properties>", start) - start);
 }
 
 void Change(MainWindow& window)
@@ -212,6 +220,7 @@ private slots:
         QTest::newRow("profile, changed") << 2 << true << false << false << false << true;
         QTest::newRow("script, changed") << 3 << true << false << false << false << true;
         QTest::newRow("script, Save Profile") << 3 << true << false << true << true << false;
+        QTest::newRow("profile, Save Profile") << 2 << true << false << true << false << true;
     }
 
     void ctrlSRows()
@@ -229,8 +238,9 @@ private slots:
             recorder.chosen << path;
             window->on_actionSave_Script_As_triggered();
         } else if (kind == 2) {
-            window->StartLoadingFile(WriteProfile(path));
+            window->StartLoadingFile(WriteProfile(path, "my prof.v2", "Desc <&> 1\nline 2"));
         }
+        const QByteArray header = HeaderBytes(ProcTest::ReadAll(path));
         QCOMPARE(window->JobKind(), kind);
         if (kind != 0)
             QVERIFY(QFile::remove(path));
@@ -244,6 +254,9 @@ private slots:
             QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(recorder.choosers.size(), opensSaveAs ? 1 : 0);
         QCOMPARE(QFile::exists(path), rewrites);
+        // Saved in place, a profile keeps the name and description it held.
+        if (rewrites && kind == 2)
+            QCOMPARE(HeaderBytes(ProcTest::ReadAll(path)), header);
     }
 
     void newResetsTheJob()

@@ -29,6 +29,8 @@ const QString kNoFolder = "An output folder, for the edited photos, needs to be 
                           "Destination > Folder on My Computer)";
 const QString kMissing = "The selected folder does not exist, do you want to create it now?";
 const QString kDelete = "You have selected to delete the source photos after writing the modified ones. Continue?";
+const QString kNoDestination =
+    "No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 > Destination.";
 // Every top-level widget that is shown, and whether it stays off the screen.
 struct SShowSpy : QObject {
     QList<const void*> shown;
@@ -100,7 +102,8 @@ private slots:
         QTest::newRow("delete, silent") << 3 << true << 2 << "" << false << true << none << QStringList() << 1 << false;
     }
 
-    // Destination 5 builds no processing dialog: the checks and the counter only.
+    // Destination 5 builds no processing dialog: the checks, the counter, and
+    // why nothing was processed.
     void checks()
     {
         QFETCH(int, photos);
@@ -131,7 +134,7 @@ private slots:
         for (int answer : answers)
             recorder.answers << QMessageBox::StandardButton(answer);
         window->OnPanelConvert(true);
-        QCOMPARE(recorder.Texts(), texts);
+        QCOMPARE(recorder.Texts(), runs ? texts + QStringList{kNoDestination} : texts);
         // The step-3 chooser follows the no-folder warning; cancelled, it ends.
         QCOMPARE(recorder.folderChoosers.size(), texts.contains(kNoFolder) ? 1 : 0);
         QCOMPARE(profile->RunCount, runs);

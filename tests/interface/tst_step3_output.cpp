@@ -357,6 +357,10 @@ private slots:
         QVERIFY(box->isEnabled());
         QVERIFY(profile->Multipage);
         QCOMPARE(profile->OutputFormat, QStringLiteral("PDF"));
+        // A job file may spell the id in lower case.
+        profile->OutputFormat = QStringLiteral("tif");
+        panel->RefreshPanel();
+        QVERIFY(box->isEnabled() && box->isChecked());
     }
 
     void ftpAccount()

@@ -192,8 +192,9 @@ void TestBuiltinProfiles::loads()
     QFETCH(QString, file);
     QFETCH(QStringList, content);
     CUserProfile* p = CUserProfile::GetInstance();
-    // Values none of the files holds, so that each setting shown was set.
-    p->OutputFormat = "BMP", p->Quality = 3, p->FixedSize = true, p->JpegType = 0, p->Multipage = true;
+    // Values none of the files holds, so that each setting shown was set; a
+    // format with pages, or the load would clear Multipage.
+    p->OutputFormat = "GIF", p->Quality = 3, p->FixedSize = true, p->JpegType = 0, p->Multipage = true;
     p->PNGComp = 0, p->TiffAlg = 5, p->TiffType = 4, p->PresetRename = 3, p->Destination = 1;
     const auto settings = [p] {
         return QString("OutputFormat=%1 Quality=%2 FixedSize=%3 JpegType=%4 Multipage=%5 PNGComp=%6 TiffAlg=%7 "

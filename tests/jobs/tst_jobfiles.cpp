@@ -505,6 +505,11 @@ void TestJobFiles::readerRules_data()
         {"Version 2 warns once", Doc("Profile", "", "Version=\"2\""), "warnings", "", kVersionWarning},
         {"Version missing warns", Doc("Script", kNoImages, "Mode=\"x\""), "warnings", "", kVersionWarning},
         {"Version 1 does not warn", Doc("Profile", ""), "warnings", "", ""},
+        {"Multipage only with a page format", Doc("Profile", Props("Format", "OutputFormat", "PNG") +
+                                                              Props("Format", "Multipage", "1")), "Multipage", "0", "0"},
+        {"Destination 5 reads 1", profile("Output", "Destination", "5"), "Destination", "3", "1"},
+        {"Destination 5 warns once", profile("Output", "Destination", "5"), "warnings", "",
+         "The job file names a destination that Step 3 does not offer (5). Folder on My Computer is used instead."},
     };
     // clang-format on
     for (const QStringList& r : rows)
