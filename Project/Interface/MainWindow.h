@@ -68,6 +68,9 @@ public:
     bool SaveScript(QString path);
     void CreateFolders(QString path);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // From a signal on nobody can answer: closing asks nothing, so a changed
+    // job is left unsaved, and a run in progress is aborted.
+    void SignalReceived() { m_signalReceived = true; }
 
     // Record and answer in tests; each default does the real thing.
     SMainWindowHooks hooks;
@@ -209,5 +212,6 @@ private:
     // Set once the window is on screen: a script that fails to load then
     // leaves the user's job alone instead of ending the process.
     bool m_windowShown = false;
+    bool m_signalReceived = false;
     CCheckNew m_checkNew;
 };

@@ -408,7 +408,7 @@ void MainWindow::on_actionSave_Profile_triggered()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (AnyPanelChanged()) {
+    if (AnyPanelChanged() && !m_signalReceived) {
         bool saveWanted = false;
         if (!m_jobFilePath.isEmpty()) {
             const QMessageBox::StandardButton answer =

@@ -2,6 +2,7 @@
 // the run counter and the share prompt; and Undo, Redo and Settings.
 #include "MainWindow.h"
 
+#include "AtomicReplace.h"
 #include "CDialogOverwrite.h"
 #include "CDialogSocial.h"
 #include "CProcessController.h"
@@ -17,6 +18,25 @@
 
 #include <QDir>
 #include <QScopeGuard>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace
+{
+// Makes `path` and its missing parents, as mkdir -p does; "" when done, else
+// the system's reason (QDir::mkpath keeps it to itself).
+QString MakeFolders(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    for (int end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
+        if (::mkdir((end < 0 ? native : native.left(end)).constData(), 0777) != 0 && errno != EEXIST)
+            return CAtomicReplace::SystemError(errno);
+        if (end < 0)
+            return QString();
+    }
+}
+} // namespace
 
 void MainWindow::OnPanelConvert(bool askConfirmation)
 {
@@ -46,12 +66,25 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
             if (hooks.unattended || !m_panel3->SelectFolder())
                 return;
         } else if (!QDir(profile.DestPath).exists()) {
+            // Something else in the way (a link to nothing too) cannot become the folder.
+            const QFileInfo target(profile.DestPath);
+            if (target.exists() || target.isSymLink()) {
+                Ask(QMessageBox::Warning,
+                    tr("The output folder path names a file, not a folder:\n%1").arg(profile.DestPath), QMessageBox::Ok,
+                    QMessageBox::Ok);
+                return;
+            }
             if (!profile.DisableNotifications && !silent &&
                 Ask(QMessageBox::Question, tr("The selected folder does not exist, do you want to create it now?"),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
                 return;
-            // A folder that cannot be made shows as failures in the run log.
-            QDir().mkpath(profile.DestPath);
+            const QString failure = MakeFolders(profile.DestPath);
+            if (!failure.isEmpty()) {
+                Ask(QMessageBox::Warning,
+                    tr("Could not create the output folder %1: %2.").arg(profile.DestPath, failure), QMessageBox::Ok,
+                    QMessageBox::Ok);
+                return;
+            }
         }
     }
     if (profile.DeleteSource && !profile.DisableNotifications && !silent &&
@@ -97,6 +130,11 @@ void MainWindow::RunProcessDialog()
             return static_cast<int>(AnswerNoToAll);
         };
     }
+    // Each question is whether to abort: after a signal the answer is Yes,
+    // also for a box that was open when the signal came.
+    processHooks.askYesNo = [this, ask = processHooks.askYesNo](QWidget* parent, const QString& text) {
+        return m_signalReceived || ask(parent, text) || m_signalReceived;
+    };
     {
         CProcessController controller(this, processHooks);
         connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);

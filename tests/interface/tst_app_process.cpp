@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<int>("wizard");
         QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
         QTest::newRow("SIGINT") << int(SIGINT) << 0;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
         // The start wizard is a modal dialog: rejected first, then the window closes.
         QTest::newRow("SIGTERM during the wizard") << int(SIGTERM) << 1;
     }

@@ -13,6 +13,7 @@
 #include "ModalDriver.h"
 #include "ProcessTestSupport.h"
 #include "ResourceRoot.h"
+#include "SignalCloser.h"
 #include "StatesList.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -26,6 +27,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 using namespace JobWindow;
 
@@ -364,7 +367,7 @@ private slots:
     void closeMatrix_data()
     {
         QTest::addColumn<bool>("loaded");
-        QTest::addColumn<int>("answer"); // message answer, or the prompt's flag 0 yes, 1 no, 2 cancel
+        QTest::addColumn<int>("answer"); // message answer, or the prompt's flag 0 yes, 1 no, 2 cancel; -signal
         QTest::addColumn<bool>("pathInTheWay");
         QTest::addColumn<bool>("promptOff");
         QTest::addColumn<bool>("closes");
@@ -378,6 +381,8 @@ private slots:
         QTest::newRow("no path, yes, chooser cancelled") << false << 0 << true << false << false;
         QTest::newRow("no path, yes, saved") << false << 0 << false << false << true;
         QTest::newRow("no path, prompt off") << false << 0 << false << true << true;
+        QTest::newRow("profile, SIGTERM") << true << -SIGTERM << false << false << true;
+        QTest::newRow("no path, SIGHUP") << false << -SIGHUP << false << false << true;
     }
 
     void closeMatrix()
@@ -413,11 +418,26 @@ private slots:
             return 1; // the profile properties: OK
         };
         QCloseEvent event;
-        QApplication::sendEvent(window.get(), &event);
+        if (answer < 0) {
+            CSignalCloser closer(window.get());
+            recorder.asked.clear();
+            recorder.dialogs.clear();
+            QDialog open(window.get());
+            QTimer::singleShot(0, [answer] { ::raise(-answer); });
+            QCOMPARE(open.exec(), int(QDialog::Rejected));
+            QTRY_VERIFY(!window->isVisible());
+            QVERIFY(recorder.asked.isEmpty() && recorder.dialogs.isEmpty());
+            QVERIFY(WindowTest::StoreValue("Settings/MainWindow.WindowGeometry").toByteArray() != "seed");
+            // The user's dialogs stay open again.
+            QDialog later;
+            QTimer::singleShot(200, &later, &QDialog::accept);
+            QCOMPARE(later.exec(), int(QDialog::Accepted));
+        } else
+            QApplication::sendEvent(window.get(), &event);
         QCOMPARE(event.isAccepted(), closes);
         if (!closes)
             QCOMPARE(WindowTest::StoreValue("Settings/MainWindow.WindowGeometry").toByteArray(), QByteArray("seed"));
-        if (loaded && answer == QMessageBox::No)
+        if (loaded && (answer == QMessageBox::No || answer < 0))
             QCOMPARE(ProcTest::ReadAll(profile), before);
         if (loaded && pathInTheWay)
             QVERIFY(recorder.Texts().contains("Could not save profile."));

@@ -68,7 +68,7 @@ private slots:
         QTest::addColumn<int>("photos");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder
+        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder, "file", "under a file"
         QTest::addColumn<bool>("disableNotifications");
         QTest::addColumn<bool>("deleteSource");
         QTest::addColumn<QList<int>>("answers");
@@ -95,6 +95,13 @@ private slots:
                                      << QStringList{kReady, kMissing} << 0 << false;
         QTest::newRow("missing, Yes") << 3 << false << 1 << "missing" << false << false << QList<int>{yes, yes}
                                       << QStringList{kReady, kMissing} << 1 << true;
+        QTest::newRow("missing, Yes, under a file")
+            << 3 << false << 1 << "under a file" << false << false << QList<int>{yes, yes}
+            << QStringList{kReady, kMissing, "Could not create the output folder <dir>/out/a/b: not a directory."} << 0
+            << false;
+        QTest::newRow("a file") << 3 << false << 1 << "file" << false << false << QList<int>{yes}
+                                << QStringList{kReady, "The output folder path names a file, not a folder:\n<dir>/out"}
+                                << 0 << false;
         QTest::newRow("missing, notifications off")
             << 3 << false << 0 << "missing" << true << true << none << QStringList{kReady} << 1 << true;
         QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
@@ -121,19 +128,22 @@ private slots:
         QStringList paths;
         for (int i = 0; i < photos; ++i)
             paths << ProcTest::MakeJpeg(m_dir->path() + QString("/p%1.jpg").arg(i), 64 + i, 48);
+        if (dest.contains("file"))
+            ProcTest::WriteAll(m_dir->path() + "/out", "x");
         ProcTest::SetPhotos(paths);
         const QStringList sources = QDir(m_dir->path()).entryList(QDir::Files);
         CUserProfile* profile = CUserProfile::GetInstance();
         profile->SilentRun = silent;
         profile->OutputFolderStruct = folderMode;
         const QString missing = m_dir->path() + "/out/a/b";
-        profile->DestPath = dest == "missing" ? missing : QString();
+        profile->DestPath = dest == "file" ? m_dir->path() + "/out" : dest.isEmpty() ? QString() : missing;
         profile->DisableNotifications = disableNotifications;
         profile->DeleteSource = deleteSource;
         profile->Destination = 5;
         for (int answer : answers)
             recorder.answers << QMessageBox::StandardButton(answer);
         window->OnPanelConvert(true);
+        texts.replaceInStrings("<dir>", m_dir->path());
         QCOMPARE(recorder.Texts(), runs ? texts + QStringList{kNoDestination} : texts);
         // The step-3 chooser follows the no-folder warning; cancelled, it ends.
         QCOMPARE(recorder.folderChoosers.size(), texts.contains(kNoFolder) ? 1 : 0);
