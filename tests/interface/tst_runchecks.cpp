@@ -29,6 +29,7 @@ const QString kNoFolder = "An output folder, for the edited photos, needs to be 
                           "Destination > Folder on My Computer)";
 const QString kMissing = "The selected folder does not exist, do you want to create it now?";
 const QString kDelete = "You have selected to delete the source photos after writing the modified ones. Continue?";
+const QString kNoFlickr = "Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.";
 // Every top-level widget that is shown, and whether it stays off the screen.
 struct SShowSpy : QObject {
     QList<const void*> shown;
@@ -66,7 +67,7 @@ private slots:
         QTest::addColumn<int>("photos");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder
+        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder, "flickr" upload there
         QTest::addColumn<bool>("disableNotifications");
         QTest::addColumn<bool>("deleteSource");
         QTest::addColumn<QList<int>>("answers");
@@ -98,6 +99,8 @@ private slots:
         QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
                                         << QStringList{kReady, kDelete} << 0 << false;
         QTest::newRow("delete, silent") << 3 << true << 2 << "" << false << true << none << QStringList() << 1 << false;
+        QTest::newRow("flickr without a key")
+            << 3 << false << 2 << "flickr" << false << false << none << QStringList{kNoFlickr} << 0 << false;
     }
 
     // Destination 5 builds no processing dialog: the checks and the counter only.
@@ -127,7 +130,8 @@ private slots:
         profile->DestPath = dest == "missing" ? missing : QString();
         profile->DisableNotifications = disableNotifications;
         profile->DeleteSource = deleteSource;
-        profile->Destination = 5;
+        profile->Destination = dest == "flickr" ? 4 : 5;
+        profile->HideProcessing = dest == "flickr"; // a run that starts closes by itself
         for (int answer : answers)
             recorder.answers << QMessageBox::StandardButton(answer);
         window->OnPanelConvert(true);
