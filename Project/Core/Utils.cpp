@@ -1,10 +1,13 @@
 #include "Utils.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
 #include <QRect>
 #include <QScreen>
 #include <QSettings>
@@ -26,6 +29,10 @@ namespace {
 const char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 const char kHelpSite[] = "https://help.brandquill.example";
+
+// How long the opener may take to say that nothing can open an address. One
+// still running after that waits for the program it started.
+const int kOpenerVerdictMs = 3000;
 
 // Value of one Base64 character, or -1 for anything that ends the input.
 int Base64Value(char c)
@@ -196,7 +203,70 @@ QString GetDownloadSourceName()
 void OpenHelpFile(const QString& topic)
 {
     const QString address = QLatin1String(kHelpSite) + "/help/index.html?" + topic;
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    OpenOnDesktop(QUrl(address, QUrl::TolerantMode));
+}
+
+bool HandToDesktop(const QUrl& url)
+{
+    // Where the platform opens nothing itself, QDesktopServices reaches only
+    // the handlers registered in the program.
+    if (NoDisplay() && QDesktopServices::openUrl(url))
+        return true;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return !NoDisplay() && QDesktopServices::openUrl(url);
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    if (!process->waitForFinished(kOpenerVerdictMs)) {
+        // Left running, unowned: deleting it would kill the program it started.
+        QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
+                         &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
+}
+
+bool OpenOnDesktop(const QUrl& url)
+{
+    if (HandToDesktop(url))
+        return true;
+    const QString target = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    WarnUser(QString(),
+             QCoreApplication::translate("Utils", "Nothing could open %1. Please open it yourself.").arg(target));
+    return false;
+}
+
+void WarnUser(const QString& title, const QString& text)
+{
+    if (!NoDisplay()) {
+        QMessageBox::warning(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+        return;
+    }
+    ReportOnStderr(text);
+}
+
+void ReportOnStderr(const QString& text)
+{
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "brandquill: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+bool NoDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
 QString TruncateString(const QString& text, int length, bool quoted)

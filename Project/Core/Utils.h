@@ -12,6 +12,7 @@
 
 class QRect;
 class QToolButton;
+class QUrl;
 class QWidget;
 
 // The names that key the settings store; the application object carries the
@@ -53,8 +54,24 @@ QString GetDownloadSourceName();
 // The maker's web site, over HTTP, without a trailing "/".
 extern const char kWebSite[];
 
-// Opens the online help page of a topic (a page file name) in the browser.
+// Opens the online help page of a topic (a page file name) in the browser,
+// through OpenOnDesktop.
 void OpenHelpFile(const QString& topic);
+
+// Hands an address or a file to the desktop (xdg-open) and waits briefly for
+// its verdict; false when nothing could open it. QDesktopServices alone only
+// says whether the opener started.
+bool HandToDesktop(const QUrl& url);
+// HandToDesktop, and when it fails a warning that names the address or the
+// file, so that the user can open it by hand.
+bool OpenOnDesktop(const QUrl& url);
+// A warning with OK over the active window; without a display (a run from
+// the command line) a line on stderr instead.
+void WarnUser(const QString& title, const QString& text);
+// One line on stderr, "brandquill: " first, line breaks made spaces.
+void ReportOnStderr(const QString& text);
+// True on the platforms that show nothing to anybody (offscreen, minimal).
+bool NoDisplay();
 
 // Keeps the last `length` UTF-16 units of a text behind "...", optionally
 // inside double quotation marks.

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QIcon>
 #include <QUrl>
 #include <QUrlQuery>
@@ -52,7 +51,7 @@ QUrl CDialogSocial::MailUrl()
 
 void CDialogSocial::on_buttonMail_clicked()
 {
-    QDesktopServices::openUrl(MailUrl());
+    OpenOnDesktop(MailUrl());
 }
 
 void CDialogSocial::on_buttonCopyLink_clicked()
@@ -62,7 +61,7 @@ void CDialogSocial::on_buttonCopyLink_clicked()
 
 void CDialogSocial::on_buttonWebSite_clicked()
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String(kBrandquillWebSite)));
+    OpenOnDesktop(QUrl(QLatin1String(kBrandquillWebSite)));
 }
 
 void CDialogSocial::on_checkDontShow_clicked()

@@ -7,7 +7,6 @@
 #include "WebAddresses.h"
 #include "ui_CWizardStart.h"
 
-#include <QDesktopServices>
 #include <QPixmap>
 #include <QUrl>
 
@@ -48,5 +47,5 @@ QUrl CWizardStart::TourUrl()
 
 void CWizardStart::on_buttonTour_clicked()
 {
-    QDesktopServices::openUrl(TourUrl());
+    OpenOnDesktop(TourUrl());
 }

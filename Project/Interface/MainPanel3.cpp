@@ -1,6 +1,8 @@
 #include "MainPanel3.h"
 
 #include "CDialogTip.h"
+#include "CFlickrClient.h"
+#include "CUpload.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"
 #include "SnapshotScope.h"
@@ -74,6 +76,9 @@ void CMainPanel3::Init()
                                         tr("Recreate original folder structure in selected folder"),
                                         tr("Use original photos' folder as output destination"),
                                         tr("Create a subfolder in the original photos' folder")});
+
+    ui->textFlickrUnavailable->setVisible(!CFlickrClient::BuiltWithKey());
+    ui->textFlickrUnavailable->setText(CUpload::NoFlickrKeyText());
 
     ui->comboOutputFormat->setIconSize(QSize(32, 32));
     m_formatIcons = CutIcons(QStringLiteral("Icons-Formats-32.png"), -1);
@@ -165,6 +170,7 @@ void CMainPanel3::UnsignalPanelChanged()
 void CMainPanel3::RetranslateUI()
 {
     ui->retranslateUi(this);
+    ui->textFlickrUnavailable->setText(CUpload::NoFlickrKeyText());
 }
 
 void CMainPanel3::on_comboDestination_activated(int)

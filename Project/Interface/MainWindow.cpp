@@ -20,8 +20,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -344,8 +342,7 @@ void MainWindow::on_actionShow_Log_triggered()
                              QMessageBox::Ok);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        qWarning().noquote() << "Could not open" << path;
+    OpenOnDesktop(QUrl::fromLocalFile(path));
 }
 
 void MainWindow::on_actionExit_triggered()

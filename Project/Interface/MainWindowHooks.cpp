@@ -1,12 +1,11 @@
 #include "MainWindowHooks.h"
 
 #include "CProcessThread.h"
+#include "Utils.h"
 
 #include <QDialog>
 #include <QFileDialog>
-#include <QGuiApplication>
 
-#include <cstdio>
 #include <cstdlib>
 
 SMainWindowHooks::SMainWindowHooks()
@@ -27,20 +26,14 @@ SMainWindowHooks::SMainWindowHooks()
         return dialog.selectedFiles().constFirst();
     };
     runDialog = [](QDialog* dialog) { return dialog->exec(); };
-    report = [](const QString& text) {
-        QString line = text;
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        std::fprintf(stderr, "brandquill: %s\n", line.toLocal8Bit().constData());
-        std::fflush(stderr);
-    };
+    report = ReportOnStderr;
     exitProcess = [](int status) { std::exit(status); };
     unattended = PlatformUnattended();
 }
 
 bool SMainWindowHooks::PlatformUnattended()
 {
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    return NoDisplay();
 }
 
 QMessageBox::StandardButton SMainWindowHooks::StopAnswer(QMessageBox::StandardButtons buttons)

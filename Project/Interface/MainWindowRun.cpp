@@ -5,9 +5,11 @@
 #include "AtomicReplace.h"
 #include "CDialogOverwrite.h"
 #include "CDialogSocial.h"
+#include "CFlickrClient.h"
 #include "CProcessController.h"
 #include "CProcessThread.h"
 #include "CSettings.h"
+#include "CUpload.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
@@ -50,6 +52,10 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
     if (count == 0) {
         if (!silent)
             Ask(QMessageBox::Warning, tr("There are no photos to process."), QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    if (profile.Destination == 4 && !CFlickrClient::BuiltWithKey()) {
+        Ask(QMessageBox::Warning, CUpload::NoFlickrKeyText(), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     if (askConfirmation && !silent &&

@@ -6,8 +6,6 @@
 #include "Utils.h"
 #include "ui_MainWindow.h"
 
-#include <QDebug>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPixmap>
@@ -29,9 +27,7 @@ QWidget* NewToolBarStretch(QWidget* parent)
 
 void OpenWebPage(const QString& address)
 {
-    const QUrl url(address, QUrl::TolerantMode);
-    if (!QDesktopServices::openUrl(url))
-        qWarning().noquote() << "Could not open" << url.toString();
+    OpenOnDesktop(QUrl(address, QUrl::TolerantMode));
 }
 
 } // namespace

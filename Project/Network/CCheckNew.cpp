@@ -8,7 +8,6 @@
 #include "ui_CCheckNew.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -38,7 +37,7 @@ CCheckNew::CCheckNew(QWidget* parent)
         CenterChild(parentRect, screenNumber, &tip);
         tip.exec();
     };
-    hooks.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    hooks.openUrl = OpenOnDesktop;
     hooks.warn = [this](const QString& text) {
         QMessageBox::warning(parentWidget(), windowTitle(), text, QMessageBox::Ok);
     };

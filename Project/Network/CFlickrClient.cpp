@@ -46,6 +46,11 @@ CFlickrClient::CFlickrClient(QObject* parent)
 {
 }
 
+bool CFlickrClient::BuiltWithKey()
+{
+    return sizeof(BRANDQUILL_FLICKR_KEY) > 1 && sizeof(BRANDQUILL_FLICKR_SECRET) > 1;
+}
+
 COAuth1 CFlickrClient::Signer() const
 {
     COAuth1 signer;

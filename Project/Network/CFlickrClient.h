@@ -34,6 +34,8 @@ public:
     // BRANDQUILL_FLICKR_KEY and BRANDQUILL_FLICKR_SECRET (empty by default).
     QString apiKey;
     QString apiSecret;
+    // True when this build carries a key and a secret.
+    static bool BuiltWithKey();
     // The user's token, or the request token during authorisation.
     QString token;
     QString tokenSecret;

@@ -4,10 +4,14 @@
 #include "CFlickrClient.h"
 #include "CFtpClient.h"
 #include "TempFolder.h"
+#include "Utils.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QNetworkReply>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -132,14 +136,17 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
 {
     Reset(Kind::Mail);
     m_finished = true; // the mail hand-off emits no signal
+    mailLog.clear();
     const QStringList existing = ExistingFiles(files);
-    const QString keptIn = QFileInfo(existing.isEmpty() ? QString() : existing.first()).absolutePath();
-    auto fail = [this, &keptIn](const QString& eml) {
-        if (!eml.isEmpty())
-            QFile::remove(eml);
-        // The photos may be the run's only outputs, so they are kept.
-        hooks.warn(tr("Error"), tr("Could not open default mail client.") + QStringLiteral("\n") +
-                                    tr("The photos are kept in %1.").arg(keptIn));
+    auto fail = [this, &existing, deleteWhenDone](const QString& eml) {
+        // The photos may be the run's only outputs: kept with the message
+        // where the user can find them, not in the private temporary folder.
+        const QString kept = QDir::toNativeSeparators(KeepUnsent(existing, eml, deleteWhenDone));
+        const QString text = tr("Could not open default mail client.") + QStringLiteral("\n") +
+                             (eml.isEmpty() ? tr("The photos are kept in %1.").arg(kept)
+                                            : tr("The message and its photos are kept in %1.").arg(kept));
+        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        hooks.warn(tr("Error"), text);
         return false;
     };
 
@@ -164,10 +171,12 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
         qWarning() << "Mail: cannot write the message:" << reason;
-        return fail(eml);
+        QFile::remove(eml);
+        return fail(QString());
     }
     if (!hooks.openFile(QUrl::fromLocalFile(eml)))
         return fail(eml);
+    mailLog = tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size());
 
     const bool clean = hooks.askYesNo(
         tr("Success"),
@@ -182,4 +191,32 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
         }
     }
     return true;
+}
+
+QString CUpload::KeepUnsent(const QStringList& photos, const QString& eml, bool photosAreTemporary)
+{
+    const QString documents = GetMyDocuments();
+    const QString base = (documents.isEmpty() ? QDir::homePath() : documents) +
+                         QStringLiteral("/Brandquill/Unsent e-mail/") +
+                         QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    QString folder = base;
+    for (int n = 2; QFileInfo::exists(folder); ++n)
+        folder = base + QStringLiteral(" (%1)").arg(n);
+    if (!QDir().mkpath(folder)) {
+        qWarning() << "Mail: cannot create" << folder;
+        return photos.isEmpty() ? QFileInfo(eml).absolutePath() : QFileInfo(photos.first()).absolutePath();
+    }
+    QStringList items = photos;
+    if (!eml.isEmpty())
+        items << eml;
+    for (const QString& path : items) {
+        const QString target = folder + QLatin1Char('/') + QFileInfo(path).fileName();
+        // The user's own outputs stay where the run wrote them.
+        const bool move = photosAreTemporary || path == eml;
+        const bool kept = move ? QFile::rename(path, target) || (QFile::copy(path, target) && QFile::remove(path))
+                               : QFile::copy(path, target);
+        if (!kept)
+            qWarning() << "Mail: cannot keep" << path << "in" << folder;
+    }
+    return folder;
 }

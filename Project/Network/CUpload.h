@@ -36,6 +36,10 @@ public:
 
     SUploadHooks hooks;
 
+    // Why a build without a Flickr key (CFlickrClient::BuiltWithKey) offers
+    // no Flickr upload.
+    static QString NoFlickrKeyText();
+
     // The Flickr client, for its key and endpoints.
     CFlickrClient* flickrClient() const { return m_flickr; }
 
@@ -54,6 +58,11 @@ private:
     static QString Printable(QString text);
     // The name after the last "/", printable.
     static QString DisplayName(const QString& path);
+    // Moves (or for the user's own outputs copies) a message that no mail
+    // program took and its photos into a new folder under the user's
+    // documents; returns that folder, or where the photos are when it cannot
+    // be made.
+    static QString KeepUnsent(const QStringList& photos, const QString& eml, bool photosAreTemporary);
 
     // FTP.
     void OnFtpCommandStarted(int id);

@@ -17,6 +17,8 @@ public:
     // Set by the dialog when the user gives up a transfer; the uploader's
     // next network event ends it.
     bool abortRequest = false;
+    // The run log's line on the last mail hand-off, done or failed.
+    QString mailLog;
 
     // True when the message was handed to the mail program.
     virtual bool AddAttachments(const QStringList& files, bool deleteWhenDone) = 0;

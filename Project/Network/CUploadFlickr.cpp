@@ -27,7 +27,7 @@ void CUpload::UploadFlickr(QStringList files, bool deleteWhenDone)
     m_files = ExistingFiles(files);
     m_deleteWhenDone = deleteWhenDone;
     if (m_flickr->apiKey.isEmpty() || m_flickr->apiSecret.isEmpty()) {
-        Log(tr("Flickr upload is not available: this copy of Brandquill was built without a Flickr API key."));
+        Log(NoFlickrKeyText());
         Finish();
         return;
     }
@@ -46,6 +46,11 @@ void CUpload::UploadFlickr(QStringList files, bool deleteWhenDone)
     m_flickr->token = token;
     m_flickr->tokenSecret = secret;
     StartReply(m_flickr->TestLogin(), FlickrStep::TestLogin);
+}
+
+QString CUpload::NoFlickrKeyText()
+{
+    return tr("Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.");
 }
 
 void CUpload::StartAuthorisation()

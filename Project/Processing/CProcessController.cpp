@@ -605,7 +605,13 @@ void CProcessController::UploadImages(int destination)
     const bool deleteWhenDone = !m_keepOutputFiles;
 
     if (destination == 2) {
-        if (m_uploader->AddAttachments(m_handedOver, deleteWhenDone))
+        const bool handedOver = m_uploader->AddAttachments(m_handedOver, deleteWhenDone);
+        if (!m_uploader->mailLog.isEmpty()) {
+            const QString line = QStringLiteral("\r\n\r\n") + m_uploader->mailLog;
+            UpdateLog(line, LogScreen);
+            m_runLog += QStringLiteral("\r\n") + line;
+        }
+        if (handedOver)
             DeleteUploadedSources();
         return;
     }

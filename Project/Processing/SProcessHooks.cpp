@@ -2,8 +2,8 @@
 
 #include "CDialogOverwrite.h"
 #include "CUpload.h"
+#include "Utils.h"
 
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QThread>
@@ -36,7 +36,7 @@ SProcessHooks::SProcessHooks()
       warn([](QWidget* parent, const QString& text) {
           QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
       }),
-      openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      openUrl([](const QUrl& url) { OpenOnDesktop(url); }),
       makeUploader([]() -> CUploadBase* { return new CUpload(); })
 {
 }

@@ -29,7 +29,8 @@ struct SProcessHooks {
     std::function<bool(QWidget* parent, const QString& text)> askYesNo;
     // A warning box with OK.
     std::function<void(QWidget* parent, const QString& text)> warn;
-    // Shows a folder or file in the desktop's file browser.
+    // Shows a folder or file in the desktop's file browser (OpenOnDesktop:
+    // a warning names it when nothing opens it).
     std::function<void(const QUrl& url)> openUrl;
     // The uploader of one run; the dialog takes ownership.
     std::function<CUploadBase*()> makeUploader;

@@ -2,6 +2,7 @@
 // XML escaping, Base64 and the stored-password form, the tip balloon,
 // window centring, flat tool buttons, sorting and folder removal.
 #include "BqTestMain.h"
+#include "StderrCapture.h"
 #include "Utils.h"
 
 #include <QDesktopServices>
@@ -237,21 +238,38 @@ void TestUtils::helpPageAddress_data()
 {
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("address");
-    QTest::newRow("png") << "formats_png.htm" << "https://help.brandquill.example/help/index.html?formats_png.htm";
+    QTest::addColumn<bool>("caught"); // else a stand-in xdg-open on PATH fails
+    QTest::newRow("png") << "formats_png.htm"
+                         << "https://help.brandquill.example/help/index.html?formats_png.htm" << true;
     QTest::newRow("dashes") << "filters_transform_auto-rotate.htm"
-                            << "https://help.brandquill.example/help/index.html?filters_transform_auto-rotate.htm";
+                            << "https://help.brandquill.example/help/index.html?filters_transform_auto-rotate.htm"
+                            << true;
+    QTest::newRow("nothing opens it") << "formats_png.htm"
+                                      << "https://help.brandquill.example/help/index.html?formats_png.htm" << false;
 }
 
 void TestUtils::helpPageAddress()
 {
     QFETCH(QString, topic);
     QFETCH(QString, address);
+    QFETCH(bool, caught);
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QTemporaryDir bin;
+    WriteFile(bin.path() + "/xdg-open", "#!/bin/sh\nexit 4\n");
+    QFile::setPermissions(bin.path() + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+    if (caught)
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+    BqTest::StderrCapture capture;
     OpenHelpFile(topic);
+    const QByteArray said = capture.Take();
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls.first().toString(), address);
+    qputenv("PATH", path);
+    QCOMPARE(catcher.urls, caught ? QList<QUrl>{QUrl(address)} : QList<QUrl>());
+    // Without a display the failure is a line on stderr naming the page.
+    QCOMPARE(said.contains("brandquill: Nothing could open " + address.toUtf8() + ". Please open it yourself.\n"),
+             !caught);
 }
 
 // ---- texts -----------------------------------------------------------------

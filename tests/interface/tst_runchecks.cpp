@@ -31,6 +31,7 @@ const QString kMissing = "The selected folder does not exist, do you want to cre
 const QString kDelete = "You have selected to delete the source photos after writing the modified ones. Continue?";
 const QString kNoDestination =
     "No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 > Destination.";
+const QString kNoFlickr = "Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.";
 // Every top-level widget that is shown, and whether it stays off the screen.
 struct SShowSpy : QObject {
     QList<const void*> shown;
@@ -68,7 +69,8 @@ private slots:
         QTest::addColumn<int>("photos");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("dest"); // "" none, "missing" a missing nested folder, "file", "under a file"
+        // "" none, "missing" a missing nested folder, "file", "under a file", "flickr" upload there
+        QTest::addColumn<QString>("dest");
         QTest::addColumn<bool>("disableNotifications");
         QTest::addColumn<bool>("deleteSource");
         QTest::addColumn<QList<int>>("answers");
@@ -107,6 +109,8 @@ private slots:
         QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
                                         << QStringList{kReady, kDelete} << 0 << false;
         QTest::newRow("delete, silent") << 3 << true << 2 << "" << false << true << none << QStringList() << 1 << false;
+        QTest::newRow("flickr without a key")
+            << 3 << false << 2 << "flickr" << false << false << none << QStringList{kNoFlickr} << 0 << false;
     }
 
     // Destination 5 builds no processing dialog: the checks, the counter, and
@@ -136,10 +140,13 @@ private slots:
         profile->SilentRun = silent;
         profile->OutputFolderStruct = folderMode;
         const QString missing = m_dir->path() + "/out/a/b";
-        profile->DestPath = dest == "file" ? m_dir->path() + "/out" : dest.isEmpty() ? QString() : missing;
+        profile->DestPath = dest == "file"                         ? m_dir->path() + "/out"
+                            : dest.isEmpty() || dest == "flickr" ? QString()
+                                                                 : missing;
         profile->DisableNotifications = disableNotifications;
         profile->DeleteSource = deleteSource;
-        profile->Destination = 5;
+        profile->Destination = dest == "flickr" ? 4 : 5;
+        profile->HideProcessing = dest == "flickr"; // a run that starts closes by itself
         for (int answer : answers)
             recorder.answers << QMessageBox::StandardButton(answer);
         window->OnPanelConvert(true);

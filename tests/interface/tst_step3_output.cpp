@@ -4,6 +4,7 @@
 
 #include "BqTestMain.h"
 #include "CDialogTip.h"
+#include "CFlickrClient.h"
 #include "CFormatSettings.h"
 #include "CTextWidget.h"
 #include "CoreMetaTypes.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -155,14 +157,20 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("note"); // in a build without a Flickr key
         QTest::newRow("folder") << 0 << 14 << 0 << "Keep original image format (if possible)"
-                                << "pageMyComputer";
+                                << "pageMyComputer"
+                                << "";
         QTest::newRow("mail") << 1 << 13 << 5 << "JPG"
-                              << "pageEmail";
+                              << "pageEmail"
+                              << "";
         QTest::newRow("ftp") << 2 << 13 << 5 << "JPG"
-                             << "pageFTP";
+                             << "pageFTP"
+                             << "";
         QTest::newRow("flickr") << 3 << 4 << 1 << "JPG"
-                                << "pagePicasa";
+                                << "pagePicasa"
+                                << "Flickr upload is not available: this copy of Brandquill was built without a "
+                                   "Flickr API key.";
     }
 
     void destination()
@@ -172,6 +180,7 @@ private slots:
         QFETCH(int, current);
         QFETCH(QString, format);
         QFETCH(QString, page);
+        QFETCH(QString, note);
         QSignalSpy changes(panel.get(), &CMainPanel3::SignalChanges);
         Choose(Child<QComboBox>("comboDestination"), index);
         QComboBox* formats = Child<QComboBox>("comboOutputFormat");
@@ -181,6 +190,8 @@ private slots:
         QCOMPARE(profile->OutputFormat, format);
         QCOMPARE(profile->FilterFilename.extension, format.toLower());
         QCOMPARE(Child<QStackedWidget>("swDestinations")->currentWidget()->objectName(), page);
+        const QLabel* shown = Child<QLabel>("textFlickrUnavailable");
+        QCOMPARE(shown && shown->isVisible() ? shown->text() : QString(), CFlickrClient::BuiltWithKey() ? "" : note);
         QCOMPARE(states->GetCount(), 1);
         QVERIFY(!states->SuspendSaving);
         QVERIFY(panel->changed);

@@ -4,6 +4,7 @@
 #include "CEmail.h"
 #include "CUpload.h"
 #include "NetTestSupport.h"
+#include "Utils.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -155,12 +156,15 @@ void TestMail::handOff_data()
     QTest::addColumn<bool>("answerYes");
     QTest::addColumn<bool>("linkedTemp");
     QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("exitStatus"); // of a stand-in xdg-open; -1: the hook answers `opens`
 
-    QTest::newRow("mail program started, Yes") << true << true << false << true;
-    QTest::newRow("mail program started, No") << true << false << false << true;
-    QTest::newRow("no mail program") << false << false << false << false;
+    QTest::newRow("mail program started, Yes") << true << true << false << true << -1;
+    QTest::newRow("mail program started, No") << true << false << false << true << -1;
+    QTest::newRow("no mail program") << false << false << false << false << -1;
     // Refused as it stands: the message goes to a folder of the user's own.
-    QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true;
+    QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true << -1;
+    QTest::newRow("xdg-open exits 0") << true << false << false << true << 0;
+    QTest::newRow("xdg-open exits 4") << false << true << false << false << 4;
 }
 
 void TestMail::handOff()
@@ -169,6 +173,7 @@ void TestMail::handOff()
     QFETCH(bool, answerYes);
     QFETCH(bool, linkedTemp);
     QFETCH(bool, result);
+    QFETCH(int, exitStatus);
 
     const QString temp = QDir::tempPath() + "/BrandquillTemp";
     QVERIFY(temp.startsWith(BqTest::TempHome())); // TMPDIR points into the test's home
@@ -196,12 +201,20 @@ void TestMail::handOff()
         return answerYes;
     };
     hooks.warn = [&](const QString& title, const QString& text) { warnings << title << text; };
+    const QByteArray path = qgetenv("PATH");
+    if (exitStatus >= 0) {
+        hooks.openFile = SUploadHooks().openFile; // the real hand-off
+        WriteFile(m_dir->path() + "/xdg-open", "#!/bin/sh\nexit " + QByteArray::number(exitStatus) + "\n");
+        QFile::setPermissions(m_dir->path() + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(m_dir->path()) + ":" + path);
+    }
     CUpload upload(hooks);
     QCOMPARE(upload.AddAttachments(files, true), result);
+    qputenv("PATH", path);
 
-    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.size(), exitStatus < 0 ? 1 : 0);
     QVERIFY(QDir(elsewhere.path()).isEmpty()); // nothing written through the link
-    {
+    if (!opened.isEmpty()) {
         const QString eml = opened.first().toLocalFile();
         QVERIFY(opened.first().isLocalFile());
         QCOMPARE(QFileInfo(eml).absolutePath(), linkedTemp ? temp + "-" + QString::number(::geteuid()) : temp);
@@ -216,15 +229,22 @@ void TestMail::handOff()
                                          "Brandquill may have created in the process (be sure to do that only after "
                                          "you have finished sending your e-mail). Delete temporary files now?"}));
         QVERIFY(warnings.isEmpty());
+        QCOMPARE(upload.mailLog, QString("The message with 2 photo(s) was handed to the mail program."));
     } else {
         QVERIFY(questions.isEmpty());
         QCOMPARE(warnings.size(), 2);
         QCOMPARE(warnings.first(), QString("Error"));
-        QVERIFY(warnings.last().startsWith("Could not open default mail client.\nThe photos are kept in " +
-                                           m_dir->path() + "."));
+        // The message and the photos go together to a folder of the user's own.
+        const QString said = "Could not open default mail client.\nThe message and its photos are kept in ";
+        QVERIFY(warnings.last().startsWith(said + GetMyDocuments() + "/Brandquill/Unsent e-mail/"));
+        const QString kept = warnings.last().mid(said.size()).chopped(1);
+        QCOMPARE(upload.mailLog, QString(warnings.last()).replace('\n', ' '));
+        QCOMPARE(QDir(kept).entryList({"*.eml"}).size(), 1);
+        for (const QString& name : m_contents.keys())
+            QCOMPARE(ReadFile(kept + "/" + name), m_contents[name]);
     }
     for (const QString& path : files)
-        QCOMPARE(QFileInfo::exists(path), !(result && answerYes));
+        QCOMPARE(QFileInfo::exists(path), result && !answerYes);
 }
 
 BQ_TEST_MAIN(TestMail)

@@ -432,10 +432,12 @@ void TestUploadRun::mailRun()
     QCOMPARE(asked, opens ? QStringList{"Success"} : QStringList());
     QCOMPARE(warned.isEmpty(), opens);
     if (!opens)
-        QVERIFY(warned.last().startsWith("Could not open default mail client.\nThe photos are kept in " + RunFolder() +
-                                         "."));
-    // Yes removes the message and the photos; No and a failure keep the photos.
-    QCOMPARE(FilesIn(RunFolder(), {"*.png"}).size(), answerYes ? 0 : 3);
+        QVERIFY(
+            warned.last().startsWith("Could not open default mail client.\nThe message and its photos are kept in " +
+                                     GetMyDocuments() + "/Brandquill/Unsent e-mail/"));
+    // Yes removes the message and the photos; No keeps the photos; a failure
+    // moves them to the user's folder.
+    QCOMPARE(FilesIn(RunFolder(), {"*.png"}).size(), answerYes || !opens ? 0 : 3);
     QCOMPARE(QFileInfo::exists(eml), opens && !answerYes);
     for (const QString& source : sources)
         QCOMPARE(QFileInfo::exists(source), !(deleteSource && opens));

@@ -265,6 +265,7 @@ void TestUploadHandOff::mailHandOff()
     m_onCall = [&](CProcessController&, FakeUpload& fake) {
         logBefore = QFile::exists(LogPath());
         fake.mailResult = handedOver;
+        fake.mailLog = handedOver ? "Handed over." : "Kept in /k.";
     };
     Run();
     QCOMPARE(m_calls.size(), 1);
@@ -272,7 +273,8 @@ void TestUploadHandOff::mailHandOff()
     QCOMPARE(m_calls[0].files.size(), 3);
     QVERIFY(m_calls[0].deleteWhenDone);
     QVERIFY(!logBefore);
-    QVERIFY(NewestRun().endsWith("Time elapsed: 0.0s"));
+    QVERIFY(NewestRun().endsWith(QString("Time elapsed: 0.0s\r\n\r\n\r\n") +
+                                 (handedOver ? "Handed over." : "Kept in /k.")));
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), !handedOver);
 }
