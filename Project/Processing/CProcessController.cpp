@@ -611,6 +611,7 @@ void CProcessController::UploadImages(int destination)
             UpdateLog(line, LogScreen);
             m_runLog += QStringLiteral("\r\n") + line;
         }
+        m_uploadFellShort = !handedOver;
         if (handedOver)
             DeleteUploadedSources();
         return;
@@ -690,8 +691,9 @@ void CProcessController::FinishedThreadUpload(int noOfUploadedFiles)
         UpdateLog(line, LogScreen);
         m_runLog += line + QStringLiteral("\r\n");
     }
-    if (!m_keepOutputFiles) {
-        // The uploader deletes them itself.
+    if (!m_keepOutputFiles && noOfUploadedFiles > 0) {
+        // The uploader deletes what it sent; the rest is kept, and said so
+        // at the end.
         const QString line = tr("Deleting temporary files...") + QStringLiteral("\r\n");
         UpdateLog(line, LogScreen);
         m_runLog += line + QStringLiteral("\r\n");

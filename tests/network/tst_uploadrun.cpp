@@ -227,7 +227,7 @@ void TestUploadRun::ftpRun_data()
     QTest::newRow("wrong password, files kept")
         << false << "/up"
         << "nope" << false << false << QStringList() << QStringList{"Upload failed.\r\nTemporary files kept in <run>."}
-        << QStringList();
+        << QStringList{"Deleting temporary files..."};
     QTest::newRow("truncated source, delete source")
         << false << "/up"
         << "s3cret" << true << true << QStringList{"p0.png", "p2.png"}

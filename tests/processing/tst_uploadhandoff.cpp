@@ -132,7 +132,7 @@ void TestUploadHandOff::ftpUpload_data()
     QTest::newRow("none sent")
         << 2 << "21"
         << "/in" << 0 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in" << QStringList{}
-        << "\r\ndone\r\nDeleting temporary files...\r\n\r\nUpload failed.\r\nTemporary files kept in ";
+        << "\r\ndone\r\nUpload failed.\r\nTemporary files kept in ";
     QTest::newRow("kept on disk") << 2 << "21" << "/in" << 2 << true
                                   << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
                                   << QStringList{"Uploading (50%)", "Uploading (100%)"}
@@ -262,7 +262,9 @@ void TestUploadHandOff::mailHandOff()
     p->DeleteSource = true;
     p->HideProcessing = true;
     bool logBefore = true;
-    m_onCall = [&](CProcessController&, FakeUpload& fake) {
+    bool endedWell = !handedOver;
+    m_onCall = [&](CProcessController& dialog, FakeUpload& fake) {
+        connect(&dialog, &QDialog::finished, [&] { endedWell = dialog.EndedWell(); });
         logBefore = QFile::exists(LogPath());
         fake.mailResult = handedOver;
         fake.mailLog = handedOver ? "Handed over." : "Kept in /k.";
@@ -277,6 +279,8 @@ void TestUploadHandOff::mailHandOff()
                                  (handedOver ? "Handed over." : "Kept in /k.")));
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), !handedOver);
+    // A script's exit status reads it.
+    QCOMPARE(endedWell, handedOver);
 }
 
 void TestUploadHandOff::ftpSourceDeletion_data()
