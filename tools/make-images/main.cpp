@@ -97,6 +97,15 @@ int main(int argc, char** argv)
     if (!Write(Render(DrawAppIcon, QSize(128, 128), 1), dir.filePath("Brandquill.ico"), "ico"))
         return 1;
     files << QStringLiteral("Brandquill.ico");
+    // The desktop's menu icons: installed beside the program, not compiled
+    // in, so they stay out of the folder that the resource list mirrors (a
+    // missing folder fails the write below).
+    dir.mkpath(QStringLiteral("desktop-icons"));
+    for (int size : {48, 128, 256}) {
+        const QString name = QStringLiteral("desktop-icons/AppIcon-%1.png").arg(size);
+        if (!Write(Render(DrawAppIcon, QSize(size, size), 1), dir.filePath(name), "png"))
+            return 1;
+    }
     // Drawn into the same folder by bq-resgen from the frame art.
     files << QStringLiteral("Icons-Frames.png") << QStringLiteral("Icons-Frames@2x.png");
 
