@@ -242,8 +242,11 @@ void TestHeadlessRun::exitStatus_data()
     QTest::addColumn<bool>("offscreen");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("errors");
-    QTest::newRow("all fail") << "Silent" << 1 << "/src/a.jpg/o" << true << 2
+    // "/src/junk" writes junk over every photo first.
+    QTest::newRow("all fail") << "Silent" << 1 << "/src/junk" << true << 2
                               << QByteArray("brandquill: Warning: Process completed with 3 errors.");
+    QTest::newRow("folder under a file") << "Silent" << 1 << "/src/a.jpg/o" << true << 2
+                                         << QByteArray("Could not create the output folder");
     QTest::newRow("no display, script") << "Silent" << 1 << "/o" << false << 0 << QByteArray();
     QTest::newRow("no display, no job") << "Silent" << 0 << "/o" << false << 1 << QByteArray("A display is needed");
     QTest::newRow("create: No") << "Normal" << 1 << "/o" << true << 2 << QByteArray("create it now? [answered: No]");
@@ -259,6 +262,9 @@ void TestHeadlessRun::exitStatus()
     QFETCH(bool, offscreen);
     QFETCH(QByteArray, errors);
     const QString root = m_dir->path();
+    if (dest.endsWith("/junk"))
+        for (const char* photo : {"/src/a.jpg", "/src/b&c.jpg", "/src/sub/d.jpg"})
+            WriteText(root + photo, "not a photo");
     WriteText(root + "/job.bqs", QString(kScript).replace("Silent", mode).arg(root + "/src", root + dest));
     QByteArray printed;
     int status = Run(runs ? root + "/job.bqs" : QString(), root, &printed, offscreen);
