@@ -161,19 +161,24 @@ if [ "$folder_photos" -gt 0 ]; then
     "$driver" --make-photos "$folder_photos" "$small" 800x600 || { echo "batch-vs-mogrify: generating photos failed."; exit 0; }
   fi
   cat "$small"/*.jpg >/dev/null
-  empty_wall=() full_wall=() r_full=()
+  empty_wall=() full_wall=() r_full=() c_full=()
   for ((r = 1; r <= pairs; r++)); do
     for kind in empty full; do
       out=$work/out-$kind && rm -rf "$out" && mkdir -p "$out"
       [ "$kind" = full ] && (cd "$out" && seq -f 'other-%05g.jpg' 1 "$folder_others" | xargs touch)
       read -r wall cpu peak < <(timed "$work/bq-$kind.time" "$driver" --run "$small" "$out" resize-text)
       echo "  pair $r $kind folder: wall=$wall cpu=$cpu files=$(ls "$out" | wc -l) $(cat "$work/bq-$kind.time.out")"
-      if [ "$kind" = empty ]; then empty_wall+=("$wall") e=$wall; else full_wall+=("$wall") r_full+=("$(ratio "$wall" "$e")"); fi
+      if [ "$kind" = empty ]; then
+        empty_wall+=("$wall") e=$wall ec=$cpu
+      else
+        full_wall+=("$wall") r_full+=("$(ratio "$wall" "$e")") c_full+=("$(ratio "$cpu" "$ec")")
+      fi
     done
   done
   r_full_med=$(printf '%s\n' "${r_full[@]}" | median)
   echo "  empty folder: median $(printf '%s\n' "${empty_wall[@]}" | median) s; full folder: median $(printf '%s\n' "${full_wall[@]}" | median) s"
   echo "  full / empty, median of paired ratios: $r_full_med (goal <= 1.10): $(met "$r_full_med" 1.10 "<=")"
+  echo "  full / empty CPU time, median of paired ratios: $(printf '%s\n' "${c_full[@]}" | median)"
 fi
 echo
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg). The goals assume an otherwise idle machine."
