@@ -499,8 +499,7 @@ void TestImageWrite::writeMultipage()
     CImageManager engine;
     QVERIFY(engine.ReadMultipage(source));
     QCOMPARE(engine.m_Pages.size(), 3);
-    // The write reads no listing of the folder (inotify: an access to it),
-    // so that its cost does not grow with the files beside it.
+    // No listing of the folder (inotify: an access to it): the cost stays whatever is beside it.
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(inotify_add_watch(watch, QFile::encodeName(Path("out")).constData(), IN_ACCESS) >= 0);
     QVERIFY(engine.WriteMultipage(Path("out/name.tif"), oneDocument));
