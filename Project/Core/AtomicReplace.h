@@ -41,7 +41,7 @@ public:
     bool Create();
     // Absolute path of the temporary; empty before Create().
     QString TemporaryPath() const;
-    // The temporary of part `index` of a split output.
+    // The temporary of part `index` of a split output; Discard() removes each one handed out.
     QString TemporaryPartPath(int index) const;
     // "<name>-<index>.<ext>" beside `target`.
     static QString PartPath(const QString& target, int index);
