@@ -14,6 +14,11 @@
 #                24 px from the bottom-right corner, JPEG quality 85; the JPEG
 #                can be decoded at half size
 #   text-resize  the mark first, then the fit: every photo is decoded whole
+# Then one case on its own: FOLDER_PHOTOS (2,000) photos of 800 x 600 through
+# resize-text into an empty folder and into one that already holds
+# FOLDER_OTHERS (20,000) other files, taking turns PAIRS times; the goal is
+# the full folder within 10 % of the empty one. FOLDER_PHOTOS=0 skips it;
+# CHAINS="" runs it alone (CHAINS=text-resize runs one chain).
 # Every process runs under /usr/bin/time -v. Prints per side the median wall
 # time, the median of the pair-by-pair ratios, Brandquill's peak RSS and its
 # CPU time / wall time (whole process, and during the batch alone), each
@@ -73,12 +78,13 @@ fi
 work=${WORK:-$(mktemp -d)}
 mkdir -p "$work"
 src=$work/photos
-if [ "$(ls "$src"/*.jpg 2>/dev/null | wc -l)" -ne "$photos" ]; then
+chains=${CHAINS-resize-text text-resize}
+if [ -n "$chains" ] && [ "$(ls "$src"/*.jpg 2>/dev/null | wc -l)" -ne "$photos" ]; then
   rm -rf "$src"
   echo "Generating $photos photos of 4000 x 3000 in $src ..."
   "$driver" --make-photos "$photos" "$src" || { echo "batch-vs-mogrify: generating photos failed."; exit 0; }
 fi
-cat "$src"/*.jpg >/dev/null # into the page cache
+[ -n "$chains" ] && cat "$src"/*.jpg >/dev/null # into the page cache
 
 # One whole-process measurement: "wall cpu peak_kb" of `time -v`.
 timed() { # report-file command...
@@ -100,7 +106,7 @@ met() { if awk -v v="$1" -v g="$2" -v op="$3" 'BEGIN { exit !(op == ">=" ? v >= 
 echo "batch-vs-mogrify: $photos photos, $pairs pairs, $(nproc) cores; load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 [ "$pairs" -lt 5 ] && echo "  (fewer than 5 pairs: a quick run, not the measurement the goals ask for)"
 
-for chain in resize-text text-resize; do
+for chain in $chains; do
   echo
   echo "Chain $chain:"
   bq_wall=() bq_cpu=() bq_rss=() bq_batch=() mg_wall=() vp_wall=() r_mg=() r_vp=() c_mg=() c_vp=()
@@ -143,6 +149,37 @@ for chain in resize-text text-resize; do
     echo "  Brandquill CPU/wall during the batch: $cpu_batch (goal >= 7.5 on 8 cores): $(met "$cpu_batch" 7.5 ">=")"
   fi
 done
+folder_photos=${FOLDER_PHOTOS:-2000}
+folder_others=${FOLDER_OTHERS:-20000}
+if [ "$folder_photos" -gt 0 ]; then
+  echo
+  echo "Big output folder: $folder_photos photos of 800 x 600 (resize-text) into an empty folder and into one of $folder_others other files:"
+  small=$work/photos-small
+  if [ "$(ls "$small"/*.jpg 2>/dev/null | wc -l)" -ne "$folder_photos" ]; then
+    rm -rf "$small"
+    echo "Generating $folder_photos photos of 800 x 600 in $small ..."
+    "$driver" --make-photos "$folder_photos" "$small" 800x600 || { echo "batch-vs-mogrify: generating photos failed."; exit 0; }
+  fi
+  cat "$small"/*.jpg >/dev/null
+  empty_wall=() full_wall=() r_full=() c_full=()
+  for ((r = 1; r <= pairs; r++)); do
+    for kind in empty full; do
+      out=$work/out-$kind && rm -rf "$out" && mkdir -p "$out"
+      [ "$kind" = full ] && (cd "$out" && seq -f 'other-%05g.jpg' 1 "$folder_others" | xargs touch)
+      read -r wall cpu peak < <(timed "$work/bq-$kind.time" "$driver" --run "$small" "$out" resize-text)
+      echo "  pair $r $kind folder: wall=$wall cpu=$cpu files=$(ls "$out" | wc -l) $(cat "$work/bq-$kind.time.out")"
+      if [ "$kind" = empty ]; then
+        empty_wall+=("$wall") e=$wall ec=$cpu
+      else
+        full_wall+=("$wall") r_full+=("$(ratio "$wall" "$e")") c_full+=("$(ratio "$cpu" "$ec")")
+      fi
+    done
+  done
+  r_full_med=$(printf '%s\n' "${r_full[@]}" | median)
+  echo "  empty folder: median $(printf '%s\n' "${empty_wall[@]}" | median) s; full folder: median $(printf '%s\n' "${full_wall[@]}" | median) s"
+  echo "  full / empty, median of paired ratios: $r_full_med (goal <= 1.10): $(met "$r_full_med" 1.10 "<=")"
+  echo "  full / empty CPU time, median of paired ratios: $(printf '%s\n' "${c_full[@]}" | median)"
+fi
 echo
 echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg). The goals assume an otherwise idle machine."
 exit 0

@@ -1,9 +1,9 @@
 #include "AtomicReplace.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -151,6 +151,12 @@ QString CAtomicReplace::TemporaryPath() const
 
 QString CAtomicReplace::TemporaryPartPath(int index) const
 {
+    m_PartsNamed = std::max(m_PartsNamed, index + 1);
+    return PartName(index);
+}
+
+QString CAtomicReplace::PartName(int index) const
+{
     return m_Base.isEmpty() ? QString() : m_Folder + "/" + m_Base + "-" + QString::number(index) + m_Extension;
 }
 
@@ -180,7 +186,7 @@ QStringList CAtomicReplace::ExistingParts() const
 {
     QStringList parts;
     for (int i = 0;; ++i) {
-        const QString part = TemporaryPartPath(i);
+        const QString part = PartName(i);
         if (!QFileInfo::exists(part))
             break;
         parts << part;
@@ -293,11 +299,11 @@ void CAtomicReplace::Discard()
     QFile::remove(TemporaryPath());
     for (const QString& part : ExistingParts())
         QFile::remove(part);
-    // A writer may have stopped between numbered parts.
-    const QStringList strays =
-        QDir(m_Folder).entryList({m_Base + "-*" + m_Extension}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& stray : strays)
-        QFile::remove(m_Folder + "/" + stray);
+    // A writer may have stopped between numbered parts: every name it was
+    // given goes, one by one, so that the cost never grows with the folder.
+    for (int i = 0; i < m_PartsNamed; ++i)
+        QFile::remove(PartName(i));
+    m_PartsNamed = 0;
     m_Base.clear();
 }
 

@@ -41,7 +41,7 @@ public:
     bool Create();
     // Absolute path of the temporary; empty before Create().
     QString TemporaryPath() const;
-    // The temporary of part `index` of a split output.
+    // The temporary of part `index` of a split output; Discard() removes each one handed out.
     QString TemporaryPartPath(int index) const;
     // "<name>-<index>.<ext>" beside `target`.
     static QString PartPath(const QString& target, int index);
@@ -85,6 +85,8 @@ public:
 
 private:
     QStringList ExistingParts() const;
+    // TemporaryPartPath() without counting the name as handed out.
+    QString PartName(int index) const;
     // Mode for the file that becomes `finalPath`.
     mode_t FinalMode(const QString& finalPath) const;
     // Gives a temporary its final mode and syncs it to disk.
@@ -97,6 +99,7 @@ private:
     QString m_Folder;    // absolute
     QString m_Base;      // ".bq-XXXXXX" once created
     QString m_Extension; // with its dot, case kept; empty when none
+    mutable int m_PartsNamed = 0; // part names handed to the writer
     QStringList m_Committed;
     QString m_Error;
     bool m_AllowEmpty = false; // a copy of an empty file is a result

@@ -4,10 +4,37 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 namespace
 {
+
+// The kernel's own file systems: their files call themselves regular and
+// empty, yet a read may fail (/proc/self/mem), give what was never stored,
+// or wait (/proc/kmsg).
+bool OnKernelFileSystem(const QString& path)
+{
+    struct statfs fs;
+    if (::statfs(QFile::encodeName(path).constData(), &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+    case BPF_FS_MAGIC:
+    case EFIVARFS_MAGIC:
+    case PSTOREFS_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // Length in UTF-16 units and UTF-8 bytes of the character starting at `i`.
 void CharAt(const QString& text, int i, int& units, int& bytes)
@@ -141,9 +168,11 @@ QString CPathSafety::NotRegularFileReason(const QString& path)
     struct stat st;
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
         return QStringLiteral("%1 does not exist").arg(path);
-    if (S_ISREG(st.st_mode))
+    const bool kernel = OnKernelFileSystem(path);
+    if (S_ISREG(st.st_mode) && !kernel)
         return QString();
-    const char* kind = S_ISDIR(st.st_mode)                          ? "a folder"
+    const char* kind = kernel                                       ? "a file of the kernel"
+                       : S_ISDIR(st.st_mode)                        ? "a folder"
                        : S_ISFIFO(st.st_mode)                       ? "a named pipe"
                        : S_ISSOCK(st.st_mode)                       ? "a socket"
                        : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"

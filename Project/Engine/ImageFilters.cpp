@@ -133,7 +133,12 @@ bool CImageFilters::FilterCrop()
     // NaN fails both tests and is left alone like an edge outside the photo.
     if (!(w > left) || !(h > top))
         return true;
-    // ImageMagick reads a size of 0 as "up to the edge".
+    // A size of 0 keeps the photo up to its edge, as one reaching past it
+    // does; a size that merely truncates to 0 keeps a pixel.
+    if (width == 0)
+        width = w;
+    if (height == 0)
+        height = h;
     const int cropWidth = std::max(1, SlotInt(width));
     const int cropHeight = std::max(1, SlotInt(height));
     target->crop(Magick::Geometry(static_cast<size_t>(cropWidth), static_cast<size_t>(cropHeight),

@@ -41,6 +41,11 @@ void CImageFilters::UpdateCropArea(QRect& rect, SFilterRecord rec, long width, l
     }
     rect = QRect(Nearest(left * factor), Nearest(top * factor), SlotInt(w * factor),
                  SlotInt(h * factor));
+    // A size of 0 reaches the shown image's edge, as the crop keeps it.
+    if (w == 0)
+        rect.setWidth(std::max(0, static_cast<int>(width) - rect.x()));
+    if (h == 0)
+        rect.setHeight(std::max(0, static_cast<int>(height) - rect.y()));
 }
 
 void CImageFilters::UpdateResizeArea(Magick::Image& source, Magick::Image& shown, QRect& rect,

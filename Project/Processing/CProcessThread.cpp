@@ -267,7 +267,7 @@ QString CProcessThread::LoadFailureReason() const
     if (!info.exists())
         return CAtomicReplace::SystemError(ENOENT);
     // Checked before opening: opening a named pipe would wait for a writer.
-    if (!info.isFile())
+    if (!CPathSafety::NotRegularFileReason(m_SourcePath).isEmpty())
         return tr("not a regular file");
     QFile file(m_SourcePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

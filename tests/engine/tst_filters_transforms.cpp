@@ -141,6 +141,10 @@ void TestFiltersTransforms::crop_data()
         << QSize(200, 100) << QVector<double>{-10, 0, 50, 50, 0} << QRect(0, 0, 40, 50);
     QTest::newRow("size truncating to 0 keeps 1 pixel")
         << QSize(100, 100) << QVector<double>{0, 0, 0.4, 0.4, 1} << QRect(0, 0, 1, 1);
+    QTest::newRow("width 0 reaches the right edge")
+        << QSize(200, 100) << QVector<double>{20, 10, 0, 50, 0} << QRect(20, 10, 180, 50);
+    QTest::newRow("0,0,0,0 keeps the whole photo")
+        << QSize(200, 100) << QVector<double>{0, 0, 0, 0, 0} << QRect(0, 0, 200, 100);
     QTest::newRow("left edge at the width") << QSize(200, 100) << QVector<double>{200, 0, 50, 50, 0}
                                             << QRect();
     QTest::newRow("top edge at 100 percent") << QSize(200, 100) << QVector<double>{0, 100, 50, 50, 1}

@@ -157,6 +157,8 @@ bool TestImageRead::MakeUnreadable(const QString& kind, QString& path)
         path = m_dir->path();
     if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path = Path("x.jpg")).constData(), 0600) == 0;
+    if (kind == "kernel file link")
+        return QFile::link("/proc/self/mem", path = Path("mem.jpg"));
     if (kind == "fifo link") {
         QString fifo;
         return MakeUnreadable("fifo", fifo) && QFile::link(fifo, path = Path("link.png"));
@@ -282,6 +284,7 @@ void TestImageRead::unreadableInput_data()
     QTest::newRow("folder") << "folder";
     QTest::newRow("named pipe called x.jpg") << "fifo";
     QTest::newRow("link to a named pipe") << "fifo link";
+    QTest::newRow("link to /proc/self/mem") << "kernel file link";
     QTest::newRow("empty path") << "none";
     QTest::newRow("path of 4096 bytes") << "long";
 }
@@ -306,6 +309,9 @@ void TestImageRead::unreadableInput()
     QVERIFY(!engine.Read(path));
     if (kind.startsWith("fifo"))
         QVERIFY2(engine.m_ReadError.endsWith("is a named pipe, not a regular file"), qPrintable(engine.m_ReadError));
+    if (kind.startsWith("kernel"))
+        QVERIFY2(engine.m_ReadError.endsWith("is a file of the kernel, not a regular file"),
+                 qPrintable(engine.m_ReadError));
     QVERIFY(!engine.Ping(path));
     QCOMPARE(engine.GetPageCount(path), 0);
     CMetadata exif;

@@ -149,6 +149,8 @@ private slots:
             QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
             QTest::newRow(qPrintable("text, " + path)) << "text.jpg" << filter << failed << "not readable as an image";
         }
+        QTest::newRow("link to /proc/self/mem, re-encode") << "mem.jpg" << true << "Failed to load"
+                                                           << "not a regular file";
     }
     void badInput()
     {
@@ -164,6 +166,8 @@ private slots:
             WritePng(S + "/whole.png", 300, 200);
             WriteHalfOf(S + "/whole.png", bad);
             QFile::remove(S + "/whole.png");
+        } else if (kind == "mem.jpg") {
+            QVERIFY(QFile::link("/proc/self/mem", bad));
         } else {
             WriteFile(bad, kind == "text.jpg" ? QByteArray("just some words\n") : QByteArray());
         }
