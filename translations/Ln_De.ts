@@ -19,24 +19,24 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="190"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill sucht jetzt im Internet nach einer neueren Version. In den Einstellungen können Sie festlegen, wie oft gesucht wird, oder die Suche ausschalten.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Eine neue Version von Brandquill ist verfügbar: %1.
 Sie verwenden Version %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="248"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Sie verwenden die neueste Version von Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="258"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Es konnte nicht nach einer neuen Version gesucht werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
@@ -230,7 +230,7 @@ Sie verwenden Version %2.</translation>
         <translation>Ab&amp;brechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>Das Bild %1
@@ -629,12 +629,12 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
         <source>Try Brandquill</source>
         <translation>Probieren Sie Brandquill aus</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Ich bearbeite viele Fotos auf einmal mit Brandquill: %1</translation>
     </message>
@@ -1258,107 +1258,107 @@ Größe nicht vergrößern</translation>
         <translation>Winkel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Left</source>
         <translation>Linksbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Right</source>
         <translation>Rechtsbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="402"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
         <source>Select Watermark Image</source>
         <translation>Wasserzeichenbild auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="413"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="414"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
         <source>Registered</source>
         <translation>Eingetragene Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="415"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Trademark</source>
         <translation>Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="416"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
         <source>Servicemark</source>
         <translation>Dienstleistungsmarke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="419"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
         <source>Source Filename</source>
         <translation>Quelldateiname</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="420"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
         <source>Source Extension</source>
         <translation>Quelldateiendung</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="421"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
         <source>Source Folder</source>
         <translation>Quellordner</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="422"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
         <source>Source Path</source>
         <translation>Quellpfad</translation>
     </message>
@@ -1624,48 +1624,48 @@ Größe nicht vergrößern</translation>
         <translation>Foto(s) auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
         <source>Browse For Folder</source>
         <translation>Ordner auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
         <source>No photos selected</source>
         <translation>Keine Fotos ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Ausgewählte Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
         <source>Remove all photos from the list?</source>
         <translation>Alle Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <source>&amp;Folder</source>
         <translation>&amp;Ordner</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Ordner mit &amp;Unterordnern</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Suchen &amp;&amp; hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <source>&amp;Selected</source>
         <translation>&amp;Ausgewählte</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
         <source>&amp;All</source>
         <translation>A&amp;lle</translation>
     </message>
@@ -1813,29 +1813,29 @@ Größe nicht vergrößern</translation>
         <translation>Namen bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="171"/>
         <source>Preset</source>
         <translation>Vorgabe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="216"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="236"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="314"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="303"/>
         <source>Sh&amp;ow preview</source>
         <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="376"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
         <source>S&amp;witch View</source>
         <translation>&amp;Wechseln</translation>
     </message>
@@ -1957,8 +1957,8 @@ Größe nicht vergrößern</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
         <translation>Auch auf meinem Computer speichern</translation>
     </message>
@@ -1983,96 +1983,96 @@ Größe nicht vergrößern</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
         <source>Output Format</source>
         <translation>Ausgabeformat</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>Ein einziges &amp;mehrseitiges Dokument aus allen Fotos erstellen (nur für PDF, TIF, GIF)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>&amp;Open output folder after processing</source>
         <translation>Ausgabeordner nach der Verarbeitung &amp;öffnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Datum und Attribute des Originals für das Ausgabefoto über&amp;nehmen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>Quellfoto nach der Verarbeitung &amp;löschen (Foto verschieben)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Wenn Sie bereit sind, wenden Sie die Änderungen auf Ihre Fotos an</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
         <source>Folder on My Computer (default)</source>
         <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
         <source>Send via E-mail</source>
         <translation>Per E-Mail senden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Upload to FTP</source>
         <translation>Per FTP hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to Flickr</source>
         <translation>Zu Flickr hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use selected folder as output destination</source>
         <translation>Ausgewählten Ordner als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Ursprüngliche Ordnerstruktur im ausgewählten Ordner nachbilden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Ordner der Originalfotos als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2081,22 +2081,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ordner schreiben möchten, müssen Sie den Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Ordner zum Speichern der fertigen Fotos auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Sie haben gewählt, die Originalfotos nach dem Schreiben der verarbeiteten Fotos zu löschen. Wir empfehlen Ihnen, die Originale zu sichern, bevor Sie diese Option zum ersten Mal verwenden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschrieben wurden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Wenn keine Filter ausgewählt sind, werden die Fotos sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust</translation>
     </message>
@@ -2126,115 +2126,125 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="128"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
         <source>Show log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="120"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="613"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="211"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
         <source>Process started at %1</source>
         <translation>Verarbeitung gestartet um %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="212"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Verarbeitung von %1 Bildern mit %2 Grafikfilter(n) pro Bild.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="217"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
         <source>Creating a single multi-page document.</source>
         <translation>Ein einzelnes mehrseitiges Dokument wird erstellt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="219"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>System: %1 CPU-Kern(e) erkannt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 Ausführungs-Thread(s) werden gestartet.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="406"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
         <source>Process interrupted by the user.</source>
         <translation>Verarbeitung vom Benutzer unterbrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="523"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Warnung: Verarbeitung mit %1 Fehlern abgeschlossen. Einzelheiten finden Sie im Protokoll oben.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="525"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process completed without errors.</source>
         <translation>Verarbeitung ohne Fehler abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="526"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
         <source>Time elapsed</source>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="549"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
         <source>Could not save log.</source>
         <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <source>Temporary files kept in %1.</source>
+        <translation>Temporäre Dateien bleiben in %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <source>Nothing to upload: the run produced no file to send.</source>
+        <translation>Nichts hochzuladen: Der Durchlauf hat keine Datei zum Senden erzeugt.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to </source>
         <translation>Hochladen nach </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to Flickr</source>
         <translation>Hochladen zu Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="614"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
         <source>Uploading</source>
         <translation>Hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 Bild(er) erfolgreich hochgeladen.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="658"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
         <source>Deleting temporary files...</source>
         <translation>Temporäre Dateien werden gelöscht...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload completed.</source>
         <translation>Hochladen abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload failed.</source>
         <translation>Hochladen fehlgeschlagen.</translation>
     </message>
@@ -2242,117 +2252,118 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="329"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
         <source>the output folder is not a full path</source>
         <translation>der Ausgabeordner ist kein vollständiger Pfad</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="252"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="263"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="268"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>not readable as an image</source>
         <translation>nicht als Bild lesbar</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="295"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>kein beschreibbares Bildformat hat die Endung &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="347"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
         <source>the image library gave no reason</source>
         <translation>die Bildbibliothek nannte keinen Grund</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="353"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="393"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
         <source>Written from a damaged photo</source>
         <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="359"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Größenlimit von %1 KB nicht erreicht, %2 Byte in niedrigster Qualität geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Not written by this run, left as it was</source>
         <translation>In diesem Durchlauf nicht geschrieben, unverändert belassen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
         <source>Processed</source>
         <translation>Verarbeitet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
         <source>Processed and renamed</source>
         <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
         <source>Processed and replaced</source>
         <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="442"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Rename and Move</source>
         <translation>Umbenennen und Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Move</source>
         <translation>Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Rename and Copy</source>
         <translation>Umbenennen und Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Copy</source>
         <translation>Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Beschädigtes Foto kopiert, Quelle beibehalten</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>not a full path to a file</source>
         <translation>kein vollständiger Pfad zu einer Datei</translation>
     </message>
@@ -2360,66 +2371,71 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Das Projekt wurde mit einer anderen Programmversion erstellt und wird möglicherweise nicht korrekt importiert.
 Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern Sie.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
         <source>The job file cannot be read.</source>
         <translation>Die Auftragsdatei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Die Auftragsdatei ist größer als %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Die Auftragsdatei ist kein wohlgeformtes XML-Dokument.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Die Auftragsdatei deklariert Entitäten, die Auftragsdateien nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Die Auftragsdatei verschachtelt ihre Elemente tiefer als %1 Ebenen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Elemente.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Filter.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Ein Filter der Auftragsdatei enthält mehr als %1 Zahlen oder %2 Texte.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Fotos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Die Auftragsdatei enthält einen Text mit mehr als %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Die Auftragsdatei enthält nicht genau eine Fotoliste.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
+        <translation>Die Auftragsdatei nennt ein Ziel, das Schritt 3 nicht anbietet (%1). Stattdessen wird „Ordner auf meinem Computer“ verwendet.</translation>
     </message>
 </context>
 <context>
@@ -2608,76 +2624,86 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="98"/>
+        <location filename="../Project/Network/CUpload.cpp" line="102"/>
         <source>Upload interrupted by the user.</source>
         <translation>Hochladen vom Benutzer unterbrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="149"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>Could not open default mail client.</source>
         <translation>Das Standard-E-Mail-Programm konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="142"/>
+        <location filename="../Project/Network/CUpload.cpp" line="146"/>
         <source>The photos are kept in %1.</source>
         <translation>Die Fotos bleiben in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="173"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <source>The message and its photos are kept in %1.</source>
+        <translation>Die Nachricht und ihre Fotos bleiben in %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <source>The message with %1 photo(s) was handed to the mail program.</source>
+        <translation>Die Nachricht mit %1 Foto(s) wurde an das E-Mail-Programm übergeben.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="182"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="174"/>
+        <location filename="../Project/Network/CUpload.cpp" line="183"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>Dateien erfolgreich angehängt. Wir empfehlen, die temporären Dateien zu löschen, die Brandquill dabei eventuell erstellt hat (tun Sie dies erst, nachdem Sie Ihre E-Mail gesendet haben). Temporäre Dateien jetzt löschen?</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="53"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
         <translation>Hochladen zu Flickr ist nicht verfügbar: Diese Kopie von Brandquill wurde ohne Flickr-API-Schlüssel erstellt.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="133"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="171"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>Flickr authorisation failed: %1</source>
         <translation>Flickr-Autorisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="152"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="213"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="219"/>
         <source>Failed to upload %1 to Flickr: %2</source>
         <translation>%1 konnte nicht zu Flickr hochgeladen werden: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>the web browser could not be opened</source>
         <translation>der Webbrowser konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="192"/>
         <source>Flickr</source>
         <translation>Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="193"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
         <translation>Erlauben Sie Brandquill im geöffneten Browserfenster, in Ihr Flickr-Konto hochzuladen, und geben Sie dann den Code ein, den Flickr anzeigt:</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="201"/>
         <source>Flickr authorisation was cancelled.</source>
         <translation>Die Flickr-Autorisierung wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>the name holds a line break</source>
         <translation>der Name enthält einen Zeilenumbruch</translation>
     </message>
@@ -2954,7 +2980,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Save Profile As</source>
         <translation>Profil speichern unter</translation>
     </message>
@@ -2965,7 +2991,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Save Script As</source>
         <translation>Skript speichern unter</translation>
     </message>
@@ -3026,7 +3052,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="266"/>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Verarbeiten</translation>
     </message>
@@ -3061,7 +3087,12 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>So &amp;skalieren und drehen Sie Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="298"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <source>The settings could not be saved to %1. Changes to them will be lost.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Änderungen daran gehen verloren.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Die Protokolldatei wird nach der ersten Verarbeitung erstellt.</translation>
     </message>
@@ -3071,64 +3102,64 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>Starten Sie Brandquill neu, damit die Änderungen wirksam werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="37"/>
         <source>Wizard Steps</source>
         <translation>Assistentenschritte</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Add Photos</source>
         <translation>Fotos hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Edit Photos</source>
         <translation>Fotos bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Setup</source>
         <translation>Einrichten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="66"/>
         <source>Step 1 - Add all the photos you want to edit</source>
         <translation>Schritt 1 - Fügen Sie alle Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="72"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="68"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
         <translation>Schritt 2 - Legen Sie die Grafikfilter fest, die auf alle ausgewählten Fotos angewendet werden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="73"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="69"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
         <translation>Schritt 3 - Wählen Sie den Ausgabepfad und das Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
         <source>When you are ready select Process to have all your photos edited</source>
         <translation>Wenn Sie bereit sind, wählen Sie „Verarbeiten“, um alle Ihre Fotos bearbeiten zu lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Es werden gerade Fotos verarbeitet. Die Datei wurde nicht geöffnet:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Beim Laden eines Profils werden Ihre Einstellungen überschrieben. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3137,76 +3168,93 @@ When you are done select Process.</source>
 Wenn Sie fertig sind, wählen Sie „Verarbeiten“.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
         <source>Could not load profile.</source>
         <translation>Das Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
         <source>Could not load script.</source>
         <translation>Das Skript konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Profildateien (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
         <source>Could not save profile.</source>
         <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Script Files (*.bqs)</source>
         <translation>Skriptdateien (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
         <source>Could not save script.</source>
         <translation>Das Skript konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
         <source>Would you like to save your settings?</source>
         <translation>Möchten Sie Ihre Einstellungen speichern?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
         <source>There are no photos to process.</source>
         <translation>Es sind keine Fotos zu verarbeiten.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
         <source>Ready to process %1 photos?</source>
         <translation>Bereit, %1 Fotos zu verarbeiten?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Vor der Verarbeitung muss ein Ausgabeordner für die bearbeiteten Fotos ausgewählt werden (Schritt 3 &gt; Ziel &gt; Ordner auf meinem Computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <source>The output folder path names a file, not a folder:
+%1</source>
+        <translation>Der Pfad des Ausgabeordners bezeichnet eine Datei, keinen Ordner:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Der ausgewählte Ordner existiert nicht. Möchten Sie ihn jetzt erstellen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <source>Could not create the output folder %1: %2.</source>
+        <translation>Der Ausgabeordner %1 konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Sie haben gewählt, die Quellfotos nach dem Schreiben der bearbeiteten Fotos zu löschen. Fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
+        <translation>Es wurde kein Foto verarbeitet: Das Ziel wird in Schritt 3 nicht angeboten. Wählen Sie eines in Schritt 3 &gt; Ziel.</translation>
     </message>
 </context>
 <context>
@@ -3840,39 +3888,56 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>TempFolder</name>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="66"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="69"/>
         <source>%1 does not exist</source>
         <translation>%1 existiert nicht</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="29"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="32"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="93"/>
         <source>cannot create %1: %2</source>
         <translation>%1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="34"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>cannot examine %1: %2</source>
         <translation>%1 kann nicht geprüft werden: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="40"/>
         <source>%1 is a symbolic link</source>
         <translation>%1 ist ein symbolischer Link</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="39"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="42"/>
         <source>%1 is not a folder</source>
         <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="41"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="44"/>
         <source>%1 belongs to another user</source>
         <translation>%1 gehört einem anderen Benutzer</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="43"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="46"/>
         <source>cannot restrict %1: %2</source>
         <translation>Rechte von %1 können nicht eingeschränkt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <source>Nothing could open %1. Please open it yourself.</source>
+        <translation>%1 konnte von keinem Programm geöffnet werden. Bitte öffnen Sie es selbst.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="20"/>
+        <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>Eine Anzeige wird benötigt (DISPLAY oder WAYLAND_DISPLAY); ohne sie geben Sie ein Skript zum Ausführen an: brandquill /pfad/zu/auftrag.bqs</translation>
     </message>
 </context>
 </TS>

@@ -19,24 +19,24 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="190"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill va maintenant rechercher une version plus récente sur Internet. Vous pouvez modifier la fréquence de cette recherche, ou la désactiver, dans les Paramètres.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Une nouvelle version de Brandquill est disponible&#xa0;: %1.
 Vous utilisez la version %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="248"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Vous utilisez la dernière version de Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="258"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Impossible de rechercher une nouvelle version. Veuillez réessayer plus tard.</translation>
     </message>
@@ -230,7 +230,7 @@ Vous utilisez la version %2.</translation>
         <translation>&amp;Abandonner</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;image %1
@@ -629,12 +629,12 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
         <source>Try Brandquill</source>
         <translation>Essayez Brandquill</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Je modifie de nombreuses photos à la fois avec Brandquill&#xa0;: %1</translation>
     </message>
@@ -1258,107 +1258,107 @@ que la taille indiquée</translation>
         <translation>Angle</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Left</source>
         <translation>Aligner à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Center</source>
         <translation>Centrer</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Right</source>
         <translation>Aligner à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="402"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
         <source>Select Watermark Image</source>
         <translation>Choisir l&apos;image du filigrane</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="413"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="414"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
         <source>Registered</source>
         <translation>Marque déposée</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="415"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Trademark</source>
         <translation>Marque commerciale</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="416"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
         <source>Servicemark</source>
         <translation>Marque de service</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="419"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
         <source>Source Filename</source>
         <translation>Nom du fichier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="420"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
         <source>Source Extension</source>
         <translation>Extension source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="421"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
         <source>Source Folder</source>
         <translation>Dossier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="422"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
         <source>Source Path</source>
         <translation>Chemin source</translation>
     </message>
@@ -1624,48 +1624,48 @@ que la taille indiquée</translation>
         <translation>Sélectionner des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
         <source>Browse For Folder</source>
         <translation>Choisir un dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
         <source>No photos selected</source>
         <translation>Aucune photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Retirer les photos sélectionnées de la liste&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
         <source>Remove all photos from the list?</source>
         <translation>Retirer toutes les photos de la liste&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <source>&amp;Folder</source>
         <translation>&amp;Dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Dossier et s&amp;ous-dossiers</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Rechercher &amp;&amp; ajouter</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <source>&amp;Selected</source>
         <translation>&amp;Sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
         <source>&amp;All</source>
         <translation>&amp;Tout</translation>
     </message>
@@ -1813,29 +1813,29 @@ que la taille indiquée</translation>
         <translation>Modifier les noms</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="171"/>
         <source>Preset</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="216"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="236"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="314"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="303"/>
         <source>Sh&amp;ow preview</source>
         <translation>Afficher l&apos;a&amp;perçu</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="376"/>
         <source>Original</source>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
         <source>S&amp;witch View</source>
         <translation>Autre &amp;vue</translation>
     </message>
@@ -1957,8 +1957,8 @@ que la taille indiquée</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
         <translation>Enregistrer aussi sur mon ordinateur</translation>
     </message>
@@ -1983,96 +1983,96 @@ que la taille indiquée</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
         <source>Output Format</source>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Settings</source>
         <translation>&amp;Paramètres</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>&amp;Créer un document unique de plusieurs pages avec toutes les photos (PDF, TIF, GIF uniquement)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>&amp;Open output folder after processing</source>
         <translation>&amp;Ouvrir le dossier de sortie après le traitement</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Conserver la date et les attri&amp;buts de l&apos;original pour la photo de sortie</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>Suppr&amp;imer la photo source après le traitement (déplacer la photo)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Lorsque vous êtes prêt, appliquez les modifications à vos photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
         <source>Folder on My Computer (default)</source>
         <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
         <source>Send via E-mail</source>
         <translation>Envoyer par e-mail</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Upload to FTP</source>
         <translation>Envoyer par FTP</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to Flickr</source>
         <translation>Envoyer vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use selected folder as output destination</source>
         <translation>Utiliser le dossier sélectionné comme destination</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Recréer l&apos;arborescence d&apos;origine dans le dossier sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Utiliser le dossier des photos originales comme destination</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Créer un sous-dossier dans le dossier des photos originales</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2081,22 +2081,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues dans ce même dossier, vous devez changer le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Vous avez choisi de supprimer les photos originales après l&apos;écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d&apos;utiliser cette option pour la première fois.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Les originaux ne seront supprimés que si les photos traitées ont été correctement écrites.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement et, le cas échéant, renommées sans perte de qualité</translation>
     </message>
@@ -2126,115 +2126,125 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="128"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="120"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="613"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="211"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
         <source>Process started at %1</source>
         <translation>Traitement démarré à %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="212"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="217"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
         <source>Creating a single multi-page document.</source>
         <translation>Création d&apos;un document unique de plusieurs pages.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="219"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="406"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
         <source>Process interrupted by the user.</source>
         <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="523"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="525"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process completed without errors.</source>
         <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="526"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
         <source>Time elapsed</source>
         <translation>Temps écoulé</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="549"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
         <source>Could not save log.</source>
         <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <source>Temporary files kept in %1.</source>
+        <translation>Fichiers temporaires conservés dans %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <source>Nothing to upload: the run produced no file to send.</source>
+        <translation>Rien à envoyer : le traitement n&apos;a produit aucun fichier à envoyer.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to </source>
         <translation>Envoi vers </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to Flickr</source>
         <translation>Envoi vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="614"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
         <source>Uploading</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 image(s) envoyée(s) avec succès.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="658"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
         <source>Deleting temporary files...</source>
         <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload completed.</source>
         <translation>Envoi terminé.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload failed.</source>
         <translation>Échec de l&apos;envoi.</translation>
     </message>
@@ -2242,117 +2252,118 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="329"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
         <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
         <source>the output folder is not a full path</source>
         <translation>le dossier de sortie n&apos;est pas un chemin complet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="252"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="263"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="268"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>not readable as an image</source>
         <translation>illisible en tant qu&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="295"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Échec de l&apos;application du filtre «&#xa0;%1&#xa0;» à</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="347"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
         <source>the image library gave no reason</source>
         <translation>la bibliothèque d&apos;images n&apos;a donné aucune raison</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="353"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="393"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
         <source>Written from a damaged photo</source>
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="359"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
         <source>Processed</source>
         <translation>Traitée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
         <source>Processed and renamed</source>
         <translation>Traitée et renommée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
         <source>Processed and replaced</source>
         <translation>Traitée et remplacée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="442"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
         <source>Skipped</source>
         <translation>Ignorée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Rename and Move</source>
         <translation>Échec du renommage et du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Move</source>
         <translation>Échec du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Rename and Copy</source>
         <translation>Échec du renommage et de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Copy</source>
         <translation>Échec de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Photo endommagée copiée, source conservée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>not a full path to a file</source>
         <translation>pas un chemin complet vers un fichier</translation>
     </message>
@@ -2360,66 +2371,71 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Le projet a été créé avec une autre version du programme et risque de ne pas être importé correctement.
 Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
         <source>The job file cannot be read.</source>
         <translation>Le fichier de travail ne peut pas être lu.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Le fichier de travail dépasse %1 Mio.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Le fichier de travail n&apos;est pas un document XML bien formé.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Le fichier de travail déclare des entités, ce que les fichiers de travail ne contiennent jamais.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Le fichier de travail imbrique ses éléments sur plus de %1 niveaux.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Le fichier de travail contient plus de %1 éléments.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Le fichier de travail contient plus de %1 filtres.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtre du fichier de travail contient plus de %1 nombres ou %2 textes.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Le fichier de travail contient plus de %1 photos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Le fichier de travail contient un texte de plus de %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Le fichier de travail ne contient pas exactement une liste de photos.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
+        <translation>Le fichier de tâche indique une destination que l&apos;étape 3 ne propose pas (%1). « Dossier sur mon ordinateur » est utilisé à la place.</translation>
     </message>
 </context>
 <context>
@@ -2608,76 +2624,86 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="98"/>
+        <location filename="../Project/Network/CUpload.cpp" line="102"/>
         <source>Upload interrupted by the user.</source>
         <translation>Envoi interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="149"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>Could not open default mail client.</source>
         <translation>Impossible d&apos;ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="142"/>
+        <location filename="../Project/Network/CUpload.cpp" line="146"/>
         <source>The photos are kept in %1.</source>
         <translation>Les photos sont conservées dans %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="173"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <source>The message and its photos are kept in %1.</source>
+        <translation>Le message et ses photos sont conservés dans %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <source>The message with %1 photo(s) was handed to the mail program.</source>
+        <translation>Le message avec %1 photo(s) a été transmis au programme de messagerie.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="182"/>
         <source>Success</source>
         <translation>Succès</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="174"/>
+        <location filename="../Project/Network/CUpload.cpp" line="183"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Brandquill a pu créer (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="53"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
         <translation>L&apos;envoi vers Flickr n&apos;est pas disponible&#xa0;: cette copie de Brandquill a été compilée sans clé d&apos;API Flickr.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="133"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="171"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>Flickr authorisation failed: %1</source>
         <translation>Échec de l&apos;autorisation Flickr&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="152"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="213"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="219"/>
         <source>Failed to upload %1 to Flickr: %2</source>
         <translation>Échec de l&apos;envoi de %1 vers Flickr&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>the web browser could not be opened</source>
         <translation>le navigateur web n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="192"/>
         <source>Flickr</source>
         <translation>Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="193"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
         <translation>Autorisez Brandquill à envoyer vers votre compte Flickr dans la fenêtre du navigateur qui s&apos;est ouverte, puis saisissez le code affiché par Flickr&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="201"/>
         <source>Flickr authorisation was cancelled.</source>
         <translation>L&apos;autorisation Flickr a été annulée.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>the name holds a line break</source>
         <translation>le nom contient un saut de ligne</translation>
     </message>
@@ -2954,7 +2980,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Save Profile As</source>
         <translation>Enregistrer le profil sous</translation>
     </message>
@@ -2965,7 +2991,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Save Script As</source>
         <translation>Enregistrer le script sous</translation>
     </message>
@@ -3026,7 +3052,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="266"/>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Traiter</translation>
     </message>
@@ -3061,7 +3087,12 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Comment &amp;redimensionner et faire pivoter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="298"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <source>The settings could not be saved to %1. Changes to them will be lost.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1. Leurs modifications seront perdues.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Le fichier journal sera créé après la première session de traitement.</translation>
     </message>
@@ -3071,64 +3102,64 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="37"/>
         <source>Wizard Steps</source>
         <translation>Étapes de l&apos;assistant</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Add Photos</source>
         <translation>Ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Edit Photos</source>
         <translation>Modifier les photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Setup</source>
         <translation>Configuration</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="66"/>
         <source>Step 1 - Add all the photos you want to edit</source>
         <translation>Étape 1 - Ajoutez toutes les photos que vous souhaitez modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="72"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="68"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
         <translation>Étape 2 - Définissez les filtres graphiques qui seront appliqués à toutes les photos sélectionnées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="73"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="69"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
         <translation>Étape 3 - Sélectionnez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
         <source>When you are ready select Process to have all your photos edited</source>
         <translation>Lorsque vous êtes prêt, sélectionnez Traiter pour que toutes vos photos soient modifiées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Des photos sont en cours de traitement. Le fichier n&apos;a pas été ouvert&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3137,76 +3168,93 @@ When you are done select Process.</source>
 Lorsque vous avez terminé, sélectionnez Traiter.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
         <source>Could not load profile.</source>
         <translation>Impossible de charger le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
         <source>Could not load script.</source>
         <translation>Impossible de charger le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Fichiers de profil (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
         <source>Could not save profile.</source>
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Script Files (*.bqs)</source>
         <translation>Fichiers de script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
         <source>Could not save script.</source>
         <translation>Impossible d&apos;enregistrer le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Vos paramètres seront abandonnés. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
         <source>Would you like to save your settings?</source>
         <translation>Voulez-vous enregistrer vos paramètres&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
         <source>There are no photos to process.</source>
         <translation>Il n&apos;y a aucune photo à traiter.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
         <source>Ready to process %1 photos?</source>
         <translation>Prêt à traiter %1 photos&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Un dossier de sortie pour les photos modifiées doit être sélectionné avant le traitement (Étape 3 &gt; Destination &gt; Dossier sur mon ordinateur)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <source>The output folder path names a file, not a folder:
+%1</source>
+        <translation>Le chemin du dossier de sortie désigne un fichier, pas un dossier :
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <source>Could not create the output folder %1: %2.</source>
+        <translation>Impossible de créer le dossier de sortie %1 : %2.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
+        <translation>Aucune photo n&apos;a été traitée : la destination ne fait pas partie de celles que propose l&apos;étape 3. Choisissez-en une dans Étape 3 &gt; Destination.</translation>
     </message>
 </context>
 <context>
@@ -3840,39 +3888,56 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>TempFolder</name>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="66"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="69"/>
         <source>%1 does not exist</source>
         <translation>%1 n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="29"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="32"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="93"/>
         <source>cannot create %1: %2</source>
         <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="34"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>cannot examine %1: %2</source>
         <translation>impossible d&apos;examiner %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="40"/>
         <source>%1 is a symbolic link</source>
         <translation>%1 est un lien symbolique</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="39"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="42"/>
         <source>%1 is not a folder</source>
         <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="41"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="44"/>
         <source>%1 belongs to another user</source>
         <translation>%1 appartient à un autre utilisateur</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="43"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="46"/>
         <source>cannot restrict %1: %2</source>
         <translation>impossible de restreindre les droits de %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <source>Nothing could open %1. Please open it yourself.</source>
+        <translation>Aucun programme n&apos;a pu ouvrir %1. Veuillez l&apos;ouvrir vous-même.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="20"/>
+        <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>Un affichage est nécessaire (DISPLAY ou WAYLAND_DISPLAY) ; sans affichage, indiquez un script à exécuter : brandquill /chemin/vers/tache.bqs</translation>
     </message>
 </context>
 </TS>

@@ -19,24 +19,24 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="190"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill cercherà ora una versione più recente su Internet. Può modificare la frequenza del controllo, o disattivarlo, nelle Impostazioni.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>È disponibile una nuova versione di Brandquill: %1.
 Sta usando la versione %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="248"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Sta usando la versione più recente di Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="258"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Impossibile cercare una nuova versione. Riprovi più tardi.</translation>
     </message>
@@ -230,7 +230,7 @@ Sta usando la versione %2.</translation>
         <translation>&amp;Interrompi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;immagine %1
@@ -629,12 +629,12 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
         <source>Try Brandquill</source>
         <translation>Provi Brandquill</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Modifico molte foto insieme con Brandquill: %1</translation>
     </message>
@@ -1258,107 +1258,107 @@ delle dimensioni indicate</translation>
         <translation>Angolo</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Left</source>
         <translation>A sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Center</source>
         <translation>Al centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Right</source>
         <translation>A destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Left</source>
         <translation>Alto sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Center</source>
         <translation>Alto centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Right</source>
         <translation>Alto destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Left</source>
         <translation>Centro sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Right</source>
         <translation>Centro destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Left</source>
         <translation>Basso sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Center</source>
         <translation>Basso centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Right</source>
         <translation>Basso destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="402"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
         <source>Select Watermark Image</source>
         <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="413"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="414"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
         <source>Registered</source>
         <translation>Marchio registrato</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="415"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Trademark</source>
         <translation>Marchio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="416"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
         <source>Servicemark</source>
         <translation>Marchio di servizio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="419"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
         <source>Source Filename</source>
         <translation>Nome file di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="420"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
         <source>Source Extension</source>
         <translation>Estensione di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="421"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
         <source>Source Folder</source>
         <translation>Cartella di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="422"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
         <source>Source Path</source>
         <translation>Percorso di origine</translation>
     </message>
@@ -1624,48 +1624,48 @@ delle dimensioni indicate</translation>
         <translation>Seleziona foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
         <source>Browse For Folder</source>
         <translation>Scegli una cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
         <source>No photos selected</source>
         <translation>Nessuna foto selezionata</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Rimuovere dall&apos;elenco le foto selezionate?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
         <source>Remove all photos from the list?</source>
         <translation>Rimuovere tutte le foto dall&apos;elenco?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <source>&amp;Folder</source>
         <translation>&amp;Cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Cartella con s&amp;ottocartelle</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>C&amp;erca e aggiungi</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <source>&amp;Selected</source>
         <translation>&amp;Selezionate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
         <source>&amp;All</source>
         <translation>&amp;Tutte</translation>
     </message>
@@ -1813,29 +1813,29 @@ delle dimensioni indicate</translation>
         <translation>Modifica nomi</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="171"/>
         <source>Preset</source>
         <translation>Modello</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="216"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="236"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="314"/>
         <source>Preview</source>
         <translation>Esito</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="303"/>
         <source>Sh&amp;ow preview</source>
         <translation>M&amp;ostra anteprima</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="376"/>
         <source>Original</source>
         <translation>Originale</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
         <source>S&amp;witch View</source>
         <translation>Cambia v&amp;ista</translation>
     </message>
@@ -1957,8 +1957,8 @@ delle dimensioni indicate</translation>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
         <translation>Salva anche sul computer</translation>
     </message>
@@ -1983,96 +1983,96 @@ delle dimensioni indicate</translation>
         <translation>Porta</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
         <source>Format</source>
         <translation>Formato</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
         <source>Output Format</source>
         <translation>Formato di uscita</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>Crea un &amp;unico documento multipagina con tutte le foto (valido solo per PDF, TIF, GIF)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>&amp;Open output folder after processing</source>
         <translation>&amp;Apri la cartella di destinazione dopo l&apos;elaborazione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Assegna alla foto elaborata &amp;data e attributi dell&apos;originale</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>E&amp;limina la foto originale dopo l&apos;elaborazione (sposta la foto)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Quando è pronto, applichi le modifiche alle foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
         <source>Folder on My Computer (default)</source>
         <translation>Cartella sul computer (predefinita)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
         <source>Send via E-mail</source>
         <translation>Invia via e-mail</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Upload to FTP</source>
         <translation>Carica su FTP</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to Flickr</source>
         <translation>Carica su Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use selected folder as output destination</source>
         <translation>Usa la cartella selezionata come destinazione</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Ricrea la struttura originale delle cartelle nella cartella selezionata</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Usa la cartella delle foto originali come destinazione</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2081,22 +2081,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Se desidera conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, deve cambiare il nome delle foto elaborate in Passo 2 &gt; Modifica nomi</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Selezioni una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle elaborate. Le consigliamo di fare una copia di sicurezza degli originali prima di usare questa opzione per la prima volta.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Se non è selezionato alcun filtro, le foto verranno semplicemente spostate, molto rapidamente, ed eventualmente rinominate senza perdita di qualità</translation>
     </message>
@@ -2126,115 +2126,125 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="128"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
         <source>Show log</source>
         <translation>Mostra registro</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="120"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="613"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="211"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
         <source>Process started at %1</source>
         <translation>Elaborazione iniziata alle %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="212"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="217"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
         <source>Creating a single multi-page document.</source>
         <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="219"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Sistema: rilevati %1 core della CPU.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="406"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
         <source>Process interrupted by the user.</source>
         <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="523"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli consulti il registro sopra.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="525"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process completed without errors.</source>
         <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="526"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
         <source>Time elapsed</source>
         <translation>Tempo trascorso</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="549"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
         <source>Could not save log.</source>
         <translation>Impossibile salvare il registro.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <source>Temporary files kept in %1.</source>
+        <translation>File temporanei conservati in %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <source>Nothing to upload: the run produced no file to send.</source>
+        <translation>Niente da caricare: l&apos;elaborazione non ha prodotto alcun file da inviare.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to </source>
         <translation>Caricamento su </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to Flickr</source>
         <translation>Caricamento su Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="614"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
         <source>Uploading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>Caricate correttamente %1 immagini.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="658"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
         <source>Deleting temporary files...</source>
         <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload completed.</source>
         <translation>Caricamento completato.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload failed.</source>
         <translation>Caricamento non riuscito.</translation>
     </message>
@@ -2242,117 +2252,118 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="329"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
         <translation>Impossibile scrivere</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
         <source>the output folder is not a full path</source>
         <translation>la cartella di destinazione non è un percorso completo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="252"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="263"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
         <source>not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="268"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
         <source>the file is empty</source>
         <translation>il file è vuoto</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>not readable as an image</source>
         <translation>non leggibile come immagine</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="295"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>nessun formato immagine scrivibile ha l&apos;estensione &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="347"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
         <source>the image library gave no reason</source>
         <translation>la libreria di immagini non ha indicato il motivo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="353"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="393"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
         <source>Written from a damaged photo</source>
         <translation>Scritta da una foto danneggiata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="359"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite di dimensione di %1 KB non rispettato, scritti %2 byte alla qualità più bassa</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non scritta da questa elaborazione, lasciata invariata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
         <source>Processed</source>
         <translation>Elaborata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
         <source>Processed and renamed</source>
         <translation>Elaborata e rinominata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
         <source>Processed and replaced</source>
         <translation>Elaborata e sostituita</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="442"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
         <source>Skipped</source>
         <translation>Saltata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Rename and Move</source>
         <translation>Impossibile rinominare e spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Move</source>
         <translation>Impossibile spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Rename and Copy</source>
         <translation>Impossibile rinominare e copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Copy</source>
         <translation>Impossibile copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Foto danneggiata copiata, originale conservato</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>not a full path to a file</source>
         <translation>non è un percorso completo di un file</translation>
     </message>
@@ -2360,66 +2371,71 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Il progetto è stato creato con una versione diversa del programma, quindi potrebbe non essere importato correttamente.
 Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
         <source>The job file cannot be read.</source>
         <translation>Impossibile leggere il file di lavoro.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Il file di lavoro supera %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Il file di lavoro non è un documento XML ben formato.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Il file di lavoro dichiara entità, che i file di lavoro non contengono mai.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Il file di lavoro annida i suoi elementi a una profondità superiore a %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Il file di lavoro contiene più di %1 elementi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Il file di lavoro contiene più di %1 filtri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtro del file di lavoro contiene più di %1 numeri o %2 testi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Il file di lavoro contiene più di %1 foto.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Il file di lavoro contiene un testo più lungo di %1 caratteri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Il file di lavoro non contiene esattamente un elenco di foto.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
+        <translation>Il file del lavoro indica una destinazione che il Passo 3 non offre (%1). Viene usata invece «Cartella sul computer».</translation>
     </message>
 </context>
 <context>
@@ -2608,76 +2624,86 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="98"/>
+        <location filename="../Project/Network/CUpload.cpp" line="102"/>
         <source>Upload interrupted by the user.</source>
         <translation>Caricamento interrotto dall&apos;utente.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="149"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>Could not open default mail client.</source>
         <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="142"/>
+        <location filename="../Project/Network/CUpload.cpp" line="146"/>
         <source>The photos are kept in %1.</source>
         <translation>Le foto sono conservate in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="173"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <source>The message and its photos are kept in %1.</source>
+        <translation>Il messaggio e le sue foto sono conservati in %1.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <source>The message with %1 photo(s) was handed to the mail program.</source>
+        <translation>Il messaggio con %1 foto è stato passato al programma di posta.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="182"/>
         <source>Success</source>
         <translation>Operazione riuscita</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="174"/>
+        <location filename="../Project/Network/CUpload.cpp" line="183"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>File allegati correttamente. Le consigliamo di eliminare i file temporanei che Brandquill potrebbe aver creato durante l&apos;operazione (lo faccia solo dopo aver finito di inviare l&apos;e-mail). Eliminare ora i file temporanei?</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="53"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
         <translation>Il caricamento su Flickr non è disponibile: questa copia di Brandquill è stata compilata senza una chiave API di Flickr.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="133"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="171"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>Flickr authorisation failed: %1</source>
         <translation>Autorizzazione Flickr non riuscita: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="152"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="213"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="219"/>
         <source>Failed to upload %1 to Flickr: %2</source>
         <translation>Impossibile caricare %1 su Flickr: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>the web browser could not be opened</source>
         <translation>impossibile aprire il browser web</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="192"/>
         <source>Flickr</source>
         <translation>Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="193"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
         <translation>Consenta a Brandquill di caricare sul Suo account Flickr nella finestra del browser che si è aperta, quindi digiti il codice mostrato da Flickr:</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="201"/>
         <source>Flickr authorisation was cancelled.</source>
         <translation>Autorizzazione Flickr annullata.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>the name holds a line break</source>
         <translation>il nome contiene un a capo</translation>
     </message>
@@ -2954,7 +2980,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Save Profile As</source>
         <translation>Salva profilo con nome</translation>
     </message>
@@ -2965,7 +2991,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Save Script As</source>
         <translation>Salva script con nome</translation>
     </message>
@@ -3026,7 +3052,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="266"/>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Elabora</translation>
     </message>
@@ -3061,7 +3087,12 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Come &amp;ridimensionare e ruotare le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="298"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <source>The settings could not be saved to %1. Changes to them will be lost.</source>
+        <translation>Impossibile salvare le impostazioni in %1. Le modifiche andranno perse.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Il file di registro verrà creato dopo la prima sessione di elaborazione.</translation>
     </message>
@@ -3071,64 +3102,64 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="37"/>
         <source>Wizard Steps</source>
         <translation>Passi della procedura guidata</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Add Photos</source>
         <translation>Aggiungi foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Edit Photos</source>
         <translation>Modifica foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Setup</source>
         <translation>Configurazione</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="66"/>
         <source>Step 1 - Add all the photos you want to edit</source>
         <translation>Passo 1 - Aggiunga tutte le foto che desidera modificare</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="72"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="68"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
         <translation>Passo 2 - Imposti i filtri grafici che verranno applicati a tutte le foto selezionate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="73"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="69"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
         <translation>Passo 3 - Selezioni il percorso di uscita e il formato immagine per le foto modificate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
         <source>When you are ready select Process to have all your photos edited</source>
         <translation>Quando è pronto, selezioni Elabora per modificare tutte le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
         <source>Help</source>
         <translation>Guida</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Elaborazione delle foto in corso. Il file non è stato aperto:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Il caricamento di un profilo sovrascriverà le impostazioni correnti. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3137,76 +3168,93 @@ When you are done select Process.</source>
 Al termine selezioni Elabora.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
         <source>Could not load profile.</source>
         <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
         <source>Could not load script.</source>
         <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Profile Files (*.bqf)</source>
         <translation>File di profilo (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
         <source>Could not save profile.</source>
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Script Files (*.bqs)</source>
         <translation>File di script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
         <source>Could not save script.</source>
         <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Le impostazioni correnti andranno perse. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
         <source>Would you like to save your settings?</source>
         <translation>Desidera salvare le impostazioni?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
         <source>There are no photos to process.</source>
         <translation>Non ci sono foto da elaborare.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
         <source>Ready to process %1 photos?</source>
         <translation>Procedere con l&apos;elaborazione di %1 foto?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Prima di elaborare è necessario selezionare una cartella di destinazione per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <source>The output folder path names a file, not a folder:
+%1</source>
+        <translation>Il percorso della cartella di destinazione indica un file, non una cartella:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>La cartella selezionata non esiste. Crearla ora?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <source>Could not create the output folder %1: %2.</source>
+        <translation>Impossibile creare la cartella di destinazione %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle modificate. Continuare?</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
+        <translation>Nessuna foto è stata elaborata: la destinazione non è tra quelle offerte dal Passo 3. Ne scelga una in Passo 3 &gt; Destinazione.</translation>
     </message>
 </context>
 <context>
@@ -3840,39 +3888,56 @@ Sostituirlo?</translation>
 <context>
     <name>TempFolder</name>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="66"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="69"/>
         <source>%1 does not exist</source>
         <translation>%1 non esiste</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="29"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="32"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="93"/>
         <source>cannot create %1: %2</source>
         <translation>impossibile creare %1: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="34"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>cannot examine %1: %2</source>
         <translation>impossibile esaminare %1: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="40"/>
         <source>%1 is a symbolic link</source>
         <translation>%1 è un collegamento simbolico</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="39"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="42"/>
         <source>%1 is not a folder</source>
         <translation>%1 non è una cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="41"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="44"/>
         <source>%1 belongs to another user</source>
         <translation>%1 appartiene a un altro utente</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="43"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="46"/>
         <source>cannot restrict %1: %2</source>
         <translation>impossibile limitare l&apos;accesso a %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <source>Nothing could open %1. Please open it yourself.</source>
+        <translation>Nessun programma ha potuto aprire %1. Lo apra manualmente.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="20"/>
+        <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>È necessario un display (DISPLAY o WAYLAND_DISPLAY); senza display, indichi uno script da eseguire: brandquill /percorso/del/lavoro.bqs</translation>
     </message>
 </context>
 </TS>

@@ -19,24 +19,24 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="190"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill はインターネットで新しいバージョンを確認します。確認の頻度の変更や確認の停止は [設定] で行えます。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="245"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Brandquill の新しいバージョン %1 が利用可能です。
 現在お使いのバージョンは %2 です。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="248"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>最新バージョンの Brandquill (%1) をお使いです。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="258"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>新しいバージョンを確認できませんでした。しばらくしてからもう一度お試しください。</translation>
     </message>
@@ -230,7 +230,7 @@ You are using version %2.</source>
         <translation>中止(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="86"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>画像 %1
@@ -629,12 +629,12 @@ already exists, do you want to overwrite it?</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="45"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
         <source>Try Brandquill</source>
         <translation>Brandquill を試してみませんか</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="47"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Brandquill で多くの写真を一度に編集しています: %1</translation>
     </message>
@@ -1258,107 +1258,107 @@ than specified size</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Left</source>
         <translation>左揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Center</source>
         <translation>中央揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="51"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
         <source>Align Right</source>
         <translation>右揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Top-Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
         <source>Middle-Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Bottom-Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="402"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
         <source>Select Watermark Image</source>
         <translation>透かし画像の選択</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="413"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
         <source>Copyright</source>
         <translation>著作権</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="414"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
         <source>Registered</source>
         <translation>登録商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="415"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Trademark</source>
         <translation>商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="416"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
         <source>Servicemark</source>
         <translation>サービスマーク</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="419"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
         <source>Source Filename</source>
         <translation>元のファイル名</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="420"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
         <source>Source Extension</source>
         <translation>元の拡張子</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="421"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
         <source>Source Folder</source>
         <translation>元のフォルダー</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="422"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
         <source>Source Path</source>
         <translation>元のパス</translation>
     </message>
@@ -1624,48 +1624,48 @@ than specified size</source>
         <translation>写真の選択</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="203"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
         <source>Browse For Folder</source>
         <translation>フォルダーの参照</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
         <source>No photos selected</source>
         <translation>写真が選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="313"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>選択した写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="361"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
         <source>Remove all photos from the list?</source>
         <translation>すべての写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="391"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
         <source>&amp;Folder</source>
         <translation>フォルダー(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="392"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
         <source>F&amp;older with Subfolders</source>
         <translation>フォルダーとサブフォルダー(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>検索して追加(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <source>&amp;Selected</source>
         <translation>選択した写真(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
         <source>&amp;All</source>
         <translation>すべて(&amp;A)</translation>
     </message>
@@ -1813,29 +1813,29 @@ than specified size</source>
         <translation>名前の編集</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="177"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="171"/>
         <source>Preset</source>
         <translation>方式</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="224"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="244"/>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="322"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="216"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="236"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="314"/>
         <source>Preview</source>
         <translation>仕上がり</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="311"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="303"/>
         <source>Sh&amp;ow preview</source>
         <translation>プレビューを表示(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="384"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="376"/>
         <source>Original</source>
         <translation>元の画像</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="608"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
         <source>S&amp;witch View</source>
         <translation>切り替え(&amp;W)</translation>
     </message>
@@ -1957,8 +1957,8 @@ than specified size</source>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
         <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="228"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="252"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
         <translation>コンピューターにも保存する</translation>
     </message>
@@ -1983,96 +1983,96 @@ than specified size</source>
         <translation>ポート</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="285"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
         <source>Format</source>
         <translation>形式</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="291"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
         <source>Output Format</source>
         <translation>出力形式</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
         <source>&amp;Settings</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>すべての写真から 1 つのマルチページ ドキュメントを作成する (PDF、TIF、GIF のみ)(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="346"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="352"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
         <source>&amp;Open output folder after processing</source>
         <translation>処理後に出力フォルダーを開く(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>出力する写真の日付と属性を元の写真と同じにする(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>処理後に元の写真を削除する (写真の移動)(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="61"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>準備ができたら、写真に変更を適用してください</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="180"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
         <source>Folder on My Computer (default)</source>
         <translation>コンピューター上のフォルダー (既定)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="183"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
         <source>Send via E-mail</source>
         <translation>メールで送信</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="66"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="187"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Upload to FTP</source>
         <translation>FTP にアップロード</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="67"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to Flickr</source>
         <translation>Flickr にアップロード</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="73"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
         <source>Use selected folder as output destination</source>
         <translation>選択したフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="74"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>選択したフォルダーに元のフォルダー構造を再現する</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>元の写真のフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>元の写真のフォルダーにサブフォルダーを作成する</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="215"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2081,22 +2081,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 元の写真を残したまま同じフォルダーに書き込むには、[ステップ 2] &gt; [名前の編集] で処理後の写真の名前を変更する必要があります</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="264"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>処理後の写真を保存するフォルダーを選択してください</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="298"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>処理後の写真を書き込んだ後に元の写真を削除するよう選択しました。このオプションを初めて使用する前に、元の写真をバックアップすることをお勧めします。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="301"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>元の写真は、処理後の写真が正しく書き込まれた場合にのみ削除されます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>フィルターが選択されていない場合、写真は画質を損なうことなく高速に移動され、必要に応じて名前が変更されます</translation>
     </message>
@@ -2126,115 +2126,125 @@ If you&apos;d like to keep the originals but still write the resulting photos in
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="128"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
         <source>Show log</source>
         <translation>ログを表示</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="120"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="613"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="211"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
         <source>Process started at %1</source>
         <translation>処理開始: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="212"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>%1 枚の画像を、1 枚あたり %2 個のグラフィック フィルターで処理します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="217"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
         <source>Creating a single multi-page document.</source>
         <translation>複数ページの 1 つのドキュメントを作成します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="219"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>システム: %1 個の CPU コアを検出しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 個の実行スレッドを起動します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="406"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>写真の処理が完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>アップロードが完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="521"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
         <source>Process interrupted by the user.</source>
         <translation>ユーザーが処理を中断しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="523"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>警告: 処理は完了しましたが、%1 件のエラーがありました。詳細は上のログを参照してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="525"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process completed without errors.</source>
         <translation>処理はエラーなしで完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="526"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
         <source>Time elapsed</source>
         <translation>経過時間</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="549"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
         <source>Could not save log.</source>
         <translation>ログを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <source>Temporary files kept in %1.</source>
+        <translation>一時ファイルは %1 に保存されています。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <source>Nothing to upload: the run produced no file to send.</source>
+        <translation>アップロードするものがありません: 処理で送信するファイルが作成されませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to </source>
         <translation>アップロード中: </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="585"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
         <source>Uploading to Flickr</source>
         <translation>Flickr にアップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="614"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
         <source>Uploading</source>
         <translation>アップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 枚の画像をアップロードしました。<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="658"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
         <source>Deleting temporary files...</source>
         <translation>一時ファイルを削除しています...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload completed.</source>
         <translation>アップロードが完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Upload failed.</source>
         <translation>アップロードに失敗しました。</translation>
     </message>
@@ -2242,117 +2252,118 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="329"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
         <translation>書き込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
         <source>the output folder is not a full path</source>
         <translation>出力フォルダーが完全なパスではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="252"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="33"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="263"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="268"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
         <source>the file is empty</source>
         <translation>ファイルが空です</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>not readable as an image</source>
         <translation>画像として読み取れません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="295"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="345"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>拡張子 &quot;%1&quot; の書き込み可能な画像形式がありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="347"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
         <source>the image library gave no reason</source>
         <translation>画像ライブラリから理由が返されませんでした</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="353"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="393"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
         <source>Written from a damaged photo</source>
         <translation>破損した写真から書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="359"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>サイズ上限 %1 KB を満たせませんでした。最低品質で %2 バイトを書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Not written by this run, left as it was</source>
         <translation>今回の処理では書き込まず、そのまま残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="436"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
         <source>Processed</source>
         <translation>処理済み</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="438"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
         <source>Processed and renamed</source>
         <translation>処理済み (名前を変更)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="440"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
         <source>Processed and replaced</source>
         <translation>処理済み (置換)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="442"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
         <source>Skipped</source>
         <translation>スキップ</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Rename and Move</source>
         <translation>名前の変更と移動に失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="54"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
         <source>Failed to Move</source>
         <translation>移動失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Rename and Copy</source>
         <translation>名前の変更とコピーに失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="55"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
         <source>Failed to Copy</source>
         <translation>コピー失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>破損した写真をコピーし、元のファイルを残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>not a full path to a file</source>
         <translation>ファイルへの完全なパスではありません</translation>
     </message>
@@ -2360,66 +2371,71 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="29"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>このプロジェクトは別のバージョンのプログラムで作成されたため、正しく読み込まれない可能性があります。
 問題を修正するには、設定を調整して保存してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
         <source>The job file cannot be read.</source>
         <translation>ジョブ ファイルを読み込めません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>ジョブ ファイルが %1 MiB を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>ジョブ ファイルは整形式の XML ドキュメントではありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>ジョブ ファイルがエンティティを宣言しています。ジョブ ファイルにエンティティが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>ジョブ ファイルの要素の入れ子が %1 階層を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="68"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>ジョブ ファイルの要素が %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="82"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>ジョブ ファイルのフィルターが %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="85"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>ジョブ ファイルのフィルターに %1 個を超える数値または %2 個を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="90"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>ジョブ ファイルの写真が %1 枚を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="93"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>ジョブ ファイルに %1 文字を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>ジョブ ファイルに写真のリストがちょうど 1 つ含まれていません。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
+        <translation>ジョブ ファイルに、ステップ 3 にない出力先 (%1) が指定されています。代わりに「コンピューター上のフォルダー」を使用します。</translation>
     </message>
 </context>
 <context>
@@ -2608,76 +2624,86 @@ In order to correct any potential problems adjust the settings and save.</source
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="98"/>
+        <location filename="../Project/Network/CUpload.cpp" line="102"/>
         <source>Upload interrupted by the user.</source>
         <translation>ユーザーがアップロードを中断しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="149"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="141"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>Could not open default mail client.</source>
         <translation>既定のメール クライアントを開けませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="142"/>
+        <location filename="../Project/Network/CUpload.cpp" line="146"/>
         <source>The photos are kept in %1.</source>
         <translation>写真は %1 に保存されています。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="173"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <source>The message and its photos are kept in %1.</source>
+        <translation>メッセージとその写真は %1 に保存されています。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <source>The message with %1 photo(s) was handed to the mail program.</source>
+        <translation>%1 枚の写真を添付したメッセージをメール プログラムに渡しました。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="182"/>
         <source>Success</source>
         <translation>成功</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="174"/>
+        <location filename="../Project/Network/CUpload.cpp" line="183"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>ファイルを添付しました。Brandquill がこの処理中に作成した一時ファイルは削除することをお勧めします (必ずメールの送信を終えてから削除してください)。一時ファイルを今すぐ削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="30"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="53"/>
         <source>Flickr upload is not available: this copy of Brandquill was built without a Flickr API key.</source>
         <translation>Flickr へのアップロードは利用できません: この Brandquill は Flickr API キーなしでビルドされています。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="128"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="166"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="133"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="171"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>Flickr authorisation failed: %1</source>
         <translation>Flickr の認証に失敗しました: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="147"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="208"/>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="152"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="213"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="219"/>
         <source>Failed to upload %1 to Flickr: %2</source>
         <translation>%1 を Flickr にアップロードできませんでした: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="181"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="186"/>
         <source>the web browser could not be opened</source>
         <translation>Web ブラウザーを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="187"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="192"/>
         <source>Flickr</source>
         <translation>Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="188"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="193"/>
         <source>Allow Brandquill to upload to your Flickr account in the browser window that has opened, then type the code that Flickr shows:</source>
         <translation>開いたブラウザー ウィンドウで Brandquill による Flickr アカウントへのアップロードを許可し、Flickr に表示されたコードを入力してください:</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="196"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="201"/>
         <source>Flickr authorisation was cancelled.</source>
         <translation>Flickr の認証はキャンセルされました。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFlickr.cpp" line="209"/>
+        <location filename="../Project/Network/CUploadFlickr.cpp" line="214"/>
         <source>the name holds a line break</source>
         <translation>名前に改行が含まれています</translation>
     </message>
@@ -2954,7 +2980,7 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Save Profile As</source>
         <translation>名前を付けてプロファイルを保存</translation>
     </message>
@@ -2965,7 +2991,7 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Save Script As</source>
         <translation>名前を付けてスクリプトを保存</translation>
     </message>
@@ -3026,7 +3052,7 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="266"/>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>処理</translation>
     </message>
@@ -3061,7 +3087,12 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>写真のサイズ変更と回転の方法(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="298"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <source>The settings could not be saved to %1. Changes to them will be lost.</source>
+        <translation>設定を %1 に保存できませんでした。設定の変更は失われます。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>ログ ファイルは最初の処理の後に作成されます。</translation>
     </message>
@@ -3071,64 +3102,64 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>変更を有効にするには Brandquill を再起動してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="37"/>
         <source>Wizard Steps</source>
         <translation>ウィザードのステップ</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Add Photos</source>
         <translation>写真を追加</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Edit Photos</source>
         <translation>写真を編集</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="60"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Setup</source>
         <translation>セットアップ</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="66"/>
         <source>Step 1 - Add all the photos you want to edit</source>
         <translation>ステップ 1 - 編集するすべての写真を追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="72"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="68"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
         <translation>ステップ 2 - 選択したすべての写真に適用するグラフィック フィルターを設定します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="73"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="69"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
         <translation>ステップ 3 - 編集した写真の出力先と画像形式を選択します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="70"/>
         <source>When you are ready select Process to have all your photos edited</source>
         <translation>準備ができたら [処理] を選択すると、すべての写真が編集されます</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="78"/>
+        <location filename="../Project/Interface/MainWindowToolbar.cpp" line="74"/>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>写真を処理中です。次のファイルは開かれませんでした:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="117"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>プロファイルを読み込むと現在の設定が上書きされます。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="139"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3137,76 +3168,93 @@ When you are done select Process.</source>
 完了したら [処理] を選択します。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="152"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
         <source>Could not load profile.</source>
         <translation>プロファイルを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="174"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
         <source>Could not load script.</source>
         <translation>スクリプトを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="263"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 は既に存在します。
 置き換えますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="273"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
         <source>Profile Files (*.bqf)</source>
         <translation>プロファイル ファイル (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="295"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
         <source>Could not save profile.</source>
         <translation>プロファイルを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="309"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
         <source>Script Files (*.bqs)</source>
         <translation>スクリプト ファイル (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
         <source>Could not save script.</source>
         <translation>スクリプトを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="344"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>現在の設定は破棄されます。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="400"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
         <source>Would you like to save your settings?</source>
         <translation>設定を保存しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="31"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
         <source>There are no photos to process.</source>
         <translation>処理する写真がありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="35"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
         <source>Ready to process %1 photos?</source>
         <translation>%1 枚の写真を処理しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="41"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>処理の前に、編集した写真の出力フォルダーを選択する必要があります ([ステップ 3] &gt; [出力先] &gt; [コンピューター上のフォルダー])</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="49"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <source>The output folder path names a file, not a folder:
+%1</source>
+        <translation>出力フォルダーのパスはフォルダーではなくファイルを指しています:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>選択したフォルダーは存在しません。今すぐ作成しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="58"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <source>Could not create the output folder %1: %2.</source>
+        <translation>出力フォルダー %1 を作成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>変更後の写真を書き込んだ後に元の写真を削除するよう選択しました。続行しますか?</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
+        <translation>写真は処理されませんでした: 出力先がステップ 3 で選べるものではありません。ステップ 3 &gt; 出力先 で選択してください。</translation>
     </message>
 </context>
 <context>
@@ -3840,39 +3888,56 @@ Do you want to replace it?</source>
 <context>
     <name>TempFolder</name>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="66"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="69"/>
         <source>%1 does not exist</source>
         <translation>%1 は存在しません</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="29"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="32"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="93"/>
         <source>cannot create %1: %2</source>
         <translation>%1 を作成できません: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="34"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
         <source>cannot examine %1: %2</source>
         <translation>%1 を確認できません: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="37"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="40"/>
         <source>%1 is a symbolic link</source>
         <translation>%1 はシンボリック リンクです</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="39"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="42"/>
         <source>%1 is not a folder</source>
         <translation>%1 はフォルダーではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="41"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="44"/>
         <source>%1 belongs to another user</source>
         <translation>%1 は別のユーザーが所有しています</translation>
     </message>
     <message>
-        <location filename="../Project/Core/TempFolder.cpp" line="43"/>
+        <location filename="../Project/Core/TempFolder.cpp" line="46"/>
         <source>cannot restrict %1: %2</source>
         <translation>%1 のアクセスを制限できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <source>Nothing could open %1. Please open it yourself.</source>
+        <translation>%1 を開けるプログラムがありませんでした。手動で開いてください。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="20"/>
+        <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>ディスプレイが必要です (DISPLAY または WAYLAND_DISPLAY)。ディスプレイがない場合は、実行するスクリプトを指定してください: brandquill /path/to/job.bqs</translation>
     </message>
 </context>
 </TS>
