@@ -149,6 +149,11 @@ private slots:
             QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
             QTest::newRow(qPrintable("text, " + path)) << "text.jpg" << filter << failed << "not readable as an image";
         }
+        // A good photo whose mark's logo or texture is the photos' folder.
+        QTest::newRow("logo is a folder") << "logo.jpg" << true << "Failed to apply 'Logo' filter to"
+                                          << "%1 is a folder, not a regular file";
+        QTest::newRow("texture is a folder") << "texture.jpg" << true << "Failed to apply 'Text' filter to"
+                                             << "%1 is a folder, not a regular file";
     }
     void badInput()
     {
@@ -157,7 +162,19 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, reason);
         const QString bad = S + "/" + kind;
-        if (kind == "half.jpg") {
+        const bool mark = kind == "logo.jpg" || kind == "texture.jpg";
+        if (mark) {
+            Src(kind);
+            SFilterRecord record;
+            record.id = kind == "logo.jpg" ? 1010 : 1000;
+            record.name = kind == "logo.jpg" ? "Logo" : "Text";
+            record.numbers[9] = 20; // the text's size
+            record.numbers[15] = 1; // its texture on
+            record.strings[0] = kind == "logo.jpg" ? S : "Mark";
+            record.strings[2] = S;
+            record.active = true;
+            CListFilters::GetInstance()->filters.append(record);
+        } else if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
             QFile::remove(S + "/whole.jpg");
         } else if (kind == "half.png") {
@@ -170,21 +187,26 @@ private slots:
         const QByteArray before = FileBytes(bad);
         const QString good = Src("good.jpg");
         P->OutputFormat = kind.endsWith(".png") ? "PNG" : "JPG";
-        if (filter)
+        if (filter && !mark)
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
-        QVERIFY(h.RunJob({bad, good}));
+        QVERIFY(h.RunJob(mark ? QStringList{bad} : QStringList{bad, good}));
         const bool failed = action != "Processed";
-        const bool written = !failed || action.startsWith("Written");
-        const QString why = failed ? ": " + reason : QString();
-        QCOMPARE(h.Log(LogFile), QStringList({" - " + action + " " + bad + why, " - Processed " + good}));
+        const bool written = !failed || action.startsWith("Written") || mark;
+        const QString why = failed ? ": " + (mark ? reason.arg(S) : reason) : QString();
+        QStringList logged{" - " + action + " " + bad + why};
+        if (!mark)
+            logged << " - Processed " + good;
+        QCOMPARE(h.Log(LogFile), logged);
         QCOMPARE(h.Log(LogScreen),
                  failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true) + why} : QStringList{});
         QCOMPARE(h.Errors(), failed ? 1 : 0);
         QCOMPARE(FileBytes(bad), before);
         const QString ext = kind.endsWith(".png") ? ".png" : ".jpg";
         const QString out = QFileInfo(bad).completeBaseName() + ext;
-        QStringList expected{"good" + ext};
+        QStringList expected;
+        if (!mark)
+            expected << "good" + ext;
         if (written)
             expected << out;
         expected.sort();
