@@ -165,15 +165,13 @@ private slots:
         const bool mark = kind == "logo.jpg" || kind == "texture.jpg";
         if (mark) {
             Src(kind);
-            SFilterRecord record;
-            record.id = kind == "logo.jpg" ? 1010 : 1000;
-            record.name = kind == "logo.jpg" ? "Logo" : "Text";
-            record.numbers[9] = 20; // the text's size
-            record.numbers[15] = 1; // its texture on
-            record.strings[0] = kind == "logo.jpg" ? S : "Mark";
+            const bool logo = kind == "logo.jpg";
+            WorkerHarness::AddFilter(logo ? 1010 : 1000, logo ? "Logo" : "Text", 0);
+            SFilterRecord& record = CListFilters::GetInstance()->filters.last();
+            record.numbers[9] = 20; // the text's size, its texture on
+            record.numbers[15] = 1;
+            record.strings[0] = logo ? S : "Mark";
             record.strings[2] = S;
-            record.active = true;
-            CListFilters::GetInstance()->filters.append(record);
         } else if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
             QFile::remove(S + "/whole.jpg");
