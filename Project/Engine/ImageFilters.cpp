@@ -13,6 +13,7 @@ CImageFilters::~CImageFilters() = default;
 
 bool CImageFilters::Apply()
 {
+    failure.clear();
     if (target == nullptr || !target->isValid())
         return false;
     try {
@@ -68,7 +69,7 @@ bool CImageFilters::Apply()
     }
     // An operation stopped by the progress monitor leaves an empty image
     // behind without raising anything.
-    return target->isValid();
+    return failure.isEmpty() && target->isValid();
 }
 
 bool CImageFilters::FilterAutoRotate()

@@ -44,8 +44,9 @@ public:
 
     // Applies `record` to `target`. True when the operation ran to its end;
     // false for no or an empty target, a type code without an operation, any
-    // exception (warnings included), or a target left empty by an aborted
-    // step. A failed operation may leave the image partly changed.
+    // exception (warnings included), a target left empty by an aborted
+    // step, or a mark whose logo or texture cannot be read (`failure` says
+    // why). A failed operation may leave the image partly changed.
     bool Apply();
 
     // Transforms (ImageFilters.cpp).
@@ -147,7 +148,13 @@ public:
     // Set by the caller before each Apply: the image to change (not owned),
     // the record, and the source photo's path for the text placeholders.
     Magick::Image* target = nullptr;
+    // Why the last Apply failed when a filter could tell (a logo or a
+    // texture that cannot be read), in short English; "" otherwise.
+    QString failure;
     // Caches that persist across calls and photos; an index of -1 is empty.
+    // A logo drawn smaller than its file is kept at that size, and
+    // logoPercent is then the scale it was kept for; 0 keeps the file's own
+    // size, which serves every scale.
     Magick::Image logoImage;
     Magick::Image shapeFrame;
     Magick::Image grungeFrame;
@@ -155,6 +162,7 @@ public:
     Magick::Image vintageFrame;
     Magick::Image textureImage;
     QString logoPath;
+    int logoPercent = 0;
     QString texturePath;
     qint32 shapeIndex = -1;
     bool shapeEdges = false;

@@ -78,16 +78,26 @@ void CImageFilters::SetupTextColor(QPainter* painter, QColor colour, bool textur
         if (textureImage.isValid() && texturePath == texturePathArg) {
             picture = textureImage;
         } else if (!texturePathArg.isEmpty()) {
-            // An unreadable texture leaves the text without fill; it is cached
-            // empty, so the next use reads it again.
+            // An unreadable texture fails the filter; it is cached empty, so
+            // the next use reads it again.
             const CMagickReader::SResult read = CMagickReader::Read(texturePathArg, CMagickReader::FirstFrame);
             if (!read.frames.isEmpty())
                 picture = read.frames.first();
+            else
+                failure = read.error;
             textureImage = picture;
             texturePath = texturePathArg;
         }
         QImage pattern;
         if (picture.isValid()) {
+            // The brush starts at the canvas's corner: no more of the
+            // texture than the canvas holds is ever painted.
+            const QPaintDevice* canvas = painter->device();
+            const size_t width = static_cast<size_t>(canvas->width());
+            const size_t height = static_cast<size_t>(canvas->height());
+            if (picture.columns() > width || picture.rows() > height)
+                picture.crop(
+                    Magick::Geometry(std::min(width, picture.columns()), std::min(height, picture.rows()), 0, 0));
             picture.type(Magick::TrueColorMatteType);
             pattern = ImageMagickToQt(picture);
         }

@@ -3,14 +3,18 @@
 #include "FilterValues.h"
 #include "MagickQt.h"
 #include "MagickReader.h"
+#include "PathSafety.h"
 #include "Quantum.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QMutex>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -148,6 +152,90 @@ void LowerAlpha(Magick::Image& image, Magick::Quantum drop)
         view.sync();
     }
 }
+
+// Logos are read one at a time in the whole process, and the last one kept
+// is shared: workers and previews that start on the same logo then decode it
+// once, and never hold several full-size decodes at the same time.
+struct SSharedLogo {
+    QMutex mutex;
+    QString key; // path, size, time and scale
+    Magick::Image image;
+    int percent = 0;
+};
+
+SSharedLogo& SharedLogo()
+{
+    static SSharedLogo shared;
+    return shared;
+}
+
+// Why a logo drawn `width` x `height` cannot go on a photo of `photoPixels`,
+// or "".
+// Beyond 16 megapixels a mark may be no larger than the photo: no more of it
+// can land there, and each copy on its way would take gigabytes.
+QString LogoSizeReason(int percent, qint64 width, qint64 height, double photoPixels)
+{
+    constexpr double freePixels = 16.0 * 1000 * 1000;
+    if (CImageFilters::MarkSizeAllowed(width, height) &&
+        static_cast<double>(width) * static_cast<double>(height) <= std::max(freePixels, photoPixels))
+        return QString();
+    return QStringLiteral("the logo at %1 % would be %2 x %3 pixels, too large for a mark on this photo")
+        .arg(percent)
+        .arg(width)
+        .arg(height);
+}
+
+// Reads the logo of `path` drawn at `percent` of its size, for a photo of
+// `photoPixels`, into `logo` through the engine's reader; a logo drawn
+// smaller than its file is scaled down to that size first (`keptPercent` is
+// then `percent`, else 0). Returns why it cannot be read within the limits,
+// or "".
+QString ReadLogo(const QString& path, int percent, double photoPixels, Magick::Image& logo, int& keptPercent)
+{
+    const QFileInfo info(path);
+    const QString key = QStringLiteral("%1|%2|%3|%4")
+                            .arg(path)
+                            .arg(info.size())
+                            .arg(info.lastModified().toMSecsSinceEpoch())
+                            .arg(percent);
+    SSharedLogo& shared = SharedLogo();
+    const QMutexLocker lock(&shared.mutex);
+    if (shared.key == key) {
+        logo = shared.image;
+        keptPercent = shared.percent;
+        return QString();
+    }
+    // The header says how large the logo is drawn before any pixel is
+    // decoded: a mark beyond the limits is refused without reading it.
+    const CMagickReader::SResult header = CMagickReader::Ping(path, CMagickReader::FirstFrame);
+    if (header.frames.isEmpty())
+        return header.error;
+    const QSize own(static_cast<int>(header.frames.first().columns()), static_cast<int>(header.frames.first().rows()));
+    const qint64 width = static_cast<qint64>(own.width()) * percent / 100;
+    const qint64 height = static_cast<qint64>(own.height()) * percent / 100;
+    const QString tooLarge = LogoSizeReason(percent, width, height, photoPixels);
+    if (!tooLarge.isEmpty())
+        return tooLarge;
+    // Through the engine's reader: a regular file, its first frame only.
+    const CMagickReader::SResult read = CMagickReader::Read(path, CMagickReader::FirstFrame);
+    if (read.frames.isEmpty())
+        return read.error;
+    logo = read.frames.first();
+    keptPercent = 0;
+    if (percent < 100) {
+        // Scaled down here, to the size ScaleImage would give, so that the
+        // full-size pixels never reach Qt.
+        const QSize drawn = own.scaled(static_cast<int>(width), static_cast<int>(height), Qt::KeepAspectRatio);
+        Magick::Geometry size(static_cast<size_t>(drawn.width()), static_cast<size_t>(drawn.height()));
+        size.aspect(true);
+        logo.scale(size);
+        keptPercent = percent;
+    }
+    shared.key = key;
+    shared.image = logo;
+    shared.percent = keptPercent;
+    return QString();
+}
 } // namespace
 
 bool CImageFilters::FilterText()
@@ -156,6 +244,9 @@ bool CImageFilters::FilterText()
     QRect rect;
     UpdateText(mark, rect, record, sourcePath, static_cast<long>(target->columns()),
                static_cast<long>(target->rows()), 1.0, 0, 0, false);
+    // A text without its texture is not the mark asked for.
+    if (!failure.isEmpty())
+        return false;
     const std::unique_ptr<Magick::Image> image(PixmapToImage(&mark));
     CompositeMark(*target, *image, rect, record.numbers[6] != 0, record.numbers[7],
                   record.numbers[8]);
@@ -252,22 +343,35 @@ void CImageFilters::UpdateLogo(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
 {
     const double* slot = rec.numbers;
     const QString path = rec.strings[0];
+    const int percent = SlotInt(slot[6]);
+    const double photoPixels = width / scale * (height / scale);
     Magick::Image logo;
-    if (logoImage.isValid() && logoPath == path) {
+    if (logoImage.isValid() && logoPath == path && (logoPercent == 0 || logoPercent == percent)) {
         logo = logoImage;
     } else {
-        if (!QFile::exists(path))
+        if (!QFile::exists(path)) {
+            failure = CPathSafety::NotRegularFileReason(path);
             return;
-        // Through the engine's reader: a regular file, its first frame only.
-        const CMagickReader::SResult read = CMagickReader::Read(path, CMagickReader::FirstFrame);
-        if (read.frames.isEmpty())
-            qDebug().noquote() << "Error:" << path << read.error;
-        else
-            logo = read.frames.first();
+        }
+        const QString error = ReadLogo(path, percent, photoPixels, logo, logoPercent);
+        if (!error.isEmpty()) {
+            qDebug().noquote() << "Error:" << path << error;
+            failure = error;
+        }
         // A failed read is cached empty; an empty image is not valid, so the
         // next use reads the file again.
         logoImage = logo;
         logoPath = path;
+    }
+    if (logo.isValid()) {
+        // The cache may have been filled for a larger photo.
+        const qint64 kept = logoPercent == 0 ? percent : 100;
+        const QString tooLarge = LogoSizeReason(percent, static_cast<qint64>(logo.columns()) * kept / 100,
+                                                static_cast<qint64>(logo.rows()) * kept / 100, photoPixels);
+        if (!tooLarge.isEmpty()) {
+            failure = tooLarge;
+            logo = Magick::Image();
+        }
     }
 
     QImage picture;
@@ -282,7 +386,8 @@ void CImageFilters::UpdateLogo(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     }
 
     QSize shift(-1, -1);
-    QImage scaled = ScaleImage(&picture, SlotInt(slot[6]), shift);
+    // A logo kept at its drawn size is not scaled again.
+    QImage scaled = ScaleImage(&picture, logo.isValid() && logoPercent != 0 ? 100 : percent, shift);
     QImage stroked = StrokeImage(slot[10] != 0, &scaled, SlotInt(slot[13]),
                                  QColor(SlotRgb(slot[11])), SlotInt(slot[12]), shift);
     QImage turned = RotateImage(&stroked, SlotInt(slot[7]), shift);

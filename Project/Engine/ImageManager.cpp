@@ -402,9 +402,11 @@ bool CImageManager::ApplyFilter(const SFilterRecord& record)
     m_Progress.abort.store(false);
     m_Progress.finished = false;
     bool ok = false;
+    m_FilterFailure.clear();
     try {
         AttachMonitor(m_Image);
         ok = m_Filters.Apply();
+        m_FilterFailure = m_Filters.failure;
     } catch (const Magick::Exception&) {
         ok = false;
     }
@@ -419,9 +421,12 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord& record)
     filters.sourcePath = m_Path;
     filters.record = record;
     bool ok = true;
+    m_FilterFailure.clear();
     for (Magick::Image& page : m_Pages) {
         filters.target = &page;
         ok = filters.Apply() && ok;
+        if (m_FilterFailure.isEmpty())
+            m_FilterFailure = filters.failure;
         if (m_pProfile->MultipageWrite == 2)
             break;
     }
@@ -430,13 +435,16 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord& record)
 
 bool CImageManager::ApplyFilterToCurrentPage(const SFilterRecord& record)
 {
+    m_FilterFailure.clear();
     if (m_Pages.isEmpty())
         return false;
     CImageFilters filters;
     filters.sourcePath = m_Path;
     filters.record = record;
     filters.target = &m_Pages.last();
-    return filters.Apply();
+    const bool ok = filters.Apply();
+    m_FilterFailure = filters.failure;
+    return ok;
 }
 
 // --- preview ----------------------------------------------------------------

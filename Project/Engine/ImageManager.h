@@ -67,6 +67,9 @@ public:
     bool ApplyFilter(const SFilterRecord& record);
     bool ApplyFilterToMultipage(const SFilterRecord& record);
     bool ApplyFilterToCurrentPage(const SFilterRecord& record);
+    // Why the last of them failed when the filter could tell (a logo or a
+    // texture that cannot be read), in short English; "" otherwise.
+    const QString& FilterFailure() const { return m_FilterFailure; }
 
     // Preview services.
     bool Zoom(double percent);
@@ -152,6 +155,7 @@ private:
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
+    QString m_FilterFailure;
     QSize m_DecodeHint;
     bool m_CommitLater = false;
     std::unique_ptr<CAtomicReplace> m_Uncommitted; // never copied

@@ -4,6 +4,7 @@
 #include "EditorControls.h"
 #include "FilterValues.h"
 #include "FormatsEnum.h"
+#include "MagickReader.h"
 #include "ResourceRoot.h"
 #include "ui_CFilterText.h"
 
@@ -337,6 +338,18 @@ void CFilterText::EnableTexture(bool on)
 {
     SetEnabled({ui->buttonBrowseTexture, ui->editTexturePath}, on);
     SetEnabled({ui->CPFontColor}, !on);
+    ShowTextureState();
+}
+
+void CFilterText::ShowTextureState()
+{
+    // A run fails the mark on such a texture; the header is enough to tell.
+    const QString path = StoredPath(ui->editTexturePath->text());
+    const QString reason = ui->checkUseTexture->isChecked() && !path.isEmpty()
+                               ? CMagickReader::Ping(path, CMagickReader::FirstFrame).error
+                               : QString();
+    ui->labelTextureState->setToolTip(reason);
+    ui->labelTextureState->setVisible(!reason.isEmpty());
 }
 
 void CFilterText::EnableStroke(bool on)
@@ -413,6 +426,7 @@ void CFilterText::on_buttonBrowseTexture_clicked()
     if (path.isEmpty())
         return;
     ui->editTexturePath->setText(QDir::toNativeSeparators(path));
+    ShowTextureState();
     Restart();
 }
 

@@ -123,6 +123,8 @@ private:
     void AppendKeyword(const QString& keyword);
     void EnableTile(bool on);
     void EnableTexture(bool on);
+    // Marks a texture that is on but cannot be read, the reason in its tool tip.
+    void ShowTextureState();
     void EnableStroke(bool on);
     void EnableBox(bool on);
     void EnableShadow(bool on);

@@ -299,7 +299,8 @@ void CProcessThread::ApplyFilters()
         } else {
             // The photo is still written, but its source is kept.
             m_StageFailed = true;
-            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), m_SourcePath, LoadPathLength);
+            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), m_SourcePath, LoadPathLength,
+                       m_Engine->FilterFailure());
         }
     }
     if (!m_Filtered)

@@ -7,6 +7,7 @@
 #include "PhotoMaker.h"
 #include "ResourceRoot.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -511,12 +512,30 @@ void TestFiltersMarks::badInput_data()
     QTest::addColumn<QString>("string"); // the text, or the logo's file name
     QTest::addColumn<Patch>("patch");
     QTest::addColumn<bool>("drawn");
-    QTest::newRow("missing logo") << false << "none.png" << Patch() << false;
-    QTest::newRow("undecodable logo") << false << "broken.png" << Patch() << false;
-    QTest::newRow("logo scale 0") << false << "logo.png" << Patch{{6, 0}} << false;
-    QTest::newRow("empty text") << true << "" << Patch() << false;
-    QTest::newRow("box beyond the limits") << true << "Text" << Patch{{22, 1}, {25, 1e9}} << false;
-    QTest::newRow("unreadable texture") << true << "Text" << Patch{{15, 1}, {18, 1}} << true;
+    QTest::addColumn<QString>("texture");
+    QTest::addColumn<QString>("reason"); // the failure's end; "" for none
+    const Patch textured{{15, 1}, {18, 1}};
+    QTest::newRow("missing logo") << false << "none.png" << Patch() << false << ""
+                                  << "none.png does not exist";
+    QTest::newRow("undecodable logo") << false << "broken.png" << Patch() << false << ""
+                                      << "improper image header";
+    QTest::newRow("logo scale 0") << false << "logo.png" << Patch{{6, 0}} << false << ""
+                                  << "at 0 % would be 0 x 0 pixels, too large for a mark on this photo";
+    QTest::newRow("logo kept at its drawn size") << false << "logo.png" << Patch{{6, 50}} << true << ""
+                                                 << "";
+    QTest::newRow("logo beyond 16 MP and the photo")
+        << false << "logo.png" << Patch{{6, 1500}} << false << ""
+        << "at 1500 % would be 6000 x 3000 pixels, too large for a mark on this photo";
+    QTest::newRow("empty text") << true << "" << Patch() << false << ""
+                                << "";
+    QTest::newRow("box beyond the limits") << true << "Text" << Patch{{22, 1}, {25, 1e9}} << false << ""
+                                           << "";
+    QTest::newRow("unreadable texture") << true << "Text" << textured << false << "broken.png"
+                                        << "improper image header";
+    QTest::newRow("texture is a folder") << true << "Text" << textured << false << "."
+                                         << "is a folder, not a regular file";
+    QTest::newRow("texture is a device") << true << "Text" << textured << false << "/dev/zero"
+                                         << "/dev/zero is a device, not a regular file";
 }
 
 void TestFiltersMarks::badInput()
@@ -525,13 +544,15 @@ void TestFiltersMarks::badInput()
     QFETCH(QString, string);
     QFETCH(Patch, patch);
     QFETCH(bool, drawn);
+    QFETCH(QString, texture);
+    QFETCH(QString, reason);
     const QString broken = m_dir.filePath("broken.png");
     QFile file(broken);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
     file.close();
     CImageFilters filters;
     filters.record = text ? PlainText(string, patch) : LogoRecord(m_dir.filePath(string), patch);
-    filters.record.strings[2] = broken; // the text's texture
+    filters.record.strings[2] = QDir(m_dir.path()).filePath(texture.isEmpty() ? broken : texture); // the text's texture
     Magick::Image photo = BqTest::MakePhoto(300, 200);
     const Magick::Image source = photo;
     filters.target = &photo;
@@ -539,6 +560,10 @@ void TestFiltersMarks::badInput()
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: .*broken\\.png"));
     QCOMPARE(filters.Apply(), drawn);
     QCOMPARE(photo.signature(true) != source.signature(true), drawn);
+    QVERIFY2(reason.isEmpty() ? filters.failure.isEmpty() : filters.failure.endsWith(reason),
+             qPrintable(filters.failure));
+    if (!text && drawn) // scaled down before it is kept
+        QCOMPARE(QSize(int(filters.logoImage.columns()), int(filters.logoImage.rows())), QSize(200, 100));
     if (string == "broken.png") { // the failed read is cached empty and retried
         WriteLogo(broken, 40, 20, {QRect(0, 0, 40, 20)});
         QVERIFY(filters.Apply());

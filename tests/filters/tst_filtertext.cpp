@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDial>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -192,6 +193,7 @@ private slots:
         QTest::newRow("placement outside the list") << 1 << -1.0 << 7.0;
         QTest::newRow("rotation 359") << 4 << 359.0 << 359.0;
         QTest::newRow("font size") << 9 << 36.6 << 36.0;
+        QTest::newRow("texture on, a folder: marked") << 15 << 1.0 << 1.0;
     }
     void loadConvertsSlots()
     {
@@ -201,6 +203,8 @@ private slots:
         SEditor e;
         SFilterRecord rec = DefaultText();
         rec.numbers[slot] = value;
+        if (slot == 15)
+            rec.strings[2] = m_Dir.path();
         e.editor->Load(rec, true);
         QVERIFY(e.Settle());
         QCOMPARE(e.states->count(), 1);
@@ -209,6 +213,11 @@ private slots:
             QCOMPARE(QColor(e.Get<CColorPicker>("CPFontColor")->color), QColor(66, 205, 255));
         if (slot == 4)
             QCOMPARE(e.Get<QDial>("dialRotation")->value(), 359);
+        if (slot == 15) { // the texture that a run could not read, and why
+            auto* state = e.Get<QLabel>("labelTextureState");
+            QVERIFY(state && !state->isHidden());
+            QCOMPARE(state->toolTip(), m_Dir.path() + " is a folder, not a regular file");
+        }
     }
 
     void emptyStringsLoadEmpty()

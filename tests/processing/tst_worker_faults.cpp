@@ -151,6 +151,11 @@ private slots:
         }
         QTest::newRow("link to /proc/self/mem, re-encode") << "mem.jpg" << true << "Failed to load"
                                                            << "not a regular file";
+        // A good photo whose mark's logo or texture is the photos' folder.
+        QTest::newRow("logo is a folder") << "logo.jpg" << true << "Failed to apply 'Logo' filter to"
+                                          << "%1 is a folder, not a regular file";
+        QTest::newRow("texture is a folder") << "texture.jpg" << true << "Failed to apply 'Text' filter to"
+                                             << "%1 is a folder, not a regular file";
     }
     void badInput()
     {
@@ -159,7 +164,17 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, reason);
         const QString bad = S + "/" + kind;
-        if (kind == "half.jpg") {
+        const bool mark = kind == "logo.jpg" || kind == "texture.jpg";
+        if (mark) {
+            Src(kind);
+            const bool logo = kind == "logo.jpg";
+            WorkerHarness::AddFilter(logo ? 1010 : 1000, logo ? "Logo" : "Text", 0);
+            SFilterRecord& record = CListFilters::GetInstance()->filters.last();
+            record.numbers[9] = 20; // the text's size, its texture on
+            record.numbers[15] = 1;
+            record.strings[0] = logo ? S : "Mark";
+            record.strings[2] = S;
+        } else if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
             QFile::remove(S + "/whole.jpg");
         } else if (kind == "half.png") {
@@ -174,21 +189,26 @@ private slots:
         const QByteArray before = FileBytes(bad);
         const QString good = Src("good.jpg");
         P->OutputFormat = kind.endsWith(".png") ? "PNG" : "JPG";
-        if (filter)
+        if (filter && !mark)
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
-        QVERIFY(h.RunJob({bad, good}));
+        QVERIFY(h.RunJob(mark ? QStringList{bad} : QStringList{bad, good}));
         const bool failed = action != "Processed";
-        const bool written = !failed || action.startsWith("Written");
-        const QString why = failed ? ": " + reason : QString();
-        QCOMPARE(h.Log(LogFile), QStringList({" - " + action + " " + bad + why, " - Processed " + good}));
+        const bool written = !failed || action.startsWith("Written") || mark;
+        const QString why = failed ? ": " + (mark ? reason.arg(S) : reason) : QString();
+        QStringList logged{" - " + action + " " + bad + why};
+        if (!mark)
+            logged << " - Processed " + good;
+        QCOMPARE(h.Log(LogFile), logged);
         QCOMPARE(h.Log(LogScreen),
                  failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true) + why} : QStringList{});
         QCOMPARE(h.Errors(), failed ? 1 : 0);
         QCOMPARE(FileBytes(bad), before);
         const QString ext = kind.endsWith(".png") ? ".png" : ".jpg";
         const QString out = QFileInfo(bad).completeBaseName() + ext;
-        QStringList expected{"good" + ext};
+        QStringList expected;
+        if (!mark)
+            expected << "good" + ext;
         if (written)
             expected << out;
         expected.sort();
