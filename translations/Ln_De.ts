@@ -1172,9 +1172,9 @@ Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1022"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
@@ -1189,176 +1189,181 @@ Größe nicht vergrößern</translation>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="871"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1077"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
         <source>Alpha (%)</source>
         <translation>Deckung %</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="929"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
         <source>Blur</source>
         <translation>Unschärfe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="971"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
         <source>Stroke</source>
         <translation>Kontur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="998"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
         <source>Enable Stroke</source>
         <translation>Kontur aktivieren</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
         <source>More</source>
         <translation>Mehr</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
         <source>Box</source>
         <translation>Kasten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
         <source>Draw Bounding-Box</source>
         <translation>Kasten zeichnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
         <source>Offset (%)</source>
         <translation>Abstand (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
         <source>Shadow</source>
         <translation>Schatten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
         <source>Draw Shadow</source>
         <translation>Schatten zeichnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
         <source>Distance</source>
         <translation>Abstand</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Left</source>
         <translation>Linksbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Right</source>
         <translation>Rechtsbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Middle-Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Select Watermark Image</source>
         <translation>Wasserzeichenbild auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
         <source>Registered</source>
         <translation>Eingetragene Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
         <source>Trademark</source>
         <translation>Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
         <source>Servicemark</source>
         <translation>Dienstleistungsmarke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
         <source>Source Filename</source>
         <translation>Quelldateiname</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
         <source>Source Extension</source>
         <translation>Quelldateiendung</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
         <source>Source Folder</source>
         <translation>Quellordner</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
         <source>Source Path</source>
         <translation>Quellpfad</translation>
     </message>
@@ -2253,8 +2258,8 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
     <name>CProcessThread</name>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
@@ -2292,48 +2297,48 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>kein beschreibbares Bildformat hat die Endung &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
         <source>the image library gave no reason</source>
         <translation>die Bildbibliothek nannte keinen Grund</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
         <source>Written from a damaged photo</source>
         <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Größenlimit von %1 KB nicht erreicht, %2 Byte in niedrigster Qualität geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
         <source>Not written by this run, left as it was</source>
         <translation>In diesem Durchlauf nicht geschrieben, unverändert belassen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
         <source>Processed</source>
         <translation>Verarbeitet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
         <source>Processed and renamed</source>
         <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
         <source>Processed and replaced</source>
         <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>

@@ -1172,9 +1172,9 @@ que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1022"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
@@ -1189,176 +1189,181 @@ que la taille indiquée</translation>
         <translation>Parcourir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="871"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1077"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
         <source>Alpha (%)</source>
         <translation>Opacité (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="929"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
         <source>Blur</source>
         <translation>Flou</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="971"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
         <source>Stroke</source>
         <translation>Contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="998"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
         <source>Enable Stroke</source>
         <translation>Activer le contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
         <source>Width</source>
         <translation>Largeur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
         <source>More</source>
         <translation>Plus</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
         <source>Box</source>
         <translation>Encadré</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
         <source>Draw Bounding-Box</source>
         <translation>Dessiner un encadré</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
         <source>Offset (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
         <source>Shadow</source>
         <translation>Ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
         <source>Draw Shadow</source>
         <translation>Dessiner une ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
         <source>Distance</source>
         <translation>Distance</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
         <source>Angle</source>
         <translation>Angle</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Left</source>
         <translation>Aligner à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Center</source>
         <translation>Centrer</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Right</source>
         <translation>Aligner à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Middle-Right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Select Watermark Image</source>
         <translation>Choisir l&apos;image du filigrane</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
         <source>Registered</source>
         <translation>Marque déposée</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
         <source>Trademark</source>
         <translation>Marque commerciale</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
         <source>Servicemark</source>
         <translation>Marque de service</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
         <source>Source Filename</source>
         <translation>Nom du fichier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
         <source>Source Extension</source>
         <translation>Extension source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
         <source>Source Folder</source>
         <translation>Dossier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
         <source>Source Path</source>
         <translation>Chemin source</translation>
     </message>
@@ -2253,8 +2258,8 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
     <name>CProcessThread</name>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
@@ -2292,48 +2297,48 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <translation>Échec de l&apos;application du filtre «&#xa0;%1&#xa0;» à</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
         <source>the image library gave no reason</source>
         <translation>la bibliothèque d&apos;images n&apos;a donné aucune raison</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
         <source>Written from a damaged photo</source>
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
         <source>Processed</source>
         <translation>Traitée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
         <source>Processed and renamed</source>
         <translation>Traitée et renommée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
         <source>Processed and replaced</source>
         <translation>Traitée et remplacée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
         <source>Skipped</source>
         <translation>Ignorée</translation>
     </message>

@@ -1172,9 +1172,9 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1022"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
         <source>Color</source>
         <translation>Colore</translation>
     </message>
@@ -1189,176 +1189,181 @@ delle dimensioni indicate</translation>
         <translation>Sfoglia</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="871"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1077"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <source>Cannot be read</source>
+        <translation>Non leggibile</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
         <source>Alpha (%)</source>
         <translation>Alfa (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="929"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
         <source>Blur</source>
         <translation>Sfocatura</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="971"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
         <source>Stroke</source>
         <translation>Contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="998"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
         <source>Enable Stroke</source>
         <translation>Attiva contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
         <source>Width</source>
         <translation>Spessore</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
         <source>More</source>
         <translation>Altro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
         <source>Box</source>
         <translation>Riquadro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
         <source>Draw Bounding-Box</source>
         <translation>Disegna riquadro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
         <source>Offset (%)</source>
         <translation>Margine (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
         <source>Shadow</source>
         <translation>Ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
         <source>Draw Shadow</source>
         <translation>Disegna ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
         <source>Distance</source>
         <translation>Distanza</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
         <source>Angle</source>
         <translation>Angolo</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Left</source>
         <translation>A sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Center</source>
         <translation>Al centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Right</source>
         <translation>A destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Left</source>
         <translation>Alto sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Center</source>
         <translation>Alto centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Right</source>
         <translation>Alto destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Left</source>
         <translation>Centro sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Middle-Right</source>
         <translation>Centro destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Left</source>
         <translation>Basso sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Center</source>
         <translation>Basso centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Right</source>
         <translation>Basso destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Select Watermark Image</source>
         <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
         <source>Registered</source>
         <translation>Marchio registrato</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
         <source>Trademark</source>
         <translation>Marchio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
         <source>Servicemark</source>
         <translation>Marchio di servizio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
         <source>Source Filename</source>
         <translation>Nome file di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
         <source>Source Extension</source>
         <translation>Estensione di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
         <source>Source Folder</source>
         <translation>Cartella di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
         <source>Source Path</source>
         <translation>Percorso di origine</translation>
     </message>
@@ -2253,8 +2258,8 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
     <name>CProcessThread</name>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
@@ -2292,48 +2297,48 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>nessun formato immagine scrivibile ha l&apos;estensione &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
         <source>the image library gave no reason</source>
         <translation>la libreria di immagini non ha indicato il motivo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
         <source>Written from a damaged photo</source>
         <translation>Scritta da una foto danneggiata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite di dimensione di %1 KB non rispettato, scritti %2 byte alla qualità più bassa</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non scritta da questa elaborazione, lasciata invariata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
         <source>Processed</source>
         <translation>Elaborata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
         <source>Processed and renamed</source>
         <translation>Elaborata e rinominata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
         <source>Processed and replaced</source>
         <translation>Elaborata e sostituita</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
         <source>Skipped</source>
         <translation>Saltata</translation>
     </message>

@@ -1172,9 +1172,9 @@ than specified size</source>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1022"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1293"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1515"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
         <source>Color</source>
         <translation>色</translation>
     </message>
@@ -1189,176 +1189,181 @@ than specified size</source>
         <translation>参照</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="871"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1077"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1348"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1570"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <source>Cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
         <source>Alpha (%)</source>
         <translation>不透明度 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="929"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1768"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
         <source>Blur</source>
         <translation>ぼかし</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="971"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
         <source>Stroke</source>
         <translation>縁取り</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="998"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
         <source>Enable Stroke</source>
         <translation>縁取りを有効にする</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1135"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
         <source>Width</source>
         <translation>太さ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1209"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
         <source>More</source>
         <translation>詳細</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1242"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
         <source>Box</source>
         <translation>ボックス</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1269"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
         <source>Draw Bounding-Box</source>
         <translation>ボックスを描画する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1406"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
         <source>Offset (%)</source>
         <translation>余白 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1464"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
         <source>Shadow</source>
         <translation>影</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1491"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
         <source>Draw Shadow</source>
         <translation>影を描画する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1628"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
         <source>Distance</source>
         <translation>距離</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1670"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
         <source>Angle</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Left</source>
         <translation>左揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Center</source>
         <translation>中央揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="52"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
         <source>Align Right</source>
         <translation>右揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Top-Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="54"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
         <source>Middle-Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Middle-Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
         <source>Bottom-Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="412"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
         <source>Select Watermark Image</source>
         <translation>透かし画像の選択</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="423"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
         <source>Copyright</source>
         <translation>著作権</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="424"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
         <source>Registered</source>
         <translation>登録商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
         <source>Trademark</source>
         <translation>商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="426"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
         <source>Servicemark</source>
         <translation>サービスマーク</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="429"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
         <source>Source Filename</source>
         <translation>元のファイル名</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="430"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
         <source>Source Extension</source>
         <translation>元の拡張子</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="431"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
         <source>Source Folder</source>
         <translation>元のフォルダー</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="432"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
         <source>Source Path</source>
         <translation>元のパス</translation>
     </message>
@@ -2253,8 +2258,8 @@ If you&apos;d like to keep the originals but still write the resulting photos in
     <name>CProcessThread</name>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="340"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="405"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
         <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
         <source>Failed to write</source>
@@ -2292,48 +2297,48 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="364"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>拡張子 &quot;%1&quot; の書き込み可能な画像形式がありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="366"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
         <source>the image library gave no reason</source>
         <translation>画像ライブラリから理由が返されませんでした</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="372"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
         <source>Written from a damaged photo</source>
         <translation>破損した写真から書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="378"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>サイズ上限 %1 KB を満たせませんでした。最低品質で %2 バイトを書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
         <source>Not written by this run, left as it was</source>
         <translation>今回の処理では書き込まず、そのまま残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="455"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
         <source>Processed</source>
         <translation>処理済み</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="457"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
         <source>Processed and renamed</source>
         <translation>処理済み (名前を変更)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="459"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
         <source>Processed and replaced</source>
         <translation>処理済み (置換)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="461"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
         <source>Skipped</source>
         <translation>スキップ</translation>
     </message>
