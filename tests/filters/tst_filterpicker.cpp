@@ -184,20 +184,38 @@ private slots:
         QVERIFY(chain.first().active);
     }
 
+    void okWithoutSelectionWarns_data()
+    {
+        QTest::addColumn<bool>("returnKey");
+        QTest::newRow("OK button") << false;
+        QTest::newRow("Return on the current item") << true;
+    }
     void okWithoutSelectionWarns()
     {
+        QFETCH(bool, returnKey);
         CDialogFilterSelection d;
-        BqTest::CModalDriver driver;
+        // Warnings are closed; the picker, active again after one, stays.
+        BqTest::CModalDriver driver([&](QWidget* window, const BqTest::SModalSeen&) { return window == &d; });
         bool stillOpen = false;
         const int got = Run(d, [&] {
+            List(d)->setCurrentRow(0);
             List(d)->clearSelection();
             driver.Arm();
-            d.findChild<QPushButton*>("Ok")->click();
+            if (returnKey) {
+                List(d)->setFocus();
+                QTest::keyClick(List(d), Qt::Key_Return);
+                QTest::qWait(500); // the default button clicks after a delay
+            } else {
+                d.findChild<QPushButton*>("Ok")->click();
+            }
             stillOpen = d.isVisible();
         });
         QCOMPARE(got, 0);
         QVERIFY(stillOpen);
-        QCOMPARE(driver.Seen().size(), 1);
+        int warnings = 0;
+        for (const BqTest::SModalSeen& seen : driver.Seen())
+            warnings += seen.className == QLatin1String("QMessageBox");
+        QCOMPARE(warnings, 1);
         QCOMPARE(driver.Seen().first().className, QStringLiteral("QMessageBox"));
         QCOMPARE(driver.Seen().first().title, QString());
         QCOMPARE(driver.Seen().first().text, QStringLiteral("No filter selected"));
