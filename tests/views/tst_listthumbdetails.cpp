@@ -128,8 +128,16 @@ private slots:
             QCOMPARE(header->sectionSize(column), widths[column]);
     }
 
+    void headerState_data()
+    {
+        QTest::addColumn<QByteArray>("foreign");
+        QTest::newRow("not a header state") << QByteArray("xyz");
+        QTableWidget narrower(0, 10);
+        QTest::newRow("a table of 10 columns") << narrower.horizontalHeader()->saveState();
+    }
     void headerState()
     {
+        QFETCH(QByteArray, foreign);
         ForgetHeader();
         QByteArray saved;
         {
@@ -143,7 +151,7 @@ private slots:
             CListThumbDetails table;
             QVERIFY(!table.horizontalHeader()->isSectionHidden(9));
         }
-        SetRegistryByteArray(CListThumbDetails::HeaderStateKey, "xyz");
+        SetRegistryByteArray(CListThumbDetails::HeaderStateKey, foreign);
         CListThumbDetails table;
         QVERIFY(table.horizontalHeader()->isSectionHidden(9));
         QCOMPARE(table.horizontalHeader()->sectionSize(5), 230);
