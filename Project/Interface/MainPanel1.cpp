@@ -134,8 +134,6 @@ void CMainPanel1::Init()
     ui->scrollImage->showPreview = show;
     on_checkShowPreview_clicked(show);
 
-    m_pProfile->DetailsSortColumn = -1;
-    m_pProfile->DetailsSortOrder = 0;
     ClearSortIndicator();
 
     InitImages();
@@ -435,8 +433,6 @@ void CMainPanel1::DiscardUserChanges()
     const bool show = GetRegistryInt(QStringLiteral("GUI/Step1.ShowPreview"), 1) != 0;
     ui->checkShowPreview->setChecked(show);
     m_pProfile->Step1Preview = show;
-    m_pProfile->DetailsSortColumn = -1;
-    m_pProfile->DetailsSortOrder = 0;
     ClearSortIndicator();
     ui->scrollImage->ShowBlank();
     ui->scrollImage->Cleanup();
