@@ -194,28 +194,19 @@ private slots:
     {
         QFETCH(bool, returnKey);
         CDialogFilterSelection d;
-        // Warnings are closed; the picker, active again after one, stays.
-        BqTest::CModalDriver driver([&](QWidget* window, const BqTest::SModalSeen&) { return window == &d; });
+        BqTest::CModalDriver driver;
         bool stillOpen = false;
         const int got = Run(d, [&] {
             List(d)->setCurrentRow(0);
             List(d)->clearSelection();
             driver.Arm();
-            if (returnKey) {
-                List(d)->setFocus();
-                QTest::keyClick(List(d), Qt::Key_Return);
-                QTest::qWait(500); // the default button clicks after a delay
-            } else {
-                d.findChild<QPushButton*>("Ok")->click();
-            }
+            returnKey ? QTest::keyClick(List(d), Qt::Key_Return) : d.findChild<QPushButton*>("Ok")->click();
             stillOpen = d.isVisible();
         });
+        QTest::qWait(300); // a default button clicks after a delay
         QCOMPARE(got, 0);
         QVERIFY(stillOpen);
-        int warnings = 0;
-        for (const BqTest::SModalSeen& seen : driver.Seen())
-            warnings += seen.className == QLatin1String("QMessageBox");
-        QCOMPARE(warnings, 1);
+        QCOMPARE(driver.Seen().size(), 1);
         QCOMPARE(driver.Seen().first().className, QStringLiteral("QMessageBox"));
         QCOMPARE(driver.Seen().first().title, QString());
         QCOMPARE(driver.Seen().first().text, QStringLiteral("No filter selected"));

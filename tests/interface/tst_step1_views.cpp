@@ -146,13 +146,13 @@ private slots:
 
     void columnSort_data()
     {
-        QTest::addColumn<bool>("editAfter");
+        QTest::addColumn<bool>("dragAfter");
         QTest::newRow("sorted") << false;
-        QTest::newRow("added, dragged, all removed, undone, redone") << true;
+        QTest::newRow("dragged, undone, redone") << true;
     }
     void columnSort()
     {
-        QFETCH(bool, editAfter);
+        QFETCH(bool, dragAfter);
         SStep1Page s;
         Fill(s, {"c.jpg", "a.jpg", "b.jpg"});
         s.page->ChangeViewMode(0);
@@ -175,26 +175,17 @@ private slots:
         QCOMPARE(s.Names(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
         QCOMPARE(s.Snapshots(), 1);
         QCOMPARE(changes.count(), 0);
-        if (!editAfter)
+        if (!dragAfter)
             return;
-
-        // The arrow shows a sort only while the list is in that order, also
-        // in the states that Undo and Redo bring back.
-        QVERIFY(BqTest::WriteImageFiles(tmp.path(), {"0.jpg"}));
-        s.hooks->files = QStringList{tmp.path() + "/0.jpg"};
-        s.page->AddPhotos();
-        s.ui->listImages->clearSelection();
+        // The arrow shows the sort only in the states that are in its order.
         s.ui->listImages->item(0)->setSelected(true);
-        BqTest::DropOnRow(s.ui->listImages, 3);
-        QTRY_COMPARE_WITH_TIMEOUT(s.Names(), (QStringList{"b.jpg", "c.jpg", "a.jpg", "0.jpg"}), 5000);
-        s.page->RemoveAllPhotos();
-        QVERIFY(s.Names().isEmpty());
-        for (bool undo : {true, false}) {
-            undo ? CStatesList::GetInstance()->Undo() : CStatesList::GetInstance()->Redo();
+        BqTest::DropOnRow(s.ui->listImages, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(s.Names(), (QStringList{"b.jpg", "a.jpg", "c.jpg"}), 5000);
+        for (int section : {0, -1}) {
+            section == 0 ? CStatesList::GetInstance()->Undo() : CStatesList::GetInstance()->Redo();
             s.page->RefreshPanel();
-            QCOMPARE(s.ui->listImagesDetails->horizontalHeader()->sortIndicatorSection(), -1);
+            QCOMPARE(s.ui->listImagesDetails->horizontalHeader()->sortIndicatorSection(), section);
         }
-        QVERIFY(s.Names().isEmpty());
     }
 
     void preview()

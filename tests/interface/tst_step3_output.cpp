@@ -270,7 +270,7 @@ private slots:
         const QString before = profile->DestPath;
         QVERIFY(!panel->SelectFolder());
         QCOMPARE(caption, QStringLiteral("Select a folder for saving the resulting photos"));
-        QCOMPARE(start, QDir::homePath()); // the stored folder and the pictures folder are not there
+        QCOMPARE(start, QDir::homePath()); // neither the stored nor the pictures folder is there
         QCOMPARE(options, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
         QCOMPARE(profile->DestPath, before);
         QCOMPARE(states->GetCount(), 0);
