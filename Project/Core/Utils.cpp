@@ -192,6 +192,15 @@ QString GetMyPictures()
     return FirstStandardLocation(QStandardPaths::PicturesLocation);
 }
 
+QString ChooserStart(const QString& lastUsed)
+{
+    for (const QString& folder : {lastUsed, GetMyPictures()}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+
 QString GetDownloadSourceName()
 {
     const QString source = GetRegistryString("Settings/DownloadSourceName", QString());

@@ -47,6 +47,10 @@ bool RegistryValueExists(const QString& file, const QString& key);
 // system reports none.
 QString GetMyDocuments();
 QString GetMyPictures();
+// Where a file chooser opens: `lastUsed` when that folder exists, else the
+// user's pictures folder when it exists, else home. A folder that is not
+// there would open its parent with the missing name typed in.
+QString ChooserStart(const QString& lastUsed);
 
 // "s=" + the stored download source + "&", or "" when none is stored.
 QString GetDownloadSourceName();

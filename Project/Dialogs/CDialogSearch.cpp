@@ -53,7 +53,7 @@ void CDialogSearch::accept()
 
 void CDialogSearch::on_buttonBrowse_clicked()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), TypedPath());
+    const QString folder = QFileDialog::getExistingDirectory(this, QString(), ChooserStart(TypedPath()));
     if (!folder.isEmpty())
         ui->editPath->setText(QDir::fromNativeSeparators(folder));
 }

@@ -148,5 +148,10 @@ void CDialogFilterSelection::keyPressEvent(QKeyEvent* event)
         OpenHelpFile(QStringLiteral("user-interface_select-filter.htm"));
         return;
     }
+    // Return on the list's current item has already been answered by its
+    // activated signal; the default button must not answer it again.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == ui->listFilters && ui->listFilters->currentIndex().isValid())
+        return;
     QDialog::keyPressEvent(event);
 }

@@ -28,6 +28,13 @@ namespace
 const char* const kAddPhotosPathKey = "GUI/Step1.AddPhotosPath";
 const char* const kAddFolderPathKey = "GUI/Step1.AddFolderPath";
 
+// Both step-1 choosers open where the user last was in either of them.
+void RememberFolder(const QString& folder)
+{
+    SetRegistryString(QLatin1String(kAddPhotosPathKey), folder);
+    SetRegistryString(QLatin1String(kAddFolderPathKey), folder);
+}
+
 QString Slashed(QString path)
 {
     return path.replace('\\', '/');
@@ -134,8 +141,6 @@ void CMainPanel1::Init()
     ui->scrollImage->showPreview = show;
     on_checkShowPreview_clicked(show);
 
-    m_pProfile->DetailsSortColumn = -1;
-    m_pProfile->DetailsSortOrder = 0;
     ClearSortIndicator();
 
     InitImages();
@@ -169,7 +174,7 @@ void CMainPanel1::AfterAdd(bool startPreview, bool handleTips)
 
 void CMainPanel1::AddPhotos()
 {
-    const QString start = GetRegistryString(QLatin1String(kAddPhotosPathKey), GetMyPictures());
+    const QString start = ChooserStart(GetRegistryString(QLatin1String(kAddPhotosPathKey), QString()));
     QStringList names = hooks.openFiles(this, tr("Select Photo(s)"), start, m_pFormats->openDialogFilter);
     if (names.isEmpty())
         return;
@@ -177,7 +182,7 @@ void CMainPanel1::AddPhotos()
     for (const QString& name : qAsConst(names))
         AddPhoto(Slashed(name));
     const QString first = Slashed(names.first());
-    SetRegistryString(QLatin1String(kAddPhotosPathKey), first.left(first.lastIndexOf('/')));
+    RememberFolder(first.left(first.lastIndexOf('/')));
     AfterAdd(true, true);
 }
 
@@ -201,12 +206,12 @@ void CMainPanel1::AddPhotos(QStringList paths)
 
 void CMainPanel1::AddFolder(bool searchSubfolders)
 {
-    const QString start = GetRegistryString(QLatin1String(kAddFolderPathKey), GetMyPictures());
+    const QString start = ChooserStart(GetRegistryString(QLatin1String(kAddFolderPathKey), QString()));
     const QString folder = hooks.chooseFolder(this, tr("Browse For Folder"), start, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
     AddFolder(folder, searchSubfolders);
-    SetRegistryString(QLatin1String(kAddFolderPathKey), folder);
+    RememberFolder(folder);
     AfterAdd(true, true);
 }
 
@@ -435,8 +440,6 @@ void CMainPanel1::DiscardUserChanges()
     const bool show = GetRegistryInt(QStringLiteral("GUI/Step1.ShowPreview"), 1) != 0;
     ui->checkShowPreview->setChecked(show);
     m_pProfile->Step1Preview = show;
-    m_pProfile->DetailsSortColumn = -1;
-    m_pProfile->DetailsSortOrder = 0;
     ClearSortIndicator();
     ui->scrollImage->ShowBlank();
     ui->scrollImage->Cleanup();

@@ -289,6 +289,10 @@ void CMainPanel1::SelectListImagesItem(int row)
 
 void CMainPanel1::ClearSortIndicator()
 {
+    // The job's sort goes too: the snapshots that Undo and Redo bring back
+    // must not show a sort over a list in another order.
+    m_pProfile->DetailsSortColumn = -1;
+    m_pProfile->DetailsSortOrder = 0;
     ui->listImagesDetails->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 

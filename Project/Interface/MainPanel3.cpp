@@ -266,7 +266,7 @@ void CMainPanel3::on_buttonSelectFolder_clicked()
 bool CMainPanel3::SelectFolder()
 {
     CSnapshotScope scope(m_states);
-    const QString start = GetRegistryString(QStringLiteral("GUI/Step3.OutputPath"), GetMyPictures());
+    const QString start = ChooserStart(GetRegistryString(QStringLiteral("GUI/Step3.OutputPath"), QString()));
     const QString chosen = hooks.chooseFolder(this, tr("Select a folder for saving the resulting photos"), start,
                                               QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (chosen.isEmpty())

@@ -66,6 +66,7 @@ void CControlImage::ThreadCreate()
     connect(&m_Worker, &CControlImageThread::DisplayGSMessage, this, &CControlImage::DisplayGSMessage,
             Qt::QueuedConnection);
     connect(&m_Worker, &CControlImageThread::JobDropped, this, &CControlImage::OnJobDropped, Qt::QueuedConnection);
+    connect(&m_Worker, &CControlImageThread::Unreadable, this, &CControlImage::OnUnreadable, Qt::QueuedConnection);
     m_Worker.start(QThread::InheritPriority);
 }
 
@@ -326,6 +327,21 @@ void CControlImage::OnJobDropped(quint64 generation)
         m_Scroll = m_Shown.scroll;
         UpdateCursor();
     }
+}
+
+void CControlImage::OnUnreadable(quint64 generation)
+{
+    if (generation < m_LastPostedGeneration)
+        return;
+    // The photo asked for is not there to show: say so rather than keep the
+    // one before. The request's drop follows and finds nothing shown.
+    EmptyEngine(m_EngineA);
+    EmptyEngine(m_EngineB);
+    m_Shown = SShownState();
+    shown = false;
+    ShowBlank();
+    if (imageLabel)
+        imageLabel->setText(tr("This photo cannot be read."));
 }
 
 void CControlImage::DisplayGSMessage(QString extension)

@@ -146,6 +146,7 @@ protected:
 
 private slots:
     void OnJobDropped(quint64 generation);
+    void OnUnreadable(quint64 generation);
 
 private:
     // What the view shows, kept so that a dropped request leaves it intact.

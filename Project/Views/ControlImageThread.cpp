@@ -16,7 +16,8 @@ namespace
 {
 
 constexpr int kPollMs = 50;
-// Read failures of one request after which the next second change drops it.
+// Failed passes of one request (a job that threw) after which the next
+// second change drops it.
 constexpr int kFailuresBeforeDrop = 4;
 // Alpha of the veil over the dimmed copy, on the 8-bit scale.
 constexpr int kVeilAlpha8 = 89;
@@ -411,6 +412,10 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
             m_GSNoticeSent = true;
             emit DisplayGSMessage(extension);
         }
+        // One try per request: the next post tries the photo again.
+        qWarning().noquote() << "Preview: cannot read" << path;
+        emit Unreadable(job.generation);
+        return Outcome::Dropped;
     }
     if (!read || Aborted())
         return EndAborted();

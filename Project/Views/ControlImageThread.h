@@ -102,6 +102,8 @@ signals:
     void DisplayGSMessage(QString extension);
     // A posted job ended without a result and will not be retried.
     void JobDropped(quint64 generation);
+    // The photo of a preview request could not be read; JobDropped follows.
+    void Unreadable(quint64 generation);
 
 protected:
     void run() override;

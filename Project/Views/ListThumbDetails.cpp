@@ -6,6 +6,8 @@
 #include "ThumbViewCommon.h"
 #include "Utils.h"
 
+#include <QBitArray>
+#include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -71,6 +73,22 @@ qint64 PixelCount(const QString& text)
         return 0;
     return text.left(x).trimmed().toLongLong() * text.mid(x + 1).trimmed().toLongLong();
 }
+
+// A stored header state fits when it holds exactly this table's columns;
+// the header itself would take any other count and show every column.
+// The state opens with QHeaderView's fields up to its section count.
+bool StateFits(const QByteArray& state)
+{
+    QDataStream in(state);
+    int marker = 0, version = 0, orientation = 0, order = 0, section = 0, length = 0, count = 0;
+    bool shown = false;
+    QVector<int> visual, logical;
+    QBitArray hidden;
+    QHash<int, int> hiddenSizes;
+    in >> marker >> version >> orientation >> order >> section >> shown >> visual >> logical >> hidden >> hiddenSizes >>
+        length >> count;
+    return in.status() == QDataStream::Ok && count == CListThumbDetails::ColumnCount;
+}
 } // namespace
 
 bool CListThumbDetails::SSortKey::operator<(const SSortKey& other) const
@@ -135,7 +153,7 @@ CListThumbDetails::CListThumbDetails(QWidget* parent) : QTableWidget(parent), m_
     setColumnCount(ColumnCount);
     QHeaderView* header = horizontalHeader();
     const QByteArray state = GetRegistryByteArray(HeaderStateKey, QByteArray());
-    if (state.isEmpty() || !header->restoreState(state))
+    if (!StateFits(state) || !header->restoreState(state))
         SetDefaultColumns();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(25);

@@ -184,17 +184,26 @@ private slots:
         QVERIFY(chain.first().active);
     }
 
+    void okWithoutSelectionWarns_data()
+    {
+        QTest::addColumn<bool>("returnKey");
+        QTest::newRow("OK button") << false;
+        QTest::newRow("Return on the current item") << true;
+    }
     void okWithoutSelectionWarns()
     {
+        QFETCH(bool, returnKey);
         CDialogFilterSelection d;
         BqTest::CModalDriver driver;
         bool stillOpen = false;
         const int got = Run(d, [&] {
+            List(d)->setCurrentRow(0);
             List(d)->clearSelection();
             driver.Arm();
-            d.findChild<QPushButton*>("Ok")->click();
+            returnKey ? QTest::keyClick(List(d), Qt::Key_Return) : d.findChild<QPushButton*>("Ok")->click();
             stillOpen = d.isVisible();
         });
+        QTest::qWait(300); // a default button clicks after a delay
         QCOMPARE(got, 0);
         QVERIFY(stillOpen);
         QCOMPARE(driver.Seen().size(), 1);

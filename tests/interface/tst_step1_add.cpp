@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(s.hooks->unsupportedLists, (QList<QStringList>{{Dir("files/x.txt"), Dir("files/y.doc")}}));
         QCOMPARE(listedWhileOpen, (QStringList{"C.jpg", "a.jpg", "b.jpg"}));
         QCOMPARE(s.hooks->captions.last(), QString("Select Photo(s)"));
-        QCOMPARE(s.hooks->dirs.last(), QDir::homePath() + "/Pictures");
+        QCOMPARE(s.hooks->dirs.last(), QDir::homePath()); // no pictures folder in the test's home
         QCOMPARE(s.hooks->filters.last(), CFormatsEnum::GetInstance()->openDialogFilter);
         QCOMPARE(s.Names(), (QStringList{"C.jpg", "a.jpg", "b.jpg"}));
         for (int i = 0; i < 3; ++i)
@@ -71,20 +71,32 @@ private slots:
     void folders_data()
     {
         QTest::addColumn<bool>("subfolders");
-        QTest::newRow("own photos") << false;
-        QTest::newRow("with subfolders and links") << true;
+        QTest::addColumn<bool>("photosFirst"); // Add Photos used first, from another folder
+        QTest::newRow("own photos") << false << false;
+        QTest::newRow("with subfolders and links") << true << false;
+        QTest::newRow("after Add Photos elsewhere") << false << true;
     }
     void folders()
     {
         QFETCH(bool, subfolders);
-        const QString root = Dir(subfolders ? "tree" : "flat");
+        QFETCH(bool, photosFirst);
+        const QString root = Dir(QString(subfolders ? "tree" : "flat") + (photosFirst ? "2" : ""));
         QVERIFY(WriteImageFiles(root, {"r1.jpg", "notes.txt", "sub1/s1.jpg", "sub1/deep/d.jpg", "sub2/s2.jpg"}));
         // A link up the tree and a second way into sub1 must not add twice or recurse forever.
         QVERIFY(QFile::link("..", root + "/sub1/loop"));
         QVERIFY(QFile::link(root + "/sub1", root + "/again"));
         SStep1Page s;
+        if (photosFirst) {
+            QVERIFY(WriteImageFiles(Dir("elsewhere"), {"e.jpg"}));
+            s.hooks->files = QStringList{Dir("elsewhere/e.jpg")};
+            s.page->AddPhotos();
+            CListImages::GetInstance()->images.clear();
+            CStatesList::GetInstance()->ClearStatesList();
+        }
         s.hooks->folder = root;
         s.page->AddFolder(subfolders);
+        // The folder last used, else home: the test's home has no pictures folder.
+        QCOMPARE(s.hooks->dirs.last(), photosFirst ? Dir("elsewhere") : QDir::homePath());
 
         const QStringList names = s.Names();
         QCOMPARE(names.first(), QString("r1.jpg"));

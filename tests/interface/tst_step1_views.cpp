@@ -144,8 +144,15 @@ private slots:
             QCOMPARE(CListImages::GetInstance()->images.at(i).position, qint64(i));
     }
 
+    void columnSort_data()
+    {
+        QTest::addColumn<bool>("dragAfter");
+        QTest::newRow("sorted") << false;
+        QTest::newRow("dragged, undone, redone") << true;
+    }
     void columnSort()
     {
+        QFETCH(bool, dragAfter);
         SStep1Page s;
         Fill(s, {"c.jpg", "a.jpg", "b.jpg"});
         s.page->ChangeViewMode(0);
@@ -168,6 +175,17 @@ private slots:
         QCOMPARE(s.Names(), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
         QCOMPARE(s.Snapshots(), 1);
         QCOMPARE(changes.count(), 0);
+        if (!dragAfter)
+            return;
+        // The arrow shows the sort only in the states that are in its order.
+        s.ui->listImages->item(0)->setSelected(true);
+        BqTest::DropOnRow(s.ui->listImages, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(s.Names(), (QStringList{"b.jpg", "a.jpg", "c.jpg"}), 5000);
+        for (int section : {0, -1}) {
+            section == 0 ? CStatesList::GetInstance()->Undo() : CStatesList::GetInstance()->Redo();
+            s.page->RefreshPanel();
+            QCOMPARE(s.ui->listImagesDetails->horizontalHeader()->sortIndicatorSection(), section);
+        }
     }
 
     void preview()

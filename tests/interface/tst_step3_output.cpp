@@ -269,16 +269,19 @@ private slots:
     void selectFolder()
     {
         QString caption;
+        QString start;
         QFileDialog::Options options;
         QString answer;
-        panel->hooks.chooseFolder = [&](QWidget*, const QString& c, const QString&, QFileDialog::Options o) {
+        panel->hooks.chooseFolder = [&](QWidget*, const QString& c, const QString& s, QFileDialog::Options o) {
             caption = c;
+            start = s;
             options = o;
             return answer;
         };
         const QString before = profile->DestPath;
         QVERIFY(!panel->SelectFolder());
         QCOMPARE(caption, QStringLiteral("Select a folder for saving the resulting photos"));
+        QCOMPARE(start, QDir::homePath()); // neither the stored nor the pictures folder is there
         QCOMPARE(options, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
         QCOMPARE(profile->DestPath, before);
         QCOMPARE(states->GetCount(), 0);

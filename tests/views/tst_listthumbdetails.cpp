@@ -128,8 +128,15 @@ private slots:
             QCOMPARE(header->sectionSize(column), widths[column]);
     }
 
+    void headerState_data()
+    {
+        QTest::addColumn<QByteArray>("foreign");
+        QTest::newRow("not a header state") << QByteArray("xyz");
+        QTest::newRow("a table of 10 columns") << QTableWidget(0, 10).horizontalHeader()->saveState();
+    }
     void headerState()
     {
+        QFETCH(QByteArray, foreign);
         ForgetHeader();
         QByteArray saved;
         {
@@ -143,7 +150,7 @@ private slots:
             CListThumbDetails table;
             QVERIFY(!table.horizontalHeader()->isSectionHidden(9));
         }
-        SetRegistryByteArray(CListThumbDetails::HeaderStateKey, "xyz");
+        SetRegistryByteArray(CListThumbDetails::HeaderStateKey, foreign);
         CListThumbDetails table;
         QVERIFY(table.horizontalHeader()->isSectionHidden(9));
         QCOMPARE(table.horizontalHeader()->sectionSize(5), 230);

@@ -432,12 +432,11 @@ private slots:
 
     void unreadableFileDropped()
     {
-        // One warning per dropped request; the pair's zoom buttons live again.
+        // One try and one warning per request; the view says that the photo
+        // cannot be read, and the pair's zoom buttons live again.
         ViewRig a, b;
         a.view->friendView = b.view;
         b.view->friendView = a.view;
-        std::atomic<qint64> clock{QDateTime::currentSecsSinceEpoch() + 100};
-        a.view->Worker().SetSecondsSource([&clock] { return clock.load(); });
         std::atomic<int> drops{0};
         connect(&a.view->Worker(), &CControlImageThread::JobDropped, [&drops](quint64) { drops++; });
         QVERIFY(a.Show(P("red.png")));
@@ -452,11 +451,8 @@ private slots:
         g_readWarnings = 0;
         g_previousHandler = qInstallMessageHandler(CountReadWarnings);
         QVERIFY(a.view->StartPreview(P("doc.Xgs")));
-        QTRY_VERIFY_WITH_TIMEOUT(a.view->Worker().FailureCount() >= 4, kWait);
-        QVERIFY(!b.view->ZoomIn());
-        clock++;
         QTRY_VERIFY_WITH_TIMEOUT(!a.view->pending, kWait);
-        QTest::qWait(200); // further passes must not report again
+        QTest::qWait(200); // no further tries must report again
         qInstallMessageHandler(g_previousHandler);
         CFormatsEnum::GetInstance()->records.removeLast();
         QCOMPARE(g_readWarnings, 1);
@@ -464,9 +460,9 @@ private slots:
         QCOMPARE(notices.first().at(0).toString(), QString("Xgs")); // case kept
         QCOMPARE(drops.load(), 1);
         QCOMPARE(a.zooms->count(), shows);
-        QCOMPARE(QColor(LabelImage(a.label).pixel(100, 100)), QColor(Qt::red));
+        QCOMPARE(a.label->text(), QString("This photo cannot be read."));
         QVERIFY(StatusFinished());
-        QVERIFY(a.view->ZoomIn());
+        QVERIFY(!a.view->ZoomIn()); // nothing shown to zoom
         QVERIFY(b.view->ZoomIn());
     }
 
