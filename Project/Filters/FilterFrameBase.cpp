@@ -1,9 +1,9 @@
 #include "FilterFrameBase.h"
 
 #include "ColorPicker.h"
+#include "DialogSheets.h"
 #include "EditorControls.h"
 #include "FilterValues.h"
-#include "ImageCache.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,13 +39,12 @@ void CFilterFrameBase::InitControls()
 {
     QComboBox* combo = m_Controls.frame;
     combo->clear();
-    // The plain sheet always: its cells are 32 px, the combo's icon size.
-    const QImage sheet = CImageCache::GetInstance()->GetAsset(QStringLiteral("Icons-Frames.png"), false, false);
+    // Cells of 32 points, the combo's icon size; the double sheet on a high-density screen.
+    int scale = 1;
+    const QImage sheet = LoadDialogSheet(QStringLiteral("Icons-Frames.png"), scale);
     for (int i = 0; i < m_Frames.size(); ++i) {
-        QIcon icon;
-        if (!sheet.isNull())
-            icon = QIcon(QPixmap::fromImage(sheet.copy(kIconSize * i, kIconSize * m_IconRow, kIconSize, kIconSize)));
-        combo->addItem(icon, m_Frames.at(i));
+        const QPixmap cell = DialogSheetCell(sheet, scale, kIconSize, i, m_IconRow);
+        combo->addItem(cell.isNull() ? QIcon() : QIcon(cell), m_Frames.at(i));
     }
     combo->setFocus(Qt::OtherFocusReason);
 }

@@ -155,5 +155,7 @@ private:
     CHardwareProfile* m_hardware;
     CImageCache* m_imageCache;
     bool* m_panelTransition = nullptr;
+    // The combo's photo while step 1 rebuilds the combo.
+    QString m_comboPhoto;
     int m_iconColumns = 1;
 };

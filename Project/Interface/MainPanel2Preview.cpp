@@ -70,12 +70,21 @@ CControlImage* CMainPanel2::TabWidgetView(int index) const
 
 void CMainPanel2::ClearComboImg()
 {
+    // Step 1 rebuilds the combo item by item (after Undo and Redo too): the
+    // photo shown is taken up again once it is listed.
+    if (ui->comboImages->count() > 0)
+        m_comboPhoto = ui->comboImages->currentText();
     ui->comboImages->clear();
 }
 
 void CMainPanel2::InsertItemComboImg(int index, QString text)
 {
     ui->comboImages->insertItem(index, text);
+    if (!m_comboPhoto.isEmpty() && text == m_comboPhoto) {
+        m_comboPhoto.clear();
+        ui->comboImages->setCurrentIndex(index);
+    }
+    EnablePrevNext();
 }
 
 void CMainPanel2::StartPreviewFilters()

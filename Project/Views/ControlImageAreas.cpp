@@ -467,6 +467,9 @@ void CControlImage::WriteBack(SFilterRecord& record)
     const bool corner = IsCorner(m_DragArea);
     if (record.id == FilterCrop) {
         RestrictWatermarkCoordinates(insideX, insideY, x, y, side, g.width(), g.height());
+        // A crop moved whole is pushed back whole; a dragged edge or corner
+        // ends on the photo's edge and the opposite edges stay.
+        const bool moved = m_DragArea == AreaInside;
         // A step that would have passed the right or bottom edge counts as
         // reaching it.
         if (side == 0)
@@ -475,13 +478,12 @@ void CControlImage::WriteBack(SFilterRecord& record)
         const bool percent = n[4] == 1;
         const double fullW = percent ? 100.0 : double(m_EngineA.m_Image.columns());
         const double fullH = percent ? 100.0 : double(m_EngineA.m_Image.rows());
-        double left = percent ? x * 100.0 / m_FitWidth : x / m_FitScale;
-        double top = percent ? y * 100.0 / m_FitHeight : y / m_FitScale;
+        // A dragged edge or corner was placed by DragCrop; the frame's
+        // position in whole screen pixels would shift the edges it does not hold.
+        double left = !moved ? n[0] : (percent ? x * 100.0 / m_FitWidth : x / m_FitScale);
+        double top = !moved ? n[1] : (percent ? y * 100.0 / m_FitHeight : y / m_FitScale);
         double& width = n[2];
         double& height = n[3];
-        // A crop moved whole is pushed back whole; a dragged edge or corner
-        // ends on the photo's edge and the opposite edges stay.
-        const bool moved = m_DragArea == AreaInside;
         if (side == 3 || side == 7 || side == 8) {
             if (moved)
                 left = fullW - width;

@@ -430,6 +430,7 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
         if (record.active) {
             m_Loader.SetThread(this);
             PublishStatus(tr("Applying '%1' filter").arg(record.name) + QStringLiteral("..."));
+            const size_t columns = m_Loader.m_Image.columns();
             const bool applied = m_Loader.ApplyFilter(record);
             progress->readOk = applied;
             if (!applied) {
@@ -438,7 +439,9 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
                 PublishFinished();
                 return Outcome::Dropped;
             }
-            sizeChanged = sizeChanged || ChangesSize(record.id);
+            // Auto-rotate changes the size only when it turns the photo.
+            const bool turned = record.id == FilterAutoRotate && m_Loader.m_Image.columns() != columns;
+            sizeChanged = sizeChanged || ChangesSize(record.id) || turned;
             resized = resized || record.id == FilterResize;
         }
         if (Aborted())

@@ -343,7 +343,15 @@ void CListThumb::RepaintView()
 
 void CListThumb::paintEvent(QPaintEvent* event)
 {
-    ThumbViewCommon::PaintOverlays(viewport(), m_overlays, count() == 0, ThumbViewCommon::OverlayFrame(this, 0, false));
+    QRegion items;
+    const QRect area = viewport()->rect();
+    for (int i = 0; i < count(); ++i) {
+        const QRect rect = visualItemRect(item(i));
+        if (rect.intersects(area))
+            items += rect;
+    }
+    ThumbViewCommon::PaintOverlays(viewport(), m_overlays, count() == 0, ThumbViewCommon::OverlayFrame(this, 0, false),
+                                   items);
     QListWidget::paintEvent(event);
 }
 

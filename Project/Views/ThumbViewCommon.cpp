@@ -167,9 +167,12 @@ QPoint OverlayImagePosition(const SWatermark& overlay, const SOverlayFrame& fram
     return QPoint(overlay.dx + frame.W / 2 - (w / 2) / r, frame.H / 2 - frame.G - (h / 2) / r + overlay.dy);
 }
 
-void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool empty, const SOverlayFrame& frame)
+void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool empty, const SOverlayFrame& frame,
+                   const QRegion& items)
 {
     QPainter painter(viewport);
+    if (!items.isEmpty())
+        painter.setClipRegion(QRegion(viewport->rect()).subtracted(items));
     for (const SWatermark& overlay : overlays) {
         if (!overlay.always && !empty)
             continue;

@@ -9,6 +9,7 @@
 
 #include <QIcon>
 #include <QList>
+#include <QRegion>
 #include <QStringList>
 #include <QVector>
 
@@ -73,7 +74,8 @@ const SThumb* RefreshRecord(QList<SThumb>& records, const QList<int>& rows, QLis
 // Overlay positions and painting. W x H is the whole widget, V the vertical
 // scroll bar's width when shown, G the header height and B the horizontal
 // bar's height when shown (0 for the list). Overlays without `always` are
-// painted only while `empty`.
+// painted only while `empty`. They lie beneath the view's items: nothing is
+// painted inside `items`, the region the items take in the viewport.
 struct SOverlayFrame {
     int W = 0;
     int H = 0;
@@ -86,7 +88,8 @@ struct SOverlayFrame {
 // B counts only for a table.
 SOverlayFrame OverlayFrame(const QAbstractScrollArea* view, int headerHeight, bool table);
 QPoint OverlayImagePosition(const SWatermark& overlay, const SOverlayFrame& frame);
-void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool empty, const SOverlayFrame& frame);
+void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool empty, const SOverlayFrame& frame,
+                   const QRegion& items = QRegion());
 
 // The overlays both views register.
 SWatermark TextOverlay(const QString& text, int dy, bool always, const QFont& font, const QColor& color);

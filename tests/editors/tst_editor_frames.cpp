@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 
 using namespace EditorTest;
 
@@ -78,31 +79,38 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("items");
-        QTest::newRow("shape") << int(FilterShapeFrame) << 0 << 6;
-        QTest::newRow("grunge") << int(FilterGrungeFrame) << 1 << 6;
-        QTest::newRow("picture") << int(FilterPictureFrame) << 2 << 4;
-        QTest::newRow("vintage") << int(FilterVintageFrame) << 3 << 9;
+        QTest::addColumn<int>("scale"); // 2: a high-density screen
+        QTest::newRow("shape") << int(FilterShapeFrame) << 0 << 6 << 1;
+        QTest::newRow("grunge") << int(FilterGrungeFrame) << 1 << 6 << 1;
+        QTest::newRow("picture") << int(FilterPictureFrame) << 2 << 4 << 1;
+        QTest::newRow("vintage") << int(FilterVintageFrame) << 3 << 9 << 1;
+        QTest::newRow("vintage at 2x") << int(FilterVintageFrame) << 3 << 9 << 2;
     }
     void iconsAreTheSheetCells()
     {
         QFETCH(int, type);
         QFETCH(int, row);
         QFETCH(int, items);
-        const QImage sheet = CImageCache::GetInstance()
-                                 ->GetAsset("Icons-Frames.png", false, false)
-                                 .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(sheet.size(), QSize(288, 128));
+        QFETCH(int, scale);
+        CImageCache::GetInstance()->retina = scale == 2;
+        const auto plain = qScopeGuard([] { CImageCache::GetInstance()->retina = false; });
+        QImage sheet = CImageCache::GetInstance()
+                           ->GetAsset("Icons-Frames.png", false, true)
+                           .convertToFormat(QImage::Format_ARGB32);
+        sheet.setDevicePixelRatio(1); // pixels are compared
+        QCOMPARE(sheet.size(), QSize(288, 128) * scale);
         QCOMPARE(QImage(":/Icons-Frames@2x.png").size(), QSize(576, 256));
         CEditor e(type, SFilterRecord(), QString());
         auto* frame = e.Child<QComboBox>("comboFrame");
         QCOMPARE(frame->count(), items);
         QList<QImage> cells;
+        const int side = 32 * scale;
         for (int i = 0; i < 9; ++i) {
-            const QImage cell = sheet.copy(32 * i, 32 * row, 32, 32);
+            const QImage cell = sheet.copy(side * i, side * row, side, side);
             int opaque = 0;
             int visible = 0;
-            for (int y = 0; y < 32; ++y) {
-                for (int x = 0; x < 32; ++x) {
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
                     opaque += qAlpha(cell.pixel(x, y)) == 255 ? 1 : 0;
                     visible += qAlpha(cell.pixel(x, y)) != 0 ? 1 : 0;
                 }
@@ -111,11 +119,11 @@ private slots:
                 QCOMPARE(visible, 0);
                 continue;
             }
-            QVERIFY2(opaque >= 32 * 32 / 2, qPrintable(QString::number(i)));
+            QVERIFY2(opaque >= side * side / 2, qPrintable(QString::number(i)));
             for (const QImage& other : cells)
                 QVERIFY(cell != other);
             cells.append(cell);
-            const QImage icon = frame->itemIcon(i).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage icon = frame->itemIcon(i).pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon, cell);
         }
     }

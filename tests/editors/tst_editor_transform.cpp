@@ -220,14 +220,18 @@ private slots:
     void autoRotatePreviewIsUpright_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("5") << "o5";
-        QTest::newRow("7") << "o7";
+        QTest::addColumn<QSize>("view");
+        QTest::newRow("5") << "o5" << QSize(300, 300);
+        QTest::newRow("7") << "o7" << QSize(300, 300);
+        QTest::newRow("6, wide view") << "o6" << QSize(300, 150);
     }
     void autoRotatePreviewIsUpright()
     {
         QFETCH(QString, kind);
+        QFETCH(QSize, view);
         const QString photo = Photo(400, 300, kind);
         CEditor e(FilterAutoRotate, SFilterRecord(), photo);
+        e.filtered->resize(view);
         QCOMPARE(e.Fire().size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(e.filtered->shown && !e.filtered->pending, 5000);
         const QImage shown = e.filtered->imageLabel->pixmap(Qt::ReturnByValue).toImage();

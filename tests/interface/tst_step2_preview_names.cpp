@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -102,8 +103,16 @@ private slots:
         CListFilters::GetInstance()->filters.clear();
     }
 
+    void arrows_data()
+    {
+        QTest::addColumn<int>("undoes"); // after a name step: none, Undo, Undo and Redo
+        QTest::newRow("moved") << 0;
+        QTest::newRow("name step undone") << 1;
+        QTest::newRow("name step redone") << 2;
+    }
     void arrows()
     {
+        QFETCH(int, undoes);
         Start(photos.mid(0, 1));
         QVERIFY(!Child<QWidget>("buttonPrevImage")->isEnabled());
         QVERIFY(!Child<QWidget>("buttonNextImage")->isEnabled());
@@ -115,6 +124,22 @@ private slots:
         QVERIFY(Child<QWidget>("buttonPrevImage")->isEnabled());
         QVERIFY(!Child<QWidget>("buttonNextImage")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(profile->PreviewPath, photos[2], 5000);
+        if (undoes == 0)
+            return;
+        const auto discard = qScopeGuard([this] { panel->DiscardUserChanges(); });
+        states->SaveState(false);
+        panel->on_comboPreset_activated(1);
+        states->Undo();
+        if (undoes == 2)
+            states->Redo();
+        // As the window does it: step 1 forgets its photo and refills the combo.
+        profile->PreviewPath.clear();
+        panel->ClearComboImg();
+        for (int i = 0; i < photos.size(); ++i)
+            panel->InsertItemComboImg(i, QDir::toNativeSeparators(photos[i]));
+        QVERIFY(Child<QWidget>("buttonPrevImage")->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(profile->PreviewPath, photos[2], 5000);
+        QCOMPARE(Child<QLineEdit>("editPreview")->text(), undoes == 1 ? "IMG_0003.jpg" : "Trip 003.jpg");
     }
 
     void showPreviewOff()

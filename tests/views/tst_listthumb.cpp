@@ -409,8 +409,15 @@ private slots:
         QVERIFY(none.isNull());
     }
 
+    void overlays_data()
+    {
+        QTest::addColumn<int>("photos");
+        QTest::newRow("one photo") << 1;
+        QTest::newRow("photos under the mark") << 120;
+    }
     void overlays()
     {
+        QFETCH(int, photos);
         const QSize size = m_ratio == 2 ? QSize(380, 280) : QSize(800, 600);
         CListThumb list;
         list.resize(size);
@@ -440,10 +447,12 @@ private slots:
             for (int x = 0; x < screen.width() && !grey; ++x)
                 grey = Near(QColor(screen.pixel(x, y)), QColor(190, 190, 190), 10);
         QVERIFY(grey);
-        page.AddPhoto(Path("one.jpg"));
+        for (int i = 0; i < photos; ++i)
+            page.AddPhoto(Path(QString("%1.jpg").arg(i)));
+        page.Synchronize();
         screen = list.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!shown(add, addAt, screen));
-        QVERIFY(shown(symbol, symbolAt, screen));
+        QCOMPARE(shown(symbol, symbolAt, screen), photos == 1); // beneath the items
     }
 };
 
