@@ -98,6 +98,7 @@ void CDialogFilterSelection::ShowCategory(int category)
     ui->buttonDecorations->setChecked(category == 2);
     ui->buttonTransform->setChecked(category == 5);
     AddFilters(category);
+    ui->listFilters->setCurrentRow(0);
 }
 
 void CDialogFilterSelection::on_buttonAllFilters_clicked()
@@ -146,6 +147,12 @@ void CDialogFilterSelection::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         OpenHelpFile(QStringLiteral("user-interface_select-filter.htm"));
+        return;
+    }
+    // Return on a category button shows the category, not the default button's choice.
+    auto* category = qobject_cast<QToolButton*>(focusWidget());
+    if (category && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        category->click();
         return;
     }
     QDialog::keyPressEvent(event);
