@@ -1590,8 +1590,8 @@ Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
-        <source>R&amp;emove</source>
-        <translation>&amp;Entfernen</translation>
+        <source>Re&amp;move</source>
+        <translation>Entfe&amp;rnen</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
@@ -1956,7 +1956,7 @@ Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
-        <source>S&amp;elect</source>
+        <source>Selec&amp;t</source>
         <translation>Aus&amp;wählen</translation>
     </message>
     <message>

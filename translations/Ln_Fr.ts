@@ -1590,8 +1590,8 @@ que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
-        <source>R&amp;emove</source>
-        <translation>Supprim&amp;er</translation>
+        <source>Re&amp;move</source>
+        <translation>Suppri&amp;mer</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
@@ -1956,7 +1956,7 @@ que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
-        <source>S&amp;elect</source>
+        <source>Selec&amp;t</source>
         <translation>&amp;Sélectionner</translation>
     </message>
     <message>

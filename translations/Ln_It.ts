@@ -1590,8 +1590,8 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
-        <source>R&amp;emove</source>
-        <translation>&amp;Rimuovi</translation>
+        <source>Re&amp;move</source>
+        <translation>Rim&amp;uovi</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
@@ -1956,7 +1956,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
-        <source>S&amp;elect</source>
+        <source>Selec&amp;t</source>
         <translation>Sc&amp;egli</translation>
     </message>
     <message>

@@ -1590,8 +1590,8 @@ than specified size</source>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="68"/>
-        <source>R&amp;emove</source>
-        <translation>削除(&amp;E)</translation>
+        <source>Re&amp;move</source>
+        <translation>削除(&amp;M)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel1.ui" line="75"/>
@@ -1956,8 +1956,8 @@ than specified size</source>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
-        <source>S&amp;elect</source>
-        <translation>選択(&amp;E)</translation>
+        <source>Selec&amp;t</source>
+        <translation>選択(&amp;T)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>

@@ -98,6 +98,7 @@ void CDialogFilterSelection::ShowCategory(int category)
     ui->buttonDecorations->setChecked(category == 2);
     ui->buttonTransform->setChecked(category == 5);
     AddFilters(category);
+    ui->listFilters->setCurrentRow(0);
 }
 
 void CDialogFilterSelection::on_buttonAllFilters_clicked()
@@ -148,10 +149,16 @@ void CDialogFilterSelection::keyPressEvent(QKeyEvent* event)
         OpenHelpFile(QStringLiteral("user-interface_select-filter.htm"));
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // Return on the list's current item has already been answered by its
     // activated signal; the default button must not answer it again.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && focusWidget() == ui->listFilters && ui->listFilters->currentIndex().isValid())
         return;
+    // Return on a category button shows the category, not the default button's choice.
+    auto* category = qobject_cast<QToolButton*>(focusWidget());
+    if (category && enter) {
+        category->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }

@@ -45,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Checks the category's button only, then lists the category.
+    // Checks the category's button only, lists the category and selects its first filter.
     void ShowCategory(int category);
 
     Ui::CDialogFilterSelection* ui;

@@ -9,6 +9,7 @@
 #include "ui_CFilterText.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTextCursor>
 #include <QTimer>
@@ -40,7 +41,21 @@ CFilterText::CFilterText(QWidget* parent, int filterId) : CFilterPage(parent, fi
     connect(ui->CPShadowColor, &CColorPicker::ColorChanged, this, &CFilterText::CPShadowColorChanged);
     ui->tabWidget->setCurrentIndex(0);
     ui->editTexturePath->hide();
+    ui->editText->installEventFilter(this);
     previewEnabled = true;
+}
+
+bool CFilterText::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab leaves the text box, so Ctrl+Tab types the tab; the page stays.
+    if (watched == ui->editText && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            ui->editText->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+    }
+    return CFilterPage::eventFilter(watched, event);
 }
 
 CFilterText::~CFilterText()

@@ -118,6 +118,9 @@ private slots:
     void SourceFolder();
     void SourcePath();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Restart();
     void AppendKeyword(const QString& keyword);

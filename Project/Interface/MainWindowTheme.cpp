@@ -57,8 +57,12 @@ QPalette DarkPalette()
 void MainWindow::ChangeTheme()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion shows no focus on flat buttons, read-only texts, custom lists,
+    // link labels and pages, and draws a default button alike with and without it.
     QString styleSheet =
-        QStringLiteral("QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid white; }");
+        QStringLiteral("QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid white; }"
+                       "QCommandLinkButton:focus, QPushButton:default:focus, QLabel:focus, QTextEdit:focus,"
+                       " CListThumb:focus, QStackedWidget:focus { border: 1px solid palette(highlight); }");
     const int theme = m_userProfile->ThemeId;
     if (theme == 0) {
         QPalette palette;

@@ -47,6 +47,8 @@ CControlImage::CControlImage(QWidget* parent)
 {
     // Widget, viewport and label coordinates coincide; area editing relies on it.
     setFrameShape(QFrame::NoFrame);
+    // Without a frame it cannot show the focus; its zoom buttons take Tab.
+    setFocusPolicy(Qt::ClickFocus);
     m_Placeholder = QPixmap::fromImage(m_pImages->GetAsset(QStringLiteral("Preview-Placeholder.png"), false, true));
     m_RotateCursor = QPixmap::fromImage(m_pImages->GetAsset(QStringLiteral("Cursor-Rotate.png"), false, true));
     if (m_pProfile->ThemeId != 0)

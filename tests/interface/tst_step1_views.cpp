@@ -56,7 +56,7 @@ private slots:
             {"listImagesDetails", "CListThumbDetails", "", {}},
             {"buttonAddPhotos", "QPushButton", "&Add Photos", {}},
             {"buttonAdd", "QPushButton", "A&dd...", {}},
-            {"buttonRemove", "QPushButton", "R&emove", {}},
+            {"buttonRemove", "QPushButton", "Re&move", {}},
             {"buttonView", "QPushButton", "V&iew", {}},
             {"checkShowPreview", "QCheckBox", "&Show preview", {}},
             {"scrollImage", "CControlImage", "", {200, 190}},

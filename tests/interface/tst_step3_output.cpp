@@ -100,7 +100,7 @@ private slots:
             {"groupOutput", "Output"},
             {"groupFormat", "Format"},
             {"groupSettings", "Settings"},
-            {"buttonSelectFolder", "S&elect"},
+            {"buttonSelectFolder", "Selec&t"},
             {"buttonFormatSettings", "&Settings"},
             {"checkMultipage", "&Create a single multi-page document from all photos (only valid for PDF, "
                                "TIF, GIF)"},

@@ -1,22 +1,135 @@
 // Steps 2 and 3 inside the real main window: the photo combo follows step 1
 // through the window's queued connections, the output format chosen in step
 // 3 reaches step 2's name preview, and a new job resets the name preset.
+// Keyboard use of each window: access keys, tab stops, the text box, Return.
 
 #include "BqTestMain.h"
+#include "CProcessController.h"
+#include "DialogFilterSelection.h"
+#include "FilterSettings.h"
 #include "FilterTestSupport.h"
+#include "FilterTypes.h"
+#include "FiltersEnum.h"
 #include "FormatsEnum.h"
+#include "ListThumb.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
 #include "MainWindow.h"
+#include "ModalDriver.h"
 #include "UserProfile.h"
 #include "WindowTestSupport.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QHash>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <memory>
+
+namespace
+{
+// The "&" keys that more than one menu or shown button of a window claims.
+QStringList AccessKeyClashes(QWidget* window)
+{
+    QStringList keys;
+    const auto add = [&keys](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            keys << key.toString(QKeySequence::PortableText);
+    };
+    if (QMenuBar* bar = window->findChild<QMenuBar*>())
+        for (QAction* menu : bar->actions())
+            add(menu->text());
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible())
+            add(button->text());
+    QStringList clashes;
+    for (const QString& key : keys)
+        if (keys.count(key) > 1 && !clashes.contains(key))
+            clashes << key;
+    return clashes;
+}
+
+// Walks the tab chain once round and names each stop that is hidden or
+// draws the same as without the focus.
+QStringList StopsWithoutFocus(QWidget* window)
+{
+    if (QApplication::focusWidget())
+        QApplication::focusWidget()->clearFocus();
+    QHash<QWidget*, QImage> unfocused;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if (w->isVisible())
+            unfocused.insert(w, w->grab().toImage());
+    QStringList faults;
+    QWidget* first = nullptr;
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        if (!w || w == first)
+            break;
+        if (!first)
+            first = w;
+        if (!w->isVisible() || w->grab().toImage() == unfocused.value(w))
+            faults << (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName());
+    }
+    return faults;
+}
+
+// Tab and Shift+Tab leave the mark's text box; Ctrl+Tab types one tab and
+// turns no page.
+QStringList TextBoxFaults(QWidget* dialog)
+{
+    auto* edit = dialog->findChild<QPlainTextEdit*>("editText");
+    const auto pages = [dialog] {
+        QList<int> shown;
+        for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
+            shown << tabs->currentIndex();
+        return shown;
+    };
+    const QList<int> before = pages();
+    QStringList faults;
+    for (const auto& key :
+         {std::make_pair(Qt::Key_Tab, Qt::NoModifier), std::make_pair(Qt::Key_Backtab, Qt::ShiftModifier)}) {
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(edit, key.first, key.second);
+        if (edit->hasFocus())
+            faults << QKeySequence(key.first | key.second).toString() + " stays";
+    }
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    if (edit->toPlainText().count('\t') != 1)
+        faults << "tabs typed: " + QString::number(edit->toPlainText().count('\t'));
+    if (pages() != before)
+        faults << "page turned";
+    return faults;
+}
+
+// Return in the picker as it opens takes its first filter; Return on the
+// Marks button shows Marks with its first filter selected.
+QStringList ReturnFaults(CDialogFilterSelection* picker, bool onCategory)
+{
+    auto* list = picker->findChild<CListThumb*>("listFilters");
+    auto* marks = picker->findChild<QToolButton*>("buttonMarks");
+    if (onCategory)
+        marks->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QStringList faults;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (!onCategory && (picker->isVisible() || picker->selectedName != list->item(0)->text()))
+        faults << "chosen: " + picker->selectedName;
+    if (onCategory && (!picker->isVisible() || !marks->isChecked() || list->count() != 2 || selected.size() != 1 ||
+                       selected.first() != list->item(0)))
+        faults << "Marks not shown";
+    return faults;
+}
+} // namespace
 
 class TestStepsWindow : public QObject
 {
@@ -77,6 +190,78 @@ private slots:
         QCOMPARE(presets->currentText(), QStringLiteral("Keep Unchanged"));
         QCOMPARE(CUserProfile::GetInstance()->FilterFilename.preset, 0);
         QVERIFY(!window->Panel2()->changed);
+    }
+
+    // One row per window: access keys apart from each other and from the
+    // menus, every tab stop shown and drawing its focus; then the text box
+    // and the picker's Return.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("probe");
+        QTest::newRow("step 1") << "step 1" << QString("keys");
+        QTest::newRow("step 2") << "step 2" << QString("keys");
+        QTest::newRow("step 3") << "step 3" << QString("keys");
+        QTest::newRow("text editor") << "text editor" << QString("keys");
+        QTest::newRow("picker") << "picker" << QString("keys");
+        QTest::newRow("processing dialog") << "processing" << QString("keys");
+        QTest::newRow("Tab leaves the text box") << "text editor" << QString("text box");
+        QTest::newRow("Return in the opened picker") << "picker" << QString("return");
+        QTest::newRow("Return on a category") << "picker" << QString("category");
+    }
+    void keyboard()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, probe);
+        std::unique_ptr<QDialog> dialog;
+        if (which == "text editor") {
+            auto* editor = new CFilterSettings(window.get());
+            editor->record.id = FilterText;
+            editor->record.name = CFiltersEnum::GetInstance()->GetRecordById(FilterText).name;
+            dialog.reset(editor);
+        } else if (which == "picker") {
+            dialog.reset(new CDialogFilterSelection(window.get()));
+        } else if (which == "processing") {
+            SProcessHooks hooks;
+            hooks.openUrl = [](const QUrl&) {};
+            dialog.reset(new CProcessController(window.get(), hooks));
+        } else {
+            window->ChangePanel(which.right(1).toInt() - 1);
+        }
+        QWidget* top = dialog ? static_cast<QWidget*>(dialog.get()) : window.get();
+        QStringList faults;
+        const auto check = [&] {
+            QApplication::setActiveWindow(top);
+            if (!QTest::qWaitForWindowActive(top))
+                faults << "not active";
+            else if (which == "processing" &&
+                     !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
+                faults << "run not ended";
+            else if (probe == "text box")
+                faults << TextBoxFaults(top);
+            else if (probe != "keys")
+                faults << ReturnFaults(static_cast<CDialogFilterSelection*>(top), probe == "category");
+            else
+                faults << AccessKeyClashes(top) << StopsWithoutFocus(top);
+        };
+        if (!dialog) {
+            check();
+        } else {
+            // Any other window that opens (a warning) is a fault and is closed.
+            BqTest::CModalDriver driver([&](QWidget* w, const BqTest::SModalSeen& seen) {
+                if (w != top)
+                    faults << seen.className + ": " + seen.text;
+                return w == top;
+            });
+            driver.Arm();
+            QTimer::singleShot(0, top, [&] {
+                check();
+                if (top->isVisible())
+                    dialog->reject();
+            });
+            dialog->exec();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 };
 

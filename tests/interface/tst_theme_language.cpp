@@ -64,7 +64,7 @@ private slots:
         const QPalette palette = QApplication::palette();
         const QColor accent(0x26, 0xA3, 0xE2);
         if (id == 1) {
-            QCOMPARE(sheet.size(), 662);
+            QCOMPARE(sheet.size(), 826);
             const QStringList expected =
                 QString("Window #3c3c3c WindowText #ffffff Base #1e1e1e AlternateBase #ffff00 ToolTipBase #ffffff "
                         "ToolTipText #ffffff Text #ffffff Button #3c3c3c ButtonText #ffffff BrightText #ff00ff "
@@ -82,7 +82,7 @@ private slots:
             }
             return;
         }
-        QCOMPARE(sheet.size(), 80);
+        QCOMPARE(sheet.size(), 244);
         QVERIFY(sheet.startsWith("QToolTip {"));
         if (id == 0) {
             for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::Link, QPalette::LinkVisited})
