@@ -207,6 +207,8 @@ private:
     // Set when a run fell short of its job: it ended with errors, or an
     // answer taken without a display stopped it or skipped photos.
     bool m_runFellShort = false;
+    // Set once a script's run reached the processing dialog.
+    bool m_runStarted = false;
     // Set once the process is ending; show() then returns at once.
     bool m_ending = false;
     // Set once the window is on screen: a script that fails to load then

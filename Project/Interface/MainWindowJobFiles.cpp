@@ -209,8 +209,12 @@ void MainWindow::StartLoadingScript(QString path)
     }
     m_userProfile->RunFromScript = true;
     m_runFellShort = false;
+    m_runStarted = false;
     OnPanelConvert(false);
-    EndProcess(m_runFellShort ? 2 : 0);
+    // A check or an answer that stopped the run left the job undone, with a
+    // display as without one.
+    const bool stopped = !m_runStarted && !m_listImages->images.isEmpty();
+    EndProcess(m_runFellShort || stopped ? 2 : 0);
 }
 
 void MainWindow::EndProcess(int status)

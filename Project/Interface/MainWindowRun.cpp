@@ -141,6 +141,7 @@ void MainWindow::RunProcessDialog()
     processHooks.askYesNo = [this, ask = processHooks.askYesNo](QWidget* parent, const QString& text) {
         return m_signalReceived || ask(parent, text) || m_signalReceived;
     };
+    m_runStarted = true;
     {
         CProcessController controller(this, processHooks);
         connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);

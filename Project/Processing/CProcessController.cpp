@@ -612,6 +612,8 @@ void CProcessController::UploadImages(int destination)
             m_runLog += QStringLiteral("\r\n") + line;
         }
         m_uploadFellShort = !handedOver;
+        if (!handedOver)
+            m_summary = m_uploader->mailLog;
         if (handedOver)
             DeleteUploadedSources();
         return;

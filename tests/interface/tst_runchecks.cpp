@@ -302,6 +302,25 @@ private slots:
         QCOMPARE(outputs.size(), 1);
         QVERIFY2(outputs[0].startsWith("src"), qPrintable(outputs[0]));
     }
+
+    // With a display, a script whose run a check stopped did not do its job
+    // either: the caller reads 2, as from a run without one.
+    void scriptStoppedWithADisplay()
+    {
+        const QString photo = ProcTest::MakeJpeg(m_dir->path() + "/p.jpg", 64, 48);
+        ProcTest::WriteAll(m_dir->path() + "/script.bqs",
+                           QString("<Script Version=\"1\" Mode=\"Silent\"><Images><Image Path=\"%1\" /></Images>"
+                                   "<Properties Class=\"Output\"><Property Name=\"Destination\">1</Property>"
+                                   "<Property Name=\"DestPath\">%1/out</Property></Properties></Script>")
+                               .arg(photo)
+                               .toUtf8());
+        SRecorder recorder;
+        auto window = Start(recorder);
+        window->hooks.unattended = false;
+        window->StartLoadingFile(m_dir->path() + "/script.bqs");
+        QCOMPARE(recorder.Texts().filter("Could not create the output folder").size(), 1);
+        QCOMPARE(recorder.exits, QList<int>{2});
+    }
 };
 
 BQ_TEST_MAIN(TestRunChecks)

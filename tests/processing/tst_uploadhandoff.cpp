@@ -263,8 +263,12 @@ void TestUploadHandOff::mailHandOff()
     p->HideProcessing = true;
     bool logBefore = true;
     bool endedWell = !handedOver;
+    QString summary;
     m_onCall = [&](CProcessController& dialog, FakeUpload& fake) {
-        connect(&dialog, &QDialog::finished, [&] { endedWell = dialog.EndedWell(); });
+        connect(&dialog, &QDialog::finished, [&] {
+            endedWell = dialog.EndedWell();
+            summary = dialog.Summary();
+        });
         logBefore = QFile::exists(LogPath());
         fake.mailResult = handedOver;
         fake.mailLog = handedOver ? "Handed over." : "Kept in /k.";
@@ -279,8 +283,9 @@ void TestUploadHandOff::mailHandOff()
                                  (handedOver ? "Handed over." : "Kept in /k.")));
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), !handedOver);
-    // A script's exit status reads it.
+    // A script's exit status reads it, and a failure's summary is the hand-off's.
     QCOMPARE(endedWell, handedOver);
+    QCOMPARE(summary, handedOver ? QString("Process completed without errors.") : QString("Kept in /k."));
 }
 
 void TestUploadHandOff::ftpSourceDeletion_data()
