@@ -68,7 +68,7 @@ void SetEnabled(std::initializer_list<QWidget*> widgets, bool on)
 
 QString BrowseImage(QWidget* parent, const QString& title, const QString& key)
 {
-    const QString folder = GetRegistryString(key, GetMyPictures());
+    const QString folder = ChooserStart(GetRegistryString(key, QString()));
     const QString path = StoredPath(ChooseImage(parent, title, folder));
     if (!path.isEmpty())
         SetRegistryString(key, path.left(path.lastIndexOf(QLatin1Char('/'))));

@@ -179,8 +179,21 @@ private slots:
         QCOMPARE(e.states->last().first().value<SFilterRecord>().numbers[6], 150.0);
     }
 
+    // The chooser starts in a folder that is there: the pictures folder when
+    // the account has one, else home.
+    void chooserRemembersTheFolder_data()
+    {
+        QTest::addColumn<bool>("pictures");
+        QTest::newRow("pictures folder") << true;
+        QTest::newRow("no pictures folder") << false;
+    }
     void chooserRemembersTheFolder()
     {
+        QFETCH(bool, pictures);
+        QDir(GetMyPictures()).removeRecursively();
+        if (pictures)
+            QVERIFY(QDir().mkpath(GetMyPictures()));
+        SetRegistryString("GUI/WatermarkImagePath", QString());
         SEditor e;
         e.editor->Initialize();
         QVERIFY(e.Settle());
@@ -191,7 +204,7 @@ private slots:
             return chosen;
         };
         e.Get<QPushButton>("buttonBrowse")->click();
-        QCOMPARE(startFolder, GetMyPictures());
+        QCOMPARE(startFolder, pictures ? GetMyPictures() : QDir::homePath());
         QCOMPARE(GetRegistryString("GUI/WatermarkImagePath", ""), GetMyPictures() + "/logos");
         QCOMPARE(e.editor->timerPreview->interval(), 500);
         QCOMPARE(e.Saved().strings[0], chosen);
