@@ -367,6 +367,7 @@ private slots:
         e.editor->Initialize();
         QVERIFY(e.Settle());
         const QString pictures = GetMyPictures();
+        QVERIFY(QDir().mkpath(pictures + "/tex")); // the choosers start only in folders that are there
         QStringList folders;
         ImageChooser() = [&](QWidget*, const QString&, const QString& folder) {
             folders << folder;
