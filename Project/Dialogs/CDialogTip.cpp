@@ -1,14 +1,18 @@
 #include "CDialogTip.h"
 
 #include "AssetPixmap.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "Utils.h"
 #include "ui_CDialogTip.h"
+
+#include <algorithm>
 
 CDialogTip::CDialogTip(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDialogTip), m_imageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     const QPixmap banner = AssetPixmap(QStringLiteral("DialogTip-Banner.png"), 128);
     if (!banner.isNull())
         ui->labelImageWizard->setPixmap(banner);
@@ -26,6 +30,8 @@ int CDialogTip::exec()
     if (!shown)
         return 1;
     ui->textTip->setText(tipText);
+    // The text wraps at the dialog's width; the dialog grows to its lines.
+    setFixedHeight(std::max(height(), heightForWidth(width())));
     ui->checkShow->setChecked(false);
     return QDialog::exec();
 }

@@ -1,6 +1,7 @@
 #include "DialogFilterSelection.h"
 
 #include "FiltersEnum.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "ListThumb.h"
 #include "UserProfile.h"
@@ -42,6 +43,7 @@ void CDialogFilterSelection::Init()
     }
     setMinimumSize(585, 475);
     setMaximumSize(585, 475);
+    FitTextsToFonts(this);
     CListThumb* list = ui->listFilters;
     list->listType = 1;
     list->setIconSize(QSize(64, 64));
