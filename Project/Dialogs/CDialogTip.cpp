@@ -6,8 +6,6 @@
 #include "Utils.h"
 #include "ui_CDialogTip.h"
 
-#include <algorithm>
-
 CDialogTip::CDialogTip(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDialogTip), m_imageCache(CImageCache::GetInstance())
 {
@@ -30,8 +28,12 @@ int CDialogTip::exec()
     if (!shown)
         return 1;
     ui->textTip->setText(tipText);
-    // The text wraps at the dialog's width; the dialog grows to its lines.
-    setFixedHeight(std::max(height(), heightForWidth(width())));
+    // The text wraps at the dialog's width; the dialog grows by the lines
+    // that do not fit.
+    layout()->activate();
+    const int missing = ui->textTip->heightForWidth(ui->textTip->width()) - ui->textTip->height();
+    if (missing > 0)
+        setFixedHeight(height() + missing);
     ui->checkShow->setChecked(false);
     return QDialog::exec();
 }
