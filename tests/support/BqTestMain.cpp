@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -53,6 +54,16 @@ QString IsolateEnvironment()
 QString TempHome()
 {
     return g_home ? g_home->path() : QString();
+}
+
+void ApplyShotsFont()
+{
+    const int points = qEnvironmentVariableIntValue("BQ_SHOTS_FONT_PT");
+    if (points <= 0)
+        return;
+    QFont font = QApplication::font();
+    font.setPointSize(points);
+    QApplication::setFont(font);
 }
 
 void CheckSettingsIsolated()

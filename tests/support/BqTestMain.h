@@ -21,6 +21,7 @@ QString TempHome();
     {                                                                                              \
         BqTest::IsolateEnvironment();                                                              \
         AppClass app(argc, argv);                                                                  \
+        BqTest::ApplyShotsFont();                                                                  \
         BqTest::CheckSettingsIsolated();                                                           \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
@@ -30,6 +31,9 @@ QString TempHome();
 #define BQ_TEST_MAIN(TestObject) BQ_TEST_MAIN_APP(TestObject, QApplication)
 
 namespace BqTest {
+// With BQ_SHOTS_FONT_PT set (scripts/screenshots passes it on), the
+// application font takes that point size, as on a desktop with larger fonts.
+void ApplyShotsFont();
 // Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().
 void CheckSettingsIsolated();
 } // namespace BqTest
