@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -50,24 +51,12 @@ bool Managed(QWidget* w)
     const QWidget* parent = w->parentWidget();
     return parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
 }
-} // namespace
 
-void FitTextsToFonts(QWidget* root)
+// Innermost containers first, so that each outer one sees its children's
+// new minimums.
+void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
 {
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
-        const QSize need = TextNeed(w);
-        if (!need.isValid())
-            continue;
-        Relax(w, need);
-        if (!Managed(w) && !w->isWindow())
-            w->resize(w->size().expandedTo(need));
-    }
-    // Innermost containers first, so that each outer one sees its children's
-    // new minimums.
-    widgets.prepend(root);
-    std::reverse(widgets.begin(), widgets.end());
-    for (QWidget* w : widgets) {
+    for (QWidget* w : innermostFirst) {
         QLayout* layout = w->layout();
         if (!layout)
             continue;
@@ -79,4 +68,66 @@ void FitTextsToFonts(QWidget* root)
         if (!Managed(w) && (w == root || !w->isWindow()))
             w->resize(w->size().expandedTo(need));
     }
+}
+
+void Fit(QWidget* root)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        w->updateGeometry(); // layouts may hold the sizes from before the style's polish
+        const QSize need = TextNeed(w);
+        if (!need.isValid())
+            continue;
+        Relax(w, need);
+        if (!Managed(w) && !w->isWindow())
+            w->resize(w->size().expandedTo(need));
+    }
+    widgets.prepend(root);
+    std::reverse(widgets.begin(), widgets.end());
+    FitContainers(root, widgets);
+
+    // A wrapped text's height depends on the width the layout gives it: lay
+    // the window out once, then let each label still short of its lines ask
+    // for them.
+    if (!root->layout())
+        return;
+    root->layout()->activate();
+    bool grown = false;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;
+        if (lines > label->height()) {
+            label->setMinimumHeight(lines);
+            grown = true;
+        }
+    }
+    if (grown)
+        FitContainers(root, widgets);
+}
+
+// Fits its parent's texts when the parent is first shown: only then are the
+// style's margins, the pages a stack hides and the texts filled in after
+// setupUi all known. The window is not yet on the screen at that point.
+class CFitOnShow : public QObject
+{
+public:
+    explicit CFitOnShow(QWidget* root) : QObject(root) { root->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            Fit(static_cast<QWidget*>(watched));
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void FitTextsToFonts(QWidget* root)
+{
+    if (root->isVisible())
+        Fit(root);
+    else
+        new CFitOnShow(root);
 }

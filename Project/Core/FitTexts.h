@@ -9,5 +9,5 @@ class QWidget;
 // its text (its minimum follows the text where the form gave one), and lets
 // every container and `root` itself follow its layout's new minimum. Texts
 // that fit keep their sizes. Call once, after setupUi and after any size the
-// constructor fixes in code.
+// constructor fixes in code; the sizes are mended when `root` is first shown.
 void FitTextsToFonts(QWidget* root);
