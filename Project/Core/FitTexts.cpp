@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -26,7 +28,17 @@ QSize TextNeed(QWidget* w)
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text().isEmpty() ? QSize() : button->sizeHint();
-    if (qobject_cast<QComboBox*>(w) || qobject_cast<QProgressBar*>(w))
+    if (auto* combo = qobject_cast<QComboBox*>(w)) { // the item shown, not the widest
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QSize icon = combo->itemIcon(combo->currentIndex()).isNull() ? QSize() : combo->iconSize();
+        const QFontMetrics metrics = combo->fontMetrics();
+        const QSize text(metrics.horizontalAdvance(combo->currentText()) + (icon.isValid() ? icon.width() + 4 : 0),
+                         std::max(metrics.height(), icon.height()));
+        return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo);
+    }
+    if (qobject_cast<QProgressBar*>(w))
         return w->sizeHint();
     return QSize();
 }
@@ -58,7 +70,7 @@ void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
 {
     for (QWidget* w : innermostFirst) {
         QLayout* layout = w->layout();
-        if (!layout)
+        if (!layout || layout->isEmpty()) // an empty layout's margins are no text
             continue;
         layout->invalidate();
         QSize need = layout->totalMinimumSize();
@@ -78,7 +90,16 @@ void Fit(QWidget* root)
         const QSize need = TextNeed(w);
         if (!need.isValid())
             continue;
-        Relax(w, need);
+        if (qobject_cast<QComboBox*>(w)) {
+            // The item shown asks for room only when it lacks it: a long
+            // path elsewhere in the list does not widen the window.
+            const bool short_ = need.width() > w->width();
+            Relax(w, QSize(short_ ? need.width() : 0, need.height()));
+            if (short_)
+                w->setMinimumWidth(need.width());
+        } else {
+            Relax(w, need);
+        }
         if (!Managed(w) && !w->isWindow())
             w->resize(w->size().expandedTo(need));
     }
