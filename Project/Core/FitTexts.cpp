@@ -73,9 +73,7 @@ void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
         if (!layout || layout->isEmpty()) // an empty layout's margins are no text
             continue;
         layout->invalidate();
-        QSize need = layout->totalMinimumSize();
-        if (layout->hasHeightForWidth()) // wrapped lines at the present width
-            need.setHeight(std::max(need.height(), layout->totalHeightForWidth(w->width())));
+        const QSize need = layout->totalMinimumSize();
         Relax(w, need);
         if (!Managed(w) && (w == root || !w->isWindow()))
             w->resize(w->size().expandedTo(need));
@@ -110,9 +108,9 @@ void Fit(QWidget* root)
     // A wrapped text's height depends on the width the layout gives it: lay
     // the window out once, then let each label still short of its lines ask
     // for them.
-    if (!root->layout())
-        return;
-    root->layout()->activate();
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) // outermost first
+        if ((*it)->layout())
+            (*it)->layout()->activate();
     bool grown = false;
     for (QLabel* label : root->findChildren<QLabel*>()) {
         const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;
