@@ -39,7 +39,7 @@ QSize TextNeed(QWidget* w)
         return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo);
     }
     if (qobject_cast<QProgressBar*>(w))
-        return w->sizeHint();
+        return w->minimumSizeHint(); // its text's line
     return QSize();
 }
 

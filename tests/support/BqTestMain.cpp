@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -58,11 +59,13 @@ QString TempHome()
 
 void ApplyShotsFont()
 {
+    // The offscreen platform's own default is a 12-point font; draw with the
+    // one a generic desktop under Xvfb gives the program.
+    QFont font = QGuiApplication::platformName() == QLatin1String("offscreen") ? QFont(QStringLiteral("Sans Serif"), 9)
+                                                                               : QApplication::font();
     const int points = qEnvironmentVariableIntValue("BQ_SHOTS_FONT_PT");
-    if (points <= 0)
-        return;
-    QFont font = QApplication::font();
-    font.setPointSize(points);
+    if (points > 0)
+        font.setPointSize(points);
     QApplication::setFont(font);
 }
 

@@ -31,8 +31,9 @@ QString TempHome();
 #define BQ_TEST_MAIN(TestObject) BQ_TEST_MAIN_APP(TestObject, QApplication)
 
 namespace BqTest {
-// With BQ_SHOTS_FONT_PT set (scripts/screenshots passes it on), the
-// application font takes that point size, as on a desktop with larger fonts.
+// The application font of a generic desktop under Xvfb, also on the
+// offscreen platform; with BQ_SHOTS_FONT_PT set (scripts/screenshots passes
+// it on), at that point size, as on a desktop with larger fonts.
 void ApplyShotsFont();
 // Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().
 void CheckSettingsIsolated();
