@@ -82,6 +82,7 @@ void CDialogFilterSelection::AddFilters(int category)
 {
     CListThumb* list = ui->listFilters;
     list->RemoveAll();
+    const int focusMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list);
     for (const SFilterEnumRecord& row : m_pFilters->records) {
         const int type = row.id;
         if (category != 0 && type / 1000 != category)
@@ -90,6 +91,10 @@ void CDialogFilterSelection::AddFilters(int category)
         QListWidgetItem* item = list->item(list->count() - 1);
         item->setSizeHint(QSize(105, 100));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // The cell keeps its size and the view elides a longer name; the tip
+        // then gives it whole.
+        if (list->fontMetrics().horizontalAdvance(row.name) > 105 - 2 * (focusMargin + 1))
+            item->setToolTip(row.name + QLatin1Char('\n') + row.description);
     }
 }
 
