@@ -4,9 +4,9 @@
 #include "ModalDriver.h"
 #include "Utils.h"
 
-#include <QLayout>
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLayout>
 
 using BqTest::CModalDriver;
 

@@ -15,12 +15,12 @@
 #include "UserProfile.h"
 #include "Utils.h"
 
-#include <QLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>

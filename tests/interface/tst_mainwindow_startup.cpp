@@ -17,10 +17,10 @@
 #include "Utils.h"
 #include "WindowTestSupport.h"
 
-#include <QLayout>
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>

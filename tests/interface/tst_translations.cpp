@@ -17,18 +17,18 @@
 #include "CDialogSocial.h"
 #include "CDialogUnsupportedFormat.h"
 #include "CFormatSettings.h"
-#include "CTextWidget.h"
 #include "CProcessController.h"
 #include "CSettings.h"
+#include "CTextWidget.h"
 #include "CWizardStart.h"
 #include "DialogFont.h"
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
 #include "FilterTypes.h"
 #include "MainWindow.h"
-#include "TipBalloon.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
+#include "TipBalloon.h"
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
@@ -210,7 +210,7 @@ QStringList CutTexts(QWidget* root)
             option.text = text;
             const QStyle::SubElement part = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
                                             : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
-                                                                              : QStyle::SE_PushButtonContents;
+                                                                             : QStyle::SE_PushButtonContents;
             const QRect room = w->style()->subElementRect(part, &option, w);
             const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
             const QSize need = fm.size(Qt::TextShowMnemonic, text);
@@ -220,7 +220,8 @@ QStringList CutTexts(QWidget* root)
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
-            const QRect room = w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
+            const QRect room =
+                w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
             const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
             whole = fm.horizontalAdvance(text) + icon <= room.width() && fm.height() <= room.height();
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {

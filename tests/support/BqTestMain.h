@@ -16,16 +16,16 @@ QString TempHome();
 } // namespace BqTest
 
 // AppClass is QApplication or the program's own NativeLookingApplication.
-#define BQ_TEST_MAIN_APP(TestObject, AppClass)                                                     \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        BqTest::IsolateEnvironment();                                                              \
-        AppClass app(argc, argv);                                                                  \
-        BqTest::ApplyShotsFont();                                                                  \
-        BqTest::CheckSettingsIsolated();                                                           \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define BQ_TEST_MAIN_APP(TestObject, AppClass)                                                                         \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        BqTest::IsolateEnvironment();                                                                                  \
+        AppClass app(argc, argv);                                                                                      \
+        BqTest::ApplyShotsFont();                                                                                      \
+        BqTest::CheckSettingsIsolated();                                                                               \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
 
 #define BQ_TEST_MAIN(TestObject) BQ_TEST_MAIN_APP(TestObject, QApplication)
