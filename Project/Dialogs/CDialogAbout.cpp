@@ -2,12 +2,14 @@
 
 #include "AssetPixmap.h"
 #include "BrandquillVersion.h"
+#include "FitTexts.h"
 #include "MagickRuntime.h"
 #include "ui_CDialogAbout.h"
 
 CDialogAbout::CDialogAbout(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogAbout)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     ui->labelIcon->setPixmap(AssetPixmap(QStringLiteral("AppIcon-128.png"), 128));
     // The form's texts are translated by setupUi; only the numbers go in here.
     ui->labelVersion->setText(ui->labelVersion->text().arg(QStringLiteral(BRANDQUILL_VERSION)));

@@ -1,5 +1,6 @@
 #include "CDialogSaveProject.h"
 
+#include "FitTexts.h"
 #include "Utils.h"
 #include "ui_CDialogSaveProject.h"
 
@@ -11,6 +12,7 @@ const char kShowKey[] = "GUI/bShowSaveProject";
 CDialogSaveProject::CDialogSaveProject(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogSaveProject)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

@@ -1,5 +1,6 @@
 #include "CDialogSearch.h"
 
+#include "FitTexts.h"
 #include "Utils.h"
 #include "ui_CDialogSearch.h"
 
@@ -11,6 +12,7 @@
 CDialogSearch::CDialogSearch(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogSearch)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &CDialogSearch::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CDialogSearch::reject);

@@ -1,6 +1,7 @@
 #include "CDialogSocial.h"
 
 #include "AssetPixmap.h"
+#include "FitTexts.h"
 #include "Utils.h"
 #include "WebAddresses.h"
 #include "ui_CDialogSocial.h"
@@ -20,6 +21,7 @@ const char kSheet[] = "Icons-Social.png";
 CDialogSocial::CDialogSocial(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogSocial)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     QToolButton* buttons[] = {ui->buttonMail, ui->buttonCopyLink, ui->buttonWebSite};
     for (int i = 0; i < 3; ++i)
         buttons[i]->setIcon(QIcon(AssetSheetCell(QLatin1String(kSheet), i, 48)));

@@ -1,11 +1,13 @@
 #include "CDialogUnsupportedFormat.h"
 
+#include "FitTexts.h"
 #include "ui_CDialogUnsupportedFormat.h"
 
 CDialogUnsupportedFormat::CDialogUnsupportedFormat(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDialogUnsupportedFormat)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

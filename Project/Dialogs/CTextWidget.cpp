@@ -189,6 +189,18 @@ void CTextWidget::paintEvent(QPaintEvent*)
     if (m_paragraphs.isEmpty())
         return;
 
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    bool complete = false;
+    const std::vector<int> fitted = Arrange(shape, layouts, complete);
+    painter.setPen(Qt::white);
+    for (size_t i = 0; i < layouts.size(); ++i)
+        for (int l = 0; l < fitted[i]; ++l)
+            layouts[i]->lineAt(l).draw(&painter, QPointF());
+}
+
+std::vector<int> CTextWidget::Arrange(const QPainterPath& shape, std::vector<std::unique_ptr<QTextLayout>>& layouts,
+                                      bool& complete) const
+{
     QFont bold(font());
     bold.setBold(true);
     const qreal lineHeight = std::max(QFontMetricsF(font()).height(), QFontMetricsF(bold).height());
@@ -199,11 +211,9 @@ void CTextWidget::paintEvent(QPaintEvent*)
         top += 1;
     top += kTopMargin;
 
-    std::vector<std::unique_ptr<QTextLayout>> layouts;
     for (const QString& paragraph : m_paragraphs)
         layouts.push_back(MakeLayout(paragraph, font()));
     qreal bottom = 0;
-    bool complete = false;
     std::vector<int> fitted = LayOut(layouts, bands, lineHeight, top, bottom, complete);
     if (complete) {
         // Centre the text between the first and the last row with room: move
@@ -223,9 +233,16 @@ void CTextWidget::paintEvent(QPaintEvent*)
         else if (shift >= 1)
             fitted = LayOut(layouts, bands, lineHeight, top, bottom, complete);
     }
+    return fitted;
+}
 
-    painter.setPen(Qt::white);
-    for (size_t i = 0; i < layouts.size(); ++i)
-        for (int l = 0; l < fitted[i]; ++l)
-            layouts[i]->lineAt(l).draw(&painter, QPointF());
+bool CTextWidget::TextFits() const
+{
+    const QPainterPath shape = ScaledShape();
+    if (shape.isEmpty() || m_paragraphs.isEmpty())
+        return m_paragraphs.isEmpty();
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    bool complete = false;
+    Arrange(shape, layouts, complete);
+    return complete;
 }

@@ -4,6 +4,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
+class QTextLayout;
+
 // The tip balloon: a blue shape with a white outline and white text laid out
 // line by line inside it. Only the outline is scaled to the widget (x and y
 // apart); the text keeps its size, each line as wide as the shape allows at
@@ -20,6 +25,8 @@ public:
     // outline keeps the margins it has to its origin.
     void SetShape(const QPainterPath& shape);
     void SetParagraphs(const QStringList& paragraphs);
+    // Whether every line of the text fits inside the shape at the present size.
+    bool TextFits() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +34,10 @@ protected:
 private:
     // The outline as drawn at the widget's present size.
     QPainterPath ScaledShape() const;
+    // Lays the paragraphs out in `shape` into `layouts`; returns how many
+    // lines of each fit and tells in `complete` whether all did.
+    std::vector<int> Arrange(const QPainterPath& shape, std::vector<std::unique_ptr<QTextLayout>>& layouts,
+                             bool& complete) const;
 
     QPainterPath m_shape;
     QStringList m_paragraphs;

@@ -1,6 +1,7 @@
 #include "CWizardStart.h"
 
 #include "BrandquillVersion.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -14,6 +15,7 @@ CWizardStart::CWizardStart(QWidget* parent)
     : QWizard(parent), ui(new Ui::CWizardStart), m_profile(CUserProfile::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     // The banner has no double-resolution variant: asking for one would cache
     // a null image on a high-density screen.
     setPixmap(QWizard::WatermarkPixmap, QPixmap::fromImage(CImageCache::GetInstance()->GetAsset(

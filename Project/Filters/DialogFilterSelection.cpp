@@ -1,6 +1,7 @@
 #include "DialogFilterSelection.h"
 
 #include "FiltersEnum.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "ListThumb.h"
 #include "UserProfile.h"
@@ -42,6 +43,7 @@ void CDialogFilterSelection::Init()
     }
     setMinimumSize(585, 475);
     setMaximumSize(585, 475);
+    FitTextsToFonts(this);
     CListThumb* list = ui->listFilters;
     list->listType = 1;
     list->setIconSize(QSize(64, 64));
@@ -80,6 +82,7 @@ void CDialogFilterSelection::AddFilters(int category)
 {
     CListThumb* list = ui->listFilters;
     list->RemoveAll();
+    const int focusMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list);
     for (const SFilterEnumRecord& row : m_pFilters->records) {
         const int type = row.id;
         if (category != 0 && type / 1000 != category)
@@ -88,6 +91,10 @@ void CDialogFilterSelection::AddFilters(int category)
         QListWidgetItem* item = list->item(list->count() - 1);
         item->setSizeHint(QSize(105, 100));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // The cell keeps its size and the view elides a longer name; the tip
+        // then gives it whole.
+        if (list->fontMetrics().horizontalAdvance(row.name) > 105 - 2 * (focusMargin + 1))
+            item->setToolTip(row.name + QLatin1Char('\n') + row.description);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "DialogFont.h"
 
+#include "FitTexts.h"
 #include "UserProfile.h"
 #include "ui_CDialogFont.h"
 
@@ -21,6 +22,7 @@ int PixelSize(const QString& text)
 CDialogFont::CDialogFont(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogFont)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     m_pProfile = CUserProfile::GetInstance();
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->textSample->setStyleSheet(m_pProfile->ThemeId != 0 ? QStringLiteral("background-color: rgb( 30, 30, 30 );")

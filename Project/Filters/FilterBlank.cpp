@@ -1,10 +1,12 @@
 #include "FilterBlank.h"
 
+#include "FitTexts.h"
 #include "ui_FilterBlank.h"
 
 CFilterBlank::CFilterBlank(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::FilterBlank)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
 }
 
 CFilterBlank::~CFilterBlank()

@@ -2,6 +2,7 @@
 
 #include "EditorControls.h"
 #include "FilterValues.h"
+#include "FitTexts.h"
 #include "ui_FilterCrop.h"
 
 #include <QDebug>
@@ -16,6 +17,7 @@ constexpr int kDelay = 1000;
 CFilterCrop::CFilterCrop(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::FilterCrop)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
 }
 
 CFilterCrop::~CFilterCrop()

@@ -1,5 +1,6 @@
 #include "FilterGrungeFrame.h"
 
+#include "FitTexts.h"
 #include "ui_CFilterGrungeFrame.h"
 
 CFilterGrungeFrame::CFilterGrungeFrame(QWidget* parent, int filterId)
@@ -7,6 +8,7 @@ CFilterGrungeFrame::CFilterGrungeFrame(QWidget* parent, int filterId)
       ui(new Ui::CFilterGrungeFrame)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     Attach({ui->comboFrame, ui->CPBackgroundColor, ui->checkTranspBackground, ui->checkRandomFrame});
 }
 

@@ -1,6 +1,7 @@
 #include "FilterLogo.h"
 
 #include "EditorControls.h"
+#include "FitTexts.h"
 #include "FormatsEnum.h"
 #include "ResourceRoot.h"
 #include "ui_CFilterLogo.h"
@@ -20,6 +21,7 @@ constexpr int kLong = 1000;
 CFilterLogo::CFilterLogo(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::CFilterLogo)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     m_pFormats = CFormatsEnum::GetInstance();
     samplePath = ResourceRoot() + QStringLiteral("/Sample.png");
     connect(ui->CPStrokeColor, &CColorPicker::ColorChanged, this, &CFilterLogo::CPStrokeColorChanged);

@@ -1,5 +1,6 @@
 #include "FilterPictureFrame.h"
 
+#include "FitTexts.h"
 #include "ui_CFilterPictureFrame.h"
 
 CFilterPictureFrame::CFilterPictureFrame(QWidget* parent, int filterId)
@@ -7,6 +8,7 @@ CFilterPictureFrame::CFilterPictureFrame(QWidget* parent, int filterId)
       ui(new Ui::CFilterPictureFrame)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     Attach({ui->comboFrame, ui->CPBackgroundColor, ui->checkTranspBackground, ui->checkRandomFrame});
 }
 

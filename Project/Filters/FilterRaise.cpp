@@ -1,6 +1,7 @@
 #include "FilterRaise.h"
 
 #include "EditorControls.h"
+#include "FitTexts.h"
 #include "ui_FilterRaise.h"
 
 using namespace EditorControls;
@@ -14,6 +15,7 @@ constexpr int kLong = 1000;
 CFilterRaise::CFilterRaise(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::FilterRaise)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
 }
 
 CFilterRaise::~CFilterRaise()

@@ -2,6 +2,7 @@
 
 #include "EditorControls.h"
 #include "FilterValues.h"
+#include "FitTexts.h"
 #include "ui_CFilterResize.h"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ constexpr double kPercentCap = 1000;
 CFilterResize::CFilterResize(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::CFilterResize)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     FitButtonText(ui->checkAspectRatio);
     FitButtonText(ui->checkNoUpscale);
 }

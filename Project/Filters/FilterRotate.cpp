@@ -2,6 +2,7 @@
 
 #include "EditorControls.h"
 #include "FilterValues.h"
+#include "FitTexts.h"
 #include "ui_CFilterRotate.h"
 
 using namespace EditorControls;
@@ -14,6 +15,7 @@ constexpr int kDelay = 500;
 CFilterRotate::CFilterRotate(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::CFilterRotate)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
 }
 
 CFilterRotate::~CFilterRotate()

@@ -4,6 +4,7 @@
 #include "FilterPage.h"
 #include "FilterPageFactory.h"
 #include "FilterTypes.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "MinimalIcons.h"
 #include "UserProfile.h"
@@ -25,6 +26,7 @@ constexpr int kUpdateDelay = 100;
 CFilterSettings::CFilterSettings(QWidget* parent) : QDialog(parent), ui(new Ui::FilterSettings)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) | Qt::WindowMaximizeButtonHint);
     m_pProfile = CUserProfile::GetInstance();
     m_pImages = CImageCache::GetInstance();

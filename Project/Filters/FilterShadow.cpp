@@ -1,6 +1,7 @@
 #include "FilterShadow.h"
 
 #include "EditorControls.h"
+#include "FitTexts.h"
 #include "ui_FilterShadow.h"
 
 using namespace EditorControls;
@@ -14,6 +15,7 @@ constexpr int kLong = 1000;
 CFilterShadow::CFilterShadow(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::FilterShadow)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     FitButtonText(ui->checkWhiteBackground);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterShadow::CPColorChanged);
 }

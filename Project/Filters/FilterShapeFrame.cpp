@@ -1,6 +1,7 @@
 #include "FilterShapeFrame.h"
 
 #include "EditorControls.h"
+#include "FitTexts.h"
 #include "ui_CFilterShapeFrame.h"
 
 CFilterShapeFrame::CFilterShapeFrame(QWidget* parent, int filterId)
@@ -8,6 +9,7 @@ CFilterShapeFrame::CFilterShapeFrame(QWidget* parent, int filterId)
       ui(new Ui::CFilterShapeFrame)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     Attach({ui->comboFrame, ui->CPBackgroundColor, ui->checkTranspBackground, ui->checkRandomFrame, ui->comboEdges});
 }
 

@@ -2,6 +2,7 @@
 
 #include "EditorControls.h"
 #include "FilterValues.h"
+#include "FitTexts.h"
 #include "ui_FilterSimpleBorder.h"
 
 using namespace EditorControls;
@@ -16,6 +17,7 @@ CFilterSimpleBorder::CFilterSimpleBorder(QWidget* parent, int filterId)
     : CFilterPage(parent, filterId), ui(new Ui::FilterSimpleBorder)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     FitButtonText(ui->checkUniformDimensions);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterSimpleBorder::CPColorChanged);
 }

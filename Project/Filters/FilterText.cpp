@@ -3,6 +3,7 @@
 #include "DialogFont.h"
 #include "EditorControls.h"
 #include "FilterValues.h"
+#include "FitTexts.h"
 #include "FormatsEnum.h"
 #include "MagickReader.h"
 #include "ResourceRoot.h"
@@ -31,6 +32,7 @@ double Flag(bool on)
 CFilterText::CFilterText(QWidget* parent, int filterId) : CFilterPage(parent, filterId), ui(new Ui::CFilterText)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     m_pFormats = CFormatsEnum::GetInstance();
     defaults.text = QStringLiteral("Copyright [Copyright] Quorvelline");
     defaults.fontFamily = QStringLiteral("Arial-Regular");

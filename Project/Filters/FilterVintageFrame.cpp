@@ -1,5 +1,6 @@
 #include "FilterVintageFrame.h"
 
+#include "FitTexts.h"
 #include "ui_CFilterVintageFrame.h"
 
 CFilterVintageFrame::CFilterVintageFrame(QWidget* parent, int filterId)
@@ -9,6 +10,7 @@ CFilterVintageFrame::CFilterVintageFrame(QWidget* parent, int filterId)
       ui(new Ui::CFilterVintageFrame)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     Attach({ui->comboFrame, ui->CPBackgroundColor, ui->checkTranspBackground, ui->checkRandomFrame});
 }
 

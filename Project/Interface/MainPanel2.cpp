@@ -4,6 +4,7 @@
 #include "DialogFilterSelection.h"
 #include "FilterSettings.h"
 #include "FiltersEnum.h"
+#include "FitTexts.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
 #include "ImageInfoText.h"
@@ -39,6 +40,7 @@ CMainPanel2::CMainPanel2(QWidget* parent)
       m_imageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     // Visit the other tab once so that both pages are laid out.
     const int tab = ui->tabWidget->currentIndex();
     ui->tabWidget->setCurrentIndex(tab == 0 ? 1 : 0);

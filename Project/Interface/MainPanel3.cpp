@@ -3,6 +3,7 @@
 #include "CDialogTip.h"
 #include "CFlickrClient.h"
 #include "CUpload.h"
+#include "FitTexts.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"
 #include "SnapshotScope.h"
@@ -32,6 +33,7 @@ CMainPanel3::CMainPanel3(QWidget* parent)
       m_imageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     processTip = new CTipBalloon(this, QStringLiteral("processTip"));
     Init();
     ui->retranslateUi(this);

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "FiltersEnum.h"
+#include "FitTexts.h"
 #include "FormatsEnum.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
@@ -172,6 +173,7 @@ void MainWindow::Init()
     InitToolBar();
     ChangePanel(0);
     InitStatusBar();
+    FitTextsToFonts(this);
 
     m_jobTitle.clear();
     ResetAppTitle();
@@ -187,7 +189,8 @@ void MainWindow::Init()
 
 void MainWindow::InitStatusBar()
 {
-    m_previewProgress.setFixedSize(150, 15);
+    m_previewProgress.setFixedWidth(150);
+    m_previewProgress.setMinimumHeight(15);
     m_previewProgress.setRange(0, 100);
     // Inside the right-to-left status bar the bar would otherwise fill from the right.
     m_previewProgress.setLayoutDirection(Qt::LeftToRight);
@@ -195,7 +198,8 @@ void MainWindow::InitStatusBar()
     m_previewProgress.hide();
     QWidget* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_previewStatus.setFixedSize(250, 15);
+    m_previewStatus.setFixedWidth(250);
+    m_previewStatus.setMinimumHeight(15);
     m_previewStatus.setAlignment(Qt::AlignRight);
     m_previewStatus.hide();
     // Right to left: the bar at the right edge, the label beside it.

@@ -1,5 +1,6 @@
 #include "CDialogProfileSave.h"
 
+#include "FitTexts.h"
 #include "ui_CDialogProfileSave.h"
 
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 CDialogProfileSave::CDialogProfileSave(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogProfileSave)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CDialogProfileSave.h"
 #include "DialogSheets.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "ProfileHeaders.h"
 #include "ResourceRoot.h"
@@ -49,6 +50,7 @@ void CDialogProfileSelection::Init()
         MacToolbuttonAutoraise(button);
     }
     setFixedSize(585, 475);
+    FitTextsToFonts(this);
 
     // One icon set: the format cells, then the filter cells.
     QList<QIcon>* icons = m_pImageCache->LoadIconsFromPath(QStringLiteral("Icons-Formats-64.png"), false, 64);

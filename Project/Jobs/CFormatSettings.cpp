@@ -1,5 +1,6 @@
 #include "CFormatSettings.h"
 
+#include "FitTexts.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
 #include "UserProfile.h"
@@ -56,6 +57,7 @@ CFormatSettings::CFormatSettings(QWidget* parent)
       m_pFormats(CFormatsEnum::GetInstance()), m_pIcc(CICCProfiles::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

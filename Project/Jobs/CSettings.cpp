@@ -1,6 +1,7 @@
 #include "CSettings.h"
 
 #include "DialogSheets.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -92,6 +93,7 @@ void CSettings::Init()
     ui->labelRAW->setStyleSheet(QLatin1String(SectionStyle));
     InitImages();
     setFixedSize(500, 380);
+    FitTextsToFonts(this);
 }
 
 void CSettings::InitImages()

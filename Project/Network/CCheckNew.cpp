@@ -2,6 +2,7 @@
 
 #include "BrandquillVersion.h"
 #include "CDialogTip.h"
+#include "FitTexts.h"
 #include "SafeXml.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -28,6 +29,7 @@ CCheckNew::CCheckNew(QWidget* parent)
     : QDialog(parent), ui(new Ui::CCheckNew), m_network(new QNetworkAccessManager(this))
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     hooks.today = [] { return QDate::currentDate(); };
     hooks.showTip = [this](QWidget* owner, const QString& key, const QString& text) {

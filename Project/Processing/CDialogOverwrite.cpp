@@ -1,6 +1,7 @@
 #include "CDialogOverwrite.h"
 
 #include "CDialogOverwriteRename.h"
+#include "FitTexts.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
 #include "ImageManager.h"
@@ -30,6 +31,7 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent)
       m_pHardwareProfile(CHardwareProfile::GetInstance()), m_pImageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     ui->viewImage->setBackgroundRole(QPalette::Base);

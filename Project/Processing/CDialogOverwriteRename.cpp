@@ -1,5 +1,6 @@
 #include "CDialogOverwriteRename.h"
 
+#include "FitTexts.h"
 #include "PathSafety.h"
 #include "ui_CDialogOverwriteRename.h"
 
@@ -34,6 +35,7 @@ CDialogOverwriteRename::CDialogOverwriteRename(QWidget* parent)
     : QDialog(parent), ui(new Ui::CDialogOverwriteRename)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 

@@ -1,6 +1,7 @@
 #include "CDialogRename.h"
 
 #include "FilterDescriptions.h"
+#include "FitTexts.h"
 #include "ImageCache.h"
 #include "ImageManager.h"
 #include "UserProfile.h"
@@ -33,6 +34,7 @@ CDialogRename::CDialogRename(QWidget* parent)
       m_pProfile(CUserProfile::GetInstance()), m_pImageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     // The form is laid out for a 13-pixel interface font; under a larger one
     // the dialog grows rather than squeezing its rows and clipping labels.
     setMinimumSize(minimumSize().expandedTo(layout()->totalMinimumSize()));

@@ -5,6 +5,7 @@
 #include "CRunLogFile.h"
 #include "CUploadBase.h"
 #include "FileAttributes.h"
+#include "FitTexts.h"
 #include "ListFilters.h"
 #include "MagickMemoryPool.h"
 #include "PathSafety.h"
@@ -44,6 +45,7 @@ CProcessController::CProcessController(QWidget* parent, const SProcessHooks& hoo
       m_pFilters(CListFilters::GetInstance()), m_pProfile(CUserProfile::GetInstance()), m_hooks(hooks)
 {
     ui->setupUi(this);
+    FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     // The caller owns the application's lifetime: closing this dialog while
     // no other window is visible (a run started by script) must not quit.

@@ -20,6 +20,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
@@ -169,7 +170,9 @@ private slots:
         QCOMPARE(result, 0);
         QVERIFY(SameParameters(shown, params));
         QCOMPARE(d.windowTitle(), id == FilterText ? QStringLiteral("Text") : QStringLiteral("Logo"));
-        QCOMPARE(d.minimumSize(), QSize(840, 590));
+        // The form's least size, taller where the editor's texts need it.
+        QCOMPARE(d.minimumWidth(), 840);
+        QVERIFY(d.minimumHeight() >= 590);
         QVERIFY(!(d.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(d.windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(hidden, zoom);

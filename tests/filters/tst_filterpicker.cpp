@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <memory>
 
 using namespace FilterTest;
 
@@ -87,6 +88,21 @@ private slots:
         QCOMPARE(List(d)->item(crop)->sizeHint(), QSize(105, 100));
         QCOMPARE(List(d)->item(crop)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
         QVERIFY(d.selectedName.isEmpty());
+
+        // At a large font the cells keep their size; an elided name leads its tip.
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(font.family(), 20));
+        auto large = std::make_unique<CDialogFilterSelection>();
+        int elided = 0;
+        for (int i = 0; i < List(*large)->count(); ++i) {
+            const QListWidgetItem* item = List(*large)->item(i);
+            QCOMPARE(item->sizeHint(), QSize(105, 100));
+            if (List(*large)->fontMetrics().horizontalAdvance(item->text()) > 97 && ++elided)
+                QVERIFY2(item->toolTip().startsWith(item->text() + "\n"), qPrintable(item->toolTip()));
+        }
+        large.reset();
+        QApplication::setFont(font);
+        QVERIFY(elided > 0);
     }
 
     void categories()

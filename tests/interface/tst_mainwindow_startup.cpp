@@ -20,6 +20,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
@@ -50,7 +51,7 @@ std::unique_ptr<MainWindow> StartWindow(const QString& pending = QString())
 // style would leave the step pages short.
 QRect FirstStart(const QWidget* window)
 {
-    return QRect(3, -36, 794, qMax(672, window->minimumSizeHint().height()));
+    return QRect(3, -36, qMax(794, window->minimumWidth()), qMax(672, window->minimumSizeHint().height()));
 }
 
 // Records whether a Hide event reached the watched widget.
@@ -79,7 +80,7 @@ private slots:
         ResetStore({{"Settings/DownloadSourceName", "old"}});
         auto window = StartWindow();
         QCOMPARE(window->geometry(), FirstStart(window.get()));
-        QCOMPARE(window->minimumSize(), QSize(615, 640));
+        QCOMPARE(window->minimumSize(), QSize(615, 640).expandedTo(window->layout()->totalMinimumSize()));
         QCOMPARE(FirstStartGeometry(QRect(0, 0, 791, 599)).topLeft(), QPoint(-1, -36));
         QCOMPARE(window->windowTitle(), QString("Brandquill"));
         auto* pages = window->findChild<QStackedWidget*>("tabWidget");
@@ -120,11 +121,11 @@ private slots:
     {
         QTest::addColumn<QRect>("stored");
         QTest::addColumn<QRect>("restored"); // empty: the first start
-        QTest::newRow("on screen") << QRect(20, 0, 700, 600) << QRect(20, 0, 700, 600);
-        QTest::newRow("right edge off screen") << QRect(500, 0, 700, 600) << QRect(100, 0, 700, 600);
-        QTest::newRow("below the screen") << QRect(20, 300, 700, 600) << QRect(20, 0, 700, 600);
+        QTest::newRow("on screen") << QRect(20, 0, 760, 600) << QRect(20, 0, 760, 600);
+        QTest::newRow("right edge off screen") << QRect(500, 0, 760, 600) << QRect(40, 0, 760, 600);
+        QTest::newRow("below the screen") << QRect(20, 300, 760, 600) << QRect(20, 0, 760, 600);
         QTest::newRow("far off, very wide") << QRect(-29490, 0, 32767, 600) << QRect();
-        QTest::newRow("beyond the left edge") << QRect(-690, 0, 700, 600) << QRect();
+        QTest::newRow("beyond the left edge") << QRect(-750, 0, 760, 600) << QRect();
     }
 
     void restartAndCorruptGeometry()
@@ -159,7 +160,7 @@ private slots:
         QTest::addColumn<QRect>("saved");
         QTest::newRow("first start") << 1033 << QRect();
         QTest::newRow("first start, Japanese") << 1041 << QRect();
-        QTest::newRow("restored at the least height") << 1033 << QRect(20, 0, 700, 640);
+        QTest::newRow("restored at the least height") << 1033 << QRect(20, 0, 760, 640);
     }
 
     void stepPagesFullHeight()
@@ -286,9 +287,11 @@ private slots:
         auto window = StartWindow();
         const QProgressBar& bar = window->PreviewProgressBar();
         const QLabel& label = window->PreviewStatusLabel();
-        QCOMPARE(bar.maximumSize(), bar.minimumSize());
-        QCOMPARE(bar.minimumSize(), QSize(150, 15));
-        QCOMPARE(label.maximumSize(), QSize(250, 15));
+        // Fixed widths; the heights take at least a line of their font.
+        QCOMPARE(bar.maximumWidth(), 150);
+        QCOMPARE(bar.minimumSize(), QSize(150, qMax(15, bar.minimumSizeHint().height())));
+        QCOMPARE(label.minimumSize(), QSize(250, 15));
+        QCOMPARE(label.maximumWidth(), 250);
         QVERIFY(bar.isHidden() && label.isHidden());
         QCOMPARE(bar.layoutDirection(), Qt::LeftToRight);
         QCOMPARE(window->statusBar()->layoutDirection(), Qt::RightToLeft);

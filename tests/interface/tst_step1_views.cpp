@@ -237,7 +237,11 @@ private slots:
             QVERIFY(!add->Shown() && !add->hideTimer.isActive());
             return;
         }
-        QCOMPARE(add->Widget()->size(), QSize(247, 55));
+        // The form's size, grown with its shape until the text fits.
+        const QSize size = add->Widget()->size();
+        QVERIFY(add->Widget()->TextFits());
+        QVERIFY(size.width() >= 247 && size.height() >= 55);
+        QVERIFY(qAbs(size.width() * 55 / 247 - size.height()) <= 1);
         QCOMPARE(add->Widget()->pos(), s.ui->buttonAddPhotos->pos() - QPoint(215, 36));
         QCOMPARE(add->hideTimer.interval(), 15000);
         QVERIFY(add->hideTimer.isActive());
@@ -250,10 +254,10 @@ private slots:
         QVERIFY(step2->showTimer.isActive());
         step2->StartShowTimer(0);
         QTRY_VERIFY_WITH_TIMEOUT(step2->Widget()->isVisible(), 5000);
-        QCOMPARE(step2->Widget()->size(), QSize(200, 80));
+        QVERIFY(step2->Widget()->TextFits() && step2->Widget()->width() >= 200 && step2->Widget()->height() >= 80);
         QCOMPARE(step2->Widget()->pos(), QPoint(s.page->width() / 2 - 10, 0));
 
-        s.page->resize(720, 560); // a resize hides it at once
+        s.page->resize(s.page->size() + QSize(20, 20)); // a resize hides it at once
         QTRY_VERIFY_WITH_TIMEOUT(!step2->Widget()->isVisible(), 5000);
         add->StartShowTimer(0); // once per run
         step2->StartShowTimer(0);

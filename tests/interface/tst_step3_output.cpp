@@ -126,7 +126,8 @@ private slots:
     {
         QCOMPARE(Child<QLineEdit>("editFTPPassword")->echoMode(), QLineEdit::Password);
         QVERIFY(Child<QLineEdit>("editFTPPort")->maximumWidth() <= 50);
-        QCOMPARE(Child<QComboBox>("comboDestination")->minimumSize(), QSize(200, 40));
+        QVERIFY(Child<QComboBox>("comboDestination")->minimumWidth() >= 200);
+        QCOMPARE(Child<QComboBox>("comboDestination")->minimumHeight(), 40);
         QCOMPARE(Child<QComboBox>("comboOutputFormat")->maxVisibleItems(), 10);
         QCOMPARE(Child<QStackedWidget>("swDestinations")->count(), 5);
         QCOMPARE(
@@ -426,9 +427,10 @@ private slots:
         CTextWidget* balloon = panel->processTip->Widget();
         QCOMPARE(balloon->isVisible(), launches <= 2);
         if (balloon->isVisible()) {
-            QCOMPARE(balloon->geometry(), QRect(panel->width() / 2 + 95, 0, 200, 80));
+            QCOMPARE(balloon->pos(), QPoint(panel->width() / 2 + 95, 0));
+            QVERIFY(balloon->TextFits() && balloon->width() >= 200 && balloon->height() >= 80);
             QCOMPARE(panel->processTip->hideTimer.interval(), 15000);
-            panel->resize(720, 560);
+            panel->resize(panel->size() + QSize(20, 20));
             QTRY_VERIFY(!balloon->isVisible());
             panel->ShowProcessTip(); // once per run
             QVERIFY(!balloon->isVisible());

@@ -2,7 +2,7 @@
 // from the resource folder and a damaged one leaves the window in English;
 // the .ts sources keep every placeholder and hold nothing unfinished; the
 // main window and the dialogs, built in each language, show no English
-// text and no access key twice.
+// text and no access key twice, and every text whole at 9 to 11 points.
 #include "BqTestMain.h"
 #include "CCheckNew.h"
 #include "CDialogAbout.h"
@@ -19,6 +19,7 @@
 #include "CFormatSettings.h"
 #include "CProcessController.h"
 #include "CSettings.h"
+#include "CTextWidget.h"
 #include "CWizardStart.h"
 #include "DialogFont.h"
 #include "FilterPageFactory.h"
@@ -27,9 +28,12 @@
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
+#include "TipBalloon.h"
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDomDocument>
 #include <QFile>
@@ -38,11 +42,18 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
 
@@ -167,6 +178,70 @@ bool SameInLanguage(const QString& code, const QString& text)
     return noWords.match(text).hasMatch() || anywhere.contains(text) || same.value(code).contains(text);
 }
 
+// A text as drawn: the access key's ampersand gone, "&&" shown as "&".
+QString Drawn(QString text)
+{
+    return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
+}
+
+// The texts of `root` that need more room than they are given, each as
+// "object name: text". The fixed grids draw their names themselves, elided,
+// and are not widgets of their own.
+QStringList CutTexts(QWidget* root)
+{
+    QStringList cut;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(root) || w->width() <= 0)
+            continue;
+        const QFontMetrics fm(w->font());
+        QString text;
+        bool whole = true;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+            const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            whole = text.isEmpty() || (need.width() <= label->width() && need.height() <= label->height());
+        } else if (qobject_cast<QToolButton*>(w)) {
+            text = static_cast<QToolButton*>(w)->text();
+            whole = text.isEmpty() || (w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            text = button->text();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            const QStyle::SubElement part = qobject_cast<QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
+                                            : qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                                                             : QStyle::SE_PushButtonContents;
+            const QRect room = w->style()->subElementRect(part, &option, w);
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            const QSize need = fm.size(Qt::TextShowMnemonic, text);
+            whole = text.isEmpty() || (need.width() + icon <= room.width() && need.height() <= room.height());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            text = combo->currentText();
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            const QRect room =
+                w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
+            const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
+            whole = fm.horizontalAdvance(text) + icon <= room.width() && fm.height() <= room.height();
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            text = group->title();
+            whole = text.isEmpty() || fm.horizontalAdvance(Drawn(text)) + 2 * fm.averageCharWidth() <= w->width();
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            const int space = w->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, w);
+            for (int i = 0; i < tabs->count(); ++i)
+                if (fm.horizontalAdvance(Drawn(tabs->tabText(i))) + space > tabs->tabRect(i).width())
+                    cut << w->objectName() + ": " + tabs->tabText(i);
+        } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
+            text = "balloon";
+            whole = balloon->TextFits();
+        }
+        if (!whole)
+            cut << w->objectName() + ": " + text;
+    }
+    return cut;
+}
+
 using Factory = std::function<QWidget*()>;
 
 // The dialogs that can be built on their own, each as the user opens it,
@@ -265,6 +340,19 @@ void AddLanguageRows()
     const int ids[] = {1031, 1036, 1040, 1041};
     for (int i = 0; i < 4; ++i)
         QTest::newRow(kCodes[i]) << QString(kCodes[i]) << ids[i];
+}
+
+void AddFontRows()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("points");
+    const int ids[] = {1031, 1036, 1040, 1041};
+    for (int points : {9, 10, 11}) {
+        QTest::addRow("En %dpt", points) << QString() << 1033 << points;
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("%s %dpt", kCodes[i], points) << QString(kCodes[i]) << ids[i] << points;
+    }
 }
 } // namespace
 
@@ -415,6 +503,55 @@ private slots:
             }
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+    }
+
+    // Every step of the main window with its balloons, the tip dialog, every
+    // dialog and every filter editor, at the desktop font sizes.
+    void textsWholeAtFontSizes_data() { AddFontRows(); }
+    void textsWholeAtFontSizes()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, id);
+        QFETCH(int, points);
+        const QFont original = QApplication::font();
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QStringList cut;
+        {
+            ResetStore({{"Settings/Settings.LanguageId", id}});
+            MainWindow window(nullptr);
+            window.show();
+            BqTest::CModalDriver driver([&](QWidget* dialog, const BqTest::SModalSeen&) {
+                for (const QString& text : CutTexts(dialog))
+                    cut << "tip " + text;
+                return false;
+            });
+            driver.Arm();
+            for (int step = 0; step < 3; ++step) {
+                window.ChangePanel(step);
+                QApplication::processEvents();
+                for (CTipBalloon* balloon : window.findChildren<CTipBalloon*>())
+                    if (balloon->Widget()->parentWidget()->isVisible())
+                        balloon->Show();
+                for (const QString& text : CutTexts(&window))
+                    cut << QStringLiteral("step %1 ").arg(step + 1) + text;
+            }
+            if (auto* deleteSource = window.findChild<QAbstractButton*>("checkDeleteSource"))
+                deleteSource->click();
+            QTRY_VERIFY(!driver.Seen().isEmpty());
+        }
+        {
+            std::unique_ptr<CLanguage> language(code.isEmpty() ? nullptr : new CLanguage(code));
+            for (const auto& dialog : Dialogs()) {
+                std::unique_ptr<QWidget> widget(dialog.second());
+                widget->show();
+                for (const QString& text : CutTexts(widget.get()))
+                    cut << dialog.first + " " + text;
+            }
+        }
+        QApplication::setFont(original);
+        QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 cut:\n").arg(cut.size()) + cut.join('\n')));
     }
 };
 

@@ -199,6 +199,7 @@ int main(int argc, char** argv)
     if (check)
         BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
+    BqTest::ApplyShotsFont();
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     Shots::CShotWriter shots;
     if (!shots.Start(argc, argv)) {

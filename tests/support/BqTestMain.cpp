@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -53,6 +55,18 @@ QString IsolateEnvironment()
 QString TempHome()
 {
     return g_home ? g_home->path() : QString();
+}
+
+void ApplyShotsFont()
+{
+    // The offscreen platform's own default is a 12-point font; draw with the
+    // one a generic desktop under Xvfb gives the program.
+    QFont font = QGuiApplication::platformName() == QLatin1String("offscreen") ? QFont(QStringLiteral("Sans Serif"), 9)
+                                                                               : QApplication::font();
+    const int points = qEnvironmentVariableIntValue("BQ_SHOTS_FONT_PT");
+    if (points > 0)
+        font.setPointSize(points);
+    QApplication::setFont(font);
 }
 
 void CheckSettingsIsolated()

@@ -16,20 +16,25 @@ QString TempHome();
 } // namespace BqTest
 
 // AppClass is QApplication or the program's own NativeLookingApplication.
-#define BQ_TEST_MAIN_APP(TestObject, AppClass)                                                     \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        BqTest::IsolateEnvironment();                                                              \
-        AppClass app(argc, argv);                                                                  \
-        BqTest::CheckSettingsIsolated();                                                           \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define BQ_TEST_MAIN_APP(TestObject, AppClass)                                                                         \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        BqTest::IsolateEnvironment();                                                                                  \
+        AppClass app(argc, argv);                                                                                      \
+        BqTest::ApplyShotsFont();                                                                                      \
+        BqTest::CheckSettingsIsolated();                                                                               \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
 
 #define BQ_TEST_MAIN(TestObject) BQ_TEST_MAIN_APP(TestObject, QApplication)
 
 namespace BqTest {
+// The application font of a generic desktop under Xvfb, also on the
+// offscreen platform; with BQ_SHOTS_FONT_PT set (scripts/screenshots passes
+// it on), at that point size, as on a desktop with larger fonts.
+void ApplyShotsFont();
 // Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().
 void CheckSettingsIsolated();
 } // namespace BqTest

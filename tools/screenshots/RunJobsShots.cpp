@@ -228,6 +228,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     NativeLookingApplication app(argc, argv);
+    BqTest::ApplyShotsFont();
     app.setQuitOnLastWindowClosed(false);
     StartMagickRuntime();
     RegisterCoreMetaTypes();

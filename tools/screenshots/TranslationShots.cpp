@@ -124,6 +124,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     NativeLookingApplication app(argc, argv);
+    BqTest::ApplyShotsFont();
     app.setQuitOnLastWindowClosed(false);
     Shots::CShotWriter shots;
     if (!shots.Start(argc, argv)) {

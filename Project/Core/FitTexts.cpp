@@ -1,0 +1,152 @@
+#include "FitTexts.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace
+{
+// The size the text of `w` needs, or an empty size for widgets that show
+// no text (pictures, icon-only buttons, containers).
+QSize TextNeed(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text().isEmpty())
+            return QSize();
+        if (label->wordWrap()) // the width is the layout's; only the lines' height counts
+            return QSize(0, label->heightForWidth(label->width()));
+        return label->sizeHint();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text().isEmpty() ? QSize() : button->sizeHint();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) { // the item shown, not the widest
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QSize icon = combo->itemIcon(combo->currentIndex()).isNull() ? QSize() : combo->iconSize();
+        const QFontMetrics metrics = combo->fontMetrics();
+        const QSize text(metrics.horizontalAdvance(combo->currentText()) + (icon.isValid() ? icon.width() + 4 : 0),
+                         std::max(metrics.height(), icon.height()));
+        return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo);
+    }
+    if (qobject_cast<QProgressBar*>(w))
+        return w->minimumSizeHint(); // its text's line
+    return QSize();
+}
+
+// Raises the largest size to `need`, and a minimum the form set (non-zero)
+// as well, so that the layout can no longer squeeze the widget below it.
+void Relax(QWidget* w, const QSize& need)
+{
+    if (need.width() > w->maximumWidth())
+        w->setMaximumWidth(need.width());
+    if (w->minimumWidth() > 0 && need.width() > w->minimumWidth())
+        w->setMinimumWidth(need.width());
+    if (need.height() > w->maximumHeight())
+        w->setMaximumHeight(need.height());
+    if (w->minimumHeight() > 0 && need.height() > w->minimumHeight())
+        w->setMinimumHeight(need.height());
+}
+
+// Whether `w` is placed by its parent's layout rather than by coordinates.
+bool Managed(QWidget* w)
+{
+    const QWidget* parent = w->parentWidget();
+    return parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
+}
+
+// Innermost containers first, so that each outer one sees its children's
+// new minimums.
+void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
+{
+    for (QWidget* w : innermostFirst) {
+        QLayout* layout = w->layout();
+        if (!layout || layout->isEmpty()) // an empty layout's margins are no text
+            continue;
+        layout->invalidate();
+        const QSize need = layout->totalMinimumSize();
+        Relax(w, need);
+        if (!Managed(w) && (w == root || !w->isWindow()))
+            w->resize(w->size().expandedTo(need));
+    }
+}
+
+void Fit(QWidget* root)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        w->updateGeometry(); // layouts may hold the sizes from before the style's polish
+        const QSize need = TextNeed(w);
+        if (!need.isValid())
+            continue;
+        if (qobject_cast<QComboBox*>(w)) {
+            // The item shown asks for room only when it lacks it: a long
+            // path elsewhere in the list does not widen the window.
+            const bool short_ = need.width() > w->width();
+            Relax(w, QSize(short_ ? need.width() : 0, need.height()));
+            if (short_)
+                w->setMinimumWidth(need.width());
+        } else {
+            Relax(w, need);
+        }
+        if (!Managed(w) && !w->isWindow())
+            w->resize(w->size().expandedTo(need));
+    }
+    widgets.prepend(root);
+    std::reverse(widgets.begin(), widgets.end());
+    FitContainers(root, widgets);
+
+    // A wrapped text's height depends on the width the layout gives it: lay
+    // the window out once, then let each label still short of its lines ask
+    // for them.
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) // outermost first
+        if ((*it)->layout())
+            (*it)->layout()->activate();
+    bool grown = false;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;
+        if (lines > label->height()) {
+            label->setMinimumHeight(lines);
+            grown = true;
+        }
+    }
+    if (grown)
+        FitContainers(root, widgets);
+}
+
+// Fits its parent's texts when the parent is first shown: only then are the
+// style's margins, the pages a stack hides and the texts filled in after
+// setupUi all known. The window is not yet on the screen at that point.
+class CFitOnShow : public QObject
+{
+public:
+    explicit CFitOnShow(QWidget* root) : QObject(root) { root->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            Fit(static_cast<QWidget*>(watched));
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
+void FitTextsToFonts(QWidget* root)
+{
+    if (root->isVisible())
+        Fit(root);
+    else
+        new CFitOnShow(root);
+}
