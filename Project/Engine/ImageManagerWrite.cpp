@@ -242,7 +242,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = png ? CPngCoder::Write(pages->at(i), output->TemporaryPartPath(i), m_WriteError)
+                    ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError)
                              : MagickPath(output->TemporaryPartPath(i), true, part) &&
                                    WriteList(one, part, false, m_WriteError);
                 }

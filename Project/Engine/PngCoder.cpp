@@ -87,14 +87,10 @@ png_uint_32 Limit(MagickCore::ResourceType type)
     return static_cast<png_uint_32>(std::min<MagickCore::MagickSizeType>(limit, PNG_UINT_31_MAX));
 }
 
-void SetProfile(MagickCore::Image* image, const char* name, const unsigned char* data, size_t length,
-                const unsigned char* prefix = nullptr, size_t prefixLength = 0)
+void SetProfile(MagickCore::Image* image, const char* name, const unsigned char* data, size_t length)
 {
-    MagickCore::StringInfo* profile = MagickCore::AcquireStringInfo(prefixLength + length);
-    unsigned char* datum = MagickCore::GetStringInfoDatum(profile);
-    if (prefixLength)
-        std::memcpy(datum, prefix, prefixLength);
-    std::memcpy(datum + prefixLength, data, length);
+    MagickCore::StringInfo* profile = MagickCore::AcquireStringInfo(length);
+    std::memcpy(MagickCore::GetStringInfoDatum(profile), data, length);
     MagickCore::SetImageProfile(image, name, profile);
     MagickCore::DestroyStringInfo(profile);
 }
@@ -115,8 +111,9 @@ void SetRawProfile(MagickCore::Image* image, const char* key, const char* text)
                    static_cast<size_t>(data.size()));
 }
 
-// The chunks the library's coder turns into image data: the ICC and Exif
-// profiles, the density, gamma and primaries, and text as properties.
+// The chunks the library's coder turns into image data: the ICC profile,
+// the density, gamma and primaries, and text as properties (an eXIf chunk
+// it leaves, and so does this).
 void TakeMetadata(SPng& s)
 {
     MagickCore::Image* image = s.image;
@@ -126,10 +123,6 @@ void TakeMetadata(SPng& s)
     png_uint_32 length = 0;
     if (png_get_iCCP(s.png, s.info, &name, &compression, &data, &length) && length > 0)
         SetProfile(image, "icc", data, length);
-    if (png_get_eXIf_1(s.png, s.info, &length, &data) && length > 0) {
-        const bool headed = length > 6 && std::memcmp(data, kExifHeader, 6) == 0;
-        SetProfile(image, "exif", data, length, headed ? nullptr : kExifHeader, headed ? 0 : 6);
-    }
     png_uint_32 x = 0;
     png_uint_32 y = 0;
     int unit = 0;
@@ -241,6 +234,26 @@ QByteArray RawProfileText(const MagickCore::StringInfo* profile, const char* nam
     return text;
 }
 
+// One row of samples from the pixel cache. 8-bit samples are cut from the
+// 16-bit ones, not rounded, as the library's coder stores them.
+void ExportRow(const MagickCore::Image* image, size_t y, const char* map, bool deep, unsigned char* out,
+               std::vector<quint16>& wide)
+{
+    const size_t channels = std::strlen(map);
+    const size_t count = image->columns * channels;
+    quint16* into = deep ? reinterpret_cast<quint16*>(out) : (wide.resize(count), wide.data());
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::ExportImagePixels(image, 0, static_cast<ssize_t>(y), image->columns, 1, map,
+                                  MagickCore::ShortPixel, into, exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    // The library keeps opacity, not alpha: that is what gets cut.
+    const bool alpha = map[channels - 1] == 'A';
+    for (size_t i = 0; !deep && i < count; ++i) {
+        const bool opacity = alpha && i % channels == channels - 1;
+        out[i] = static_cast<unsigned char>(opacity ? 255 - (65535 - into[i]) / 257 : into[i] / 257);
+    }
+}
+
 // What the pixels allow: grey, opaque, and at most 256 colours (8 bits only).
 struct SLayout {
     bool grey = true;
@@ -253,12 +266,12 @@ SLayout Survey(const Magick::Image& image, bool deep)
     SLayout layout;
     const size_t width = image.columns();
     std::vector<unsigned char> row(width * 4);
+    std::vector<quint16> wide;
     std::unordered_set<quint32> colours;
     bool counting = !deep;
     const bool matte = image.matte();
     for (size_t y = 0; y < image.rows() && (layout.grey || layout.opaque || counting); ++y) {
-        MagickCore::ExportImagePixels(image.constImage(), 0, static_cast<ssize_t>(y), width, 1, "RGBA",
-                                      MagickCore::CharPixel, row.data(), nullptr);
+        ExportRow(image.constImage(), y, "RGBA", false, row.data(), wide);
         for (size_t x = 0; x < width; ++x) {
             const unsigned char* p = row.data() + 4 * x;
             layout.grey = layout.grey && p[0] == p[1] && p[1] == p[2];
@@ -300,6 +313,7 @@ struct SPlan {
     std::vector<QByteArray> keep; // key, text, key, text...
     std::vector<png_text> texts;
     std::vector<unsigned char> scratch;
+    std::vector<quint16> wide;
 };
 
 void Plan(SPlan& plan, const Magick::Image& image)
@@ -405,12 +419,11 @@ void SetChunks(SPng& s, const SPlan& plan)
 
 // One row from the pixel cache into `row`, as palette indices when there is
 // a palette.
-void ExportRow(SPlan& plan, size_t y, unsigned char* row)
+void PlanRow(SPlan& plan, size_t y, unsigned char* row)
 {
     const size_t width = plan.source->columns;
     unsigned char* into = plan.palette ? plan.scratch.data() : row;
-    MagickCore::ExportImagePixels(plan.source, 0, static_cast<ssize_t>(y), width, 1, plan.map,
-                                  plan.sample == 2 ? MagickCore::ShortPixel : MagickCore::CharPixel, into, nullptr);
+    ExportRow(plan.source, y, plan.map, plan.sample == 2, into, plan.wide);
     for (size_t x = 0; plan.palette && x < width; ++x) {
         const unsigned char* p = into + 4 * x;
         row[x] = plan.index.at(quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3]);
@@ -447,13 +460,14 @@ bool Encode(SPng& s, SPlan& plan, const std::string& path)
         png_set_swap(s.png);
     for (size_t y = 0; y < height; ++y) {
         unsigned char* row = s.pixels.data() + (plan.interlaced ? plan.stored * y : 0);
-        ExportRow(plan, y, row);
+        PlanRow(plan, y, row);
         if (!plan.interlaced)
             png_write_row(s.png, row);
     }
     if (plan.interlaced)
         png_write_image(s.png, s.rows.data());
-    png_write_end(s.png, s.info);
+    // Without the info: libpng would write the eXIf chunk a second time.
+    png_write_end(s.png, nullptr);
     const int closed = std::fclose(s.file);
     s.file = nullptr;
     if (closed != 0) {
@@ -487,8 +501,11 @@ CMagickReader::SResult CPngCoder::Read(const QString& path, bool ping, SProgress
     return result;
 }
 
-bool CPngCoder::Write(const Magick::Image& image, const QString& path, QString& reason)
+bool CPngCoder::Write(Magick::Image& image, const QString& path, QString& reason)
 {
+    // The Exif profile says what the image says, as the library's writes do.
+    image.modifyImage();
+    MagickCore::SyncImageProfiles(image.image());
     SPlan plan;
     Plan(plan, image);
     SPng state;

@@ -3,10 +3,11 @@
 // holds one process-wide lock around every read and write, so workers would
 // take turns; libpng keeps its state per image. The images made and taken
 // are those the library's coder makes and takes: pixels at 8 or 16 bits,
-// alpha, the ICC profile, the Exif profile, the density and the text chunks
-// as properties. What differs from the coder's files: palettes and grey
-// images keep 8-bit samples (the coder may pack them into 1, 2 or 4 bits),
-// and no bKGD or tIME chunk is written.
+// alpha, the ICC profile, the density, the text chunks as properties, and
+// the Exif profile as an eXIf chunk (written, not read back, as by the
+// coder). What differs from the coder's files: palettes and grey images
+// keep 8-bit samples (the coder may pack them into 1, 2 or 4 bits), the
+// palette's order is the pixels' order, and no bKGD or tIME chunk is written.
 
 #include "MagickReader.h"
 
@@ -25,7 +26,7 @@ public:
     static CMagickReader::SResult Read(const QString& path, bool ping, SProgressData* progress);
     // Writes `image` with its quality (zlib level in the tens, as the
     // library takes it), interlace, depth, profiles, density and properties.
-    static bool Write(const Magick::Image& image, const QString& path, QString& reason);
+    static bool Write(Magick::Image& image, const QString& path, QString& reason);
 
 private:
     CPngCoder() = delete;
