@@ -11,9 +11,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -147,6 +150,15 @@ void TakeMetadata(SPng& s)
             SetRawProfile(image, texts[i].key, texts[i].text);
         else
             MagickCore::SetImageProperty(image, texts[i].key, texts[i].text);
+    }
+    // The file's times, as the library gives every image it reads.
+    struct stat status {};
+    if (fstat(fileno(s.file), &status) == 0) {
+        char time[MagickPathExtent];
+        MagickCore::FormatMagickTime(status.st_mtime, sizeof(time), time);
+        MagickCore::SetImageProperty(image, "date:modify", time);
+        MagickCore::FormatMagickTime(status.st_ctime, sizeof(time), time);
+        MagickCore::SetImageProperty(image, "date:create", time);
     }
 }
 
@@ -388,6 +400,17 @@ void SetChunks(SPng& s, const SPlan& plan)
         if (!plan.layout.opaque)
             png_set_tRNS(s.png, s.info, plan.opacity.data(), static_cast<int>(plan.opacity.size()), nullptr);
     }
+    if (!plan.palette) {
+        // The background colour, scaled to the samples, and the time of the write.
+        const MagickCore::PixelPacket& c = source->background_color;
+        const int shift = plan.sample == 2 ? 0 : 8;
+        png_color_16 background{0, png_uint_16(c.red >> shift), png_uint_16(c.green >> shift),
+                                png_uint_16(c.blue >> shift), png_uint_16(c.red >> shift)};
+        png_set_bKGD(s.png, s.info, &background);
+    }
+    png_time now{};
+    png_convert_from_time_t(&now, std::time(nullptr));
+    png_set_tIME(s.png, s.info, &now);
     const MagickCore::StringInfo* icc = MagickCore::GetImageProfile(source, "icc");
     if (icc && MagickCore::GetStringInfoLength(icc) > 0) {
         png_set_iCCP(s.png, s.info, "icc", PNG_COMPRESSION_TYPE_BASE, MagickCore::GetStringInfoDatum(icc),
@@ -445,8 +468,9 @@ bool Encode(SPng& s, SPlan& plan, const std::string& path)
                  static_cast<int>(plan.sample * 8), plan.type,
                  plan.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    // zlib's largest state, as the coder asks for.
+    // zlib's largest state and 32 KiB IDAT chunks, as the coder asks for.
     png_set_compression_mem_level(s.png, 9);
+    png_set_compression_buffer_size(s.png, 32768);
     if (plan.quality <= 9)
         png_set_compression_strategy(s.png, Z_HUFFMAN_ONLY);
     else
@@ -506,6 +530,10 @@ bool CPngCoder::Write(Magick::Image& image, const QString& path, QString& reason
     // The Exif profile says what the image says, as the library's writes do.
     image.modifyImage();
     MagickCore::SyncImageProfiles(image.image());
+    // PNG holds RGB or grey samples; the coder converts anything else.
+    const Magick::ColorspaceType space = image.colorSpace();
+    if (space != Magick::sRGBColorspace && space != Magick::RGBColorspace && space != Magick::GRAYColorspace)
+        image.colorSpace(Magick::sRGBColorspace);
     SPlan plan;
     Plan(plan, image);
     SPng state;
