@@ -3,7 +3,6 @@
 #include "ImageManager.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <png.h>
 #include <zlib.h>
