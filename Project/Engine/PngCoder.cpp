@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <unordered_map>
@@ -150,7 +151,35 @@ void TakeMetadata(SPng& s)
         else
             MagickCore::SetImageProperty(image, texts[i].key, texts[i].text);
     }
-    // The file's times, as the library gives every image it reads.
+    // Orientation and resolution texts become the image's own, as the
+    // library's reads make them.
+    const char* orientation = MagickCore::GetImageProperty(image, "exif:Orientation");
+    if (!orientation)
+        orientation = MagickCore::GetImageProperty(image, "tiff:Orientation");
+    if (orientation) {
+        image->orientation = static_cast<MagickCore::OrientationType>(std::atol(orientation));
+        MagickCore::DeleteImageProperty(image, "tiff:Orientation");
+        MagickCore::DeleteImageProperty(image, "exif:Orientation");
+    }
+    for (const char* name : {"exif:XResolution", "exif:YResolution", "exif:ResolutionUnit"}) {
+        const char* value = MagickCore::GetImageProperty(image, name);
+        if (!value)
+            continue;
+        const QList<QByteArray> ratio = QByteArray(value).split('/');
+        const double below = ratio.size() > 1 ? ratio.at(1).toDouble() : 1.0;
+        const double number = below != 0 ? ratio.value(0).toDouble() / below : 0;
+        if (name[5] == 'X')
+            image->x_resolution = number;
+        else if (name[5] == 'Y')
+            image->y_resolution = number;
+        else
+            image->units = static_cast<MagickCore::ResolutionType>(std::atol(value) - 1);
+        MagickCore::DeleteImageProperty(image, name);
+    }
+    // The profiles' fields as properties and the file's times, as the
+    // library gives every image it reads.
+    for (const char* fields : {"exif:*", "icc:*", "iptc:*", "xmp:*"})
+        MagickCore::GetImageProperty(image, fields);
     struct stat status {};
     if (fstat(fileno(s.file), &status) == 0) {
         char time[MagickPathExtent];
@@ -416,11 +445,11 @@ void SetChunks(SPng& s, const SPlan& plan)
                      static_cast<png_uint_32>(MagickCore::GetStringInfoLength(icc)));
     } else if (source->gamma != 0) {
         png_set_gAMA(s.png, s.info, source->gamma);
-        const MagickCore::ChromaticityInfo& c = source->chromaticity;
-        if (c.white_point.x != 0)
-            png_set_cHRM(s.png, s.info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
-                         c.green_primary.x, c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
     }
+    const MagickCore::ChromaticityInfo& c = source->chromaticity;
+    if (c.white_point.x != 0)
+        png_set_cHRM(s.png, s.info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
+                     c.green_primary.x, c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
     if (source->x_resolution > 0 && source->y_resolution > 0) {
         const bool inch = source->units == MagickCore::PixelsPerInchResolution;
         const bool metric = inch || source->units == MagickCore::PixelsPerCentimeterResolution;

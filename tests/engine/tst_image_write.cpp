@@ -454,10 +454,12 @@ void TestImageWrite::pngAsTheLibraryWritesIt_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("interlaced");
     QTest::addColumn<int>("compression");
+    QTest::addColumn<bool>("read"); // the image read from the coder's file first, by each side
     for (const char* kind : {"rgb", "rgb16", "grey", "palette", "alpha", "grey+alpha", "profile"})
-        QTest::newRow(kind) << kind << 0 << 1;
-    QTest::newRow("interlaced") << "rgb" << 1 << 1;
-    QTest::newRow("interlaced grey, quick compression") << "grey" << 1 << 0;
+        QTest::newRow(kind) << kind << 0 << 1 << false;
+    QTest::newRow("interlaced") << "rgb" << 1 << 1 << false;
+    QTest::newRow("interlaced grey, quick compression") << "grey" << 1 << 0 << false;
+    QTest::newRow("profile, read from a file") << "profile" << 0 << 1 << true;
 }
 
 // The engine's PNG against the one the library's coder makes of the same
@@ -468,6 +470,7 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     QFETCH(QString, kind);
     QFETCH(int, interlaced);
     QFETCH(int, compression);
+    QFETCH(bool, read);
     CUserProfile::GetInstance()->Interlaced = interlaced;
     CUserProfile::GetInstance()->PNGComp = compression;
     std::string prefix;
@@ -475,6 +478,11 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     image.attribute("exif:Orientation", "1");
     CImageManager engine;
     engine.SetImage(image);
+    if (read) {
+        image.write(prefix + QFile::encodeName(Path("source.png")).toStdString());
+        QVERIFY(engine.Read(Path("source.png")));
+        image = ReadBack(Path("source.png"));
+    }
     QVERIFY(engine.Write(Path("mine.png")));
     image.quality(compression * 100);
     image.interlaceType(Magick::InterlaceType(interlaced + 1));

@@ -123,6 +123,7 @@ Magick::Image PngVariant(const QString& kind, std::string& prefix)
         image.density(Magick::Geometry(300, 300));
         image.resolutionUnits(Magick::PixelsPerInchResolution);
         image.attribute("exif:Software", "Brandquill");
+        image.attribute("exif:Orientation", "6");
         // One directory entry: the orientation, top-left.
         static const char exif[] = "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x01\0\0\0\0\0\0\0";
         image.profile("exif", Magick::Blob(exif, sizeof(exif) - 1));
@@ -147,6 +148,8 @@ QString PngDifference(const Magick::Image& a, const Magick::Image& b)
     }
     if (a.density().width() != b.density().width() || a.resolutionUnits() != b.resolutionUnits())
         return "density";
+    if (a.orientation() != b.orientation())
+        return "orientation";
     for (const char* text : {"exif:Software", "exif:Orientation"}) {
         if (a.attribute(text) != b.attribute(text))
             return text;
