@@ -180,7 +180,7 @@ void TakeMetadata(SPng& s)
     // library gives every image it reads.
     for (const char* fields : {"exif:*", "icc:*", "iptc:*", "xmp:*"})
         MagickCore::GetImageProperty(image, fields);
-    struct stat status {};
+    struct stat status = {};
     if (fstat(fileno(s.file), &status) == 0) {
         char time[MagickPathExtent];
         MagickCore::FormatMagickTime(status.st_mtime, sizeof(time), time);
@@ -283,8 +283,8 @@ void ExportRow(const MagickCore::Image* image, size_t y, const char* map, bool d
     const size_t count = image->columns * channels;
     quint16* into = deep ? reinterpret_cast<quint16*>(out) : (wide.resize(count), wide.data());
     MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    MagickCore::ExportImagePixels(image, 0, static_cast<ssize_t>(y), image->columns, 1, map,
-                                  MagickCore::ShortPixel, into, exception);
+    MagickCore::ExportImagePixels(image, 0, static_cast<ssize_t>(y), image->columns, 1, map, MagickCore::ShortPixel,
+                                  into, exception);
     MagickCore::DestroyExceptionInfo(exception);
     // The library keeps opacity, not alpha: that is what gets cut.
     const bool alpha = map[channels - 1] == 'A';
@@ -402,8 +402,7 @@ void Plan(SPlan& plan, const Magick::Image& image)
     while (const char* name = MagickCore::GetNextImageProperty(plan.source)) {
         const char* value = MagickCore::GetImageProperty(plan.source, name);
         const size_t key = std::strlen(name);
-        if (!value || key == 0 || key > 79 || std::strncmp(name, "png:", 4) == 0 ||
-            std::strncmp(name, "jpeg:", 5) == 0)
+        if (!value || key == 0 || key > 79 || std::strncmp(name, "png:", 4) == 0 || std::strncmp(name, "jpeg:", 5) == 0)
             continue;
         plan.keep.push_back(name);
         plan.keep.push_back(value);

@@ -440,8 +440,8 @@ void TestImageRead::pngAsTheLibraryReadsIt_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("damage"); // "", "cut" in half, "crc" wrong in the pixel data
-    for (const char* kind : {"rgb", "rgb16", "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha",
-                             "interlaced", "profile"})
+    for (const char* kind :
+         {"rgb", "rgb16", "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha", "interlaced", "profile"})
         QTest::newRow(kind) << kind << "";
     QTest::newRow("cut in half") << "rgb" << "cut";
     QTest::newRow("wrong CRC") << "interlaced" << "crc";
