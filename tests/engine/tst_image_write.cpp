@@ -494,8 +494,10 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     const QByteArray theirBytes = BqTest::FileBytes(Path("theirs.png"));
     QCOMPARE(mineBytes.at(25), theirBytes.at(25)); // colour type
     QCOMPARE(mineBytes.at(28), theirBytes.at(28)); // interlace
-    for (const char* chunk : {"pHYs", "eXIf", "tEXt", "zTXt"})
-        QCOMPARE(PngPixelData(mineBytes, chunk), PngPixelData(theirBytes, chunk));
+    for (const char* chunk : {"pHYs", "eXIf", "tEXt", "zTXt", "IDAT"}) {
+        if (kind != "palette" || chunk != QByteArray("IDAT")) // the palette's order differs
+            QCOMPARE(PngPixelData(mineBytes, chunk), PngPixelData(theirBytes, chunk));
+    }
     const QString difference = BqTest::PngDifference(ReadBack(Path("mine.png")), ReadBack(Path("theirs.png")));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
