@@ -1,14 +1,15 @@
 // Whole-batch driver for bench/batch-vs-mogrify.sh.
 //
-//   brandquill-bench-batch --make-photos N DIR [WxH]
-//                                                N photo-like JPEGs, 4000 x 3000
-//                                                unless WxH is given
+//   brandquill-bench-batch --make-photos N DIR [WxH [png]]
+//                                                N photo-like JPEGs (or PNGs),
+//                                                4000 x 3000 unless WxH is given
 //   brandquill-bench-batch --run DIR OUT [CHAIN] one hidden run of the processing
-//                                                dialog over DIR's JPEGs into OUT
+//                                                dialog over DIR's photos into OUT
 //
 // CHAIN "resize-text" (default) fits the photos into 1600 x 1600 and then
 // adds the text mark; "text-resize" marks first, so that the photo must be
-// decoded whole. --run prints one line of key=value pairs: the wall time of
+// decoded whole; "png" fits PNG photos into 1000 x 1000, marks them and
+// writes PNG. --run prints one line of key=value pairs: the wall time of
 // constructing the dialog plus exec(), the CPU time of the process during
 // that stretch and its ratio to the wall time, the worker count, the image
 // library's thread limit during the run and the process's peak resident set
@@ -41,17 +42,18 @@ namespace
 {
 int Usage()
 {
-    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH]\n"
-                 "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize]\n";
+    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH [png]]\n"
+                 "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize|png]\n";
     return 2;
 }
 
-int MakePhotos(int count, const QString& folder, const QString& size)
+int MakePhotos(int count, const QString& folder, const QString& size, const QString& format)
 {
     const QStringList sides = size.split('x');
     const size_t width = sides.value(0).toUInt();
     const size_t height = sides.value(1).toUInt();
-    if (count < 1 || sides.size() != 2 || width == 0 || height == 0 || !QDir().mkpath(folder))
+    if (count < 1 || sides.size() != 2 || width == 0 || height == 0 || (format != "jpg" && format != "png") ||
+        !QDir().mkpath(folder))
         return Usage();
     // Fixed seeds: every run of the script compares the same pixels.
     Magick::SetRandomSeed(20260305);
@@ -60,7 +62,8 @@ int MakePhotos(int count, const QString& folder, const QString& size)
         photo.attenuate(0.4);
         photo.addNoise(Magick::GaussianNoise);
         photo.quality(92);
-        const QString path = QStringLiteral("%1/photo-%2.jpg").arg(folder).arg(i + 1, 3, 10, QLatin1Char('0'));
+        const QString path =
+            QStringLiteral("%1/photo-%2.%3").arg(folder).arg(i + 1, 3, 10, QLatin1Char('0')).arg(format);
         photo.write(QFile::encodeName(path).toStdString());
     }
     return 0;
@@ -81,11 +84,11 @@ SFilterRecord Record(quint32 id, const QString& name, std::initializer_list<std:
     return record;
 }
 
-void SetUpJob(const QString& photos, const QString& out, bool textFirst)
+void SetUpJob(const QString& photos, const QString& out, const QString& chain)
 {
     CFormatsEnum::GetInstance()->GenerateList();
     QList<SImageRecord>& images = CListImages::GetInstance()->images;
-    const QFileInfoList files = QDir(photos).entryInfoList({"*.jpg", "*.JPG"}, QDir::Files, QDir::Name);
+    const QFileInfoList files = QDir(photos).entryInfoList({"*.jpg", "*.JPG", "*.png"}, QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         SImageRecord record;
         record.path = file.absoluteFilePath();
@@ -98,17 +101,20 @@ void SetUpJob(const QString& photos, const QString& out, bool textFirst)
 
     // Resize: 1600 x 1600 pixels, keep aspect, mode 0, do not enlarge.
     // Text: size slot 20 (50 points), white, bottom right, 24 px in.
+    const double side = chain == "png" ? 1000 : 1600;
     const SFilterRecord resize =
-        Record(FilterResize, "Resize", {{0, 1600}, {1, 1600}, {2, 1}, {3, 0}, {4, 0}, {5, 1}}, {});
+        Record(FilterResize, "Resize", {{0, side}, {1, side}, {2, 1}, {3, 0}, {4, 0}, {5, 1}}, {});
     const SFilterRecord text =
         Record(FilterText, "Text", {{1, 8}, {2, 24}, {3, 24}, {9, 20}, {14, double(QColor(Qt::white).rgba())}},
                {QString::fromUtf8("\xC2\xA9 Brandquill"), "DejaVu Sans"});
     CListFilters::GetInstance()->filters =
-        textFirst ? QList<SFilterRecord>{text, resize} : QList<SFilterRecord>{resize, text};
+        chain == "text-resize" ? QList<SFilterRecord>{text, resize} : QList<SFilterRecord>{resize, text};
 
     CUserProfile* p = CUserProfile::GetInstance();
     p->FilterFilename.preset = 0;
-    p->OutputFormat = QStringLiteral("JPG");
+    p->OutputFormat = chain == "png" ? QStringLiteral("PNG") : QStringLiteral("JPG");
+    p->PNGComp = 1;
+    p->Interlaced = 0;
     p->Quality = 85;
     p->Destination = 1;
     p->OutputFolderStruct = 0;
@@ -127,13 +133,13 @@ double CpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-int RunBatch(const QString& photos, const QString& out, bool textFirst)
+int RunBatch(const QString& photos, const QString& out, const QString& chain)
 {
     if (!StartMagickRuntime())
         std::cerr << "warning: the project's ImageMagick policy was not found\n";
     if (!QDir().mkpath(out))
         return Usage();
-    SetUpJob(photos, out, textFirst);
+    SetUpJob(photos, out, chain);
 
     qint64 magickThreads = qint64(Magick::ResourceLimits::thread());
     const double cpuBefore = CpuSeconds();
@@ -168,16 +174,17 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if ((args.size() == 4 || args.size() == 5) && args[1] == "--make-photos") {
+    if (args.size() >= 4 && args.size() <= 6 && args[1] == "--make-photos") {
         // The program's own limits: 100-megapixel photos exceed the system's.
         StartMagickRuntime();
-        return MakePhotos(args[2].toInt(), args[3], args.value(4, QStringLiteral("4000x3000")));
+        return MakePhotos(args[2].toInt(), args[3], args.value(4, QStringLiteral("4000x3000")),
+                          args.value(5, QStringLiteral("jpg")));
     }
     if ((args.size() == 4 || args.size() == 5) && args[1] == "--run") {
         const QString chain = args.size() == 5 ? args[4] : QStringLiteral("resize-text");
-        if (chain != "resize-text" && chain != "text-resize")
+        if (chain != "resize-text" && chain != "text-resize" && chain != "png")
             return Usage();
-        return RunBatch(args[2], args[3], chain == "text-resize");
+        return RunBatch(args[2], args[3], chain);
     }
     return Usage();
 }

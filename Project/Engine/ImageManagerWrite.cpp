@@ -5,6 +5,7 @@
 #include "AtomicReplace.h"
 #include "ICCProfiles.h"
 #include "ImageFilters.h"
+#include "PngCoder.h"
 #include "UserProfile.h"
 #include "Utils.h"
 
@@ -220,10 +221,16 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     bool ok = false;
     errno = 0;
     try {
+        // PNG not through the library's coder: it lets one write run at a time.
+        const bool png = FormatOf(path) == QLatin1String("PNG");
         if (image) {
             image->depth(8);
-            image->write(file);
-            ok = true;
+            if (png) {
+                ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError);
+            } else {
+                image->write(file);
+                ok = true;
+            }
         } else {
             for (Magick::Image& page : *pages)
                 page.depth(8);
@@ -235,9 +242,12 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = MagickPath(output->TemporaryPartPath(i), true, part) &&
-                         WriteList(one, part, false, m_WriteError);
+                    ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError)
+                             : MagickPath(output->TemporaryPartPath(i), true, part) &&
+                                   WriteList(one, part, false, m_WriteError);
                 }
+            } else if (png && pages->size() == 1) {
+                ok = CPngCoder::Write(pages->first(), output->TemporaryPath(), m_WriteError);
             } else {
                 ok = WriteList(*pages, file, adjoin, m_WriteError);
             }

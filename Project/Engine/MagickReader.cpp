@@ -4,6 +4,7 @@
 #include "ImageManager.h"
 #include "ImageRecords.h"
 #include "PathSafety.h"
+#include "PngCoder.h"
 
 #include <QFileInfo>
 
@@ -183,6 +184,9 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
         result.error = QStringLiteral("the path is too long");
         return result;
     }
+    // Not through the library's PNG coder: it lets one read run at a time.
+    if (CPngCoder::IsPng(path))
+        return CPngCoder::Read(path, ping, progress);
     MagickCore::ImageInfo* info = NewImageInfo(file, frames, jpegSize);
     if (progress)
         MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, progress);

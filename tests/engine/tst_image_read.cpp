@@ -96,6 +96,10 @@ private slots:
     void damageIsNamed();
     void decompressionBombs_data();
     void decompressionBombs();
+    void pngAsTheLibraryReadsIt_data();
+    void pngAsTheLibraryReadsIt();
+    void pngBesideTheLibrarysCoder_data();
+    void pngBesideTheLibrarysCoder();
 
     void cmykSource_data();
     void cmykSource();
@@ -436,6 +440,94 @@ void TestImageRead::decompressionBombs()
     }
     QCOMPARE(QDir(m_magickTemp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
+}
+
+void TestImageRead::pngAsTheLibraryReadsIt_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("damage"); // "", "cut" in half, "crc" wrong in the pixel data
+    for (const char* kind :
+         {"rgb", "rgb16", "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha", "interlaced", "profile"})
+        QTest::newRow(kind) << kind << "";
+    QTest::newRow("cut in half") << "rgb" << "cut";
+    QTest::newRow("wrong CRC") << "interlaced" << "crc";
+}
+
+void TestImageRead::pngAsTheLibraryReadsIt()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, damage);
+    std::string prefix;
+    const QString path = Path("v.png");
+    BqTest::PngVariant(kind, prefix).write(prefix + QFile::encodeName(path).toStdString());
+    QByteArray bytes = BqTest::FileBytes(path);
+    if (damage == "cut")
+        bytes.truncate(bytes.size() / 2);
+    if (damage == "crc")
+        bytes[bytes.indexOf("IDAT") + 8] = char(bytes[bytes.indexOf("IDAT") + 8] ^ 0x55);
+    QVERIFY(BqTest::WriteFile(path, bytes));
+
+    Magick::Image theirs;
+    try {
+        theirs.read(QFile::encodeName(path).toStdString());
+    } catch (const Magick::Exception&) {
+    }
+    const bool theyRead = theirs.isValid();
+    CImageManager engine;
+    QCOMPARE(engine.Read(path), theyRead);
+    QCOMPARE(theyRead, damage.isEmpty());
+    if (!theyRead)
+        return;
+    const QString difference = BqTest::PngDifference(engine.m_Image, theirs);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void TestImageRead::pngBesideTheLibrarysCoder_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read") << false;
+    QTest::newRow("write") << true;
+}
+
+// The library's PNG coder reads with its lock held while its progress
+// monitor waits; the engine reads and writes PNG files meanwhile.
+void TestImageRead::pngBesideTheLibrarysCoder()
+{
+    QFETCH(bool, write);
+    const QString png = Path("photo.png");
+    BqTest::FourQuadrants().write(QFile::encodeName(png).toStdString());
+    static QSemaphore entered;
+    static QSemaphore go;
+    auto wait = [](const char*, MagickCore::MagickOffsetType, MagickCore::MagickSizeType, void*) {
+        entered.release();
+        go.acquire();
+        return MagickCore::MagickTrue;
+    };
+    QThread* library = QThread::create([&png, wait] {
+        Magick::Image held;
+        MagickCore::SetImageInfoProgressMonitor(held.imageInfo(), wait, nullptr);
+        held.read(QFile::encodeName(png).toStdString());
+    });
+    library->start();
+    QVERIFY(entered.tryAcquire(1, 15000));
+
+    bool done = false;
+    QThread* worker = QThread::create([&] {
+        CImageManager engine;
+        engine.SetImage(BqTest::FourQuadrants());
+        done = write ? engine.Write(Path("out.png")) : engine.Read(png);
+    });
+    worker->start();
+    const bool inTime = worker->wait(15000);
+    go.release(1000000); // every later report of the library's read passes
+    QVERIFY(library->wait(60000));
+    QVERIFY(worker->wait(60000));
+    delete library;
+    delete worker;
+    go.acquire(go.available());
+    entered.acquire(entered.available());
+    QVERIFY(inTime);
+    QVERIFY(done);
 }
 
 void TestImageRead::cmykSource_data()

@@ -34,15 +34,15 @@ QStringList FilesIn(const QString& folder)
 }
 
 // The concatenated IDAT data of a PNG file: the compressed pixels alone,
-// without the text chunks that carry dates.
-QByteArray PngPixelData(const QByteArray& png)
+// without the text chunks that carry dates; or the data of another chunk.
+QByteArray PngPixelData(const QByteArray& png, const QByteArray& chunk = "IDAT")
 {
     QByteArray data;
     int at = 8;
     while (at + 12 <= png.size()) {
         const quint32 length = (quint32(quint8(png[at])) << 24) | (quint32(quint8(png[at + 1])) << 16) |
                                (quint32(quint8(png[at + 2])) << 8) | quint32(quint8(png[at + 3]));
-        if (png.mid(at + 4, 4) == "IDAT")
+        if (png.mid(at + 4, 4) == chunk)
             data += png.mid(at + 8, int(length));
         at += 12 + int(length);
     }
@@ -97,6 +97,8 @@ private slots:
     void transparentOutputs();
     void pngCompression();
     void pngCarriesSoftware();
+    void pngAsTheLibraryWritesIt_data();
+    void pngAsTheLibraryWritesIt();
     void sixteenBitSourceWrittenAsEightBit_data();
     void sixteenBitSourceWrittenAsEightBit();
 
@@ -447,6 +449,59 @@ void TestImageWrite::pngCarriesSoftware()
     engine.m_Pages.append(BqTest::FourQuadrants());
     QVERIFY(engine.WriteMultipage(Path("m.png"), false));
     QCOMPARE(QString::fromStdString(ReadBack(Path("m.png")).attribute("exif:Software")), QString());
+}
+
+void TestImageWrite::pngAsTheLibraryWritesIt_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("interlaced");
+    QTest::addColumn<int>("compression");
+    QTest::addColumn<bool>("read"); // the image read from the coder's file first, by each side
+    for (const char* kind : {"rgb", "rgb16", "grey", "palette", "alpha", "grey+alpha", "profile"})
+        QTest::newRow(kind) << kind << 0 << 1 << false;
+    QTest::newRow("interlaced") << "rgb" << 1 << 1 << false;
+    QTest::newRow("interlaced grey, quick compression") << "grey" << 1 << 0 << false;
+    QTest::newRow("profile, read from a file") << "profile" << 0 << 1 << true;
+}
+
+// The engine's PNG against the one the library's coder makes of the same
+// image with the same options: the same pixels, colour type, interlace,
+// profile, density and texts.
+void TestImageWrite::pngAsTheLibraryWritesIt()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, interlaced);
+    QFETCH(int, compression);
+    QFETCH(bool, read);
+    CUserProfile::GetInstance()->Interlaced = interlaced;
+    CUserProfile::GetInstance()->PNGComp = compression;
+    std::string prefix;
+    Magick::Image image = BqTest::PngVariant(kind, prefix);
+    image.attribute("exif:Orientation", "1");
+    CImageManager engine;
+    engine.SetImage(image);
+    if (read) {
+        image.write(prefix + QFile::encodeName(Path("source.png")).toStdString());
+        QVERIFY(engine.Read(Path("source.png")));
+        image = ReadBack(Path("source.png"));
+    }
+    QVERIFY(engine.Write(Path("mine.png")));
+    image.quality(compression * 100);
+    image.interlaceType(Magick::InterlaceType(interlaced + 1));
+    image.attribute("exif:Software", "Brandquill");
+    image.depth(8);
+    image.write(QFile::encodeName(Path("theirs.png")).toStdString());
+
+    const QByteArray mineBytes = BqTest::FileBytes(Path("mine.png"));
+    const QByteArray theirBytes = BqTest::FileBytes(Path("theirs.png"));
+    QCOMPARE(mineBytes.at(25), theirBytes.at(25)); // colour type
+    QCOMPARE(mineBytes.at(28), theirBytes.at(28)); // interlace
+    for (const char* chunk : {"pHYs", "eXIf", "tEXt", "zTXt", "IDAT"}) {
+        if (kind != "palette" || chunk != QByteArray("IDAT")) // the palette's order differs
+            QCOMPARE(PngPixelData(mineBytes, chunk), PngPixelData(theirBytes, chunk));
+    }
+    const QString difference = BqTest::PngDifference(ReadBack(Path("mine.png")), ReadBack(Path("theirs.png")));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestImageWrite::sixteenBitSourceWrittenAsEightBit_data()

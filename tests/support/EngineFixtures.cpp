@@ -1,5 +1,6 @@
 #include "EngineFixtures.h"
 
+#include "ICCProfiles.h"
 #include "MagickQt.h"
 
 #include <QFile>
@@ -89,6 +90,72 @@ QByteArray PngChunk(const char* type, const QByteArray& data)
     return BigEndian32(static_cast<quint32>(data.size())) + body + BigEndian32(Crc32(body));
 }
 } // namespace
+
+Magick::Image PngVariant(const QString& kind, std::string& prefix)
+{
+    // 16-bit samples that 8 bits cannot hold; the alpha falls from the left.
+    std::vector<quint16> samples;
+    for (quint16 y = 0; y < 48; ++y) {
+        for (quint16 x = 0; x < 64; ++x)
+            samples.insert(samples.end(), {quint16(1000 * x + 7 * y + 3), quint16(65000 - 900 * y - 5 * x),
+                                           quint16(20000 + 311 * x + 411 * y), quint16(65535 - 700 * x)});
+    }
+    Magick::Image image;
+    image.read(64, 48, kind.contains("alpha") ? "RGBA" : "RGBO", Magick::ShortPixel, samples.data());
+    image.matte(kind.contains("alpha"));
+    const bool deep = kind.endsWith("16");
+    prefix = deep ? "PNG48:" : "PNG24:";
+    if (kind.startsWith("grey")) {
+        image.type(kind.contains("alpha") ? Magick::GrayscaleMatteType : Magick::GrayscaleType);
+        prefix = "PNG:";
+    }
+    if (kind.contains("alpha"))
+        prefix = kind == "alpha16" ? "PNG64:" : kind == "alpha" ? "PNG32:" : "PNG:";
+    if (kind == "palette") {
+        image.quantizeColors(40);
+        image.quantize();
+        prefix = "PNG8:";
+    }
+    if (kind == "interlaced")
+        image.interlaceType(Magick::LineInterlace);
+    if (kind == "profile") {
+        image.profile("icc", CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb));
+        image.density(Magick::Geometry(300, 300));
+        image.resolutionUnits(Magick::PixelsPerInchResolution);
+        image.attribute("exif:Software", "Brandquill");
+        image.attribute("exif:Orientation", "6");
+        // One directory entry: the orientation, top-left.
+        static const char exif[] = "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x01\0\0\0\0\0\0\0";
+        image.profile("exif", Magick::Blob(exif, sizeof(exif) - 1));
+    }
+    image.depth(deep ? 16 : 8);
+    return image;
+}
+
+QString PngDifference(const Magick::Image& a, const Magick::Image& b)
+{
+    if (a.columns() != b.columns() || a.rows() != b.rows())
+        return "size";
+    if (a.depth() != b.depth())
+        return "depth";
+    if (a.matte() != b.matte())
+        return "alpha";
+    if (a.signature() != b.signature())
+        return "pixels";
+    for (const char* profile : {"icc", "exif"}) {
+        if (BlobBytes(a.profile(profile)) != BlobBytes(b.profile(profile)))
+            return profile;
+    }
+    if (a.density().width() != b.density().width() || a.resolutionUnits() != b.resolutionUnits())
+        return "density";
+    if (a.orientation() != b.orientation())
+        return "orientation";
+    for (const char* text : {"exif:Software", "exif:Orientation"}) {
+        if (a.attribute(text) != b.attribute(text))
+            return text;
+    }
+    return QString();
+}
 
 QByteArray ClaimingPng(quint32 width, quint32 height)
 {

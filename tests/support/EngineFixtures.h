@@ -32,6 +32,17 @@ QByteArray JpegBytes(const Magick::Image& image, int quality = 92);
 // are all zero and compress to almost nothing.
 QByteArray ClaimingPng(quint32 width, quint32 height);
 
+// A 64 x 48 gradient in one of the forms a PNG stores: "rgb", "rgb16",
+// "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha",
+// "interlaced" or "profile" (sRGB ICC profile, Exif, 300 ppi, texts with
+// the orientation); `prefix`
+// is what makes the library's coder store it in that form.
+Magick::Image PngVariant(const QString& kind, std::string& prefix);
+// What two decoded images do not share among size, depth, alpha, pixels,
+// ICC and Exif profiles, density, orientation and the texts the engine
+// writes; "" when they share all.
+QString PngDifference(const Magick::Image& a, const Magick::Image& b);
+
 // A CMYK JPEG of the four-quadrant photo; `profile`, when not empty, is
 // embedded as its ICC profile.
 void WriteCmykJpeg(const QString& path, const Magick::Blob& profile = Magick::Blob());
