@@ -33,8 +33,8 @@ const int FirstHiddenColumn = 7;
 // The widest value a column usually shows, so its default width holds it
 // at the table's font.
 const char* const WidestValues[CListThumbDetails::ColumnCount] = {
-    "", "",        "2026-12-07 18:50", "6000 x 4000", "999.99 KB", "", "", "", "", "ISO-12800", "", "Uncalibrated",
-    "", "-123.4 m"};
+    "", "", "2026-12-07 18:50", "6000 x 4000", "999.99 KB",    "", "",
+    "", "", "ISO-12800",        "300 x 300",   "Uncalibrated", "", "-123.4 m"};
 
 // The record's text shown in a column.
 QString ColumnText(int column, const SThumb& record)
