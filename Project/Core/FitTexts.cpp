@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QWidget>
@@ -64,11 +65,33 @@ bool Managed(QWidget* w)
     return parent && parent->layout() && parent->layout()->indexOf(w) >= 0;
 }
 
+// A page wider than its scroll area would be cut at the area's right edge,
+// behind a sideways scroll bar: the area takes the page's width instead,
+// with room for the vertical bar when the page is also too tall.
+void WidenToPage(QScrollArea* area)
+{
+    QWidget* page = area->widget();
+    if (!page || !area->widgetResizable() || area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
+        return;
+    const QSize pageNeed = page->minimumSizeHint().expandedTo(page->minimumSize());
+    const int frame = 2 * area->frameWidth();
+    const bool tall =
+        area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && pageNeed.height() > area->height() - frame;
+    const int need =
+        pageNeed.width() + frame + (tall ? area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area) : 0);
+    if (need > area->width())
+        area->setMinimumWidth(need);
+}
+
 // Innermost containers first, so that each outer one sees its children's
 // new minimums.
 void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
 {
     for (QWidget* w : innermostFirst) {
+        if (auto* area = qobject_cast<QScrollArea*>(w)) {
+            WidenToPage(area);
+            continue;
+        }
         QLayout* layout = w->layout();
         if (!layout || layout->isEmpty()) // an empty layout's margins are no text
             continue;

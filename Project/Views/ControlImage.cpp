@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -158,10 +159,18 @@ double CControlImage::ComputeMinZoom()
         return 0.0;
     const int ratio = DeviceRatio();
     m_Viewport = QSize(this->width() * ratio, this->height() * ratio);
+    const auto columns = static_cast<qint64>(m_EngineA.m_Image.columns());
+    const auto rows = static_cast<qint64>(m_EngineA.m_Image.rows());
+    // The worker turns the photo upright when auto-rotate is on; its last
+    // result of this photo has the turned size.
+    const bool autoRotate = std::any_of(filters.cbegin(), filters.cend(), [](const SFilterRecord& record) {
+        return record.id == FilterAutoRotate && record.active;
+    });
+    const bool turned = autoRotate && m_Shown.path == currentPath && columns == height && rows == width;
     // The last full-size result: the pinged size says nothing about a frame.
-    if (SpecialFilters() && !ResizeFilters()) {
-        width = static_cast<qint64>(m_EngineA.m_Image.columns());
-        height = static_cast<qint64>(m_EngineA.m_Image.rows());
+    if ((SpecialFilters() && !ResizeFilters()) || turned) {
+        width = columns;
+        height = rows;
     }
     return PreviewFitZoom(width, height, m_Viewport);
 }

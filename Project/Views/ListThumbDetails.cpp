@@ -10,6 +10,7 @@
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -18,6 +19,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QScrollBar>
+#include <QStyle>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -27,6 +30,11 @@ namespace
 {
 const int DefaultWidths[CListThumbDetails::ColumnCount] = {150, 60, 100, 80, 70, 230, 120, 60, 70, 60, 60, 80, 130, 60};
 const int FirstHiddenColumn = 7;
+// The widest value a column usually shows, so its default width holds it
+// at the table's font.
+const char* const WidestValues[CListThumbDetails::ColumnCount] = {
+    "", "", "2026-12-07 18:50", "6000 x 4000", "999.99 KB",    "", "",
+    "", "", "ISO-12800",        "300 x 300",   "Uncalibrated", "", "-123.4 m"};
 
 // The record's text shown in a column.
 QString ColumnText(int column, const SThumb& record)
@@ -183,8 +191,12 @@ CListThumbDetails::~CListThumbDetails()
 void CListThumbDetails::SetDefaultColumns()
 {
     QHeaderView* header = horizontalHeader();
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     for (int column = 0; column < ColumnCount; ++column) {
-        header->resizeSection(column, DefaultWidths[column]);
+        // One pixel more for the rounding of the cell's text layout.
+        const int valueWidth =
+            qCeil(QFontMetricsF(font()).horizontalAdvance(QLatin1String(WidestValues[column]))) + margins + 1;
+        header->resizeSection(column, std::max(DefaultWidths[column], valueWidth));
         header->setSectionHidden(column, column >= FirstHiddenColumn);
     }
 }

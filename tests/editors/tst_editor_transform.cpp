@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 using namespace EditorTest;
@@ -221,20 +222,33 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QSize>("view");
-        QTest::newRow("5") << "o5" << QSize(300, 300);
-        QTest::newRow("7") << "o7" << QSize(300, 300);
-        QTest::newRow("6, wide view") << "o6" << QSize(300, 150);
+        QTest::addColumn<QString>("zoom"); // zoomed in, then back by "fit" or "out"
+        QTest::newRow("5") << "o5" << QSize(300, 300) << "";
+        QTest::newRow("7") << "o7" << QSize(300, 300) << "";
+        QTest::newRow("6, wide view") << "o6" << QSize(300, 150) << "";
+        QTest::newRow("6, zoom to fit") << "o6" << QSize(300, 150) << "fit";
+        QTest::newRow("6, zoom out") << "o6" << QSize(300, 150) << "out";
     }
     void autoRotatePreviewIsUpright()
     {
         QFETCH(QString, kind);
         QFETCH(QSize, view);
+        QFETCH(QString, zoom);
         const QString photo = Photo(400, 300, kind);
         CEditor e(FilterAutoRotate, SFilterRecord(), photo);
         e.filtered->resize(view);
         QCOMPARE(e.Fire().size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(e.filtered->shown && !e.filtered->pending, 5000);
+        const QSize fit = e.filtered->imageLabel->pixmap(Qt::ReturnByValue).size();
+        if (!zoom.isEmpty()) { // back to the fit of the turned photo
+            QSignalSpy zoomed(e.filtered, &CControlImage::UpdateZoomPercent);
+            QVERIFY(e.filtered->ZoomIn());
+            QTRY_VERIFY_WITH_TIMEOUT(zoomed.count() == 1, 5000);
+            QVERIFY(zoom == "fit" ? e.filtered->ZoomToFit() : e.filtered->ZoomOut());
+            QTRY_VERIFY_WITH_TIMEOUT(zoomed.count() == 2, 5000);
+        }
         const QImage shown = e.filtered->imageLabel->pixmap(Qt::ReturnByValue).toImage();
+        QCOMPARE(shown.size(), fit);
         Magick::Image upright(photo.toStdString());
         upright.autoOrient();
         QCOMPARE(upright.columns(), size_t(300));

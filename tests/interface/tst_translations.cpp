@@ -32,6 +32,7 @@
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,6 +185,19 @@ QString Drawn(QString text)
     return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
 }
 
+// How much of the right side of `w` the viewport of a scroll area under
+// `root` hides: a page wider than its viewport cuts what lies past its edge.
+int HiddenRight(QWidget* w, QWidget* root)
+{
+    int hidden = 0;
+    for (QWidget* a = w->parentWidget(); a && a != root; a = a->parentWidget()) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(a->parentWidget());
+        if (area && area->viewport() == a)
+            hidden = std::max(hidden, w->mapTo(a, QPoint(w->width(), 0)).x() - a->width());
+    }
+    return std::min(hidden, w->width());
+}
+
 // The texts of `root` that need more room than they are given, each as
 // "object name: text". The fixed grids draw their names themselves, elided,
 // and are not widgets of their own.
@@ -194,15 +208,17 @@ QStringList CutTexts(QWidget* root)
         if (!w->isVisibleTo(root) || w->width() <= 0)
             continue;
         const QFontMetrics fm(w->font());
+        const int hidden = HiddenRight(w, root); // only the part a viewport shows is room
         QString text;
         bool whole = true;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
             const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
-            whole = text.isEmpty() || (need.width() <= label->width() && need.height() <= label->height());
+            whole = text.isEmpty() || (need.width() <= label->width() - hidden && need.height() <= label->height());
         } else if (qobject_cast<QToolButton*>(w)) {
             text = static_cast<QToolButton*>(w)->text();
-            whole = text.isEmpty() || (w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height());
+            whole = text.isEmpty() ||
+                    (w->sizeHint().width() <= w->width() - hidden && w->sizeHint().height() <= w->height());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             text = button->text();
             QStyleOptionButton option;
@@ -214,7 +230,7 @@ QStringList CutTexts(QWidget* root)
             const QRect room = w->style()->subElementRect(part, &option, w);
             const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
             const QSize need = fm.size(Qt::TextShowMnemonic, text);
-            whole = text.isEmpty() || (need.width() + icon <= room.width() && need.height() <= room.height());
+            whole = text.isEmpty() || (need.width() + icon <= room.width() - hidden && need.height() <= room.height());
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             text = combo->currentText();
             QStyleOptionComboBox option;
@@ -223,14 +239,16 @@ QStringList CutTexts(QWidget* root)
             const QRect room =
                 w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
             const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
-            whole = fm.horizontalAdvance(text) + icon <= room.width() && fm.height() <= room.height();
+            whole = fm.horizontalAdvance(text) + icon <= room.width() - hidden && fm.height() <= room.height();
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
             text = group->title();
-            whole = text.isEmpty() || fm.horizontalAdvance(Drawn(text)) + 2 * fm.averageCharWidth() <= w->width();
+            whole =
+                text.isEmpty() || fm.horizontalAdvance(Drawn(text)) + 2 * fm.averageCharWidth() <= w->width() - hidden;
         } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
             const int space = w->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, w);
             for (int i = 0; i < tabs->count(); ++i)
-                if (fm.horizontalAdvance(Drawn(tabs->tabText(i))) + space > tabs->tabRect(i).width())
+                if (fm.horizontalAdvance(Drawn(tabs->tabText(i))) + space > tabs->tabRect(i).width() ||
+                    tabs->tabRect(i).right() >= tabs->width() - hidden)
                     cut << w->objectName() + ": " + tabs->tabText(i);
         } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
             text = "balloon";
@@ -244,14 +262,16 @@ QStringList CutTexts(QWidget* root)
 
 using Factory = std::function<QWidget*()>;
 
+const int kEditorTypes[] = {FilterText,         FilterLogo,   FilterShapeFrame, FilterGrungeFrame,  FilterPictureFrame,
+                            FilterVintageFrame, FilterRaise,  FilterShadow,     FilterSimpleBorder, FilterAutoRotate,
+                            FilterCrop,         FilterResize, FilterRotate};
+
 // The dialogs that can be built on their own, each as the user opens it,
 // and the thirteen filter editors the filter dialog holds.
 QList<QPair<QString, Factory>> Dialogs()
 {
     QList<QPair<QString, Factory>> editors;
-    for (int type :
-         {FilterText, FilterLogo, FilterShapeFrame, FilterGrungeFrame, FilterPictureFrame, FilterVintageFrame,
-          FilterRaise, FilterShadow, FilterSimpleBorder, FilterAutoRotate, FilterCrop, FilterResize, FilterRotate})
+    for (int type : kEditorTypes)
         editors.append({QStringLiteral("editor %1").arg(type), [type] {
                             auto* holder = new QWidget;
                             CreateFilterPage(type, holder);
@@ -548,6 +568,16 @@ private slots:
                 widget->show();
                 for (const QString& text : CutTexts(widget.get()))
                     cut << dialog.first + " " + text;
+            }
+            for (int type : kEditorTypes) { // each editor beside the preview, as the filter dialog holds it
+                CFilterSettings d;
+                d.record.id = type;
+                QTimer::singleShot(0, &d, [&] {
+                    for (const QString& text : CutTexts(&d))
+                        cut << QStringLiteral("filter dialog %1 ").arg(type) + text;
+                    d.reject();
+                });
+                d.exec();
             }
         }
         QApplication::setFont(original);

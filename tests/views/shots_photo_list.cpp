@@ -163,8 +163,8 @@ int main(int argc, char** argv)
     page.SetViewMode(0);
     for (int column = 7; column < CListThumbDetails::ColumnCount; ++column)
         table.horizontalHeader()->showSection(column);
-    // Wide enough for dates and sizes in the default font; the rest fits.
-    const int widths[][2] = {{2, 130}, {4, 90}, {5, 120}, {12, 100}};
+    // Wide enough for the folders and coordinates; the rest fits by default.
+    const int widths[][2] = {{5, 120}, {12, 100}};
     for (const auto& width : widths)
         table.horizontalHeader()->resizeSection(width[0], width[1]);
     saved = Settle(&table) && saved;
