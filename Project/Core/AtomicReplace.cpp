@@ -1,5 +1,7 @@
 #include "AtomicReplace.h"
 
+#include "PathSafety.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -319,7 +321,8 @@ bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QStr
     bool ok = in >= 0 && ::fstat(in, &st) == 0;
     if (!ok)
         output.Fail(errno);
-    else if (!S_ISREG(st.st_mode)) {
+    else if (!S_ISREG(st.st_mode) || !CPathSafety::NotRegularFileReason(source).isEmpty()) {
+        // The kernel's own files (a link to /proc/self/mem) look regular.
         output.m_Error = QStringLiteral("not a regular file");
         ok = false;
     }

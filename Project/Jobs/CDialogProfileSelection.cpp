@@ -220,6 +220,11 @@ void CDialogProfileSelection::keyPressEvent(QKeyEvent* event)
         OpenHelpFile(QStringLiteral("user-interface_profiles.htm"));
         return;
     }
+    // Return on the list's current item has already been answered by its
+    // activated signal; the default button must not answer it again.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == ui->listProfiles && ui->listProfiles->currentIndex().isValid())
+        return;
     QDialog::keyPressEvent(event);
 }
 

@@ -151,6 +151,8 @@ private slots:
         }
         QTest::newRow("link to /proc/self/mem, re-encode") << "mem.jpg" << true << "Failed to load"
                                                            << "not a regular file";
+        QTest::newRow("link to /proc/self/mem, copy") << "mem.jpg" << false << "Failed to Copy"
+                                                      << "not a regular file";
         // A good photo whose mark's logo or texture is the photos' folder.
         QTest::newRow("logo is a folder") << "logo.jpg" << true << "Failed to apply 'Logo' filter to"
                                           << "%1 is a folder, not a regular file";
