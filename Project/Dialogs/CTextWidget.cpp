@@ -246,3 +246,9 @@ bool CTextWidget::TextFits() const
     Arrange(shape, layouts, complete);
     return complete;
 }
+
+void CTextWidget::GrowToText()
+{
+    for (int step = 0; step < 20 && !TextFits(); ++step)
+        resize(size() * 1.1);
+}

@@ -27,6 +27,9 @@ public:
     void SetParagraphs(const QStringList& paragraphs);
     // Whether every line of the text fits inside the shape at the present size.
     bool TextFits() const;
+    // A larger font needs a larger balloon: it grows, keeping its shape,
+    // until its text fits (bounded, in case it never does).
+    void GrowToText();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

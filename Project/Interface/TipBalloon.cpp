@@ -36,10 +36,7 @@ void CTipBalloon::Show()
         m_widget->SetShape(GenerateInfoBaloon(m_shape));
         m_widget->SetParagraphs(QStringList(m_text));
         m_widget->resize(m_size);
-        // A larger font needs a larger balloon: it grows, keeping its shape,
-        // until its text fits.
-        for (int step = 0; step < 20 && !m_widget->TextFits(); ++step)
-            m_widget->resize(m_widget->size() * 1.1);
+        m_widget->GrowToText();
         if (m_position)
             m_widget->move(m_position());
         m_widget->raise();

@@ -66,12 +66,13 @@ bool ShootModal(QDialog& dialog, const QString& path)
 bool ShootBalloon(int shape, const QSize& size, const QString& text, const QString& path)
 {
     QWidget host;
-    host.setFixedSize(size);
     host.setWindowTitle(QStringLiteral("Balloon"));
     CTextWidget balloon(&host);
     balloon.SetShape(GenerateInfoBaloon(shape));
     balloon.SetParagraphs({text});
     balloon.resize(size);
+    balloon.GrowToText(); // as the window shows it
+    host.setFixedSize(balloon.size());
     host.show();
     const bool saved = Shoot(&host, path);
     host.hide();

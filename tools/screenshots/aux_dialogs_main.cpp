@@ -4,6 +4,7 @@
 #include "MagickRuntime.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -47,6 +48,12 @@ int main(int argc, char** argv)
     }
     StartMagickRuntime();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    // As in the other screenshot programs: a desktop with a larger font.
+    if (const int points = qEnvironmentVariableIntValue("BQ_SHOTS_FONT_PT")) {
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     ShootAuxDialogs(outDir, false);
     QApplication::setPalette(DarkPalette());
