@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QWidget>
@@ -130,10 +131,14 @@ void Fit(QWidget* root)
 
     // A wrapped text's height depends on the width the layout gives it: lay
     // the window out once, then let each label still short of its lines ask
-    // for them.
-    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) // outermost first
+    // for them. The pages a stack hides are laid out in its room as well.
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) { // outermost first
         if ((*it)->layout())
             (*it)->layout()->activate();
+        if (auto* stack = qobject_cast<QStackedWidget*>(*it))
+            for (int i = 0; i < stack->count(); ++i)
+                stack->widget(i)->setGeometry(stack->contentsRect());
+    }
     bool grown = false;
     for (QLabel* label : root->findChildren<QLabel*>()) {
         const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;

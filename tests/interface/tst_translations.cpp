@@ -568,6 +568,13 @@ private slots:
                 widget->show();
                 for (const QString& text : CutTexts(widget.get()))
                     cut << dialog.first + " " + text;
+                for (QTabWidget* tabs : widget->findChildren<QTabWidget*>()) {
+                    for (int i = 1; i < tabs->count(); ++i) { // each tab as the user opens it
+                        tabs->setCurrentIndex(i);
+                        for (const QString& text : CutTexts(widget.get()))
+                            cut << dialog.first + QStringLiteral(" tab %1 ").arg(i + 1) + text;
+                    }
+                }
             }
             for (int type : kEditorTypes) { // each editor beside the preview, as the filter dialog holds it
                 CFilterSettings d;
