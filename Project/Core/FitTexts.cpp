@@ -1,6 +1,7 @@
 #include "FitTexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -42,6 +43,8 @@ QSize TextNeed(QWidget* w)
     }
     if (qobject_cast<QProgressBar*>(w))
         return w->minimumSizeHint(); // its text's line
+    if (qobject_cast<QAbstractSpinBox*>(w))
+        return w->sizeHint(); // its widest value
     return QSize();
 }
 

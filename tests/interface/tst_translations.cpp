@@ -33,6 +33,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -240,6 +241,9 @@ QStringList CutTexts(QWidget* root)
                 w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
             const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
             whole = fm.horizontalAdvance(text) + icon <= room.width() - hidden && fm.height() <= room.height();
+        } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
+            text = spin->text();
+            whole = spin->sizeHint().width() <= w->width() - hidden; // room for its widest value
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
             text = group->title();
             whole =
