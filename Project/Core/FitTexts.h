@@ -10,4 +10,5 @@ class QWidget;
 // every container and `root` itself follow its layout's new minimum. Texts
 // that fit keep their sizes. Call once, after setupUi and after any size the
 // constructor fixes in code; the sizes are mended when `root` is first shown.
+// Call again on a shown form whose values have grown wider.
 void FitTextsToFonts(QWidget* root);

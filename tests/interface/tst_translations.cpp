@@ -586,6 +586,12 @@ private slots:
                 QTimer::singleShot(0, &d, [&] {
                     for (const QString& text : CutTexts(&d))
                         cut << QStringLiteral("filter dialog %1 ").arg(type) + text;
+                    if (auto* units = d.findChild<QComboBox*>("comboDimensions")) { // then the sizes in percent
+                        units->setCurrentIndex(1);
+                        emit units->activated(1);
+                        for (const QString& text : CutTexts(&d))
+                            cut << QStringLiteral("filter dialog %1 percent ").arg(type) + text;
+                    }
                     d.reject();
                 });
                 d.exec();
