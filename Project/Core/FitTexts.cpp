@@ -87,6 +87,17 @@ void WidenToPage(QScrollArea* area)
         area->setMinimumWidth(need);
 }
 
+// Forgets the minimums `layout` and the layouts nested in it computed before
+// the texts grew: a child's new minimum clears only its parent widget's
+// layout, not the nested one that holds the child.
+void Invalidate(QLayout* layout)
+{
+    for (int i = 0; i < layout->count(); ++i)
+        if (QLayout* inner = layout->itemAt(i)->layout())
+            Invalidate(inner);
+    layout->invalidate();
+}
+
 // Innermost containers first, so that each outer one sees its children's
 // new minimums.
 void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
@@ -99,7 +110,7 @@ void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
         QLayout* layout = w->layout();
         if (!layout || layout->isEmpty()) // an empty layout's margins are no text
             continue;
-        layout->invalidate();
+        Invalidate(layout);
         const QSize need = layout->totalMinimumSize();
         Relax(w, need);
         if (!Managed(w) && (w == root || !w->isWindow()))

@@ -596,6 +596,19 @@ private slots:
                 });
                 d.exec();
             }
+            for (int page : {5, 7}) { // the format options with a compression list, PDF and TIFF
+                CFormatSettings d;
+                d.FormatPage = page;
+                QTimer::singleShot(0, &d, [&] {
+                    for (const QString& text : CutTexts(&d))
+                        cut << QStringLiteral("format page %1 ").arg(page) + text;
+                    for (QWidget* w : d.findChildren<QWidget*>()) // nothing runs past the window's edge
+                        if (w->isVisibleTo(&d) && w->mapTo(&d, QPoint(w->width(), 0)).x() > d.width())
+                            cut << QStringLiteral("format page %1 past the edge ").arg(page) + w->objectName();
+                    d.reject();
+                });
+                d.exec();
+            }
         }
         QApplication::setFont(original);
         QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 cut:\n").arg(cut.size()) + cut.join('\n')));
