@@ -25,8 +25,8 @@ QSize TextNeed(QWidget* w)
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (label->text().isEmpty())
             return QSize();
-        if (label->wordWrap()) // the width is the layout's; only the lines' height counts
-            return QSize(0, label->heightForWidth(label->width()));
+        if (label->wordWrap()) // the width is the layout's, down to its longest word; the lines' height
+            return QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
         return label->sizeHint();
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w))

@@ -214,7 +214,9 @@ QStringList CutTexts(QWidget* root)
         bool whole = true;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
-            const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            const QSize need = label->wordWrap() // its longest word and its lines
+                                   ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                                   : label->sizeHint();
             whole = text.isEmpty() || (need.width() <= label->width() - hidden && need.height() <= label->height());
         } else if (qobject_cast<QToolButton*>(w)) {
             text = static_cast<QToolButton*>(w)->text();
