@@ -1,6 +1,7 @@
 #include "FitTexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QLayout>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QWidget>
@@ -23,8 +25,8 @@ QSize TextNeed(QWidget* w)
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (label->text().isEmpty())
             return QSize();
-        if (label->wordWrap()) // the width is the layout's; only the lines' height counts
-            return QSize(0, label->heightForWidth(label->width()));
+        if (label->wordWrap()) // the width is the layout's, down to its longest word; the lines' height
+            return QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
         return label->sizeHint();
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -41,6 +43,8 @@ QSize TextNeed(QWidget* w)
     }
     if (qobject_cast<QProgressBar*>(w))
         return w->minimumSizeHint(); // its text's line
+    if (qobject_cast<QAbstractSpinBox*>(w))
+        return w->sizeHint(); // its widest value
     return QSize();
 }
 
@@ -83,6 +87,17 @@ void WidenToPage(QScrollArea* area)
         area->setMinimumWidth(need);
 }
 
+// Forgets the minimums `layout` and the layouts nested in it computed before
+// the texts grew: a child's new minimum clears only its parent widget's
+// layout, not the nested one that holds the child.
+void Invalidate(QLayout* layout)
+{
+    for (int i = 0; i < layout->count(); ++i)
+        if (QLayout* inner = layout->itemAt(i)->layout())
+            Invalidate(inner);
+    layout->invalidate();
+}
+
 // Innermost containers first, so that each outer one sees its children's
 // new minimums.
 void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
@@ -95,7 +110,7 @@ void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
         QLayout* layout = w->layout();
         if (!layout || layout->isEmpty()) // an empty layout's margins are no text
             continue;
-        layout->invalidate();
+        Invalidate(layout);
         const QSize need = layout->totalMinimumSize();
         Relax(w, need);
         if (!Managed(w) && (w == root || !w->isWindow()))
@@ -130,10 +145,14 @@ void Fit(QWidget* root)
 
     // A wrapped text's height depends on the width the layout gives it: lay
     // the window out once, then let each label still short of its lines ask
-    // for them.
-    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) // outermost first
+    // for them. The pages a stack hides are laid out in its room as well.
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) { // outermost first
         if ((*it)->layout())
             (*it)->layout()->activate();
+        if (auto* stack = qobject_cast<QStackedWidget*>(*it))
+            for (int i = 0; i < stack->count(); ++i)
+                stack->widget(i)->setGeometry(stack->contentsRect());
+    }
     bool grown = false;
     for (QLabel* label : root->findChildren<QLabel*>()) {
         const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;

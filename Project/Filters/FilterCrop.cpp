@@ -38,6 +38,8 @@ void CFilterCrop::SetDecimals(int decimals)
 {
     for (QDoubleSpinBox* spin : {ui->spinLeft, ui->spinTop, ui->spinWidth, ui->spinHeight})
         spin->setDecimals(decimals);
+    if (isVisible()) // the widest value has grown with the decimals
+        FitTextsToFonts(this);
 }
 
 void CFilterCrop::Initialize()

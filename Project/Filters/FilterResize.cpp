@@ -58,6 +58,8 @@ void CFilterResize::SetDecimals(int decimals)
 {
     ui->spinWidth->setDecimals(decimals);
     ui->spinHeight->setDecimals(decimals);
+    if (isVisible()) // the widest value has grown with the decimals
+        FitTextsToFonts(this);
 }
 
 void CFilterResize::SetRanges(bool percent)

@@ -33,6 +33,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -213,7 +214,9 @@ QStringList CutTexts(QWidget* root)
         bool whole = true;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
-            const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            const QSize need = label->wordWrap() // its longest word and its lines
+                                   ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                                   : label->sizeHint();
             whole = text.isEmpty() || (need.width() <= label->width() - hidden && need.height() <= label->height());
         } else if (qobject_cast<QToolButton*>(w)) {
             text = static_cast<QToolButton*>(w)->text();
@@ -240,6 +243,9 @@ QStringList CutTexts(QWidget* root)
                 w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
             const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
             whole = fm.horizontalAdvance(text) + icon <= room.width() - hidden && fm.height() <= room.height();
+        } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
+            text = spin->text();
+            whole = spin->sizeHint().width() <= w->width() - hidden; // room for its widest value
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
             text = group->title();
             whole =
@@ -568,6 +574,13 @@ private slots:
                 widget->show();
                 for (const QString& text : CutTexts(widget.get()))
                     cut << dialog.first + " " + text;
+                for (QTabWidget* tabs : widget->findChildren<QTabWidget*>()) {
+                    for (int i = 1; i < tabs->count(); ++i) { // each tab as the user opens it
+                        tabs->setCurrentIndex(i);
+                        for (const QString& text : CutTexts(widget.get()))
+                            cut << dialog.first + QStringLiteral(" tab %1 ").arg(i + 1) + text;
+                    }
+                }
             }
             for (int type : kEditorTypes) { // each editor beside the preview, as the filter dialog holds it
                 CFilterSettings d;
@@ -575,6 +588,25 @@ private slots:
                 QTimer::singleShot(0, &d, [&] {
                     for (const QString& text : CutTexts(&d))
                         cut << QStringLiteral("filter dialog %1 ").arg(type) + text;
+                    if (auto* units = d.findChild<QComboBox*>("comboDimensions")) { // then the sizes in percent
+                        units->setCurrentIndex(1);
+                        emit units->activated(1);
+                        for (const QString& text : CutTexts(&d))
+                            cut << QStringLiteral("filter dialog %1 percent ").arg(type) + text;
+                    }
+                    d.reject();
+                });
+                d.exec();
+            }
+            for (int page : {5, 7}) { // the format options with a compression list, PDF and TIFF
+                CFormatSettings d;
+                d.FormatPage = page;
+                QTimer::singleShot(0, &d, [&] {
+                    for (const QString& text : CutTexts(&d))
+                        cut << QStringLiteral("format page %1 ").arg(page) + text;
+                    for (QWidget* w : d.findChildren<QWidget*>()) // nothing runs past the window's edge
+                        if (w->isVisibleTo(&d) && w->mapTo(&d, QPoint(w->width(), 0)).x() > d.width())
+                            cut << QStringLiteral("format page %1 past the edge ").arg(page) + w->objectName();
                     d.reject();
                 });
                 d.exec();
