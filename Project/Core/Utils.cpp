@@ -64,8 +64,7 @@ void WriteThrough(QSettings& settings, const QString& key, const QVariant& value
     if (const RegistryFailureHandler handler = s_registryFailure.load())
         handler(settings.fileName());
     else
-        std::fprintf(stderr, "brandquill: The settings could not be saved to %s\n",
-                     QFile::encodeName(settings.fileName()).constData());
+        ReportOnStderr(QStringLiteral("The settings could not be saved to ") + settings.fileName());
 }
 
 // First standard location of a kind, "/"-separated, without a trailing "/".

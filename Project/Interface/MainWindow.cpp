@@ -250,7 +250,7 @@ void MainWindow::ReportSettingsFailure(const QString& file)
         if (s_settingsWindow)
             s_settingsWindow->Ask(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
         else
-            SMainWindowHooks().report(text);
+            ReportOnStderr(text);
     };
     // A worker's write is told on the GUI thread.
     if (QThread::currentThread() == qApp->thread())
