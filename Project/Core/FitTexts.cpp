@@ -31,14 +31,25 @@ QSize TextNeed(QWidget* w)
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text().isEmpty() ? QSize() : button->sizeHint();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) { // the item shown, not the widest
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // A fixed list (a combo sized to its contents, Qt's default) needs its
+        // widest item, since the user may choose any; a list of the user's own
+        // names (sized to a minimum length in the form) the item shown.
+        const bool anyItem = combo->sizeAdjustPolicy() == QComboBox::AdjustToContents ||
+                             combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow;
+        const QFontMetrics metrics = combo->fontMetrics();
+        QSize text(metrics.horizontalAdvance(combo->currentText()), metrics.height());
+        for (int i = anyItem ? 0 : combo->currentIndex(); i >= 0 && i < combo->count(); ++i) {
+            const bool icon = !combo->itemIcon(i).isNull();
+            text = text.expandedTo(
+                QSize(metrics.horizontalAdvance(combo->itemText(i)) + (icon ? combo->iconSize().width() + 4 : 0),
+                      std::max(metrics.height(), icon ? combo->iconSize().height() : 0)));
+            if (!anyItem)
+                break;
+        }
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
-        const QSize icon = combo->itemIcon(combo->currentIndex()).isNull() ? QSize() : combo->iconSize();
-        const QFontMetrics metrics = combo->fontMetrics();
-        const QSize text(metrics.horizontalAdvance(combo->currentText()) + (icon.isValid() ? icon.width() + 4 : 0),
-                         std::max(metrics.height(), icon.height()));
         return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo);
     }
     if (qobject_cast<QProgressBar*>(w))
@@ -127,8 +138,7 @@ void Fit(QWidget* root)
         if (!need.isValid())
             continue;
         if (qobject_cast<QComboBox*>(w)) {
-            // The item shown asks for room only when it lacks it: a long
-            // path elsewhere in the list does not widen the window.
+            // A combo asks for room only when it lacks it.
             const bool short_ = need.width() > w->width();
             Relax(w, QSize(short_ ? need.width() : 0, need.height()));
             if (short_)
@@ -163,6 +173,14 @@ void Fit(QWidget* root)
     }
     if (grown)
         FitContainers(root, widgets);
+
+    // A page fitted after its window was shown: the containers above it, up
+    // to the window, follow its new minimum.
+    QList<QWidget*> above;
+    for (QWidget* w = root; !w->isWindow() && w->parentWidget(); w = w->parentWidget())
+        above.append(w->parentWidget());
+    if (!above.isEmpty())
+        FitContainers(above.last(), above);
 }
 
 // Fits its parent's texts when the parent is first shown: only then are the

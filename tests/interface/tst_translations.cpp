@@ -235,14 +235,20 @@ QStringList CutTexts(QWidget* root)
             const QSize need = fm.size(Qt::TextShowMnemonic, text);
             whole = text.isEmpty() || (need.width() + icon <= room.width() - hidden && need.height() <= room.height());
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            text = combo->currentText();
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
             const QRect room =
                 w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
-            const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
-            whole = fm.horizontalAdvance(text) + icon <= room.width() - hidden && fm.height() <= room.height();
+            // Each item the user can choose, not only the one shown now.
+            for (int i = combo->isEditable() ? combo->currentIndex() : 0; i < combo->count(); ++i) {
+                const int icon = combo->itemIcon(i).isNull() ? 0 : combo->iconSize().width() + 4;
+                if (fm.horizontalAdvance(combo->itemText(i)) + icon > room.width() - hidden ||
+                    fm.height() > room.height())
+                    cut << w->objectName() + ": " + combo->itemText(i);
+                if (combo->isEditable())
+                    break;
+            }
         } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
             text = spin->text();
             whole = spin->sizeHint().width() <= w->width() - hidden; // room for its widest value
