@@ -104,6 +104,7 @@ int main(int argc, char** argv)
     BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (argc != 2) {
         std::fputs("usage: bq-shots-editors <output folder>\n", stderr);

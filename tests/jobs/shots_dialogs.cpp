@@ -159,6 +159,7 @@ int main(int argc, char** argv)
     BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     if (argc < 2) {
         std::fprintf(stderr, "usage: bq-shots-dialogs <folder>\n");
         return 2;

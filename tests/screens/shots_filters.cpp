@@ -200,6 +200,7 @@ int main(int argc, char** argv)
         BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     Shots::CShotWriter shots;
     if (!shots.Start(argc, argv)) {

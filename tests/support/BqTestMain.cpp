@@ -1,12 +1,15 @@
 #include "BqTestMain.h"
+#include "ResourceRoot.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,6 +70,22 @@ void ApplyShotsFont()
     if (points > 0)
         font.setPointSize(points);
     QApplication::setFont(font);
+}
+
+void ApplyShotsLanguage()
+{
+    const QString language = qEnvironmentVariable("BQ_SHOTS_LANG").toLower();
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return;
+    static QTranslator own, qt; // installed for the life of the program
+    const QString code = language.left(1).toUpper() + language.mid(1);
+    if (!own.load(QStringLiteral("Ln_") + code, ResourceRoot())) {
+        std::fprintf(stderr, "no translation Ln_%s in %s\n", qPrintable(code), qPrintable(ResourceRoot()));
+        std::exit(2);
+    }
+    QCoreApplication::installTranslator(&own);
+    if (qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 }
 
 void CheckSettingsIsolated()

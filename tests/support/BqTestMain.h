@@ -35,6 +35,10 @@ namespace BqTest {
 // offscreen platform; with BQ_SHOTS_FONT_PT set (scripts/screenshots passes
 // it on), at that point size, as on a desktop with larger fonts.
 void ApplyShotsFont();
+// With BQ_SHOTS_LANG set to de, fr, it or ja, installs that translation, so
+// that a screenshot program draws every window in that language. Exits with 2
+// when the language has no translation.
+void ApplyShotsLanguage();
 // Aborts unless QSettings("Quorvelline", "Brandquill") lives inside TempHome().
 void CheckSettingsIsolated();
 } // namespace BqTest

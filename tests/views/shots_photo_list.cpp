@@ -125,6 +125,7 @@ int main(int argc, char** argv)
     BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     const bool verify = argc > 1 && QString(argv[1]) == "--verify";
     QTemporaryDir work;
     const QString out = verify ? work.filePath("shots") : (argc > 1 ? QString(argv[1]) : QString());

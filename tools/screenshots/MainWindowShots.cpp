@@ -97,6 +97,7 @@ int main(int argc, char** argv)
     IsolateShotProcess();
     NativeLookingApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     g_outDir = StartShotRuntime(&app, argv[1]);
 
     auto window = NewWindow(0, 1033);

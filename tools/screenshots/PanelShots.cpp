@@ -205,6 +205,7 @@ int main(int argc, char** argv)
     const QString home = IsolateShotProcess();
     NativeLookingApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     g_outDir = StartShotRuntime(&app, argv[1]);
 
     const QStringList photos = MakePhotos(home + "/Pictures/Trip", 9);

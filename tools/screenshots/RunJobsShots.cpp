@@ -229,6 +229,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(application);
     NativeLookingApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     app.setQuitOnLastWindowClosed(false);
     StartMagickRuntime();
     RegisterCoreMetaTypes();

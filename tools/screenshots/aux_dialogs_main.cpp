@@ -1,10 +1,10 @@
 // bq-shots-auxdialogs OUTDIR: pictures of the auxiliary dialogs, the tip
 // dialog and the tip balloons, in the light and then the dark palette.
 #include "AuxDialogShots.h"
+#include "BqTestMain.h"
 #include "MagickRuntime.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -48,12 +48,8 @@ int main(int argc, char** argv)
     }
     StartMagickRuntime();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
-    // As in the other screenshot programs: a desktop with a larger font.
-    if (const int points = qEnvironmentVariableIntValue("BQ_SHOTS_FONT_PT")) {
-        QFont font = QApplication::font();
-        font.setPointSize(points);
-        QApplication::setFont(font);
-    }
+    BqTest::ApplyShotsFont();
+    BqTest::ApplyShotsLanguage();
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     ShootAuxDialogs(outDir, false);
     QApplication::setPalette(DarkPalette());
