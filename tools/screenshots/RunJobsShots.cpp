@@ -105,8 +105,8 @@ void PictureBoxes(MainWindow& window, QMap<QString, QString>& names, QMessageBox
         QMessageBox box(icon, QString(), text, buttons, parent);
         box.setDefaultButton(defaultButton);
         box.show();
-        for (auto it = names.cbegin(); it != names.cend(); ++it)
-            if (text.startsWith(it.key()))
+        for (auto it = names.cbegin(); it != names.cend(); ++it) // the key's text up to its first argument
+            if (text.startsWith(QCoreApplication::translate("MainWindow", qPrintable(it.key())).section('%', 0, 0)))
                 Shoot(&box, it.value());
         return answer == QMessageBox::NoButton ? defaultButton : answer;
     };
@@ -130,9 +130,10 @@ std::unique_ptr<MainWindow> NewWindow()
 void RunQuestions(const QString& photo)
 {
     auto window = NewWindow();
-    QMap<QString, QString> names{{"Ready to process", "ready-to-process"},
-                                 {"You have selected to delete", "delete-sources"},
-                                 {"The selected folder does not exist", "missing-folder"}};
+    QMap<QString, QString> names{
+        {"Ready to process %1 photos?", "ready-to-process"},
+        {"You have selected to delete the source photos after writing the modified ones. Continue?", "delete-sources"},
+        {"The selected folder does not exist, do you want to create it now?", "missing-folder"}};
     PictureBoxes(*window, names, QMessageBox::NoButton);
     QList<SImageRecord>& images = CListImages::GetInstance()->images;
     for (int i = 0; i < 3; ++i)
@@ -148,7 +149,7 @@ void RunQuestions(const QString& photo)
 void SaveAndClose()
 {
     auto window = NewWindow();
-    QMap<QString, QString> names{{"Would you like to save", "close-question"}};
+    QMap<QString, QString> names{{"Would you like to save your settings?", "close-question"}};
     PictureBoxes(*window, names, QMessageBox::Cancel);
     const QString folder = GetMyDocuments() + "/Brandquill/Profiles";
     window->hooks.saveFileName = [&](QWidget* parent, const QString& caption, const QString& proposed,
