@@ -33,8 +33,8 @@ const int FirstHiddenColumn = 7;
 // The widest value a column usually shows, so its default width holds it
 // at the table's font.
 const char* const WidestValues[CListThumbDetails::ColumnCount] = {
-    "", "", "2026-12-07 18:50", "6000 x 4000", "999.99 KB",    "", "",
-    "", "", "ISO-12800",        "300 x 300",   "Uncalibrated", "", "-123.4 m"};
+    "", "",           "2026-12-07 18:50", "6000 x 4000", "999.99 KB",    "", "",
+    "", "1/1E+03 sec", "ISO-12800",        "300 x 300",   "Uncalibrated", "", "-123.4 m"};
 
 // The record's text shown in a column.
 QString ColumnText(int column, const SThumb& record)
@@ -199,6 +199,7 @@ void CListThumbDetails::SetDefaultColumns()
         header->resizeSection(column, std::max(DefaultWidths[column], valueWidth));
         header->setSectionHidden(column, column >= FirstHiddenColumn);
     }
+    m_fitTitles = true;
 }
 
 void CListThumbDetails::ShareWith(CListThumb* list)
@@ -418,6 +419,17 @@ void CListThumbDetails::mousePressEvent(QMouseEvent* event)
 void CListThumbDetails::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
+}
+
+void CListThumbDetails::showEvent(QShowEvent* event)
+{
+    QTableWidget::showEvent(event);
+    if (!m_fitTitles)
+        return;
+    m_fitTitles = false;
+    QHeaderView* header = horizontalHeader(); // a title with its sort arrow
+    for (int column = 0; column < ColumnCount; ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 void CListThumbDetails::dragEnterEvent(QDragEnterEvent* event)

@@ -85,6 +85,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -99,6 +100,9 @@ private:
     QTimer m_loadTimer;
     int m_lastFirst = -1;
     int m_lastLast = -1;
+    // Default widths still to be widened to their titles, which the owner
+    // sets after construction; a stored state keeps its widths.
+    bool m_fitTitles = false;
     QVector<SWatermark> m_overlays;
     QList<SThumb>* m_pRecords = nullptr;
     QList<int>* m_pRows = nullptr;
