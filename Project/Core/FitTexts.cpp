@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -33,19 +34,21 @@ QSize TextNeed(QWidget* w)
         return button->text().isEmpty() ? QSize() : button->sizeHint();
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         // A fixed list (a combo sized to its contents, Qt's default) needs its
-        // widest item, since the user may choose any; a list of the user's own
-        // names (sized to a minimum length in the form) the item shown.
+        // widest item, since the user may choose any. A list of the user's own
+        // names or paths (sized to a minimum length in the form) takes the
+        // width its layout gives: a long path must not widen the window.
         const bool anyItem = combo->sizeAdjustPolicy() == QComboBox::AdjustToContents ||
                              combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow;
         const QFontMetrics metrics = combo->fontMetrics();
-        QSize text(metrics.horizontalAdvance(combo->currentText()), metrics.height());
-        for (int i = anyItem ? 0 : combo->currentIndex(); i >= 0 && i < combo->count(); ++i) {
-            const bool icon = !combo->itemIcon(i).isNull();
-            text = text.expandedTo(
-                QSize(metrics.horizontalAdvance(combo->itemText(i)) + (icon ? combo->iconSize().width() + 4 : 0),
-                      std::max(metrics.height(), icon ? combo->iconSize().height() : 0)));
-            if (!anyItem)
-                break;
+        QSize text(0, metrics.height());
+        if (anyItem) {
+            text.setWidth(metrics.horizontalAdvance(combo->currentText()));
+            for (int i = 0; i < combo->count(); ++i) {
+                const bool icon = !combo->itemIcon(i).isNull();
+                text = text.expandedTo(
+                    QSize(metrics.horizontalAdvance(combo->itemText(i)) + (icon ? combo->iconSize().width() + 4 : 0),
+                          icon ? combo->iconSize().height() : 0));
+            }
         }
         QStyleOptionComboBox option;
         option.initFrom(combo);
@@ -103,7 +106,8 @@ void WidenToPage(QScrollArea* area)
 // layout, not the nested one that holds the child.
 void Invalidate(QLayout* layout)
 {
-    for (int i = 0; i < layout->count(); ++i)
+    const bool mainWindow = qobject_cast<QMainWindow*>(layout->parentWidget()); // its layout lists no items
+    for (int i = 0; !mainWindow && i < layout->count(); ++i)
         if (QLayout* inner = layout->itemAt(i)->layout())
             Invalidate(inner);
     layout->invalidate();
@@ -119,7 +123,7 @@ void FitContainers(QWidget* root, const QList<QWidget*>& innermostFirst)
             continue;
         }
         QLayout* layout = w->layout();
-        if (!layout || layout->isEmpty()) // an empty layout's margins are no text
+        if (!layout || (layout->isEmpty() && !qobject_cast<QMainWindow*>(w))) // an empty layout's margins are no text
             continue;
         Invalidate(layout);
         const QSize need = layout->totalMinimumSize();

@@ -203,7 +203,20 @@ std::vector<int> CTextWidget::Arrange(const QPainterPath& shape, std::vector<std
 {
     QFont bold(font());
     bold.setBold(true);
-    const qreal lineHeight = std::max(QFontMetricsF(font()).height(), QFontMetricsF(bold).height());
+    for (const QString& paragraph : m_paragraphs)
+        layouts.push_back(MakeLayout(paragraph, font()));
+    // Glyphs that come from a fallback font (Japanese, for one) can be taller
+    // than the font's own lines: each paragraph's first line measures them.
+    qreal lineHeight = std::max(QFontMetricsF(font()).height(), QFontMetricsF(bold).height());
+    for (const auto& layout : layouts) {
+        layout->beginLayout();
+        QTextLine line = layout->createLine();
+        if (line.isValid()) {
+            line.setLineWidth(1e6);
+            lineHeight = std::max(lineHeight, line.height());
+        }
+        layout->endLayout();
+    }
     const CShapeBands bands(shape);
     const auto fits = [&](qreal y) { return bands.LineFits(y, lineHeight); };
     qreal top = bands.Bounds().top();
@@ -211,8 +224,6 @@ std::vector<int> CTextWidget::Arrange(const QPainterPath& shape, std::vector<std
         top += 1;
     top += kTopMargin;
 
-    for (const QString& paragraph : m_paragraphs)
-        layouts.push_back(MakeLayout(paragraph, font()));
     qreal bottom = 0;
     std::vector<int> fitted = LayOut(layouts, bands, lineHeight, top, bottom, complete);
     if (complete) {

@@ -427,9 +427,15 @@ void CListThumbDetails::showEvent(QShowEvent* event)
     if (!m_fitTitles)
         return;
     m_fitTitles = false;
-    QHeaderView* header = horizontalHeader(); // a title with its sort arrow
-    for (int column = 0; column < ColumnCount; ++column)
+    // A title with its sort arrow; a hidden column is measured shown, so
+    // that it has that width when the user shows it.
+    QHeaderView* header = horizontalHeader();
+    for (int column = 0; column < ColumnCount; ++column) {
+        const bool hidden = header->isSectionHidden(column);
+        header->showSection(column);
         header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
+        header->setSectionHidden(column, hidden);
+    }
 }
 
 void CListThumbDetails::dragEnterEvent(QDragEnterEvent* event)

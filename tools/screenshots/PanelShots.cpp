@@ -9,6 +9,7 @@
 #include "CoreMetaTypes.h"
 #include "ExifJpeg.h"
 #include "FilterTestSupport.h"
+#include "FilterTypes.h"
 #include "FiltersEnum.h"
 #include "ListFilters.h"
 #include "MagickRuntime.h"
@@ -159,7 +160,7 @@ void ShootSteps23(const QStringList& photos)
         auto window = NewWindow(theme);
         AddPhotos(window->Panel1(), photos);
         SFilterRecord mark = FilterTest::DefaultText();
-        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordByName("Text");
+        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(FilterText);
         mark.id = entry.id;
         mark.name = entry.name;
         mark.description = entry.description;
