@@ -6,13 +6,10 @@
 #include "MagickQt.h"
 #include "Utils.h"
 
-#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFontMetrics>
 #include <QSpinBox>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -99,29 +96,6 @@ void SetComboNearest(QComboBox* combo, double v)
 void SetDoubleSpin(QDoubleSpinBox* spin, double v)
 {
     spin->setValue(std::isnan(v) ? 0.0 : v);
-}
-
-void FitButtonText(QAbstractButton* button, int width)
-{
-    QFont font = button->font();
-    if (font.pointSizeF() <= 0)
-        return;
-    QStyle* style = button->style();
-    const int room = width - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) -
-                     style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button) - 4;
-    const QStringList lines = button->text().split(QLatin1Char('\n'));
-    const auto widest = [&lines](const QFont& f) {
-        const QFontMetrics metrics(f);
-        int most = 0;
-        for (const QString& line : lines)
-            most = std::max(most, metrics.horizontalAdvance(line));
-        return most;
-    };
-    const double smallest = 6.5;
-    while (widest(font) > room && font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != button->font())
-        button->setFont(font);
 }
 
 } // namespace EditorControls

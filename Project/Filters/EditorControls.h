@@ -8,7 +8,6 @@
 
 #include <initializer_list>
 
-class QAbstractButton;
 class QAbstractSlider;
 class QComboBox;
 class QDoubleSpinBox;
@@ -18,9 +17,6 @@ class CColorPicker;
 
 namespace EditorControls
 {
-
-// The width the filter dialog gives every editor page.
-constexpr int kPageWidth = 240;
 
 // A check box slot: any non-zero number is on; NaN is off.
 bool SlotChecked(double v);
@@ -48,8 +44,5 @@ void SetSliderNearest(QAbstractSlider* slider, double v);
 void SetComboNearest(QComboBox* combo, double v);
 // A slot taken as it is into a double spin box; NaN shows as 0.
 void SetDoubleSpin(QDoubleSpinBox* spin, double v);
-// Makes a check box's text (each of its lines) fit into `width` pixels by
-// a smaller font when the widget's own one is too wide; nothing is cut off.
-void FitButtonText(QAbstractButton* button, int width = kPageWidth);
 
 } // namespace EditorControls

@@ -25,8 +25,6 @@ CFilterFrameBase::CFilterFrameBase(QWidget* parent, int filterId, int iconRow, c
 void CFilterFrameBase::Attach(const SFrameControls& controls)
 {
     m_Controls = controls;
-    FitButtonText(m_Controls.transparent);
-    FitButtonText(m_Controls.random);
     connect(m_Controls.color, &CColorPicker::ColorChanged, this, &CFilterFrameBase::CPBackgroundColorChanged);
 }
 

@@ -21,8 +21,6 @@ CFilterResize::CFilterResize(QWidget* parent, int filterId) : CFilterPage(parent
 {
     ui->setupUi(this);
     FitTextsToFonts(this);
-    FitButtonText(ui->checkAspectRatio);
-    FitButtonText(ui->checkNoUpscale);
 }
 
 CFilterResize::~CFilterResize()

@@ -16,7 +16,6 @@ CFilterShadow::CFilterShadow(QWidget* parent, int filterId) : CFilterPage(parent
 {
     ui->setupUi(this);
     FitTextsToFonts(this);
-    FitButtonText(ui->checkWhiteBackground);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterShadow::CPColorChanged);
 }
 

@@ -18,7 +18,6 @@ CFilterSimpleBorder::CFilterSimpleBorder(QWidget* parent, int filterId)
 {
     ui->setupUi(this);
     FitTextsToFonts(this);
-    FitButtonText(ui->checkUniformDimensions);
     connect(ui->CPColor, &CColorPicker::ColorChanged, this, &CFilterSimpleBorder::CPColorChanged);
 }
 

@@ -22,6 +22,7 @@
 #include "CTextWidget.h"
 #include "CWizardStart.h"
 #include "DialogFont.h"
+#include "FilterPage.h"
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
 #include "FilterTypes.h"
@@ -57,6 +58,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -186,16 +188,13 @@ QString Drawn(QString text)
     return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
 }
 
-// How much of the right side of `w` the viewport of a scroll area under
-// `root` hides: a page wider than its viewport cuts what lies past its edge.
+// How much of the right side of `w` its parents up to `root` hide: a
+// viewport, a page or the window cuts what lies past its edge.
 int HiddenRight(QWidget* w, QWidget* root)
 {
     int hidden = 0;
-    for (QWidget* a = w->parentWidget(); a && a != root; a = a->parentWidget()) {
-        auto* area = qobject_cast<QAbstractScrollArea*>(a->parentWidget());
-        if (area && area->viewport() == a)
-            hidden = std::max(hidden, w->mapTo(a, QPoint(w->width(), 0)).x() - a->width());
-    }
+    for (QWidget* a = w->parentWidget(); a; a = a == root ? nullptr : a->parentWidget())
+        hidden = std::max(hidden, w->mapTo(a, QPoint(w->width(), 0)).x() - a->width());
     return std::min(hidden, w->width());
 }
 
@@ -268,6 +267,9 @@ QStringList CutTexts(QWidget* root)
         }
         if (!whole)
             cut << w->objectName() + ": " + text;
+        else if (!text.isEmpty() && w->styleSheet().isEmpty() && // shrunk to fit, not a style sheet's heading
+                 w->font().pointSizeF() < QApplication::font().pointSizeF())
+            cut << w->objectName() + " in a smaller font: " + text;
     }
     return cut;
 }
@@ -285,8 +287,8 @@ QList<QPair<QString, Factory>> Dialogs()
     QList<QPair<QString, Factory>> editors;
     for (int type : kEditorTypes)
         editors.append({QStringLiteral("editor %1").arg(type), [type] {
-                            auto* holder = new QWidget;
-                            CreateFilterPage(type, holder);
+                            auto* holder = new QWidget; // lays the page out, as the filter dialog does
+                            (new QVBoxLayout(holder))->addWidget(CreateFilterPage(type, holder));
                             return holder;
                         }});
     return editors + QList<QPair<QString, Factory>>{
@@ -568,6 +570,8 @@ private slots:
                         balloon->Show();
                 for (const QString& text : CutTexts(&window))
                     cut << QStringLiteral("step %1 ").arg(step + 1) + text;
+                if (window.width() < window.minimumSizeHint().width()) // the window follows its pages
+                    cut << QStringLiteral("step %1 window narrower than its page").arg(step + 1);
             }
             if (auto* deleteSource = window.findChild<QAbstractButton*>("checkDeleteSource"))
                 deleteSource->click();
