@@ -4,10 +4,15 @@
 #include "ui_CDialogProfileSave.h"
 
 #include <QMessageBox>
+#include <QTextDocument>
+#include <QtMath>
 
 CDialogProfileSave::CDialogProfileSave(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogProfileSave)
 {
     ui->setupUi(this);
+    // Room for four lines of description at any font.
+    const int margins = 2 * (ui->editDesc->frameWidth() + qCeil(ui->editDesc->document()->documentMargin()));
+    ui->editDesc->setMinimumHeight(4 * ui->editDesc->fontMetrics().lineSpacing() + margins);
     FitTextsToFonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }

@@ -78,9 +78,11 @@ void TestDialogProfileSave::accepts()
     dialog.ProfileName = "prefilled";
     dialog.ProfileDescription = "old";
     QString shownName, shownDesc;
+    int shownLines = 0;
     const int result = Run(dialog, [&] {
         shownName = Name(dialog)->text();
         shownDesc = Desc(dialog)->toPlainText();
+        shownLines = Desc(dialog)->viewport()->height() / Desc(dialog)->fontMetrics().lineSpacing();
         Name(dialog)->setText(name);
         Desc(dialog)->setPlainText(description);
         Press(dialog, "buttonOk");
@@ -88,6 +90,7 @@ void TestDialogProfileSave::accepts()
     QCOMPARE(result, 1);
     QCOMPARE(shownName, QString("prefilled"));
     QCOMPARE(shownDesc, QString("old"));
+    QVERIFY2(shownLines >= 4, qPrintable(QString::number(shownLines))); // a description of a few lines is read whole
     QCOMPARE(dialog.ProfileName, name);
     QCOMPARE(dialog.ProfileDescription, description);
 }
