@@ -6,6 +6,7 @@
 #include "ListThumb.h"
 #include "UserProfile.h"
 #include "Utils.h"
+#include "WholeLinesDelegate.h"
 #include "ui_CDialogFilterSelection.h"
 
 #include <QKeyEvent>
@@ -46,6 +47,7 @@ void CDialogFilterSelection::Init()
     FitTextsToFonts(this);
     CListThumb* list = ui->listFilters;
     list->listType = 1;
+    list->setItemDelegate(new CWholeLinesDelegate(list));
     list->setIconSize(QSize(64, 64));
     list->LoadDefaultThumbnails(QStringLiteral("Icons-Filters-64.png"), false, 1);
     list->AddWatermarkImage(QStringLiteral("Overlay-Symbol.png"), false, -5, -5, true, 1);

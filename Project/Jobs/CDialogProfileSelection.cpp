@@ -8,6 +8,7 @@
 #include "ResourceRoot.h"
 #include "UserProfile.h"
 #include "Utils.h"
+#include "WholeLinesDelegate.h"
 #include "ui_CDialogProfileSelection.h"
 
 #include <QDir>
@@ -59,6 +60,7 @@ void CDialogProfileSelection::Init()
     delete filters;
     ui->listProfiles->SetIcons(icons);
     ui->listProfiles->listType = 3;
+    ui->listProfiles->setItemDelegate(new CWholeLinesDelegate(ui->listProfiles));
     ui->listProfiles->setIconSize(QSize(64, 64));
     ui->listProfiles->AddWatermarkImage(QStringLiteral("Overlay-Symbol.png"), false, -5, -5, true, 1);
     ui->listProfiles->dark = m_pProfile->ThemeId != 0;

@@ -1,0 +1,21 @@
+#pragma once
+// Item text in a grid of fixed cells: the lines that fit whole are drawn and
+// the last of them is elided when more follow. The view itself would draw a
+// line that is more than half visible cut through at the cell's edge.
+
+#include <QStyledItemDelegate>
+
+class CWholeLinesDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // `text` laid out in lines of `width`, keeping only the lines whose whole
+    // height fits into `height` (at least one); the last kept line ends in an
+    // ellipsis when text was left out. Lines are joined by line separators.
+    static QString WholeLines(const QString& text, const QFont& font, int width, int height);
+};
