@@ -79,9 +79,9 @@ std::unique_ptr<MainWindow> NewWindow(int theme, int language)
 void TipDialog(const QString& name)
 {
     CDialogTip tip;
-    tip.findChild<QLabel*>("textTip")->setText(
-        "Brandquill will now look for a newer version on the Internet. You can change how often it checks, or "
-        "turn the check off, in Settings.");
+    tip.findChild<QLabel*>("textTip")->setText(QCoreApplication::translate(
+        "CCheckNew", "Brandquill will now look for a newer version on the Internet. You can change how often it "
+                     "checks, or turn the check off, in Settings."));
     tip.show();
     Shoot(&tip, name);
 }
