@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTextStream>
@@ -105,9 +106,16 @@ void PictureBoxes(MainWindow& window, QMap<QString, QString>& names, QMessageBox
         QMessageBox box(icon, QString(), text, buttons, parent);
         box.setDefaultButton(defaultButton);
         box.show();
-        for (auto it = names.cbegin(); it != names.cend(); ++it) // the key's text up to its first argument
-            if (text.startsWith(QCoreApplication::translate("MainWindow", qPrintable(it.key())).section('%', 0, 0)))
+        for (auto it = names.cbegin(); it != names.cend(); ++it) {
+            // The key's translation, with any text in place of its argument.
+            QString pattern =
+                QRegularExpression::escape(QCoreApplication::translate("MainWindow", qPrintable(it.key())));
+            pattern.replace(QLatin1String("\\%1"), QLatin1String(".*"));
+            if (QRegularExpression("\\A" + pattern, QRegularExpression::DotMatchesEverythingOption)
+                    .match(text)
+                    .hasMatch())
                 Shoot(&box, it.value());
+        }
         return answer == QMessageBox::NoButton ? defaultButton : answer;
     };
 }
