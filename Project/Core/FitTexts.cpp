@@ -170,7 +170,8 @@ void Fit(QWidget* root)
     bool grown = false;
     for (QLabel* label : root->findChildren<QLabel*>()) {
         const int lines = label->wordWrap() && !label->text().isEmpty() ? label->heightForWidth(label->width()) : 0;
-        if (lines > label->height()) {
+        // The layout counts a wrapped label as one line: pin its lines.
+        if (lines > std::max(label->minimumHeight(), label->minimumSizeHint().height())) {
             label->setMinimumHeight(lines);
             grown = true;
         }

@@ -265,6 +265,13 @@ QStringList CutTexts(QWidget* root)
             text = "balloon";
             whole = balloon->TextFits();
         }
+        // A layout that was given less than its minimum lays widgets over each other.
+        QWidget* parent = w->parentWidget();
+        if (parent && parent->layout() && parent->layout()->indexOf(w) >= 0)
+            for (QWidget* sibling : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (sibling < w && sibling->isVisibleTo(root) && parent->layout()->indexOf(sibling) >= 0 &&
+                    sibling->geometry().intersects(w->geometry()))
+                    cut << w->objectName() + " over " + sibling->objectName();
         if (!whole)
             cut << w->objectName() + ": " + text;
         else if (!text.isEmpty() && w->styleSheet().isEmpty() && // shrunk to fit, not a style sheet's heading
