@@ -121,6 +121,7 @@ int main(int argc, char** argv)
     const QList<SShot> shots = {
         {"resize.png", FilterResize, photo, nullptr, {}},
         {"resize-percent.png", FilterResize, photo, choose("comboDimensions", 1), {}},
+        {"resize-fixed.png", FilterResize, photo, choose("comboResizeBy", 3), {}},
         {"resize-no-photo.png", FilterResize, {}, nullptr, {}},
         {"crop.png", FilterCrop, photo, nullptr, {}},
         {"rotate.png",

@@ -1,6 +1,7 @@
 // bq-shots-mainwindow OUTDIR: pictures of the main window for a person to
-// look at (steps 1-3 light, step 1 dark and in French, the Help menu, the
-// status bar during a preview, the tip dialog light and dark). Runs in a
+// look at (steps 1-3 light, step 2 with its longest preset, step 1 dark and
+// in French, the Help menu, the status bar during a preview, the tip dialog
+// light and dark, the delete-the-originals tip). Runs in a
 // temporary home of its own. Afterwards every file is read back: it must
 // exist, have its window's size and not be one flat colour; the exit status
 // says whether all passed.
@@ -14,7 +15,10 @@
 #include "UserProfile.h"
 #include "Utils.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -22,6 +26,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
@@ -104,8 +109,20 @@ int main(int argc, char** argv)
     Shoot(window.get(), "step1-light");
     window->ChangePanel(1);
     Shoot(window.get(), "step2-light");
+    auto* preset = window->findChild<QComboBox*>("comboPreset"); // its longest choice
+    preset->setCurrentIndex(1);
+    Shoot(window.get(), "step2-preset-folder");
+    preset->setCurrentIndex(0);
     window->ChangePanel(2);
     Shoot(window.get(), "step3-light");
+    // The tip that ticking "delete the originals" brings up, the longest one.
+    QTimer::singleShot(0, [] {
+        if (auto* tip = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            Shoot(tip, "tip-delete-source");
+            tip->reject();
+        }
+    });
+    window->findChild<QAbstractButton*>("checkDeleteSource")->click();
     window->ChangePanel(0);
     QMenu* help = window->findChild<QMenu*>("menuHelp");
     window->menuBar()->setActiveAction(help->menuAction());
