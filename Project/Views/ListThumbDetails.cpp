@@ -33,8 +33,9 @@ const int FirstHiddenColumn = 7;
 // The widest value a column usually shows, so its default width holds it
 // at the table's font.
 const char* const WidestValues[CListThumbDetails::ColumnCount] = {
-    "", "",           "2026-12-07 18:50", "6000 x 4000", "999.99 KB",    "", "",
-    "", "1/1E+03 sec", "ISO-12800",        "300 x 300",   "Uncalibrated", "", "-123.4 m"};
+    "", "",        "2026-12-07 18:50", "6000 x 4000", "999.99 KB", "",
+    "", "",        "1/1E+03 sec",      "ISO-12800",   "300 x 300", "Uncalibrated",
+    "", "-123.4 m"};
 
 // The record's text shown in a column.
 QString ColumnText(int column, const SThumb& record)
@@ -394,8 +395,17 @@ void CListThumbDetails::HorizontalHeaderClicked(int column)
 
 void CListThumbDetails::paintEvent(QPaintEvent* event)
 {
+    // The rows in view, across the whole width: the overlays go only where no row lies.
+    QRegion rows;
+    const int first = rowAt(0);
+    if (first >= 0) {
+        const int shownLast = rowAt(viewport()->height() - 1);
+        const int last = shownLast >= 0 ? shownLast : rowCount() - 1;
+        const int top = rowViewportPosition(first);
+        rows = QRect(0, top, viewport()->width(), rowViewportPosition(last) + rowHeight(last) - top);
+    }
     ThumbViewCommon::PaintOverlays(viewport(), m_overlays, rowCount() == 0,
-                                   ThumbViewCommon::OverlayFrame(this, horizontalHeader()->height(), true));
+                                   ThumbViewCommon::OverlayFrame(this, horizontalHeader()->height(), true), rows);
     QTableWidget::paintEvent(event);
 }
 

@@ -353,16 +353,22 @@ private slots:
         const QImage symbol = CImageCache::GetInstance()->GetAsset("Overlay-Symbol.png", false, true);
         const int G = page.table.horizontalHeader()->height();
         const int B = page.table.horizontalScrollBar()->height();
-        const QImage screen = page.table.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QPoint at(800 - symbol.width() / r - 5, 600 - G - B - symbol.height() / r - 5);
-        bool found = false;
-        for (int y = 0; y < symbol.height() && !found; ++y)
-            for (int x = 0; x < symbol.width() && !found; ++x)
-                if (qAlpha(symbol.pixel(x, y)) == 255) {
-                    QCOMPARE(screen.pixel(at * r + QPoint(x, y)), symbol.pixel(x, y));
-                    found = true;
-                }
-        QVERIFY(found);
+        // Drawn on the empty table; beneath rows that reach it, nothing of it shows.
+        for (bool rows : {false, true}) {
+            if (rows)
+                page.Fill(QVector<QString>(40, "photo").toList(),
+                          [](SThumb& record, const QString& text) { record.baseName = text; });
+            const QImage screen = page.table.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            int opaque = 0, shown = 0;
+            for (int y = 0; y < symbol.height(); ++y)
+                for (int x = 0; x < symbol.width(); ++x)
+                    if (qAlpha(symbol.pixel(x, y)) == 255 && qGray(symbol.pixel(x, y)) < 200 && ++opaque)
+                        shown += screen.pixel(at * r + QPoint(x, y)) == symbol.pixel(x, y) ? 1 : 0;
+            QVERIFY(opaque > 0);
+            QCOMPARE(shown == opaque, !rows);
+            QCOMPARE(shown == 0, rows);
+        }
     }
 };
 
