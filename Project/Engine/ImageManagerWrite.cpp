@@ -9,6 +9,8 @@
 #include "UserProfile.h"
 #include "Utils.h"
 
+#include <QDebug>
+
 #include <algorithm>
 #include <cerrno>
 #include <memory>
@@ -219,6 +221,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         return false;
     }
     bool ok = false;
+    QString pngWarning;
     errno = 0;
     try {
         // PNG not through the library's coder: it lets one write run at a time.
@@ -226,7 +229,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         if (image) {
             image->depth(8);
             if (png) {
-                ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError);
+                ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError, &pngWarning);
             } else {
                 image->write(file);
                 ok = true;
@@ -242,12 +245,12 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 for (int i = 0; ok && i < pages->size(); ++i) {
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
-                    ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError)
+                    ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError, &pngWarning)
                              : MagickPath(output->TemporaryPartPath(i), true, part) &&
                                    WriteList(one, part, false, m_WriteError);
                 }
             } else if (png && pages->size() == 1) {
-                ok = CPngCoder::Write(pages->first(), output->TemporaryPath(), m_WriteError);
+                ok = CPngCoder::Write(pages->first(), output->TemporaryPath(), m_WriteError, &pngWarning);
             } else {
                 ok = WriteList(*pages, file, adjoin, m_WriteError);
             }
@@ -257,6 +260,8 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
+    if (ok && !pngWarning.isEmpty())
+        qDebug().noquote() << "Warning:" << path << "written without" << pngWarning;
     if (!ok) {
         // The library says only that it could not write; the system said why.
         const int error = errno;

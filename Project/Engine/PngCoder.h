@@ -26,7 +26,9 @@ public:
     static CMagickReader::SResult Read(const QString& path, bool ping, SProgressData* progress);
     // Writes `image` with its quality (zlib level in the tens, as the
     // library takes it), interlace, depth, profiles, density and properties.
-    static bool Write(Magick::Image& image, const QString& path, QString& reason);
+    // Metadata that PNG or libpng cannot hold is left out and named in
+    // `warning`.
+    static bool Write(Magick::Image& image, const QString& path, QString& reason, QString* warning = nullptr);
 
 private:
     CPngCoder() = delete;
