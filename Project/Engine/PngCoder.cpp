@@ -45,12 +45,12 @@ struct SPng {
     bool writing = false;
     QString error;
     QString warning;
-    QStringList warnings;     // libpng's words on the chunks a write was given
-    bool chunksSet = false;   // later warnings are notes on what it writes
-    size_t live = 0;          // bytes libpng holds while reading
+    QStringList warnings;   // libpng's words on the chunks a write was given
+    bool chunksSet = false; // later warnings are notes on what it writes
+    size_t live = 0;        // bytes libpng holds while reading
     size_t budget = kMetadataBudget;
     size_t largest = kChunkLimit + 4096;
-    bool refused = false;     // an allocation was over the limits
+    bool refused = false; // an allocation was over the limits
     std::vector<unsigned char> pixels;
     std::vector<png_bytep> rows;
     MagickCore::Image* image = nullptr;
@@ -507,7 +507,7 @@ struct SPlan {
     std::vector<QByteArray> keep; // key, text, key, text...
     std::vector<bool> utf8;       // per text: iTXt
     std::vector<png_text> texts;
-    QStringList leftOut;          // metadata the file cannot hold
+    QStringList leftOut; // metadata the file cannot hold
     std::vector<unsigned char> scratch;
     std::vector<quint16> wide;
 };

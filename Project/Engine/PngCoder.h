@@ -7,7 +7,8 @@
 // the Exif profile as an eXIf chunk (written, not read back, as by the
 // coder). What differs from the coder's files: palettes and grey images
 // keep 8-bit samples (the coder may pack them into 1, 2 or 4 bits), the
-// palette's order is the pixels' order, and a palette gets no bKGD chunk.
+// palette's order is the pixels' order, a palette gets no bKGD chunk, text
+// beyond Latin-1 goes to iTXt, and metadata libpng refuses is left out.
 
 #include "MagickReader.h"
 

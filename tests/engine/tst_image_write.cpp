@@ -9,6 +9,7 @@
 #include "ImageManager.h"
 #include "MagickRuntime.h"
 #include "PhotoMaker.h"
+#include "PngCoder.h"
 #include "ResourceRoot.h"
 #include "UserProfile.h"
 
@@ -99,6 +100,8 @@ private slots:
     void pngCarriesSoftware();
     void pngAsTheLibraryWritesIt_data();
     void pngAsTheLibraryWritesIt();
+    void pngLeavesOutWhatItCannotHold_data();
+    void pngLeavesOutWhatItCannotHold();
     void sixteenBitSourceWrittenAsEightBit_data();
     void sixteenBitSourceWrittenAsEightBit();
 
@@ -502,6 +505,80 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     }
     const QString difference = BqTest::PngDifference(ReadBack(Path("mine.png")), ReadBack(Path("theirs.png")));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void TestImageWrite::pngLeavesOutWhatItCannotHold_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("chunk"); // the chunk the row looks for
+    QTest::addColumn<QByteArray>("holds"); // what it holds, or "" for no such chunk
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("UTF-8 text as iTXt") << "utf8" << QByteArray("iTXt") << QByteArray("K\xc3\xb6ln \xe2\x98\x83")
+                                        << false;
+    QTest::newRow("Latin-1 text as tEXt") << "latin1" << QByteArray("tEXt") << QByteArray("Zo\xeb \xdcnal") << false;
+    QTest::newRow("fx: key never evaluated") << "fx" << QByteArray("tEXt") << QByteArray("fx:") << false;
+    QTest::newRow("gamma -5") << "gamma-5" << QByteArray("gAMA") << QByteArray() << true;
+    QTest::newRow("gamma NaN") << "gammaNaN" << QByteArray("gAMA") << QByteArray() << true;
+    QTest::newRow("key of a space") << "key " << QByteArray("tEXt") << QByteArray("value") << true;
+    QTest::newRow("key of a control") << "key\x01" << QByteArray("tEXt") << QByteArray("value") << true;
+    QTest::newRow("density 5e9 dpi") << "density" << QByteArray("pHYs") << QByteArray("\x7f\xff\xff\xff", 4) << false;
+    QTest::newRow("Exif without TIFF header") << "exif" << QByteArray("eXIf") << QByteArray() << true;
+    QTest::newRow("ICC without tags") << "icc-no-tags" << QByteArray("iCCP") << QByteArray() << true;
+    QTest::newRow("ICC not D50") << "icc-not-d50" << QByteArray("iCCP") << QByteArray() << true;
+    QTest::newRow("ICC sRGB kept") << "icc" << QByteArray("iCCP") << QByteArray("icc") << false;
+}
+
+// Metadata PNG or libpng cannot hold is left out with a warning, the photo
+// written all the same; what is written reads back without a warning.
+void TestImageWrite::pngLeavesOutWhatItCannotHold()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, chunk);
+    QFETCH(QByteArray, holds);
+    QFETCH(bool, warns);
+    Magick::Image image = BqTest::MakePhoto(24, 16);
+    image.modifyImage();
+    MagickCore::Image* raw = image.image();
+    QByteArray srgb = BqTest::BlobBytes(CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb));
+    if (kind == "utf8")
+        image.attribute("Title", "Gr\xc3\xbc\xc3\x9f"
+                                 "e aus K\xc3\xb6ln \xe2\x98\x83 \xe6\x9d\xb1\xe4\xba\xac");
+    if (kind == "latin1")
+        image.attribute("Author", "Zo\xc3\xab \xc3\x9cnal");
+    if (kind == "fx")
+        MagickCore::SetImageProperty(raw, "fx:w", "x");
+    if (kind.startsWith("gamma"))
+        raw->gamma = kind == "gamma-5" ? -5 : std::nan("");
+    if (kind.startsWith("key"))
+        MagickCore::SetImageProperty(raw, kind.mid(3).toLatin1().constData(), "value");
+    if (kind == "density") {
+        raw->x_resolution = raw->y_resolution = 5e9;
+        raw->units = MagickCore::PixelsPerInchResolution;
+    }
+    if (kind == "exif")
+        image.profile("exif", Magick::Blob("Exif\0\0not a TIFF header", 24));
+    if (kind == "icc-no-tags") {
+        srgb.truncate(132);
+        srgb.replace(0, 4, QByteArray("\0\0\0\x84", 4));
+        srgb.replace(128, 4, QByteArray(4, '\0'));
+    }
+    if (kind == "icc-not-d50")
+        srgb.replace(68, 12, QByteArray("\0\1\0\0\0\1\0\0\0\1\0\0", 12));
+    if (kind.startsWith("icc"))
+        image.profile("icc", Magick::Blob(srgb.constData(), size_t(srgb.size())));
+
+    QString reason;
+    QString warning;
+    QVERIFY2(CPngCoder::Write(image, Path("m.png"), reason, &warning), qPrintable(reason));
+    QCOMPARE(!warning.isEmpty(), warns);
+    const QByteArray data = PngPixelData(BqTest::FileBytes(Path("m.png")), chunk);
+    if (holds.isEmpty())
+        QCOMPARE(data, QByteArray());
+    else
+        QCOMPARE(data.contains(holds), kind != "fx" && !kind.startsWith("key"));
+    const CMagickReader::SResult back = CPngCoder::Read(Path("m.png"), false, nullptr);
+    QCOMPARE(back.frames.size(), 1);
+    QVERIFY(back.clean);
 }
 
 void TestImageWrite::sixteenBitSourceWrittenAsEightBit_data()

@@ -84,12 +84,13 @@ QByteArray BigEndian32(quint32 v)
     return out;
 }
 
+} // namespace
+
 QByteArray PngChunk(const char* type, const QByteArray& data)
 {
     const QByteArray body = QByteArray(type, 4) + data;
     return BigEndian32(static_cast<quint32>(data.size())) + body + BigEndian32(Crc32(body));
 }
-} // namespace
 
 Magick::Image PngVariant(const QString& kind, std::string& prefix)
 {

@@ -31,6 +31,8 @@ QByteArray JpegBytes(const Magick::Image& image, int quality = 92);
 // A PNG of a few hundred bytes whose header claims width x height: its rows
 // are all zero and compress to almost nothing.
 QByteArray ClaimingPng(quint32 width, quint32 height);
+// One PNG chunk: length, type, data and CRC.
+QByteArray PngChunk(const char* type, const QByteArray& data);
 
 // A 64 x 48 gradient in one of the forms a PNG stores: "rgb", "rgb16",
 // "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha",
