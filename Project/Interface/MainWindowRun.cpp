@@ -135,6 +135,15 @@ void MainWindow::RunProcessDialog()
             m_runFellShort = true;
             return static_cast<int>(AnswerNoToAll);
         };
+        // A failed mail hand-off is a script's summary, printed as the run
+        // ends: the uploader's own warning would print it a second time.
+        if (m_userProfile->RunFromScript)
+            processHooks.makeUploader = [make = processHooks.makeUploader] {
+                CUploadBase* uploader = make();
+                if (auto* upload = qobject_cast<CUpload*>(uploader))
+                    upload->hooks.warn = [](const QString&, const QString&) {};
+                return uploader;
+            };
     }
     // Each question is whether to abort: after a signal the answer is Yes,
     // also for a box that was open when the signal came.

@@ -528,12 +528,17 @@ void CProcessController::WriteSummary()
 {
     UpdateLog(QString(), LogScreen);
     m_runLog += QStringLiteral("\r\n");
+    const QString interrupted = tr("Process interrupted by the user.");
     if (m_interrupted)
-        LogLine(tr("Process interrupted by the user."));
+        LogLine(interrupted);
     m_summary = m_errorCount > 0
                     ? tr("Warning: Process completed with %1 errors. For details see the log above.").arg(m_errorCount)
                     : tr("Process completed without errors.");
     LogLine(m_summary);
+    // The log keeps both lines; a script's one line on stderr must not say
+    // that an interrupted run completed.
+    if (m_interrupted)
+        m_summary = m_errorCount > 0 ? interrupted + QLatin1Char(' ') + m_summary : interrupted;
     const QString elapsed = tr("Time elapsed") + QStringLiteral(": ") + CRunLogFile::TimeN2ShortS(RunningMs());
     UpdateLog(elapsed, LogScreen);
     m_runLog += elapsed;

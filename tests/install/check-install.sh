@@ -28,7 +28,8 @@ for i in 1 2 3 4; do
 done
 
 entry="$prefix/share/applications/$id.desktop"
-desktop-file-validate "$entry" && grep -qx "Exec=brandquill %f" "$entry" || fail "desktop entry"
+# The program by its absolute path, quoted: PREFIX/bin need not be on PATH.
+desktop-file-validate "$entry" && grep -qxF "Exec=\"$prefix/bin/brandquill\" %f" "$entry" || fail "desktop entry"
 for size in 48 128 256; do
   [ "$(identify -format %w "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png")" = "$size" ] || fail "icon $size"
 done

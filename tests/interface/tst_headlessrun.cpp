@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <functional>
+
 namespace
 {
 // %1 the absolute source folder, %2 the absolute destination.
@@ -75,8 +78,10 @@ private slots:
 
 private:
     // Runs the program on `argument` from `folder`; returns its exit code.
-    // Without `offscreen`, no platform is named either; no argument when "".
-    int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr, bool offscreen = true);
+    // No display, and only the platform or variables `env` sets ("A=1 B=2");
+    // no argument when "". `meanwhile` gets the running program's id.
+    int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr,
+            const QString& env = "QT_QPA_PLATFORM=offscreen", const std::function<void(qint64)>& meanwhile = {});
     QString Store() const { return m_dir->path() + "/home/.config/Quorvelline/Brandquill.conf"; }
     QString Script() const
     {
@@ -100,15 +105,16 @@ void TestHeadlessRun::init()
     QFile(root + "/runtime").setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteArray* errors, bool offscreen)
+int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteArray* errors, const QString& setting,
+                         const std::function<void(qint64)>& meanwhile)
 {
     const QString root = m_dir->path();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    if (!offscreen)
-        env.remove("QT_QPA_PLATFORM");
+    env.remove("QT_QPA_PLATFORM");
+    for (const QString& variable : setting.split(' ', Qt::SkipEmptyParts))
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     env.insert("HOME", root + "/home");
     env.insert("XDG_CONFIG_HOME", root + "/home/.config");
     env.insert("XDG_DATA_HOME", root + "/home/.local/share");
@@ -122,6 +128,8 @@ int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteAr
                   argument.isEmpty() ? QStringList() : QStringList{argument});
     if (!program.waitForStarted())
         return -1;
+    if (meanwhile)
+        meanwhile(program.processId());
     // A guard against a hang, not a speed check.
     if (!program.waitForFinished(180000)) {
         program.kill();
@@ -232,26 +240,38 @@ void TestHeadlessRun::failedLoadsExitOne()
 }
 
 // The status says whether every photo was written; what nobody could answer
-// is printed with the answer taken. Columns: the script's mode, its runs (0:
-// no job file) and folder, offscreen or no platform at all.
+// is printed once with the answer taken. Columns: the script's mode, its runs
+// (0: no job file; -signal: one run of 40 photos more, sent that signal at its
+// first output) and folder, and the platform or display.
 void TestHeadlessRun::exitStatus_data()
 {
+    const QString offscreen = "QT_QPA_PLATFORM=offscreen";
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("runs");
     QTest::addColumn<QString>("dest");
-    QTest::addColumn<bool>("offscreen");
+    QTest::addColumn<QString>("env");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("errors");
-    // "/src/junk" writes junk over every photo first.
-    QTest::newRow("all fail") << "Silent" << 1 << "/src/junk" << true << 2
+    // "/src/junk" writes junk over every photo first; "/mail" hands them to
+    // the mail program instead.
+    QTest::newRow("all fail") << "Silent" << 1 << "/src/junk" << offscreen << 2
                               << QByteArray("brandquill: Warning: Process completed with 3 errors.");
-    QTest::newRow("folder under a file") << "Silent" << 1 << "/src/a.jpg/o" << true << 2
+    QTest::newRow("folder under a file") << "Silent" << 1 << "/src/a.jpg/o" << offscreen << 2
                                          << QByteArray("Could not create the output folder");
-    QTest::newRow("no display, script") << "Silent" << 1 << "/o" << false << 0 << QByteArray();
-    QTest::newRow("no display, no job") << "Silent" << 0 << "/o" << false << 1 << QByteArray("A display is needed");
-    QTest::newRow("create: No") << "Normal" << 1 << "/o" << true << 2 << QByteArray("create it now? [answered: No]");
-    QTest::newRow("overwrite: No") << "Normal" << 2 << "/src" << true << 2
+    QTest::newRow("no display, script") << "Silent" << 1 << "/o" << QString() << 0 << QByteArray();
+    QTest::newRow("no display, no job") << "Silent" << 0 << "/o" << QString() << 1 << QByteArray("A display is needed");
+    QTest::newRow("create: No") << "Normal" << 1 << "/o" << offscreen << 2
+                                << QByteArray("create it now? [answered: No]");
+    QTest::newRow("overwrite: No") << "Normal" << 2 << "/src" << offscreen << 2
                                    << QByteArray("overwrite it? [answered: No to All]");
+    QTest::newRow("display gone, script") << "Silent" << 1 << "/o" << QString("DISPLAY=:97") << 0
+                                          << QByteArray("brandquill: The display cannot be opened");
+    QTest::newRow("display gone, no job")
+        << "Silent" << 0 << "/o" << QString("WAYLAND_DISPLAY=wayland-9") << 1 << QByteArray("A display is needed");
+    QTest::newRow("SIGTERM") << "Silent" << -SIGTERM << "/o" << offscreen << 2
+                             << QByteArray("brandquill: Process interrupted by the user.\n");
+    QTest::newRow("no mail program") << "Silent" << 1 << "/mail" << offscreen + " PATH=/nonexistent" << 2
+                                     << QByteArray("Could not open default mail client.");
 }
 
 void TestHeadlessRun::exitStatus()
@@ -259,19 +279,33 @@ void TestHeadlessRun::exitStatus()
     QFETCH(QString, mode);
     QFETCH(int, runs);
     QFETCH(QString, dest);
-    QFETCH(bool, offscreen);
+    QFETCH(QString, env);
     QFETCH(QByteArray, errors);
     const QString root = m_dir->path();
     if (dest.endsWith("/junk"))
         for (const char* photo : {"/src/a.jpg", "/src/b&c.jpg", "/src/sub/d.jpg"})
             WriteText(root + photo, "not a photo");
-    WriteText(root + "/job.bqs", QString(kScript).replace("Silent", mode).arg(root + "/src", root + dest));
+    QString script = QString(kScript).replace("Silent", mode).arg(root + "/src", root + dest);
+    if (dest == "/mail")
+        script.replace("\"Destination\">1", "\"Destination\">2");
+    WriteText(root + "/job.bqs", script);
+    std::function<void(qint64)> interrupt;
+    if (runs < 0) {
+        ProcTest::MakeJpeg(root + "/big.jpg", 3000, 2000);
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(QFile::copy(root + "/big.jpg", root + QString("/src/sub/p%1.jpg").arg(i)));
+        interrupt = [&](qint64 program) {
+            QTRY_VERIFY_WITH_TIMEOUT(!QDir(root + dest).isEmpty(), 60000);
+            ::kill(program, -runs);
+        };
+    }
     QByteArray printed;
-    int status = Run(runs ? root + "/job.bqs" : QString(), root, &printed, offscreen);
+    int status = Run(runs ? root + "/job.bqs" : QString(), root, &printed, env, interrupt);
     for (int run = 1; run < runs; ++run)
-        status = Run(root + "/job.bqs", root, &printed, offscreen);
+        status = Run(root + "/job.bqs", root, &printed, env);
     QTEST(status, "status");
-    QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.contains(errors), printed.constData());
+    QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.count(errors) == 1,
+             printed.constData());
 }
 
 void TestHeadlessRun::consecutiveRuns()
