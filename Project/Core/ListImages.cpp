@@ -2,10 +2,10 @@
 
 #include "FormatsEnum.h"
 #include "MoveByGap.h"
+#include "PathSafety.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QVector>
 
 #include <sys/stat.h>
@@ -85,10 +85,15 @@ CListImages::SFileIdentity CListImages::Identify(const QString& path)
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return identity;
-    identity.canonical = QFileInfo(path).canonicalFilePath();
+    identity.exists = true;
     identity.id = FileId(st.st_dev, st.st_ino);
-    identity.hardLinked = st.st_nlink > 1;
     return identity;
+}
+
+bool CListImages::IsSymLink(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 void CListImages::UpdateIndex()
@@ -96,35 +101,37 @@ void CListImages::UpdateIndex()
     if (images.isSharedWith(m_indexed) && !images.isEmpty())
         return;
     m_paths.clear();
-    m_canonical.clear();
-    m_hardLinked.clear();
+    m_files.clear();
     m_paths.reserve(images.size());
     for (const SImageRecord& record : qAsConst(images))
         Index(record.path, Identify(record.path));
     m_indexed = images;
 }
 
-bool CListImages::IsListedFile(const SFileIdentity& identity) const
+QString CListImages::ListedName(const SFileIdentity& identity) const
 {
-    if (identity.canonical.isEmpty())
-        return false;
-    if (m_canonical.contains(identity.canonical))
-        return true;
-    if (!identity.hardLinked)
-        return false;
-    // The listed name may have been replaced since, and its inode reused.
-    const auto listed = m_hardLinked.constFind(identity.id);
-    return listed != m_hardLinked.constEnd() && Identify(*listed).id == identity.id;
+    if (!identity.exists)
+        return QString();
+    // By device and inode whatever the names: a link, a hard link or a bind
+    // mount reach one file. The listed name may have been replaced since,
+    // and its inode reused.
+    const auto listed = m_files.constFind(identity.id);
+    return listed != m_files.constEnd() && Identify(*listed).id == identity.id ? *listed : QString();
 }
 
 void CListImages::Index(const QString& path, const SFileIdentity& identity)
 {
     m_paths.insert(path);
-    if (identity.canonical.isEmpty())
-        return;
-    m_canonical.insert(identity.canonical);
-    if (identity.hardLinked)
-        m_hardLinked.insert(identity.id, path);
+    if (identity.exists)
+        m_files.insert(identity.id, path);
+}
+
+void CListImages::Describe(SImageRecord& record, const QString& path, const QString& extension)
+{
+    record.path = path;
+    record.folder = TextBeforeLast(path, '/');
+    record.name = TextBeforeLast(TextAfterLast(path, '/'), '.');
+    record.extension = extension;
 }
 
 bool CListImages::AddImage(QString path, QStringList& rejected)
@@ -132,7 +139,7 @@ bool CListImages::AddImage(QString path, QStringList& rejected)
     // Every route resolves its own relative paths (a job file against its
     // folder); the current folder means nothing to the user here.
     const QString given = path;
-    path = QDir::cleanPath(path);
+    path = CPathSafety::ResolvePath(path);
     if (QDir::isRelativePath(path)) {
         rejected.append(given);
         return false;
@@ -151,14 +158,27 @@ bool CListImages::AddImage(QString path, QStringList& rejected)
     // The same file under another name would be read after its own output
     // replaced it.
     const SFileIdentity identity = Identify(path);
-    if (IsListedFile(identity))
+    const QString listed = ListedName(identity);
+    if (!listed.isNull()) {
+        // A link's entry takes the name of the file itself, or an in-place
+        // run would replace the link and leave the file as it was.
+        if (!IsSymLink(listed) || IsSymLink(path))
+            return false;
+        for (int i = 0; i < images.size(); ++i) {
+            if (images.at(i).path != listed)
+                continue;
+            m_indexed = QList<SImageRecord>();
+            Describe(images[i], path, extension);
+            m_indexed = images;
+            m_paths.remove(listed);
+            Index(path, identity);
+            break;
+        }
         return false;
+    }
 
     SImageRecord record;
-    record.path = path;
-    record.folder = TextBeforeLast(path, '/');
-    record.name = TextBeforeLast(TextAfterLast(path, '/'), '.');
-    record.extension = extension;
+    Describe(record, path, extension);
     record.position = images.size();
     // Released first, or the append would copy the whole shared list.
     m_indexed = QList<SImageRecord>();

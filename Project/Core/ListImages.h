@@ -12,7 +12,7 @@ class CFormatsEnum;
 
 // One source photo of the job.
 struct SImageRecord {
-    QString path;      // absolute and clean: no "." or ".." parts, no doubled "/"
+    QString path;      // absolute, no "." parts or doubled "/"; ".." only past a missing folder
     QString folder;    // path left of its last "/"
     QString name;      // file name without its extension
     QString extension; // text after the last ".", case as given
@@ -37,8 +37,9 @@ public:
     static void DeleteInstance();
 
     // Appends the photo unless the file is already listed, under this path or
-    // another one (silently refused), or the path is relative or its
-    // extension names no readable format (the path goes to `rejected`).
+    // another one (silently refused; a listed link to it takes this name when
+    // this one is not a link), or the path is relative or its extension names
+    // no readable format (the path goes to `rejected`).
     bool AddImage(QString path, QStringList& rejected);
     // Moves the record at `from` to the gap `to`, counted before the move.
     void DragAndDrop(int from, int to);
@@ -56,15 +57,17 @@ private:
     typedef QPair<quint64, quint64> FileId; // device, inode
     // What a file is beyond its spelling; empty when it cannot be resolved.
     struct SFileIdentity {
-        QString canonical; // links resolved
         FileId id;
-        bool hardLinked = false; // more than one name: only the id finds it
+        bool exists = false;
     };
     static SFileIdentity Identify(const QString& path);
+    static bool IsSymLink(const QString& path); // the name itself, not its folders
+    static void Describe(SImageRecord& record, const QString& path, const QString& extension);
 
     bool IsReadableExtension(const QString& upperExtension) const;
     void UpdateIndex();
-    bool IsListedFile(const SFileIdentity& identity) const;
+    // The listed name of that file, or a null string.
+    QString ListedName(const SFileIdentity& identity) const;
     void Index(const QString& path, const SFileIdentity& identity);
 
     CFormatsEnum* m_pFormats; // not owned
@@ -72,8 +75,7 @@ private:
     // still shares its data with `m_indexed`: anyone who changes the public
     // list detaches it, and the set is then rebuilt on the next AddImage.
     QSet<QString> m_paths;
-    QSet<QString> m_canonical;
-    QHash<FileId, QString> m_hardLinked; // to the listed path of that file
+    QHash<FileId, QString> m_files; // to the listed path of that file
     QList<SImageRecord> m_indexed;
     static CListImages* s_pInstance;
 };

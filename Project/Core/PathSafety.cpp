@@ -51,14 +51,17 @@ void CharAt(const QString& text, int i, int& units, int& bytes)
 }
 
 // Where a path leads when its file may not exist: the canonical folder plus
-// the file name, or the cleaned absolute path when the folder is missing too.
+// the file name, or the absolute path as ResolvePath leaves it when the folder
+// is missing too.
 QString PathIdentity(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString resolved = CPathSafety::ResolvePath(QDir::current().absoluteFilePath(path));
+    const int slash = resolved.lastIndexOf(QLatin1Char('/'));
+    const QString folder = QFileInfo(resolved.left(qMax(slash, 1))).canonicalFilePath();
     if (folder.isEmpty())
-        return QDir::cleanPath(info.absoluteFilePath());
-    return folder.endsWith(QLatin1Char('/')) ? folder + info.fileName() : folder + QLatin1Char('/') + info.fileName();
+        return resolved;
+    const QString name = resolved.mid(slash + 1);
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
 // A folder's components without trailing separators: "/a/b/" gives "", "a", "b".
@@ -145,6 +148,30 @@ QString CPathSafety::SanitizeSubfolder(const QString& subfolder)
         parts << (segment == QLatin1String("..") ? QStringLiteral("_") : SanitizeFileName(segment));
     }
     return parts.join(QLatin1Char('/'));
+}
+
+QString CPathSafety::ResolvePath(const QString& path)
+{
+    if (!path.contains(QLatin1String("..")))
+        return QDir::cleanPath(path);
+    QStringList parts;
+    int lastUp = -1;
+    const QStringList segments = path.split(QLatin1Char('/'));
+    for (int i = 0; i < segments.size(); ++i) {
+        const QString& segment = segments.at(i);
+        if ((i > 0 && segment.isEmpty()) || segment == QLatin1String("."))
+            continue;
+        if (segment == QLatin1String(".."))
+            lastUp = parts.size();
+        parts << segment;
+    }
+    const QString kept = parts.join(QLatin1Char('/'));
+    if (lastUp < 0 || QDir::isRelativePath(kept))
+        return kept;
+    const QString folder = QFileInfo(parts.mid(0, lastUp + 1).join(QLatin1Char('/'))).canonicalFilePath();
+    if (folder.isEmpty())
+        return kept;
+    return QDir::cleanPath(folder + QLatin1Char('/') + parts.mid(lastUp + 1).join(QLatin1Char('/')));
 }
 
 bool CPathSafety::IsSameFile(const QString& a, const QString& b)

@@ -36,6 +36,13 @@ public:
     // "/abs/x" gives "abs/x", "" and "." give "".
     static QString SanitizeSubfolder(const QString& subfolder);
 
+    // `path` with "." parts and doubled "/" removed as text. ".." is left to
+    // the file system: in an absolute path, everything up to the last ".."
+    // becomes its canonical folder when that exists, since a linked folder's
+    // ".." is not the folder written before it. Otherwise ".." stays, and the
+    // path leads where the system says (nowhere, for a missing folder).
+    static QString ResolvePath(const QString& path);
+
     // Whether two paths name one file. When both exist, by device and inode
     // (links, "//", "/./" and letter case are seen through); otherwise by the
     // canonical folder plus the file name, compared case-sensitively.

@@ -1,6 +1,7 @@
 #include "CDialogSearch.h"
 
 #include "FitTexts.h"
+#include "PathSafety.h"
 #include "Utils.h"
 #include "ui_CDialogSearch.h"
 
@@ -28,10 +29,12 @@ CDialogSearch::~CDialogSearch()
 
 QString CDialogSearch::TypedPath() const
 {
-    const QString typed = ui->editPath->text().trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString typed = ui->editPath->text().trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (typed == QLatin1String("~") || typed.startsWith(QLatin1String("~/")))
+        typed.replace(0, 1, QDir::homePath());
     // A relative folder is read from the home folder: the program's current
     // folder is its own, not one the user chose.
-    return typed.isEmpty() ? typed : QDir::cleanPath(QDir::home().absoluteFilePath(typed));
+    return typed.isEmpty() ? typed : CPathSafety::ResolvePath(QDir::home().absoluteFilePath(typed));
 }
 
 void CDialogSearch::UpdateOk()

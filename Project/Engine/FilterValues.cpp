@@ -32,6 +32,14 @@ int Nearest(double v)
     return static_cast<int>(whole) + (v - whole >= 0.5 ? 1 : 0);
 }
 
+void ClampCrop(double& left, double& top, double& width, double& height)
+{
+    for (double* v : {&left, &top, &width, &height}) {
+        if (*v < 0)
+            *v = 0;
+    }
+}
+
 std::string GeometryText(const char* format, ...)
 {
     va_list args;

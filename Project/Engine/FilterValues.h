@@ -13,6 +13,11 @@ int SlotInt(double v);
 // SlotInt.
 int Nearest(double v);
 
+// A crop's slots as the batch and the preview both read them: an offset
+// before the photo is its edge, and a negative size reaches the edge as 0
+// does. NaN is left to the caller.
+void ClampCrop(double& left, double& top, double& width, double& height);
+
 // A geometry text such as "%dx%d!" or "%fx%f", formatted in the C locale
 // whatever the process locale is (under de_DE "%f" would write a decimal
 // comma, which ImageMagick silently ignores). Returned as UTF-8.

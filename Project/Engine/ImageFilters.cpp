@@ -125,6 +125,7 @@ bool CImageFilters::FilterCrop()
     double top = record.numbers[1];
     double width = record.numbers[2];
     double height = record.numbers[3];
+    ClampCrop(left, top, width, height);
     if (record.numbers[4] == 1) {
         left = left * w / 100;
         top = top * h / 100;

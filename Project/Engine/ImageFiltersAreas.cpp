@@ -30,6 +30,7 @@ void CImageFilters::UpdateCropArea(QRect& rect, SFilterRecord rec, long width, l
     double top = slot[1];
     double w = slot[2];
     double h = slot[3];
+    ClampCrop(left, top, w, h);
     double factor = zoom;
     if (slot[4] == 1) {
         // Percentages of the shown image are already in shown pixels.

@@ -11,6 +11,7 @@
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
+#include "PathSafety.h"
 #include "ResourceRoot.h"
 #include "StartupHousekeeping.h"
 #include "StatesList.h"
@@ -326,7 +327,7 @@ void MainWindow::StartLoadingFileWindows(QString path)
     m_filePending = true;
     path.replace('\\', '/');
     // Resolved before the folder changes, so a relative path keeps its meaning.
-    m_jobFilePath = QFileInfo(path).absoluteFilePath();
+    m_jobFilePath = CPathSafety::ResolvePath(QDir::current().absoluteFilePath(path));
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 

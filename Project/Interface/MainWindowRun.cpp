@@ -14,6 +14,7 @@
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
+#include "PathSafety.h"
 #include "StatesList.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -30,7 +31,7 @@ namespace
 // the system's reason (QDir::mkpath keeps it to itself).
 QString MakeFolders(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QByteArray native = QFile::encodeName(CPathSafety::ResolvePath(QDir::current().absoluteFilePath(path)));
     for (int end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
         if (::mkdir((end < 0 ? native : native.left(end)).constData(), 0777) != 0 && errno != EEXIST)
             return CAtomicReplace::SystemError(errno);

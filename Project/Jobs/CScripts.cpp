@@ -8,6 +8,7 @@
 #include "JobReader.h"
 #include "ListFilters.h"
 #include "ListImages.h"
+#include "PathSafety.h"
 #include "SafeXml.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -260,7 +261,7 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         const QString mask = slash < 0 ? path : path.mid(slash + 1);
         const QString folder = slash < 0 ? path : path.left(slash);
         QSet<QString> visited;
-        SearchAllFiles(scriptFolder.absoluteFilePath(folder), mask, recursive, 0, visited);
+        SearchAllFiles(CPathSafety::ResolvePath(scriptFolder.absoluteFilePath(folder)), mask, recursive, 0, visited);
     }
 }
 

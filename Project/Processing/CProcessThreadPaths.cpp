@@ -117,7 +117,7 @@ bool CProcessThread::OutputFolder(QString& folder)
 
     // The temporary folder as checked at the start, not as TMPDIR names it now.
     if (m_KeepOnDisk)
-        folder = m_pProfile->DestPath;
+        folder = CPathSafety::ResolvePath(m_pProfile->DestPath);
     else
         folder = m_TempFolder.isEmpty() ? QDir::tempPath() + QStringLiteral("/BrandquillTemp") : m_TempFolder;
     // Never "/" for an empty folder, never the working folder for a relative

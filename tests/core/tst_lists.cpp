@@ -75,7 +75,7 @@ private slots:
 private:
     CListImages* images = nullptr;
     CListFilters* chain = nullptr;
-    QTemporaryDir files; // p/a.jpg, its hard link p/hard.jpg, p/b.jpg, link -> p
+    QTemporaryDir files; // p/a.jpg, its hard link p/hard.jpg, p/b.jpg, link -> p, deep -> p/sub
 };
 
 namespace {
@@ -157,6 +157,8 @@ void TestLists::initTestCase()
         QVERIFY(QFile(files.filePath(name)).open(QIODevice::WriteOnly));
     QCOMPARE(::link(QFile::encodeName(files.filePath("p/a.jpg")), QFile::encodeName(files.filePath("p/hard.jpg"))), 0);
     QVERIFY(QFile::link(files.filePath("p"), files.filePath("link")));
+    QVERIFY(QDir(files.path()).mkpath("p/sub"));
+    QVERIFY(QFile::link(files.filePath("p/sub"), files.filePath("deep")));
 }
 
 void TestLists::init()
@@ -190,10 +192,15 @@ void TestLists::addImage_data()
     QTest::newRow("raw") << "/p/b.CR2" << true << false << "/p" << "b" << "CR2";
     QTest::newRow("no slash, relative") << "c.tiff" << false << true << "" << "" << "";
     QTest::newRow("dotted duplicate") << "/p/./a.jpg" << false << false << "" << "" << "";
-    QTest::newRow("dots, doubled separators") << "/p//q/../b.jpg" << true << false << "/p" << "b" << "jpg";
+    QTest::newRow("dots, doubled separators, missing folder's ..") << "/p//q/./../b.jpg" << true << false << "/p/q/.."
+                                                                   << "b"
+                                                                   << "jpg";
     // "@" stands for a folder of real files, and the first photo is @/p/a.jpg.
     QTest::newRow("through a linked folder") << "@/link/a.jpg" << false << false << "" << "" << "";
     QTest::newRow("hard link") << "@/p/hard.jpg" << false << false << "" << "" << "";
+    QTest::newRow("linked folder's .. by the system") << "@/deep/../b.jpg" << true << false << "@/p"
+                                                      << "b"
+                                                      << "jpg";
     QTest::newRow("other file, linked folder kept") << "@/link/./b.jpg" << true << false << "@/link" << "b" << "jpg";
     QTest::newRow("no extension") << "/p/noext" << false << true << "" << "" << "";
     QTest::newRow("dot in folder only") << "/p.jpg/noext" << false << true << "" << "" << "";

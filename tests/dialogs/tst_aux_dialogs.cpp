@@ -268,7 +268,7 @@ private slots:
 
     void search_data()
     {
-        QTest::addColumn<QString>("typed"); // "@" stands for the test folder, "~" for it from home
+        QTest::addColumn<QString>("typed"); // "@" stands for the test folder, "~" for it from home, "^" for "~"
         QTest::addColumn<QString>("mask");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("path");
@@ -294,6 +294,9 @@ private slots:
         QTest::newRow("relative: from home") << "~/a b"
                                              << "*.*" << true << "@/a b"
                                              << "*.*";
+        QTest::newRow("typed ~ is home") << "^/."
+                                         << "*.*" << true << "^"
+                                         << "*.*";
     }
     void search()
     {
@@ -308,7 +311,7 @@ private slots:
         QCOMPARE(Get<QLineEdit>(&search, "editPath")->text(), dir.path());
         bool enabled = !ok;
         const int result = Run(search, [&](QWidget* w) {
-            typed.replace("~", QDir::home().relativeFilePath(dir.path()));
+            typed.replace("~", QDir::home().relativeFilePath(dir.path())).replace("^", "~");
             Get<QLineEdit>(w, "editPath")->setText(typed.replace("@", dir.path()));
             Get<QComboBox>(w, "comboMask")->setEditText(mask);
             Get(w, "checkSubfolders")->click();
@@ -320,7 +323,7 @@ private slots:
         });
         QCOMPARE(enabled, ok);
         QCOMPARE(result, ok ? 1 : 0);
-        QCOMPARE(search.searchPath, path.replace("@", dir.path()));
+        QCOMPARE(search.searchPath, path.replace("@", dir.path()).replace("^", QDir::homePath()));
         if (ok) {
             QTEST(search.searchMask, "storedMask");
             QVERIFY(!search.searchSubfolders);

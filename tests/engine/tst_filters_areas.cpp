@@ -100,6 +100,8 @@ void TestFiltersAreas::cropArea_data()
         << QVector<double>{3, 3, 9, 7, 0} << QSize(100, 100) << 0.5 << QRect(2, 2, 4, 3);
     QTest::newRow("size 0 reaches the shown edge")
         << QVector<double>{100, 50, 0, 0, 0} << QSize(1000, 750) << 0.25 << QRect(25, 13, 975, 737);
+    QTest::newRow("negative edges and sizes reach the edges, as in the batch")
+        << QVector<double>{-100, -100, -50, 0, 0} << QSize(400, 300) << 1.0 << QRect(0, 0, 400, 300);
     QTest::newRow("zero shown size") << percent << QSize(0, 0) << 0.25 << QRect();
     QTest::newRow("zero shown height") << pixels << QSize(400, 0) << 0.25 << QRect();
     QTest::newRow("zero zoom") << pixels << QSize(400, 300) << 0.0 << QRect();

@@ -137,8 +137,10 @@ void TestFiltersTransforms::crop_data()
                             << QRect(30, 5, 80, 40);
     QTest::newRow("reaching past the edge is clipped")
         << QSize(200, 100) << QVector<double>{150, 60, 100, 100, 0} << QRect(150, 60, 50, 40);
-    QTest::newRow("negative left edge is clipped")
-        << QSize(200, 100) << QVector<double>{-10, 0, 50, 50, 0} << QRect(0, 0, 40, 50);
+    QTest::newRow("negative left edge is 0")
+        << QSize(200, 100) << QVector<double>{-10, 0, 50, 50, 0} << QRect(0, 0, 50, 50);
+    QTest::newRow("negative edges and sizes reach the edges, as in the preview")
+        << QSize(400, 300) << QVector<double>{-100, -100, -50, 0, 0} << QRect(0, 0, 400, 300);
     QTest::newRow("size truncating to 0 keeps 1 pixel")
         << QSize(100, 100) << QVector<double>{0, 0, 0.4, 0.4, 1} << QRect(0, 0, 1, 1);
     QTest::newRow("width 0 reaches the right edge")

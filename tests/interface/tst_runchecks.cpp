@@ -69,7 +69,8 @@ private slots:
         QTest::addColumn<int>("photos");
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("folderMode");
-        // "" none, "missing" a missing nested folder, "file", "under a file", "flickr" upload there
+        // "" none, "missing" a missing nested folder, "file", "under a file", "flickr" upload there,
+        // "linked" the missing folder named through link/.. with link -> out/z
         QTest::addColumn<QString>("dest");
         QTest::addColumn<bool>("disableNotifications");
         QTest::addColumn<bool>("deleteSource");
@@ -104,6 +105,8 @@ private slots:
         QTest::newRow("a file") << 3 << false << 1 << "file" << false << false << QList<int>{yes}
                                 << QStringList{kReady, "The output folder path names a file, not a folder:\n<dir>/out"}
                                 << 0 << false;
+        QTest::newRow("missing through a linked folder's ..")
+            << 3 << false << 1 << "linked" << true << false << none << QStringList{kReady} << 1 << true;
         QTest::newRow("missing, notifications off")
             << 3 << false << 0 << "missing" << true << true << none << QStringList{kReady} << 1 << true;
         QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
@@ -134,14 +137,18 @@ private slots:
             paths << ProcTest::MakeJpeg(m_dir->path() + QString("/p%1.jpg").arg(i), 64 + i, 48);
         if (dest.contains("file"))
             ProcTest::WriteAll(m_dir->path() + "/out", "x");
+        if (dest == "linked")
+            QVERIFY(QDir(m_dir->path()).mkpath("out/z") &&
+                    QFile::link(m_dir->path() + "/out/z", m_dir->path() + "/link"));
         ProcTest::SetPhotos(paths);
         const QStringList sources = QDir(m_dir->path()).entryList(QDir::Files);
         CUserProfile* profile = CUserProfile::GetInstance();
         profile->SilentRun = silent;
         profile->OutputFolderStruct = folderMode;
         const QString missing = m_dir->path() + "/out/a/b";
-        profile->DestPath = dest == "file"                         ? m_dir->path() + "/out"
+        profile->DestPath = dest == "file"                       ? m_dir->path() + "/out"
                             : dest.isEmpty() || dest == "flickr" ? QString()
+                            : dest == "linked"                   ? m_dir->path() + "/link/../a/b"
                                                                  : missing;
         profile->DisableNotifications = disableNotifications;
         profile->DeleteSource = deleteSource;

@@ -17,8 +17,11 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <functional>
+#include <sys/mount.h>
 
 namespace {
 
@@ -590,6 +593,11 @@ void TestJobFiles::search_data()
     QTest::newRow("relative image from the script's folder") << "<Image Path=\"rel/x.jpg\" />" << "@/rel/x.jpg";
     QTest::newRow("dotted image, then through a link")
         << "<Image Path=\"tree/..//tree/./a.jpg\" /><Image Path=\"tree/link.jpg\" />" << "@/tree/a.jpg";
+    QTest::newRow("link before its file") << "<Image Path=\"tree/link.jpg\" /><Image Path=\"tree/a.jpg\" />" << "@/tree/a.jpg";
+    QTest::newRow("linked folder's .. by the system")
+        << "<Image Path=\"tree/sub/up/../e.jpg/e.jpg\" /><Search Path=\"tree/sub/up/../e.jpg/*.jpg\" />"
+        << "@/e.jpg/e.jpg|@/e.jpg/f.jpg";
+    QTest::newRow("bind mount") << "<Image Path=\"tree/c.jpg\" /><Image Path=\"bound/c.jpg\" />" << "@/tree/c.jpg";
     QTest::newRow("no slash: folder and mask") << "<Search Path=\"e.jpg\" />" << "@/e.jpg/e.jpg";
     QTest::newRow("absolute, backslashes") << "<Search Path=\"@\\tree\\sub\\*.jpg\" />" << "@/tree/sub/d.jpg";
     QTest::newRow("missing folder") << "<Search Path=\"nope/*.jpg\" Subfolders=\"1\" />" << "";
@@ -612,6 +620,15 @@ void TestJobFiles::search()
         QVERIFY(QFile::link(tree + "/a.jpg", tree + "/link.jpg"));
         QVERIFY(QFile::link("..", tree + "/sub/up"));
     }
+    // One file through a bind mount of its folder: the same device and inode, one link.
+    const QByteArray bound = QFile::encodeName(base + "/bound");
+    const bool bind = images.contains("bound/");
+    if (bind && (!QDir().mkpath(base + "/bound") || ::mount(QFile::encodeName(tree), bound, nullptr, MS_BIND, nullptr)))
+        QSKIP(qPrintable("mount --bind is not allowed here: " + QString::fromLocal8Bit(std::strerror(errno))));
+    auto unbind = qScopeGuard([&] {
+        if (bind)
+            ::umount2(bound, MNT_DETACH);
+    });
     const QString cwd = QDir::currentPath();
     QVERIFY(QDir::setCurrent(Path("elsewhere")));
     auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });
