@@ -451,7 +451,8 @@ void TestImageRead::pngAsTheLibraryReadsIt_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("reason");
     for (const char* kind :
-         {"rgb", "rgb16", "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha", "interlaced", "profile"})
+         {"rgb", "rgb16", "grey", "grey16", "palette", "alpha", "alpha16", "grey+alpha", "interlaced", "profile",
+          "rgb16+interlaced", "grey+interlaced", "grey+alpha+interlaced", "palette+alpha", "palette+interlaced"})
         QTest::newRow(kind) << kind << "" << "";
     QTest::newRow("cut in half") << "rgb" << "cut" << "";
     QTest::newRow("wrong CRC") << "interlaced" << "crc" << "";

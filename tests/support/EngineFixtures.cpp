@@ -104,7 +104,7 @@ Magick::Image PngVariant(const QString& kind, std::string& prefix)
     Magick::Image image;
     image.read(64, 48, kind.contains("alpha") ? "RGBA" : "RGBO", Magick::ShortPixel, samples.data());
     image.matte(kind.contains("alpha"));
-    const bool deep = kind.endsWith("16");
+    const bool deep = kind.contains("16");
     prefix = deep ? "PNG48:" : "PNG24:";
     if (kind.startsWith("grey")) {
         image.type(kind.contains("alpha") ? Magick::GrayscaleMatteType : Magick::GrayscaleType);
@@ -112,12 +112,12 @@ Magick::Image PngVariant(const QString& kind, std::string& prefix)
     }
     if (kind.contains("alpha"))
         prefix = kind == "alpha16" ? "PNG64:" : kind == "alpha" ? "PNG32:" : "PNG:";
-    if (kind == "palette") {
+    if (kind.startsWith("palette")) {
         image.quantizeColors(40);
         image.quantize();
         prefix = "PNG8:";
     }
-    if (kind == "interlaced")
+    if (kind.contains("interlaced"))
         image.interlaceType(Magick::LineInterlace);
     if (kind == "profile") {
         image.profile("icc", CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb));
