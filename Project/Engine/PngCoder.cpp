@@ -52,7 +52,6 @@ struct SPng {
     size_t largest = kChunkLimit + 4096;
     bool refused = false; // an allocation was over the limits
     std::vector<unsigned char> pixels;
-    std::vector<png_bytep> rows;
     MagickCore::Image* image = nullptr;
 
     ~SPng()
@@ -342,8 +341,9 @@ bool Decode(SPng& s, const std::string& path, bool ping, SProgressData* progress
     const int depth = png_get_bit_depth(s.png, s.info);
     const int type = png_get_color_type(s.png, s.info);
     const bool alpha = (type & PNG_COLOR_MASK_ALPHA) || png_get_valid(s.png, s.info, PNG_INFO_tRNS);
-    // libpng's row buffers, at most 8 bytes a pixel once expanded.
-    const size_t rowLimit = size_t(width) * 8 + 64;
+    // libpng's row buffers: at most 8 bytes a pixel once expanded, the width
+    // rounded up to whole bytes, and a few bytes of its own.
+    const size_t rowLimit = (size_t(width) + 16) * 8 + 256;
     s.largest = std::max(s.largest, rowLimit);
     s.budget += 4 * rowLimit;
 
@@ -747,11 +747,9 @@ void PlanRow(SPlan& plan, size_t y, unsigned char* row)
 
 bool Encode(SPng& s, SPlan& plan, const std::string& path)
 {
+    const size_t width = plan.source->columns;
     const size_t height = plan.source->rows;
-    s.pixels.resize(plan.interlaced ? plan.stored * height : std::max(plan.exportBytes, plan.stored));
-    s.rows.resize(plan.interlaced ? height : 0);
-    for (size_t y = 0; y < s.rows.size(); ++y)
-        s.rows[y] = s.pixels.data() + plan.stored * y;
+    s.pixels.resize(std::max(plan.exportBytes, plan.stored));
     if (!Open(s, path, true))
         return false;
     if (setjmp(png_jmpbuf(s.png)))
@@ -778,14 +776,16 @@ bool Encode(SPng& s, SPlan& plan, const std::string& path)
     png_write_info(s.png, s.info);
     if (plan.sample == 2)
         png_set_swap(s.png);
-    for (size_t y = 0; y < height; ++y) {
-        unsigned char* row = s.pixels.data() + (plan.interlaced ? plan.stored * y : 0);
-        PlanRow(plan, y, row);
-        if (!plan.interlaced)
-            png_write_row(s.png, row);
+    // An interlaced file takes every row once a pass, and libpng picks the
+    // pass's pixels from it: no whole-image buffer beside the pixel cache.
+    const int passes = plan.interlaced ? png_set_interlace_handling(s.png) : 1;
+    for (int pass = 0; pass < passes; ++pass) {
+        for (size_t y = 0; y < height; ++y) {
+            if (passes == 1 || (PNG_PASS_COLS(width, pass) > 0 && PNG_ROW_IN_INTERLACE_PASS(y, pass)))
+                PlanRow(plan, y, s.pixels.data());
+            png_write_row(s.png, s.pixels.data());
+        }
     }
-    if (plan.interlaced)
-        png_write_image(s.png, s.rows.data());
     // Without the info: libpng would write the eXIf chunk a second time.
     png_write_end(s.png, nullptr);
     const int closed = std::fclose(s.file);
