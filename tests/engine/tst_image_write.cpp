@@ -465,6 +465,7 @@ void TestImageWrite::pngAsTheLibraryWritesIt_data()
     QTest::newRow("interlaced") << "rgb" << 1 << 1 << false;
     QTest::newRow("interlaced grey, quick compression") << "grey" << 1 << 0 << false;
     QTest::newRow("profile, read from a file") << "profile" << 0 << 1 << true;
+    QTest::newRow("palette, read from a file") << "palette" << 0 << 1 << true;
 }
 
 // The engine's PNG against the one the library's coder makes of the same
