@@ -24,6 +24,16 @@ namespace
 QSize TextNeed(QWidget* w)
 {
     if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A label filled in later (a zoom percent) names its widest text in
+        // the form: it is fitted to that before it shows any.
+        const QString widest = label->property("widestText").toString();
+        if (!widest.isEmpty()) {
+            QLabel probe(widest);
+            probe.setFont(label->font());
+            probe.setMargin(label->margin());
+            probe.setIndent(label->indent());
+            return probe.sizeHint();
+        }
         if (label->text().isEmpty())
             return QSize();
         if (label->wordWrap()) // the width is the layout's, down to its longest word; the lines' height

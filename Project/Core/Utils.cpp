@@ -1,11 +1,13 @@
 #include "Utils.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRect>
@@ -24,7 +26,8 @@ const QString application = QStringLiteral("Brandquill");
 const char kWebSite[] = "http://www.brandquill.example";
 const char kSupportAddress[] = "support@brandquill.example";
 
-namespace {
+namespace
+{
 
 const char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
@@ -456,8 +459,8 @@ void CenterChild(const QRect& area, int screen, QWidget* child)
     const int x = area.left() + CentredOffset(area.right() - area.left(), inner.right() - inner.left());
     const int y = area.top() + CentredOffset(area.bottom() - area.top(), inner.bottom() - inner.top());
     const QList<QScreen*> screens = QGuiApplication::screens();
-    const QScreen* target = screen >= 0 && screen < screens.size() ? screens.at(screen)
-                                                                    : QGuiApplication::primaryScreen();
+    const QScreen* target =
+        screen >= 0 && screen < screens.size() ? screens.at(screen) : QGuiApplication::primaryScreen();
     MoveOntoScreen(child, x, y, target);
 }
 
@@ -468,6 +471,18 @@ void MacToolbuttonAutoraise(QToolButton* button)
     button->setStyleSheet(QStringLiteral("QToolButton:checked{ background-color: rgb(175,175,175); }"
                                          "QToolButton { background-color: transparent; }"
                                          "QToolButton:hover{ background-color: rgb(175,175,175); }"));
+}
+
+bool PickerReturn(const QKeyEvent* event, QWidget* focus, const QAbstractItemView* list)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    if (focus == list && list->currentIndex().isValid())
+        return true;
+    auto* page = qobject_cast<QToolButton*>(focus);
+    if (page)
+        page->click();
+    return page != nullptr;
 }
 
 bool StringCompareAscending(const QString& a, const QString& b)
@@ -481,9 +496,7 @@ void SystemLogWrite(const QString& text, bool flag)
     Q_UNUSED(flag);
 }
 
-void SystemLogWriteDate()
-{
-}
+void SystemLogWriteDate() {}
 
 bool RemoveDir(const QString& path)
 {
@@ -494,12 +507,11 @@ bool RemoveDir(const QString& path)
     QDir dir(path);
     if (!dir.exists())
         return true;
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System, QDir::DirsFirst);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System, QDir::DirsFirst);
     for (const QFileInfo& entry : entries) {
         const QString entryPath = entry.absoluteFilePath();
-        const bool removed =
-            entry.isDir() && !entry.isSymLink() ? RemoveDir(entryPath) : QFile::remove(entryPath);
+        const bool removed = entry.isDir() && !entry.isSymLink() ? RemoveDir(entryPath) : QFile::remove(entryPath);
         if (!removed)
             return false;
     }
@@ -512,8 +524,8 @@ qint64 DirSize(const QString& path)
     if (!QFileInfo(path).isDir())
         return 0;
     qint64 total = 0;
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
         if (entry.isDir())
             total += DirSize(entry.absoluteFilePath());

@@ -10,6 +10,8 @@
 
 #include <string>
 
+class QAbstractItemView;
+class QKeyEvent;
 class QRect;
 class QToolButton;
 class QUrl;
@@ -105,6 +107,12 @@ void CenterChild(const QRect& area, int screen, QWidget* child);
 
 // Flat tool button: transparent, grey when hovered or checked.
 void MacToolbuttonAutoraise(QToolButton* button);
+
+// Return or Enter in a picker of a list and page buttons: on the list's
+// current item its activated signal has answered it, on a page button it
+// shows that page. True when handled, so that the default button does not
+// answer the same key again.
+bool PickerReturn(const QKeyEvent* event, QWidget* focus, const QAbstractItemView* list);
 
 // Sort predicate: a before b in QString order (UTF-16 units, case-sensitive).
 bool StringCompareAscending(const QString& a, const QString& b);

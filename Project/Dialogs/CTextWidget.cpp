@@ -117,33 +117,44 @@ std::unique_ptr<QTextLayout> MakeLayout(const QString& paragraph, const QFont& f
 
 // Lays the paragraphs out from `top` downwards; returns how many lines of
 // each fit, and in `bottom` the lower edge of the last line that fits.
-// `complete` tells whether every line fitted.
+// `complete` tells whether every line fitted. All lines begin at one left
+// edge, the rightmost the shape allows any of them: a line moved right on
+// its own, by a rounded corner, reads as if it began with a space.
 std::vector<int> LayOut(const std::vector<std::unique_ptr<QTextLayout>>& layouts, const CShapeBands& bands,
                         qreal lineHeight, qreal top, qreal& bottom, bool& complete)
 {
     std::vector<int> fitted;
-    qreal y = top;
-    bottom = top;
-    complete = true;
-    for (const auto& layout : layouts) {
-        int count = 0;
-        layout->beginLayout();
-        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-            QPair<qreal, qreal> band;
-            if (!complete || !bands.LineFits(y, lineHeight, &band)) {
-                complete = false;
-                line.setLineWidth(1e6); // the rest of the paragraph in one unused line
-                continue;
+    qreal left = -1e9;
+    for (bool again = true; again;) { // the edge moves right only, so this ends
+        fitted.clear();
+        qreal y = top;
+        bottom = top;
+        complete = true;
+        qreal rightmost = left;
+        for (const auto& layout : layouts) {
+            int count = 0;
+            layout->beginLayout();
+            for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+                QPair<qreal, qreal> band;
+                if (!complete || !bands.LineFits(y, lineHeight, &band)) {
+                    complete = false;
+                    line.setLineWidth(1e6); // the rest of the paragraph in one unused line
+                    continue;
+                }
+                rightmost = std::max(rightmost, band.first);
+                const qreal x = std::max(band.first, left);
+                line.setLineWidth(band.second - x - 2 * kSideMargin);
+                line.setPosition(QPointF(x + kSideMargin, y));
+                y += lineHeight;
+                bottom = y;
+                ++count;
             }
-            line.setLineWidth(band.second - band.first - 2 * kSideMargin);
-            line.setPosition(QPointF(band.first + kSideMargin, y));
-            y += lineHeight;
-            bottom = y;
-            ++count;
+            layout->endLayout();
+            fitted.push_back(count);
+            y += lineHeight / 3; // paragraph spacing
         }
-        layout->endLayout();
-        fitted.push_back(count);
-        y += lineHeight / 3; // paragraph spacing
+        again = rightmost > left + 0.5;
+        left = rightmost;
     }
     return fitted;
 }

@@ -158,16 +158,6 @@ void CDialogFilterSelection::keyPressEvent(QKeyEvent* event)
         OpenHelpFile(QStringLiteral("user-interface_select-filter.htm"));
         return;
     }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // Return on the list's current item has already been answered by its
-    // activated signal; the default button must not answer it again.
-    if (enter && focusWidget() == ui->listFilters && ui->listFilters->currentIndex().isValid())
-        return;
-    // Return on a category button shows the category, not the default button's choice.
-    auto* category = qobject_cast<QToolButton*>(focusWidget());
-    if (category && enter) {
-        category->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!PickerReturn(event, focusWidget(), ui->listFilters))
+        QDialog::keyPressEvent(event);
 }

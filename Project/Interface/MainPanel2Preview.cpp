@@ -9,10 +9,47 @@
 
 #include "ui_CMainPanel2.h"
 
+#include <QComboBox>
 #include <QShowEvent>
+#include <QStylePainter>
+
+namespace
+{
+// Draws the photo box's path with its file name whole: the folder part is
+// what gives way when the box is narrow (the tool tip has the whole path).
+class CPathElider : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* combo = qobject_cast<QComboBox*>(watched);
+        if (!combo || event->type() != QEvent::Paint || combo->isEditable())
+            return false;
+        QStylePainter painter(combo);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.currentText = combo->currentText();
+        option.currentIcon = combo->itemIcon(combo->currentIndex());
+        option.iconSize = combo->iconSize();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        const QString path = option.currentText;
+        const int slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
+        const QString name = path.mid(slash);
+        const QFontMetrics metrics = combo->fontMetrics();
+        const int room = field.width() - 2 - metrics.horizontalAdvance(name); // the style's label keeps 1 px aside
+        option.currentText = metrics.elidedText(path.left(slash), Qt::ElideMiddle, std::max(room, 0)) + name;
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+        return true;
+    }
+};
+} // namespace
 
 void CMainPanel2::InitPreviews()
 {
+    ui->comboImages->installEventFilter(new CPathElider(ui->comboImages));
     connect(ui->scrollImageFilters, &CControlImage::UpdateZoomPercent, this, &CMainPanel2::UpdateZoomText,
             Qt::QueuedConnection);
     connect(ui->scrollImageOriginal, &CControlImage::UpdateZoomPercent, this, &CMainPanel2::UpdateZoomText,

@@ -162,6 +162,7 @@ void CDialogProfileSelection::ChangeCategory(int page)
     ui->buttonEdit->setChecked(page == PageEdit);
     ui->buttonOutput->setChecked(page == PageOutput);
     RedrawCategory(page);
+    ui->listProfiles->setCurrentRow(0); // Return at once takes the first profile
 }
 
 SProfileRecord CDialogProfileSelection::GetProfile(int page, int row) const
@@ -222,12 +223,8 @@ void CDialogProfileSelection::keyPressEvent(QKeyEvent* event)
         OpenHelpFile(QStringLiteral("user-interface_profiles.htm"));
         return;
     }
-    // Return on the list's current item has already been answered by its
-    // activated signal; the default button must not answer it again.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && focusWidget() == ui->listProfiles && ui->listProfiles->currentIndex().isValid())
-        return;
-    QDialog::keyPressEvent(event);
+    if (!PickerReturn(event, focusWidget(), ui->listProfiles))
+        QDialog::keyPressEvent(event);
 }
 
 void CDialogProfileSelection::on_buttonOk_clicked()

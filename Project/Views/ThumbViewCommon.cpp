@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QMutexLocker>
@@ -14,6 +15,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace ThumbViewCommon
@@ -173,7 +175,19 @@ void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool 
     QPainter painter(viewport);
     if (!items.isEmpty())
         painter.setClipRegion(QRegion(viewport->rect()).subtracted(items));
-    for (const SWatermark& overlay : overlays) {
+    // The texts' offsets hold at the screen they were chosen for; a larger
+    // font (a higher dpi) moves each text up until it ends where the next
+    // one begins, so that the lines never touch.
+    QVector<int> tops(overlays.size());
+    for (int i = overlays.size() - 1, next = INT_MAX; i >= 0; --i) {
+        if (overlays[i].kind != 0 || (!overlays[i].always && !empty))
+            continue;
+        tops[i] = std::min(frame.H / 2 - frame.G + overlays[i].dy,
+                           next - QFontMetrics(overlays[i].font, viewport).lineSpacing());
+        next = tops[i];
+    }
+    for (int i = 0; i < overlays.size(); ++i) {
+        const SWatermark& overlay = overlays[i];
         if (!overlay.always && !empty)
             continue;
         if (overlay.kind == 1) {
@@ -185,7 +199,7 @@ void PaintOverlays(QWidget* viewport, const QVector<SWatermark>& overlays, bool 
         } else {
             painter.setFont(overlay.font);
             painter.setPen(overlay.color);
-            const QRect band(0, frame.H / 2 - frame.G + overlay.dy, frame.W, 100);
+            const QRect band(0, tops[i], frame.W, 100);
             painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, overlay.text);
         }
     }

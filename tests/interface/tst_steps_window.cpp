@@ -6,6 +6,7 @@
 #include "BqTestMain.h"
 #include "CProcessController.h"
 #include "DialogFilterSelection.h"
+#include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
@@ -27,6 +28,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -57,8 +62,8 @@ QStringList AccessKeyClashes(QWidget* window)
     return clashes;
 }
 
-// Walks the tab chain once round and names each stop that is hidden or
-// draws the same as without the focus.
+// Walks the tab chain once round and names each stop that is hidden, a
+// container or draws the same as without the focus.
 QStringList StopsWithoutFocus(QWidget* window)
 {
     if (QApplication::focusWidget())
@@ -76,7 +81,9 @@ QStringList StopsWithoutFocus(QWidget* window)
             break;
         if (!first)
             first = w;
-        if (!w->isVisible() || w->grab().toImage() == unfocused.value(w))
+        const bool container = qobject_cast<QStackedWidget*>(w) || qobject_cast<QScrollArea*>(w) ||
+                               w->metaObject() == &QWidget::staticMetaObject; // takes no key, does nothing
+        if (!w->isVisible() || container || w->grab().toImage() == unfocused.value(w))
             faults << (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName());
     }
     return faults;
@@ -178,6 +185,24 @@ private slots:
         auto* preview = window->Panel2()->findChild<QLineEdit*>("editPreview");
         QTRY_COMPARE(preview->text(), QStringLiteral("IMG_0001.png"));
         QTRY_COMPARE(CUserProfile::GetInstance()->PreviewPath, photos[0]);
+
+        // A narrow photo box draws the file name whole; the folder gives way.
+        struct SLabelStyle : QProxyStyle {
+            mutable QString drawn;
+            void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const override
+            {
+                if (element == CE_ComboBoxLabel)
+                    drawn = static_cast<const QStyleOptionComboBox*>(option)->currentText;
+                QProxyStyle::drawControl(element, option, painter, widget);
+            }
+        } style;
+        combo->setStyle(&style);
+        combo->resize(combo->fontMetrics().horizontalAdvance("IMG_0001.JPG") + 60, combo->height());
+        combo->grab();
+        combo->setStyle(nullptr);
+        QVERIFY2(style.drawn.endsWith("IMG_0001.JPG") && style.drawn.size() < photos[0].size(),
+                 qPrintable(style.drawn));
     }
 
     void newJobResetsPreset()
@@ -203,6 +228,8 @@ private slots:
         QTest::newRow("step 2") << "step 2" << QString("keys");
         QTest::newRow("step 3") << "step 3" << QString("keys");
         QTest::newRow("text editor") << "text editor" << QString("keys");
+        QTest::newRow("text editor, Font page") << "text editor" << QString("keys on page 2");
+        QTest::newRow("text editor, More page") << "text editor" << QString("keys on page 3");
         QTest::newRow("picker") << "picker" << QString("keys");
         QTest::newRow("processing dialog") << "processing" << QString("keys");
         QTest::newRow("Tab leaves the text box") << "text editor" << QString("text box");
@@ -239,9 +266,15 @@ private slots:
                 faults << "run not ended";
             else if (probe == "text box")
                 faults << TextBoxFaults(top);
-            else if (probe != "keys")
+            else if (!probe.startsWith("keys"))
                 faults << ReturnFaults(static_cast<CDialogFilterSelection*>(top), probe == "category");
-            else
+            else if (probe.startsWith("keys on page")) {
+                static_cast<CFilterSettings*>(top)
+                    ->Editor()
+                    ->findChild<QTabWidget*>("tabWidget")
+                    ->setCurrentIndex(probe.right(1).toInt() - 1);
+                faults << StopsWithoutFocus(top);
+            } else
                 faults << AccessKeyClashes(top) << StopsWithoutFocus(top);
         };
         if (!dialog) {

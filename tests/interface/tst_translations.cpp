@@ -212,6 +212,8 @@ QStringList CutTexts(QWidget* root)
         QString text;
         bool whole = true;
         if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->objectName() == "textZoomPercent") // the preview's zoom at its widest, 1:1
+                label->setText("100%");
             text = label->text();
             const QSize need = label->wordWrap() // its longest word and its lines
                                    ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))

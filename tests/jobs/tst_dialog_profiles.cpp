@@ -99,6 +99,8 @@ private slots:
     void sheetsAndPageButtons();
     void fixtures();
     void okAndCancel();
+    void returnKey_data();
+    void returnKey();
     void savedProfilesListed();
     void contextMenu();
     void brokenAndHostileFilesSkipped();
@@ -329,6 +331,55 @@ void TestDialogProfiles::okAndCancel()
     QCOMPARE(m_driver.Seen()[0].text, QString("No profile selected"));
     QCOMPARE(m_driver.Seen()[0].title, QString());
     QCOMPARE(m_driver.Seen()[0].buttons, QStringList({"OK"}));
+}
+
+void TestDialogProfiles::returnKey_data()
+{
+    QTest::addColumn<int>("page"); // the page button Return is given first; -1 none
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("as it opens") << -1 << QStringList() << 1 << "Mine" << 0;
+    QTest::newRow("on My Profiles, then its first") << 1 << QStringList{"Mine"} << 1 << "Mine" << 0;
+    QTest::newRow("on an empty page, then the list") << 3 << QStringList() << 0 << QString() << 1;
+}
+
+// Return on the list takes its current profile, on a page button shows the
+// page; one message for one Return where nothing is selected.
+void TestDialogProfiles::returnKey()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, shown);
+    UseOwnBuiltins({{"built.bqf", Profile("Built", "Edit")}});
+    QVERIFY(WriteBytes(UserDir() + "/mine.bqf", Profile("Mine", "User-Defined")));
+    // Messages are answered; the browser, seen again once one closes, stays.
+    m_answer = [](QWidget* w, const SModalSeen&) {
+        return !qobject_cast<QMessageBox*>(w) || BqTest::CModalDriver::Press(w, "OK");
+    };
+    QStringList listed;
+    QString chosen;
+    const int result = Run([&](CDialogProfileSelection& d) {
+        if (page >= 0) {
+            auto* button = FindChild<QToolButton>(d, PageButtons[page]);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            listed = List(d)->selectedItems().isEmpty() ? Texts(d) : Texts(d) << List(d)->selectedItems()[0]->text();
+            List(d)->setFocus();
+        }
+        QTest::keyClick(List(d), Qt::Key_Return);
+        QTest::qWait(300); // a default button clicks after a delay
+        chosen = d.SelectedProfile.Name;
+        if (d.isVisible())
+            d.reject();
+    });
+    QCOMPARE(listed, shown.isEmpty() ? shown : shown << shown.first()); // the page, its first selected
+    QTEST(result, "result");
+    QTEST(chosen, "chosen");
+    int messages = 0;
+    for (const SModalSeen& seen : m_driver.Seen())
+        messages += seen.text == "No profile selected" ? 1 : 0;
+    QTEST(messages, "messages");
 }
 
 void TestDialogProfiles::savedProfilesListed()

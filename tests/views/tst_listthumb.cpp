@@ -447,6 +447,24 @@ private slots:
             for (int x = 0; x < screen.width() && !grey; ++x)
                 grey = Near(QColor(screen.pixel(x, y)), QColor(190, 190, 190), 10);
         QVERIFY(grey);
+        // The two lines in fonts taller than their offsets apart (18 and 14
+        // points at 120 dpi): the first ends above the second.
+        CListThumb tall;
+        tall.resize(size);
+        tall.AddWatermarkText("Drag & Drop Your Photos Here", -58, false, QFont("Arial", 23), Qt::red);
+        tall.AddWatermarkText("Or Click To Add Photos", -29, false, QFont("Arial", 18), Qt::blue);
+        tall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tall));
+        const QImage lines = tall.viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        int firstBottom = -1, secondTop = lines.height();
+        for (int y = 0; y < lines.height(); ++y)
+            for (int x = 0; x < lines.width(); ++x) {
+                const int redness = qRed(lines.pixel(x, y)) - qBlue(lines.pixel(x, y));
+                firstBottom = redness > 60 ? y : firstBottom;
+                secondTop = redness < -60 ? std::min(secondTop, y) : secondTop;
+            }
+        QVERIFY2(firstBottom >= 0 && firstBottom < secondTop,
+                 qPrintable(QString("%1 %2").arg(firstBottom).arg(secondTop)));
         for (int i = 0; i < photos; ++i)
             page.AddPhoto(Path(QString("%1.jpg").arg(i)));
         page.Synchronize();
