@@ -26,8 +26,7 @@ const QString application = QStringLiteral("Brandquill");
 const char kWebSite[] = "http://www.brandquill.example";
 const char kSupportAddress[] = "support@brandquill.example";
 
-namespace
-{
+namespace {
 
 const char kBase64Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
@@ -459,8 +458,8 @@ void CenterChild(const QRect& area, int screen, QWidget* child)
     const int x = area.left() + CentredOffset(area.right() - area.left(), inner.right() - inner.left());
     const int y = area.top() + CentredOffset(area.bottom() - area.top(), inner.bottom() - inner.top());
     const QList<QScreen*> screens = QGuiApplication::screens();
-    const QScreen* target =
-        screen >= 0 && screen < screens.size() ? screens.at(screen) : QGuiApplication::primaryScreen();
+    const QScreen* target = screen >= 0 && screen < screens.size() ? screens.at(screen)
+                                                                    : QGuiApplication::primaryScreen();
     MoveOntoScreen(child, x, y, target);
 }
 
@@ -496,7 +495,9 @@ void SystemLogWrite(const QString& text, bool flag)
     Q_UNUSED(flag);
 }
 
-void SystemLogWriteDate() {}
+void SystemLogWriteDate()
+{
+}
 
 bool RemoveDir(const QString& path)
 {
@@ -507,11 +508,12 @@ bool RemoveDir(const QString& path)
     QDir dir(path);
     if (!dir.exists())
         return true;
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System, QDir::DirsFirst);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System, QDir::DirsFirst);
     for (const QFileInfo& entry : entries) {
         const QString entryPath = entry.absoluteFilePath();
-        const bool removed = entry.isDir() && !entry.isSymLink() ? RemoveDir(entryPath) : QFile::remove(entryPath);
+        const bool removed =
+            entry.isDir() && !entry.isSymLink() ? RemoveDir(entryPath) : QFile::remove(entryPath);
         if (!removed)
             return false;
     }
@@ -524,8 +526,8 @@ qint64 DirSize(const QString& path)
     if (!QFileInfo(path).isDir())
         return 0;
     qint64 total = 0;
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
         if (entry.isDir())
             total += DirSize(entry.absoluteFilePath());
