@@ -3,14 +3,11 @@
 // does. Besides crashes, leaks and hangs it stops on a broken promise of the
 // reader: a thumbnail that does not lie inside its Exif section, or a size
 // without a decoded picture (or the reverse).
-#include "BqTestMain.h"
 #include "ExifBlockBuilder.h"
-#include "MagickRuntime.h"
+#include "FuzzSupport.h"
 #include "Metadata.h"
 #include "PhotoMaker.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include <Magick++.h>
@@ -83,36 +80,13 @@ void WriteSeeds(const QString& folder)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    const QString home = BqTest::IsolateEnvironment();
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
-    static QCoreApplication app(qtArgc, qtArgv);
-    BqTest::CheckSettingsIsolated();
-    if (!StartMagickRuntime())
-        Fail("the ImageMagick policy was not found");
-    g_path = home + "/input.jpg";
-
-    // The first argument that is no option names the corpus folder.
-    for (int i = 1; i < *argc; ++i) {
-        const char* arg = (*argv)[i];
-        if (arg[0] == '-')
-            continue;
-        QDir folder(QString::fromLocal8Bit(arg));
-        if (folder.exists() && folder.isEmpty())
-            WriteSeeds(folder.path());
-        break;
-    }
+    g_path = BqTest::StartEngineFuzzer(argc, argv, WriteSeeds) + "/input.jpg";
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        QFile f(g_path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-            Fail("cannot write the input");
-    }
+    BqTest::WriteFuzzInput(g_path, data, size);
     CMetadata metadata;
     metadata.Read(g_path);
     const unsigned bytes = metadata.GetThumbnailSize();

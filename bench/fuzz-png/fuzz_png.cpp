@@ -3,13 +3,10 @@
 // again. Besides crashes, leaks and hangs it stops on a broken promise of the
 // coder: a written file that does not read back, reads back with warnings,
 // or comes back in another size.
-#include "BqTestMain.h"
-#include "MagickRuntime.h"
+#include "FuzzSupport.h"
 #include "PhotoMaker.h"
 #include "PngCoder.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include <Magick++.h>
@@ -61,35 +58,15 @@ void WriteSeeds(const QString& folder)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    const QString home = BqTest::IsolateEnvironment();
-    static int qtArgc = 1;
-    static char* qtArgv[] = {(*argv)[0], nullptr};
-    static QCoreApplication app(qtArgc, qtArgv);
-    BqTest::CheckSettingsIsolated();
-    if (!StartMagickRuntime())
-        Fail("the ImageMagick policy was not found");
+    const QString home = BqTest::StartEngineFuzzer(argc, argv, WriteSeeds);
     g_input = home + "/input.png";
     g_output = home + "/output.png";
-    for (int i = 1; i < *argc; ++i) {
-        const char* arg = (*argv)[i];
-        if (arg[0] == '-')
-            continue;
-        QDir folder(QString::fromLocal8Bit(arg));
-        if (folder.exists() && folder.isEmpty())
-            WriteSeeds(folder.path());
-        break;
-    }
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        QFile f(g_input);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-            Fail("cannot write the input");
-    }
+    BqTest::WriteFuzzInput(g_input, data, size);
     CPngCoder::Read(g_input, true, nullptr);
     CMagickReader::SResult read = CPngCoder::Read(g_input, false, nullptr);
     if (read.frames.isEmpty())
