@@ -241,7 +241,7 @@ void TestHeadlessRun::failedLoadsExitOne()
 
 // The status says whether every photo was written; what nobody could answer
 // is printed once with the answer taken. Columns: the script's mode, its runs
-// (0: no job file; -signal: one run of 40 photos more, sent that signal at its
+// (0: no job file; -signal: one run of 150 photos more, sent that signal at its
 // first output) and folder, and the platform or display.
 void TestHeadlessRun::exitStatus_data()
 {
@@ -292,7 +292,8 @@ void TestHeadlessRun::exitStatus()
     std::function<void(qint64)> interrupt;
     if (runs < 0) {
         ProcTest::MakeJpeg(root + "/big.jpg", 3000, 2000);
-        for (int i = 0; i < 40; ++i)
+        // Enough that the run is still going when the signal comes, on any machine.
+        for (int i = 0; i < 150; ++i)
             QVERIFY(QFile::copy(root + "/big.jpg", root + QString("/src/sub/p%1.jpg").arg(i)));
         interrupt = [&](qint64 program) {
             QTRY_VERIFY_WITH_TIMEOUT(!QDir(root + dest).isEmpty(), 60000);
