@@ -28,10 +28,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -185,24 +183,6 @@ private slots:
         auto* preview = window->Panel2()->findChild<QLineEdit*>("editPreview");
         QTRY_COMPARE(preview->text(), QStringLiteral("IMG_0001.png"));
         QTRY_COMPARE(CUserProfile::GetInstance()->PreviewPath, photos[0]);
-
-        // A narrow photo box draws the file name whole; the folder gives way.
-        struct SLabelStyle : QProxyStyle {
-            mutable QString drawn;
-            void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                             const QWidget* widget) const override
-            {
-                if (element == CE_ComboBoxLabel)
-                    drawn = static_cast<const QStyleOptionComboBox*>(option)->currentText;
-                QProxyStyle::drawControl(element, option, painter, widget);
-            }
-        } style;
-        combo->setStyle(&style);
-        combo->resize(combo->fontMetrics().horizontalAdvance("IMG_0001.JPG") + 60, combo->height());
-        combo->grab();
-        combo->setStyle(nullptr);
-        QVERIFY2(style.drawn.endsWith("IMG_0001.JPG") && style.drawn.size() < photos[0].size(),
-                 qPrintable(style.drawn));
     }
 
     void newJobResetsPreset()
