@@ -1,0 +1,89 @@
+#include "PngFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+
+constexpr size_t kBlockHeader = alignof(std::max_align_t);
+
+[[noreturn]] void OnError(png_structp png, png_const_charp message)
+{
+    SPngFile* state = static_cast<SPngFile*>(png_get_error_ptr(png));
+    // After a refused allocation libpng's own warning says why ("chunk data
+    // is too large"); what fails later is only its consequence.
+    state->error = state->refused && !state->warning.isEmpty() ? state->warning : QString::fromUtf8(message);
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp png, png_const_charp message)
+{
+    SPngFile* state = static_cast<SPngFile*>(png_get_error_ptr(png));
+    if (state->warning.isEmpty())
+        state->warning = QString::fromUtf8(message);
+    if (state->writing && !state->chunksSet)
+        state->warnings.append(QString::fromUtf8(message));
+}
+
+// libpng's allocations for a read, held to SPngFile's limits; a null answer
+// is libpng's "out of memory", which fails the file or skips the chunk.
+png_voidp Allocate(png_structp png, png_alloc_size_t size)
+{
+    SPngFile* state = static_cast<SPngFile*>(png_get_mem_ptr(png));
+    if (size > state->largest || size > state->budget - state->live) {
+        state->refused = true;
+        return nullptr;
+    }
+    char* block = static_cast<char*>(std::malloc(size + kBlockHeader));
+    if (!block)
+        return nullptr;
+    std::memcpy(block, &size, sizeof(size));
+    state->live += size;
+    return block + kBlockHeader;
+}
+
+void Release(png_structp png, png_voidp memory)
+{
+    if (!memory)
+        return;
+    char* block = static_cast<char*>(memory) - kBlockHeader;
+    size_t size = 0;
+    std::memcpy(&size, block, sizeof(size));
+    static_cast<SPngFile*>(png_get_mem_ptr(png))->live -= size;
+    std::free(block);
+}
+
+} // namespace
+
+SPngFile::~SPngFile()
+{
+    if (writing)
+        png_destroy_write_struct(&png, &info);
+    else
+        png_destroy_read_struct(&png, &info, nullptr);
+    if (file)
+        std::fclose(file);
+    if (image)
+        MagickCore::DestroyImage(image);
+}
+
+bool SPngFile::Open(const std::string& path, bool write)
+{
+    file = std::fopen(path.c_str(), write ? "wb" : "rb");
+    if (!file) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    writing = write;
+    png = write ? png_create_write_struct(PNG_LIBPNG_VER_STRING, this, OnError, OnWarning)
+                : png_create_read_struct_2(PNG_LIBPNG_VER_STRING, this, OnError, OnWarning, this, Allocate, Release);
+    info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        error = QStringLiteral("out of memory");
+        return false;
+    }
+    png_init_io(png, file);
+    return true;
+}
