@@ -72,13 +72,18 @@ namespace
 {
 const char* const kCodes[] = {"De", "Fr", "It", "Ja"};
 
-QDomDocument ReadTs(const QString& code)
+QDomDocument ReadXml(const QString& path)
 {
     QDomDocument doc;
-    QFile file(QStringLiteral(BQ_SOURCE_DIR "/translations/Ln_%1.ts").arg(code));
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         doc.setContent(&file);
     return doc;
+}
+
+QDomDocument ReadTs(const QString& code)
+{
+    return ReadXml(QStringLiteral(BQ_SOURCE_DIR "/translations/Ln_%1.ts").arg(code));
 }
 
 // Calls `visit(context, source, translation element)` for every message.
@@ -98,20 +103,16 @@ void ForEachMessage(const QDomDocument& ts,
 // read from a catalogue it writes afresh into a temporary folder.
 QSet<QString> CodeMessages()
 {
-    QSet<QString> found;
     QTemporaryDir dir;
+    const QString ts = dir.filePath("Ln_Code.ts");
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(BQ_SOURCE_DIR));
-    lupdate.start(QStringLiteral(BQ_LUPDATE),
-                  {"-silent", "-locations", "none", "Project", "-ts", dir.filePath("Ln_Code.ts")});
-    if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0)
-        return found;
-    QDomDocument doc;
-    QFile file(dir.filePath("Ln_Code.ts"));
-    if (file.open(QIODevice::ReadOnly) && doc.setContent(&file))
-        ForEachMessage(doc, [&](const QString& context, const QString& source, const QDomElement&) {
-            found << context + ": " + source;
-        });
+    lupdate.start(QStringLiteral(BQ_LUPDATE), {"-silent", "-locations", "none", "Project", "-ts", ts});
+    lupdate.waitForFinished(60000);
+    QSet<QString> found;
+    ForEachMessage(ReadXml(ts), [&](const QString& context, const QString& source, const QDomElement&) {
+        found << context + ": " + source;
+    });
     return found;
 }
 
