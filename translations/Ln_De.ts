@@ -42,6 +42,14 @@ Sie verwenden Version %2.</translation>
     </message>
 </context>
 <context>
+    <name>CControlImage</name>
+    <message>
+        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <source>This photo cannot be read.</source>
+        <translation>Dieses Foto kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>CControlImageThread</name>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
@@ -2766,6 +2774,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <location filename="../Project/Forms/CWizardStart.ui" line="83"/>
         <source>Show this wizard when Brandquill starts</source>
         <translation>Diesen Assistenten beim Start von Brandquill anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CWizardStart.cpp" line="54"/>
+        <source>Batch photo processing</source>
+        <translation>Stapelverarbeitung von Fotos</translation>
     </message>
 </context>
 <context>

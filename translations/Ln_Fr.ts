@@ -42,6 +42,14 @@ Vous utilisez la version %2.</translation>
     </message>
 </context>
 <context>
+    <name>CControlImage</name>
+    <message>
+        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <source>This photo cannot be read.</source>
+        <translation>Cette photo ne peut pas être lue.</translation>
+    </message>
+</context>
+<context>
     <name>CControlImageThread</name>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
@@ -2766,6 +2774,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Forms/CWizardStart.ui" line="83"/>
         <source>Show this wizard when Brandquill starts</source>
         <translation>Afficher cet assistant au démarrage de Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CWizardStart.cpp" line="54"/>
+        <source>Batch photo processing</source>
+        <translation>Traitement de photos par lots</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,14 @@ Sta usando la versione %2.</translation>
     </message>
 </context>
 <context>
+    <name>CControlImage</name>
+    <message>
+        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <source>This photo cannot be read.</source>
+        <translation>Impossibile leggere questa foto.</translation>
+    </message>
+</context>
+<context>
     <name>CControlImageThread</name>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
@@ -2766,6 +2774,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Forms/CWizardStart.ui" line="83"/>
         <source>Show this wizard when Brandquill starts</source>
         <translation>Mostra questa procedura guidata all&apos;avvio di Brandquill</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CWizardStart.cpp" line="54"/>
+        <source>Batch photo processing</source>
+        <translation>Elaborazione di foto in serie</translation>
     </message>
 </context>
 <context>

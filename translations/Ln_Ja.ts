@@ -42,6 +42,14 @@ You are using version %2.</source>
     </message>
 </context>
 <context>
+    <name>CControlImage</name>
+    <message>
+        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <source>This photo cannot be read.</source>
+        <translation>この写真を読み込めません。</translation>
+    </message>
+</context>
+<context>
     <name>CControlImageThread</name>
     <message>
         <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
@@ -2766,6 +2774,11 @@ In order to correct any potential problems adjust the settings and save.</source
         <location filename="../Project/Forms/CWizardStart.ui" line="83"/>
         <source>Show this wizard when Brandquill starts</source>
         <translation>Brandquill の起動時にこのウィザードを表示する</translation>
+    </message>
+    <message>
+        <location filename="../Project/Dialogs/CWizardStart.cpp" line="54"/>
+        <source>Batch photo processing</source>
+        <translation>写真の一括処理</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // The shipped translations against the program: each compiled file loads
 // from the resource folder and a damaged one leaves the window in English;
-// the .ts sources keep every placeholder and hold nothing unfinished; the
-// main window and the dialogs, built in each language, show no English
-// text and no access key twice, and every text whole at 9 to 11 points.
+// the .ts sources keep every placeholder, hold every text of the code and
+// the forms and leave none unfinished; the main window and the dialogs,
+// built in each language, show no English text (the welcome picture's words
+// included) and no access key twice, and every text whole at 9 to 11 points.
 #include "BqTestMain.h"
 #include "CCheckNew.h"
 #include "CDialogAbout.h"
@@ -45,6 +46,7 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -70,13 +72,18 @@ namespace
 {
 const char* const kCodes[] = {"De", "Fr", "It", "Ja"};
 
-QDomDocument ReadTs(const QString& code)
+QDomDocument ReadXml(const QString& path)
 {
     QDomDocument doc;
-    QFile file(QStringLiteral(BQ_SOURCE_DIR "/translations/Ln_%1.ts").arg(code));
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         doc.setContent(&file);
     return doc;
+}
+
+QDomDocument ReadTs(const QString& code)
+{
+    return ReadXml(QStringLiteral(BQ_SOURCE_DIR "/translations/Ln_%1.ts").arg(code));
 }
 
 // Calls `visit(context, source, translation element)` for every message.
@@ -90,6 +97,23 @@ void ForEachMessage(const QDomDocument& ts,
         for (QDomElement m = context.firstChildElement("message"); !m.isNull(); m = m.nextSiblingElement("message"))
             visit(name, m.firstChildElement("source").text(), m.firstChildElement("translation"));
     }
+}
+
+// Every "context: source" that lupdate finds in the code and the forms, as
+// read from a catalogue it writes afresh into a temporary folder.
+QSet<QString> CodeMessages()
+{
+    QTemporaryDir dir;
+    const QString ts = dir.filePath("Ln_Code.ts");
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(BQ_SOURCE_DIR));
+    lupdate.start(QStringLiteral(BQ_LUPDATE), {"-silent", "-locations", "none", "Project", "-ts", ts});
+    lupdate.waitForFinished(60000);
+    QSet<QString> found;
+    ForEachMessage(ReadXml(ts), [&](const QString& context, const QString& source, const QDomElement&) {
+        found << context + ": " + source;
+    });
+    return found;
 }
 
 bool Incomplete(const QString& code)
@@ -441,12 +465,19 @@ private slots:
         QFETCH(QString, code);
         const QDomDocument ts = ReadTs(code);
         QVERIFY(!ts.isNull());
+        static const QSet<QString> inCode = CodeMessages();
+        QVERIFY2(!inCode.isEmpty(), "lupdate found no text in the code");
+        QSet<QString> missing = inCode;
         QStringList open;
         ForEachMessage(ts, [&](const QString& context, const QString& source, const QDomElement& tr) {
+            missing.remove(context + ": " + source);
             if (tr.hasAttribute("type") || tr.text().isEmpty())
                 open << context + ": " + source + " (" + tr.attribute("type", "empty") + ")";
         });
-        QVERIFY2(open.isEmpty(), qPrintable(QString("%1 open, first: %2").arg(open.size()).arg(open.value(0))));
+        for (const QString& text : missing)
+            open << text + " (missing)";
+        open.sort();
+        QVERIFY2(open.isEmpty(), qPrintable(QString("%1 open:\n").arg(open.size()) + open.join('\n')));
     }
 
     void placeholdersKept_data() { AddLanguageRows(); }
@@ -513,6 +544,13 @@ private slots:
             QVERIFY(language.loaded);
             for (const QString& text : LeftInEnglish(code, english, DialogTexts(dialog.second)))
                 left << dialog.first + ": " + text;
+        }
+        // The welcome picture's words are drawn in the window's language.
+        const QImage englishBanner = CWizardStart().pixmap(QWizard::WatermarkPixmap).toImage();
+        {
+            CLanguage language(code);
+            if (CWizardStart().pixmap(QWizard::WatermarkPixmap).toImage() == englishBanner)
+                left << "wizard: the picture";
         }
         for (const QString& text : left)
             qWarning("left in English: %s", qPrintable(text));

@@ -185,7 +185,6 @@ void DrawWizardBanner(QPainter& p, const QSizeF& size)
         UnitBox box(p, QRectF(14, 36, 120, 120), 128);
         Emblem(p, false);
     }
+    // The subtitle under the name is translated, so the wizard draws it.
     p.fillPath(TextPath(QStringLiteral("Brandquill"), true, QRectF(12, 176, 124, 22)), Rgb(Colors::Paper));
-    p.fillPath(TextPath(QStringLiteral("Batch photo processing"), false, QRectF(14, 206, 120, 10)),
-               QColor(255, 255, 255, 210));
 }
