@@ -216,6 +216,14 @@ QString CPathSafety::NotRegularFileReason(const QString& path)
     return QStringLiteral("%1 is %2, not a regular file").arg(path, QLatin1String(kind));
 }
 
+QString CPathSafety::UnreachableReason(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return QString();
+    return CAtomicReplace::SystemError(errno);
+}
+
 QString CPathSafety::CommonRoot(const QStringList& folders)
 {
     if (folders.isEmpty())
