@@ -1,9 +1,13 @@
 #include "PathSafety.h"
 
+#include "AtomicReplace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstdlib>
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -168,9 +172,14 @@ QString CPathSafety::ResolvePath(const QString& path)
     const QString kept = parts.join(QLatin1Char('/'));
     if (lastUp < 0 || QDir::isRelativePath(kept))
         return kept;
-    const QString folder = QFileInfo(parts.mid(0, lastUp + 1).join(QLatin1Char('/'))).canonicalFilePath();
-    if (folder.isEmpty())
+    // realpath itself: QFileInfo hands back the path as given when the
+    // system refuses it (a link loop), and its ".." would then go as text.
+    const QByteArray up = QFile::encodeName(parts.mid(0, lastUp + 1).join(QLatin1Char('/')));
+    char* real = ::realpath(up.constData(), nullptr);
+    if (!real)
         return kept;
+    const QString folder = QFile::decodeName(real);
+    ::free(real);
     return QDir::cleanPath(folder + QLatin1Char('/') + parts.mid(lastUp + 1).join(QLatin1Char('/')));
 }
 
@@ -205,6 +214,14 @@ QString CPathSafety::NotRegularFileReason(const QString& path)
                        : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
                                                                     : "a special file";
     return QStringLiteral("%1 is %2, not a regular file").arg(path, QLatin1String(kind));
+}
+
+QString CPathSafety::UnreachableReason(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return QString();
+    return CAtomicReplace::SystemError(errno);
 }
 
 QString CPathSafety::CommonRoot(const QStringList& folders)

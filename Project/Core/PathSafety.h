@@ -53,6 +53,11 @@ public:
     // pipe, not a regular file"). A pipe or a device would block a reader.
     static QString NotRegularFileReason(const QString& path);
 
+    // Why `path` cannot be reached: "" when the system finds a file there
+    // (after links); otherwise the system's own reason, in lower case ("too
+    // many levels of symbolic links" for a link loop).
+    static QString UnreachableReason(const QString& path);
+
     // The longest leading run of whole path components that every folder
     // shares: "/a/b/c" and "/a/b/d" give "/a/b"; "/a" and "/ab/c" give "".
     // No folder gives "", one folder gives itself (without a trailing "/").

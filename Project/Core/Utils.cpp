@@ -287,6 +287,28 @@ QString TruncateString(const QString& text, int length, bool quoted)
     return quote + text + quote;
 }
 
+QString PrintableInLog(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const QChar::Category kind = c.category();
+        if (c == QLatin1Char('\r'))
+            shown += QLatin1String("\\r");
+        else if (c == QLatin1Char('\n'))
+            shown += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            shown += QLatin1String("\\t");
+        else if (c.isNull())
+            shown += QLatin1String("\\0");
+        else if (kind == QChar::Other_Control || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph)
+            shown += QLatin1Char('?');
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString PlainTextToXML(const QString& text)
 {
     // The ampersand goes first so that no entity made here is escaped again.

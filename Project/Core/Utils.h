@@ -83,6 +83,11 @@ bool NoDisplay();
 // inside double quotation marks.
 QString TruncateString(const QString& text, int length, bool quoted);
 
+// A text shown in one log line: line breaks, tabs and NUL as "\r", "\n",
+// "\t" and "\0", any other control character or line separator as "?".
+// A file name may hold any of them.
+QString PrintableInLog(const QString& text);
+
 // Escaping of the five XML characters for hand-written job files.
 QString PlainTextToXML(const QString& text);
 QString XMLToPlainText(const QString& text);

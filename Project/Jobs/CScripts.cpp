@@ -259,7 +259,8 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         const bool recursive = search.subfolders.toInt() != 0;
         const int slash = path.lastIndexOf('/');
         const QString mask = slash < 0 ? path : path.mid(slash + 1);
-        const QString folder = slash < 0 ? path : path.left(slash);
+        // A bare mask searches the script's folder, as "./mask" does.
+        const QString folder = slash < 0 ? QStringLiteral(".") : path.left(slash);
         QSet<QString> visited;
         SearchAllFiles(CPathSafety::ResolvePath(scriptFolder.absoluteFilePath(folder)), mask, recursive, 0, visited);
     }

@@ -70,9 +70,7 @@ QStringList CUpload::ExistingFiles(const QStringList& files)
 QString CUpload::Printable(QString text)
 {
     // A name with a line break must not break the run log's lines.
-    return text.replace(QLatin1Char('\r'), QLatin1String("\\r"))
-        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
-        .replace(QChar(0), QLatin1String("\\0"));
+    return PrintableInLog(text);
 }
 
 QString CUpload::DisplayName(const QString& path)

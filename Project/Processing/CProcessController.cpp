@@ -11,6 +11,7 @@
 #include "PathSafety.h"
 #include "TempFolder.h"
 #include "UserProfile.h"
+#include "Utils.h"
 #include "ui_CProcessController.h"
 
 #include <QApplication>
@@ -240,7 +241,8 @@ void CProcessController::CheckCustomProfile()
     if (!custom || QFileInfo(m_pProfile->CustomProfile).isFile())
         return;
     ++m_errorCount;
-    LogLine(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ') + m_pProfile->CustomProfile);
+    LogLine(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ') +
+            PrintableInLog(m_pProfile->CustomProfile));
 }
 
 void CProcessController::UpdateTitleText(const QString& text)
@@ -573,7 +575,7 @@ void CProcessController::EndRunTempFolder()
     // A mail hand-off tells where its photos are itself.
     if (m_destination == 2 && !m_interrupted)
         return;
-    const QString line = tr("Temporary files kept in %1.").arg(m_runTempFolder);
+    const QString line = tr("Temporary files kept in %1.").arg(PrintableInLog(m_runTempFolder));
     UpdateLog(line, LogScreen);
     m_runLog += QStringLiteral("\r\n") + line;
 }

@@ -16,8 +16,6 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
-#include <cerrno>
-
 namespace
 {
 
@@ -263,16 +261,16 @@ void CProcessThread::ReadImage(bool& skip)
 
 QString CProcessThread::LoadFailureReason() const
 {
-    const QFileInfo info(m_SourcePath);
-    if (!info.exists())
-        return CAtomicReplace::SystemError(ENOENT);
+    const QString unreachable = CPathSafety::UnreachableReason(m_SourcePath);
+    if (!unreachable.isEmpty())
+        return unreachable;
     // Checked before opening: opening a named pipe would wait for a writer.
     if (!CPathSafety::NotRegularFileReason(m_SourcePath).isEmpty())
         return tr("not a regular file");
     QFile file(m_SourcePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return file.errorString().toLower();
-    if (info.size() == 0)
+    if (QFileInfo(m_SourcePath).size() == 0)
         return tr("the file is empty");
     return tr("not readable as an image");
 }
@@ -526,7 +524,8 @@ void CProcessThread::LogLines(const QString& text, const QString& path, int leng
 void CProcessThread::EmitLog(const QString& line, int flag)
 {
     CompletePending();
-    emit AppendLog(line, flag);
+    // One line per photo: a file name may hold a line break.
+    emit AppendLog(PrintableInLog(line), flag);
 }
 
 void CProcessThread::WaitWhilePaused()

@@ -6,12 +6,11 @@
 #include "FileAttributes.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
+#include "PathSafety.h"
 #include "UserProfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <cerrno>
 
 bool CProcessThread::CheckLightProcessing() const
 {
@@ -31,8 +30,9 @@ void CProcessThread::LightProcessing(bool& skip)
         return;
     // Its progress and line follow the end of the photo before.
     CompletePending();
-    if (!QFileInfo::exists(m_SourcePath)) {
-        LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, CAtomicReplace::SystemError(ENOENT));
+    const QString unreachable = CPathSafety::UnreachableReason(m_SourcePath);
+    if (!unreachable.isEmpty()) {
+        LogFailure(tr("Failed to load"), m_SourcePath, LoadPathLength, unreachable);
         skip = true;
         return;
     }

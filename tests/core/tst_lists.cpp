@@ -159,6 +159,7 @@ void TestLists::initTestCase()
     QVERIFY(QFile::link(files.filePath("p"), files.filePath("link")));
     QVERIFY(QDir(files.path()).mkpath("p/sub"));
     QVERIFY(QFile::link(files.filePath("p/sub"), files.filePath("deep")));
+    QVERIFY(QFile::link("loop", files.filePath("loop")));
 }
 
 void TestLists::init()
@@ -201,6 +202,9 @@ void TestLists::addImage_data()
     QTest::newRow("linked folder's .. by the system") << "@/deep/../b.jpg" << true << false << "@/p"
                                                       << "b"
                                                       << "jpg";
+    QTest::newRow("link loop's .. kept, as the system refuses it") << "@/loop/../b.jpg" << true << false << "@/loop/.."
+                                                                   << "b"
+                                                                   << "jpg";
     QTest::newRow("other file, linked folder kept") << "@/link/./b.jpg" << true << false << "@/link" << "b" << "jpg";
     QTest::newRow("no extension") << "/p/noext" << false << true << "" << "" << "";
     QTest::newRow("dot in folder only") << "/p.jpg/noext" << false << true << "" << "" << "";

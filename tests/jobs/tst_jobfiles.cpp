@@ -598,7 +598,10 @@ void TestJobFiles::search_data()
         << "<Image Path=\"tree/sub/up/../e.jpg/e.jpg\" /><Search Path=\"tree/sub/up/../e.jpg/*.jpg\" />"
         << "@/e.jpg/e.jpg|@/e.jpg/f.jpg";
     QTest::newRow("bind mount") << "<Image Path=\"tree/c.jpg\" /><Image Path=\"bound/c.jpg\" />" << "@/tree/c.jpg";
-    QTest::newRow("no slash: folder and mask") << "<Search Path=\"e.jpg\" />" << "@/e.jpg/e.jpg";
+    QTest::newRow("no slash: a mask in the script's folder") << "<Search Path=\"*.jpg\" /><Search Path=\"e.jpg\" />"
+                                                             << "@/top.jpg";
+    QTest::newRow("link loop's .. kept") << "<Image Path=\"loop/../top.jpg\" /><Search Path=\"loop/../*.jpg\" />"
+                                         << "@/loop/../top.jpg";
     QTest::newRow("absolute, backslashes") << "<Search Path=\"@\\tree\\sub\\*.jpg\" />" << "@/tree/sub/d.jpg";
     QTest::newRow("missing folder") << "<Search Path=\"nope/*.jpg\" Subfolders=\"1\" />" << "";
     QTest::newRow("empty mask") << "<Search Path=\"tree/\" Subfolders=\"1\" />" << "";
@@ -614,9 +617,10 @@ void TestJobFiles::search()
     const QString tree = base + "/tree";
     if (!QFileInfo::exists(base)) {
         QVERIFY(QDir().mkpath(tree + "/sub") && QDir().mkpath(base + "/e.jpg") && QDir().mkpath(Path("elsewhere")));
-        for (const char* f :
-             {"c.jpg", "a.jpg", "B.JPG", ".hidden.jpg", "x.txt", "sub/d.jpg", "../e.jpg/e.jpg", "../e.jpg/f.jpg"})
+        for (const char* f : {"c.jpg", "a.jpg", "B.JPG", ".hidden.jpg", "x.txt", "sub/d.jpg", "../e.jpg/e.jpg",
+                              "../e.jpg/f.jpg", "../top.jpg"})
             QVERIFY(WriteAll(tree + "/" + QString(f), "x"));
+        QVERIFY(QFile::link("loop", base + "/loop"));
         QVERIFY(QFile::link(tree + "/a.jpg", tree + "/link.jpg"));
         QVERIFY(QFile::link("..", tree + "/sub/up"));
     }

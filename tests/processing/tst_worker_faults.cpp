@@ -148,7 +148,11 @@ private slots:
                 << "half.png" << filter << failed << "not readable as an image";
             QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
             QTest::newRow(qPrintable("text, " + path)) << "text.jpg" << filter << failed << "not readable as an image";
+            QTest::newRow(qPrintable("link loop, " + path))
+                << "loop.jpg" << filter << "Failed to load" << CAtomicReplace::SystemError(ELOOP);
         }
+        QTest::newRow("line break and tab in the name") << "zero\n - Processed x\t.jpg" << true << "Failed to load"
+                                                        << "the file is empty";
         QTest::newRow("link to /proc/self/mem, re-encode") << "mem.jpg" << true << "Failed to load"
                                                            << "not a regular file";
         QTest::newRow("link to /proc/self/mem, copy") << "mem.jpg" << false << "Failed to Copy"
@@ -185,6 +189,8 @@ private slots:
             QFile::remove(S + "/whole.png");
         } else if (kind == "mem.jpg") {
             QVERIFY(QFile::link("/proc/self/mem", bad));
+        } else if (kind == "loop.jpg") {
+            QVERIFY(QFile::link(kind, bad));
         } else {
             WriteFile(bad, kind == "text.jpg" ? QByteArray("just some words\n") : QByteArray());
         }
@@ -198,12 +204,14 @@ private slots:
         const bool failed = action != "Processed";
         const bool written = !failed || action.startsWith("Written") || mark;
         const QString why = failed ? ": " + (mark ? reason.arg(S) : reason) : QString();
-        QStringList logged{" - " + action + " " + bad + why};
+        auto shown = [](QString path) { return path.replace('\n', "\\n").replace('\t', "\\t"); };
+        QStringList logged{" - " + action + " " + shown(bad) + why};
         if (!mark)
             logged << " - Processed " + good;
         QCOMPARE(h.Log(LogFile), logged);
-        QCOMPARE(h.Log(LogScreen),
-                 failed ? QStringList{" - " + action + " " + TruncateString(bad, 32, true) + why} : QStringList{});
+        QCOMPARE(h.Log(LogScreen), failed
+                                       ? QStringList{" - " + action + " " + shown(TruncateString(bad, 32, true)) + why}
+                                       : QStringList{});
         QCOMPARE(h.Errors(), failed ? 1 : 0);
         QCOMPARE(FileBytes(bad), before);
         const QString ext = kind.endsWith(".png") ? ".png" : ".jpg";
