@@ -216,7 +216,8 @@ std::function<QString(const QString&)> CProcessThread::NextFreeName() const
 
 bool CProcessThread::MayReplace() const
 {
-    return m_OutputPath == m_NameBase && !m_RenameAnswer && (yesToAll.load() || m_Yes);
+    const bool overwrite = yesToAll.load() || m_Yes || (m_pProfile->SilentRun && m_pProfile->Overwrite);
+    return m_OutputPath == m_NameBase && !m_RenameAnswer && overwrite;
 }
 
 void CProcessThread::NoteFinalName(const QString& placed)
