@@ -1,9 +1,11 @@
 #include "AtomicReplace.h"
 
 #include "PathSafety.h"
+#include "TemporaryRecord.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -86,6 +88,28 @@ QByteArray Native(const QString& path)
     return QFile::encodeName(path);
 }
 
+// rename() that fails with EEXIST rather than replace a file. Where the file
+// system cannot refuse in the rename itself, a hard link (which never
+// replaces) and then the old name's removal; where it has no hard links
+// either, a look just before the rename is the best there is. 0 or errno.
+int RenameNoReplace(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    struct stat st;
+    if (::lstat(to.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 CAtomicReplace::CAtomicReplace(const QString& target) : m_Target(target)
@@ -113,8 +137,15 @@ QString CAtomicReplace::SystemError(int error)
 
 bool CAtomicReplace::Fail(int error)
 {
+    m_Errno = error;
     m_Error = SystemError(error);
     return false;
+}
+
+void CAtomicReplace::SetNoReplace(const NextTarget& next)
+{
+    m_NoReplace = true;
+    m_NextTarget = next;
 }
 
 void CAtomicReplace::SetModeSource(const QString& source)
@@ -134,16 +165,30 @@ bool CAtomicReplace::Create()
     m_Error.clear();
     if (m_Target.isEmpty() || QFileInfo(m_Target).fileName().isEmpty())
         return Fail(EINVAL);
-    QByteArray pattern = Native(m_Folder + "/.bq-XXXXXX" + m_Extension);
-    const int suffix = Native(m_Extension).size();
-    const int fd = mkstemps(pattern.data(), suffix);
-    if (fd < 0)
-        return Fail(errno);
-    ::close(fd);
-    const QString created = QFile::decodeName(pattern);
-    const QString fileName = QFileInfo(created).fileName();
-    m_Base = fileName.left(fileName.size() - m_Extension.size());
-    return true;
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < MaxRetargets; ++attempt) {
+        QString base = QStringLiteral(".bq-");
+        for (int i = 0; i < 6; ++i)
+            base += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+        const QString path = m_Folder + "/" + base + m_Extension;
+        struct stat st;
+        if (::lstat(Native(path).constData(), &st) == 0)
+            continue;
+        // Recorded first: a run killed at any point leaves no temporary
+        // that a later run cannot tell from a file of the user's.
+        CTemporaryRecord::Add(path);
+        const int fd = ::open(Native(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            m_Base = base;
+            return true;
+        }
+        const int error = errno;
+        CTemporaryRecord::Remove();
+        if (error != EEXIST)
+            return Fail(error);
+    }
+    return Fail(EEXIST);
 }
 
 QString CAtomicReplace::TemporaryPath() const
@@ -226,7 +271,7 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
     // Several parts: each file they replace is first linked to a backup
     // name, so that a failed rename can put every earlier part back.
     QStringList backups;
-    if (from.size() > 1) {
+    if (from.size() > 1 && !m_NoReplace) {
         for (int i = 0; i < to.size(); ++i) {
             const QString backup = m_Folder + "/" + m_Base + "-was-" + QString::number(i) + m_Extension;
             // A folder in the way fails its rename; there is nothing to keep.
@@ -242,11 +287,17 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
         }
     }
     for (int i = 0; i < from.size(); ++i) {
-        if (::rename(Native(from[i]).constData(), Native(to[i]).constData()) == 0)
+        const QByteArray source = Native(from[i]);
+        const QByteArray target = Native(to[i]);
+        const int error = m_NoReplace ? RenameNoReplace(source, target)
+                                      : (::rename(source.constData(), target.constData()) == 0 ? 0 : errno);
+        if (error == 0)
             continue;
-        const int error = errno;
         for (int j = i - 1; j >= 0; --j) {
-            if (backups[j].isEmpty())
+            // Without replacing, the parts go back beside, to try another name.
+            if (m_NoReplace)
+                ::rename(Native(to[j]).constData(), Native(from[j]).constData());
+            else if (backups[j].isEmpty())
                 ::unlink(Native(to[j]).constData());
             else
                 ::rename(Native(backups[j]).constData(), Native(to[j]).constData());
@@ -273,23 +324,34 @@ bool CAtomicReplace::Commit()
 {
     m_Committed.clear();
     m_Error.clear();
+    m_Errno = 0;
     if (m_Base.isEmpty())
         return Fail(ENOENT);
     QStringList from = ExistingParts();
-    QStringList to;
-    bool ok = true;
-    if (from.isEmpty()) {
-        // The reserved file is still empty when the writer produced nothing.
-        ok = m_AllowEmpty || QFileInfo(TemporaryPath()).size() > 0;
-        if (!ok)
-            m_Error = QStringLiteral("nothing was written");
+    const bool parts = !from.isEmpty();
+    // The reserved file is still empty when the writer produced nothing.
+    bool ok = parts || m_AllowEmpty || QFileInfo(TemporaryPath()).size() > 0;
+    if (!ok)
+        m_Error = QStringLiteral("nothing was written");
+    if (!parts)
         from << TemporaryPath();
-        to << m_Target;
-    } else {
+    for (int attempt = 0; ok; ++attempt) {
+        QStringList to;
         for (int i = 0; i < from.size(); ++i)
-            to << PartPath(m_Target, i);
+            to << (parts ? PartPath(m_Target, i) : m_Target);
+        if (Publish(from, to))
+            break;
+        ok = false;
+        // A name taken since it was chosen: the parts are back beside, and
+        // all of them try the next name.
+        if (m_Errno != EEXIST || !m_NextTarget || attempt >= MaxRetargets)
+            break;
+        const QString next = m_NextTarget(m_Target);
+        if (next.isEmpty())
+            break;
+        m_Target = next;
+        ok = true;
     }
-    ok = ok && Publish(from, to);
     Discard();
     return ok;
 }
@@ -298,18 +360,22 @@ void CAtomicReplace::Discard()
 {
     if (m_Base.isEmpty())
         return;
-    QFile::remove(TemporaryPath());
     for (const QString& part : ExistingParts())
         QFile::remove(part);
     // A writer may have stopped between numbered parts: every name it was
     // given goes, one by one, so that the cost never grows with the folder.
     for (int i = 0; i < m_PartsNamed; ++i)
         QFile::remove(PartName(i));
+    // Last, and its record after it: while the reserved file is there, the
+    // record still names whatever may be left beside it.
+    QFile::remove(TemporaryPath());
+    CTemporaryRecord::Remove();
     m_PartsNamed = 0;
     m_Base.clear();
 }
 
-bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QString* error)
+bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QString* error, const NextTarget* noReplace,
+                              QString* placed)
 {
     // O_NONBLOCK: a FIFO under a photo's name must not hang the caller; it
     // is refused below, and regular files ignore the flag.
@@ -317,6 +383,8 @@ bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QStr
     CAtomicReplace output(target);
     output.m_AllowEmpty = true;
     output.SetModeSource(source);
+    if (noReplace)
+        output.SetNoReplace(*noReplace);
     struct stat st;
     bool ok = in >= 0 && ::fstat(in, &st) == 0;
     if (!ok)
@@ -341,29 +409,47 @@ bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QStr
     ok = ok && output.Commit();
     if (!ok && error)
         *error = output.ErrorString();
+    if (ok && placed)
+        *placed = output.Target();
     return ok;
 }
 
-bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QString* error)
+bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QString* error, const NextTarget* noReplace,
+                              QString* placed)
 {
     const QByteArray from = Native(source);
-    if (::rename(from.constData(), Native(target).constData()) == 0) {
+    QString to = target;
+    int result = 0;
+    for (int attempt = 0;; ++attempt) {
+        const QByteArray native = Native(to);
+        result = noReplace ? RenameNoReplace(from, native)
+                           : (::rename(from.constData(), native.constData()) == 0 ? 0 : errno);
+        if (result != EEXIST || !noReplace || !*noReplace || attempt >= MaxRetargets)
+            break;
+        const QString next = (*noReplace)(to);
+        if (next.isEmpty())
+            break;
+        to = next;
+    }
+    if (result == 0) {
         // Both folders changed; the target's entry must survive a power cut.
         const QString sourceFolder = QFileInfo(source).absolutePath();
-        const QString targetFolder = QFileInfo(target).absolutePath();
+        const QString targetFolder = QFileInfo(to).absolutePath();
         SyncPath(targetFolder, true);
         if (sourceFolder != targetFolder)
             SyncPath(sourceFolder, true);
+        if (placed)
+            *placed = to;
         return true;
     }
-    if (errno != EXDEV) {
+    if (result != EXDEV) {
         if (error)
-            *error = SystemError(errno);
+            *error = SystemError(result);
         return false;
     }
     // CopyFile commits a synced file into a synced folder before this
     // returns: only then may the source go.
-    if (!CopyFile(source, target, error))
+    if (!CopyFile(source, to, error, noReplace, placed))
         return false;
     // The target is complete; a source that cannot be removed stays as well.
     ::unlink(from.constData());

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <sys/types.h>
 
 // Writes a file beside its final name and renames it into place only when
@@ -12,7 +14,8 @@
 //
 // The temporary is a hidden sibling ".bq-XXXXXX.<ext>" in the target's
 // folder, ending in the target's extension so that writers choosing a coder
-// by extension pick the right one. A writer that splits its output into
+// by extension pick the right one. Its name is recorded before it is made
+// (CTemporaryRecord), so that only a run's own strays are ever cleaned up. A writer that splits its output into
 // numbered files produces ".bq-XXXXXX-0.<ext>", "-1", ...; those become
 // "<name>-0.<ext>", "<name>-1.<ext>", ... beside the target.
 //
@@ -23,6 +26,11 @@ class CAtomicReplace
 {
 public:
     explicit CAtomicReplace(const QString& target);
+
+    // For an output that must not replace a file: called with the final
+    // name found taken when it was to be put in place, it gives the next
+    // name to try in the same folder, or "" to give up.
+    typedef std::function<QString(const QString& taken)> NextTarget;
     // Removes every temporary that was not committed.
     ~CAtomicReplace();
 
@@ -35,6 +43,13 @@ public:
     // source's bits when the source is another file, so that an output
     // never becomes readable by more users than the photo it holds.
     void SetModeSource(const QString& source);
+
+    // From now on Commit() never replaces a file: a final name (a part's
+    // included) taken since it was chosen gives all parts the name `next`
+    // offers; without one, the commit fails.
+    void SetNoReplace(const NextTarget& next);
+    // The final name: the one given, or the last one `next` offered.
+    const QString& Target() const { return m_Target; }
 
     // Reserves the temporary (mode 0600 until commit); false when the
     // folder is missing or not writable.
@@ -64,19 +79,24 @@ public:
 
     // Copies a regular file byte for byte through a temporary sibling of
     // `target` (an empty source gives an empty file). On failure `target`
-    // is as it was, no temporary is left and `error` says why.
-    static bool CopyFile(const QString& source, const QString& target, QString* error = nullptr);
+    // is as it was, no temporary is left and `error` says why. With
+    // `noReplace`, an existing file is never replaced (SetNoReplace), and
+    // `placed` gets the final name.
+    static bool CopyFile(const QString& source, const QString& target, QString* error = nullptr,
+                         const NextTarget* noReplace = nullptr, QString* placed = nullptr);
     // rename(); across file systems, CopyFile and then the source removed,
     // so that the source goes only once the target is complete and synced.
-    static bool MoveFile(const QString& source, const QString& target, QString* error = nullptr);
+    static bool MoveFile(const QString& source, const QString& target, QString* error = nullptr,
+                         const NextTarget* noReplace = nullptr, QString* placed = nullptr);
 
     // Files "<name>-N.<ext>" beside `target` for N = `from`, `from` + 1, ...
     // as long as they exist: pages of an earlier, longer output.
     static QStringList StaleParts(const QString& target, int from);
 
-    // Removes from `folder` the temporaries of this naming that were last
-    // changed before `before` and that no process holds open (a run that
-    // was killed left them); never any other file. Returns how many went.
+    // Removes from `folder` the temporaries recorded by a process that has
+    // ended (a run that was killed left them) that were last changed before
+    // `before` and that no process holds open; never any other file, not
+    // one that merely looks like a temporary. Returns how many went.
     // (AtomicReplaceCleanup.cpp)
     static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
 
@@ -95,6 +115,9 @@ private:
     bool Publish(const QStringList& from, const QStringList& to);
     bool Fail(int error);
 
+    // Names a new target may be offered before the commit gives up.
+    static constexpr int MaxRetargets = 1000;
+
     QString m_Target;
     QString m_Folder;    // absolute
     QString m_Base;      // ".bq-XXXXXX" once created
@@ -102,6 +125,9 @@ private:
     mutable int m_PartsNamed = 0; // part names handed to the writer
     QStringList m_Committed;
     QString m_Error;
+    int m_Errno = 0; // of the last failure
+    bool m_NoReplace = false;
+    NextTarget m_NextTarget;
     bool m_AllowEmpty = false; // a copy of an empty file is a result
     bool m_HasSource = false;
     mode_t m_SourceMode = 0; // permission bits of the source

@@ -1,8 +1,11 @@
 // Removal of temporaries that a killed run left behind.
 #include "AtomicReplace.h"
 
+#include "TemporaryRecord.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -48,15 +51,27 @@ QSet<FileId> OpenFiles()
 
 int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
 {
-    // ".bq-" and mkstemp's six characters, then an optional part number or
+    // ".bq-" and six random characters, then an optional part number or
     // backup mark, then the target's extension (which holds no ".").
-    static const QRegularExpression own(QStringLiteral("^\\.bq-[A-Za-z0-9]{6}(-[0-9]+|-was-[0-9]+)?(\\.[^.]*)?$"));
+    static const QRegularExpression own(QStringLiteral("^(\\.bq-[A-Za-z0-9]{6})(-[0-9]+|-was-[0-9]+)?(\\.[^.]*)?$"));
+    const QStringList hidden = QDir(folder).entryList({QStringLiteral(".bq-*")}, QDir::Files | QDir::Hidden);
+    if (hidden.isEmpty())
+        return 0;
+    // The reserved files that ended processes recorded in this folder: a
+    // name alone proves nothing, the user may have such files.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    QSet<QString> recorded;
+    for (const QString& path : CTemporaryRecord::LeftByEndedProcesses()) {
+        const QFileInfo info(path);
+        if (!canonical.isEmpty() && info.dir().canonicalPath() == canonical)
+            recorded.insert(info.fileName());
+    }
     const qint64 limit = before.toSecsSinceEpoch();
     QStringList candidates;
     QList<FileId> ids;
-    const QStringList hidden = QDir(folder).entryList({QStringLiteral(".bq-*")}, QDir::Files | QDir::Hidden);
     for (const QString& name : hidden) {
-        if (!own.match(name).hasMatch())
+        const QRegularExpressionMatch match = own.match(name);
+        if (!match.hasMatch() || !recorded.contains(match.captured(1) + match.captured(3)))
             continue;
         const QString path = folder + "/" + name;
         struct stat st;

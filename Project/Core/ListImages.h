@@ -49,11 +49,6 @@ public:
 
     QList<SImageRecord> images;
 
-protected:
-    CListImages();
-    virtual ~CListImages();
-
-private:
     typedef QPair<quint64, quint64> FileId; // device, inode
     // What a file is beyond its spelling; empty when it cannot be resolved.
     struct SFileIdentity {
@@ -61,6 +56,12 @@ private:
         bool exists = false;
     };
     static SFileIdentity Identify(const QString& path);
+
+protected:
+    CListImages();
+    virtual ~CListImages();
+
+private:
     static bool IsSymLink(const QString& path); // the name itself, not its folders
     static void Describe(SImageRecord& record, const QString& path, const QString& extension);
 

@@ -1,6 +1,15 @@
 #include "CPhotoDealer.h"
 
-CPhotoDealer::CPhotoDealer(const QList<SImageRecord>& photos) : m_Photos(photos) {}
+CPhotoDealer::CPhotoDealer(const QList<SImageRecord>& photos) : m_Photos(photos)
+{
+    for (const SImageRecord& photo : photos) {
+        const CListImages::SFileIdentity identity = CListImages::Identify(photo.path);
+        if (!identity.exists)
+            continue;
+        m_Files.insert(identity.id, photo.path);
+        m_Ids.insert(photo.path, identity.id);
+    }
+}
 
 bool CPhotoDealer::Take(SImageRecord& photo)
 {
@@ -9,4 +18,24 @@ bool CPhotoDealer::Take(SImageRecord& photo)
         return false;
     photo = m_Photos.at(index);
     return true;
+}
+
+bool CPhotoDealer::IsOtherPhoto(const QString& path, const QString& own) const
+{
+    const CListImages::SFileIdentity identity = CListImages::Identify(path);
+    if (!identity.exists)
+        return false;
+    const auto listed = m_Files.constFind(identity.id);
+    // The listed name must still lead there: its photo may have gone, and
+    // the inode been given to a new file.
+    return listed != m_Files.constEnd() && *listed != own && StillListed(*listed);
+}
+
+bool CPhotoDealer::StillListed(const QString& path) const
+{
+    const auto id = m_Ids.constFind(path);
+    if (id == m_Ids.constEnd())
+        return false;
+    const CListImages::SFileIdentity identity = CListImages::Identify(path);
+    return identity.exists && identity.id == *id;
 }

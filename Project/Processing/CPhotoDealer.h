@@ -2,6 +2,7 @@
 
 #include "ListImages.h"
 
+#include <QHash>
 #include <QList>
 
 #include <atomic>
@@ -24,8 +25,20 @@ public:
     // Photos in the run, taken or not.
     int Count() const { return m_Photos.size(); }
 
+    // Whether `path` leads to the file of a photo of the run other than the
+    // one listed as `own`, as that file was when the run began: an output
+    // there would destroy a photo, read or not.
+    bool IsOtherPhoto(const QString& path, const QString& own) const;
+    // Whether the photo listed as `path` is still the file it was when the
+    // run began, and not something written over it since.
+    bool StillListed(const QString& path) const;
+
 private:
+    typedef CListImages::FileId FileId;
+
     // Never changed after construction: read by every worker at once.
     const QList<SImageRecord> m_Photos;
+    QHash<FileId, QString> m_Files; // to the listed path of that file
+    QHash<QString, FileId> m_Ids;
     std::atomic<int> m_Next{0};
 };

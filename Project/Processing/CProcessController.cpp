@@ -735,7 +735,8 @@ void CProcessController::DeleteUploadedSources()
         if (source.isEmpty() || removed.contains(source))
             continue;
         removed.insert(source);
-        if (CPathSafety::IsSameFile(source, written.second))
+        // Nor a file written over the photo since the run began.
+        if (CPathSafety::IsSameFile(source, written.second) || (m_dealer && !m_dealer->StillListed(source)))
             continue;
         const QByteArray native = QFile::encodeName(source);
         FileAttributes::DisableReadOnly(native.constData());

@@ -324,7 +324,7 @@ void CProcessThread::WriteImage(bool& skip)
             WriteDocument(skip);
         return;
     }
-    const QStringList targets = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    const QStringList targets = OutputFiles(m_OutputPath);
     for (const QString& target : targets)
         DisableReadOnly(target);
     CleanOutputFolder(m_OutputPath);
@@ -341,6 +341,8 @@ void CProcessThread::WriteImage(bool& skip)
         return;
     }
     std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
+    if (output && !MayReplace())
+        output->SetNoReplace(NextFreeName());
     if (output)
         CommitLater(std::move(output));
     else
@@ -400,13 +402,27 @@ void CProcessThread::WriteDocument(bool& skip)
     m_DocumentDone = true;
     DisableReadOnly(m_OutputPath);
     CleanOutputFolder(m_OutputPath);
-    if (!WritableOutput() || !Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); })) {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
+    // Committed here, so that a name taken since the check is not replaced.
+    m_Engine->SetCommitLater(true);
+    bool ok = WritableOutput() && Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); });
+    m_Engine->SetCommitLater(false);
+    const std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
+    QString reason = ok ? QString() : WriteFailureReason();
+    if (ok && output) {
+        if (!MayReplace())
+            output->SetNoReplace(NextFreeName());
+        ok = Guarded([&] { return output->Commit(); });
+        reason = output->ErrorString();
+    }
+    if (!ok) {
+        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, reason);
         skip = true;
         return;
     }
+    if (output)
+        NoteFinalName(output->Target());
     m_OutputProduced = true;
-    RecordWritten(m_Engine->WrittenFiles());
+    RecordWritten(output ? output->CommittedFiles() : m_Engine->WrittenFiles());
     for (const auto& page : m_DamagedPages)
         LogFailure(tr("Written from a damaged photo"), page.first, LoadPathLength, page.second);
     // The pages before have had their share when they were taken in.
@@ -434,6 +450,10 @@ void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
     // once the hand-off has succeeded. One document never removes any.
     if (!m_pProfile->DeleteSource || !m_KeepOnDisk || OneDocument() || !SourceMayGo() || !m_OutputProduced ||
         m_SourceIsOutput)
+        return;
+    // Something written over the photo since the run began (an output) is
+    // not the photo.
+    if (dealer && !dealer->StillListed(m_SourcePath))
         return;
     // The output may now stand where the source was.
     for (const QString& file : written) {

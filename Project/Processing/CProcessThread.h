@@ -36,6 +36,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
 
@@ -229,6 +230,31 @@ private:
     void SwapPhotoEnd(SPhotoEnd& other);
 
     // --- CProcessThreadPaths.cpp ---
+    // What choosing a name for the run needs; copied to the commit's thread.
+    struct SNameBook {
+        QMutex* lock = nullptr;
+        QStringList* names = nullptr;
+        QSet<QString>* lower = nullptr;
+        const CPhotoDealer* dealer = nullptr;
+        QString source; // the photo's own file, which it may replace
+        int pages = 0;  // page files written in place of the name; 0: none
+    };
+    SNameBook NameBook() const;
+    // Reserves for the run the first of folder + name + extension (from 1)
+    // and its forms " (n)" whose files (pages included) no photo of the run
+    // holds: a name reserved, or the file of another photo. A name made up
+    // here must also be free on disk, as must every name when `freeOnDisk`.
+    static QString ReserveName(const SNameBook& book, const QString& folder, const QString& name,
+                               const QString& extension, bool freeOnDisk, qint64 from = 1);
+    // For an output that must not replace a file: at its commit, the next
+    // name free on disk for the name asked for.
+    std::function<QString(const QString&)> NextFreeName() const;
+    // Only the name the user asked for, and agreed to replace, may replace
+    // a file when the output is put in place.
+    bool MayReplace() const;
+    // The files an output of this photo named `path` puts on disk.
+    QStringList OutputFiles(const QString& path) const;
+    static QStringList PartPaths(const QString& path, int pages);
     void GeneratePathName();
     // The photo's output folder, created when its mode asks for it; false
     // (the folder as it stands in `folder`) when it is refused.
@@ -247,6 +273,8 @@ private:
     void AskOverwrite(const QString& existing, bool& skip);
     void ChooseSilentName();
     bool NameIsFree(const QString& path) const;
+    // After a commit that found the name taken: says where the output went.
+    void NoteFinalName(const QString& placed);
     void MakeFolder(const QString& path);
     void DecideSameFile();
 
@@ -305,6 +333,8 @@ private:
     // The photo before, while its output is being committed.
     std::unique_ptr<SPendingCommit> m_Pending;
     QString m_OutputPath;
+    // The output path asked for, before any " (n)" the run added.
+    QString m_NameBase;
     // The size the source may be decoded at, found when it is pinged.
     QSize m_DecodeHint;
     QStringList m_RecordedPaths; // what this photo entered in outputPaths

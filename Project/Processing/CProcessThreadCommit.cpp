@@ -38,6 +38,7 @@ void CProcessThread::CompletePending()
     // The photo ends with its own state in place of the current photo's.
     SwapPhotoEnd(pending->photo);
     if (committed) {
+        NoteFinalName(pending->output->Target());
         EndWrite(pending->output->CommittedFiles());
         // Counted even after a cancel: it is logged as written.
         emit IncProgressImage();

@@ -3,6 +3,7 @@
 #include "CProcessThread.h"
 
 #include "AtomicReplace.h"
+#include "CPhotoDealer.h"
 #include "FileAttributes.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
@@ -44,13 +45,17 @@ void CProcessThread::LightProcessing(bool& skip)
         const bool nameChanged = m_Naming.IsOutputModified();
         // An upload-only run copies: its sources go only after the hand-off.
         // A damaged photo is copied and its source kept.
-        bool move = m_pProfile->DeleteSource && m_KeepOnDisk;
+        // Something written over the photo since the run began is copied.
+        bool move = m_pProfile->DeleteSource && m_KeepOnDisk && dealer && dealer->StillListed(m_SourcePath);
         const QString blocker = move ? MoveBlocker() : QString();
         move = move && blocker.isEmpty();
         QString reason;
+        const CAtomicReplace::NextTarget next = NextFreeName();
+        const CAtomicReplace::NextTarget* noReplace = MayReplace() ? nullptr : &next;
+        QString placed;
         const bool ok = Guarded([&] {
-            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason)
-                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason);
+            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
+                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);
         });
         if (!ok) {
             const QString text = move ? (nameChanged ? tr("Failed to Rename and Move") : tr("Failed to Move"))
@@ -58,6 +63,7 @@ void CProcessThread::LightProcessing(bool& skip)
             LogFailure(text, m_SourcePath, LoadPathLength, reason);
             return;
         }
+        NoteFinalName(placed);
         m_Damage = blocker;
         RecordWritten({m_OutputPath});
         if (!blocker.isEmpty())

@@ -4,6 +4,7 @@
 #include "CProcessThread.h"
 
 #include "AtomicReplace.h"
+#include "CPhotoDealer.h"
 #include "FileAttributes.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
@@ -79,17 +80,17 @@ void CProcessThread::GeneratePathName()
         return;
     }
 
+    // Known before the name is chosen: every page file must be free.
+    if (!OneDocument() && m_pProfile->MultipageWrite == 0) {
+        m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
+        m_PageCountKnown = true;
+    }
     QString unused;
     QString name;
     QString extension;
     SplitPath(fileName, unused, name, extension);
     m_OutputPath = ResolveDuplicateFilenames(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'),
                                              name, extension);
-
-    if (!OneDocument() && m_pProfile->MultipageWrite == 0) {
-        m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
-        m_PageCountKnown = true;
-    }
     RecordOutputPaths();
 
     // Read now: after a move the source is gone.
@@ -152,21 +153,79 @@ void CProcessThread::SetOriginalFileExtension()
 QString CProcessThread::ResolveDuplicateFilenames(const QString& folder, const QString& name, const QString& extension,
                                                   bool freeOnDisk)
 {
-    QMutexLocker lock(batchNamesLock);
-    const auto taken = [&](const QString& path) {
-        return batchNamesLower->contains(path.toLower()) || (freeOnDisk && !NameIsFree(path));
+    m_NameBase = folder + name + extension;
+    return ReserveName(NameBook(), folder, name, extension, freeOnDisk);
+}
+
+CProcessThread::SNameBook CProcessThread::NameBook() const
+{
+    SNameBook book;
+    book.lock = batchNamesLock;
+    book.names = batchNames;
+    book.lower = batchNamesLower;
+    book.dealer = dealer;
+    book.source = m_SourcePath;
+    book.pages = PageFilesOutput() ? m_PageCount : 0;
+    return book;
+}
+
+QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder, const QString& name,
+                                    const QString& extension, bool freeOnDisk, qint64 from)
+{
+    QMutexLocker lock(book.lock);
+    // The files written, then the name itself: pages or not, it is the photo's.
+    QStringList files;
+    const auto taken = [&](const QString& path, bool onDisk) {
+        files = book.pages > 0 ? PartPaths(path, book.pages) : QStringList{path};
+        for (const QString& file : qAsConst(files)) {
+            if ((onDisk && Occupied(file)) || (book.dealer && book.dealer->IsOtherPhoto(file, book.source)))
+                return true;
+        }
+        if (book.pages > 0)
+            files << path;
+        for (const QString& file : qAsConst(files)) {
+            if (book.lower->contains(file.toLower()))
+                return true;
+        }
+        return false;
     };
     QString path = folder + name + extension;
-    if (taken(path)) {
-        for (qint64 n = 2;; ++n) {
+    if (from > 1 || taken(path, freeOnDisk)) {
+        for (qint64 n = qMax<qint64>(from, 2);; ++n) {
             path = folder + CPathSafety::AppendSuffix(name, n, extension);
-            if (!taken(path))
+            if (!taken(path, true))
                 break;
         }
     }
-    batchNames->append(path);
-    batchNamesLower->insert(path.toLower());
+    for (const QString& file : qAsConst(files)) {
+        book.names->append(file);
+        book.lower->insert(file.toLower());
+    }
     return path;
+}
+
+std::function<QString(const QString&)> CProcessThread::NextFreeName() const
+{
+    QString folder;
+    QString name;
+    QString extension;
+    SplitPath(m_NameBase, folder, name, extension);
+    const SNameBook book = NameBook();
+    return [=](const QString&) { return ReserveName(book, folder, name, extension, true, 2); };
+}
+
+bool CProcessThread::MayReplace() const
+{
+    const bool overwrite = yesToAll.load() || m_Yes || (m_pProfile->SilentRun && m_pProfile->Overwrite);
+    return m_OutputPath == m_NameBase && !m_RenameAnswer && overwrite;
+}
+
+void CProcessThread::NoteFinalName(const QString& placed)
+{
+    if (placed.isEmpty() || placed == m_OutputPath)
+        return;
+    m_OutputPath = placed;
+    LogLines(tr("Written as"), placed, WritePathLength, tr("the name was taken meanwhile"));
 }
 
 void CProcessThread::AddToOutputPaths(const QString& path)
@@ -178,22 +237,32 @@ void CProcessThread::AddToOutputPaths(const QString& path)
 
 void CProcessThread::RecordOutputPaths()
 {
-    m_RecordedPaths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    m_RecordedPaths = OutputFiles(m_OutputPath);
     for (const QString& path : m_RecordedPaths)
         AddToOutputPaths(path);
 }
 
 QStringList CProcessThread::PagePaths(const QString& outputPath) const
 {
+    return PartPaths(outputPath, m_PageCount);
+}
+
+QStringList CProcessThread::PartPaths(const QString& path, int pages)
+{
     QStringList paths;
-    for (int i = 0; i < m_PageCount; ++i)
-        paths << CAtomicReplace::PartPath(outputPath, i);
+    for (int i = 0; i < pages; ++i)
+        paths << CAtomicReplace::PartPath(path, i);
     return paths;
+}
+
+QStringList CProcessThread::OutputFiles(const QString& path) const
+{
+    return PageFilesOutput() ? PagePaths(path) : QStringList{path};
 }
 
 QString CProcessThread::ExistingOutput() const
 {
-    const QStringList paths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    const QStringList paths = OutputFiles(m_OutputPath);
     for (const QString& path : paths) {
         if (QFileInfo::exists(path))
             return path;
@@ -204,7 +273,7 @@ QString CProcessThread::ExistingOutput() const
 void CProcessThread::DecideSameFile()
 {
     m_SourceIsOutput = false;
-    const QStringList paths = PageFilesOutput() ? PagePaths(m_OutputPath) : QStringList{m_OutputPath};
+    const QStringList paths = OutputFiles(m_OutputPath);
     for (const QString& path : paths)
         m_SourceIsOutput = m_SourceIsOutput || CPathSafety::IsSameFile(m_SourcePath, path);
 }
@@ -321,21 +390,11 @@ void CProcessThread::ChooseSilentName()
     QString name;
     QString extension;
     SplitPath(m_OutputPath, folder, name, extension);
-    QString chosen;
-    {
-        // Chosen and reserved under one lock, so two workers never pick the
-        // same free name.
-        QMutexLocker lock(batchNamesLock);
-        for (qint64 n = 2;; ++n) {
-            chosen = folder + CPathSafety::AppendSuffix(name, n, extension);
-            if (!batchNamesLower->contains(chosen.toLower()) && NameIsFree(chosen))
-                break;
-        }
-        batchNames->append(chosen);
-        batchNamesLower->insert(chosen.toLower());
-    }
+    // Chosen and reserved under one lock, so two workers never pick the
+    // same free name.
+    const QString chosen = ReserveName(NameBook(), folder, name, extension, true, 2);
     m_OutputPath = chosen;
-    const QStringList fresh = PageFilesOutput() ? PagePaths(chosen) : QStringList{chosen};
+    const QStringList fresh = OutputFiles(chosen);
     {
         QMutexLocker lock(outputPathsLock);
         for (int i = 0; i < m_RecordedPaths.size() && i < fresh.size(); ++i) {
@@ -358,7 +417,7 @@ void CProcessThread::ChooseSilentName()
 
 bool CProcessThread::NameIsFree(const QString& path) const
 {
-    const QStringList paths = PageFilesOutput() ? PagePaths(path) : QStringList{path};
+    const QStringList paths = OutputFiles(path);
     for (const QString& one : paths) {
         if (Occupied(one))
             return false;

@@ -5,7 +5,9 @@
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
 #include "ExifBlockBuilder.h"
+#include "FilterDescriptions.h"
 #include "FilterJobs.h"
+#include "ImageManager.h"
 #include "PathSafety.h"
 #include "PhotoMaker.h"
 #include "UserProfile.h"
@@ -18,6 +20,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace BqTest;
@@ -52,6 +55,25 @@ SFilterRecord DefaultRecord(quint32 id)
         }
     }
     return SFilterRecord();
+}
+
+// Another run writing into the same folder: it takes the output's name
+// after this run has found it free.
+class RacingEngine : public CImageManager
+{
+public:
+    bool Write(const QString& path) override
+    {
+        WriteFile(path, "old");
+        return CImageManager::Write(path);
+    }
+};
+
+QSize SizeOf(const QString& path)
+{
+    Magick::Image image;
+    image.ping(QFile::encodeName(path).toStdString());
+    return QSize(int(image.columns()), int(image.rows()));
 }
 
 } // namespace
@@ -229,21 +251,37 @@ private slots:
         }
     }
 
-    // Temporaries of a killed run go; nothing else does: not one of this
-    // naming that is newer or held open, nor any other name.
+    // Temporaries of a killed run go; nothing else does: not one that is
+    // newer or held open, nor a file of the user's that only looks like one.
     void killedRunTemporaries()
     {
-        const QStringList stale = {".bq-AbC123.jpg", ".bq-XyZ789-1.jpg", ".bq-Qq0000-was-2.jpg"};
-        const QStringList kept = {".bq-Open00.jpg", ".bq-Newer0.jpg", ".bq-toolong.jpg", "photo.jpg", ".bq-AbC1.jpg"};
+        // The killed run: a process that makes its temporaries and dies.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
+                if (!(new CAtomicReplace(D + "/" + name))->Create())
+                    _exit(1);
+            }
+            _exit(0);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const QStringList made = FilesIn(D);
+        QCOMPARE(made.size(), 4);
+        const QString base = made.at(1).chopped(4);
+        const QStringList stale = {made.at(0), made.at(1), base + "-1.jpg", base + "-was-2.jpg"};
+        const QStringList kept = {made.at(2),        made.at(3),  ".bq-abc123.jpg", ".bq-Keep01.png",
+                                  ".bq-toolong.jpg", "photo.jpg", ".bq-AbC1.jpg"};
         const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
         for (const QString& name : stale + kept) {
             WriteFile(D + "/" + name, "partial");
             QFile file(D + "/" + name);
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(name == ".bq-Newer0.jpg" ? hourAgo.addSecs(7200) : hourAgo,
+            QVERIFY(file.setFileTime(name == made.at(3) ? hourAgo.addSecs(7200) : hourAgo,
                                      QFileDevice::FileModificationTime));
         }
-        QFile open(D + "/.bq-Open00.jpg");
+        QFile open(D + "/" + made.at(2));
         QVERIFY(open.open(QIODevice::ReadOnly));
         WorkerHarness h;
         QVERIFY(h.RunJob({Src("src/k.jpg")}));
@@ -443,6 +481,95 @@ private slots:
         QCOMPARE(FileBytes(D + "/x.jpg"), QByteArray("old"));
         QCOMPARE(FilesIn(D), QStringList({"x (2).jpg", "x (3).jpg", "x (4).jpg", "x (5).jpg", "x.jpg"}));
         QCOMPARE(h.Log(LogFile).size(), 4);
+    }
+
+    // An output never shares a file with another photo of the run (its
+    // source, or its output's pages), nor takes a name the run made up or
+    // found taken at the commit while a file is there. Entries are
+    // "path=WxH" (a ".tif" has three pages) or "path=old", a file of the
+    // user's; `left` is every file there is after the run.
+    void sharedNames_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<bool>("deleteSource");
+        QTest::addColumn<bool>("raced");
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("another photo at the name, written")
+            << 2 << "JPG" << true << true << false << QStringList{"src/a.png=64x48", "src/a.jpg=36x28"}
+            << QStringList{"src/a.jpg=36x28", "src/a (2).jpg=64x48"};
+        QTest::newRow("another photo at the name, moved")
+            << 0 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "out/a.jpg=36x28"}
+            << QStringList{"out/a.jpg=36x28", "out/a (2).jpg=64x48"};
+        QTest::newRow("pages and another photo's output")
+            << 2 << "JPG" << false << true << false << QStringList{"src/a.tif=0x0", "src/a-1.png=36x28"}
+            << QStringList{"src/a-0.jpg=40x30", "src/a-1.jpg=50x40", "src/a-2.jpg=60x50", "src/a-1 (2).jpg=36x28"};
+        QTest::newRow("made-up name taken on disk")
+            << 0 << "JPG" << true << false << false
+            << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a (2).jpg=old"}
+            << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a.jpg=64x48", "out/a (2).jpg=old",
+                           "out/a (3).jpg=36x28"};
+        QTest::newRow("name taken after the check")
+            << 0 << "JPG" << false << false << true << QStringList{"src/a.png=64x48"}
+            << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"};
+        QTest::newRow("name taken after the check, overwrite")
+            << 0 << "JPG" << true << false << true << QStringList{"src/a.png=64x48"}
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"};
+    }
+    void sharedNames()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, format);
+        QFETCH(bool, overwrite);
+        QFETCH(bool, deleteSource);
+        QFETCH(bool, raced);
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, left);
+        QStringList photos;
+        for (const QString& entry : sources) {
+            const QString path = T + "/" + entry.section('=', 0, 0), value = entry.section('=', 1);
+            MakeFolder(QFileInfo(path).path());
+            const int w = value.section('x', 0, 0).toInt(), h = value.section('x', 1).toInt();
+            if (value == "old")
+                WriteFile(path, "old");
+            else if (path.endsWith(".tif"))
+                WriteThreePageTiff(path);
+            else if (path.endsWith(".png"))
+                WritePng(path, w, h);
+            else
+                WriteJpeg(path, w, h, quint32(photos.size() + 1));
+            if (value != "old")
+                photos << path;
+        }
+        P->OutputFolderStruct = mode;
+        P->OutputFormat = format == "keep" ? KeepOriginalFormatText() : format;
+        P->SilentRun = true;
+        P->Overwrite = overwrite;
+        P->DeleteSource = deleteSource;
+        WorkerHarness h;
+        if (raced)
+            h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
+        const bool ran = h.RunJob(photos);
+        P->SilentRun = false;
+        QVERIFY(ran);
+        QCOMPARE(h.Errors(), 0);
+        QStringList names;
+        for (const QString& entry : left)
+            names << entry.section('=', 0, 0);
+        names.sort();
+        QCOMPARE(TreeOf(T), names);
+        for (const QString& entry : left) {
+            const QString path = T + "/" + entry.section('=', 0, 0), value = entry.section('=', 1);
+            if (value == "old")
+                QCOMPARE(FileBytes(path), QByteArray("old"));
+            else
+                QCOMPARE(QString("%1x%2").arg(SizeOf(path).width()).arg(SizeOf(path).height()), value);
+        }
+        // What the run says it wrote is what is there.
+        for (const auto& written : h.writtenFiles)
+            QVERIFY2(names.contains(written.second.mid(T.size() + 1)), qPrintable(written.second));
     }
 
     // --- the overwrite handshake -----------------------------------------
