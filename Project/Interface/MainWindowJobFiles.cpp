@@ -74,7 +74,7 @@ int MainWindow::RunJobDialog(QDialog* dialog)
 void MainWindow::ReportLoadFailure(const QString& text, const QString& reason, const QString& path)
 {
     if (hooks.unattended)
-        hooks.report(text + QLatin1Char(' ') + path + (reason.isEmpty() ? QString() : QLatin1Char(' ') + reason));
+        hooks.report(text + QLatin1Char(' ') + path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
     else
         hooks.message(this, QMessageBox::Warning, WithReason(text, reason), QMessageBox::Ok, QMessageBox::Ok);
 }

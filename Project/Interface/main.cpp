@@ -12,22 +12,51 @@
 
 namespace
 {
-void SayDisplayNeeded()
+// `display`: the one that could not be opened, or "" when none is set.
+void SayDisplayNeeded(const QString& display)
 {
-    const QString text = QCoreApplication::translate(
-        "main", "A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: "
-                "brandquill /path/to/job.bqs");
+    const QString text =
+        display.isEmpty()
+            ? QCoreApplication::translate("main", "A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, "
+                                                  "give a script to run: brandquill /path/to/job.bqs")
+            : QCoreApplication::translate("main", "The display %1 could not be opened, and the window needs one; "
+                                                  "without it, give a script to run: brandquill /path/to/job.bqs")
+                  .arg(display);
     std::fprintf(stderr, "brandquill: %s\n", text.toLocal8Bit().constData());
 }
 
-QtMessageHandler g_messages = nullptr;
-
-// Qt's notes on the display it could not open: the fallback says it instead.
-void DropUnreachableDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text)
+QString DisplayNamed()
 {
-    if (!text.startsWith(QLatin1String("could not connect to display")) &&
-        !text.startsWith(QLatin1String("Could not load the Qt platform plugin")))
+    const QString display = qEnvironmentVariable("DISPLAY");
+    return display.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : display;
+}
+
+QtMessageHandler g_messages = nullptr;
+// While Qt tries the display, then offscreen: a note that is noise only under
+// offscreen waits here until it is known which of the two opened.
+bool g_trying = false;
+QStringList g_held;
+
+// What offscreen lacks (window sizes, opacity) and the runtime folder Qt
+// picked itself, as under cron: nobody watches a script run offscreen.
+bool OffscreenNote(const QString& text)
+{
+    return text == QLatin1String("This plugin does not support propagateSizeHints()") ||
+           text == QLatin1String("This plugin does not support setting window opacity") ||
+           text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '"));
+}
+
+// Installed only when the program chose offscreen or may fall back to it.
+// Qt's lines on the display it could not open are dropped: the fallback says it.
+void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (g_trying && (text.startsWith(QLatin1String("could not connect to display")) ||
+                     text.startsWith(QLatin1String("Could not load the Qt platform plugin"))))
+        return;
+    if (type != QtWarningMsg || !OffscreenNote(text))
         g_messages(type, context, text);
+    else if (g_trying)
+        g_held << text;
 }
 } // namespace
 
@@ -40,10 +69,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
             if (!script) {
-                SayDisplayNeeded();
+                SayDisplayNeeded(QString());
                 return 1;
             }
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            g_messages = qInstallMessageHandler(DropPlatformNotes);
         } else if (qgetenv("XDG_SESSION_TYPE") != "wayland") {
             // A display that is set but cannot be opened (a stale DISPLAY
             // from cron or ssh, a Wayland socket that is gone) aborts the
@@ -60,15 +90,23 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
 
-    if (fallback)
-        g_messages = qInstallMessageHandler(DropUnreachableDisplay);
+    if (fallback) {
+        g_trying = true;
+        g_messages = qInstallMessageHandler(DropPlatformNotes);
+    }
     NativeLookingApplication app(argc, argv);
     if (fallback) {
-        qInstallMessageHandler(g_messages);
+        g_trying = false;
+        if (!NoDisplay()) {
+            qInstallMessageHandler(g_messages);
+            for (const QString& note : qAsConst(g_held))
+                g_messages(QtWarningMsg, QMessageLogContext(), note);
+        }
+        g_held.clear();
         // Programs started from here choose their own platform.
         qunsetenv("QT_QPA_PLATFORM");
         if (NoDisplay() && !script) {
-            SayDisplayNeeded();
+            SayDisplayNeeded(DisplayNamed());
             return 1;
         }
         // Before any translation is loaded, as the line above.

@@ -78,7 +78,8 @@ private slots:
 
 private:
     // Runs the program on `argument` from `folder`; returns its exit code.
-    // No display, and only the platform or variables `env` sets ("A=1 B=2");
+    // No display, and only the platform or variables `env` sets ("A=1 B=2",
+    // "A=" for empty);
     // no argument when "". `meanwhile` gets the running program's id.
     int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr,
             const QString& env = "QT_QPA_PLATFORM=offscreen", const std::function<void(qint64)>& meanwhile = {});
@@ -113,14 +114,15 @@ int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteAr
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
-    for (const QString& variable : setting.split(' ', Qt::SkipEmptyParts))
-        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     env.insert("HOME", root + "/home");
     env.insert("XDG_CONFIG_HOME", root + "/home/.config");
     env.insert("XDG_DATA_HOME", root + "/home/.local/share");
     env.insert("XDG_CACHE_HOME", root + "/home/.cache");
     env.insert("XDG_RUNTIME_DIR", root + "/runtime");
     env.insert("TMPDIR", root + "/tmp");
+    // Last, so that a row can change the isolation too.
+    for (const QString& variable : setting.split(' ', Qt::SkipEmptyParts))
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     QProcess program;
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(folder);
@@ -223,6 +225,7 @@ void TestHeadlessRun::failedLoadsExitOne_data()
     QTest::newRow("no Images") << "job.bqs" << QByteArray("<Script Version=\"1\" Mode=\"Silent\"><Filters/></Script>");
     QTest::newRow("missing") << "none.bqs" << QByteArray();
     QTest::newRow("garbage") << "bad.bqs" << QByteArray("\x01\xfe<", 3);
+    QTest::newRow("empty") << "empty.bqs" << QByteArray("");
 }
 
 void TestHeadlessRun::failedLoadsExitOne()
@@ -230,11 +233,13 @@ void TestHeadlessRun::failedLoadsExitOne()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     const QString root = m_dir->path();
-    if (!content.isEmpty())
+    if (!content.isNull())
         ProcTest::WriteAll(root + "/" + name, content);
     QByteArray errors;
     QCOMPARE(Run(root + "/" + name, root, &errors), 1);
-    QVERIFY2(errors.contains("Could not load script."), errors.constData());
+    // The path stands apart from the reason that follows it.
+    QVERIFY2(errors.contains("Could not load script. " + QFile::encodeName(root + "/" + name) + ": The job file "),
+             errors.constData());
     QVERIFY(!QFile::exists(root + "/out/new"));
     QVERIFY(!QFile::exists(root + "/home/Documents/Brandquill/Brandquill.log"));
 }
@@ -266,8 +271,15 @@ void TestHeadlessRun::exitStatus_data()
                                    << QByteArray("overwrite it? [answered: No to All]");
     QTest::newRow("display gone, script") << "Silent" << 1 << "/o" << QString("DISPLAY=:97") << 0
                                           << QByteArray("brandquill: The display cannot be opened");
-    QTest::newRow("display gone, no job")
-        << "Silent" << 0 << "/o" << QString("WAYLAND_DISPLAY=wayland-9") << 1 << QByteArray("A display is needed");
+    QTest::newRow("display gone, no job") << "Silent" << 0 << "/o" << QString("WAYLAND_DISPLAY=wayland-9") << 1
+                                          << QByteArray("The display wayland-9 could not be opened");
+    QTest::newRow("stale DISPLAY, no job")
+        << "Silent" << 0 << "/o" << QString("DISPLAY=:97") << 1 << QByteArray("brandquill: The display :97 could not");
+    // As under cron: Qt picks a runtime folder of its own.
+    QTest::newRow("no display, no runtime folder")
+        << "Silent" << 1 << "/o" << QString("XDG_RUNTIME_DIR=") << 0 << QByteArray();
+    QTest::newRow("display gone, no runtime folder") << "Silent" << 1 << "/o" << QString("DISPLAY=:97 XDG_RUNTIME_DIR=")
+                                                     << 0 << QByteArray("brandquill: The display cannot be opened");
     QTest::newRow("SIGTERM") << "Silent" << -SIGTERM << "/o" << offscreen << 2
                              << QByteArray("brandquill: Process interrupted by the user.\n");
     QTest::newRow("no mail program") << "Silent" << 1 << "/mail" << offscreen + " PATH=/nonexistent" << 2
@@ -305,6 +317,10 @@ void TestHeadlessRun::exitStatus()
     for (int run = 1; run < runs; ++run)
         status = Run(root + "/job.bqs", root, &printed, env);
     QTEST(status, "status");
+    // Offscreen chosen by the program itself adds no notes of the platform's.
+    if (!env.contains("QT_QPA_PLATFORM"))
+        for (const QByteArray& line : printed.split('\n'))
+            QVERIFY2(line.isEmpty() || line.startsWith("brandquill: "), printed.constData());
     QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.count(errors) == 1,
              printed.constData());
 }
