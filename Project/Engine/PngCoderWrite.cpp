@@ -274,7 +274,8 @@ void Plan(SPlan& plan, const Magick::Image& image)
         plan.keep.push_back(text);
     }
     if (dropped > 0)
-        plan.leftOut.append(QStringLiteral("%1 texts (more than %2 in one file)").arg(dropped).arg(SPngFile::kTextLimit));
+        plan.leftOut.append(
+            QStringLiteral("%1 texts (more than %2 in one file)").arg(dropped).arg(SPngFile::kTextLimit));
     plan.texts.resize(plan.keep.size() / 2);
     for (size_t i = 0; i < plan.texts.size(); ++i) {
         png_text& text = plan.texts[i];

@@ -42,7 +42,7 @@ struct SPngFile {
     size_t live = 0;        // bytes libpng holds while reading
     size_t budget = kMetadataBudget;
     size_t largest = kChunkLimit + 4096;
-    bool refused = false; // an allocation was over the limits
+    bool refused = false;       // an allocation was over the limits
     bool profileWarned = false; // libpng warned about the iCCP chunk
     size_t offset = 0;          // bytes of the file read
     size_t next = 8;            // where the next chunk's header starts
