@@ -115,6 +115,7 @@ struct SPlan {
     std::unordered_map<quint32, png_byte> index;
     const MagickCore::StringInfo* exif = nullptr;
     const MagickCore::StringInfo* icc = nullptr;
+    int textLevel = Z_DEFAULT_COMPRESSION; // zlib's level for the profile and zTXt
     double gamma = 0;
     bool chromaticity = false;
     std::vector<QByteArray> keep; // key, text, key, text...
@@ -412,6 +413,7 @@ bool Encode(SPngFile& s, SPlan& plan, const std::string& path)
     // No filters for grey and palettes, as the coder does.
     png_set_filter(s.png, PNG_FILTER_TYPE_BASE,
                    plan.palette || plan.layout.grey || plan.quality < 50 ? PNG_NO_FILTERS : PNG_ALL_FILTERS);
+    png_set_text_compression_level(s.png, plan.textLevel);
     SetChunks(s, plan);
     s.chunksSet = true;
     png_write_info(s.png, s.info);
@@ -451,13 +453,30 @@ bool CPngCoder::Write(Magick::Image& image, const QString& path, QString& reason
         image.colorSpace(Magick::sRGBColorspace);
     SPlan plan;
     Plan(plan, image);
-    SPngFile state;
-    errno = 0;
-    if (!Encode(state, plan, QFile::encodeName(path).toStdString())) {
-        reason = state.error;
-        return false;
+    // libpng's reader stops inflating a profile at the profile's end and
+    // warns when the chunk has bytes left, as a few of the streams libpng's
+    // writer makes do. Other zlib levels make other streams; failing them,
+    // the profile stays out.
+    static const int kLevels[] = {Z_BEST_COMPRESSION, Z_BEST_SPEED};
+    QStringList warnings;
+    for (int retry = 0;; ++retry) {
+        SPngFile state;
+        errno = 0;
+        if (!Encode(state, plan, QFile::encodeName(path).toStdString())) {
+            reason = state.error;
+            return false;
+        }
+        warnings = state.warnings;
+        if (!plan.icc || Read(path, true, nullptr).clean)
+            break;
+        if (retry < 2) {
+            plan.textLevel = kLevels[retry];
+        } else {
+            plan.icc = nullptr;
+            plan.leftOut.append(QStringLiteral("the ICC profile (libpng reads it back with a warning)"));
+        }
     }
     if (warning)
-        *warning = (plan.leftOut + state.warnings).join(QStringLiteral("; "));
+        *warning = (plan.leftOut + warnings).join(QStringLiteral("; "));
     return true;
 }
