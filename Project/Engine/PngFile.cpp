@@ -14,9 +14,11 @@ constexpr size_t kBlockHeader = alignof(std::max_align_t);
 [[noreturn]] void OnError(png_structp png, png_const_charp message)
 {
     SPngFile* state = static_cast<SPngFile*>(png_get_error_ptr(png));
-    // After a refused allocation libpng's own warning says why ("chunk data
-    // is too large"); what fails later is only its consequence.
-    state->error = state->refused && !state->warning.isEmpty() ? state->warning : QString::fromUtf8(message);
+    // After a refused allocation, or in a chunk skipped for its size,
+    // libpng's own warning says why ("chunk data is too large"); what fails
+    // later is only its consequence.
+    const bool refused = state->refused || state->skipping;
+    state->error = refused && !state->warning.isEmpty() ? state->warning : QString::fromUtf8(message);
     png_longjmp(png, 1);
 }
 
@@ -55,7 +57,6 @@ void ReadData(png_structp png, png_bytep data, size_t length)
     static const png_byte texts[] = "tEXt\0zTXt\0iTXt";
     png_set_keep_unknown_chunks(png, skip ? PNG_HANDLE_CHUNK_NEVER : PNG_HANDLE_CHUNK_AS_DEFAULT, texts, 3);
     state->skipping = skip;
-    state->refused = state->refused || skip;
 }
 
 // libpng's allocations for a read, held to SPngFile's limits; a null answer
