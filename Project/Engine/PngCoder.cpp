@@ -47,6 +47,19 @@ void SetRawProfile(MagickCore::Image* image, const char* key, const char* text)
                    static_cast<size_t>(data.size()));
 }
 
+// A text under its key as the file gives it. SetImageProperty would take
+// some keys ("colorspace", "depth", "page", "density"...) for the image's
+// settings and keep no text: the file's words must not change how its
+// pixels are read. The library makes its table of properties with the
+// first one it is given.
+void SetText(MagickCore::Image* image, const char* key, const char* text)
+{
+    if (!image->properties)
+        MagickCore::SetImageProperty(image, "date:modify", "");
+    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(image->properties),
+                                    MagickCore::ConstantString(key), MagickCore::ConstantString(text));
+}
+
 // The chunks the library's coder turns into image data: the ICC profile,
 // the density, gamma and primaries, and text as properties (an eXIf chunk
 // it leaves, and so does this).
@@ -57,7 +70,8 @@ void TakeMetadata(SPngFile& s)
     int compression = 0;
     png_bytep data = nullptr;
     png_uint_32 length = 0;
-    if (png_get_iCCP(s.png, s.info, &name, &compression, &data, &length) && length > 0)
+    // A profile libpng warned about may be cut short: it is not the file's.
+    if (!s.profileWarned && png_get_iCCP(s.png, s.info, &name, &compression, &data, &length) && length > 0)
         SetProfile(image, "icc", data, length);
     png_uint_32 x = 0;
     png_uint_32 y = 0;
@@ -82,7 +96,11 @@ void TakeMetadata(SPngFile& s)
         if (std::strncmp(texts[i].key, SPngFile::kRawProfile, sizeof(SPngFile::kRawProfile) - 1) == 0)
             SetRawProfile(image, texts[i].key, texts[i].text);
         else
-            MagickCore::SetImageProperty(image, texts[i].key, texts[i].text);
+            SetText(image, texts[i].key, texts[i].text);
+        // tEXt and zTXt bytes are Latin-1, written back as they were read.
+        if (texts[i].compression < PNG_ITXT_COMPRESSION_NONE)
+            MagickCore::SetImageArtifact(image, SPngFile::Latin1Mark(texts[i].key).constData(),
+                                         SPngFile::Latin1Hash(texts[i].text).constData());
     }
     // Orientation and resolution texts become the image's own, as the
     // library's reads make them.

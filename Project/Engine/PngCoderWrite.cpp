@@ -115,6 +115,7 @@ struct SPlan {
     std::unordered_map<quint32, png_byte> index;
     const MagickCore::StringInfo* exif = nullptr;
     const MagickCore::StringInfo* icc = nullptr;
+    int textLevel = Z_DEFAULT_COMPRESSION; // zlib's level for the profile and zTXt
     double gamma = 0;
     bool chromaticity = false;
     std::vector<QByteArray> keep; // key, text, key, text...
@@ -140,13 +141,23 @@ bool ToLatin1(QByteArray& text)
     return true;
 }
 
-// libpng refuses a keyword that has no printable Latin-1 character.
-bool PrintableKey(const QByteArray& key)
+// A keyword as libpng writes it: printable Latin-1, each run of spaces and
+// other bytes one space, none at either end. Checked in this form, it is
+// written in this form: libpng refuses an empty one.
+QByteArray CleanKey(const QByteArray& key)
 {
-    return std::any_of(key.begin(), key.end(), [](char c) {
+    QByteArray clean;
+    bool space = true;
+    for (const char c : key) {
         const auto u = static_cast<unsigned char>(c);
-        return (u > 32 && u < 127) || u > 160;
-    });
+        const bool printable = (u > 32 && u < 127) || u > 160;
+        if (printable || !space)
+            clean += printable ? c : ' ';
+        space = !printable;
+    }
+    if (clean.endsWith(' '))
+        clean.chop(1);
+    return clean;
 }
 
 quint32 BigEndian32(const unsigned char* p)
@@ -226,28 +237,46 @@ void Plan(SPlan& plan, const Magick::Image& image)
     // Properties as text, as the coder writes them: not its own "png:" and
     // "jpeg:" entries; longer ones compressed. The keys are copied first: a
     // lookup may replace the key it was given. Keys the library would
-    // evaluate ("fx:") are the file's expressions, never asked for.
+    // evaluate ("fx:", in any case) are the file's expressions, never
+    // written.
     std::vector<QByteArray> keys;
     MagickCore::ResetImagePropertyIterator(plan.source);
     while (const char* name = MagickCore::GetNextImageProperty(plan.source))
         keys.emplace_back(name);
-    for (QByteArray& key : keys) {
-        if (key.isEmpty() || key.size() > 79 || key.startsWith("png:") || key.startsWith("jpeg:") ||
-            key.toLower().startsWith("fx:"))
+    // Text the reader took from tEXt and zTXt is written back as the same
+    // bytes, unless it has changed since.
+    int dropped = 0;
+    for (const QByteArray& name : keys) {
+        if (name.isEmpty() || name.size() > 79 || name.startsWith("png:") || name.startsWith("jpeg:"))
             continue;
-        const char* value = MagickCore::GetImageProperty(plan.source, key.constData());
+        QByteArray key = name;
+        ToLatin1(key);
+        key = CleanKey(key);
+        if (key.toLower().startsWith("fx:"))
+            continue;
+        const char* value = MagickCore::GetImageProperty(plan.source, name.constData());
         if (!value)
             continue;
-        if (!PrintableKey(key)) {
+        const char* mark = MagickCore::GetImageArtifact(plan.source, SPngFile::Latin1Mark(name).constData());
+        const bool asRead = mark && SPngFile::Latin1Hash(value) == mark;
+        QByteArray text(value);
+        const bool utf8 = !asRead && !ToLatin1(text);
+        if (key.isEmpty()) {
             plan.leftOut.append(QStringLiteral("a text whose key has no printable character"));
             continue;
         }
-        QByteArray text(value);
-        ToLatin1(key);
-        plan.utf8.push_back(!ToLatin1(text));
+        // More would make libpng's reader warn and drop the rest.
+        if (plan.keep.size() / 2 >= size_t(SPngFile::kTextLimit)) {
+            ++dropped;
+            continue;
+        }
+        plan.utf8.push_back(utf8);
         plan.keep.push_back(key);
         plan.keep.push_back(text);
     }
+    if (dropped > 0)
+        plan.leftOut.append(
+            QStringLiteral("%1 texts (more than %2 in one file)").arg(dropped).arg(SPngFile::kTextLimit));
     plan.texts.resize(plan.keep.size() / 2);
     for (size_t i = 0; i < plan.texts.size(); ++i) {
         png_text& text = plan.texts[i];
@@ -384,6 +413,7 @@ bool Encode(SPngFile& s, SPlan& plan, const std::string& path)
     // No filters for grey and palettes, as the coder does.
     png_set_filter(s.png, PNG_FILTER_TYPE_BASE,
                    plan.palette || plan.layout.grey || plan.quality < 50 ? PNG_NO_FILTERS : PNG_ALL_FILTERS);
+    png_set_text_compression_level(s.png, plan.textLevel);
     SetChunks(s, plan);
     s.chunksSet = true;
     png_write_info(s.png, s.info);
@@ -423,13 +453,30 @@ bool CPngCoder::Write(Magick::Image& image, const QString& path, QString& reason
         image.colorSpace(Magick::sRGBColorspace);
     SPlan plan;
     Plan(plan, image);
-    SPngFile state;
-    errno = 0;
-    if (!Encode(state, plan, QFile::encodeName(path).toStdString())) {
-        reason = state.error;
-        return false;
+    // libpng's reader stops inflating a profile at the profile's end and
+    // warns when the chunk has bytes left, as a few of the streams libpng's
+    // writer makes do. Other zlib levels make other streams; failing them,
+    // the profile stays out.
+    static const int kLevels[] = {Z_BEST_COMPRESSION, Z_BEST_SPEED};
+    QStringList warnings;
+    for (int retry = 0;; ++retry) {
+        SPngFile state;
+        errno = 0;
+        if (!Encode(state, plan, QFile::encodeName(path).toStdString())) {
+            reason = state.error;
+            return false;
+        }
+        warnings = state.warnings;
+        if (!plan.icc || Read(path, true, nullptr).clean)
+            break;
+        if (retry < 2) {
+            plan.textLevel = kLevels[retry];
+        } else {
+            plan.icc = nullptr;
+            plan.leftOut.append(QStringLiteral("the ICC profile (libpng reads it back with a warning)"));
+        }
     }
     if (warning)
-        *warning = (plan.leftOut + state.warnings).join(QStringLiteral("; "));
+        *warning = (plan.leftOut + warnings).join(QStringLiteral("; "));
     return true;
 }

@@ -1,5 +1,7 @@
 #include "PngFile.h"
 
+#include <QHash>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -12,9 +14,11 @@ constexpr size_t kBlockHeader = alignof(std::max_align_t);
 [[noreturn]] void OnError(png_structp png, png_const_charp message)
 {
     SPngFile* state = static_cast<SPngFile*>(png_get_error_ptr(png));
-    // After a refused allocation libpng's own warning says why ("chunk data
-    // is too large"); what fails later is only its consequence.
-    state->error = state->refused && !state->warning.isEmpty() ? state->warning : QString::fromUtf8(message);
+    // After a refused allocation, or in a chunk skipped for its size,
+    // libpng's own warning says why ("chunk data is too large"); what fails
+    // later is only its consequence.
+    const bool refused = state->refused || state->skipping;
+    state->error = refused && !state->warning.isEmpty() ? state->warning : QString::fromUtf8(message);
     png_longjmp(png, 1);
 }
 
@@ -23,8 +27,36 @@ void OnWarning(png_structp png, png_const_charp message)
     SPngFile* state = static_cast<SPngFile*>(png_get_error_ptr(png));
     if (state->warning.isEmpty())
         state->warning = QString::fromUtf8(message);
+    if (std::strncmp(message, "iCCP", 4) == 0)
+        state->profileWarned = true;
     if (state->writing && !state->chunksSet)
         state->warnings.append(QString::fromUtf8(message));
+}
+
+// libpng's reads, watched for chunk headers (libpng reads each whole, at
+// the offset where the last chunk ended). libpng's text handlers allocate a
+// chunk over the limit all the same and, refused, leave its data unread:
+// such a chunk is made an unknown one to libpng, which skips it in small
+// reads after its warning that the chunk is too large.
+void ReadData(png_structp png, png_bytep data, size_t length)
+{
+    SPngFile* state = static_cast<SPngFile*>(png_get_io_ptr(png));
+    const bool header = state->offset == state->next && length == 8;
+    if (std::fread(data, 1, length, state->file) != length)
+        png_error(png, "Read Error");
+    state->offset += length;
+    if (!header)
+        return;
+    const png_uint_32 size = png_get_uint_32(data);
+    state->next += 12 + size_t(size);
+    const bool text = std::memcmp(data + 4, "tEXt", 4) == 0 || std::memcmp(data + 4, "zTXt", 4) == 0 ||
+                      std::memcmp(data + 4, "iTXt", 4) == 0;
+    const bool skip = text && size > SPngFile::kChunkLimit;
+    if (skip == state->skipping)
+        return;
+    static const png_byte texts[] = "tEXt\0zTXt\0iTXt";
+    png_set_keep_unknown_chunks(png, skip ? PNG_HANDLE_CHUNK_NEVER : PNG_HANDLE_CHUNK_AS_DEFAULT, texts, 3);
+    state->skipping = skip;
 }
 
 // libpng's allocations for a read, held to SPngFile's limits; a null answer
@@ -84,6 +116,19 @@ bool SPngFile::Open(const std::string& path, bool write)
         error = QStringLiteral("out of memory");
         return false;
     }
-    png_init_io(png, file);
+    if (write)
+        png_init_io(png, file);
+    else
+        png_set_read_fn(png, this, ReadData);
     return true;
+}
+
+QByteArray SPngFile::Latin1Mark(const char* key)
+{
+    return QByteArray("brandquill:tEXt:") + key;
+}
+
+QByteArray SPngFile::Latin1Hash(const char* text)
+{
+    return QByteArray::number(qHash(QByteArray::fromRawData(text, int(std::strlen(text)))), 16);
 }

@@ -23,6 +23,13 @@ struct SPngFile {
     // word, and libpng allocates it whole before reading a byte of it.
     static constexpr size_t kChunkLimit = 8 * 1024 * 1024;
     static constexpr size_t kMetadataBudget = 4 * kChunkLimit;
+    // How many text chunks libpng's reader keeps without a warning: its
+    // cache limit counts them, and it warns at the last two places.
+    static constexpr int kTextLimit = PNG_USER_CHUNK_CACHE_MAX - 2;
+    // The artifact that marks a property read from tEXt or zTXt as it stands
+    // in the file, and its value: the text's hash.
+    static QByteArray Latin1Mark(const char* key);
+    static QByteArray Latin1Hash(const char* text);
 
     FILE* file = nullptr;
     png_structp png = nullptr;
@@ -35,7 +42,11 @@ struct SPngFile {
     size_t live = 0;        // bytes libpng holds while reading
     size_t budget = kMetadataBudget;
     size_t largest = kChunkLimit + 4096;
-    bool refused = false; // an allocation was over the limits
+    bool refused = false;       // an allocation was over the limits
+    bool profileWarned = false; // libpng warned about the iCCP chunk
+    size_t offset = 0;          // bytes of the file read
+    size_t next = 8;            // where the next chunk's header starts
+    bool skipping = false;      // text chunks are skipped, as unknown ones
     std::vector<unsigned char> pixels;
     MagickCore::Image* image = nullptr;
 

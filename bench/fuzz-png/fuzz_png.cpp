@@ -3,7 +3,9 @@
 // again. Besides crashes, leaks and hangs it stops on a broken promise of the
 // coder: a written file that does not read back, reads back with warnings,
 // or comes back in another size.
+#include "EngineFixtures.h"
 #include "FuzzSupport.h"
+#include "ICCProfiles.h"
 #include "PhotoMaker.h"
 #include "PngCoder.h"
 
@@ -52,6 +54,38 @@ void WriteSeeds(const QString& folder)
             image.write(type + QFile::encodeName(name).toStdString());
         }
     }
+    // The first seed with text chunks that ask much of the reader and the
+    // writer: keys that clean to nothing or to "fx:", keys the library takes
+    // for settings, Latin-1 bytes that are UTF-8 too, more texts than a
+    // reader keeps, text over the chunk limit, a profile with a wrong CRC.
+    const QByteArray first = BqTest::FileBytes(folder + "/seed-0.png");
+    QByteArray keys;
+    for (const char* key : {"\xc2\xa0", " FX:foo",
+                            "\x01"
+                            "fx:bar",
+                            "\xc2\xa0"
+                            "fx:r*0"})
+        keys += BqTest::PngChunk("tEXt", QByteArray(key) + '\0' + "1");
+    QByteArray settings;
+    for (const char* key : {"colorspace", "depth", "page", "gamma", "Delay"})
+        settings += BqTest::PngChunk("tEXt", QByteArray(key) + '\0' + "CMYK 300x200+5+7");
+    QByteArray many;
+    for (int i = 0; i < 1100; ++i)
+        many += BqTest::PngChunk("tEXt", "k" + QByteArray::number(i) + '\0');
+    const QByteArray inflated = qCompress(QByteArray(9 << 20, 'x'), 9).mid(4);
+    QByteArray profile = BqTest::PngChunk(
+        "iCCP",
+        QByteArray("icc\0\0", 5) +
+            qCompress(BqTest::BlobBytes(CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb)), 9).mid(4));
+    profile[profile.size() - 1] = char(profile.at(profile.size() - 1) ^ 1);
+    const QByteArray chunks[] = {keys,
+                                 settings,
+                                 BqTest::PngChunk("tEXt", QByteArray("Author\0\xc3\xa9", 9)),
+                                 many,
+                                 BqTest::PngChunk("zTXt", QByteArray("Comment\0\0", 9) + inflated),
+                                 profile};
+    for (const QByteArray& chunk : chunks)
+        BqTest::WriteFile(folder + QStringLiteral("/seed-%1.png").arg(n++), first.left(33) + chunk + first.mid(33));
 }
 
 } // namespace

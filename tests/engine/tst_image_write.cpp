@@ -527,6 +527,14 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold_data()
     QTest::newRow("ICC without tags") << "icc-no-tags" << QByteArray("iCCP") << QByteArray() << true;
     QTest::newRow("ICC not D50") << "icc-not-d50" << QByteArray("iCCP") << QByteArray() << true;
     QTest::newRow("ICC sRGB kept") << "icc" << QByteArray("iCCP") << QByteArray("icc") << false;
+    QTest::newRow("ICC libpng's stream warns") << "icc-stream" << QByteArray("iCCP") << QByteArray("icc") << false;
+    QTest::newRow("key of a no-break space") << "key\xc2\xa0" << QByteArray("tEXt") << QByteArray("value") << true;
+    QTest::newRow("key fx: after cleaning") << "key\xc2\xa0 fx:w" << QByteArray("tEXt") << QByteArray("value") << false;
+    QTest::newRow("more texts than a reader keeps") << "many" << QByteArray("tEXt") << QByteArray("k0") << true;
+    // Read from a file first.
+    QTest::newRow("tEXt bytes as read") << "read tEXt" << QByteArray("tEXt") << QByteArray("Author\0\xc3\xa9", 9)
+                                        << false;
+    QTest::newRow("ICC read with a wrong CRC") << "read iCCP" << QByteArray("iCCP") << QByteArray() << false;
 }
 
 // Metadata PNG or libpng cannot hold is left out with a warning, the photo
@@ -541,6 +549,18 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold()
     image.modifyImage();
     MagickCore::Image* raw = image.image();
     QByteArray srgb = BqTest::BlobBytes(CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb));
+    if (kind.startsWith("read")) {
+        QByteArray chunk = BqTest::PngChunk("iCCP", QByteArray("icc\0\0", 5) + qCompress(srgb).mid(4));
+        chunk[chunk.size() - 1] = char(chunk.at(chunk.size() - 1) ^ 1);
+        if (kind == "read tEXt")
+            chunk = BqTest::PngChunk("tEXt", holds);
+        image.write("PNG24:" + QFile::encodeName(Path("in.png")).toStdString());
+        const QByteArray bytes = BqTest::FileBytes(Path("in.png"));
+        QVERIFY(BqTest::WriteFile(Path("in.png"), bytes.left(33) + chunk + bytes.mid(33)));
+        image = CPngCoder::Read(Path("in.png"), false, nullptr).frames.value(0);
+        image.modifyImage();
+        raw = image.image();
+    }
     if (kind == "utf8")
         image.attribute("Title", "Gr\xc3\xbc\xc3\x9f"
                                  "e aus K\xc3\xb6ln \xe2\x98\x83 \xe6\x9d\xb1\xe4\xba\xac");
@@ -551,7 +571,9 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold()
     if (kind.startsWith("gamma"))
         raw->gamma = kind == "gamma-5" ? -5 : std::nan("");
     if (kind.startsWith("key"))
-        MagickCore::SetImageProperty(raw, kind.mid(3).toLatin1().constData(), "value");
+        MagickCore::SetImageProperty(raw, kind.mid(3).toUtf8().constData(), "value");
+    for (int i = 0; kind == "many" && i < 1500; ++i)
+        MagickCore::SetImageProperty(raw, ("k" + QByteArray::number(i)).constData(), "v");
     if (kind == "density") {
         raw->x_resolution = raw->y_resolution = 5e9;
         raw->units = MagickCore::PixelsPerInchResolution;
@@ -565,6 +587,12 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold()
     }
     if (kind == "icc-not-d50")
         srgb.replace(68, 12, QByteArray("\0\1\0\0\0\1\0\0\0\1\0\0", 12));
+    // Bytes after the tags on which libpng's writer, at its default level,
+    // ends the stream past where its reader stops.
+    for (quint32 x = 1; kind == "icc-stream" && srgb.size() < 1280;)
+        srgb += char((x = x * 1103515245u + 12345u) >> 16);
+    if (kind == "icc-stream")
+        srgb.replace(0, 4, QByteArray("\0\0\x05\0", 4));
     if (kind.startsWith("icc"))
         image.profile("icc", Magick::Blob(srgb.constData(), size_t(srgb.size())));
 
