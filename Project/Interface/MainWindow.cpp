@@ -211,6 +211,17 @@ void MainWindow::InitStatusBar()
     statusBar()->addWidget(spacer, 1);
 }
 
+namespace
+{
+// The available area of the screen under the middle of `window`, else the
+// primary screen's.
+QRect AvailableArea(const QRect& window)
+{
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+}
+} // namespace
+
 void MainWindow::InitWindowSettings()
 {
     setMinimumHeight(640);
@@ -219,16 +230,30 @@ void MainWindow::InitWindowSettings()
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
         // A geometry stored on another screen or by a broken session must not
         // leave the menus and toolbar off screen.
-        const QScreen* screen = QGuiApplication::screenAt(this->geometry().center());
         QRect fitted = this->geometry();
-        if (FitRestoredGeometry(fitted, (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry(),
-                                minimumSize())) {
+        if (FitRestoredGeometry(fitted, AvailableArea(fitted), minimumSize())) {
             setGeometry(fitted);
             restoreState(GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), {}), 0);
             return;
         }
     }
-    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->virtualGeometry()));
+    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->availableGeometry()));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The texts were fitted on this event before it came here. A screen
+    // shorter or narrower than the window's least size still holds the whole
+    // window: the step pages give up their bottom edge rather than the title,
+    // menus or status bar leaving the screen.
+    if (!m_windowShown) {
+        QRect fitted = geometry();
+        const QRect available = AvailableArea(fitted);
+        setMinimumSize(minimumSize().boundedTo(available.size()));
+        if (FitRestoredGeometry(fitted, available, minimumSize()))
+            setGeometry(fitted);
+    }
+    QMainWindow::showEvent(event);
 }
 
 namespace
