@@ -211,16 +211,20 @@ void MainWindow::InitStatusBar()
     statusBar()->addWidget(spacer, 1);
 }
 
-namespace
-{
-// The available area of the screen under the middle of `window`, else the
-// primary screen's.
-QRect AvailableArea(const QRect& window)
+QRect MainWindow::AvailableArea(const QRect& window)
 {
     const QScreen* screen = QGuiApplication::screenAt(window.center());
     return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
 }
-} // namespace
+
+void MainWindow::KeepOnScreen()
+{
+    QRect fitted = geometry();
+    const QRect available = AvailableArea(fitted);
+    setMinimumSize(minimumSize().boundedTo(available.size()));
+    if (FitRestoredGeometry(fitted, available, minimumSize()))
+        setGeometry(fitted);
+}
 
 void MainWindow::InitWindowSettings()
 {
@@ -242,17 +246,9 @@ void MainWindow::InitWindowSettings()
 
 void MainWindow::showEvent(QShowEvent* event)
 {
-    // The texts were fitted on this event before it came here. A screen
-    // shorter or narrower than the window's least size still holds the whole
-    // window: the step pages give up their bottom edge rather than the title,
-    // menus or status bar leaving the screen.
-    if (!m_windowShown) {
-        QRect fitted = geometry();
-        const QRect available = AvailableArea(fitted);
-        setMinimumSize(minimumSize().boundedTo(available.size()));
-        if (FitRestoredGeometry(fitted, available, minimumSize()))
-            setGeometry(fitted);
-    }
+    // The texts were fitted on this event before it came here.
+    if (!m_windowShown)
+        KeepOnScreen();
     QMainWindow::showEvent(event);
 }
 

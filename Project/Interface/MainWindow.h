@@ -138,6 +138,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The available area of the screen under the middle of `window`, else
+    // the primary screen's.
+    static QRect AvailableArea(const QRect& window);
+    // Brings the whole window onto its screen. A screen smaller than the
+    // window's least size wins over that size: the step pages give up their
+    // bottom edge rather than the title, menus or status bar leaving it.
+    void KeepOnScreen();
     void PrepareUpdateCheck(bool automatic);
     void InitStatusBar();
     // The dialogs the window opens at start and from the Help menu.
