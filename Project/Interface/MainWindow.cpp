@@ -221,7 +221,7 @@ void MainWindow::KeepOnScreen()
 {
     QRect fitted = geometry();
     const QRect available = AvailableArea(fitted);
-    setMinimumSize(minimumSize().boundedTo(available.size()));
+    setMinimumHeight(qMin(minimumHeight(), available.height()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))
         setGeometry(fitted);
 }
