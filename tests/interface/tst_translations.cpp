@@ -278,8 +278,8 @@ QStringList CutTexts(QWidget* root)
                 cell.rect = grid->visualItemRect(grid->item(i));
                 const QRect picture = w->style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &cell, w);
                 const int width = cell.rect.width() - 2 * margin;
-                const QRect need =
-                    fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, grid->item(i)->text());
+                const QRect need = fm.boundingRect(QRect(0, 0, width, 1 << 20), grid->wordWrap() ? Qt::TextWordWrap : 0,
+                                                   grid->item(i)->text());
                 if (need.width() > width || need.height() > cell.rect.bottom() - picture.bottom())
                     cut << w->objectName() + ": " + grid->item(i)->text();
             }
