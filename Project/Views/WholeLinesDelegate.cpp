@@ -81,8 +81,8 @@ QSize CWholeLinesDelegate::CellFor(const QAbstractItemView* view, const QSize& l
     item.decorationSize = view->iconSize();
     item.decorationPosition = QStyleOptionViewItem::Top;
     item.decorationAlignment = Qt::AlignCenter; // as a list in icon mode draws it
-    item.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
-                    QStyleOptionViewItem::WrapText;
+    item.features =
+        QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
     QStringList names;
     for (int row = 0; row < view->model()->rowCount(); ++row)
         names << view->model()->index(row, 0).data().toString();

@@ -81,8 +81,9 @@ private slots:
         ResetStore({{"Settings/DownloadSourceName", "old"}});
         auto window = StartWindow();
         QCOMPARE(window->geometry(), FirstStart());
-        QCOMPARE(window->minimumSize(),
-                 QSize(615, 640).expandedTo(window->layout()->totalMinimumSize()).boundedTo(QSize(QWIDGETSIZE_MAX, 600)));
+        QCOMPARE(
+            window->minimumSize(),
+            QSize(615, 640).expandedTo(window->layout()->totalMinimumSize()).boundedTo(QSize(QWIDGETSIZE_MAX, 600)));
         QCOMPARE(FirstStartGeometry(QRect(0, 0, 791, 599)), QRect(0, 0, 791, 599));
         QCOMPARE(FirstStartGeometry(QRect(0, 30, 1920, 1170)), QRect(563, 279, 794, 672));
         QCOMPARE(window->windowTitle(), QString("Brandquill"));
