@@ -91,13 +91,15 @@ void CDialogFilterSelection::AddFilters(int category)
             continue;
         list->AddItem(row.name, row.description, QString(), true, (type / 1000) * m_IconColumns + row.iconColumn, true);
         QListWidgetItem* item = list->item(list->count() - 1);
-        item->setSizeHint(QSize(105, 100));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        // The cell keeps its size and the view elides a longer name; the tip
-        // then gives it whole.
+        // A name on more than one line also leads its tip.
         if (list->fontMetrics().horizontalAdvance(row.name) > 105 - 2 * (focusMargin + 1))
             item->setToolTip(row.name + QLatin1Char('\n') + row.description);
     }
+    // A larger font or a longer translation widens and heightens every cell.
+    const QSize cell = CWholeLinesDelegate::CellFor(list, QSize(105, 100));
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSizeHint(cell);
 }
 
 void CDialogFilterSelection::ShowCategory(int category)

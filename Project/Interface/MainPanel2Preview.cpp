@@ -16,7 +16,8 @@
 namespace
 {
 // Draws the photo box's path with its file name whole: the folder part is
-// what gives way when the box is narrow (the tool tip has the whole path).
+// what gives way when the box is narrow, then the name's middle (the tool tip
+// has the whole path).
 class CPathElider : public QObject
 {
 public:
@@ -39,8 +40,11 @@ public:
         const int slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
         const QString name = path.mid(slash);
         const QFontMetrics metrics = combo->fontMetrics();
-        const int room = field.width() - 2 - metrics.horizontalAdvance(name); // the style's label keeps 1 px aside
-        option.currentText = metrics.elidedText(path.left(slash), Qt::ElideMiddle, std::max(room, 0)) + name;
+        const int width = field.width() - 2; // the style's label keeps 1 px aside
+        const int room = width - metrics.horizontalAdvance(name);
+        // A name wider than the box loses its middle, keeping its start and extension.
+        option.currentText = room < 0 ? metrics.elidedText(name, Qt::ElideMiddle, width)
+                                      : metrics.elidedText(path.left(slash), Qt::ElideMiddle, room) + name;
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
         return true;
     }

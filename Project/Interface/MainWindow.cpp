@@ -211,6 +211,21 @@ void MainWindow::InitStatusBar()
     statusBar()->addWidget(spacer, 1);
 }
 
+QRect MainWindow::AvailableArea(const QRect& window)
+{
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+}
+
+void MainWindow::KeepOnScreen()
+{
+    QRect fitted = geometry();
+    const QRect available = AvailableArea(fitted);
+    setMinimumHeight(qMin(minimumHeight(), available.height()));
+    if (FitRestoredGeometry(fitted, available, minimumSize()))
+        setGeometry(fitted);
+}
+
 void MainWindow::InitWindowSettings()
 {
     setMinimumHeight(640);
@@ -219,16 +234,22 @@ void MainWindow::InitWindowSettings()
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
         // A geometry stored on another screen or by a broken session must not
         // leave the menus and toolbar off screen.
-        const QScreen* screen = QGuiApplication::screenAt(this->geometry().center());
         QRect fitted = this->geometry();
-        if (FitRestoredGeometry(fitted, (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry(),
-                                minimumSize())) {
+        if (FitRestoredGeometry(fitted, AvailableArea(fitted), minimumSize())) {
             setGeometry(fitted);
             restoreState(GetRegistryByteArray(QStringLiteral("Settings/MainWindow.WindowState"), {}), 0);
             return;
         }
     }
-    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->virtualGeometry()));
+    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->availableGeometry()));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The texts were fitted on this event before it came here.
+    if (!m_windowShown)
+        KeepOnScreen();
+    QMainWindow::showEvent(event);
 }
 
 namespace

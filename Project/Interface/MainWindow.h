@@ -135,8 +135,16 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The available area of the screen under the middle of `window`, else
+    // the primary screen's.
+    static QRect AvailableArea(const QRect& window);
+    // Brings the window onto its screen. A screen shorter than the window's
+    // least height wins over that height: the step pages give up their bottom
+    // edge rather than the title, menus or status bar leaving the screen.
+    void KeepOnScreen();
     void PrepareUpdateCheck(bool automatic);
     void InitStatusBar();
     // The dialogs the window opens at start and from the Help menu.

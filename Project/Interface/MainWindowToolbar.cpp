@@ -94,6 +94,11 @@ void MainWindow::ChangePanel(int id)
         m_currentPanel = id;
     }
     ui->tabWidget->setCurrentIndex(m_currentPanel);
+    // A page fitted to its texts when first shown may grow the window past
+    // a small screen.
+    const QSize room = AvailableArea(geometry()).size();
+    if (m_windowShown && (width() > room.width() || height() > room.height()))
+        KeepOnScreen();
 }
 
 void MainWindow::ChangePanel(QAction* action)

@@ -2,11 +2,11 @@
 
 #include <QDirIterator>
 
-QRect FirstStartGeometry(const QRect& desktop)
+QRect FirstStartGeometry(const QRect& available)
 {
-    const int x = static_cast<int>(desktop.width() * 0.5 - 397);
-    const int y = static_cast<int>(desktop.height() * 0.5 - 336);
-    return QRect(x, y, 794, 672);
+    const QSize size = QSize(794, 672).boundedTo(available.size());
+    const QSize margin = available.size() - size;
+    return QRect(available.topLeft() + QPoint(margin.width() / 2, margin.height() / 2), size);
 }
 
 bool FitRestoredGeometry(QRect& window, const QRect& available, const QSize& minimum)

@@ -6,8 +6,9 @@
 #include <QSize>
 #include <QString>
 
-// 794 x 672 centred on the desktop, the offsets truncated toward zero.
-QRect FirstStartGeometry(const QRect& desktop);
+// 794 x 672 centred in the screen's available area, the offsets truncated
+// toward zero; on a smaller area as much of it as the area holds.
+QRect FirstStartGeometry(const QRect& available);
 
 // A restored window rectangle brought into the screen's available area:
 // shrunk to it, though never below `minimum`, and moved inside it (to its

@@ -150,9 +150,12 @@ void CDialogProfileSelection::RedrawCategory(int page)
             ui->listProfiles->AddItem(record.Name, label, QString(), true, index, true);
             QListWidgetItem* item = ui->listProfiles->item(ui->listProfiles->count() - 1);
             item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            item->setSizeHint(QSize(105, 100));
         }
     }
+    // A larger font or a longer name widens and heightens every cell.
+    const QSize cell = CWholeLinesDelegate::CellFor(ui->listProfiles, QSize(105, 100));
+    for (int i = 0; i < ui->listProfiles->count(); ++i)
+        ui->listProfiles->item(i)->setSizeHint(cell);
 }
 
 void CDialogProfileSelection::ChangeCategory(int page)

@@ -1,8 +1,32 @@
 #include "WholeLinesDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QTextLayout>
+#include <QtMath>
+
+namespace
+{
+// `text` wrapped at word boundaries only into lines of `width`: its widest
+// line, wider than `width` where a word is, and the height of its lines.
+QSize WordWrapped(const QString& text, const QFont& font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    qreal widest = 0, height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        widest = qMax(widest, line.naturalTextWidth());
+        height += line.height();
+    }
+    layout.endLayout();
+    return QSize(qCeil(widest), qCeil(height));
+}
+} // namespace
 
 void CWholeLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
@@ -47,4 +71,32 @@ QString CWholeLinesDelegate::WholeLines(const QString& text, const QFont& font, 
     if (end < text.size()) // the last kept line runs on into what was left out
         lines.last() = QFontMetrics(font).elidedText(text.mid(lastStart).trimmed(), Qt::ElideRight, width);
     return lines.join(QChar::LineSeparator);
+}
+
+QSize CWholeLinesDelegate::CellFor(const QAbstractItemView* view, const QSize& least)
+{
+    QStyleOptionViewItem item;
+    item.initFrom(view);
+    item.rect = QRect(QPoint(), least);
+    item.decorationSize = view->iconSize();
+    item.decorationPosition = QStyleOptionViewItem::Top;
+    item.decorationAlignment = Qt::AlignCenter; // as a list in icon mode draws it
+    item.features =
+        QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        names << view->model()->index(row, 0).data().toString();
+    const QStyle* style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1; // as paint() pads
+    const int picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, view).bottom() + 1;
+    // The widest word sets the width; the lines at that width the height.
+    int width = least.width() - 2 * margin;
+    for (const QString& name : qAsConst(names))
+        width = qMax(width, WordWrapped(name, view->font(), width).width());
+    width = qMin(width, 2 * least.width() - 2 * margin);
+    int height = least.height() - picture;
+    for (const QString& name : qAsConst(names))
+        height = qMax(height, WordWrapped(name, view->font(), width).height());
+    height = qMin(height, 2 * least.height() - picture); // a user's very long name is still elided
+    return QSize(width + 2 * margin, picture + height);
 }

@@ -5,6 +5,8 @@
 
 #include <QStyledItemDelegate>
 
+class QAbstractItemView;
+
 class CWholeLinesDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -18,4 +20,9 @@ public:
     // height fits into `height` (at least one); the last kept line ends in an
     // ellipsis when text was left out. Lines are joined by line separators.
     static QString WholeLines(const QString& text, const QFont& font, int width, int height);
+
+    // The one cell size of a grid `view` whose names show whole below their
+    // pictures, each word on one line: `least`, grown as far as the view's
+    // font and its longest name need, though never past twice `least`.
+    static QSize CellFor(const QAbstractItemView* view, const QSize& least);
 };

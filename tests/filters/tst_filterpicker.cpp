@@ -89,14 +89,20 @@ private slots:
         QCOMPARE(List(d)->item(crop)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
         QVERIFY(d.selectedName.isEmpty());
 
-        // At a large font the cells keep their size; an elided name leads its tip.
+        // At a large font the cells grow alike, as tall as the longest name's
+        // lines; a name wider than the least cell leads its tip.
         const QFont font = QApplication::font();
         QApplication::setFont(QFont(font.family(), 20));
         auto large = std::make_unique<CDialogFilterSelection>();
+        const QFontMetrics metrics = List(*large)->fontMetrics();
         int elided = 0;
         for (int i = 0; i < List(*large)->count(); ++i) {
             const QListWidgetItem* item = List(*large)->item(i);
-            QCOMPARE(item->sizeHint(), QSize(105, 100));
+            const QSize cell = item->sizeHint();
+            QCOMPARE(cell, List(*large)->item(0)->sizeHint());
+            const QRect lines =
+                metrics.boundingRect(QRect(0, 0, cell.width() - 8, 1 << 20), Qt::TextWordWrap, item->text());
+            QVERIFY2(lines.height() + 64 < cell.height(), qPrintable(item->text()));
             if (List(*large)->fontMetrics().horizontalAdvance(item->text()) > 97 && ++elided)
                 QVERIFY2(item->toolTip().startsWith(item->text() + "\n"), qPrintable(item->toolTip()));
         }

@@ -17,10 +17,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <memory>
 
@@ -140,6 +143,47 @@ private slots:
         QVERIFY(Child<QWidget>("buttonPrevImage")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(profile->PreviewPath, photos[2], 5000);
         QCOMPARE(Child<QLineEdit>("editPreview")->text(), undoes == 1 ? "IMG_0003.jpg" : "Trip 003.jpg");
+    }
+
+    // The photo box draws the file name whole and lets the folder give way;
+    // a name wider than the box keeps its start and its extension.
+    void photoBoxPath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("beyondName"); // the box's width past the name's
+        QTest::newRow("folder elided") << "IMG_0001.JPG" << 60;
+        QTest::newRow("name wider than the box")
+            << "A_very_long_photo_file_name_for_the_photo_box_test_2024_summer_holiday_beach_sunset.jpg" << -200;
+    }
+    void photoBoxPath()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, beyondName);
+        const QString path = trip + "/a/b/c/d/e/f/g/h/" + name;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()) && FilterTest::WritePhoto(path, 40, 20, 1));
+        Start({path});
+        struct SLabelStyle : QProxyStyle {
+            mutable QString drawn;
+            void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const override
+            {
+                if (element == CE_ComboBoxLabel)
+                    drawn = static_cast<const QStyleOptionComboBox*>(option)->currentText;
+                QProxyStyle::drawControl(element, option, painter, widget);
+            }
+        } style;
+        auto* combo = Child<QComboBox>("comboImages");
+        combo->setStyle(&style);
+        combo->resize(combo->fontMetrics().horizontalAdvance(name) + beyondName, combo->height());
+        combo->grab();
+        combo->setStyle(nullptr);
+        const QString& drawn = style.drawn;
+        QVERIFY2(combo->fontMetrics().horizontalAdvance(drawn) < combo->width(), qPrintable(drawn));
+        if (beyondName > 0)
+            QVERIFY2(drawn.endsWith(name) && drawn.contains(QChar(0x2026)), qPrintable(drawn));
+        else
+            QVERIFY2(drawn.startsWith(name.left(6)) && drawn.endsWith(name.right(8)) && drawn.contains(QChar(0x2026)),
+                     qPrintable(drawn));
     }
 
     void showPreviewOff()

@@ -22,11 +22,13 @@
 #include "CSettings.h"
 #include "CTextWidget.h"
 #include "CWizardStart.h"
+#include "DialogFilterSelection.h"
 #include "DialogFont.h"
 #include "FilterPage.h"
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
 #include "FilterTypes.h"
+#include "FiltersEnum.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
@@ -44,6 +46,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -223,8 +226,8 @@ int HiddenRight(QWidget* w, QWidget* root)
 }
 
 // The texts of `root` that need more room than they are given, each as
-// "object name: text". The fixed grids draw their names themselves, elided,
-// and are not widgets of their own.
+// "object name: text". The names of a grid of pictures are drawn below them
+// in their cells.
 QStringList CutTexts(QWidget* root)
 {
     QStringList cut;
@@ -287,6 +290,23 @@ QStringList CutTexts(QWidget* root)
                 if (fm.horizontalAdvance(Drawn(tabs->tabText(i))) + space > tabs->tabRect(i).width() ||
                     tabs->tabRect(i).right() >= tabs->width() - hidden)
                     cut << w->objectName() + ": " + tabs->tabText(i);
+        } else if (auto* grid = qobject_cast<QListWidget*>(w); grid && grid->viewMode() == QListView::IconMode) {
+            QStyleOptionViewItem cell;
+            cell.initFrom(grid);
+            cell.decorationSize = grid->iconSize();
+            cell.decorationPosition = QStyleOptionViewItem::Top;
+            cell.decorationAlignment = Qt::AlignCenter;
+            cell.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+            const int margin = w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+            for (int i = 0; i < grid->count(); ++i) { // words on lines of their own, below the picture
+                cell.rect = grid->visualItemRect(grid->item(i));
+                const QRect picture = w->style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &cell, w);
+                const int width = cell.rect.width() - 2 * margin;
+                const QRect need = fm.boundingRect(QRect(0, 0, width, 1 << 20), grid->wordWrap() ? Qt::TextWordWrap : 0,
+                                                   grid->item(i)->text());
+                if (need.width() > width || need.height() > cell.rect.bottom() - picture.bottom())
+                    cut << w->objectName() + ": " + grid->item(i)->text();
+            }
         } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
             text = "balloon";
             whole = balloon->TextFits();
@@ -328,6 +348,11 @@ QList<QPair<QString, Factory>> Dialogs()
                          {"settings", [] { return new CSettings(); }},
                          {"format settings", [] { return new CFormatSettings(); }},
                          {"profile selection", [] { return new CDialogProfileSelection(); }},
+                         {"filter picker",
+                          [] {
+                              CFiltersEnum::GetInstance()->GenerateList(); // the names in the language shown
+                              return new CDialogFilterSelection();
+                          }},
                          {"profile save", [] { return new CDialogProfileSave(); }},
                          {"filter", [] { return new CFilterSettings(); }},
                          {"font", [] { return new CDialogFont(); }},
@@ -413,12 +438,14 @@ void AddFontRows()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("id");
-    QTest::addColumn<int>("points");
+    QTest::addColumn<qreal>("points"); // on the test screen's 96 dpi
     const int ids[] = {1031, 1036, 1040, 1041};
-    for (int points : {9, 10, 11}) {
-        QTest::addRow("En %dpt", points) << QString() << 1033 << points;
+    const QPair<qreal, const char*> sizes[] = {
+        {9, "9pt"}, {10, "10pt"}, {11, "11pt"}, {9 * 120 / 96.0, "9pt at 120 dpi"}};
+    for (const auto& size : sizes) {
+        QTest::addRow("En %s", size.second) << QString() << 1033 << size.first;
         for (int i = 0; i < 4; ++i)
-            QTest::addRow("%s %dpt", kCodes[i], points) << QString(kCodes[i]) << ids[i] << points;
+            QTest::addRow("%s %s", kCodes[i], size.second) << QString(kCodes[i]) << ids[i] << size.first;
     }
 }
 } // namespace
@@ -593,10 +620,10 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(int, id);
-        QFETCH(int, points);
+        QFETCH(qreal, points);
         const QFont original = QApplication::font();
         QFont font = original;
-        font.setPointSize(points);
+        font.setPointSizeF(points);
         QApplication::setFont(font);
         QStringList cut;
         {

@@ -180,7 +180,10 @@ void TestDialogProfiles::shippedBuiltins()
     QCOMPARE(List(dialog)->item(2)->toolTip(),
              QString("<a><b>Convert to PNG</b> - Convert to PNG file format for the best quality.</a>"));
     QCOMPARE(List(dialog)->item(2)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignTop));
-    QCOMPARE(List(dialog)->item(2)->sizeHint(), QSize(105, 100));
+    // One cell for all: at least the form's, taller for the longest name's lines.
+    const QSize cell = List(dialog)->item(2)->sizeHint();
+    QVERIFY(cell.width() >= 105 && cell.height() >= 100);
+    QCOMPARE(List(dialog)->item(0)->sizeHint(), cell);
     ShowPage(dialog, 1);
     QCOMPARE(Texts(dialog), QStringList());
     // Page switches rebuild the list's records too, or they would pile up.
