@@ -19,24 +19,24 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="191"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill sucht jetzt im Internet nach einer neueren Version. In den Einstellungen können Sie festlegen, wie oft gesucht wird, oder die Suche ausschalten.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="246"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Eine neue Version von Brandquill ist verfügbar: %1.
 Sie verwenden Version %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="249"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Sie verwenden die neueste Version von Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="259"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Es konnte nicht nach einer neuen Version gesucht werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
@@ -52,17 +52,17 @@ Sie verwenden Version %2.</translation>
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="399"/>
         <source>Loading</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="432"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Filter &apos;%1&apos; wird angewendet</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="486"/>
         <source>Zooming</source>
         <translation>Zoomen</translation>
     </message>
@@ -123,17 +123,17 @@ Sie verwenden Version %2.</translation>
         <translation>Transformieren</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="199"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
+        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="141"/>
         <source>No filter selected</source>
         <translation>Kein Filter ausgewählt</translation>
     </message>
@@ -152,32 +152,32 @@ Sie verwenden Version %2.</translation>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="57"/>
         <source>Bold</source>
         <translation>Fett</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="63"/>
         <source>Italic</source>
         <translation>Kursiv</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="68"/>
         <source>Underline</source>
         <translation>Unterstr.</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="73"/>
         <source>Strike Out</source>
         <translation>Durchgestrichen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="110"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="116"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -208,37 +208,37 @@ Sie verwenden Version %2.</translation>
         <translation>Überschreiben?</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="216"/>
         <source>Y&amp;es</source>
         <translation>&amp;Ja</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="226"/>
         <source>N&amp;o</source>
         <translation>&amp;Nein</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="236"/>
         <source>&amp;Rename</source>
         <translation>&amp;Umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="250"/>
         <source>&amp;Yes to All</source>
         <translation>Ja für &amp;alle</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="260"/>
         <source>&amp;No to All</source>
         <translation>N&amp;ein für alle</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="270"/>
         <source>&amp;Abort</source>
         <translation>Ab&amp;brechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="84"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>Das Bild %1
@@ -268,7 +268,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
+        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="70"/>
         <source>A photo with the same name already exists</source>
         <translation>Ein Foto mit diesem Namen existiert bereits</translation>
     </message>
@@ -306,7 +306,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
+        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="43"/>
         <source>Please specify a name for the new profile</source>
         <translation>Bitte geben Sie einen Namen für das neue Profil an</translation>
     </message>
@@ -320,25 +320,25 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>All Profiles</source>
         <translation>Alle Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>My Profiles</source>
         <translation>Meine Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
@@ -353,32 +353,32 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="237"/>
         <source>No profile selected</source>
         <translation>Kein Profil ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="286"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="287"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="309"/>
         <source>Could not change the profile.</source>
         <translation>Das Profil konnte nicht geändert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="321"/>
         <source>Are you sure you want to delete this profile?</source>
         <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="326"/>
         <source>Could not delete the profile.</source>
         <translation>Das Profil konnte nicht gelöscht werden.</translation>
     </message>
@@ -437,7 +437,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="266"/>
         <source>Counter</source>
         <translation>Zähler</translation>
     </message>
@@ -458,7 +458,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="267"/>
         <source>Date/Time</source>
         <translation>Datum/Uhrzeit</translation>
     </message>
@@ -523,17 +523,17 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="261"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
         <source>Source Filename</source>
         <translation>Quelldateiname</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="262"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
         <source>Source Folder Name</source>
         <translation>Quellordnername</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
         <source>Source Extension</source>
         <translation>Quelldateiendung</translation>
     </message>
@@ -637,12 +637,12 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>Try Brandquill</source>
         <translation>Probieren Sie Brandquill aus</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="48"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Ich bearbeite viele Fotos auf einmal mit Brandquill: %1</translation>
     </message>
@@ -655,17 +655,17 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Tipp</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="84"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="92"/>
         <source>Tip text</source>
         <translation>Tipptext</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="134"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="123"/>
         <source>Don&apos;t show this tip again</source>
         <translation>Diesen Tipp nicht mehr anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="154"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="143"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,17 +691,17 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
 <context>
     <name>CFilterCrop</name>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>Original image size:</source>
         <translation>Originalgröße:</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Pixels</source>
         <translation>in Pixel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Percents</source>
         <translation>in Prozent</translation>
     </message>
@@ -737,167 +737,167 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="75"/>
         <source>Logo Path</source>
         <translation>Logo-Pfad</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="130"/>
         <source>Browse</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="154"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="181"/>
         <source>Placement</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="233"/>
         <source>Delta X (px)</source>
         <translation>Delta X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="291"/>
         <source>Delta Y (px)</source>
         <translation>Delta Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="349"/>
         <source>Tile</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="373"/>
         <source>Offset X</source>
         <translation>Versatz X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="415"/>
         <source>Offset Y</source>
         <translation>Versatz Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="457"/>
         <source>Transformation</source>
         <translation>Transformation</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="484"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
         <translation>Deckung %</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
         <source>Scale (%)</source>
         <translation>Größe (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="600"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1315"/>
         <source>Blur</source>
         <translation>Unschärfe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="642"/>
         <source>Rotation (°)</source>
         <translation>Drehung (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="756"/>
         <source>More</source>
         <translation>Mehr</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="789"/>
         <source>Stroke</source>
         <translation>Kontur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="816"/>
         <source>Enable Stroke</source>
         <translation>Kontur aktivieren</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="840"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1062"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="953"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1011"/>
         <source>Shadow</source>
         <translation>Schatten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1038"/>
         <source>Draw Shadow</source>
         <translation>Schatten zeichnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1175"/>
         <source>Distance</source>
         <translation>Abstand</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1217"/>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Middle-Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="169"/>
         <source>Select Watermark Image</source>
         <translation>Wasserzeichenbild auswählen</translation>
     </message>
@@ -928,12 +928,12 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
 <context>
     <name>CFilterRaise</name>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Lower</source>
         <translation>Vertieft</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Raise</source>
         <translation>Erhaben</translation>
     </message>
@@ -1037,17 +1037,17 @@ Größe nicht vergrößern</translation>
         <translation>Bedingung</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>All Photos</source>
         <translation>Alle Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Portrait</source>
         <translation>Nur Hochformat</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Landscape</source>
         <translation>Nur Querformat</translation>
     </message>
@@ -1080,12 +1080,12 @@ Größe nicht vergrößern</translation>
         <translation>Zufälligen Rahmen verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Sharp</source>
         <translation>Scharf</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Blurred</source>
         <translation>Weich</translation>
     </message>
@@ -1093,12 +1093,12 @@ Größe nicht vergrößern</translation>
 <context>
     <name>CFilterSimpleBorder</name>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Pixels</source>
         <translation>in Pixel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Percents</source>
         <translation>in Prozent</translation>
     </message>
@@ -1107,271 +1107,271 @@ Größe nicht vergrößern</translation>
     <name>CFilterText</name>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="75"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="103"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="109"/>
         <source>Copyright [Copyright] Quorvelline</source>
         <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="128"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="134"/>
         <source>Add Keyword</source>
         <translation>Stichwort</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="164"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="191"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="170"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="197"/>
         <source>Placement</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="243"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="249"/>
         <source>Delta X (px)</source>
         <translation>Delta X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="301"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="307"/>
         <source>Delta Y (px)</source>
         <translation>Delta Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="359"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="365"/>
         <source>Tile</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="383"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="389"/>
         <source>Offset X</source>
         <translation>Versatz X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="425"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="431"/>
         <source>Offset Y</source>
         <translation>Versatz Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="467"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="473"/>
         <source>Rotation (°)</source>
         <translation>Drehung (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="565"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="571"/>
         <source>Line spacing (px)</source>
         <translation>Zeilenabst.</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="639"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="672"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="645"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="681"/>
         <source>Font</source>
         <translation>Schrift</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="699"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="708"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="718"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="727"/>
         <source>Select</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="763"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1044"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1318"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1540"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="809"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="818"/>
         <source>Texture</source>
         <translation>Textur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="828"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="837"/>
         <source>Browse</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="862"/>
         <source>Cannot be read</source>
         <translation>Nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="893"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1099"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
         <translation>Deckung %</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="951"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1793"/>
         <source>Blur</source>
         <translation>Unschärfe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="993"/>
         <source>Stroke</source>
         <translation>Kontur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1020"/>
         <source>Enable Stroke</source>
         <translation>Kontur aktivieren</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1157"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1231"/>
         <source>More</source>
         <translation>Mehr</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1267"/>
         <source>Box</source>
         <translation>Kasten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1294"/>
         <source>Draw Bounding-Box</source>
         <translation>Kasten zeichnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1431"/>
         <source>Offset (%)</source>
         <translation>Abstand (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1489"/>
         <source>Shadow</source>
         <translation>Schatten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1516"/>
         <source>Draw Shadow</source>
         <translation>Schatten zeichnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1653"/>
         <source>Distance</source>
         <translation>Abstand</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1695"/>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Left</source>
         <translation>Linksbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Right</source>
         <translation>Rechtsbündig</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Middle-Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="442"/>
         <source>Select Watermark Image</source>
         <translation>Wasserzeichenbild auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="454"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="455"/>
         <source>Registered</source>
         <translation>Eingetragene Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="456"/>
         <source>Trademark</source>
         <translation>Marke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="457"/>
         <source>Servicemark</source>
         <translation>Dienstleistungsmarke</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="460"/>
         <source>Source Filename</source>
         <translation>Quelldateiname</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="461"/>
         <source>Source Extension</source>
         <translation>Quelldateiendung</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="462"/>
         <source>Source Folder</source>
         <translation>Quellordner</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="463"/>
         <source>Source Path</source>
         <translation>Quellpfad</translation>
     </message>
@@ -1479,13 +1479,13 @@ Größe nicht vergrößern</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="114"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="142"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="382"/>
         <source>Load Profile</source>
         <translation>Profil laden</translation>
     </message>
@@ -1612,73 +1612,73 @@ Größe nicht vergrößern</translation>
         <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="71"/>
         <source>Add the photos you want to edit</source>
         <translation>Fügen Sie die Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="73"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Gehen Sie zu Schritt 2 und legen Sie fest, wie Ihre Fotos bearbeitet werden sollen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="109"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Ziehen Sie Ihre Fotos hierher</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="110"/>
         <source>Or Click To Add Photos</source>
         <translation>Oder klicken Sie, um Fotos hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="180"/>
         <source>Select Photo(s)</source>
         <translation>Foto(s) auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="212"/>
         <source>Browse For Folder</source>
         <translation>Ordner auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="319"/>
         <source>No photos selected</source>
         <translation>Keine Fotos ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="322"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Ausgewählte Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="370"/>
         <source>Remove all photos from the list?</source>
         <translation>Alle Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Folder</source>
         <translation>&amp;Ordner</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Ordner mit &amp;Unterordnern</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Suchen &amp;&amp; hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="409"/>
         <source>&amp;Selected</source>
         <translation>&amp;Ausgewählte</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="410"/>
         <source>&amp;All</source>
         <translation>A&amp;lle</translation>
     </message>
@@ -1848,98 +1848,98 @@ Größe nicht vergrößern</translation>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="601"/>
         <source>S&amp;witch View</source>
         <translation>&amp;Wechseln</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Gehen Sie zu Schritt 3 und wählen Sie den Ausgabeordner und das Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Keep Unchanged</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Nach Ordnernamen umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Nach Aufnahmedatum umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Custom Defined</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
         <source>No filter selected</source>
         <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
         <source>Remove selected filter(s)?</source>
         <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
         <source>Remove all filters?</source>
         <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>&amp;Add Filter</source>
         <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
         <source>Remove &amp;Selected</source>
         <translation>&amp;Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove A&amp;ll</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplizieren</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
         <source>Remove Selected</source>
         <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
@@ -2036,56 +2036,56 @@ Größe nicht vergrößern</translation>
         <translation>Quellfoto nach der Verarbeitung &amp;löschen (Foto verschieben)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="65"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Wenn Sie bereit sind, wenden Sie die Änderungen auf Ihre Fotos an</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
         <source>Folder on My Computer (default)</source>
         <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Send via E-mail</source>
         <translation>Per E-Mail senden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
         <source>Upload to FTP</source>
         <translation>Per FTP hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
         <source>Upload to Flickr</source>
         <translation>Zu Flickr hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use selected folder as output destination</source>
         <translation>Ausgewählten Ordner als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Ursprüngliche Ordnerstruktur im ausgewählten Ordner nachbilden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="79"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Ordner der Originalfotos als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="80"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ordner schreiben möchten, müssen Sie den Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Ordner zum Speichern der fertigen Fotos auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Sie haben gewählt, die Originalfotos nach dem Schreiben der verarbeiteten Fotos zu löschen. Wir empfehlen Ihnen, die Originale zu sichern, bevor Sie diese Option zum ersten Mal verwenden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschrieben wurden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Wenn keine Filter ausgewählt sind, werden die Fotos sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust</translation>
     </message>
@@ -2139,125 +2139,125 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="134"/>
         <source>Show log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Process started at %1</source>
         <translation>Verarbeitung gestartet um %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Verarbeitung von %1 Bildern mit %2 Grafikfilter(n) pro Bild.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Creating a single multi-page document.</source>
         <translation>Ein einzelnes mehrseitiges Dokument wird erstellt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>System: %1 CPU-Kern(e) erkannt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 Ausführungs-Thread(s) werden gestartet.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process interrupted by the user.</source>
         <translation>Verarbeitung vom Benutzer unterbrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Warnung: Verarbeitung mit %1 Fehlern abgeschlossen. Einzelheiten finden Sie im Protokoll oben.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
         <source>Process completed without errors.</source>
         <translation>Verarbeitung ohne Fehler abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Time elapsed</source>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
         <source>Could not save log.</source>
         <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
         <source>Temporary files kept in %1.</source>
         <translation>Temporäre Dateien bleiben in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Nichts hochzuladen: Der Durchlauf hat keine Datei zum Senden erzeugt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to </source>
         <translation>Hochladen nach </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to Flickr</source>
         <translation>Hochladen zu Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
         <source>Uploading</source>
         <translation>Hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 Bild(er) erfolgreich hochgeladen.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
         <source>Deleting temporary files...</source>
         <translation>Temporäre Dateien werden gelöscht...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload completed.</source>
         <translation>Hochladen abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload failed.</source>
         <translation>Hochladen fehlgeschlagen.</translation>
     </message>
@@ -2265,42 +2265,42 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
-        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>Failed to write</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
         <translation>der Ausgabeordner ist kein vollständiger Pfad</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
         <source>not readable as an image</source>
         <translation>nicht als Bild lesbar</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
@@ -2316,7 +2316,7 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
         <source>Written from a damaged photo</source>
         <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
@@ -2331,52 +2331,62 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <translation>In diesem Durchlauf nicht geschrieben, unverändert belassen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
         <source>Processed</source>
         <translation>Verarbeitet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
         <source>Processed and renamed</source>
         <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
         <source>Processed and replaced</source>
         <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Rename and Move</source>
         <translation>Umbenennen und Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Move</source>
         <translation>Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Rename and Copy</source>
         <translation>Umbenennen und Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Copy</source>
         <translation>Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Beschädigtes Foto kopiert, Quelle beibehalten</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>Written as</source>
+        <translation>Geschrieben als</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken meanwhile</source>
+        <translation>der Name wurde inzwischen vergeben</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>not a full path to a file</source>
         <translation>kein vollständiger Pfad zu einer Datei</translation>
     </message>
@@ -2384,69 +2394,69 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="31"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Das Projekt wurde mit einer anderen Programmversion erstellt und wird möglicherweise nicht korrekt importiert.
 Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern Sie.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file cannot be read.</source>
         <translation>Die Auftragsdatei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Die Auftragsdatei ist größer als %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Die Auftragsdatei ist kein wohlgeformtes XML-Dokument.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Die Auftragsdatei deklariert Entitäten, die Auftragsdateien nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Die Auftragsdatei verschachtelt ihre Elemente tiefer als %1 Ebenen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Elemente.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Filter.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Ein Filter der Auftragsdatei enthält mehr als %1 Zahlen oder %2 Texte.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Fotos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Die Auftragsdatei enthält einen Text mit mehr als %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Die Auftragsdatei enthält nicht genau eine Fotoliste.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Die Auftragsdatei nennt ein Ziel, das Schritt 3 nicht anbietet (%1). Stattdessen wird „Ordner auf meinem Computer“ verwendet.</translation>
     </message>
@@ -2544,92 +2554,92 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
         <source>Help with translation</source>
         <translation>Bei der Übersetzung helfen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a week</source>
         <translation>Einmal pro Woche</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Every two weeks</source>
         <translation>Alle zwei Wochen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a month</source>
         <translation>Einmal im Monat</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Jede Ebene als Bild speichern (Standard)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Flatten all layers</source>
         <translation>Alle Ebenen zusammenfügen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>Save the first layer only</source>
         <translation>Nur die erste Ebene speichern</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Automatisch (bester für die Kamera)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Use camera&apos;s settings</source>
         <translation>Kameraeinstellungen verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Average the entire image</source>
         <translation>Über das ganze Bild mitteln</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Don&apos;t apply</source>
         <translation>Nicht anwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Clip all</source>
         <translation>Alle beschneiden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Leave unclipped</source>
         <translation>Unbeschnitten lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Beschnittene und unbeschnittene Werte mischen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Reconstruct</source>
         <translation>Rekonstruieren</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Sie müssen Brandquill neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
@@ -2637,42 +2647,42 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="102"/>
+        <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>
         <translation>Hochladen vom Benutzer unterbrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="149"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="145"/>
+        <location filename="../Project/Network/CUpload.cpp" line="143"/>
         <source>Could not open default mail client.</source>
         <translation>Das Standard-E-Mail-Programm konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="146"/>
+        <location filename="../Project/Network/CUpload.cpp" line="144"/>
         <source>The photos are kept in %1.</source>
         <translation>Die Fotos bleiben in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>The message and its photos are kept in %1.</source>
         <translation>Die Nachricht und ihre Fotos bleiben in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <location filename="../Project/Network/CUpload.cpp" line="177"/>
         <source>The message with %1 photo(s) was handed to the mail program.</source>
         <translation>Die Nachricht mit %1 Foto(s) wurde an das E-Mail-Programm übergeben.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="182"/>
+        <location filename="../Project/Network/CUpload.cpp" line="180"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="183"/>
+        <location filename="../Project/Network/CUpload.cpp" line="181"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>Dateien erfolgreich angehängt. Wir empfehlen, die temporären Dateien zu löschen, die Brandquill dabei eventuell erstellt hat (tun Sie dies erst, nachdem Sie Ihre E-Mail gesendet haben). Temporäre Dateien jetzt löschen?</translation>
     </message>
@@ -2863,22 +2873,22 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="386"/>
         <source>S&amp;witch View</source>
         <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -2947,175 +2957,175 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="96"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="93"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="111"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="108"/>
         <source>Wi&amp;zard</source>
         <translation>Assi&amp;stent</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="123"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="120"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="127"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="124"/>
         <source>&amp;Tutorials</source>
         <translation>&amp;Tutorials</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="142"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="139"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="151"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="148"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="164"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="161"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="169"/>
         <source>&amp;Load Profile</source>
         <translation>Profil &amp;laden</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="175"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="180"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="177"/>
         <source>Save Profile</source>
         <translation>Profil speichern</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="182"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Save Profile As</source>
         <translation>Profil speichern unter</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="190"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="187"/>
         <source>Save Script</source>
         <translation>Skript speichern</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="192"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Save Script As</source>
         <translation>Skript speichern unter</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="200"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="197"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="202"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="208"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="213"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="219"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="227"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="224"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="232"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="229"/>
         <source>Show &amp;Log</source>
         <translation>&amp;Protokoll anzeigen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="237"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="234"/>
         <source>Select Pr&amp;ofile</source>
         <translation>Pr&amp;ofil auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="242"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="239"/>
         <source>Step 1 - Add &amp;Photos</source>
         <translation>Schritt 1 - &amp;Fotos hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="250"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="247"/>
         <source>Step 2 - Edit P&amp;hotos</source>
         <translation>Schritt 2 - Fotos &amp;bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="258"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="255"/>
         <source>Step 3 - &amp;Setup</source>
         <translation>Schritt 3 - &amp;Einrichten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="266"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="263"/>
         <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Verarbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="274"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="271"/>
         <source>&amp;Help Manual</source>
         <translation>&amp;Handbuch</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="279"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="276"/>
         <source>Check for &amp;New Version</source>
         <translation>Nach &amp;neuer Version suchen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="284"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="281"/>
         <source>&amp;Online Support</source>
         <translation>&amp;Online-Support</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="289"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="286"/>
         <source>&amp;Visit Our Web Site</source>
         <translation>&amp;Website besuchen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="294"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="291"/>
         <source>&amp;About Us</source>
         <translation>Ü&amp;ber uns</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="299"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="296"/>
         <source>How to &amp;Resize and Rotate Photos</source>
         <translation>So &amp;skalieren und drehen Sie Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Änderungen daran gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Die Protokolldatei wird nach der ersten Verarbeitung erstellt.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowTheme.cpp" line="118"/>
+        <location filename="../Project/Interface/MainWindowTheme.cpp" line="122"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Starten Sie Brandquill neu, damit die Änderungen wirksam werden.</translation>
     </message>
@@ -3196,81 +3206,81 @@ Wenn Sie fertig sind, wählen Sie „Verarbeiten“.</translation>
         <translation>Das Skript konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Profildateien (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
         <source>Could not save profile.</source>
         <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Script Files (*.bqs)</source>
         <translation>Skriptdateien (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
         <source>Could not save script.</source>
         <translation>Das Skript konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
         <source>Would you like to save your settings?</source>
         <translation>Möchten Sie Ihre Einstellungen speichern?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="55"/>
         <source>There are no photos to process.</source>
         <translation>Es sind keine Fotos zu verarbeiten.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="63"/>
         <source>Ready to process %1 photos?</source>
         <translation>Bereit, %1 Fotos zu verarbeiten?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="69"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Vor der Verarbeitung muss ein Ausgabeordner für die bearbeiteten Fotos ausgewählt werden (Schritt 3 &gt; Ziel &gt; Ordner auf meinem Computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Der Pfad des Ausgabeordners bezeichnet eine Datei, keinen Ordner:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Der ausgewählte Ordner existiert nicht. Möchten Sie ihn jetzt erstellen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Der Ausgabeordner %1 konnte nicht erstellt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Sie haben gewählt, die Quellfotos nach dem Schreiben der bearbeiteten Fotos zu löschen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Es wurde kein Foto verarbeitet: Das Ziel wird in Schritt 3 nicht angeboten. Wählen Sie eines in Schritt 3 &gt; Ziel.</translation>
     </message>
@@ -3668,7 +3678,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="73"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
@@ -3945,7 +3955,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>Utils</name>
     <message>
-        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <location filename="../Project/Core/Utils.cpp" line="255"/>
         <source>Nothing could open %1. Please open it yourself.</source>
         <translation>%1 konnte von keinem Programm geöffnet werden. Bitte öffnen Sie es selbst.</translation>
     </message>
@@ -3956,6 +3966,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <location filename="../Project/Interface/main.cpp" line="20"/>
         <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
         <translation>Eine Anzeige wird benötigt (DISPLAY oder WAYLAND_DISPLAY); ohne sie geben Sie ein Skript zum Ausführen an: brandquill /pfad/zu/auftrag.bqs</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="22"/>
+        <source>The display %1 could not be opened, and the window needs one; without it, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>Die Anzeige %1 konnte nicht geöffnet werden, und das Fenster benötigt eine; ohne sie geben Sie ein Skript zum Ausführen an: brandquill /pfad/zu/auftrag.bqs</translation>
     </message>
 </context>
 </TS>

@@ -19,24 +19,24 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="191"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill va maintenant rechercher une version plus récente sur Internet. Vous pouvez modifier la fréquence de cette recherche, ou la désactiver, dans les Paramètres.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="246"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Une nouvelle version de Brandquill est disponible&#xa0;: %1.
 Vous utilisez la version %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="249"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Vous utilisez la dernière version de Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="259"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Impossible de rechercher une nouvelle version. Veuillez réessayer plus tard.</translation>
     </message>
@@ -52,17 +52,17 @@ Vous utilisez la version %2.</translation>
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="399"/>
         <source>Loading</source>
         <translation>Chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="432"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Application du filtre «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="486"/>
         <source>Zooming</source>
         <translation>Zoom</translation>
     </message>
@@ -123,17 +123,17 @@ Vous utilisez la version %2.</translation>
         <translation>Transformer</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="199"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
+        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="141"/>
         <source>No filter selected</source>
         <translation>Aucun filtre sélectionné</translation>
     </message>
@@ -152,32 +152,32 @@ Vous utilisez la version %2.</translation>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="57"/>
         <source>Bold</source>
         <translation>Gras</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="63"/>
         <source>Italic</source>
         <translation>Italique</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="68"/>
         <source>Underline</source>
         <translation>Souligné</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="73"/>
         <source>Strike Out</source>
         <translation>Barré</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="110"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="116"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -208,37 +208,37 @@ Vous utilisez la version %2.</translation>
         <translation>Remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="216"/>
         <source>Y&amp;es</source>
         <translation>&amp;Oui</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="226"/>
         <source>N&amp;o</source>
         <translation>&amp;Non</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="236"/>
         <source>&amp;Rename</source>
         <translation>&amp;Renommer</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="250"/>
         <source>&amp;Yes to All</source>
         <translation>Oui à &amp;tout</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="260"/>
         <source>&amp;No to All</source>
         <translation>Non à to&amp;ut</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="270"/>
         <source>&amp;Abort</source>
         <translation>&amp;Abandonner</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="84"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;image %1
@@ -268,7 +268,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
+        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="70"/>
         <source>A photo with the same name already exists</source>
         <translation>Une photo portant le même nom existe déjà</translation>
     </message>
@@ -306,7 +306,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
+        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="43"/>
         <source>Please specify a name for the new profile</source>
         <translation>Veuillez indiquer un nom pour le nouveau profil</translation>
     </message>
@@ -320,25 +320,25 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>All Profiles</source>
         <translation>Tous les profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>My Profiles</source>
         <translation>Mes profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>Output</source>
         <translation>Sortie</translation>
     </message>
@@ -353,32 +353,32 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="237"/>
         <source>No profile selected</source>
         <translation>Aucun profil sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="286"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="287"/>
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="309"/>
         <source>Could not change the profile.</source>
         <translation>Impossible de modifier le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="321"/>
         <source>Are you sure you want to delete this profile?</source>
         <translation>Voulez-vous vraiment supprimer ce profil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="326"/>
         <source>Could not delete the profile.</source>
         <translation>Impossible de supprimer le profil.</translation>
     </message>
@@ -437,7 +437,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="266"/>
         <source>Counter</source>
         <translation>Compteur</translation>
     </message>
@@ -458,7 +458,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="267"/>
         <source>Date/Time</source>
         <translation>Date/Heure</translation>
     </message>
@@ -523,17 +523,17 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="261"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
         <source>Source Filename</source>
         <translation>Nom du fichier source</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="262"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
         <source>Source Folder Name</source>
         <translation>Nom du dossier source</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
         <source>Source Extension</source>
         <translation>Extension source</translation>
     </message>
@@ -637,12 +637,12 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>Try Brandquill</source>
         <translation>Essayez Brandquill</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="48"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Je modifie de nombreuses photos à la fois avec Brandquill&#xa0;: %1</translation>
     </message>
@@ -655,17 +655,17 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Astuce</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="84"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="92"/>
         <source>Tip text</source>
         <translation>Texte de l&apos;astuce</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="134"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="123"/>
         <source>Don&apos;t show this tip again</source>
         <translation>Ne plus afficher cette astuce</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="154"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="143"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,17 +691,17 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
 <context>
     <name>CFilterCrop</name>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>Original image size:</source>
         <translation>Taille d&apos;origine&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Pixels</source>
         <translation>en pixels</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Percents</source>
         <translation>en pourcentage</translation>
     </message>
@@ -737,167 +737,167 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="75"/>
         <source>Logo Path</source>
         <translation>Chemin du logo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="130"/>
         <source>Browse</source>
         <translation>Parcourir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="154"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="181"/>
         <source>Placement</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="233"/>
         <source>Delta X (px)</source>
         <translation>Delta X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="291"/>
         <source>Delta Y (px)</source>
         <translation>Delta Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="349"/>
         <source>Tile</source>
         <translation>Mosaïque</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="373"/>
         <source>Offset X</source>
         <translation>Décalage X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="415"/>
         <source>Offset Y</source>
         <translation>Décalage Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="457"/>
         <source>Transformation</source>
         <translation>Transformation</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="484"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
         <translation>Opacité (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
         <source>Scale (%)</source>
         <translation>Échelle (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="600"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1315"/>
         <source>Blur</source>
         <translation>Flou</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="642"/>
         <source>Rotation (°)</source>
         <translation>Rotation (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="756"/>
         <source>More</source>
         <translation>Plus</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="789"/>
         <source>Stroke</source>
         <translation>Contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="816"/>
         <source>Enable Stroke</source>
         <translation>Activer le contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="840"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1062"/>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="953"/>
         <source>Width</source>
         <translation>Largeur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1011"/>
         <source>Shadow</source>
         <translation>Ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1038"/>
         <source>Draw Shadow</source>
         <translation>Dessiner une ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1175"/>
         <source>Distance</source>
         <translation>Distance</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1217"/>
         <source>Angle</source>
         <translation>Angle</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Middle-Right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="169"/>
         <source>Select Watermark Image</source>
         <translation>Choisir l&apos;image du filigrane</translation>
     </message>
@@ -928,12 +928,12 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
 <context>
     <name>CFilterRaise</name>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Lower</source>
         <translation>Enfoncé</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Raise</source>
         <translation>En relief</translation>
     </message>
@@ -1037,17 +1037,17 @@ que la taille indiquée</translation>
         <translation>Condition</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>All Photos</source>
         <translation>Toutes les photos</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Portrait</source>
         <translation>Portrait uniquement</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Landscape</source>
         <translation>Paysage uniquement</translation>
     </message>
@@ -1080,12 +1080,12 @@ que la taille indiquée</translation>
         <translation>Appliquer un cadre aléatoire</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Sharp</source>
         <translation>Nets</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Blurred</source>
         <translation>Flous</translation>
     </message>
@@ -1093,12 +1093,12 @@ que la taille indiquée</translation>
 <context>
     <name>CFilterSimpleBorder</name>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Pixels</source>
         <translation>en pixels</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Percents</source>
         <translation>en pourcentage</translation>
     </message>
@@ -1107,271 +1107,271 @@ que la taille indiquée</translation>
     <name>CFilterText</name>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="75"/>
         <source>Text</source>
         <translation>Texte</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="103"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="109"/>
         <source>Copyright [Copyright] Quorvelline</source>
         <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="128"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="134"/>
         <source>Add Keyword</source>
         <translation>Mot-clé</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="164"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="191"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="170"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="197"/>
         <source>Placement</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="243"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="249"/>
         <source>Delta X (px)</source>
         <translation>Delta X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="301"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="307"/>
         <source>Delta Y (px)</source>
         <translation>Delta Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="359"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="365"/>
         <source>Tile</source>
         <translation>Mosaïque</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="383"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="389"/>
         <source>Offset X</source>
         <translation>Décalage X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="425"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="431"/>
         <source>Offset Y</source>
         <translation>Décalage Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="467"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="473"/>
         <source>Rotation (°)</source>
         <translation>Rotation (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="565"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="571"/>
         <source>Line spacing (px)</source>
         <translation>Interligne</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="639"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="672"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="645"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="681"/>
         <source>Font</source>
         <translation>Police</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="699"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="708"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="718"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="727"/>
         <source>Select</source>
         <translation>Choisir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="763"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1044"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1318"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1540"/>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="809"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="818"/>
         <source>Texture</source>
         <translation>Texture</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="828"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="837"/>
         <source>Browse</source>
         <translation>Parcourir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="862"/>
         <source>Cannot be read</source>
         <translation>Illisible</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="893"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1099"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
         <translation>Opacité (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="951"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1793"/>
         <source>Blur</source>
         <translation>Flou</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="993"/>
         <source>Stroke</source>
         <translation>Contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1020"/>
         <source>Enable Stroke</source>
         <translation>Activer le contour</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1157"/>
         <source>Width</source>
         <translation>Largeur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1231"/>
         <source>More</source>
         <translation>Plus</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1267"/>
         <source>Box</source>
         <translation>Encadré</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1294"/>
         <source>Draw Bounding-Box</source>
         <translation>Dessiner un encadré</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1431"/>
         <source>Offset (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1489"/>
         <source>Shadow</source>
         <translation>Ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1516"/>
         <source>Draw Shadow</source>
         <translation>Dessiner une ombre</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1653"/>
         <source>Distance</source>
         <translation>Distance</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1695"/>
         <source>Angle</source>
         <translation>Angle</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Left</source>
         <translation>Aligner à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Center</source>
         <translation>Centrer</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Right</source>
         <translation>Aligner à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Middle-Right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="442"/>
         <source>Select Watermark Image</source>
         <translation>Choisir l&apos;image du filigrane</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="454"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="455"/>
         <source>Registered</source>
         <translation>Marque déposée</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="456"/>
         <source>Trademark</source>
         <translation>Marque commerciale</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="457"/>
         <source>Servicemark</source>
         <translation>Marque de service</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="460"/>
         <source>Source Filename</source>
         <translation>Nom du fichier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="461"/>
         <source>Source Extension</source>
         <translation>Extension source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="462"/>
         <source>Source Folder</source>
         <translation>Dossier source</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="463"/>
         <source>Source Path</source>
         <translation>Chemin source</translation>
     </message>
@@ -1479,13 +1479,13 @@ que la taille indiquée</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="114"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="142"/>
         <source>Custom</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="382"/>
         <source>Load Profile</source>
         <translation>Charger un profil</translation>
     </message>
@@ -1612,73 +1612,73 @@ que la taille indiquée</translation>
         <translation>Afficher l&apos;aperç&amp;u</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="71"/>
         <source>Add the photos you want to edit</source>
         <translation>Ajoutez les photos que vous souhaitez modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="73"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Passez à l&apos;étape 2 et définissez les modifications à appliquer à vos photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="109"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Glissez-déposez vos photos ici</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="110"/>
         <source>Or Click To Add Photos</source>
         <translation>Ou cliquez pour ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="180"/>
         <source>Select Photo(s)</source>
         <translation>Sélectionner des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="212"/>
         <source>Browse For Folder</source>
         <translation>Choisir un dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="319"/>
         <source>No photos selected</source>
         <translation>Aucune photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="322"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Retirer les photos sélectionnées de la liste&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="370"/>
         <source>Remove all photos from the list?</source>
         <translation>Retirer toutes les photos de la liste&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Folder</source>
         <translation>&amp;Dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Dossier et s&amp;ous-dossiers</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Rechercher &amp;&amp; ajouter</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="409"/>
         <source>&amp;Selected</source>
         <translation>&amp;Sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="410"/>
         <source>&amp;All</source>
         <translation>&amp;Tout</translation>
     </message>
@@ -1848,98 +1848,98 @@ que la taille indiquée</translation>
         <translation>Original</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="601"/>
         <source>S&amp;witch View</source>
         <translation>Autre &amp;vue</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Passez à l&apos;étape 3 et sélectionnez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Keep Unchanged</source>
         <translation>Conserver tels quels</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Renommer selon le dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Renommer selon la date</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Custom Defined</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
         <source>No filter selected</source>
         <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
         <source>Remove selected filter(s)?</source>
         <translation>Supprimer les filtres sélectionnés&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
         <source>Remove all filters?</source>
         <translation>Supprimer tous les filtres&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Ajouter un filtre</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
         <source>Remove &amp;Selected</source>
         <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove A&amp;ll</source>
         <translation>Supprimer &amp;tout</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Dupliquer</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
         <source>Move &amp;Up</source>
         <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move D&amp;own</source>
         <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
         <source>Remove Selected</source>
         <translation>Supprimer la sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove All</source>
         <translation>Supprimer tout</translation>
     </message>
@@ -2036,56 +2036,56 @@ que la taille indiquée</translation>
         <translation>Suppr&amp;imer la photo source après le traitement (déplacer la photo)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="65"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Lorsque vous êtes prêt, appliquez les modifications à vos photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
         <source>Folder on My Computer (default)</source>
         <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Send via E-mail</source>
         <translation>Envoyer par e-mail</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
         <source>Upload to FTP</source>
         <translation>Envoyer par FTP</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
         <source>Upload to Flickr</source>
         <translation>Envoyer vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use selected folder as output destination</source>
         <translation>Utiliser le dossier sélectionné comme destination</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Recréer l&apos;arborescence d&apos;origine dans le dossier sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="79"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Utiliser le dossier des photos originales comme destination</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="80"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Créer un sous-dossier dans le dossier des photos originales</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues dans ce même dossier, vous devez changer le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Vous avez choisi de supprimer les photos originales après l&apos;écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d&apos;utiliser cette option pour la première fois.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Les originaux ne seront supprimés que si les photos traitées ont été correctement écrites.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement et, le cas échéant, renommées sans perte de qualité</translation>
     </message>
@@ -2139,125 +2139,125 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="134"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Process started at %1</source>
         <translation>Traitement démarré à %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Creating a single multi-page document.</source>
         <translation>Création d&apos;un document unique de plusieurs pages.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process interrupted by the user.</source>
         <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
         <source>Process completed without errors.</source>
         <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Time elapsed</source>
         <translation>Temps écoulé</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
         <source>Could not save log.</source>
         <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
         <source>Temporary files kept in %1.</source>
         <translation>Fichiers temporaires conservés dans %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Rien à envoyer : le traitement n&apos;a produit aucun fichier à envoyer.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to </source>
         <translation>Envoi vers </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to Flickr</source>
         <translation>Envoi vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
         <source>Uploading</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 image(s) envoyée(s) avec succès.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
         <source>Deleting temporary files...</source>
         <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload completed.</source>
         <translation>Envoi terminé.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload failed.</source>
         <translation>Échec de l&apos;envoi.</translation>
     </message>
@@ -2265,42 +2265,42 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
-        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>Failed to write</source>
         <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
         <translation>le dossier de sortie n&apos;est pas un chemin complet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
         <source>not readable as an image</source>
         <translation>illisible en tant qu&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Échec de l&apos;application du filtre «&#xa0;%1&#xa0;» à</translation>
     </message>
@@ -2316,7 +2316,7 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
         <source>Written from a damaged photo</source>
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
@@ -2331,52 +2331,62 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
         <source>Processed</source>
         <translation>Traitée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
         <source>Processed and renamed</source>
         <translation>Traitée et renommée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
         <source>Processed and replaced</source>
         <translation>Traitée et remplacée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
         <source>Skipped</source>
         <translation>Ignorée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Rename and Move</source>
         <translation>Échec du renommage et du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Move</source>
         <translation>Échec du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Rename and Copy</source>
         <translation>Échec du renommage et de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Copy</source>
         <translation>Échec de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Photo endommagée copiée, source conservée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>Written as</source>
+        <translation>Écrite sous le nom</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken meanwhile</source>
+        <translation>le nom a été pris entre-temps</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>not a full path to a file</source>
         <translation>pas un chemin complet vers un fichier</translation>
     </message>
@@ -2384,69 +2394,69 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="31"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Le projet a été créé avec une autre version du programme et risque de ne pas être importé correctement.
 Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file cannot be read.</source>
         <translation>Le fichier de travail ne peut pas être lu.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Le fichier de travail dépasse %1 Mio.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Le fichier de travail n&apos;est pas un document XML bien formé.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Le fichier de travail déclare des entités, ce que les fichiers de travail ne contiennent jamais.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Le fichier de travail imbrique ses éléments sur plus de %1 niveaux.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Le fichier de travail contient plus de %1 éléments.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Le fichier de travail contient plus de %1 filtres.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtre du fichier de travail contient plus de %1 nombres ou %2 textes.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Le fichier de travail contient plus de %1 photos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Le fichier de travail contient un texte de plus de %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Le fichier de travail ne contient pas exactement une liste de photos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Le fichier de tâche indique une destination que l&apos;étape 3 ne propose pas (%1). « Dossier sur mon ordinateur » est utilisé à la place.</translation>
     </message>
@@ -2544,92 +2554,92 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
         <source>Help with translation</source>
         <translation>Aider à la traduction</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Daily</source>
         <translation>Chaque jour</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a week</source>
         <translation>Une fois par semaine</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Every two weeks</source>
         <translation>Toutes les deux semaines</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a month</source>
         <translation>Une fois par mois</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>default</source>
         <translation>par défaut</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Un calque par image (par défaut)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Flatten all layers</source>
         <translation>Aplatir tous les calques</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>Save the first layer only</source>
         <translation>Enregistrer uniquement le premier calque</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Auto, le meilleur pour l&apos;appareil</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Use camera&apos;s settings</source>
         <translation>Utiliser les réglages de l&apos;appareil</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Average the entire image</source>
         <translation>Moyenne sur toute l&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Don&apos;t apply</source>
         <translation>Ne pas appliquer</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Clip all</source>
         <translation>Tout écrêter</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Leave unclipped</source>
         <translation>Ne pas écrêter</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Mélanger valeurs écrêtées et non écrêtées</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Reconstruct</source>
         <translation>Reconstruire</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
     </message>
@@ -2637,42 +2647,42 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="102"/>
+        <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>
         <translation>Envoi interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="149"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="145"/>
+        <location filename="../Project/Network/CUpload.cpp" line="143"/>
         <source>Could not open default mail client.</source>
         <translation>Impossible d&apos;ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="146"/>
+        <location filename="../Project/Network/CUpload.cpp" line="144"/>
         <source>The photos are kept in %1.</source>
         <translation>Les photos sont conservées dans %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>The message and its photos are kept in %1.</source>
         <translation>Le message et ses photos sont conservés dans %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <location filename="../Project/Network/CUpload.cpp" line="177"/>
         <source>The message with %1 photo(s) was handed to the mail program.</source>
         <translation>Le message avec %1 photo(s) a été transmis au programme de messagerie.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="182"/>
+        <location filename="../Project/Network/CUpload.cpp" line="180"/>
         <source>Success</source>
         <translation>Succès</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="183"/>
+        <location filename="../Project/Network/CUpload.cpp" line="181"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Brandquill a pu créer (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant&#xa0;?</translation>
     </message>
@@ -2863,22 +2873,22 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>&amp;Afficher l&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="386"/>
         <source>S&amp;witch View</source>
         <translation>&amp;Changer de vue</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -2947,175 +2957,175 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="96"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="93"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="111"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="108"/>
         <source>Wi&amp;zard</source>
         <translation>Assis&amp;tant</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="123"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="120"/>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="127"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="124"/>
         <source>&amp;Tutorials</source>
         <translation>&amp;Didacticiels</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="142"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="139"/>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="151"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="148"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="164"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="161"/>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="169"/>
         <source>&amp;Load Profile</source>
         <translation>&amp;Charger un profil</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="175"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="180"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="177"/>
         <source>Save Profile</source>
         <translation>Enregistrer le profil</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="182"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Save Profile As</source>
         <translation>Enregistrer le profil sous</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="190"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="187"/>
         <source>Save Script</source>
         <translation>Enregistrer le script</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="192"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Save Script As</source>
         <translation>Enregistrer le script sous</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="200"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="197"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="202"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="208"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="213"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="219"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="227"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="224"/>
         <source>&amp;Settings</source>
         <translation>&amp;Paramètres</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="232"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="229"/>
         <source>Show &amp;Log</source>
         <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="237"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="234"/>
         <source>Select Pr&amp;ofile</source>
         <translation>Sélectionner un pr&amp;ofil</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="242"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="239"/>
         <source>Step 1 - Add &amp;Photos</source>
         <translation>Étape 1 - Ajouter des &amp;photos</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="250"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="247"/>
         <source>Step 2 - Edit P&amp;hotos</source>
         <translation>Étape 2 - &amp;Modifier les photos</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="258"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="255"/>
         <source>Step 3 - &amp;Setup</source>
         <translation>Étape 3 - &amp;Configuration</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="266"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="263"/>
         <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Traiter</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="274"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="271"/>
         <source>&amp;Help Manual</source>
         <translation>&amp;Manuel d&apos;aide</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="279"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="276"/>
         <source>Check for &amp;New Version</source>
         <translation>Rechercher une &amp;nouvelle version</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="284"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="281"/>
         <source>&amp;Online Support</source>
         <translation>&amp;Assistance en ligne</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="289"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="286"/>
         <source>&amp;Visit Our Web Site</source>
         <translation>&amp;Visiter notre site Web</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="294"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="291"/>
         <source>&amp;About Us</source>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="299"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="296"/>
         <source>How to &amp;Resize and Rotate Photos</source>
         <translation>Comment &amp;redimensionner et faire pivoter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Impossible d&apos;enregistrer les paramètres dans %1. Leurs modifications seront perdues.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Le fichier journal sera créé après la première session de traitement.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowTheme.cpp" line="118"/>
+        <location filename="../Project/Interface/MainWindowTheme.cpp" line="122"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
     </message>
@@ -3196,81 +3206,81 @@ Lorsque vous avez terminé, sélectionnez Traiter.</translation>
         <translation>Impossible de charger le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Fichiers de profil (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
         <source>Could not save profile.</source>
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Script Files (*.bqs)</source>
         <translation>Fichiers de script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
         <source>Could not save script.</source>
         <translation>Impossible d&apos;enregistrer le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Vos paramètres seront abandonnés. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
         <source>Would you like to save your settings?</source>
         <translation>Voulez-vous enregistrer vos paramètres&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="55"/>
         <source>There are no photos to process.</source>
         <translation>Il n&apos;y a aucune photo à traiter.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="63"/>
         <source>Ready to process %1 photos?</source>
         <translation>Prêt à traiter %1 photos&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="69"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Un dossier de sortie pour les photos modifiées doit être sélectionné avant le traitement (Étape 3 &gt; Destination &gt; Dossier sur mon ordinateur)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Le chemin du dossier de sortie désigne un fichier, pas un dossier :
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Impossible de créer le dossier de sortie %1 : %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Aucune photo n&apos;a été traitée : la destination ne fait pas partie de celles que propose l&apos;étape 3. Choisissez-en une dans Étape 3 &gt; Destination.</translation>
     </message>
@@ -3668,7 +3678,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="73"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
@@ -3945,7 +3955,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>Utils</name>
     <message>
-        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <location filename="../Project/Core/Utils.cpp" line="255"/>
         <source>Nothing could open %1. Please open it yourself.</source>
         <translation>Aucun programme n&apos;a pu ouvrir %1. Veuillez l&apos;ouvrir vous-même.</translation>
     </message>
@@ -3956,6 +3966,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location filename="../Project/Interface/main.cpp" line="20"/>
         <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
         <translation>Un affichage est nécessaire (DISPLAY ou WAYLAND_DISPLAY) ; sans affichage, indiquez un script à exécuter : brandquill /chemin/vers/tache.bqs</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="22"/>
+        <source>The display %1 could not be opened, and the window needs one; without it, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>L&apos;affichage %1 n&apos;a pas pu être ouvert, et la fenêtre en a besoin ; sans affichage, indiquez un script à exécuter : brandquill /chemin/vers/tache.bqs</translation>
     </message>
 </context>
 </TS>

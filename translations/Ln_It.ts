@@ -19,24 +19,24 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="191"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill cercherà ora una versione più recente su Internet. Può modificare la frequenza del controllo, o disattivarlo, nelle Impostazioni.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="246"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>È disponibile una nuova versione di Brandquill: %1.
 Sta usando la versione %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="249"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>Sta usando la versione più recente di Brandquill (%1).</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="259"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>Impossibile cercare una nuova versione. Riprovi più tardi.</translation>
     </message>
@@ -52,17 +52,17 @@ Sta usando la versione %2.</translation>
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="399"/>
         <source>Loading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="432"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Applicazione del filtro &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="486"/>
         <source>Zooming</source>
         <translation>Zoom in corso</translation>
     </message>
@@ -123,17 +123,17 @@ Sta usando la versione %2.</translation>
         <translation>Trasforma</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="199"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
+        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="141"/>
         <source>No filter selected</source>
         <translation>Nessun filtro selezionato</translation>
     </message>
@@ -152,32 +152,32 @@ Sta usando la versione %2.</translation>
         <translation>Corpo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="57"/>
         <source>Bold</source>
         <translation>Grassetto</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="63"/>
         <source>Italic</source>
         <translation>Corsivo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="68"/>
         <source>Underline</source>
         <translation>Sottolineato</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="73"/>
         <source>Strike Out</source>
         <translation>Barrato</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="110"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="116"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -208,37 +208,37 @@ Sta usando la versione %2.</translation>
         <translation>Sovrascrivere?</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="216"/>
         <source>Y&amp;es</source>
         <translation>&amp;Sì</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="226"/>
         <source>N&amp;o</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="236"/>
         <source>&amp;Rename</source>
         <translation>&amp;Rinomina</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="250"/>
         <source>&amp;Yes to All</source>
         <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="260"/>
         <source>&amp;No to All</source>
         <translation>N&amp;o a tutti</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="270"/>
         <source>&amp;Abort</source>
         <translation>&amp;Interrompi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="84"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;immagine %1
@@ -268,7 +268,7 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
+        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="70"/>
         <source>A photo with the same name already exists</source>
         <translation>Esiste già una foto con lo stesso nome</translation>
     </message>
@@ -306,7 +306,7 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
+        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="43"/>
         <source>Please specify a name for the new profile</source>
         <translation>Specifichi un nome per il nuovo profilo</translation>
     </message>
@@ -320,25 +320,25 @@ esiste già. Desidera sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>All Profiles</source>
         <translation>Tutti i profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>My Profiles</source>
         <translation>I miei profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>Output</source>
         <translation>Uscita</translation>
     </message>
@@ -353,32 +353,32 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="237"/>
         <source>No profile selected</source>
         <translation>Nessun profilo selezionato</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="286"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="287"/>
         <source>&amp;Remove</source>
         <translation>&amp;Rimuovi</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="309"/>
         <source>Could not change the profile.</source>
         <translation>Impossibile modificare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="321"/>
         <source>Are you sure you want to delete this profile?</source>
         <translation>Eliminare davvero questo profilo?</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="326"/>
         <source>Could not delete the profile.</source>
         <translation>Impossibile eliminare il profilo.</translation>
     </message>
@@ -437,7 +437,7 @@ esiste già. Desidera sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="266"/>
         <source>Counter</source>
         <translation>Contatore</translation>
     </message>
@@ -458,7 +458,7 @@ esiste già. Desidera sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="267"/>
         <source>Date/Time</source>
         <translation>Data/ora</translation>
     </message>
@@ -523,17 +523,17 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="261"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
         <source>Source Filename</source>
         <translation>Nome file di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="262"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
         <source>Source Folder Name</source>
         <translation>Nome cartella di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
         <source>Source Extension</source>
         <translation>Estensione di origine</translation>
     </message>
@@ -637,12 +637,12 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>Try Brandquill</source>
         <translation>Provi Brandquill</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="48"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Modifico molte foto insieme con Brandquill: %1</translation>
     </message>
@@ -655,17 +655,17 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Suggerimento</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="84"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="92"/>
         <source>Tip text</source>
         <translation>Testo del suggerimento</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="134"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="123"/>
         <source>Don&apos;t show this tip again</source>
         <translation>Non mostrare più questo suggerimento</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="154"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="143"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,17 +691,17 @@ esiste già. Desidera sovrascriverla?</translation>
 <context>
     <name>CFilterCrop</name>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>Original image size:</source>
         <translation>Dimensioni originali:</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Pixels</source>
         <translation>in pixel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Percents</source>
         <translation>in percentuale</translation>
     </message>
@@ -737,167 +737,167 @@ esiste già. Desidera sovrascriverla?</translation>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="75"/>
         <source>Logo Path</source>
         <translation>Percorso del logo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="130"/>
         <source>Browse</source>
         <translation>Sfoglia</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="154"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="181"/>
         <source>Placement</source>
         <translation>Posizione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="233"/>
         <source>Delta X (px)</source>
         <translation>Δ X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="291"/>
         <source>Delta Y (px)</source>
         <translation>Δ Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="349"/>
         <source>Tile</source>
         <translation>Affianca</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="373"/>
         <source>Offset X</source>
         <translation>Scost. X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="415"/>
         <source>Offset Y</source>
         <translation>Scost. Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="457"/>
         <source>Transformation</source>
         <translation>Trasformazione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="484"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
         <translation>Alfa (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
         <source>Scale (%)</source>
         <translation>Scala (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="600"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1315"/>
         <source>Blur</source>
         <translation>Sfocatura</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="642"/>
         <source>Rotation (°)</source>
         <translation>Angolo (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="756"/>
         <source>More</source>
         <translation>Altro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="789"/>
         <source>Stroke</source>
         <translation>Contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="816"/>
         <source>Enable Stroke</source>
         <translation>Attiva contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="840"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1062"/>
         <source>Color</source>
         <translation>Colore</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="953"/>
         <source>Width</source>
         <translation>Spessore</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1011"/>
         <source>Shadow</source>
         <translation>Ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1038"/>
         <source>Draw Shadow</source>
         <translation>Disegna ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1175"/>
         <source>Distance</source>
         <translation>Distanza</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1217"/>
         <source>Angle</source>
         <translation>Angolo</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Left</source>
         <translation>Alto sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Center</source>
         <translation>Alto centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Right</source>
         <translation>Alto destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Left</source>
         <translation>Centro sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Middle-Right</source>
         <translation>Centro destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Left</source>
         <translation>Basso sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Center</source>
         <translation>Basso centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Right</source>
         <translation>Basso destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="169"/>
         <source>Select Watermark Image</source>
         <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
@@ -928,12 +928,12 @@ esiste già. Desidera sovrascriverla?</translation>
 <context>
     <name>CFilterRaise</name>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Lower</source>
         <translation>Incassato</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Raise</source>
         <translation>In rilievo</translation>
     </message>
@@ -1037,17 +1037,17 @@ delle dimensioni indicate</translation>
         <translation>Condizione</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>All Photos</source>
         <translation>Tutte le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Portrait</source>
         <translation>Solo verticali</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Landscape</source>
         <translation>Solo orizzontali</translation>
     </message>
@@ -1080,12 +1080,12 @@ delle dimensioni indicate</translation>
         <translation>Applica cornice casuale</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Sharp</source>
         <translation>Netti</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Blurred</source>
         <translation>Sfumati</translation>
     </message>
@@ -1093,12 +1093,12 @@ delle dimensioni indicate</translation>
 <context>
     <name>CFilterSimpleBorder</name>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Pixels</source>
         <translation>in pixel</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Percents</source>
         <translation>in percentuale</translation>
     </message>
@@ -1107,271 +1107,271 @@ delle dimensioni indicate</translation>
     <name>CFilterText</name>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="75"/>
         <source>Text</source>
         <translation>Testo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="103"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="109"/>
         <source>Copyright [Copyright] Quorvelline</source>
         <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="128"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="134"/>
         <source>Add Keyword</source>
         <translation>Parola chiave</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="164"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="191"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="170"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="197"/>
         <source>Placement</source>
         <translation>Posizione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="243"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="249"/>
         <source>Delta X (px)</source>
         <translation>Δ X (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="301"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="307"/>
         <source>Delta Y (px)</source>
         <translation>Δ Y (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="359"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="365"/>
         <source>Tile</source>
         <translation>Affianca</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="383"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="389"/>
         <source>Offset X</source>
         <translation>Scost. X</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="425"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="431"/>
         <source>Offset Y</source>
         <translation>Scost. Y</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="467"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="473"/>
         <source>Rotation (°)</source>
         <translation>Angolo (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="565"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="571"/>
         <source>Line spacing (px)</source>
         <translation>Interlinea</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="639"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="672"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="645"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="681"/>
         <source>Font</source>
         <translation>Carattere</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="699"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="708"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="718"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="727"/>
         <source>Select</source>
         <translation>Scegli</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="763"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1044"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1318"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1540"/>
         <source>Color</source>
         <translation>Colore</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="809"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="818"/>
         <source>Texture</source>
         <translation>Trama</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="828"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="837"/>
         <source>Browse</source>
         <translation>Sfoglia</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="862"/>
         <source>Cannot be read</source>
         <translation>Non leggibile</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="893"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1099"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
         <translation>Alfa (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="951"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1793"/>
         <source>Blur</source>
         <translation>Sfocatura</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="993"/>
         <source>Stroke</source>
         <translation>Contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1020"/>
         <source>Enable Stroke</source>
         <translation>Attiva contorno</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1157"/>
         <source>Width</source>
         <translation>Spessore</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1231"/>
         <source>More</source>
         <translation>Altro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1267"/>
         <source>Box</source>
         <translation>Riquadro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1294"/>
         <source>Draw Bounding-Box</source>
         <translation>Disegna riquadro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1431"/>
         <source>Offset (%)</source>
         <translation>Margine (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1489"/>
         <source>Shadow</source>
         <translation>Ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1516"/>
         <source>Draw Shadow</source>
         <translation>Disegna ombra</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1653"/>
         <source>Distance</source>
         <translation>Distanza</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1695"/>
         <source>Angle</source>
         <translation>Angolo</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Left</source>
         <translation>A sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Center</source>
         <translation>Al centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Right</source>
         <translation>A destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Left</source>
         <translation>Alto sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Center</source>
         <translation>Alto centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Right</source>
         <translation>Alto destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Left</source>
         <translation>Centro sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Middle-Right</source>
         <translation>Centro destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Left</source>
         <translation>Basso sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Center</source>
         <translation>Basso centro</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Right</source>
         <translation>Basso destra</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="442"/>
         <source>Select Watermark Image</source>
         <translation>Seleziona l&apos;immagine della filigrana</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="454"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="455"/>
         <source>Registered</source>
         <translation>Marchio registrato</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="456"/>
         <source>Trademark</source>
         <translation>Marchio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="457"/>
         <source>Servicemark</source>
         <translation>Marchio di servizio</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="460"/>
         <source>Source Filename</source>
         <translation>Nome file di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="461"/>
         <source>Source Extension</source>
         <translation>Estensione di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="462"/>
         <source>Source Folder</source>
         <translation>Cartella di origine</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="463"/>
         <source>Source Path</source>
         <translation>Percorso di origine</translation>
     </message>
@@ -1479,13 +1479,13 @@ delle dimensioni indicate</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="114"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="142"/>
         <source>Custom</source>
         <translation>Personalizzato</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="382"/>
         <source>Load Profile</source>
         <translation>Carica profilo</translation>
     </message>
@@ -1612,73 +1612,73 @@ delle dimensioni indicate</translation>
         <translation>Mo&amp;stra anteprima</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="71"/>
         <source>Add the photos you want to edit</source>
         <translation>Aggiunga le foto che desidera modificare</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="73"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Vada al Passo 2 e definisca le modifiche che desidera applicare alle foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="109"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Trascini qui le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="110"/>
         <source>Or Click To Add Photos</source>
         <translation>Oppure faccia clic per aggiungerle</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="180"/>
         <source>Select Photo(s)</source>
         <translation>Seleziona foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="212"/>
         <source>Browse For Folder</source>
         <translation>Scegli una cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="319"/>
         <source>No photos selected</source>
         <translation>Nessuna foto selezionata</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="322"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Rimuovere dall&apos;elenco le foto selezionate?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="370"/>
         <source>Remove all photos from the list?</source>
         <translation>Rimuovere tutte le foto dall&apos;elenco?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Folder</source>
         <translation>&amp;Cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Cartella con s&amp;ottocartelle</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>C&amp;erca e aggiungi</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="409"/>
         <source>&amp;Selected</source>
         <translation>&amp;Selezionate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="410"/>
         <source>&amp;All</source>
         <translation>&amp;Tutte</translation>
     </message>
@@ -1848,98 +1848,98 @@ delle dimensioni indicate</translation>
         <translation>Originale</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="601"/>
         <source>S&amp;witch View</source>
         <translation>Cambia v&amp;ista</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Aggiunga un filtro grafico che verrà applicato a tutte le foto aggiunte nel Passo 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Vada al Passo 3 e selezioni la cartella di destinazione e il formato immagine per le foto modificate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Keep Unchanged</source>
         <translation>Lascia invariati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Custom Defined</source>
         <translation>Personalizzato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
         <source>No filter selected</source>
         <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
         <source>Remove selected filter(s)?</source>
         <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
         <source>Remove all filters?</source>
         <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
         <source>Remove &amp;Selected</source>
         <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove A&amp;ll</source>
         <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
         <source>Move &amp;Up</source>
         <translation>Sposta in a&amp;lto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move D&amp;own</source>
         <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
         <source>Remove Selected</source>
         <translation>Rimuovi selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove All</source>
         <translation>Rimuovi tutti</translation>
     </message>
@@ -2036,56 +2036,56 @@ delle dimensioni indicate</translation>
         <translation>E&amp;limina la foto originale dopo l&apos;elaborazione (sposta la foto)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="65"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Quando è pronto, applichi le modifiche alle foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
         <source>Folder on My Computer (default)</source>
         <translation>Cartella sul computer (predefinita)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Send via E-mail</source>
         <translation>Invia via e-mail</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
         <source>Upload to FTP</source>
         <translation>Carica su FTP</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
         <source>Upload to Flickr</source>
         <translation>Carica su Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use selected folder as output destination</source>
         <translation>Usa la cartella selezionata come destinazione</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Ricrea la struttura originale delle cartelle nella cartella selezionata</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="79"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Usa la cartella delle foto originali come destinazione</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="80"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Se desidera conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, deve cambiare il nome delle foto elaborate in Passo 2 &gt; Modifica nomi</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Selezioni una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle elaborate. Le consigliamo di fare una copia di sicurezza degli originali prima di usare questa opzione per la prima volta.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Se non è selezionato alcun filtro, le foto verranno semplicemente spostate, molto rapidamente, ed eventualmente rinominate senza perdita di qualità</translation>
     </message>
@@ -2139,125 +2139,125 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="134"/>
         <source>Show log</source>
         <translation>Mostra registro</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Process started at %1</source>
         <translation>Elaborazione iniziata alle %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Creating a single multi-page document.</source>
         <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Sistema: rilevati %1 core della CPU.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process interrupted by the user.</source>
         <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli consulti il registro sopra.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
         <source>Process completed without errors.</source>
         <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Time elapsed</source>
         <translation>Tempo trascorso</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
         <source>Could not save log.</source>
         <translation>Impossibile salvare il registro.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
         <source>Temporary files kept in %1.</source>
         <translation>File temporanei conservati in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Niente da caricare: l&apos;elaborazione non ha prodotto alcun file da inviare.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to </source>
         <translation>Caricamento su </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to Flickr</source>
         <translation>Caricamento su Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
         <source>Uploading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>Caricate correttamente %1 immagini.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
         <source>Deleting temporary files...</source>
         <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload completed.</source>
         <translation>Caricamento completato.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload failed.</source>
         <translation>Caricamento non riuscito.</translation>
     </message>
@@ -2265,42 +2265,42 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
-        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>Failed to write</source>
         <translation>Impossibile scrivere</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
         <translation>la cartella di destinazione non è un percorso completo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
         <source>not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
         <source>the file is empty</source>
         <translation>il file è vuoto</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
         <source>not readable as an image</source>
         <translation>non leggibile come immagine</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
@@ -2316,7 +2316,7 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
         <source>Written from a damaged photo</source>
         <translation>Scritta da una foto danneggiata</translation>
     </message>
@@ -2331,52 +2331,62 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <translation>Non scritta da questa elaborazione, lasciata invariata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
         <source>Processed</source>
         <translation>Elaborata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
         <source>Processed and renamed</source>
         <translation>Elaborata e rinominata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
         <source>Processed and replaced</source>
         <translation>Elaborata e sostituita</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
         <source>Skipped</source>
         <translation>Saltata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Rename and Move</source>
         <translation>Impossibile rinominare e spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Move</source>
         <translation>Impossibile spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Rename and Copy</source>
         <translation>Impossibile rinominare e copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Copy</source>
         <translation>Impossibile copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Foto danneggiata copiata, originale conservato</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>Written as</source>
+        <translation>Scritta come</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken meanwhile</source>
+        <translation>nel frattempo il nome è stato occupato</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>not a full path to a file</source>
         <translation>non è un percorso completo di un file</translation>
     </message>
@@ -2384,69 +2394,69 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="31"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Il progetto è stato creato con una versione diversa del programma, quindi potrebbe non essere importato correttamente.
 Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file cannot be read.</source>
         <translation>Impossibile leggere il file di lavoro.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Il file di lavoro supera %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Il file di lavoro non è un documento XML ben formato.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Il file di lavoro dichiara entità, che i file di lavoro non contengono mai.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Il file di lavoro annida i suoi elementi a una profondità superiore a %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Il file di lavoro contiene più di %1 elementi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Il file di lavoro contiene più di %1 filtri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtro del file di lavoro contiene più di %1 numeri o %2 testi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Il file di lavoro contiene più di %1 foto.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Il file di lavoro contiene un testo più lungo di %1 caratteri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Il file di lavoro non contiene esattamente un elenco di foto.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Il file del lavoro indica una destinazione che il Passo 3 non offre (%1). Viene usata invece «Cartella sul computer».</translation>
     </message>
@@ -2544,92 +2554,92 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
         <source>Help with translation</source>
         <translation>Contribuisca alla traduzione</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Daily</source>
         <translation>Ogni giorno</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a week</source>
         <translation>Una volta alla settimana</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Every two weeks</source>
         <translation>Ogni due settimane</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a month</source>
         <translation>Una volta al mese</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>default</source>
         <translation>predefinito</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Livelli come immagini separate (predefinito)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Flatten all layers</source>
         <translation>Unisci tutti i livelli</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>Save the first layer only</source>
         <translation>Salva solo il primo livello</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Auto, il migliore per la fotocamera</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Use camera&apos;s settings</source>
         <translation>Impostazioni della fotocamera</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Average the entire image</source>
         <translation>Media dell&apos;intera immagine</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Don&apos;t apply</source>
         <translation>Non applicare</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Clip all</source>
         <translation>Taglia tutto</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Leave unclipped</source>
         <translation>Lascia senza taglio</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Fondi valori tagliati e non</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Reconstruct</source>
         <translation>Ricostruisci</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
     </message>
@@ -2637,42 +2647,42 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="102"/>
+        <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>
         <translation>Caricamento interrotto dall&apos;utente.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="149"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="145"/>
+        <location filename="../Project/Network/CUpload.cpp" line="143"/>
         <source>Could not open default mail client.</source>
         <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="146"/>
+        <location filename="../Project/Network/CUpload.cpp" line="144"/>
         <source>The photos are kept in %1.</source>
         <translation>Le foto sono conservate in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>The message and its photos are kept in %1.</source>
         <translation>Il messaggio e le sue foto sono conservati in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <location filename="../Project/Network/CUpload.cpp" line="177"/>
         <source>The message with %1 photo(s) was handed to the mail program.</source>
         <translation>Il messaggio con %1 foto è stato passato al programma di posta.</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="182"/>
+        <location filename="../Project/Network/CUpload.cpp" line="180"/>
         <source>Success</source>
         <translation>Operazione riuscita</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="183"/>
+        <location filename="../Project/Network/CUpload.cpp" line="181"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>File allegati correttamente. Le consigliamo di eliminare i file temporanei che Brandquill potrebbe aver creato durante l&apos;operazione (lo faccia solo dopo aver finito di inviare l&apos;e-mail). Eliminare ora i file temporanei?</translation>
     </message>
@@ -2863,22 +2873,22 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>&amp;Mostra anteprima</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="386"/>
         <source>S&amp;witch View</source>
         <translation>&amp;Cambia vista</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
         <source>Reset</source>
         <translation>Ripristina</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -2947,175 +2957,175 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="96"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="93"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="111"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="108"/>
         <source>Wi&amp;zard</source>
         <translation>&amp;Procedura guidata</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="123"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="120"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="127"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="124"/>
         <source>&amp;Tutorials</source>
         <translation>&amp;Esercitazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="142"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="139"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="151"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="148"/>
         <source>&amp;View</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="164"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="161"/>
         <source>&amp;New</source>
         <translation>&amp;Nuovo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="169"/>
         <source>&amp;Load Profile</source>
         <translation>&amp;Carica profilo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="175"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="180"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="177"/>
         <source>Save Profile</source>
         <translation>Salva profilo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="182"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Save Profile As</source>
         <translation>Salva profilo con nome</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="190"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="187"/>
         <source>Save Script</source>
         <translation>Salva script</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="192"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Save Script As</source>
         <translation>Salva script con nome</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="200"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="197"/>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="202"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="208"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
         <source>Undo</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="213"/>
         <source>&amp;Redo</source>
         <translation>&amp;Ripeti</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="219"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="227"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="224"/>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="232"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="229"/>
         <source>Show &amp;Log</source>
         <translation>Mostra &amp;registro</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="237"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="234"/>
         <source>Select Pr&amp;ofile</source>
         <translation>Seleziona pr&amp;ofilo</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="242"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="239"/>
         <source>Step 1 - Add &amp;Photos</source>
         <translation>Passo 1 - Aggiungi &amp;foto</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="250"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="247"/>
         <source>Step 2 - Edit P&amp;hotos</source>
         <translation>Passo 2 - &amp;Modifica foto</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="258"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="255"/>
         <source>Step 3 - &amp;Setup</source>
         <translation>Passo 3 - &amp;Configurazione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="266"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="263"/>
         <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>Elabora</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="274"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="271"/>
         <source>&amp;Help Manual</source>
         <translation>&amp;Manuale della guida</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="279"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="276"/>
         <source>Check for &amp;New Version</source>
         <translation>Cerca &amp;nuova versione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="284"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="281"/>
         <source>&amp;Online Support</source>
         <translation>&amp;Assistenza online</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="289"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="286"/>
         <source>&amp;Visit Our Web Site</source>
         <translation>&amp;Visita il nostro sito web</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="294"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="291"/>
         <source>&amp;About Us</source>
         <translation>&amp;Informazioni su di noi</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="299"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="296"/>
         <source>How to &amp;Resize and Rotate Photos</source>
         <translation>Come &amp;ridimensionare e ruotare le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Impossibile salvare le impostazioni in %1. Le modifiche andranno perse.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Il file di registro verrà creato dopo la prima sessione di elaborazione.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowTheme.cpp" line="118"/>
+        <location filename="../Project/Interface/MainWindowTheme.cpp" line="122"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
     </message>
@@ -3196,81 +3206,81 @@ Al termine selezioni Elabora.</translation>
         <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Profile Files (*.bqf)</source>
         <translation>File di profilo (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
         <source>Could not save profile.</source>
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Script Files (*.bqs)</source>
         <translation>File di script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
         <source>Could not save script.</source>
         <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Le impostazioni correnti andranno perse. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
         <source>Would you like to save your settings?</source>
         <translation>Desidera salvare le impostazioni?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="55"/>
         <source>There are no photos to process.</source>
         <translation>Non ci sono foto da elaborare.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="63"/>
         <source>Ready to process %1 photos?</source>
         <translation>Procedere con l&apos;elaborazione di %1 foto?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="69"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>Prima di elaborare è necessario selezionare una cartella di destinazione per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Il percorso della cartella di destinazione indica un file, non una cartella:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>La cartella selezionata non esiste. Crearla ora?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Impossibile creare la cartella di destinazione %1: %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle modificate. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Nessuna foto è stata elaborata: la destinazione non è tra quelle offerte dal Passo 3. Ne scelga una in Passo 3 &gt; Destinazione.</translation>
     </message>
@@ -3668,7 +3678,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="73"/>
         <source>Size</source>
         <translation>Dimensione file</translation>
     </message>
@@ -3945,7 +3955,7 @@ Sostituirlo?</translation>
 <context>
     <name>Utils</name>
     <message>
-        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <location filename="../Project/Core/Utils.cpp" line="255"/>
         <source>Nothing could open %1. Please open it yourself.</source>
         <translation>Nessun programma ha potuto aprire %1. Lo apra manualmente.</translation>
     </message>
@@ -3956,6 +3966,11 @@ Sostituirlo?</translation>
         <location filename="../Project/Interface/main.cpp" line="20"/>
         <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
         <translation>È necessario un display (DISPLAY o WAYLAND_DISPLAY); senza display, indichi uno script da eseguire: brandquill /percorso/del/lavoro.bqs</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="22"/>
+        <source>The display %1 could not be opened, and the window needs one; without it, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>Impossibile aprire il display %1, e la finestra ne ha bisogno; senza display, indichi uno script da eseguire: brandquill /percorso/del/lavoro.bqs</translation>
     </message>
 </context>
 </TS>

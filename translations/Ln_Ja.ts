@@ -19,24 +19,24 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="189"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="191"/>
         <source>Brandquill will now look for a newer version on the Internet. You can change how often it checks, or turn the check off, in Settings.</source>
         <translation>Brandquill はインターネットで新しいバージョンを確認します。確認の頻度の変更や確認の停止は [設定] で行えます。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="244"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="246"/>
         <source>A new version of Brandquill is available: %1.
 You are using version %2.</source>
         <translation>Brandquill の新しいバージョン %1 が利用可能です。
 現在お使いのバージョンは %2 です。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="247"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="249"/>
         <source>You are using the latest version of Brandquill (%1).</source>
         <translation>最新バージョンの Brandquill (%1) をお使いです。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CCheckNew.cpp" line="257"/>
+        <location filename="../Project/Network/CCheckNew.cpp" line="259"/>
         <source>Could not check for a new version. Please try again later.</source>
         <translation>新しいバージョンを確認できませんでした。しばらくしてからもう一度お試しください。</translation>
     </message>
@@ -52,17 +52,17 @@ You are using version %2.</source>
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="398"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="399"/>
         <source>Loading</source>
         <translation>読み込み中</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="427"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="432"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>&apos;%1&apos; フィルターを適用中</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ControlImageThread.cpp" line="478"/>
+        <location filename="../Project/Views/ControlImageThread.cpp" line="486"/>
         <source>Zooming</source>
         <translation>ズーム中</translation>
     </message>
@@ -123,17 +123,17 @@ You are using version %2.</source>
         <translation>変形</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="186"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="196"/>
+        <location filename="../Project/Forms/CDialogFilterSelection.ui" line="199"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="129"/>
+        <location filename="../Project/Filters/DialogFilterSelection.cpp" line="141"/>
         <source>No filter selected</source>
         <translation>フィルターが選択されていません</translation>
     </message>
@@ -152,32 +152,32 @@ You are using version %2.</source>
         <translation>サイズ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="59"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="57"/>
         <source>Bold</source>
         <translation>太字</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="65"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="63"/>
         <source>Italic</source>
         <translation>斜体</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="70"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="68"/>
         <source>Underline</source>
         <translation>下線</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="75"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="73"/>
         <source>Strike Out</source>
         <translation>取り消し線</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="112"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="110"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogFont.ui" line="118"/>
+        <location filename="../Project/Forms/CDialogFont.ui" line="116"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -208,37 +208,37 @@ You are using version %2.</source>
         <translation>上書きしますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="215"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="216"/>
         <source>Y&amp;es</source>
         <translation>はい(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="225"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="226"/>
         <source>N&amp;o</source>
         <translation>いいえ(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="235"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="236"/>
         <source>&amp;Rename</source>
         <translation>名前の変更(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="249"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="250"/>
         <source>&amp;Yes to All</source>
         <translation>全てはい(&amp;Y)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="259"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="260"/>
         <source>&amp;No to All</source>
         <translation>全ていいえ(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogOverwrite.ui" line="269"/>
+        <location filename="../Project/Forms/CDialogOverwrite.ui" line="270"/>
         <source>&amp;Abort</source>
         <translation>中止(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="82"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="84"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>画像 %1
@@ -268,7 +268,7 @@ already exists, do you want to overwrite it?</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="68"/>
+        <location filename="../Project/Processing/CDialogOverwriteRename.cpp" line="70"/>
         <source>A photo with the same name already exists</source>
         <translation>同じ名前の写真が既に存在します</translation>
     </message>
@@ -306,7 +306,7 @@ already exists, do you want to overwrite it?</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="36"/>
+        <location filename="../Project/Jobs/CDialogProfileSave.cpp" line="43"/>
         <source>Please specify a name for the new profile</source>
         <translation>新しいプロファイルの名前を入力してください</translation>
     </message>
@@ -320,25 +320,25 @@ already exists, do you want to overwrite it?</source>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="41"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
         <source>All Profiles</source>
         <translation>すべてのプロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="42"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
         <source>My Profiles</source>
         <translation>マイ プロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>Edit</source>
         <translation>編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>Output</source>
         <translation>出力</translation>
     </message>
@@ -353,32 +353,32 @@ already exists, do you want to overwrite it?</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="228"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="237"/>
         <source>No profile selected</source>
         <translation>プロファイルが選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="277"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="286"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="278"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="287"/>
         <source>&amp;Remove</source>
         <translation>削除(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="300"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="309"/>
         <source>Could not change the profile.</source>
         <translation>プロファイルを変更できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="312"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="321"/>
         <source>Are you sure you want to delete this profile?</source>
         <translation>このプロファイルを削除してもよろしいですか?</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="317"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="326"/>
         <source>Could not delete the profile.</source>
         <translation>プロファイルを削除できませんでした。</translation>
     </message>
@@ -437,7 +437,7 @@ already exists, do you want to overwrite it?</source>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="201"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="266"/>
         <source>Counter</source>
         <translation>カウンター</translation>
     </message>
@@ -458,7 +458,7 @@ already exists, do you want to overwrite it?</source>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogRename.ui" line="285"/>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="267"/>
         <source>Date/Time</source>
         <translation>日付/時刻</translation>
     </message>
@@ -523,17 +523,17 @@ already exists, do you want to overwrite it?</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="261"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
         <source>Source Filename</source>
         <translation>元のファイル名</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="262"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="264"/>
         <source>Source Folder Name</source>
         <translation>元のフォルダー名</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CDialogRename.cpp" line="263"/>
+        <location filename="../Project/Processing/CDialogRename.cpp" line="265"/>
         <source>Source Extension</source>
         <translation>元の拡張子</translation>
     </message>
@@ -637,12 +637,12 @@ already exists, do you want to overwrite it?</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="44"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
         <source>Try Brandquill</source>
         <translation>Brandquill を試してみませんか</translation>
     </message>
     <message>
-        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="46"/>
+        <location filename="../Project/Dialogs/CDialogSocial.cpp" line="48"/>
         <source>I edit many photos at once with Brandquill: %1</source>
         <translation>Brandquill で多くの写真を一度に編集しています: %1</translation>
     </message>
@@ -655,17 +655,17 @@ already exists, do you want to overwrite it?</source>
         <translation>ヒント</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="84"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="92"/>
         <source>Tip text</source>
         <translation>ヒントのテキスト</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="134"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="123"/>
         <source>Don&apos;t show this tip again</source>
         <translation>今後このヒントを表示しない</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CDialogTip.ui" line="154"/>
+        <location filename="../Project/Forms/CDialogTip.ui" line="143"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -691,17 +691,17 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CFilterCrop</name>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="29"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
         <source>Original image size:</source>
         <translation>元の画像サイズ:</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Pixels</source>
         <translation>ピクセル単位</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterCrop.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterCrop.cpp" line="33"/>
         <source>in Percents</source>
         <translation>パーセント単位</translation>
     </message>
@@ -737,167 +737,167 @@ already exists, do you want to overwrite it?</source>
         <translation>ロゴ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="75"/>
         <source>Logo Path</source>
         <translation>ロゴのパス</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="127"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="130"/>
         <source>Browse</source>
         <translation>参照</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="151"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="178"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="154"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="181"/>
         <source>Placement</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="230"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="233"/>
         <source>Delta X (px)</source>
         <translation>X 移動 (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="288"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="291"/>
         <source>Delta Y (px)</source>
         <translation>Y 移動 (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="346"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="349"/>
         <source>Tile</source>
         <translation>タイル</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="370"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="373"/>
         <source>Offset X</source>
         <translation>X 間隔</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="412"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="415"/>
         <source>Offset Y</source>
         <translation>Y 間隔</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="454"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="457"/>
         <source>Transformation</source>
         <translation>変形</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="481"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="892"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1114"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="484"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
         <translation>不透明度 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="539"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
         <source>Scale (%)</source>
         <translation>倍率 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="597"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1312"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="600"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1315"/>
         <source>Blur</source>
         <translation>ぼかし</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="639"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="642"/>
         <source>Rotation (°)</source>
         <translation>回転 (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="753"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="756"/>
         <source>More</source>
         <translation>詳細</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="786"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="789"/>
         <source>Stroke</source>
         <translation>縁取り</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="813"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="816"/>
         <source>Enable Stroke</source>
         <translation>縁取りを有効にする</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="837"/>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1059"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="840"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1062"/>
         <source>Color</source>
         <translation>色</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="950"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="953"/>
         <source>Width</source>
         <translation>太さ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1008"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1011"/>
         <source>Shadow</source>
         <translation>影</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1035"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1038"/>
         <source>Draw Shadow</source>
         <translation>影を描画する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1172"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1175"/>
         <source>Distance</source>
         <translation>距離</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterLogo.ui" line="1214"/>
+        <location filename="../Project/Forms/CFilterLogo.ui" line="1217"/>
         <source>Angle</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Top-Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="39"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="41"/>
         <source>Middle-Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Middle-Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="40"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="42"/>
         <source>Bottom-Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterLogo.cpp" line="167"/>
+        <location filename="../Project/Filters/FilterLogo.cpp" line="169"/>
         <source>Select Watermark Image</source>
         <translation>透かし画像の選択</translation>
     </message>
@@ -928,12 +928,12 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CFilterRaise</name>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Lower</source>
         <translation>くぼみ</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRaise.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRaise.cpp" line="28"/>
         <source>Raise</source>
         <translation>浮き出し</translation>
     </message>
@@ -1037,17 +1037,17 @@ than specified size</source>
         <translation>条件</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>All Photos</source>
         <translation>すべての写真</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Portrait</source>
         <translation>縦向きのみ</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterRotate.cpp" line="26"/>
+        <location filename="../Project/Filters/FilterRotate.cpp" line="28"/>
         <source>Only Landscape</source>
         <translation>横向きのみ</translation>
     </message>
@@ -1080,12 +1080,12 @@ than specified size</source>
         <translation>ランダムなフレームを適用する</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Sharp</source>
         <translation>シャープ</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="21"/>
+        <location filename="../Project/Filters/FilterShapeFrame.cpp" line="23"/>
         <source>Blurred</source>
         <translation>ぼかし</translation>
     </message>
@@ -1093,12 +1093,12 @@ than specified size</source>
 <context>
     <name>CFilterSimpleBorder</name>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Pixels</source>
         <translation>ピクセル単位</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="31"/>
+        <location filename="../Project/Filters/FilterSimpleBorder.cpp" line="32"/>
         <source>in Percents</source>
         <translation>パーセント単位</translation>
     </message>
@@ -1107,271 +1107,271 @@ than specified size</source>
     <name>CFilterText</name>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="39"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="72"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="75"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="103"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="109"/>
         <source>Copyright [Copyright] Quorvelline</source>
         <translation>Copyright [Copyright] Quorvelline</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="128"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="134"/>
         <source>Add Keyword</source>
         <translation>キーワード追加</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="164"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="191"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="170"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="197"/>
         <source>Placement</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="243"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="249"/>
         <source>Delta X (px)</source>
         <translation>X 移動 (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="301"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="307"/>
         <source>Delta Y (px)</source>
         <translation>Y 移動 (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="359"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="365"/>
         <source>Tile</source>
         <translation>タイル</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="383"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="389"/>
         <source>Offset X</source>
         <translation>X 間隔</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="425"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="431"/>
         <source>Offset Y</source>
         <translation>Y 間隔</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="467"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="473"/>
         <source>Rotation (°)</source>
         <translation>回転 (°)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="565"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="571"/>
         <source>Line spacing (px)</source>
         <translation>行間 (px)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="639"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="672"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="645"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="681"/>
         <source>Font</source>
         <translation>フォント</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="699"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="708"/>
         <source>Type</source>
         <translation>書体</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="718"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="727"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="754"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1035"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1306"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1528"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="763"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1044"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1318"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1540"/>
         <source>Color</source>
         <translation>色</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="809"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="818"/>
         <source>Texture</source>
         <translation>テクスチャ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="828"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="837"/>
         <source>Browse</source>
         <translation>参照</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="853"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="862"/>
         <source>Cannot be read</source>
         <translation>読み込めません</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="884"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1090"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1361"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1583"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="893"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1099"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
         <translation>不透明度 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="942"/>
-        <location filename="../Project/Forms/CFilterText.ui" line="1781"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="951"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1793"/>
         <source>Blur</source>
         <translation>ぼかし</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="984"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="993"/>
         <source>Stroke</source>
         <translation>縁取り</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1011"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1020"/>
         <source>Enable Stroke</source>
         <translation>縁取りを有効にする</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1148"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1157"/>
         <source>Width</source>
         <translation>太さ</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1222"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1231"/>
         <source>More</source>
         <translation>詳細</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1255"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1267"/>
         <source>Box</source>
         <translation>ボックス</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1282"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1294"/>
         <source>Draw Bounding-Box</source>
         <translation>ボックスを描画する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1419"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1431"/>
         <source>Offset (%)</source>
         <translation>余白 (%)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1477"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1489"/>
         <source>Shadow</source>
         <translation>影</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1504"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1516"/>
         <source>Draw Shadow</source>
         <translation>影を描画する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1641"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1653"/>
         <source>Distance</source>
         <translation>距離</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CFilterText.ui" line="1683"/>
+        <location filename="../Project/Forms/CFilterText.ui" line="1695"/>
         <source>Angle</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Left</source>
         <translation>左揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Center</source>
         <translation>中央揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="53"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="70"/>
         <source>Align Right</source>
         <translation>右揃え</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Top-Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="55"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="72"/>
         <source>Middle-Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Middle-Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="56"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="73"/>
         <source>Bottom-Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="425"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="442"/>
         <source>Select Watermark Image</source>
         <translation>透かし画像の選択</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="437"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="454"/>
         <source>Copyright</source>
         <translation>著作権</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="438"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="455"/>
         <source>Registered</source>
         <translation>登録商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="439"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="456"/>
         <source>Trademark</source>
         <translation>商標</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="440"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="457"/>
         <source>Servicemark</source>
         <translation>サービスマーク</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="443"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="460"/>
         <source>Source Filename</source>
         <translation>元のファイル名</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="444"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="461"/>
         <source>Source Extension</source>
         <translation>元の拡張子</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="445"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="462"/>
         <source>Source Folder</source>
         <translation>元のフォルダー</translation>
     </message>
     <message>
-        <location filename="../Project/Filters/FilterText.cpp" line="446"/>
+        <location filename="../Project/Filters/FilterText.cpp" line="463"/>
         <source>Source Path</source>
         <translation>元のパス</translation>
     </message>
@@ -1479,13 +1479,13 @@ than specified size</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="112"/>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="140"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="114"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="142"/>
         <source>Custom</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CFormatSettings.cpp" line="380"/>
+        <location filename="../Project/Jobs/CFormatSettings.cpp" line="382"/>
         <source>Load Profile</source>
         <translation>プロファイルの読み込み</translation>
     </message>
@@ -1612,73 +1612,73 @@ than specified size</source>
         <translation>プレビューを表示(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="62"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="71"/>
         <source>Add the photos you want to edit</source>
         <translation>編集する写真を追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="64"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="73"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>ステップ 2 に進み、写真に適用する編集内容を指定します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="109"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>ここに写真をドロップします</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="101"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="110"/>
         <source>Or Click To Add Photos</source>
         <translation>またはクリックして写真を追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="173"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="180"/>
         <source>Select Photo(s)</source>
         <translation>写真の選択</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="205"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="212"/>
         <source>Browse For Folder</source>
         <translation>フォルダーの参照</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="319"/>
         <source>No photos selected</source>
         <translation>写真が選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="315"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="322"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>選択した写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="363"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="370"/>
         <source>Remove all photos from the list?</source>
         <translation>すべての写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="393"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="400"/>
         <source>&amp;Folder</source>
         <translation>フォルダー(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="394"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="401"/>
         <source>F&amp;older with Subfolders</source>
         <translation>フォルダーとサブフォルダー(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="395"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
         <location filename="../Project/Interface/MainPanel1Views.cpp" line="234"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>検索して追加(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="402"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="409"/>
         <source>&amp;Selected</source>
         <translation>選択した写真(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel1.cpp" line="403"/>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="410"/>
         <source>&amp;All</source>
         <translation>すべて(&amp;A)</translation>
     </message>
@@ -1848,98 +1848,98 @@ than specified size</source>
         <translation>元の画像</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel2.ui" line="600"/>
+        <location filename="../Project/Forms/CMainPanel2.ui" line="601"/>
         <source>S&amp;witch View</source>
         <translation>切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="96"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>ステップ 1 で追加したすべての写真に適用するグラフィック フィルターを追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>ステップ 3 に進み、編集した写真の出力フォルダーと画像形式を選択します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Keep Unchanged</source>
         <translation>変更しない</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>フォルダで改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>撮影日で改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="104"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
         <source>Custom Defined</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="169"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="260"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
         <source>No filter selected</source>
         <translation>フィルターが選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="275"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
         <source>Remove selected filter(s)?</source>
         <translation>選択したフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="292"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
         <source>Remove all filters?</source>
         <translation>すべてのフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="370"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
         <source>&amp;Add Filter</source>
         <translation>フィルターを追加(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
         <source>Remove &amp;Selected</source>
         <translation>選択したフィルターを削除(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>Remove A&amp;ll</source>
         <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>&amp;Duplicate</source>
         <translation>複製(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
         <source>Move &amp;Up</source>
         <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>Move D&amp;own</source>
         <translation>下へ移動(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="387"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
         <source>Remove Selected</source>
         <translation>選択したフィルターを削除</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="388"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
         <source>Remove All</source>
         <translation>すべて削除</translation>
     </message>
@@ -2036,56 +2036,56 @@ than specified size</source>
         <translation>処理後に元の写真を削除する (写真の移動)(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="63"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="65"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>準備ができたら、写真に変更を適用してください</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="186"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
         <source>Folder on My Computer (default)</source>
         <translation>コンピューター上のフォルダー (既定)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="189"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
         <source>Send via E-mail</source>
         <translation>メールで送信</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="68"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
         <source>Upload to FTP</source>
         <translation>FTP にアップロード</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="69"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
         <source>Upload to Flickr</source>
         <translation>Flickr にアップロード</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="75"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
         <source>Use selected folder as output destination</source>
         <translation>選択したフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="76"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>選択したフォルダーに元のフォルダー構造を再現する</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="77"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="79"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>元の写真のフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="78"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="80"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>元の写真のフォルダーにサブフォルダーを作成する</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="221"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 元の写真を残したまま同じフォルダーに書き込むには、[ステップ 2] &gt; [名前の編集] で処理後の写真の名前を変更する必要があります</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="270"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>処理後の写真を保存するフォルダーを選択してください</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="304"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>処理後の写真を書き込んだ後に元の写真を削除するよう選択しました。このオプションを初めて使用する前に、元の写真をバックアップすることをお勧めします。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="307"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>元の写真は、処理後の写真が正しく書き込まれた場合にのみ削除されます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="310"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>フィルターが選択されていない場合、写真は画質を損なうことなく高速に移動され、必要に応じて名前が変更されます</translation>
     </message>
@@ -2139,125 +2139,125 @@ If you&apos;d like to keep the originals but still write the resulting photos in
     </message>
     <message>
         <location filename="../Project/Forms/CProcessController.ui" line="202"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="131"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="134"/>
         <source>Show log</source>
         <translation>ログを表示</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="123"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="651"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="220"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Process started at %1</source>
         <translation>処理開始: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="221"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>%1 枚の画像を、1 枚あたり %2 個のグラフィック フィルターで処理します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="226"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
         <source>Creating a single multi-page document.</source>
         <translation>複数ページの 1 つのドキュメントを作成します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>システム: %1 個の CPU コアを検出しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 個の実行スレッドを起動します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="241"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="415"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>写真の処理が完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="428"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>アップロードが完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="530"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
         <source>Process interrupted by the user.</source>
         <translation>ユーザーが処理を中断しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>警告: 処理は完了しましたが、%1 件のエラーがありました。詳細は上のログを参照してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
         <source>Process completed without errors.</source>
         <translation>処理はエラーなしで完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="535"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
         <source>Time elapsed</source>
         <translation>経過時間</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="559"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
         <source>Could not save log.</source>
         <translation>ログを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="569"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
         <source>Temporary files kept in %1.</source>
         <translation>一時ファイルは %1 に保存されています。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="591"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>アップロードするものがありません: 処理で送信するファイルが作成されませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to </source>
         <translation>アップロード中: </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="623"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
         <source>Uploading to Flickr</source>
         <translation>Flickr にアップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="652"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
         <source>Uploading</source>
         <translation>アップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="690"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 枚の画像をアップロードしました。<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="697"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
         <source>Deleting temporary files...</source>
         <translation>一時ファイルを削除しています...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload completed.</source>
         <translation>アップロードが完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
         <source>Upload failed.</source>
         <translation>アップロードに失敗しました。</translation>
     </message>
@@ -2265,42 +2265,42 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="341"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="406"/>
-        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="45"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>Failed to write</source>
         <translation>書き込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="159"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <source>the output folder is not a full path</source>
         <translation>出力フォルダーが完全なパスではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="260"/>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="35"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="271"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="276"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
         <source>the file is empty</source>
         <translation>ファイルが空です</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
         <source>not readable as an image</source>
         <translation>画像として読み取れません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
@@ -2316,7 +2316,7 @@ If you&apos;d like to keep the originals but still write the resulting photos in
     </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="413"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
         <source>Written from a damaged photo</source>
         <translation>破損した写真から書き込みました</translation>
     </message>
@@ -2331,52 +2331,62 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <translation>今回の処理では書き込まず、そのまま残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="456"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
         <source>Processed</source>
         <translation>処理済み</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="458"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
         <source>Processed and renamed</source>
         <translation>処理済み (名前を変更)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="460"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
         <source>Processed and replaced</source>
         <translation>処理済み (置換)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="462"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
         <source>Skipped</source>
         <translation>スキップ</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Rename and Move</source>
         <translation>名前の変更と移動に失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="56"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
         <source>Failed to Move</source>
         <translation>移動失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Rename and Copy</source>
         <translation>名前の変更とコピーに失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="57"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
         <source>Failed to Copy</source>
         <translation>コピー失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>破損した写真をコピーし、元のファイルを残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="302"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>Written as</source>
+        <translation>次の名前で書き込みました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken meanwhile</source>
+        <translation>その間に名前が使用されました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
         <source>not a full path to a file</source>
         <translation>ファイルへの完全なパスではありません</translation>
     </message>
@@ -2384,69 +2394,69 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CScripts</name>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="30"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="31"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>このプロジェクトは別のバージョンのプログラムで作成されたため、正しく読み込まれない可能性があります。
 問題を修正するには、設定を調整して保存してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="57"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
         <source>The job file cannot be read.</source>
         <translation>ジョブ ファイルを読み込めません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>ジョブ ファイルが %1 MiB を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="62"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>ジョブ ファイルは整形式の XML ドキュメントではありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="64"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>ジョブ ファイルがエンティティを宣言しています。ジョブ ファイルにエンティティが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>ジョブ ファイルの要素の入れ子が %1 階層を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="69"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>ジョブ ファイルの要素が %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>ジョブ ファイルのフィルターが %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="86"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>ジョブ ファイルのフィルターに %1 個を超える数値または %2 個を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>ジョブ ファイルの写真が %1 枚を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="94"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>ジョブ ファイルに %1 文字を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="139"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>ジョブ ファイルに写真のリストがちょうど 1 つ含まれていません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="198"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>ジョブ ファイルに、ステップ 3 にない出力先 (%1) が指定されています。代わりに「コンピューター上のフォルダー」を使用します。</translation>
     </message>
@@ -2544,92 +2554,92 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="59"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
         <source>Help with translation</source>
         <translation>翻訳に協力する</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Daily</source>
         <translation>毎日</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a week</source>
         <translation>週 1 回</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Every two weeks</source>
         <translation>2 週間ごと</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="68"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
         <source>Once a month</source>
         <translation>月 1 回</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="72"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
         <source>default</source>
         <translation>既定</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>各レイヤーを個別に保存 (既定)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
         <source>Flatten all layers</source>
         <translation>全レイヤーを統合</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>Save the first layer only</source>
         <translation>最初のレイヤーのみ保存</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>自動 (機種に最適な方式)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Use camera&apos;s settings</source>
         <translation>カメラの設定</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Average the entire image</source>
         <translation>画像全体の平均</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="82"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
         <source>Don&apos;t apply</source>
         <translation>適用しない</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="84"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Clip all</source>
         <translation>すべてクリップ</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
         <source>Leave unclipped</source>
         <translation>クリップしない</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Blend clipped and unclipped values</source>
         <translation>クリップ値と非クリップ値を混合</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Reconstruct</source>
         <translation>再構築</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="123"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>変更を有効にするには Brandquill を再起動してください。</translation>
     </message>
@@ -2637,42 +2647,42 @@ In order to correct any potential problems adjust the settings and save.</source
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="102"/>
+        <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>
         <translation>ユーザーがアップロードを中断しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="149"/>
+        <location filename="../Project/Network/CUpload.cpp" line="147"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="145"/>
+        <location filename="../Project/Network/CUpload.cpp" line="143"/>
         <source>Could not open default mail client.</source>
         <translation>既定のメール クライアントを開けませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="146"/>
+        <location filename="../Project/Network/CUpload.cpp" line="144"/>
         <source>The photos are kept in %1.</source>
         <translation>写真は %1 に保存されています。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="147"/>
+        <location filename="../Project/Network/CUpload.cpp" line="145"/>
         <source>The message and its photos are kept in %1.</source>
         <translation>メッセージとその写真は %1 に保存されています。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="179"/>
+        <location filename="../Project/Network/CUpload.cpp" line="177"/>
         <source>The message with %1 photo(s) was handed to the mail program.</source>
         <translation>%1 枚の写真を添付したメッセージをメール プログラムに渡しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="182"/>
+        <location filename="../Project/Network/CUpload.cpp" line="180"/>
         <source>Success</source>
         <translation>成功</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUpload.cpp" line="183"/>
+        <location filename="../Project/Network/CUpload.cpp" line="181"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Brandquill may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation>ファイルを添付しました。Brandquill がこの処理中に作成した一時ファイルは削除することをお勧めします (必ずメールの送信を終えてから削除してください)。一時ファイルを今すぐ削除しますか?</translation>
     </message>
@@ -2863,22 +2873,22 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>プレビューを表示(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="385"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="386"/>
         <source>S&amp;witch View</source>
         <translation>表示の切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="418"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="462"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="496"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -2947,175 +2957,175 @@ In order to correct any potential problems adjust the settings and save.</source
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="96"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="93"/>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="111"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="108"/>
         <source>Wi&amp;zard</source>
         <translation>ウィザード(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="123"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="120"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="127"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="124"/>
         <source>&amp;Tutorials</source>
         <translation>チュートリアル(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="142"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="139"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="151"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="148"/>
         <source>&amp;View</source>
         <translation>表示(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="164"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="161"/>
         <source>&amp;New</source>
         <translation>新規(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="169"/>
         <source>&amp;Load Profile</source>
         <translation>プロファイルを読み込む(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="175"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="172"/>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="180"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="177"/>
         <source>Save Profile</source>
         <translation>プロファイルを保存</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="185"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="182"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Save Profile As</source>
         <translation>名前を付けてプロファイルを保存</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="190"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="187"/>
         <source>Save Script</source>
         <translation>スクリプトを保存</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="195"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="192"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Save Script As</source>
         <translation>名前を付けてスクリプトを保存</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="200"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="197"/>
         <source>E&amp;xit</source>
         <translation>終了(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="202"/>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="208"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="205"/>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="213"/>
         <source>&amp;Redo</source>
         <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="219"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="216"/>
         <source>Redo</source>
         <translation>やり直し</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="227"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="224"/>
         <source>&amp;Settings</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="232"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="229"/>
         <source>Show &amp;Log</source>
         <translation>ログを表示(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="237"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="234"/>
         <source>Select Pr&amp;ofile</source>
         <translation>プロファイルを選択(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="242"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="239"/>
         <source>Step 1 - Add &amp;Photos</source>
         <translation>ステップ 1 - 写真を追加(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="250"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="247"/>
         <source>Step 2 - Edit P&amp;hotos</source>
         <translation>ステップ 2 - 写真を編集(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="258"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="255"/>
         <source>Step 3 - &amp;Setup</source>
         <translation>ステップ 3 - セットアップ(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="266"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="263"/>
         <location filename="../Project/Interface/MainWindowToolbar.cpp" line="56"/>
         <source>Process</source>
         <translation>処理</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="274"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="271"/>
         <source>&amp;Help Manual</source>
         <translation>ヘルプ マニュアル(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="279"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="276"/>
         <source>Check for &amp;New Version</source>
         <translation>新しいバージョンを確認(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="284"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="281"/>
         <source>&amp;Online Support</source>
         <translation>オンライン サポート(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="289"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="286"/>
         <source>&amp;Visit Our Web Site</source>
         <translation>Web サイトを表示(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="294"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="291"/>
         <source>&amp;About Us</source>
         <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/MainWindow.ui" line="299"/>
+        <location filename="../Project/Forms/MainWindow.ui" line="296"/>
         <source>How to &amp;Resize and Rotate Photos</source>
         <translation>写真のサイズ変更と回転の方法(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="244"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>設定を %1 に保存できませんでした。設定の変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>ログ ファイルは最初の処理の後に作成されます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowTheme.cpp" line="118"/>
+        <location filename="../Project/Interface/MainWindowTheme.cpp" line="122"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>変更を有効にするには Brandquill を再起動してください。</translation>
     </message>
@@ -3196,81 +3206,81 @@ When you are done select Process.</source>
         <translation>スクリプトを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="276"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 は既に存在します。
 置き換えますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="286"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
         <source>Profile Files (*.bqf)</source>
         <translation>プロファイル ファイル (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="308"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
         <source>Could not save profile.</source>
         <translation>プロファイルを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="323"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
         <source>Script Files (*.bqs)</source>
         <translation>スクリプト ファイル (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="337"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
         <source>Could not save script.</source>
         <translation>スクリプトを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="359"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>現在の設定は破棄されます。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="415"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
         <source>Would you like to save your settings?</source>
         <translation>設定を保存しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="54"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="55"/>
         <source>There are no photos to process.</source>
         <translation>処理する写真がありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="62"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="63"/>
         <source>Ready to process %1 photos?</source>
         <translation>%1 枚の写真を処理しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="68"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="69"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
         <translation>処理の前に、編集した写真の出力フォルダーを選択する必要があります ([ステップ 3] &gt; [出力先] &gt; [コンピューター上のフォルダー])</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="79"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>出力フォルダーのパスはフォルダーではなくファイルを指しています:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="84"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>選択したフォルダーは存在しません。今すぐ作成しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>出力フォルダー %1 を作成できませんでした: %2。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="98"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>変更後の写真を書き込んだ後に元の写真を削除するよう選択しました。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="110"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>写真は処理されませんでした: 出力先がステップ 3 で選べるものではありません。ステップ 3 &gt; 出力先 で選択してください。</translation>
     </message>
@@ -3668,7 +3678,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../Project/Engine/ImageInfoText.cpp" line="61"/>
-        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="71"/>
+        <location filename="../Project/Processing/CDialogOverwrite.cpp" line="73"/>
         <source>Size</source>
         <translation>ファイル サイズ</translation>
     </message>
@@ -3945,7 +3955,7 @@ Do you want to replace it?</source>
 <context>
     <name>Utils</name>
     <message>
-        <location filename="../Project/Core/Utils.cpp" line="245"/>
+        <location filename="../Project/Core/Utils.cpp" line="255"/>
         <source>Nothing could open %1. Please open it yourself.</source>
         <translation>%1 を開けるプログラムがありませんでした。手動で開いてください。</translation>
     </message>
@@ -3956,6 +3966,11 @@ Do you want to replace it?</source>
         <location filename="../Project/Interface/main.cpp" line="20"/>
         <source>A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, give a script to run: brandquill /path/to/job.bqs</source>
         <translation>ディスプレイが必要です (DISPLAY または WAYLAND_DISPLAY)。ディスプレイがない場合は、実行するスクリプトを指定してください: brandquill /path/to/job.bqs</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/main.cpp" line="22"/>
+        <source>The display %1 could not be opened, and the window needs one; without it, give a script to run: brandquill /path/to/job.bqs</source>
+        <translation>ディスプレイ %1 を開けませんでした。ウィンドウにはディスプレイが必要です。ディスプレイがない場合は、実行するスクリプトを指定してください: brandquill /path/to/job.bqs</translation>
     </message>
 </context>
 </TS>
