@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
@@ -219,8 +220,14 @@ QRect MainWindow::AvailableArea(const QRect& window)
 
 void MainWindow::KeepOnScreen()
 {
+    // A maximised or full-screen window is the window manager's to place.
+    if (isMaximized() || isFullScreen())
+        return;
+    // The window manager's title bar and borders must fit as well; they are
+    // known once the window is on the screen (none before, none offscreen).
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     QRect fitted = geometry();
-    const QRect available = AvailableArea(fitted);
+    const QRect available = AvailableArea(fitted).marginsRemoved(frame);
     setMinimumHeight(qMin(minimumHeight(), available.height()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))
         setGeometry(fitted);
@@ -247,8 +254,11 @@ void MainWindow::InitWindowSettings()
 void MainWindow::showEvent(QShowEvent* event)
 {
     // The texts were fitted on this event before it came here.
-    if (!m_windowShown)
+    if (!m_windowShown) {
         KeepOnScreen();
+        // Again once the window manager has framed the window.
+        QTimer::singleShot(FrameSettleMs, this, &MainWindow::KeepOnScreen);
+    }
     QMainWindow::showEvent(event);
 }
 

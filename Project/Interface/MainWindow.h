@@ -144,7 +144,10 @@ private:
     // Brings the window onto its screen. A screen shorter than the window's
     // least height wins over that height: the step pages give up their bottom
     // edge rather than the title, menus or status bar leaving the screen.
+    // Done when the window is first shown, and again FrameSettleMs later, once
+    // the window manager has put its frame around it.
     void KeepOnScreen();
+    static constexpr int FrameSettleMs = 300;
     void PrepareUpdateCheck(bool automatic);
     void InitStatusBar();
     // The dialogs the window opens at start and from the Help menu.

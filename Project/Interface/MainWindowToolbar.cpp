@@ -97,7 +97,8 @@ void MainWindow::ChangePanel(int id)
     // A page fitted to its texts when first shown may grow the window past
     // a small screen.
     const QSize room = AvailableArea(geometry()).size();
-    if (m_windowShown && (width() > room.width() || height() > room.height()))
+    const QSize framed = frameGeometry().size();
+    if (m_windowShown && (framed.width() > room.width() || framed.height() > room.height()))
         KeepOnScreen();
 }
 
