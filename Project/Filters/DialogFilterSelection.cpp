@@ -97,9 +97,7 @@ void CDialogFilterSelection::AddFilters(int category)
             item->setToolTip(row.name + QLatin1Char('\n') + row.description);
     }
     // A larger font or a longer translation widens and heightens every cell.
-    const QSize cell = CWholeLinesDelegate::CellFor(list, QSize(105, 100));
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSizeHint(cell);
+    CWholeLinesDelegate::SizeCells(list, QSize(105, 100));
 }
 
 void CDialogFilterSelection::ShowCategory(int category)

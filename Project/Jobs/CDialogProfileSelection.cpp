@@ -153,9 +153,7 @@ void CDialogProfileSelection::RedrawCategory(int page)
         }
     }
     // A larger font or a longer name widens and heightens every cell.
-    const QSize cell = CWholeLinesDelegate::CellFor(ui->listProfiles, QSize(105, 100));
-    for (int i = 0; i < ui->listProfiles->count(); ++i)
-        ui->listProfiles->item(i)->setSizeHint(cell);
+    CWholeLinesDelegate::SizeCells(ui->listProfiles, QSize(105, 100));
 }
 
 void CDialogProfileSelection::ChangeCategory(int page)

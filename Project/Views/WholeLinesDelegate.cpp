@@ -1,8 +1,8 @@
 #include "WholeLinesDelegate.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -73,7 +73,7 @@ QString CWholeLinesDelegate::WholeLines(const QString& text, const QFont& font, 
     return lines.join(QChar::LineSeparator);
 }
 
-QSize CWholeLinesDelegate::CellFor(const QAbstractItemView* view, const QSize& least)
+void CWholeLinesDelegate::SizeCells(QListWidget* view, const QSize& least)
 {
     QStyleOptionViewItem item;
     item.initFrom(view);
@@ -84,8 +84,8 @@ QSize CWholeLinesDelegate::CellFor(const QAbstractItemView* view, const QSize& l
     item.features =
         QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
     QStringList names;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        names << view->model()->index(row, 0).data().toString();
+    for (int row = 0; row < view->count(); ++row)
+        names << view->item(row)->text();
     const QStyle* style = view->style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1; // as paint() pads
     const int picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, view).bottom() + 1;
@@ -98,5 +98,7 @@ QSize CWholeLinesDelegate::CellFor(const QAbstractItemView* view, const QSize& l
     for (const QString& name : qAsConst(names))
         height = qMax(height, WordWrapped(name, view->font(), width).height());
     height = qMin(height, 2 * least.height() - picture); // a user's very long name is still elided
-    return QSize(width + 2 * margin, picture + height);
+    const QSize cell(width + 2 * margin, picture + height);
+    for (int row = 0; row < view->count(); ++row)
+        view->item(row)->setSizeHint(cell);
 }

@@ -5,7 +5,7 @@
 
 #include <QStyledItemDelegate>
 
-class QAbstractItemView;
+class QListWidget;
 
 class CWholeLinesDelegate : public QStyledItemDelegate
 {
@@ -21,8 +21,9 @@ public:
     // ellipsis when text was left out. Lines are joined by line separators.
     static QString WholeLines(const QString& text, const QFont& font, int width, int height);
 
-    // The one cell size of a grid `view` whose names show whole below their
-    // pictures, each word on one line: `least`, grown as far as the view's
-    // font and its longest name need, though never past twice `least`.
-    static QSize CellFor(const QAbstractItemView* view, const QSize& least);
+    // Gives every item of the grid `view` one cell size, in which the names
+    // show whole below their pictures, each word on one line: `least`, grown
+    // as far as the view's font and its longest name need, though never past
+    // twice `least`.
+    static void SizeCells(QListWidget* view, const QSize& least);
 };
