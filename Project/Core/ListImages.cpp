@@ -79,17 +79,6 @@ bool CListImages::IsReadableExtension(const QString& upperExtension) const
     return false;
 }
 
-CListImages::SFileIdentity CListImages::Identify(const QString& path)
-{
-    SFileIdentity identity;
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return identity;
-    identity.exists = true;
-    identity.id = FileId(st.st_dev, st.st_ino);
-    return identity;
-}
-
 bool CListImages::IsSymLink(const QString& path)
 {
     struct stat st;
@@ -104,7 +93,7 @@ void CListImages::UpdateIndex()
     m_files.clear();
     m_paths.reserve(images.size());
     for (const SImageRecord& record : qAsConst(images))
-        Index(record.path, Identify(record.path));
+        Index(record.path, SFileIdentity::Of(record.path));
     m_indexed = images;
 }
 
@@ -116,7 +105,7 @@ QString CListImages::ListedName(const SFileIdentity& identity) const
     // mount reach one file. The listed name may have been replaced since,
     // and its inode reused.
     const auto listed = m_files.constFind(identity.id);
-    return listed != m_files.constEnd() && Identify(*listed).id == identity.id ? *listed : QString();
+    return listed != m_files.constEnd() && SFileIdentity::Of(*listed).id == identity.id ? *listed : QString();
 }
 
 void CListImages::Index(const QString& path, const SFileIdentity& identity)
@@ -157,7 +146,7 @@ bool CListImages::AddImage(QString path, QStringList& rejected)
     }
     // The same file under another name would be read after its own output
     // replaced it.
-    const SFileIdentity identity = Identify(path);
+    const SFileIdentity identity = SFileIdentity::Of(path);
     const QString listed = ListedName(identity);
     if (!listed.isNull()) {
         // A link's entry takes the name of the file itself, or an in-place

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "FileIdentity.h"
+
 class CFormatsEnum;
 
 // One source photo of the job.
@@ -49,13 +51,7 @@ public:
 
     QList<SImageRecord> images;
 
-    typedef QPair<quint64, quint64> FileId; // device, inode
-    // What a file is beyond its spelling; empty when it cannot be resolved.
-    struct SFileIdentity {
-        FileId id;
-        bool exists = false;
-    };
-    static SFileIdentity Identify(const QString& path);
+    typedef SFileId FileId;
 
 protected:
     CListImages();

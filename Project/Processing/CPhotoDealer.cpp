@@ -3,7 +3,7 @@
 CPhotoDealer::CPhotoDealer(const QList<SImageRecord>& photos) : m_Photos(photos)
 {
     for (const SImageRecord& photo : photos) {
-        const CListImages::SFileIdentity identity = CListImages::Identify(photo.path);
+        const SFileIdentity identity = SFileIdentity::Of(photo.path);
         if (!identity.exists)
             continue;
         m_Files.insert(identity.id, photo.path);
@@ -22,7 +22,7 @@ bool CPhotoDealer::Take(SImageRecord& photo)
 
 bool CPhotoDealer::IsOtherPhoto(const QString& path, const QString& own) const
 {
-    const CListImages::SFileIdentity identity = CListImages::Identify(path);
+    const SFileIdentity identity = SFileIdentity::Of(path);
     if (!identity.exists)
         return false;
     const auto listed = m_Files.constFind(identity.id);
@@ -36,6 +36,6 @@ bool CPhotoDealer::StillListed(const QString& path) const
     const auto id = m_Ids.constFind(path);
     if (id == m_Ids.constEnd())
         return false;
-    const CListImages::SFileIdentity identity = CListImages::Identify(path);
+    const SFileIdentity identity = SFileIdentity::Of(path);
     return identity.exists && identity.id == *id;
 }
