@@ -168,7 +168,8 @@ CImageFilters::SResizePlan CImageFilters::PlanResize(size_t width, size_t height
     SResizePlan plan;
     const double mode = slot[3];
     if (mode == 0) {
-        if (slot[4] == 0 && keepAspect) {
+        const bool fitted = slot[4] == 0 && keepAspect;
+        if (fitted) {
             // The larger value becomes the photo's long side.
             const double m = std::max(w, h);
             if (ratio >= 1) {
@@ -179,7 +180,11 @@ CImageFilters::SResizePlan CImageFilters::PlanResize(size_t width, size_t height
                 w = m * ratio;
             }
         }
-        plan.geometry = GeometryText(slot[2] == 0 ? "%dx%d!" : "%dx%d", Nearest(w), Nearest(h));
+        // A fitted size is already the photo's shape: scaled to exactly, as
+        // fitting into the rounded box may come out a pixel short. A side
+        // that rounds to 0 is left to the library's fit, which keeps one.
+        const bool exact = slot[2] == 0 || (fitted && Nearest(w) > 0 && Nearest(h) > 0);
+        plan.geometry = GeometryText(exact ? "%dx%d!" : "%dx%d", Nearest(w), Nearest(h));
         plan.skip = noEnlarge && w * h > W * H;
     } else if (mode == 1) {
         plan.geometry = GeometryText("%dx0", Nearest(w));

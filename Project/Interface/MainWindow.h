@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 class CFiltersEnum;
@@ -168,6 +169,9 @@ private:
     void RunProcessDialog();
     // Rebuilds the views from the unchanged model after a refused load.
     void ReportLoadFailure(const QString& text, const QString& reason, const QString& path);
+    // What the job reader read otherwise than written: one line each without
+    // a display, else one warning box.
+    void ReportLoadNotes(const QStringList& notes);
     // Step 1's views rebuilt from the photo list.
     void RebuildPhotoViews();
     // Rebuilds the views from the unchanged model after a refused load.
@@ -218,6 +222,10 @@ private:
     // Set when a run fell short of its job: it ended with errors, or an
     // answer taken without a display stopped it or skipped photos.
     bool m_runFellShort = false;
+    // The last script's load notes, for its run's log, and whether one of
+    // its Search folders could not be listed.
+    QStringList m_loadNotes;
+    bool m_searchFellShort = false;
     // Set once a script's run reached the processing dialog.
     bool m_runStarted = false;
     // Set once the process is ending; show() then returns at once.

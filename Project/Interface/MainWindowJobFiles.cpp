@@ -79,6 +79,21 @@ void MainWindow::ReportLoadFailure(const QString& text, const QString& reason, c
         hooks.message(this, QMessageBox::Warning, WithReason(text, reason), QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void MainWindow::ReportLoadNotes(const QStringList& notes)
+{
+    if (notes.isEmpty())
+        return;
+    if (hooks.unattended) {
+        for (const QString& note : notes)
+            hooks.report(note);
+    } else {
+        hooks.message(this, QMessageBox::Warning,
+                      tr("Not everything in the job file could be read as written:") + QLatin1Char('\n') +
+                          notes.join(QLatin1Char('\n')),
+                      QMessageBox::Ok, QMessageBox::Ok);
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::FileOpen)
@@ -164,6 +179,7 @@ bool MainWindow::LoadProfile(QString path)
         return false;
     }
     RefreshPanels();
+    ReportLoadNotes(reader.Notes());
     QString name = reader.ProfileHeader.Name;
     if (name.isEmpty())
         name = JobBaseName(path);
@@ -189,6 +205,10 @@ bool MainWindow::LoadScript(QString path)
     m_userProfile->DetailsSortColumn = -1;
     m_userProfile->DetailsSortOrder = 0;
     RefreshPanels();
+    // A script's notes go into its run's log too.
+    m_loadNotes = reader.Notes();
+    m_searchFellShort = reader.SearchFellShort();
+    ReportLoadNotes(m_loadNotes);
     m_jobTitle = JobBaseName(path);
     SetAppTitleExt(m_jobTitle);
     m_jobFilePath = path;
@@ -208,7 +228,8 @@ void MainWindow::StartLoadingScript(QString path)
         return;
     }
     m_userProfile->RunFromScript = true;
-    m_runFellShort = false;
+    // An unreadable Search folder leaves photos undone, as a missing Image does.
+    m_runFellShort = m_searchFellShort;
     m_runStarted = false;
     OnPanelConvert(false);
     // A check or an answer that stopped the run left the job undone, with a

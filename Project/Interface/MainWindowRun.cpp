@@ -72,6 +72,11 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
             // Nobody could answer the chooser: it counts as cancelled.
             if (hooks.unattended || !m_panel3->SelectFolder())
                 return;
+        } else if (QDir::isRelativePath(profile.DestPath)) {
+            // Taken from the program's own folder it would be created there.
+            Ask(QMessageBox::Warning, tr("The output folder is not a full path:\n%1").arg(profile.DestPath),
+                QMessageBox::Ok, QMessageBox::Ok);
+            return;
         } else if (!QDir(profile.DestPath).exists()) {
             // Something else in the way (a link to nothing too) cannot become the folder.
             const QFileInfo target(profile.DestPath);
@@ -154,6 +159,9 @@ void MainWindow::RunProcessDialog()
     m_runStarted = true;
     {
         CProcessController controller(this, processHooks);
+        if (m_userProfile->RunFromScript)
+            for (const QString& note : qAsConst(m_loadNotes))
+                controller.UpdateLog(note);
         connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);
         connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
                 &CMainPanel2::StartCurrentPreviewIfOriginal);

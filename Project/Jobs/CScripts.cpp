@@ -43,11 +43,7 @@ QString DecodedPath(const QString& attribute)
     return XMLToPlainText(attribute).replace('\\', '/');
 }
 
-double FiniteNumber(const QString& text)
-{
-    const double value = text.toDouble();
-    return std::isfinite(value) ? value : 0.0;
-}
+const char* const NotANumberText = QT_TRANSLATE_NOOP("CScripts", "%1 '%2' is not a number: read as 0");
 
 QString RefusalText(SafeXml::Verdict verdict)
 {
@@ -123,6 +119,8 @@ bool CScripts::Load()
 {
     // Everything that can fail is checked before the job is touched.
     m_errorText.clear();
+    m_notes.clear();
+    m_searchFellShort = false;
     SJobContent content;
     {
         QString text;
@@ -163,13 +161,15 @@ bool CScripts::Load()
     m_pUserProfile->SilentRun = false;
     m_pUserProfile->MonitorMode = false;
 
+    QList<SJobProperty> notNumbers;
     if (isProject || isScript) {
         m_pFilters->filters.clear();
         if (isScript) {
             if (content.mode == QLatin1String(ModeSilent))
                 m_pUserProfile->SilentRun = true;
             if (!content.blocks.isEmpty())
-                CJobProperties::Read(CJobProperties::Script, content.blocks.first().properties, *m_pUserProfile);
+                CJobProperties::Read(CJobProperties::Script, content.blocks.first().properties, *m_pUserProfile,
+                                     &notNumbers);
         }
     } else if (content.rootTag == QLatin1String(RootProfile)) {
         m_pFilters->filters.clear();
@@ -183,10 +183,12 @@ bool CScripts::Load()
         if (!CJobProperties::BlockOfClass(block.className, which))
             continue;
         if (which == CJobProperties::Monitor)
-            ParseMonitor(block.properties, isScript);
+            ParseMonitor(block.properties, isScript, notNumbers);
         else if (which != CJobProperties::Script)
-            CJobProperties::Read(which, block.properties, *m_pUserProfile);
+            CJobProperties::Read(which, block.properties, *m_pUserProfile, &notNumbers);
     }
+    for (const SJobProperty& property : qAsConst(notNumbers))
+        Number(QStringLiteral("Property ") + property.name, property.text);
     // A greyed-out box on step 3 must not leave a run writing one document
     // in a format that has no pages.
     if (!CFormatsEnum::HoldsPages(m_pUserProfile->OutputFormat))
@@ -234,7 +236,43 @@ QString CScripts::ErrorText() const
 bool CScripts::Refuse(const QString& text)
 {
     m_errorText = text;
+    m_notes.clear();
+    m_searchFellShort = false;
     return false;
+}
+
+QStringList CScripts::Notes() const
+{
+    return m_notes;
+}
+
+bool CScripts::SearchFellShort() const
+{
+    return m_searchFellShort;
+}
+
+void CScripts::Note(const QString& text)
+{
+    m_notes.append(text);
+}
+
+double CScripts::Number(const QString& element, const QString& text)
+{
+    bool number = false;
+    const double value = text.toDouble(&number);
+    if (number && std::isfinite(value))
+        return value;
+    Note(QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+    return 0.0;
+}
+
+bool CScripts::Flag(const QString& element, const QString& text)
+{
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (!number)
+        Note(QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+    return value != 0;
 }
 
 void CScripts::ParseImages(const QStringList& paths)
@@ -256,13 +294,24 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
     const QDir scriptFolder = QFileInfo(m_path).absoluteDir();
     for (const SJobSearch& search : searches) {
         const QString path = DecodedPath(search.path);
-        const bool recursive = search.subfolders.toInt() != 0;
+        const QString element = QStringLiteral("Search '%1': Subfolders").arg(path);
+        const bool recursive = !search.subfolders.isEmpty() && Flag(element, search.subfolders);
         const int slash = path.lastIndexOf('/');
         const QString mask = slash < 0 ? path : path.mid(slash + 1);
         // A bare mask searches the script's folder, as "./mask" does.
-        const QString folder = slash < 0 ? QStringLiteral(".") : path.left(slash);
+        const QString folder =
+            CPathSafety::ResolvePath(scriptFolder.absoluteFilePath(slash < 0 ? QStringLiteral(".") : path.left(slash)));
+        // Its photos are missing from the job, as a missing Image's would be.
+        const QFileInfo listed(folder);
+        if (!listed.isDir() || !listed.isReadable() || !listed.isExecutable()) {
+            m_searchFellShort = true;
+            Note(
+                QCoreApplication::translate("CScripts", "Search '%1': the folder '%2' does not exist or cannot be read")
+                    .arg(path, folder));
+            continue;
+        }
         QSet<QString> visited;
-        SearchAllFiles(CPathSafety::ResolvePath(scriptFolder.absoluteFilePath(folder)), mask, recursive, 0, visited);
+        SearchAllFiles(folder, mask, recursive, 0, visited);
     }
 }
 
@@ -298,34 +347,39 @@ void CScripts::ParseFilters(const QList<SJobFilter>& filters)
     for (const SJobFilter& filter : filters) {
         bool numeric = false;
         const qint64 id = filter.id.toLongLong(&numeric);
-        // Codes beyond 16 bits must not wrap onto a catalogue entry.
-        if (!numeric || id < 0 || id > 0xFFFF)
+        // Codes beyond 16 bits must not wrap onto a catalogue entry. A type
+        // of a newer version must not stop the load: it is left out.
+        const SFilterEnumRecord type =
+            numeric && id >= 0 && id <= 0xFFFF ? m_pFiltersEnum->GetRecordById(quint32(id)) : SFilterEnumRecord();
+        if (type.name.isEmpty()) {
+            Note(QCoreApplication::translate("CScripts", "Filter Id %1 is not known: left out").arg(filter.id));
             continue;
-        const SFilterEnumRecord type = m_pFiltersEnum->GetRecordById(quint32(id));
-        if (type.name.isEmpty())
-            continue;
+        }
 
         SFilterRecord record;
         record.id = quint32(id);
         record.name = type.name;
         record.description = type.description;
-        record.active = filter.active.isEmpty() || filter.active.toInt() != 0;
+        record.active = filter.active.isEmpty() || Flag(type.name + QStringLiteral(": Active"), filter.active);
+        for (const QString& other : filter.otherTypes)
+            Note(QCoreApplication::translate("CScripts", "%1: Param Type '%2' is not known: left out")
+                     .arg(type.name, other));
         // The reader refused any filter with more Params than slots.
-        for (const QString& number : filter.numbers)
-            record.AddNumber(FiniteNumber(number));
+        for (int i = 0; i < filter.numbers.size(); ++i)
+            record.AddNumber(Number(type.name + QStringLiteral(": Param %1").arg(i + 1), filter.numbers.at(i)));
         for (const QString& text : filter.strings)
             record.AddString(XMLToPlainText(text));
         m_pFilters->AddFilter(record);
     }
 }
 
-void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags)
+void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags, QList<SJobProperty>& notNumbers)
 {
     if (setsRunFlags) {
         m_pUserProfile->MonitorMode = true;
         m_pUserProfile->SilentRun = true;
     }
-    CJobProperties::Read(CJobProperties::Monitor, monitor, *m_pUserProfile);
+    CJobProperties::Read(CJobProperties::Monitor, monitor, *m_pUserProfile, &notNumbers);
 }
 
 bool CScripts::Save(int mode)

@@ -39,6 +39,16 @@ public:
     // the disk; on false a previous file at the path is left intact.
     bool Save(int mode);
 
+    // What the last Load read otherwise than the file wrote it, one line per
+    // value that names the element and the value: a filter type or Param
+    // type it does not know (left out), a number that is not one (read as
+    // 0), a Search folder it cannot list. The job loads as the rules say;
+    // telling the user is the caller's part.
+    QStringList Notes() const;
+    // True when a Search folder of the last Load could not be listed: photos
+    // the job names are missing from the list.
+    bool SearchFellShort() const;
+
     // Name and description of a profile: Save(ModeProfile) writes them into
     // the "Profile" block, and Load of a profile reads them from there; the
     // name falls back to the root's Name attribute (empty when absent), an
@@ -54,10 +64,16 @@ public:
 
 private:
     bool Refuse(const QString& text);
+    void Note(const QString& text);
+    // `text` as a number; one that is not (or not finite) is noted for
+    // `element` and read as 0.
+    double Number(const QString& element, const QString& text);
+    // `text` as an integer flag, non-zero for true; the same note otherwise.
+    bool Flag(const QString& element, const QString& text);
     void ParseImages(const QStringList& paths);
     void ParseSearch(const QList<SJobSearch>& searches);
     void ParseFilters(const QList<SJobFilter>& filters);
-    void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags);
+    void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags, QList<SJobProperty>& notNumbers);
     void ReadProfileHeader(const SJobContent& content);
     void SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth, QSet<QString>& visited);
 
@@ -75,4 +91,6 @@ private:
     QString m_versionWarning;
     QString m_text; // the document Save composes
     QString m_errorText;
+    QStringList m_notes;
+    bool m_searchFellShort = false;
 };

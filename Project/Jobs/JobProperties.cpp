@@ -174,6 +174,18 @@ QString ValueText(const SProperty& p, const CUserProfile& profile)
     return QString();
 }
 
+// False when the text of a property read as an integer is not one that
+// fits its setting: Store then reads it as 0.
+bool ReadsAsNumber(Kind kind, const QString& text)
+{
+    bool number = true;
+    if (kind == Kind::Int64)
+        text.toLongLong(&number);
+    else if (kind != Kind::Text && kind != Kind::RawText && kind != Kind::Path && kind != Kind::Format)
+        text.toInt(&number);
+    return number;
+}
+
 void Store(const SProperty& p, const QString& text, CUserProfile& profile)
 {
     switch (p.kind) {
@@ -234,7 +246,8 @@ void CJobProperties::Write(Block block, const CUserProfile& profile, QString& te
     text += QLatin1String(Line::PropertiesEnd);
 }
 
-void CJobProperties::Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile)
+void CJobProperties::Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile,
+                          QList<SJobProperty>* notNumbers)
 {
     const SBlockTable& table = kBlocks[block];
     for (const SJobProperty& property : properties) {
@@ -242,6 +255,8 @@ void CJobProperties::Read(Block block, const QList<SJobProperty>& properties, CU
             continue;
         for (int i = 0; i < table.count; ++i) {
             if (property.name == QLatin1String(table.properties[i].name)) {
+                if (notNumbers && !ReadsAsNumber(table.properties[i].kind, property.text))
+                    notNumbers->append(property);
                 Store(table.properties[i], property.text, profile);
                 break;
             }

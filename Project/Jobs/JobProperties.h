@@ -21,8 +21,11 @@ public:
     static void Write(Block block, const CUserProfile& profile, QString& text);
 
     // Stores each property that the block names and whose text is not
-    // empty; everything else keeps its value.
-    static void Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile);
+    // empty; everything else keeps its value. A number property whose text
+    // is not an integer is stored as the conversion reads it (0) and, when
+    // `notNumbers` is given, appended there.
+    static void Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile,
+                     QList<SJobProperty>* notNumbers = nullptr);
 
 private:
     CJobProperties() = delete;

@@ -51,9 +51,11 @@ CJobReader::Verdict CContentBuilder::StartParam(const QXmlStreamAttributes& attr
 {
     const QStringRef type = attributes.value(QLatin1String(AttrType));
     const bool number = Is(type, ParamFloat);
-    if (!number && !Is(type, ParamString))
-        return CJobReader::Verdict::Ok;
     SJobFilter& filter = m_content.filters[m_openFilter];
+    if (!number && !Is(type, ParamString)) {
+        filter.otherTypes.append(type.toString());
+        return CJobReader::Verdict::Ok;
+    }
     QStringList& values = number ? filter.numbers : filter.strings;
     // The record has no room for more; reading on would only hold what is
     // then thrown away.
@@ -100,7 +102,7 @@ CJobReader::Verdict CContentBuilder::Start(const QXmlStreamReader& reader)
     } else if (parent == Role::Filters && Is(tag, TagFilter)) {
         if (m_content.filters.size() >= CJobReader::MaxFilters)
             return CJobReader::Verdict::TooManyFilters;
-        m_content.filters.append({attribute(AttrId), attribute(AttrActive), {}, {}});
+        m_content.filters.append({attribute(AttrId), attribute(AttrActive), {}, {}, {}});
         m_openFilter = m_content.filters.size() - 1;
         frame.role = Role::Filter;
     } else if (Is(tag, TagParam) && m_openFilter >= 0) {

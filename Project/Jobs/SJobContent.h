@@ -27,6 +27,7 @@ struct SJobFilter {
     QString active;      // empty when absent
     QStringList numbers; // "float" Params below the Filter, document order
     QStringList strings; // "string" Params
+    QStringList otherTypes; // the Type of each other Param, which is not read
 };
 
 struct SJobContent {

@@ -213,6 +213,8 @@ void TestFiltersAreas::resizeRecordAndPreview_data()
     QTest::newRow("mode 0 keeping aspect takes the result")
         << QVector<double>{1200, 900, 1, 0, 0, 0} << photo << Zoom << QRect(210, 280, 180, 240)
         << QPointF(900, 1200);
+    QTest::newRow("mode 0 keeping aspect, long side exact") << QVector<double>{640, 640, 1, 0, 0, 0} << QSize(384, 191)
+                                                            << Zoom << QRect(236, 368, 128, 64) << QPointF(640, 318);
     QTest::newRow("mode 0 exact size stays")
         << QVector<double>{1200, 900, 0, 0, 0, 0} << photo << Zoom << QRect(180, 310, 240, 180)
         << QPointF(1200, 900);

@@ -205,6 +205,11 @@ void TestFiltersTransforms::resize_data()
                                            << "600x800" << true;
     QTest::newRow("keep aspect, landscape")
         << QSize(4000, 3000) << QVector<double>{800, 600, 1, 0, 0, 0} << "800x600" << true;
+    // The long side is exactly the size asked for: fitting into the rounded box lost a pixel.
+    QTest::newRow("keep aspect, enlarged")
+        << QSize(384, 191) << QVector<double>{640, 640, 1, 0, 0, 0} << "640x318!" << true;
+    QTest::newRow("keep aspect, portrait, long side exact")
+        << QSize(150, 260) << QVector<double>{200, 200, 1, 0, 0, 0} << "115x200!" << true;
     QTest::newRow("exact size") << QSize(3000, 4000) << QVector<double>{640, 480, 0, 0, 0, 0}
                                 << "640x480!" << true;
     QTest::newRow("fixed width, not enlarged")

@@ -284,6 +284,17 @@ void TestHeadlessRun::exitStatus_data()
                              << QByteArray("brandquill: Process interrupted by the user.\n");
     QTest::newRow("no mail program") << "Silent" << 1 << "/mail" << offscreen + " PATH=/nonexistent" << 2
                                      << QByteArray("Could not open default mail client.");
+    // A relative folder is refused before anything is made; "/nosearch" misspells the Search folder,
+    // "/odd" adds values the reader cannot take as written (told, and logged).
+    QTest::newRow("relative folder") << "Silent" << 1 << "relout" << offscreen << 2
+                                     << QByteArray("brandquill: The output folder is not a full path: relout");
+    QTest::newRow("folder under ~") << "Silent" << 1 << "~/out" << offscreen << 2
+                                    << QByteArray("The output folder is not a full path: ~/out");
+    QTest::newRow("Search folder missing") << "Silent" << 1 << "/nosearch" << offscreen << 2
+                                           << QByteArray("brandquill: Search 'misspelt/*.JPG': the folder '");
+    QTest::newRow("unknown filter, not a number") << "Silent" << 1 << "/odd" << offscreen << 0
+                                                  << QByteArray("brandquill: Filter Id 9999 is not known: left out\n"
+                                                                "brandquill: Resize: Param 2 'abc' is not a number");
 }
 
 void TestHeadlessRun::exitStatus()
@@ -297,9 +308,15 @@ void TestHeadlessRun::exitStatus()
     if (dest.endsWith("/junk"))
         for (const char* photo : {"/src/a.jpg", "/src/b&c.jpg", "/src/sub/d.jpg"})
             WriteText(root + photo, "not a photo");
-    QString script = QString(kScript).replace("Silent", mode).arg(root + "/src", root + dest);
+    QString script =
+        QString(kScript).replace("Silent", mode).arg(root + "/src", dest.startsWith('/') ? root + dest : dest);
     if (dest == "/mail")
         script.replace("\"Destination\">1", "\"Destination\">2");
+    if (dest == "/nosearch")
+        script.replace("src/sub/*.JPG", "misspelt/*.JPG");
+    if (dest == "/odd")
+        script.replace("<Filters>", "<Filters><Filter Id=\"9999\"/>")
+            .replace(">400</Param><Param Type=\"float\">0<", ">400</Param><Param Type=\"float\">abc<");
     WriteText(root + "/job.bqs", script);
     std::function<void(qint64)> interrupt;
     if (runs < 0) {
@@ -323,6 +340,12 @@ void TestHeadlessRun::exitStatus()
             QVERIFY2(line.isEmpty() || line.startsWith("brandquill: "), printed.constData());
     QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.count(errors) == 1,
              printed.constData());
+    for (const QString& folder : {QCoreApplication::applicationDirPath(), root})
+        QVERIFY(dest.startsWith('/') || !QFileInfo::exists(folder + "/" + dest));
+    if (dest == "/odd" || dest == "/nosearch") {
+        const QByteArray log = ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log");
+        QVERIFY2(log.contains(errors.split('\n').last().mid(12)) && QFile::exists(root + dest + "/a.png"), log);
+    }
 }
 
 void TestHeadlessRun::consecutiveRuns()

@@ -27,6 +27,7 @@ namespace {
 
 const QString kData = QStringLiteral(BQ_JOBS_DATA);
 QStringList g_warnings;
+QStringList g_notes; // of the last load, the script's folder as "@"
 
 // One setting of the settings object, read and written as text. The test
 // keeps its own list so that a property the reader or writer forgets shows.
@@ -187,6 +188,8 @@ QString Probe(const QString& what)
     }
     if (what == "warnings")
         return g_warnings.join('|');
+    if (what == "notes")
+        return g_notes.join('|');
     return Field(what).get(CUserProfile::GetInstance());
 }
 
@@ -513,6 +516,22 @@ void TestJobFiles::readerRules_data()
         {"Destination 5 reads 1", profile("Output", "Destination", "5"), "Destination", "3", "1"},
         {"Destination 5 warns once", profile("Output", "Destination", "5"), "warnings", "",
          "The job file names a destination that Step 3 does not offer (5). Folder on My Computer is used instead."},
+        // Values read otherwise than written are told, naming element and value.
+        {"values as written leave no note", Doc("Script", "<Images><Search Path=\"*.jpg\" Subfolders=\"1\"/></Images>"
+             "<Filters><Filter Id=\"5040\" Active=\"0\">" + p.arg("float", " 1.5 ") + "</Filter></Filters>" +
+             Props("Format", "Quality", "-7") + Props("Rename", "CounterStart", "-5000000000")), "notes", "", ""},
+        {"unknown filter Id noted", filters("<Filter Id=\"9999\"/><Filter Id=\"5040\"/>"), "notes", "",
+         "Filter Id 9999 is not known: left out"},
+        {"filter values noted", filters("<Filter Id=\"5040\" Active=\"yes\">" + p.arg("float", "400") +
+                                        p.arg("float", "abc") + p.arg("double", "7") + "</Filter>"), "notes", "",
+         "Resize: Active 'yes' is not a number: read as 0|Resize: Param Type 'double' is not known: left out|"
+         "Resize: Param 2 'abc' is not a number: read as 0"},
+        {"property not a number noted", profile("Format", "Quality", "high"), "notes", "",
+         "Property Quality 'high' is not a number: read as 0"},
+        {"misspelt Search folder noted", Doc("Script", "<Images><Search Path=\"nope/*.jpg\" Subfolders=\"x\"/>"
+                                                       "</Images>"), "notes", "",
+         "Search 'nope/*.jpg': Subfolders 'x' is not a number: read as 0|"
+         "Search 'nope/*.jpg': the folder '@/nope' does not exist or cannot be read"},
     };
     // clang-format on
     for (const QStringList& r : rows)
@@ -530,7 +549,9 @@ void TestJobFiles::readerRules()
     if (!before.isEmpty())
         Field(probe).set(CUserProfile::GetInstance(), before);
     QVERIFY(WriteAll(Path("rules.bqs"), file.toUtf8()));
-    QVERIFY(CScripts(Path("rules.bqs")).Load());
+    CScripts reader(Path("rules.bqs"));
+    QVERIFY(reader.Load());
+    g_notes = reader.Notes().replaceInStrings(m_dir.path(), "@");
     QCOMPARE(Probe(probe), expected);
 }
 
