@@ -541,9 +541,6 @@ private slots:
             << 3 << "JPG" << true << true << false << aliased
             << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
             << QStringList{"%1/alias/sub/a (2).jpg" + taken};
-        QTest::newRow("one folder by two spellings, in place")
-            << 2 << "JPG" << true << true << false << aliased << QStringList{"src/a.jpg=64x48", "src/a (2).jpg=36x28"}
-            << QStringList{"%1/alias/a (2).jpg" + taken};
         QTest::newRow("one folder by two spellings, moved")
             << 3 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "alias->src", "alias/a.JPG=36x28"}
             << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
@@ -618,14 +615,8 @@ private slots:
             QVERIFY2(names.contains(file.mid(real.size() + 1)), qPrintable(written.second));
         }
         // And it names every file that is not the name asked for.
-        QStringList named, expected;
-        for (const QString& line : h.Log(LogFile)) {
-            if (line.startsWith(" - Written as "))
-                named << line.mid(14);
-        }
-        for (const QString& note : notes)
-            expected << note.arg(T);
-        QCOMPARE(named, expected);
+        const QStringList named = h.Log(LogFile).filter(QRegularExpression("^ - Written as "));
+        QCOMPARE(named, notes.replaceInStrings(QRegularExpression("^"), " - Written as ").replaceInStrings("%1", T));
     }
 
     // --- the overwrite handshake -----------------------------------------
