@@ -197,10 +197,8 @@ void CProcessController::StartThreads()
         worker->commonRoot = commonRoot;
         worker->questionLock = &m_questionLock;
         worker->folderLock = &m_folderLock;
-        worker->batchNamesLock = &m_batchNamesLock;
         worker->outputPathsLock = &m_outputPathsLock;
-        worker->batchNames = &m_batchNames;
-        worker->batchNamesLower = &m_batchNamesLower;
+        worker->runNames = &m_runNames;
         worker->outputPaths = &m_outputPaths;
         worker->outputPathsLower = &m_outputPathsLower;
         worker->writtenFiles = &m_writtenFiles;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CProcessThread.h"
+#include "CRunNames.h"
 #include "ListImages.h"
 #include "SProcessHooks.h"
 
@@ -132,13 +133,11 @@ private:
 
     // Declared before the workers, so destroyed after them.
     std::unique_ptr<CPhotoDealer> m_dealer;
+    CRunNames m_runNames;
     std::vector<std::unique_ptr<CProcessThread>> m_workers;
     QMutex m_questionLock;
     QMutex m_folderLock;
-    QMutex m_batchNamesLock;
     QMutex m_outputPathsLock;
-    QStringList m_batchNames;
-    QSet<QString> m_batchNamesLower;
     QStringList m_outputPaths;
     QSet<QString> m_outputPathsLower;
     WrittenFileList m_writtenFiles;

@@ -141,6 +141,7 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
     m_StageFailed = false;
     m_Filtered = false;
     m_Damage.clear();
+    m_SourceRead = SFileIdentity();
     m_OutputProduced = false;
     // The pages of one document share the first photo's path and answer.
     if (!m_DocumentBegun) {
@@ -220,6 +221,8 @@ void CProcessThread::ReadImage(bool& skip)
     skip = false;
     CImageManager& engine = *m_Engine;
     engine.m_Damage.clear();
+    // Before the read: a change while it reads shows as well.
+    m_SourceRead = SFileIdentity::Of(m_SourcePath);
     bool ok = false;
     if (OneDocument()) {
         const int before = engine.m_Pages.size();
@@ -336,7 +339,7 @@ void CProcessThread::WriteImage(bool& skip)
         });
     m_Engine->SetCommitLater(false);
     if (!ok) {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, WriteFailureReason());
+        LogFailure(tr("Failed to write"), targets, WritePathLength, WriteFailureReason());
         skip = true;
         return;
     }
@@ -345,8 +348,11 @@ void CProcessThread::WriteImage(bool& skip)
         output->SetNoReplace(NextFreeName());
     if (output)
         CommitLater(std::move(output));
-    else
-        EndWrite(m_Engine->WrittenFiles()); // an engine that put its output in place itself
+    else {
+        // An engine that put its output in place itself.
+        NoteFinalName(QString(), m_Engine->WrittenFiles());
+        EndWrite(m_Engine->WrittenFiles());
+    }
 }
 
 void CProcessThread::EndWrite(const QStringList& files)
@@ -420,7 +426,7 @@ void CProcessThread::WriteDocument(bool& skip)
         return;
     }
     if (output)
-        NoteFinalName(output->Target());
+        NoteFinalName(output->Target(), output->CommittedFiles());
     m_OutputProduced = true;
     RecordWritten(output ? output->CommittedFiles() : m_Engine->WrittenFiles());
     for (const auto& page : m_DamagedPages)
@@ -451,6 +457,13 @@ void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
     if (!m_pProfile->DeleteSource || !m_KeepOnDisk || OneDocument() || !SourceMayGo() || !m_OutputProduced ||
         m_SourceIsOutput)
         return;
+    // Only the file as it was read: one rewritten or made again since holds
+    // another picture than the output.
+    const SFileIdentity now = SFileIdentity::Of(m_SourcePath);
+    if (now.exists && !m_SourceRead.Unchanged(now)) {
+        LogLines(tr("Source changed since it was read, left as it is"), m_SourcePath, LoadPathLength);
+        return;
+    }
     // Something written over the photo since the run began (an output) is
     // not the photo.
     if (dealer && !dealer->StillListed(m_SourcePath))
@@ -535,10 +548,23 @@ void CProcessThread::CountRemainingOperations()
 
 void CProcessThread::LogLines(const QString& text, const QString& path, int length, const QString& reason)
 {
+    LogLines(text, QStringList{path}, length, reason);
+}
+
+void CProcessThread::LogLines(const QString& text, const QStringList& files, int length, const QString& reason)
+{
+    const auto named = [&](int shortened) {
+        const auto name = [&](const QString& file) {
+            return shortened > 0 ? TruncateString(file, shortened, true) : file;
+        };
+        if (files.size() < 2)
+            return files.isEmpty() ? QString() : name(files.first());
+        return tr("%1 to %2").arg(name(files.first()), name(files.last()));
+    };
     const QString head = QStringLiteral(" - ") + text + QLatin1Char(' ');
     const QString tail = reason.isEmpty() ? QString() : QStringLiteral(": ") + reason;
-    EmitLog(head + TruncateString(path, length, true) + tail, LogScreen);
-    EmitLog(head + path + tail, LogFile);
+    EmitLog(head + named(length) + tail, LogScreen);
+    EmitLog(head + named(0) + tail, LogFile);
 }
 
 void CProcessThread::EmitLog(const QString& line, int flag)
@@ -559,7 +585,12 @@ void CProcessThread::WaitWhilePaused()
 
 void CProcessThread::LogFailure(const QString& text, const QString& path, int length, const QString& reason)
 {
-    LogLines(text, path, length, reason);
+    LogFailure(text, QStringList{path}, length, reason);
+}
+
+void CProcessThread::LogFailure(const QString& text, const QStringList& files, int length, const QString& reason)
+{
+    LogLines(text, files, length, reason);
     IncrementErrors();
 }
 

@@ -22,6 +22,7 @@
 // paths and name conflicts; CProcessThreadLight.cpp: the copy or move and the
 // file attributes; CProcessThreadCommit.cpp: the commit beside the next photo.
 
+#include "FileIdentity.h"
 #include "FilterFilename.h"
 #include "ListImages.h"
 
@@ -45,6 +46,7 @@ class CFormatsEnum;
 class CImageManager;
 class CListFilters;
 class CPhotoDealer;
+class CRunNames;
 class CUserProfile;
 struct SFilterRecord;
 
@@ -83,11 +85,8 @@ public:
     QString commonRoot;
     QMutex* questionLock = nullptr;
     QMutex* folderLock = nullptr;
-    QMutex* batchNamesLock = nullptr;
     QMutex* outputPathsLock = nullptr;
-    // Guarded by the batch-names mutex; the set holds the lower-cased names.
-    QStringList* batchNames = nullptr;
-    QSet<QString>* batchNamesLower = nullptr;
+    CRunNames* runNames = nullptr;
     // Guarded by the output-paths mutex, like the set beside it.
     QStringList* outputPaths = nullptr;
     QSet<QString>* outputPathsLower = nullptr;
@@ -167,8 +166,11 @@ private:
     // The two lines of a report (screen: path shortened to `length`; file:
     // full path), each ending in ": " and the reason when one is given.
     void LogLines(const QString& text, const QString& path, int length, const QString& reason = QString());
+    // The same for the files of one output: the file, or its first and last page.
+    void LogLines(const QString& text, const QStringList& files, int length, const QString& reason);
     // LogLines and the failure's count.
     void LogFailure(const QString& text, const QString& path, int length, const QString& reason = QString());
+    void LogFailure(const QString& text, const QStringList& files, int length, const QString& reason);
     void RecordWritten(const QStringList& files);
     // Whether the source may go once its output is complete: not when the
     // photo was damaged or a filter failed.
@@ -201,6 +203,8 @@ private:
         QString sourcePath;
         QString sourceExtension;
         QString outputPath;
+        QString nameBase;
+        SFileIdentity sourceRead;
         QString damage;
         int pageCount = 1;
         bool multiPage = false;
@@ -232,9 +236,7 @@ private:
     // --- CProcessThreadPaths.cpp ---
     // What choosing a name for the run needs; copied to the commit's thread.
     struct SNameBook {
-        QMutex* lock = nullptr;
-        QStringList* names = nullptr;
-        QSet<QString>* lower = nullptr;
+        CRunNames* names = nullptr;
         const CPhotoDealer* dealer = nullptr;
         QString source; // the photo's own file, which it may replace
         int pages = 0;  // page files written in place of the name; 0: none
@@ -254,7 +256,8 @@ private:
     bool MayReplace() const;
     // The files an output of this photo named `path` puts on disk.
     QStringList OutputFiles(const QString& path) const;
-    static QStringList PartPaths(const QString& path, int pages);
+    // The page files of an output named `path`.
+    static QStringList PagePaths(const QString& path, int pages);
     void GeneratePathName();
     // The photo's output folder, created when its mode asks for it; false
     // (the folder as it stands in `folder`) when it is refused.
@@ -266,15 +269,16 @@ private:
                                       bool freeOnDisk = false);
     void AddToOutputPaths(const QString& path);
     void RecordOutputPaths();
-    QStringList PagePaths(const QString& outputPath) const;
     // The first file of this photo's outputs that exists, or "".
     QString ExistingOutput() const;
     void CheckPathName(bool& skip);
     void AskOverwrite(const QString& existing, bool& skip);
     void ChooseSilentName();
     bool NameIsFree(const QString& path) const;
-    // After a commit that found the name taken: says where the output went.
-    void NoteFinalName(const QString& placed);
+    // Once the output is in place (`placed`: where the commit put it, ""
+    // for the output path): names the files written when they are not the
+    // name asked for.
+    void NoteFinalName(const QString& placed, const QStringList& files);
     void MakeFolder(const QString& path);
     void DecideSameFile();
 
@@ -335,6 +339,8 @@ private:
     QString m_OutputPath;
     // The output path asked for, before any " (n)" the run added.
     QString m_NameBase;
+    // The source as it was when it was read: only that file may be removed.
+    SFileIdentity m_SourceRead;
     // The size the source may be decoded at, found when it is pinged.
     QSize m_DecodeHint;
     QStringList m_RecordedPaths; // what this photo entered in outputPaths

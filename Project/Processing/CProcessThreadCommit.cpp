@@ -38,12 +38,12 @@ void CProcessThread::CompletePending()
     // The photo ends with its own state in place of the current photo's.
     SwapPhotoEnd(pending->photo);
     if (committed) {
-        NoteFinalName(pending->output->Target());
+        NoteFinalName(pending->output->Target(), pending->output->CommittedFiles());
         EndWrite(pending->output->CommittedFiles());
         // Counted even after a cancel: it is logged as written.
         emit IncProgressImage();
     } else {
-        LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, pending->output->ErrorString());
+        LogFailure(tr("Failed to write"), OutputFiles(m_OutputPath), WritePathLength, pending->output->ErrorString());
     }
     LogAppendAction();
     CountRemainingOperations();
@@ -56,6 +56,8 @@ void CProcessThread::SwapPhotoEnd(SPhotoEnd& other)
     std::swap(m_SourcePath, other.sourcePath);
     std::swap(m_SourceExtension, other.sourceExtension);
     std::swap(m_OutputPath, other.outputPath);
+    std::swap(m_NameBase, other.nameBase);
+    std::swap(m_SourceRead, other.sourceRead);
     std::swap(m_Damage, other.damage);
     std::swap(m_PageCount, other.pageCount);
     std::swap(m_MultiPage, other.multiPage);

@@ -63,7 +63,7 @@ void CProcessThread::LightProcessing(bool& skip)
             LogFailure(text, m_SourcePath, LoadPathLength, reason);
             return;
         }
-        NoteFinalName(placed);
+        NoteFinalName(placed, {});
         m_Damage = blocker;
         RecordWritten({m_OutputPath});
         if (!blocker.isEmpty())

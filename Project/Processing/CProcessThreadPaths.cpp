@@ -5,6 +5,7 @@
 
 #include "AtomicReplace.h"
 #include "CPhotoDealer.h"
+#include "CRunNames.h"
 #include "FileAttributes.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
@@ -160,9 +161,7 @@ QString CProcessThread::ResolveDuplicateFilenames(const QString& folder, const Q
 CProcessThread::SNameBook CProcessThread::NameBook() const
 {
     SNameBook book;
-    book.lock = batchNamesLock;
-    book.names = batchNames;
-    book.lower = batchNamesLower;
+    book.names = runNames;
     book.dealer = dealer;
     book.source = m_SourcePath;
     book.pages = PageFilesOutput() ? m_PageCount : 0;
@@ -172,11 +171,11 @@ CProcessThread::SNameBook CProcessThread::NameBook() const
 QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder, const QString& name,
                                     const QString& extension, bool freeOnDisk, qint64 from)
 {
-    QMutexLocker lock(book.lock);
+    const auto lock = book.names->Lock();
     // The files written, then the name itself: pages or not, it is the photo's.
     QStringList files;
     const auto taken = [&](const QString& path, bool onDisk) {
-        files = book.pages > 0 ? PartPaths(path, book.pages) : QStringList{path};
+        files = book.pages > 0 ? PagePaths(path, book.pages) : QStringList{path};
         for (const QString& file : qAsConst(files)) {
             if ((onDisk && Occupied(file)) || (book.dealer && book.dealer->IsOtherPhoto(file, book.source)))
                 return true;
@@ -184,7 +183,7 @@ QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder
         if (book.pages > 0)
             files << path;
         for (const QString& file : qAsConst(files)) {
-            if (book.lower->contains(file.toLower()))
+            if (book.names->Holds(file))
                 return true;
         }
         return false;
@@ -197,10 +196,8 @@ QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder
                 break;
         }
     }
-    for (const QString& file : qAsConst(files)) {
-        book.names->append(file);
-        book.lower->insert(file.toLower());
-    }
+    for (const QString& file : qAsConst(files))
+        book.names->Add(file);
     return path;
 }
 
@@ -220,12 +217,15 @@ bool CProcessThread::MayReplace() const
     return m_OutputPath == m_NameBase && !m_RenameAnswer && overwrite;
 }
 
-void CProcessThread::NoteFinalName(const QString& placed)
+void CProcessThread::NoteFinalName(const QString& placed, const QStringList& files)
 {
-    if (placed.isEmpty() || placed == m_OutputPath)
+    const bool moved = !placed.isEmpty() && placed != m_OutputPath;
+    if (moved)
+        m_OutputPath = placed;
+    if (m_OutputPath == m_NameBase)
         return;
-    m_OutputPath = placed;
-    LogLines(tr("Written as"), placed, WritePathLength, tr("the name was taken meanwhile"));
+    LogLines(tr("Written as"), files.isEmpty() ? OutputFiles(m_OutputPath) : files, WritePathLength,
+             moved ? tr("the name was taken meanwhile") : tr("the name was taken"));
 }
 
 void CProcessThread::AddToOutputPaths(const QString& path)
@@ -242,12 +242,7 @@ void CProcessThread::RecordOutputPaths()
         AddToOutputPaths(path);
 }
 
-QStringList CProcessThread::PagePaths(const QString& outputPath) const
-{
-    return PartPaths(outputPath, m_PageCount);
-}
-
-QStringList CProcessThread::PartPaths(const QString& path, int pages)
+QStringList CProcessThread::PagePaths(const QString& path, int pages)
 {
     QStringList paths;
     for (int i = 0; i < pages; ++i)
@@ -257,7 +252,7 @@ QStringList CProcessThread::PartPaths(const QString& path, int pages)
 
 QStringList CProcessThread::OutputFiles(const QString& path) const
 {
-    return PageFilesOutput() ? PagePaths(path) : QStringList{path};
+    return PageFilesOutput() ? PagePaths(path, m_PageCount) : QStringList{path};
 }
 
 QString CProcessThread::ExistingOutput() const

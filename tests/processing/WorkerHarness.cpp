@@ -85,8 +85,7 @@ void WorkerHarness::Clear()
     }
     workers.clear();
     events.clear();
-    batchNames.clear();
-    batchNamesLower.clear();
+    runNames.Clear();
     outputPaths.clear();
     outputPathsLower.clear();
     writtenFiles.clear();
@@ -113,10 +112,8 @@ void WorkerHarness::Prepare(const QStringList& paths, int count)
         worker->commonRoot = root;
         worker->questionLock = &questionLock;
         worker->folderLock = &folderLock;
-        worker->batchNamesLock = &batchNamesLock;
         worker->outputPathsLock = &outputPathsLock;
-        worker->batchNames = &batchNames;
-        worker->batchNamesLower = &batchNamesLower;
+        worker->runNames = &runNames;
         worker->outputPaths = &outputPaths;
         worker->outputPathsLower = &outputPathsLower;
         worker->writtenFiles = &writtenFiles;

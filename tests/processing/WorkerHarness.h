@@ -1,11 +1,12 @@
 #pragma once
 // Plays the processing controller for worker tests: owns the photo dealer,
-// the four mutexes, the shared lists and N workers, records every signal in
+// the run's names, the three mutexes, the shared lists and N workers, records every signal in
 // arrival order and answers overwrite questions from a queue, as the
 // controller does.
 
 #include "CPhotoDealer.h"
 #include "CProcessThread.h"
+#include "CRunNames.h"
 
 #include <QByteArray>
 #include <QList>
@@ -70,10 +71,8 @@ public:
 
     QMutex questionLock;
     QMutex folderLock;
-    QMutex batchNamesLock;
     QMutex outputPathsLock;
-    QStringList batchNames;
-    QSet<QString> batchNamesLower;
+    CRunNames runNames;
     QStringList outputPaths;
     QSet<QString> outputPathsLower;
     WrittenFileList writtenFiles;

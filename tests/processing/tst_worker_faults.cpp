@@ -377,16 +377,31 @@ private slots:
     void sourceRemovedMidRun_data()
     {
         QTest::addColumn<bool>("filter");
-        QTest::newRow("re-encode") << true;
-        QTest::newRow("copy") << false;
+        QTest::addColumn<QString>("change"); // of the second photo, read and not yet written
+        QTest::newRow("re-encode") << true << "";
+        QTest::newRow("copy") << false << "";
+        // Sources to delete: a file other than the one read is kept.
+        QTest::newRow("rewritten in place after its read") << true << "rewrite";
+        QTest::newRow("made again after its read") << true << "renew";
     }
     void sourceRemovedMidRun()
     {
         QFETCH(bool, filter);
+        QFETCH(QString, change);
         const QStringList photos = {Src("s1.jpg"), Src("s2.jpg"), Src("s3.jpg"), Src("s4.jpg")};
         if (filter)
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
+        if (!change.isEmpty()) {
+            P->DeleteSource = true;
+            QVERIFY(RunHeld(h, photos, [&] {
+                QVERIFY(change == "rewrite" || QFile::remove(photos.at(1)));
+                WriteJpeg(photos.at(1), 80, 60, 9);
+            }));
+            QVERIFY(h.Log(LogFile).contains(" - Source changed since it was read, left as it is " + photos.at(1)));
+            QCOMPARE(FilesIn(S), QStringList{"s2.jpg"});
+            return;
+        }
         // The third: a re-encoded second photo has been read at the hold.
         QVERIFY(RunHeld(h, photos, [&] { QVERIFY(QFile::remove(photos.at(2))); }));
         QCOMPARE(h.Log(LogFile),

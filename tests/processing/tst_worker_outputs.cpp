@@ -238,8 +238,8 @@ private slots:
             QCOMPARE(FileBytes(D + "/doc-0.jpg"), QByteArray("old page"));
             QCOMPARE(FilesIn(D), QStringList{"doc-0.jpg"});
             QVERIFY(QFileInfo(D + "/doc-2.jpg").isDir());
-            QCOMPARE(h.Log(LogFile),
-                     QStringList{" - Failed to write " + D + "/doc.jpg: " + CAtomicReplace::SystemError(EISDIR)});
+            QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + D + "/doc-0.jpg to " + D +
+                                                 "/doc-2.jpg: " + CAtomicReplace::SystemError(EISDIR)});
             QCOMPARE(h.Errors(), 1);
         } else {
             QCOMPARE(FilesIn(D), QStringList({"doc-0.jpg", "doc-1.jpg", "doc-2.jpg", "doc-3.jpg"}));
@@ -393,7 +393,9 @@ private slots:
         QCOMPARE(FileBytes(D + "/b.jpg"), FileBytes(first));
         QCOMPARE(FileBytes(D + "/b (2).jpg"), FileBytes(second));
         QCOMPARE(FileBytes(D + "/a.jpg"), QByteArray("old"));
-        QCOMPARE(h.Log(LogFile), QStringList({" - Processed and renamed " + first, " - Processed " + second}));
+        QCOMPARE(h.Log(LogFile),
+                 QStringList({" - Processed and renamed " + first,
+                              " - Written as " + D + "/b (2).jpg: the name was taken", " - Processed " + second}));
     }
 
     // A Rename answer never replaces a file: not the one typed, should it
@@ -463,7 +465,10 @@ private slots:
         QCOMPARE(h.Count("ShowOverwriteDlg"), 0);
         QCOMPARE(FileBytes(D + "/" + output), FileBytes(src));
         QCOMPARE(h.outputPaths, QStringList{D + "/" + output});
-        QCOMPARE(h.Log(LogFile), QStringList{" - Processed " + src});
+        QStringList lines{" - Processed " + src};
+        if (pattern.isEmpty() && output != "x.jpg")
+            lines.prepend(" - Written as " + D + "/" + output + ": the name was taken");
+        QCOMPARE(h.Log(LogFile), lines);
         QCOMPARE(FilesIn(D).size(), onDisk.size() + (overwrite ? 0 : 1));
     }
 
@@ -480,14 +485,16 @@ private slots:
         QVERIFY(ran);
         QCOMPARE(FileBytes(D + "/x.jpg"), QByteArray("old"));
         QCOMPARE(FilesIn(D), QStringList({"x (2).jpg", "x (3).jpg", "x (4).jpg", "x (5).jpg", "x.jpg"}));
-        QCOMPARE(h.Log(LogFile).size(), 4);
+        // Each photo's line, and the name it was written as.
+        QCOMPARE(h.Log(LogFile).size(), 8);
     }
 
     // An output never shares a file with another photo of the run (its
     // source, or its output's pages), nor takes a name the run made up or
     // found taken at the commit while a file is there. Entries are
     // "path=WxH" (a ".tif" has three pages) or "path=old", a file of the
-    // user's; `left` is every file there is after the run.
+    // user's, or "link->target" a folder link; `left` is every file there is
+    // after the run, `notes` the "Written as" lines (with %1 for the folder).
     void sharedNames_data()
     {
         QTest::addColumn<int>("mode");
@@ -497,26 +504,52 @@ private slots:
         QTest::addColumn<bool>("raced");
         QTest::addColumn<QStringList>("sources");
         QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("notes");
+        const QString taken = ": the name was taken";
         QTest::newRow("another photo at the name, written")
             << 2 << "JPG" << true << true << false << QStringList{"src/a.png=64x48", "src/a.jpg=36x28"}
-            << QStringList{"src/a.jpg=36x28", "src/a (2).jpg=64x48"};
+            << QStringList{"src/a.jpg=36x28", "src/a (2).jpg=64x48"} << QStringList{"%1/src/a (2).jpg" + taken};
         QTest::newRow("another photo at the name, moved")
             << 0 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "out/a.jpg=36x28"}
-            << QStringList{"out/a.jpg=36x28", "out/a (2).jpg=64x48"};
-        QTest::newRow("pages and another photo's output")
-            << 2 << "JPG" << false << true << false << QStringList{"src/a.tif=0x0", "src/a-1.png=36x28"}
-            << QStringList{"src/a-0.jpg=40x30", "src/a-1.jpg=50x40", "src/a-2.jpg=60x50", "src/a-1 (2).jpg=36x28"};
+            << QStringList{"out/a.jpg=36x28", "out/a (2).jpg=64x48"} << QStringList{"%1/out/a (2).jpg" + taken};
+        for (bool overwrite : {false, true})
+            QTest::newRow(overwrite ? "pages and another photo's output, overwrite"
+                                    : "pages and another photo's output")
+                << 2 << "JPG" << overwrite << true << false << QStringList{"src/a.tif=0x0", "src/a-1.png=36x28"}
+                << QStringList{"src/a-0.jpg=40x30", "src/a-1.jpg=50x40", "src/a-2.jpg=60x50", "src/a-1 (2).jpg=36x28"}
+                << QStringList{"%1/src/a-1 (2).jpg" + taken};
+        QTest::newRow("pages given a made-up name")
+            << 0 << "JPG" << true << true << false << QStringList{"in1/a.png=64x48", "in2/a.tif=0x0"}
+            << QStringList{"out/a.jpg=64x48", "out/a (2)-0.jpg=40x30", "out/a (2)-1.jpg=50x40", "out/a (2)-2.jpg=60x50"}
+            << QStringList{"%1/out/a (2)-0.jpg to %1/out/a (2)-2.jpg" + taken};
         QTest::newRow("made-up name taken on disk")
             << 0 << "JPG" << true << false << false
             << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a (2).jpg=old"}
             << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a.jpg=64x48", "out/a (2).jpg=old",
-                           "out/a (3).jpg=36x28"};
+                           "out/a (3).jpg=36x28"}
+            << QStringList{"%1/out/a (3).jpg" + taken};
         QTest::newRow("name taken after the check")
             << 0 << "JPG" << false << false << true << QStringList{"src/a.png=64x48"}
-            << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"};
+            << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
+            << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"};
         QTest::newRow("name taken after the check, overwrite")
             << 0 << "JPG" << true << false << true << QStringList{"src/a.png=64x48"}
-            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"};
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{};
+        // One folder by two spellings: a name is the folder's, however it is reached.
+        const QStringList aliased{"src/a.png=64x48", "alias->src", "alias/a.jpeg=36x28"};
+        QTest::newRow("one folder by two spellings, subfolder")
+            << 3 << "JPG" << true << true << false << aliased
+            << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
+            << QStringList{"%1/alias/sub/a (2).jpg" + taken};
+        QTest::newRow("one folder by two spellings, moved")
+            << 3 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "alias->src", "alias/a.JPG=36x28"}
+            << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
+            << QStringList{"%1/alias/sub/a (2).jpg" + taken};
+        QTest::newRow("two subfolders linked to one")
+            << 3 << "JPG" << true << false << false
+            << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "in1/sub->../exp", "in2/sub->../exp"}
+            << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "exp/a.jpg=64x48", "exp/a (2).jpg=36x28"}
+            << QStringList{"%1/in2/sub/a (2).jpg" + taken};
     }
     void sharedNames()
     {
@@ -527,8 +560,15 @@ private slots:
         QFETCH(bool, raced);
         QFETCH(QStringList, sources);
         QFETCH(QStringList, left);
+        QFETCH(QStringList, notes);
         QStringList photos;
         for (const QString& entry : sources) {
+            if (entry.contains("->")) {
+                const QString link = T + "/" + entry.section("->", 0, 0), target = entry.section("->", 1);
+                MakeFolder(QFileInfo(link).path() + "/" + target);
+                QCOMPARE(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+                continue;
+            }
             const QString path = T + "/" + entry.section('=', 0, 0), value = entry.section('=', 1);
             MakeFolder(QFileInfo(path).path());
             const int w = value.section('x', 0, 0).toInt(), h = value.section('x', 1).toInt();
@@ -548,6 +588,7 @@ private slots:
         P->SilentRun = true;
         P->Overwrite = overwrite;
         P->DeleteSource = deleteSource;
+        P->OutputFolder = "sub";
         WorkerHarness h;
         if (raced)
             h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
@@ -568,8 +609,14 @@ private slots:
                 QCOMPARE(QString("%1x%2").arg(SizeOf(path).width()).arg(SizeOf(path).height()), value);
         }
         // What the run says it wrote is what is there.
-        for (const auto& written : h.writtenFiles)
-            QVERIFY2(names.contains(written.second.mid(T.size() + 1)), qPrintable(written.second));
+        const QString real = QFileInfo(T).canonicalFilePath();
+        for (const auto& written : h.writtenFiles) {
+            const QString file = QFileInfo(written.second).canonicalFilePath();
+            QVERIFY2(names.contains(file.mid(real.size() + 1)), qPrintable(written.second));
+        }
+        // And it names every file that is not the name asked for.
+        const QStringList named = h.Log(LogFile).filter(QRegularExpression("^ - Written as "));
+        QCOMPARE(named, notes.replaceInStrings(QRegularExpression("^"), " - Written as ").replaceInStrings("%1", T));
     }
 
     // --- the overwrite handshake -----------------------------------------

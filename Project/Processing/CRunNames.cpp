@@ -1,0 +1,18 @@
+#include "CRunNames.h"
+
+#include "FileIdentity.h"
+
+void CRunNames::Clear()
+{
+    const auto lock = Lock();
+    m_Keys.clear();
+}
+
+QString CRunNames::Key(const QString& path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const SFileIdentity folder = SFileIdentity::Of(slash < 0 ? QString() : path.left(qMax(slash, 1)));
+    if (!folder.exists)
+        return path.toLower();
+    return QStringLiteral("%1:%2/").arg(folder.id.device).arg(folder.id.inode) + path.mid(slash + 1).toLower();
+}
