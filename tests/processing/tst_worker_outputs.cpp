@@ -296,13 +296,13 @@ private slots:
         // one that waits until the test ends.
         const pid_t child = ::fork();
         if (child == 0) {
+            for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
+                if (!(new CAtomicReplace(folder + "/" + name))->Create())
+                    _exit(1);
+            }
             for (int i = 0; run == "long" && i < 50; ++i) {
                 CAtomicReplace done(MakeFolder(T + "/long") + "/n.jpg");
                 if (!done.Create() || !WriteFile(done.TemporaryPath(), "n") || !done.Commit())
-                    _exit(1);
-            }
-            for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
-                if (!(new CAtomicReplace(folder + "/" + name))->Create())
                     _exit(1);
             }
             char end;
