@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,17 +70,25 @@ SOwnRecord& OwnRecord()
     return g_Own;
 }
 
+// Beside a record while it is written anew.
+QString NextVersion(const QString& record)
+{
+    return record + QStringLiteral(".new");
+}
+
 // Written whole at each change, so that it never names more than the
-// temporaries in flight, however long the run; removed once there are none.
+// temporaries in flight, however long the run, and renamed into place, so
+// that a kill at any moment leaves it complete; removed once there are none.
 void Save(const SOwnRecord& own)
 {
     if (own.inFlight.isEmpty()) {
         QFile::remove(own.path);
         return;
     }
-    QFile record(own.path);
-    if (record.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        record.write(own.head + own.inFlight.join('\n') + '\n');
+    QFile record(NextVersion(own.path));
+    const QByteArray text = own.head + own.inFlight.join('\n') + '\n';
+    if (record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() && record.flush())
+        ::rename(QFile::encodeName(record.fileName()).constData(), QFile::encodeName(own.path).constData());
 }
 
 QByteArray Encoded(const QString& path)
@@ -168,10 +177,12 @@ QStringList CTemporaryRecord::LeftByEndedProcesses()
             paths << recorded;
             anyLeft = anyLeft || Exists(recorded);
         }
-        if (anyLeft)
+        if (anyLeft) {
             left << paths;
-        else
+        } else {
             QFile::remove(path);
+            QFile::remove(NextVersion(path));
+        }
     }
     return left;
 }
