@@ -4,8 +4,9 @@
 #include <QStringList>
 
 // The temporaries this process has made and not yet put in place or
-// removed (only those), written down before each one is made, in a file of its own under
-// the user's data folder ("Brandquill/temporaries"). A run that is killed
+// removed (only those), written down before each one is made, in a file of
+// its own under the user's data folder ("Brandquill/temporaries"), with
+// their paths escaped. A run that is killed
 // leaves its record behind; a later run then knows which hidden ".bq-" files
 // beside the outputs are strays it may remove, and which merely look like
 // them. A record names its host, boot and process (with the process's start
