@@ -91,23 +91,34 @@ QByteArray Native(const QString& path)
 // rename() that fails with EEXIST rather than replace a file. Where the file
 // system cannot refuse in the rename itself, a hard link (which never
 // replaces) and then the old name's removal; where it has no hard links
-// either, a look just before the rename is the best there is. 0 or errno.
+// either, the final name is first claimed as an empty file, which only the
+// rename then replaces: another writer finds the name taken. 0 or errno.
 int RenameNoReplace(const QByteArray& from, const QByteArray& to)
 {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
         return errno;
+    int error = 0;
     if (::link(from.constData(), to.constData()) == 0) {
-        ::unlink(from.constData());
-        return 0;
+        if (::unlink(from.constData()) == 0)
+            return 0;
+        // Nothing moved while the old name stays: the new one goes again.
+        error = errno;
+        ::unlink(to.constData());
+        return error;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
         return errno;
-    struct stat st;
-    if (::lstat(to.constData(), &st) == 0)
-        return EEXIST;
-    return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+    const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (claim < 0)
+        return errno;
+    ::close(claim);
+    if (::rename(from.constData(), to.constData()) == 0)
+        return 0;
+    error = errno;
+    ::unlink(to.constData());
+    return error;
 }
 
 } // namespace
@@ -154,8 +165,7 @@ void CAtomicReplace::SetModeSource(const QString& source)
     m_HasSource = !source.isEmpty() && ::stat(Native(source).constData(), &st) == 0;
     if (m_HasSource) {
         m_SourceMode = st.st_mode & 0777;
-        m_SourceDevice = st.st_dev;
-        m_SourceInode = st.st_ino;
+        m_SourceId = SFileIdentity::FromStat(st).id;
     }
 }
 
@@ -184,7 +194,7 @@ bool CAtomicReplace::Create()
             return true;
         }
         const int error = errno;
-        CTemporaryRecord::Remove();
+        CTemporaryRecord::Remove(path);
         if (error != EEXIST)
             return Fail(error);
     }
@@ -246,7 +256,7 @@ mode_t CAtomicReplace::FinalMode(const QString& finalPath) const
     struct stat st;
     if (::lstat(Native(finalPath).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
         const mode_t own = st.st_mode & 0777;
-        const bool sameFile = st.st_dev == m_SourceDevice && st.st_ino == m_SourceInode;
+        const bool sameFile = SFileIdentity::FromStat(st).id == m_SourceId;
         return m_HasSource && !sameFile ? own & m_SourceMode : own;
     }
     return (m_HasSource ? m_SourceMode : 0666) & ~ProcessUmask();
@@ -369,7 +379,7 @@ void CAtomicReplace::Discard()
     // Last, and its record after it: while the reserved file is there, the
     // record still names whatever may be left beside it.
     QFile::remove(TemporaryPath());
-    CTemporaryRecord::Remove();
+    CTemporaryRecord::Remove(TemporaryPath());
     m_PartsNamed = 0;
     m_Base.clear();
 }
@@ -448,10 +458,17 @@ bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QStr
         return false;
     }
     // CopyFile commits a synced file into a synced folder before this
-    // returns: only then may the source go.
+    // returns: only then may the source go, and only the file that was
+    // copied, as it was when the copy began.
+    const SFileIdentity copied = SFileIdentity::Of(source);
     if (!CopyFile(source, to, error, noReplace, placed))
         return false;
-    // The target is complete; a source that cannot be removed stays as well.
-    ::unlink(from.constData());
+    QString kept;
+    if (!copied.Unchanged(SFileIdentity::Of(source)))
+        kept = QStringLiteral("the source changed while it was copied");
+    else if (::unlink(from.constData()) != 0)
+        kept = SystemError(errno);
+    if (error)
+        *error = kept;
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -86,6 +88,8 @@ public:
                          const NextTarget* noReplace = nullptr, QString* placed = nullptr);
     // rename(); across file systems, CopyFile and then the source removed,
     // so that the source goes only once the target is complete and synced.
+    // True once the target is in place; a source that changed while it was
+    // copied, or that cannot be removed, stays, and `error` then says why.
     static bool MoveFile(const QString& source, const QString& target, QString* error = nullptr,
                          const NextTarget* noReplace = nullptr, QString* placed = nullptr);
 
@@ -131,6 +135,5 @@ private:
     bool m_AllowEmpty = false; // a copy of an empty file is a result
     bool m_HasSource = false;
     mode_t m_SourceMode = 0; // permission bits of the source
-    dev_t m_SourceDevice = 0;
-    ino_t m_SourceInode = 0;
+    SFileId m_SourceId;
 };

@@ -1,6 +1,7 @@
 // Removal of temporaries that a killed run left behind.
 #include "AtomicReplace.h"
 
+#include "HeldFiles.h"
 #include "TemporaryRecord.h"
 
 #include <QDir>
@@ -9,45 +10,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace
-{
-
-// (device, inode) of a file, to compare with the files processes hold open.
-typedef QPair<quint64, quint64> FileId;
-
-// Every file any process has open, as far as /proc lets this user see.
-// Processes of other users cannot be examined; they cannot open this
-// user's 0600 temporaries either, unless they are root.
-QSet<FileId> OpenFiles()
-{
-    QSet<FileId> open;
-    DIR* proc = ::opendir("/proc");
-    if (!proc)
-        return open;
-    while (const dirent* process = ::readdir(proc)) {
-        if (process->d_name[0] < '0' || process->d_name[0] > '9')
-            continue;
-        const QByteArray fdFolder = QByteArray("/proc/") + process->d_name + "/fd";
-        DIR* fds = ::opendir(fdFolder.constData());
-        if (!fds)
-            continue;
-        while (const dirent* fd = ::readdir(fds)) {
-            struct stat st;
-            if (fd->d_name[0] != '.' && ::stat((fdFolder + "/" + fd->d_name).constData(), &st) == 0 &&
-                S_ISREG(st.st_mode))
-                open.insert(FileId(st.st_dev, st.st_ino));
-        }
-        ::closedir(fds);
-    }
-    ::closedir(proc);
-    return open;
-}
-
-} // namespace
 
 int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
 {
@@ -68,7 +32,7 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     }
     const qint64 limit = before.toSecsSinceEpoch();
     QStringList candidates;
-    QList<FileId> ids;
+    QList<SFileId> ids;
     for (const QString& name : hidden) {
         const QRegularExpressionMatch match = own.match(name);
         if (!match.hasMatch() || !recorded.contains(match.captured(1) + match.captured(3)))
@@ -80,11 +44,14 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
             st.st_uid != ::geteuid() || st.st_mtime >= limit)
             continue;
         candidates << path;
-        ids << FileId(st.st_dev, st.st_ino);
+        ids << SFileIdentity::FromStat(st).id;
     }
     if (candidates.isEmpty())
         return 0;
-    const QSet<FileId> open = OpenFiles();
+    // A holder hidden from this user is not waited for: the run that made
+    // these files has ended.
+    QSet<SFileId> open;
+    CHeldFiles::Collect(open);
     int removed = 0;
     for (int i = 0; i < candidates.size(); ++i) {
         if (!open.contains(ids[i]) && ::unlink(QFile::encodeName(candidates[i]).constData()) == 0)

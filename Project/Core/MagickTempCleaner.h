@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
-
-#include <sys/types.h>
 
 // Removes the image library's leftover "magick-*" files from a temporary
 // folder. Only regular, unlinked files of this user that nobody has touched
@@ -19,18 +16,6 @@ public:
     int Run();
 
 private:
-    struct SFileId {
-        dev_t device;
-        ino_t inode;
-        bool operator==(const SFileId& other) const { return device == other.device && inode == other.inode; }
-    };
-    friend uint qHash(const SFileId& id, uint seed) { return qHash(quint64(id.inode) ^ quint64(id.device), seed); }
-
-    // Every file held open or mapped by a process; false when some process
-    // of this user could not be looked at.
-    bool CollectHeldFiles(QSet<SFileId>& held) const;
-    static void CollectMaps(const QString& mapsPath, QSet<SFileId>& held);
-
     QString m_folder;
     QString m_procRoot;
 };

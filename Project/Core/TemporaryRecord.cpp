@@ -7,19 +7,18 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
 
-// A record is a few lines per photo in flight: anything much larger is not
-// one of ours, and is left alone.
+// A record is a few lines per worker: anything much larger is not one of
+// ours, and is left alone.
 constexpr qint64 MaxRecordBytes = 16 * 1024 * 1024;
-const char RecordHead[] = "brandquill temporaries 1";
-
-QMutex g_Lock;
-int g_InFlight = 0;
+const char RecordHead[] = "brandquill temporaries 2";
 
 // Field 22 of /proc/<pid>/stat, the process's start in clock ticks after
 // boot; "" when there is no such process.
@@ -41,22 +40,60 @@ QByteArray BootId()
     return boot.open(QIODevice::ReadOnly) ? boot.read(64).trimmed() : QByteArray();
 }
 
-// Host, boot, then process id and start time: one line each.
-QByteArray Identity()
-{
-    const QByteArray pid = QByteArray::number(qint64(::getpid()));
-    return QSysInfo::machineHostName().toUtf8() + '\n' + BootId() + '\n' + pid + ' ' + StartTime(pid) + '\n';
-}
+// This process's record and the temporaries in flight that it names, each
+// path percent-encoded, so that no name, a line break in it or not, makes up
+// a line. A child made by fork() starts a record of its own, with none.
+struct SOwnRecord {
+    qint64 pid = 0;
+    QString path;
+    QByteArray head; // the head, then host, boot, process id and start time
+    QList<QByteArray> inFlight;
+};
+
+QMutex g_Lock;
+SOwnRecord g_Own;
 
 // Named by process id and start time: a record of an ended process that
 // had this id stays as it is.
-QString OwnRecord()
+SOwnRecord& OwnRecord()
 {
-    static const QString name = [] {
-        const QByteArray pid = QByteArray::number(qint64(::getpid()));
-        return QString::fromLatin1(pid + '-' + StartTime(pid) + ".run");
-    }();
-    return CTemporaryRecord::Folder() + QLatin1Char('/') + name;
+    const qint64 pid = qint64(::getpid());
+    if (g_Own.pid != pid) {
+        const QByteArray id = QByteArray::number(pid);
+        const QByteArray start = StartTime(id);
+        g_Own = SOwnRecord();
+        g_Own.pid = pid;
+        g_Own.path = CTemporaryRecord::Folder() + QLatin1Char('/') + QString::fromLatin1(id + '-' + start + ".run");
+        g_Own.head = QByteArray(RecordHead) + '\n' + QSysInfo::machineHostName().toUtf8() + '\n' + BootId() + '\n' +
+                     id + ' ' + start + '\n';
+    }
+    return g_Own;
+}
+
+// Beside a record while it is written anew.
+QString NextVersion(const QString& record)
+{
+    return record + QStringLiteral(".new");
+}
+
+// Written whole at each change, so that it never names more than the
+// temporaries in flight, however long the run, and renamed into place, so
+// that a kill at any moment leaves it complete; removed once there are none.
+void Save(const SOwnRecord& own)
+{
+    if (own.inFlight.isEmpty()) {
+        QFile::remove(own.path);
+        return;
+    }
+    QFile record(NextVersion(own.path));
+    const QByteArray text = own.head + own.inFlight.join('\n') + '\n';
+    if (record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() && record.flush())
+        ::rename(QFile::encodeName(record.fileName()).constData(), QFile::encodeName(own.path).constData());
+}
+
+QByteArray Encoded(const QString& path)
+{
+    return QFile::encodeName(path).toPercentEncoding("/");
 }
 
 bool Exists(const QString& path)
@@ -92,24 +129,21 @@ QString CTemporaryRecord::Folder()
 void CTemporaryRecord::Add(const QString& path)
 {
     QMutexLocker lock(&g_Lock);
-    QFile record(OwnRecord());
-    if (g_InFlight++ == 0) {
+    SOwnRecord& own = OwnRecord();
+    if (own.inFlight.isEmpty()) {
         QDir().mkpath(Folder());
         QFile::setPermissions(Folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (!record.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return;
-        record.write(QByteArray(RecordHead) + '\n' + Identity());
-    } else if (!record.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        return;
     }
-    record.write(QFile::encodeName(path) + '\n');
+    own.inFlight << Encoded(path);
+    Save(own);
 }
 
-void CTemporaryRecord::Remove()
+void CTemporaryRecord::Remove(const QString& path)
 {
     QMutexLocker lock(&g_Lock);
-    if (g_InFlight > 0 && --g_InFlight == 0)
-        QFile::remove(OwnRecord());
+    SOwnRecord& own = OwnRecord();
+    if (own.inFlight.removeOne(Encoded(path)))
+        Save(own);
 }
 
 QStringList CTemporaryRecord::LeftByEndedProcesses()
@@ -118,27 +152,37 @@ QStringList CTemporaryRecord::LeftByEndedProcesses()
     const QByteArray boot = BootId();
     QStringList left;
     const QDir folder(Folder());
-    for (const QString& name : folder.entryList({QStringLiteral("*.run")}, QDir::Files)) {
-        QFile record(folder.filePath(name));
-        if (record.size() > MaxRecordBytes || !record.open(QIODevice::ReadOnly))
+    for (const QString& name : folder.entryList({QStringLiteral("*.run")}, QDir::Files | QDir::System)) {
+        // Only a regular file, never through a link, and never beyond what a
+        // record can hold: a device gives bytes without end.
+        const QString path = folder.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat st;
+        QFile record;
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxRecordBytes ||
+                        !record.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)))
+            ::close(fd);
+        if (!record.isOpen())
             continue;
-        const QList<QByteArray> lines = record.readAll().split('\n');
+        const QList<QByteArray> lines = record.read(MaxRecordBytes).split('\n');
         record.close();
         if (!Ended(lines, host, boot))
             continue;
         QStringList paths;
         bool anyLeft = false;
         for (int i = 4; i < lines.size(); ++i) {
-            const QString path = QFile::decodeName(lines.at(i));
-            if (!QDir::isAbsolutePath(path))
+            const QString recorded = QFile::decodeName(QByteArray::fromPercentEncoding(lines.at(i)));
+            if (!QDir::isAbsolutePath(recorded))
                 continue;
-            paths << path;
-            anyLeft = anyLeft || Exists(path);
+            paths << recorded;
+            anyLeft = anyLeft || Exists(recorded);
         }
-        if (anyLeft)
+        if (anyLeft) {
             left << paths;
-        else
-            QFile::remove(record.fileName());
+        } else {
+            QFile::remove(path);
+            QFile::remove(NextVersion(path));
+        }
     }
     return left;
 }

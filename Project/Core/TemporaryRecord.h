@@ -4,8 +4,9 @@
 #include <QStringList>
 
 // The temporaries this process has made and not yet put in place or
-// removed, written down before each one is made, in a file of its own under
-// the user's data folder ("Brandquill/temporaries"). A run that is killed
+// removed (only those), written down before each one is made, in a file of
+// its own under the user's data folder ("Brandquill/temporaries"), with
+// their paths escaped. A run that is killed
 // leaves its record behind; a later run then knows which hidden ".bq-" files
 // beside the outputs are strays it may remove, and which merely look like
 // them. A record names its host, boot and process (with the process's start
@@ -18,9 +19,9 @@ public:
     // Writes `path` (absolute) down as about to be made. A record that
     // cannot be written only means the file will not be cleaned up.
     static void Add(const QString& path);
-    // A temporary added was removed or renamed into place; once this
+    // `path`, added before, was removed or renamed into place; once this
     // process has none left, its record goes.
-    static void Remove();
+    static void Remove(const QString& path);
 
     // The paths recorded by processes of this machine that have ended.
     // Records none of whose files is left are removed on the way.

@@ -68,6 +68,8 @@ void CProcessThread::LightProcessing(bool& skip)
         RecordWritten({m_OutputPath});
         if (!blocker.isEmpty())
             LogFailure(tr("Damaged photo copied, its source kept"), m_SourcePath, LoadPathLength, blocker);
+        else if (move && !reason.isEmpty())
+            LogFailure(tr("Copied, its source kept"), m_SourcePath, LoadPathLength, reason);
     } else {
         // Unchanged, it is still this photo's output: an upload sends it.
         RecordWritten({m_OutputPath});

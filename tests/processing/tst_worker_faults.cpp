@@ -291,11 +291,15 @@ private slots:
         QTest::addColumn<bool>("move");
         QTest::addColumn<bool>("renamed");
         QTest::addColumn<QString>("text");
-        QTest::newRow("write") << true << false << false << "Failed to write";
-        QTest::newRow("copy") << false << false << false << "Failed to Copy";
-        QTest::newRow("renamed copy") << false << false << true << "Failed to Rename and Copy";
-        QTest::newRow("move") << false << true << false << "Failed to Move";
-        QTest::newRow("renamed move") << false << true << true << "Failed to Rename and Move";
+        // The source's folder is the read-only one: the source cannot go, and
+        // no output takes its name.
+        QTest::addColumn<bool>("sourceLocked");
+        QTest::newRow("write") << true << false << false << "Failed to write" << false;
+        QTest::newRow("copy") << false << false << false << "Failed to Copy" << false;
+        QTest::newRow("renamed copy") << false << false << true << "Failed to Rename and Copy" << false;
+        QTest::newRow("move") << false << true << false << "Failed to Move" << false;
+        QTest::newRow("renamed move") << false << true << true << "Failed to Rename and Move" << false;
+        QTest::newRow("move from a read-only folder") << false << true << false << "Failed to Move" << true;
     }
     void readOnlyFolder()
     {
@@ -303,17 +307,20 @@ private slots:
         QFETCH(bool, move);
         QFETCH(bool, renamed);
         QFETCH(QString, text);
+        QFETCH(bool, sourceLocked);
         const QString src = Src("r.jpg");
         const QByteArray bytes = FileBytes(src);
         const QString name = renamed ? "new_r.jpg" : "r.jpg";
-        WriteFile(D + "/" + name, "old output");
+        if (!sourceLocked)
+            WriteFile(D + "/" + name, "old output");
         WriteFile(D + "/other.jpg", "another old output");
-        m_Locked = D;
-        if (::geteuid() == 0 ? !SetImmutable(D, true) : !QFile::setPermissions(D, QFile::ReadOwner | QFile::ExeOwner))
-            QSKIP("the output folder cannot be made read-only here");
-        if (QFile(D + "/probe").open(QIODevice::WriteOnly)) {
-            QFile::remove(D + "/probe");
-            QSKIP("the read-only output folder still takes new files");
+        m_Locked = sourceLocked ? S : D;
+        if (::geteuid() == 0 ? !SetImmutable(m_Locked, true)
+                             : !QFile::setPermissions(m_Locked, QFile::ReadOwner | QFile::ExeOwner))
+            QSKIP("the folder cannot be made read-only here");
+        if (QFile(m_Locked + "/probe").open(QIODevice::WriteOnly)) {
+            QFile::remove(m_Locked + "/probe");
+            QSKIP("the read-only folder still takes new files");
         }
         if (renamed) {
             P->FilterFilename.preset = 3;
@@ -333,8 +340,10 @@ private slots:
                  QStringList{" - " + text + " " + TruncateString(shown, filter ? 64 : 32, true) + why});
         QCOMPARE(h.Errors(), 1);
         QCOMPARE(FileBytes(src), bytes);
-        QCOMPARE(FileBytes(D + "/" + name), QByteArray("old output"));
-        QStringList expected{name, "other.jpg"};
+        QCOMPARE(FileBytes(D + "/" + name), sourceLocked ? QByteArray() : QByteArray("old output"));
+        QStringList expected{"other.jpg"};
+        if (!sourceLocked)
+            expected << name;
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
         QVERIFY(h.writtenFiles.isEmpty());

@@ -10,6 +10,7 @@
 #include "ImageManager.h"
 #include "PathSafety.h"
 #include "PhotoMaker.h"
+#include "TemporaryRecord.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -159,18 +160,37 @@ private slots:
         QCOMPARE(FilesIn(D), QStringList{"a.JPG"});
     }
 
+    // A source replaced while it is copied is another file: it stays.
+    void moveAcrossFileSystems_data()
+    {
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("moved") << false;
+        QTest::newRow("source replaced while it is copied") << true;
+    }
     void moveAcrossFileSystems()
     {
+        QFETCH(bool, replaced);
         QTemporaryDir shm("/dev/shm/bq-XXXXXX");
         struct stat a, b;
         if (!shm.isValid() || ::stat("/dev/shm", &a) != 0 || ::stat(QFile::encodeName(T).constData(), &b) != 0 ||
             a.st_dev == b.st_dev)
             QSKIP("no second file system at /dev/shm");
-        WriteFile(shm.path() + "/m.jpg", "moved bytes");
-        QVERIFY(CAtomicReplace::MoveFile(shm.path() + "/m.jpg", D + "/m.jpg"));
-        QVERIFY(!QFileInfo::exists(shm.path() + "/m.jpg"));
-        QCOMPARE(FileBytes(D + "/m.jpg"), QByteArray("moved bytes"));
-        QCOMPARE(FilesIn(D), QStringList{"m.jpg"});
+        const QString source = shm.path() + "/m.jpg";
+        WriteFile(source, "moved bytes");
+        // Asked once the copy is made, when its name is found taken.
+        const CAtomicReplace::NextTarget next = [&](const QString&) {
+            WriteFile(shm.path() + "/new", "new bytes");
+            ::rename(QFile::encodeName(shm.path() + "/new").constData(), QFile::encodeName(source).constData());
+            return D + "/m (2).jpg";
+        };
+        if (replaced)
+            WriteFile(D + "/m.jpg", "taken");
+        QString error;
+        QVERIFY(CAtomicReplace::MoveFile(source, D + "/m.jpg", &error, replaced ? &next : nullptr));
+        QCOMPARE(FileBytes(D + (replaced ? "/m (2).jpg" : "/m.jpg")), QByteArray("moved bytes"));
+        QCOMPARE(FileBytes(source), replaced ? QByteArray("new bytes") : QByteArray());
+        QCOMPARE(error, replaced ? QString("the source changed while it was copied") : QString());
+        QCOMPARE(FilesIn(D), replaced ? QStringList({"m (2).jpg", "m.jpg"}) : QStringList{"m.jpg"});
     }
 
     // A private photo stays private: an output replaced in place keeps its
@@ -252,23 +272,62 @@ private slots:
     }
 
     // Temporaries of a killed run go; nothing else does: not one that is
-    // newer or held open, nor a file of the user's that only looks like one.
+    // newer or held open, nor a file of the user's that only looks like one,
+    // nor those of a run still going. A record names only the temporaries in
+    // flight, no folder's name makes it name another file, and a record
+    // reached through a link is not read.
+    void killedRunTemporaries_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::newRow("killed") << "killed";
+        QTest::newRow("still running") << "running";
+        QTest::newRow("killed after 50 outputs") << "long";
+        QTest::newRow("line break in the folder's name") << "line break";
+        QTest::newRow("record reached through a link") << "linked";
+    }
     void killedRunTemporaries()
     {
-        // The killed run: a process that makes its temporaries and dies.
+        QFETCH(QString, run);
+        // Its temporaries there; D then holds files of the user's so named.
+        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D) : D;
+        int hold[2];
+        QCOMPARE(::pipe(hold), 0);
+        // The killed run: a process that makes its temporaries and dies, or
+        // one that waits until the test ends.
         const pid_t child = ::fork();
         if (child == 0) {
             for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) {
-                if (!(new CAtomicReplace(D + "/" + name))->Create())
+                if (!(new CAtomicReplace(folder + "/" + name))->Create())
                     _exit(1);
             }
-            _exit(0);
+            for (int i = 0; run == "long" && i < 50; ++i) {
+                CAtomicReplace done(MakeFolder(T + "/long") + "/n.jpg");
+                if (!done.Create() || !WriteFile(done.TemporaryPath(), "n") || !done.Commit())
+                    _exit(1);
+            }
+            char end;
+            ::close(hold[1]);
+            _exit(run == "running" && ::read(hold[0], &end, 1) < 0 ? 1 : 0);
         }
+        ::close(hold[0]);
         int status = -1;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        const QStringList made = FilesIn(D);
-        QCOMPARE(made.size(), 4);
+        QTRY_COMPARE(FilesIn(folder).size(), 4);
+        if (run != "running") {
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        const QString record = CTemporaryRecord::Folder() + "/" + QString::number(child) + "-*.run";
+        const QFileInfoList records = QDir(CTemporaryRecord::Folder(), QFileInfo(record).fileName()).entryInfoList();
+        QCOMPARE(records.size(), 1);
+        QFile recorded(records.first().filePath());
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        QCOMPARE(recorded.readAll().count(".bq-"), 4);
+        recorded.close();
+        if (run == "linked") {
+            QVERIFY(QFile::rename(recorded.fileName(), T + "/record"));
+            QVERIFY(QFile::link(T + "/record", recorded.fileName()));
+        }
+        const QStringList made = FilesIn(folder);
         const QString base = made.at(1).chopped(4);
         const QStringList stale = {made.at(0), made.at(1), base + "-1.jpg", base + "-was-2.jpg"};
         const QStringList kept = {made.at(2),        made.at(3),  ".bq-abc123.jpg", ".bq-Keep01.png",
@@ -284,8 +343,14 @@ private slots:
         QFile open(D + "/" + made.at(2));
         QVERIFY(open.open(QIODevice::ReadOnly));
         WorkerHarness h;
-        QVERIFY(h.RunJob({Src("src/k.jpg")}));
+        const bool ran = h.RunJob({Src("src/k.jpg")});
+        ::close(hold[1]);
+        if (run == "running")
+            QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(ran);
         QStringList expected = kept;
+        if (run != "killed" && run != "long")
+            expected << stale;
         expected << "k.jpg";
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
@@ -505,52 +570,64 @@ private slots:
         QTest::addColumn<QStringList>("sources");
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("notes");
+        // A name another writer takes just before the rename, where the file
+        // system has neither rename flags nor hard links.
+        QTest::addColumn<QString>("takenAtRename");
         const QString taken = ": the name was taken";
         QTest::newRow("another photo at the name, written")
             << 2 << "JPG" << true << true << false << QStringList{"src/a.png=64x48", "src/a.jpg=36x28"}
-            << QStringList{"src/a.jpg=36x28", "src/a (2).jpg=64x48"} << QStringList{"%1/src/a (2).jpg" + taken};
+            << QStringList{"src/a.jpg=36x28", "src/a (2).jpg=64x48"} << QStringList{"%1/src/a (2).jpg" + taken}
+            << QString();
         QTest::newRow("another photo at the name, moved")
             << 0 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "out/a.jpg=36x28"}
-            << QStringList{"out/a.jpg=36x28", "out/a (2).jpg=64x48"} << QStringList{"%1/out/a (2).jpg" + taken};
+            << QStringList{"out/a.jpg=36x28", "out/a (2).jpg=64x48"} << QStringList{"%1/out/a (2).jpg" + taken}
+            << QString();
         for (bool overwrite : {false, true})
             QTest::newRow(overwrite ? "pages and another photo's output, overwrite"
                                     : "pages and another photo's output")
                 << 2 << "JPG" << overwrite << true << false << QStringList{"src/a.tif=0x0", "src/a-1.png=36x28"}
                 << QStringList{"src/a-0.jpg=40x30", "src/a-1.jpg=50x40", "src/a-2.jpg=60x50", "src/a-1 (2).jpg=36x28"}
-                << QStringList{"%1/src/a-1 (2).jpg" + taken};
+                << QStringList{"%1/src/a-1 (2).jpg" + taken} << QString();
         QTest::newRow("pages given a made-up name")
             << 0 << "JPG" << true << true << false << QStringList{"in1/a.png=64x48", "in2/a.tif=0x0"}
             << QStringList{"out/a.jpg=64x48", "out/a (2)-0.jpg=40x30", "out/a (2)-1.jpg=50x40", "out/a (2)-2.jpg=60x50"}
-            << QStringList{"%1/out/a (2)-0.jpg to %1/out/a (2)-2.jpg" + taken};
+            << QStringList{"%1/out/a (2)-0.jpg to %1/out/a (2)-2.jpg" + taken} << QString();
         QTest::newRow("made-up name taken on disk")
             << 0 << "JPG" << true << false << false
             << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a (2).jpg=old"}
             << QStringList{"in1/a.png=64x48", "in2/a.png=36x28", "out/a.jpg=64x48", "out/a (2).jpg=old",
                            "out/a (3).jpg=36x28"}
-            << QStringList{"%1/out/a (3).jpg" + taken};
+            << QStringList{"%1/out/a (3).jpg" + taken} << QString();
         QTest::newRow("name taken after the check")
             << 0 << "JPG" << false << false << true << QStringList{"src/a.png=64x48"}
             << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
-            << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"};
+            << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"} << QString();
         QTest::newRow("name taken after the check, overwrite")
             << 0 << "JPG" << true << false << true << QStringList{"src/a.png=64x48"}
-            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{};
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << QString();
         // One folder by two spellings: a name is the folder's, however it is reached.
         const QStringList aliased{"src/a.png=64x48", "alias->src", "alias/a.jpeg=36x28"};
         QTest::newRow("one folder by two spellings, subfolder")
             << 3 << "JPG" << true << true << false << aliased
             << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
-            << QStringList{"%1/alias/sub/a (2).jpg" + taken};
+            << QStringList{"%1/alias/sub/a (2).jpg" + taken} << QString();
         QTest::newRow("one folder by two spellings, moved")
             << 3 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "alias->src", "alias/a.JPG=36x28"}
             << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
-            << QStringList{"%1/alias/sub/a (2).jpg" + taken};
+            << QStringList{"%1/alias/sub/a (2).jpg" + taken} << QString();
         QTest::newRow("two subfolders linked to one")
             << 3 << "JPG" << true << false << false
             << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "in1/sub->../exp", "in2/sub->../exp"}
             << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "exp/a.jpg=64x48", "exp/a (2).jpg=36x28"}
-            << QStringList{"%1/in2/sub/a (2).jpg" + taken};
+            << QStringList{"%1/in2/sub/a (2).jpg" + taken} << QString();
+        QTest::newRow("name taken at the rename, moved")
+            << 0 << "keep" << false << true << false << QStringList{"src/a.jpg=64x48"} << QStringList{"out/a.jpg=64x48"}
+            << QStringList{} << "a.jpg";
+        QTest::newRow("name taken at the rename, written")
+            << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "a.jpg";
     }
+
     void sharedNames()
     {
         QFETCH(int, mode);
@@ -561,6 +638,7 @@ private slots:
         QFETCH(QStringList, sources);
         QFETCH(QStringList, left);
         QFETCH(QStringList, notes);
+        QFETCH(QString, takenAtRename);
         QStringList photos;
         for (const QString& entry : sources) {
             if (entry.contains("->")) {
@@ -592,7 +670,10 @@ private slots:
         WorkerHarness h;
         if (raced)
             h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
+        if (!takenAtRename.isEmpty())
+            qputenv("BQ_TAKE_AT_RENAME", takenAtRename.toUtf8());
         const bool ran = h.RunJob(photos);
+        qunsetenv("BQ_TAKE_AT_RENAME");
         P->SilentRun = false;
         QVERIFY(ran);
         QCOMPARE(h.Errors(), 0);
