@@ -4,13 +4,16 @@
 // Keyboard use of each window: access keys, tab stops, the text box, Return.
 
 #include "BqTestMain.h"
+#include "CDialogProfileSelection.h"
 #include "CProcessController.h"
+#include "CSettings.h"
 #include "DialogFilterSelection.h"
 #include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
 #include "FiltersEnum.h"
+#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "ListThumb.h"
 #include "MainPanel1.h"
@@ -134,6 +137,34 @@ QStringList ReturnFaults(CDialogFilterSelection* picker, bool onCategory)
         faults << "Marks not shown";
     return faults;
 }
+
+// On a screen of `room`: the window inside it with the buttons that close a
+// dialog, or step 3's Settings boxes once Tab has reached each.
+QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
+{
+    static const QHash<QString, QStringList> named{
+        {"text editor", {"buttonReset", "buttonUndo", "buttonRedo", "buttonBox"}},
+        {"picker", {"Ok", "Cancel"}},
+        {"profiles", {"buttonOk", "buttonCancel"}},
+        {"settings", {"buttonOK", "buttonCancel"}},
+        {"step 3", {"checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
+    QStringList faults;
+    if (!room.contains(top->frameGeometry()))
+        faults << QString("window at %1,%2 %3x%4")
+                      .arg(top->frameGeometry().x())
+                      .arg(top->frameGeometry().y())
+                      .arg(top->frameGeometry().width())
+                      .arg(top->frameGeometry().height());
+    for (const QString& name : named.value(which)) {
+        auto* w = top->findChild<QWidget*>(name);
+        for (int i = 0; which == "step 3" && i < 40 && QApplication::focusWidget() != w; ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : top, Qt::Key_Tab);
+        if (!w->isVisible() || w->visibleRegion().boundingRect() != w->rect() ||
+            !room.contains(QRect(w->mapToGlobal(QPoint()), w->size())))
+            faults << name;
+    }
+    return faults;
+}
 } // namespace
 
 class TestStepsWindow : public QObject
@@ -215,11 +246,21 @@ private slots:
         QTest::newRow("Tab leaves the text box") << "text editor" << QString("text box");
         QTest::newRow("Return in the opened picker") << "picker" << QString("return");
         QTest::newRow("Return on a category") << "picker" << QString("category");
+        QTest::newRow("text editor on 960 x 540") << "text editor" << QString("fits 960x540");
+        QTest::newRow("step 3 on 960 x 540") << "step 3" << QString("fits 960x540");
+        QTest::newRow("text editor on 640 x 360") << "text editor" << QString("fits 640x360");
+        QTest::newRow("picker on 640 x 360") << "picker" << QString("fits 640x360");
+        QTest::newRow("profiles on 640 x 360") << "profiles" << QString("fits 640x360");
+        QTest::newRow("settings on 640 x 360") << "settings" << QString("fits 640x360");
     }
     void keyboard()
     {
         QFETCH(QString, which);
         QFETCH(QString, probe);
+        const QStringList size = probe.mid(5).split('x');
+        const QRect room =
+            probe.startsWith("fits") ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt()) : QRect();
+        SetScreenRoom(room);
         std::unique_ptr<QDialog> dialog;
         if (which == "text editor") {
             auto* editor = new CFilterSettings(window.get());
@@ -228,6 +269,10 @@ private slots:
             dialog.reset(editor);
         } else if (which == "picker") {
             dialog.reset(new CDialogFilterSelection(window.get()));
+        } else if (which == "profiles") {
+            dialog.reset(new CDialogProfileSelection(window.get()));
+        } else if (which == "settings") {
+            dialog.reset(new CSettings(window.get()));
         } else if (which == "processing") {
             SProcessHooks hooks;
             hooks.openUrl = [](const QUrl&) {};
@@ -244,6 +289,8 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
+            else if (room.isValid())
+                faults << OffRoom(top, which, room);
             else if (probe == "text box")
                 faults << TextBoxFaults(top);
             else if (!probe.startsWith("keys"))
@@ -274,6 +321,7 @@ private slots:
             });
             dialog->exec();
         }
+        SetScreenRoom(QRect());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 };
