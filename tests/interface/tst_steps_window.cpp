@@ -21,6 +21,7 @@
 #include "MainPanel3.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
+#include "PanelHooks.h"
 #include "UserProfile.h"
 #include "WindowTestSupport.h"
 
@@ -147,6 +148,7 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
         {"picker", {"Ok", "Cancel"}},
         {"profiles", {"buttonOk", "buttonCancel"}},
         {"settings", {"buttonOK", "buttonCancel"}},
+        {"photo chooser", {"buttonBox"}},
         {"step 3", {"checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
     QStringList faults;
     if (!room.contains(top->frameGeometry()))
@@ -252,6 +254,7 @@ private slots:
         QTest::newRow("picker on 640 x 360") << "picker" << QString("fits 640x360");
         QTest::newRow("profiles on 640 x 360") << "profiles" << QString("fits 640x360");
         QTest::newRow("settings on 640 x 360") << "settings" << QString("fits 640x360");
+        QTest::newRow("photo chooser on 640 x 360") << "photo chooser" << QString("fits 640x360");
     }
     void keyboard()
     {
@@ -277,7 +280,7 @@ private slots:
             SProcessHooks hooks;
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
-        } else {
+        } else if (which.startsWith("step")) {
             window->ChangePanel(which.right(1).toInt() - 1);
         }
         QWidget* top = dialog ? static_cast<QWidget*>(dialog.get()) : window.get();
@@ -304,7 +307,14 @@ private slots:
             } else
                 faults << AccessKeyClashes(top) << StopsWithoutFocus(top);
         };
-        if (!dialog) {
+        if (which == "photo chooser") {
+            QTimer::singleShot(0, window.get(), [&] {
+                top = QApplication::activeModalWidget();
+                check();
+                static_cast<QDialog*>(top)->reject();
+            });
+            SPanelHooks().openFiles(window.get(), "Photos", QDir::tempPath(), "*.jpg");
+        } else if (!dialog) {
             check();
         } else {
             // Any other window that opens (a warning) is a fault and is closed.
