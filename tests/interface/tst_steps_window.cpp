@@ -1,7 +1,8 @@
 // Steps 2 and 3 inside the real main window: the photo combo follows step 1
 // through the window's queued connections, the output format chosen in step
 // 3 reaches step 2's name preview, and a new job resets the name preset.
-// Keyboard use of each window: access keys, tab stops, the text box, Return.
+// Keyboard use of each window: access keys, tab stops, the text box, Return;
+// on a small screen, the buttons of each dialog and step 3's last boxes.
 
 #include "BqTestMain.h"
 #include "CDialogProfileSelection.h"
