@@ -2,6 +2,7 @@
 
 #include "FiltersEnum.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "ListThumb.h"
 #include "UserProfile.h"
@@ -23,6 +24,7 @@ constexpr int kCell = 48;
 CDialogFilterSelection::CDialogFilterSelection(QWidget* parent) : QDialog(parent), ui(new Ui::CDialogFilterSelection)
 {
     ui->setupUi(this);
+    KeepDialogOnScreen(this, ui->horizontalLayout);
     m_pFilters = CFiltersEnum::GetInstance();
     m_pProfile = CUserProfile::GetInstance();
     m_pImages = CImageCache::GetInstance();

@@ -5,6 +5,7 @@
 #include "FilterPageFactory.h"
 #include "FilterTypes.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "MinimalIcons.h"
 #include "UserProfile.h"
@@ -26,6 +27,7 @@ constexpr int kUpdateDelay = 100;
 CFilterSettings::CFilterSettings(QWidget* parent) : QDialog(parent), ui(new Ui::FilterSettings)
 {
     ui->setupUi(this);
+    KeepDialogOnScreen(this, ui->layoutButtons);
     FitTextsToFonts(this);
     setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) | Qt::WindowMaximizeButtonHint);
     m_pProfile = CUserProfile::GetInstance();

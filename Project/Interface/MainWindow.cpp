@@ -2,6 +2,7 @@
 
 #include "FiltersEnum.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
@@ -214,8 +215,7 @@ void MainWindow::InitStatusBar()
 
 QRect MainWindow::AvailableArea(const QRect& window)
 {
-    const QScreen* screen = QGuiApplication::screenAt(window.center());
-    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+    return ScreenRoom(QGuiApplication::screenAt(window.center()));
 }
 
 void MainWindow::KeepOnScreen()
@@ -227,7 +227,13 @@ void MainWindow::KeepOnScreen()
     // known once the window is on the screen (none before, none offscreen).
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     QRect fitted = geometry();
+    fitted.setHeight(qMax(fitted.height(), minimumSizeHint().height()));
     const QRect available = AvailableArea(fitted).marginsRemoved(frame);
+    // A first window is centred on the size its texts have given it.
+    if (m_centre) {
+        const QSize margin = available.size() - fitted.size();
+        fitted.moveTopLeft(available.topLeft() + QPoint(margin.width() / 2, margin.height() / 2));
+    }
     setMinimumHeight(qMin(minimumHeight(), available.height()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))
         setGeometry(fitted);
@@ -248,7 +254,8 @@ void MainWindow::InitWindowSettings()
             return;
         }
     }
-    setGeometry(FirstStartGeometry(QGuiApplication::primaryScreen()->availableGeometry()));
+    setGeometry(FirstStartGeometry(ScreenRoom(nullptr)));
+    m_centre = true;
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -257,7 +264,10 @@ void MainWindow::showEvent(QShowEvent* event)
     if (!m_windowShown) {
         KeepOnScreen();
         // Again once the window manager has framed the window.
-        QTimer::singleShot(FrameSettleMs, this, &MainWindow::KeepOnScreen);
+        QTimer::singleShot(FrameSettleMs, this, [this] {
+            KeepOnScreen();
+            m_centre = false;
+        });
     }
     QMainWindow::showEvent(event);
 }

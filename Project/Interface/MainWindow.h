@@ -233,6 +233,8 @@ private:
     // Set once the window is on screen: a script that fails to load then
     // leaves the user's job alone instead of ending the process.
     bool m_windowShown = false;
+    // A first start's window, centred again once its size is final.
+    bool m_centre = false;
     bool m_signalReceived = false;
     CCheckNew m_checkNew;
 };

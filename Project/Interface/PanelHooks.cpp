@@ -1,5 +1,7 @@
 #include "PanelHooks.h"
 
+#include "FitToScreen.h"
+
 #include <QDialog>
 #include <QMenu>
 
@@ -8,7 +10,11 @@ SPanelHooks::SPanelHooks()
     openFiles = [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
         // Native dialogs of Linux desktops match upper-case patterns only
         // against upper-case names and would hide "photo.jpg".
-        return QFileDialog::getOpenFileNames(parent, caption, dir, filter, nullptr, QFileDialog::DontUseNativeDialog);
+        QFileDialog dialog(parent, caption, dir, filter);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        KeepDialogOnScreen(&dialog, nullptr);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
     };
     chooseFolder = [](QWidget* parent, const QString& caption, const QString& dir, QFileDialog::Options options) {
         return QFileDialog::getExistingDirectory(parent, caption, dir, options);

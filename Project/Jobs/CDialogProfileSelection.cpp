@@ -3,6 +3,7 @@
 #include "CDialogProfileSave.h"
 #include "DialogSheets.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "ProfileHeaders.h"
 #include "ResourceRoot.h"
@@ -28,6 +29,7 @@ CDialogProfileSelection::CDialogProfileSelection(QWidget* parent)
       m_pImageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    KeepDialogOnScreen(this, ui->horizontalLayout_2);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Init();
 }

@@ -2,6 +2,7 @@
 
 #include "DialogSheets.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -34,6 +35,7 @@ CSettings::CSettings(QWidget* parent)
       m_pImageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    KeepDialogOnScreen(this, ui->horizontalLayout);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     Init();
 }

@@ -8,6 +8,7 @@
 #include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTypes.h"
+#include "FitToScreen.h"
 #include "UserProfile.h"
 
 #include <QAbstractItemView>
@@ -104,6 +105,8 @@ int main(int argc, char** argv)
     BqTest::IsolateEnvironment();
     QApplication app(argc, argv);
     BqTest::ApplyShotsFont();
+    // The dialog at its own size, as on a desktop with room for it.
+    SetScreenRoom(QRect(0, 0, 1920, 1080));
     BqTest::ApplyShotsLanguage();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (argc != 2) {

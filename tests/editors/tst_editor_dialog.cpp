@@ -8,6 +8,7 @@
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
 #include "FilterTypes.h"
+#include "FitToScreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,8 @@ private slots:
     void initTestCase()
     {
         InitOnce();
+        // A desktop with room for the dialog's own size.
+        SetScreenRoom(QRect(0, 0, 1920, 1080));
         QDesktopServices::setUrlHandler("https", &m_Urls, "Open");
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }

@@ -10,6 +10,7 @@
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
 #include "FilterValues.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "ModalDriver.h"
 #include "UserProfile.h"
@@ -148,6 +149,11 @@ private slots:
     {
         QFETCH(quint32, id);
         QFETCH(bool, values);
+        // A screen with room for the form's own size.
+        struct SRoom {
+            SRoom() { SetScreenRoom(QRect(0, 0, 1920, 1080)); }
+            ~SRoom() { SetScreenRoom(QRect()); }
+        } room;
         bool transition = false;
         CFilterSettings d;
         QCOMPARE(Find<QLabel>(&d, "viewWatermark")->text(), QStringLiteral("This is the watermark!"));

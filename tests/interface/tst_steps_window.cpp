@@ -1,16 +1,20 @@
 // Steps 2 and 3 inside the real main window: the photo combo follows step 1
 // through the window's queued connections, the output format chosen in step
 // 3 reaches step 2's name preview, and a new job resets the name preset.
-// Keyboard use of each window: access keys, tab stops, the text box, Return.
+// Keyboard use of each window: access keys, tab stops, the text box, Return;
+// on a small screen, the buttons of each dialog and step 3's last boxes.
 
 #include "BqTestMain.h"
+#include "CDialogProfileSelection.h"
 #include "CProcessController.h"
+#include "CSettings.h"
 #include "DialogFilterSelection.h"
 #include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
 #include "FilterTypes.h"
 #include "FiltersEnum.h"
+#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "ListThumb.h"
 #include "MainPanel1.h"
@@ -18,6 +22,7 @@
 #include "MainPanel3.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
+#include "PanelHooks.h"
 #include "UserProfile.h"
 #include "WindowTestSupport.h"
 
@@ -134,6 +139,35 @@ QStringList ReturnFaults(CDialogFilterSelection* picker, bool onCategory)
         faults << "Marks not shown";
     return faults;
 }
+
+// On a screen of `room`: the window inside it with the buttons that close a
+// dialog, or step 3's Settings boxes once Tab has reached each.
+QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
+{
+    static const QHash<QString, QStringList> named{
+        {"text editor", {"buttonReset", "buttonUndo", "buttonRedo", "buttonBox"}},
+        {"picker", {"Ok", "Cancel"}},
+        {"profiles", {"buttonOk", "buttonCancel"}},
+        {"settings", {"buttonOK", "buttonCancel"}},
+        {"photo chooser", {"buttonBox"}},
+        {"step 3", {"checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
+    QStringList faults;
+    if (!room.contains(top->frameGeometry()))
+        faults << QString("window at %1,%2 %3x%4")
+                      .arg(top->frameGeometry().x())
+                      .arg(top->frameGeometry().y())
+                      .arg(top->frameGeometry().width())
+                      .arg(top->frameGeometry().height());
+    for (const QString& name : named.value(which)) {
+        auto* w = top->findChild<QWidget*>(name);
+        for (int i = 0; which == "step 3" && i < 40 && QApplication::focusWidget() != w; ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : top, Qt::Key_Tab);
+        if (!w->isVisible() || w->visibleRegion().boundingRect() != w->rect() ||
+            !room.contains(QRect(w->mapToGlobal(QPoint()), w->size())))
+            faults << name;
+    }
+    return faults;
+}
 } // namespace
 
 class TestStepsWindow : public QObject
@@ -215,11 +249,22 @@ private slots:
         QTest::newRow("Tab leaves the text box") << "text editor" << QString("text box");
         QTest::newRow("Return in the opened picker") << "picker" << QString("return");
         QTest::newRow("Return on a category") << "picker" << QString("category");
+        QTest::newRow("text editor on 960 x 540") << "text editor" << QString("fits 960x540");
+        QTest::newRow("step 3 on 960 x 540") << "step 3" << QString("fits 960x540");
+        QTest::newRow("text editor on 640 x 360") << "text editor" << QString("fits 640x360");
+        QTest::newRow("picker on 640 x 360") << "picker" << QString("fits 640x360");
+        QTest::newRow("profiles on 640 x 360") << "profiles" << QString("fits 640x360");
+        QTest::newRow("settings on 640 x 360") << "settings" << QString("fits 640x360");
+        QTest::newRow("photo chooser on 640 x 360") << "photo chooser" << QString("fits 640x360");
     }
     void keyboard()
     {
         QFETCH(QString, which);
         QFETCH(QString, probe);
+        const QStringList size = probe.mid(5).split('x');
+        const QRect room =
+            probe.startsWith("fits") ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt()) : QRect();
+        SetScreenRoom(room);
         std::unique_ptr<QDialog> dialog;
         if (which == "text editor") {
             auto* editor = new CFilterSettings(window.get());
@@ -228,11 +273,15 @@ private slots:
             dialog.reset(editor);
         } else if (which == "picker") {
             dialog.reset(new CDialogFilterSelection(window.get()));
+        } else if (which == "profiles") {
+            dialog.reset(new CDialogProfileSelection(window.get()));
+        } else if (which == "settings") {
+            dialog.reset(new CSettings(window.get()));
         } else if (which == "processing") {
             SProcessHooks hooks;
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
-        } else {
+        } else if (which.startsWith("step")) {
             window->ChangePanel(which.right(1).toInt() - 1);
         }
         QWidget* top = dialog ? static_cast<QWidget*>(dialog.get()) : window.get();
@@ -244,6 +293,8 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
+            else if (room.isValid())
+                faults << OffRoom(top, which, room);
             else if (probe == "text box")
                 faults << TextBoxFaults(top);
             else if (!probe.startsWith("keys"))
@@ -257,7 +308,14 @@ private slots:
             } else
                 faults << AccessKeyClashes(top) << StopsWithoutFocus(top);
         };
-        if (!dialog) {
+        if (which == "photo chooser") {
+            QTimer::singleShot(0, window.get(), [&] {
+                top = QApplication::activeModalWidget();
+                check();
+                static_cast<QDialog*>(top)->reject();
+            });
+            SPanelHooks().openFiles(window.get(), "Photos", QDir::tempPath(), "*.jpg");
+        } else if (!dialog) {
             check();
         } else {
             // Any other window that opens (a warning) is a fault and is closed.
@@ -274,6 +332,7 @@ private slots:
             });
             dialog->exec();
         }
+        SetScreenRoom(QRect());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 };

@@ -5,6 +5,7 @@
 #include "BqTestMain.h"
 #include "CDialogProfileSelection.h"
 #include "CScripts.h"
+#include "FitToScreen.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
 #include "JobTestSupport.h"
@@ -126,6 +127,8 @@ void TestDialogProfiles::initTestCase()
     CImageCache::GetInstance()->retina = CHardwareProfile::GetInstance()->IsRetina();
     QCOMPARE(CImageCache::GetInstance()->retina, qEnvironmentVariableIntValue("BQ_EXPECT_RETINA") == 1);
     CImageCache::GetInstance()->ThemeId = 0;
+    // A desktop with room for the dialog's own size, whatever the scale.
+    SetScreenRoom(QRect(0, 0, 1920, 1080));
 }
 
 void TestDialogProfiles::init()

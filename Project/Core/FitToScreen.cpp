@@ -1,0 +1,107 @@
+#include "FitToScreen.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
+
+namespace
+{
+QRect g_room;
+
+QMargins FrameOf(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// A dialog not yet framed by the window manager gets its parent's frame.
+QMargins DialogFrame(const QDialog* dialog)
+{
+    const QMargins own = FrameOf(dialog);
+    return own.isNull() && dialog->parentWidget() ? FrameOf(dialog->parentWidget()->window()) : own;
+}
+
+void MoveIntoScrollArea(QDialog* dialog, QLayout* buttons)
+{
+    QLayout* content = dialog->layout();
+    if (auto* holder = qobject_cast<QLayout*>(buttons->parent()))
+        holder->removeItem(buttons);
+    buttons->setParent(nullptr);
+    const QMargins margins = content->contentsMargins();
+    content->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
+    auto* page = new QWidget;
+    page->setLayout(content); // takes the layout and its widgets from the dialog
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollDialog"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(dialog);
+    outer->setContentsMargins(0, 0, 0, margins.bottom());
+    outer->addWidget(scroll, 1);
+    buttons->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    outer->addLayout(buttons);
+}
+
+void Fit(QDialog* dialog, QLayout* buttons)
+{
+    const QWidget* anchor = dialog->parentWidget() ? dialog->parentWidget()->window() : dialog;
+    const QRect area = ScreenRoom(anchor->screen());
+    const QMargins frame = DialogFrame(dialog);
+    const QRect room = area.marginsRemoved(frame);
+    const QSize least = dialog->minimumSize().expandedTo(dialog->minimumSizeHint());
+    const bool leastFits = least.width() <= room.width() && least.height() <= room.height();
+    if (leastFits && dialog->width() <= room.width() && dialog->height() <= room.height())
+        return;
+    if (!leastFits && buttons &&
+        !dialog->findChild<QScrollArea*>(QStringLiteral("scrollDialog"), Qt::FindDirectChildrenOnly))
+        MoveIntoScrollArea(dialog, buttons);
+    dialog->setMinimumSize(dialog->minimumSize().boundedTo(room.size()));
+    dialog->resize(dialog->size().boundedTo(room.size()));
+    // Nearly as large as the area: its middle, rather than over the parent.
+    // A window moves by its frame's corner.
+    const QSize margin = room.size() - dialog->size();
+    dialog->move(area.topLeft() + QPoint(margin.width() / 2, margin.height() / 2));
+}
+
+class CKeepOnScreen : public QObject
+{
+public:
+    CKeepOnScreen(QDialog* dialog, QLayout* buttons) : QObject(dialog), m_buttons(buttons)
+    {
+        dialog->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show && !event->spontaneous())
+            Fit(static_cast<QDialog*>(watched), m_buttons);
+        return false;
+    }
+
+private:
+    QLayout* m_buttons;
+};
+} // namespace
+
+QRect ScreenRoom(const QScreen* screen)
+{
+    if (!g_room.isEmpty())
+        return g_room;
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+}
+
+void SetScreenRoom(const QRect& room)
+{
+    g_room = room;
+}
+
+void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)
+{
+    new CKeepOnScreen(dialog, buttons);
+}

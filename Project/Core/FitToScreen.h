@@ -1,0 +1,27 @@
+#pragma once
+// Windows laid out for a large desktop must still fit a small or strongly
+// scaled screen: a 1280 x 720 screen at 200 % leaves 640 x 360 to lay out.
+
+#include <QRect>
+
+class QDialog;
+class QLayout;
+class QScreen;
+class QWidget;
+
+// The available area of `screen`, of the primary screen when it is null.
+QRect ScreenRoom(const QScreen* screen);
+// Makes ScreenRoom answer `room` for every screen, as one that small would;
+// an empty rectangle gives the screens' own areas back. The test platform
+// has a single screen of a single size.
+void SetScreenRoom(const QRect& room);
+
+// Fits `dialog` to the available area of its screen each time it is shown,
+// the window manager's frame included. Where the area holds the dialog's
+// least size nothing changes. Where it does not, everything but the
+// `buttons` row moves into a scroll area (once), and the dialog shrinks to
+// the area with its buttons on the screen; without `buttons` (a dialog whose
+// own views scroll) it only shrinks. Call after setupUi and before
+// FitTextsToFonts: the filter installed first sees the Show event last,
+// after the texts have grown.
+void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons);
