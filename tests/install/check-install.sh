@@ -46,8 +46,8 @@ open_job "$prefix" gio open
 # Unquoted where nothing asks for quotes: xdg-open's generic mode takes the first word as the program.
 plain="$tmp/plain"
 "$cmake" --install "$build" --prefix "$plain" >"$tmp/install.log" 2>&1 || { cat "$tmp/install.log"; fail "install"; }
-desktop-file-validate "$plain/share/applications/$id.desktop" || fail "plain desktop entry"
-grep -qxF "Exec=$plain/bin/brandquill %f" "$plain/share/applications/$id.desktop" || fail "plain desktop entry"
+desktop-file-validate "$plain/share/applications/$id.desktop" &&
+  grep -qxF "Exec=$plain/bin/brandquill %f" "$plain/share/applications/$id.desktop" || fail "plain desktop entry"
 open_job "$plain" DE=generic xdg-open
 for size in 48 128 256; do
   [ "$(identify -format %w "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png")" = "$size" ] || fail "icon $size"

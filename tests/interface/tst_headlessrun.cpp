@@ -288,8 +288,6 @@ void TestHeadlessRun::exitStatus_data()
     QTest::newRow("Wayland session gone, no job")
         << "Silent" << 0 << "/o" << wayland << 1 << QByteArray("The display wayland-9 could not be opened");
     QTest::newRow("no display, core report") << "report" << 0 << "" << QString() << 0 << QByteArray("filter types:");
-    QTest::newRow("display gone, core report")
-        << "report" << 0 << "" << QString("DISPLAY=:97") << 0 << QByteArray("filter types:");
     QTest::newRow("stale DISPLAY, no job")
         << "Silent" << 0 << "/o" << QString("DISPLAY=:97") << 1 << QByteArray("brandquill: The display :97 could not");
     // As under cron: Qt picks a runtime folder of its own.
