@@ -51,9 +51,13 @@ bool OffscreenNote(const QString& text)
 void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (g_trying && (text.startsWith(QLatin1String("could not connect to display")) ||
+                     text.startsWith(QLatin1String("Failed to create wl_display")) ||
                      text.startsWith(QLatin1String("Could not load the Qt platform plugin"))))
         return;
-    if (type != QtWarningMsg || !OffscreenNote(text))
+    // A missing wayland plugin matters only when another display opened.
+    if (g_trying && text.startsWith(QLatin1String("Could not find the Qt platform plugin")))
+        g_held << text;
+    else if (type != QtWarningMsg || !OffscreenNote(text))
         g_messages(type, context, text);
     else if (g_trying)
         g_held << text;
@@ -74,12 +78,13 @@ int main(int argc, char** argv)
             }
             qputenv("QT_QPA_PLATFORM", "offscreen");
             g_messages = qInstallMessageHandler(DropPlatformNotes);
-        } else if (qgetenv("XDG_SESSION_TYPE") != "wayland") {
+        } else {
             // A display that is set but cannot be opened (a stale DISPLAY
             // from cron or ssh, a Wayland socket that is gone) aborts the
-            // same way: Qt tries the platform it would have chosen, then
-            // offscreen. A Wayland session keeps Qt's own choice.
-            qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+            // same way: Qt tries the platforms it would have chosen, in its
+            // order (a Wayland session puts wayland first), then offscreen.
+            const bool wayland = qgetenv("XDG_SESSION_TYPE") == "wayland";
+            qputenv("QT_QPA_PLATFORM", wayland ? "wayland;xcb;offscreen" : "xcb;offscreen");
             fallback = true;
         }
     }

@@ -83,6 +83,9 @@ private:
     // no argument when "". `meanwhile` gets the running program's id.
     int Run(const QString& argument, const QString& folder, QByteArray* errors = nullptr,
             const QString& env = "QT_QPA_PLATFORM=offscreen", const std::function<void(qint64)>& meanwhile = {});
+    // The program Run starts, in the folder of the tests; what it printed on stdout.
+    QString m_program;
+    QByteArray m_output;
     QString Store() const { return m_dir->path() + "/home/.config/Quorvelline/Brandquill.conf"; }
     QString Script() const
     {
@@ -94,6 +97,7 @@ private:
 
 void TestHeadlessRun::init()
 {
+    m_program = "brandquill";
     m_dir.reset(new QTemporaryDir);
     const QString root = m_dir->path();
     QVERIFY(QDir().mkpath(root + "/src/sub"));
@@ -126,7 +130,7 @@ int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteAr
     QProcess program;
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(folder);
-    program.start(QCoreApplication::applicationDirPath() + "/brandquill",
+    program.start(QCoreApplication::applicationDirPath() + "/" + m_program,
                   argument.isEmpty() ? QStringList() : QStringList{argument});
     if (!program.waitForStarted())
         return -1;
@@ -141,6 +145,7 @@ int TestHeadlessRun::Run(const QString& argument, const QString& folder, QByteAr
     }
     if (errors)
         *errors = program.readAllStandardError();
+    m_output = program.readAllStandardOutput();
     if (program.exitStatus() != QProcess::NormalExit)
         return -3;
     return program.exitCode();
@@ -247,7 +252,8 @@ void TestHeadlessRun::failedLoadsExitOne()
 // The status says whether every photo was written; what nobody could answer
 // is printed once with the answer taken. Columns: the script's mode, its runs
 // (0: no job file; -signal: one run of 150 photos more, sent that signal at its
-// first output) and folder, and the platform or display.
+// first output) and folder, and the platform or display. Mode "report" runs
+// the core report instead, whose report is looked for on stdout.
 void TestHeadlessRun::exitStatus_data()
 {
     const QString offscreen = "QT_QPA_PLATFORM=offscreen";
@@ -273,6 +279,15 @@ void TestHeadlessRun::exitStatus_data()
                                           << QByteArray("brandquill: The display cannot be opened");
     QTest::newRow("display gone, no job") << "Silent" << 0 << "/o" << QString("WAYLAND_DISPLAY=wayland-9") << 1
                                           << QByteArray("The display wayland-9 could not be opened");
+    // A terminal left over from a Wayland login whose compositor is gone.
+    const QString wayland = "XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-9";
+    QTest::newRow("Wayland session gone, script")
+        << "Silent" << 1 << "/o" << wayland << 0 << QByteArray("brandquill: The display cannot be opened");
+    QTest::newRow("Wayland session gone, stale DISPLAY") << "Silent" << 1 << "/o" << wayland + " DISPLAY=:97" << 0
+                                                         << QByteArray("brandquill: The display cannot be opened");
+    QTest::newRow("Wayland session gone, no job")
+        << "Silent" << 0 << "/o" << wayland << 1 << QByteArray("The display wayland-9 could not be opened");
+    QTest::newRow("no display, core report") << "report" << 0 << "" << QString() << 0 << QByteArray("filter types:");
     QTest::newRow("stale DISPLAY, no job")
         << "Silent" << 0 << "/o" << QString("DISPLAY=:97") << 1 << QByteArray("brandquill: The display :97 could not");
     // As under cron: Qt picks a runtime folder of its own.
@@ -329,6 +344,8 @@ void TestHeadlessRun::exitStatus()
             ::kill(program, -runs);
         };
     }
+    if (mode == "report")
+        m_program = "brandquill-core-report";
     QByteArray printed;
     int status = Run(runs ? root + "/job.bqs" : QString(), root, &printed, env, interrupt);
     for (int run = 1; run < runs; ++run)
@@ -338,7 +355,8 @@ void TestHeadlessRun::exitStatus()
     if (!env.contains("QT_QPA_PLATFORM"))
         for (const QByteArray& line : printed.split('\n'))
             QVERIFY2(line.isEmpty() || line.startsWith("brandquill: "), printed.constData());
-    QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png") : printed.count(errors) == 1,
+    QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png")
+                              : (mode == "report" ? m_output : printed).count(errors) == 1,
              printed.constData());
     for (const QString& folder : {QCoreApplication::applicationDirPath(), root})
         QVERIFY(dest.startsWith('/') || !QFileInfo::exists(folder + "/" + dest));

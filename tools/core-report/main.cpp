@@ -67,6 +67,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setOrganizationName("Quorvelline");
     QCoreApplication::setApplicationName("Brandquill");
+    // It shows no window: offscreen unless a platform is given, so that it
+    // runs with or without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     StartMagickRuntime();
     RegisterCoreMetaTypes();
