@@ -202,6 +202,7 @@ void CProcessController::StartThreads()
         worker->outputPaths = &m_outputPaths;
         worker->outputPathsLower = &m_outputPathsLower;
         worker->writtenFiles = &m_writtenFiles;
+        worker->sourcesRead = &m_sourcesRead;
         worker->tempFolder = m_runTempFolder;
         worker->tempFolderError = tempFolderError;
         worker->start(QThread::InheritPriority);
@@ -736,6 +737,15 @@ void CProcessController::DeleteUploadedSources()
         // Nor a file written over the photo since the run began.
         if (CPathSafety::IsSameFile(source, written.second) || (m_dealer && !m_dealer->StillListed(source)))
             continue;
+        // Nor one rewritten or made again since it was read: the upload
+        // sent another picture.
+        const SFileIdentity now = SFileIdentity::Of(source);
+        if (now.exists && !m_sourcesRead.value(source).Unchanged(now)) {
+            const QString text =
+                QCoreApplication::translate("CProcessThread", "Source changed since it was read, left as it is");
+            UpdateLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + source);
+            continue;
+        }
         const QByteArray native = QFile::encodeName(source);
         FileAttributes::DisableReadOnly(native.constData());
         QFile::remove(source);

@@ -141,6 +141,7 @@ private:
     QStringList m_outputPaths;
     QSet<QString> m_outputPathsLower;
     WrittenFileList m_writtenFiles;
+    QHash<QString, SFileIdentity> m_sourcesRead;
     // Outputs that only feed an upload: a folder of this run's own.
     QString m_runTempFolder;
 

@@ -443,6 +443,8 @@ void CProcessThread::RecordWritten(const QStringList& files)
     const QString source = SourceMayGo() ? m_SourcePath : QString();
     for (const QString& file : files)
         writtenFiles->append(qMakePair(source, file));
+    if (sourcesRead && !source.isEmpty())
+        sourcesRead->insert(source, m_SourceRead);
 }
 
 bool CProcessThread::SourceMayGo() const

@@ -91,6 +91,9 @@ public:
     QStringList* outputPaths = nullptr;
     QSet<QString>* outputPathsLower = nullptr;
     WrittenFileList* writtenFiles = nullptr;
+    // Each source of `writtenFiles` as it was read: an upload-only run
+    // removes a source only while it is still that file.
+    QHash<QString, SFileIdentity>* sourcesRead = nullptr;
     // Where the outputs that only feed an upload go: the run's own folder,
     // or "" with the reason it could not be had.
     QString tempFolder;

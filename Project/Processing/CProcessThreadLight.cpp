@@ -53,6 +53,8 @@ void CProcessThread::LightProcessing(bool& skip)
         const CAtomicReplace::NextTarget next = NextFreeName();
         const CAtomicReplace::NextTarget* noReplace = MayReplace() ? nullptr : &next;
         QString placed;
+        // As it was copied: an upload-only run removes it later only as such.
+        m_SourceRead = SFileIdentity::Of(m_SourcePath);
         const bool ok = Guarded([&] {
             return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
                         : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);

@@ -291,22 +291,31 @@ void TestUploadHandOff::mailHandOff()
 void TestUploadHandOff::ftpSourceDeletion_data()
 {
     QTest::addColumn<int>("sent");
-    QTest::newRow("all sent") << 3;
-    QTest::newRow("one missing") << 2;
+    QTest::addColumn<bool>("rewritten"); // the first source, during the upload
+    QTest::newRow("all sent") << 3 << false;
+    QTest::newRow("one missing") << 2 << false;
+    QTest::newRow("one rewritten after its read") << 3 << true;
 }
 
 void TestUploadHandOff::ftpSourceDeletion()
 {
     QFETCH(int, sent);
+    QFETCH(bool, rewritten);
     const QStringList sources = Photos(3);
     CUserProfile* p = CUserProfile::GetInstance();
     p->Destination = 3;
     p->DeleteSource = true;
     p->HideProcessing = true;
-    m_onCall = [&](CProcessController&, FakeUpload& fake) { fake.Finish(sent, QString()); };
+    m_onCall = [&](CProcessController&, FakeUpload& fake) {
+        if (rewritten)
+            WriteAll(sources[0], QByteArray("another picture"));
+        fake.Finish(sent, QString());
+    };
     Run();
     for (const QString& source : sources)
-        QCOMPARE(QFile::exists(source), sent != 3);
+        QCOMPARE(QFile::exists(source), sent != 3 || (rewritten && source == sources[0]));
+    if (rewritten)
+        QVERIFY(NewestRun().contains(" - Source changed since it was read, left as it is " + sources[0]));
 }
 
 void TestUploadHandOff::onlyWrittenFilesUploaded()
