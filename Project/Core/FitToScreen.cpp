@@ -1,8 +1,9 @@
 #include "FitToScreen.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QGuiApplication>
+#include <QFileDialog>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -87,6 +88,21 @@ public:
 private:
     QLayout* m_buttons;
 };
+
+// Sees every widget's events: a file chooser is fitted as it is shown.
+class CKeepFileDialogsOnScreen : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !event->spontaneous())
+            if (auto* chooser = qobject_cast<QFileDialog*>(watched))
+                Fit(chooser, nullptr);
+        return false;
+    }
+};
 } // namespace
 
 QRect ScreenRoom(const QScreen* screen)
@@ -104,4 +120,14 @@ void SetScreenRoom(const QRect& room)
 void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)
 {
     new CKeepOnScreen(dialog, buttons);
+}
+
+void KeepFileDialogsOnScreen()
+{
+    const QString name = QStringLiteral("keepFileDialogsOnScreen");
+    if (!qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new CKeepFileDialogsOnScreen(qApp);
+        filter->setObjectName(name);
+        qApp->installEventFilter(filter);
+    }
 }

@@ -25,3 +25,6 @@ void SetScreenRoom(const QRect& room);
 // FitTextsToFonts: the filter installed first sees the Show event last,
 // after the texts have grown.
 void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons);
+// The same, without a buttons row, for every file chooser the application
+// opens, Qt's own static ones included. Installing it again does nothing.
+void KeepFileDialogsOnScreen();

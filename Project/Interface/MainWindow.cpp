@@ -50,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     qApp->installEventFilter(this);
+    KeepFileDialogsOnScreen();
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     RouteVersionWarning(true);
     RouteSettingsFailure(true);

@@ -1,7 +1,5 @@
 #include "PanelHooks.h"
 
-#include "FitToScreen.h"
-
 #include <QDialog>
 #include <QMenu>
 
@@ -13,7 +11,6 @@ SPanelHooks::SPanelHooks()
         QFileDialog dialog(parent, caption, dir, filter);
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        KeepDialogOnScreen(&dialog, nullptr);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
     };
     chooseFolder = [](QWidget* parent, const QString& caption, const QString& dir, QFileDialog::Options options) {

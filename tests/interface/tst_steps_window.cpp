@@ -150,6 +150,7 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
         {"profiles", {"buttonOk", "buttonCancel"}},
         {"settings", {"buttonOK", "buttonCancel"}},
         {"photo chooser", {"buttonBox"}},
+        {"folder chooser", {"buttonBox"}},
         {"step 3", {"checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
     QStringList faults;
     if (!room.contains(top->frameGeometry()))
@@ -256,6 +257,7 @@ private slots:
         QTest::newRow("profiles on 640 x 360") << "profiles" << QString("fits 640x360");
         QTest::newRow("settings on 640 x 360") << "settings" << QString("fits 640x360");
         QTest::newRow("photo chooser on 640 x 360") << "photo chooser" << QString("fits 640x360");
+        QTest::newRow("folder chooser on 640 x 360") << "folder chooser" << QString("fits 640x360");
     }
     void keyboard()
     {
@@ -308,13 +310,16 @@ private slots:
             } else
                 faults << AccessKeyClashes(top) << StopsWithoutFocus(top);
         };
-        if (which == "photo chooser") {
+        if (which.endsWith("chooser")) {
             QTimer::singleShot(0, window.get(), [&] {
                 top = QApplication::activeModalWidget();
                 check();
                 static_cast<QDialog*>(top)->reject();
             });
-            SPanelHooks().openFiles(window.get(), "Photos", QDir::tempPath(), "*.jpg");
+            if (which == "photo chooser")
+                SPanelHooks().openFiles(window.get(), "Photos", QDir::tempPath(), "*.jpg");
+            else // Qt's own static chooser
+                SPanelHooks().chooseFolder(window.get(), "Folder", QDir::tempPath(), QFileDialog::ShowDirsOnly);
         } else if (!dialog) {
             check();
         } else {
