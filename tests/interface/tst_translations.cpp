@@ -29,6 +29,9 @@
 #include "FilterSettings.h"
 #include "FilterTypes.h"
 #include "FiltersEnum.h"
+#include "ListFilters.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
@@ -271,8 +274,10 @@ QStringList CutTexts(QWidget* root)
             // Each item the user can choose, not only the one shown now.
             for (int i = combo->isEditable() ? combo->currentIndex() : 0; i < combo->count(); ++i) {
                 const int icon = combo->itemIcon(i).isNull() ? 0 : combo->iconSize().width() + 4;
-                if (fm.horizontalAdvance(combo->itemText(i)) + icon > room.width() - hidden ||
-                    fm.height() > room.height())
+                QString text = combo->itemText(i);
+                if (w->objectName() == "comboImages") // the photo box lets the folder give way to the name
+                    text = text.mid(text.lastIndexOf('/') + 1);
+                if (fm.horizontalAdvance(text) + icon > room.width() - hidden || fm.height() > room.height())
                     cut << w->objectName() + ": " + combo->itemText(i);
                 if (combo->isEditable())
                     break;
@@ -306,6 +311,27 @@ QStringList CutTexts(QWidget* root)
                                                    grid->item(i)->text());
                 if (need.width() > width || need.height() > cell.rect.bottom() - picture.bottom())
                     cut << w->objectName() + ": " + grid->item(i)->text();
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(w); list && list->viewMode() == QListView::ListMode) {
+            QStyleOptionViewItem row; // each name beside its picture and check box, on the lines of its row
+            row.initFrom(list);
+            row.decorationSize = list->iconSize();
+            row.decorationPosition = QStyleOptionViewItem::Left;
+            row.showDecorationSelected = true; // the text's room: all of the row beside them
+            const int margin = w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+            for (int i = 0; i < list->count(); ++i) {
+                const QListWidgetItem* item = list->item(i);
+                row.rect = list->visualItemRect(item);
+                row.text = item->text();
+                row.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+                if (item->data(Qt::CheckStateRole).isValid())
+                    row.features |= QStyleOptionViewItem::HasCheckIndicator;
+                const QRect room =
+                    w->style()->subElementRect(QStyle::SE_ItemViewItemText, &row, w).adjusted(margin, 0, -margin, 0);
+                const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 1 << 20),
+                                                   list->wordWrap() ? Qt::TextWordWrap : 0, item->text());
+                if (need.width() > room.width() || need.height() > room.height())
+                    cut << w->objectName() + ": " + item->text();
             }
         } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
             text = "balloon";
@@ -630,6 +656,30 @@ private slots:
             ResetStore({{"Settings/Settings.LanguageId", id}});
             MainWindow window(nullptr);
             window.show();
+            // A photo that cannot be read, and every filter in a chain that scrolls.
+            QTemporaryDir folder;
+            QFile unreadable(folder.filePath("Damaged.jpg"));
+            QVERIFY(unreadable.open(QIODevice::WriteOnly) && unreadable.write("not a photo") > 0);
+            unreadable.close();
+            CMainPanel1* step1 = window.Panel1();
+            step1->hooks.openFiles = [&](QWidget*, const QString&, const QString&, const QString&) {
+                return QStringList{unreadable.fileName()};
+            };
+            step1->AddPhotos();
+            auto* photos = step1->findChild<QListWidget*>("listImages");
+            photos->setCurrentRow(0);
+            QTRY_VERIFY(!step1->findChild<QLabel*>("viewImage")->text().isEmpty());
+            CFiltersEnum::GetInstance()->GenerateList();
+            QList<SFilterRecord> chain;
+            for (int type : kEditorTypes) {
+                const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(type);
+                chain << SFilterRecord{};
+                chain.last().id = entry.id;
+                chain.last().name = entry.name;
+                chain.last().description = entry.description;
+            }
+            CListFilters::GetInstance()->filters = chain;
+            window.Panel2()->SynchronizeListFilters();
             BqTest::CModalDriver driver([&](QWidget* dialog, const BqTest::SModalSeen&) {
                 for (const QString& text : CutTexts(dialog))
                     cut << "tip " + text;
