@@ -313,25 +313,24 @@ QStringList CutTexts(QWidget* root)
                     cut << w->objectName() + ": " + grid->item(i)->text();
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w); list && list->viewMode() == QListView::ListMode) {
-            QStyleOptionViewItem row; // each name beside its picture and check box, on the lines of its row
+            QStyleOptionViewItem row; // each name on the lines of its row, beside its picture and check box
             row.initFrom(list);
             row.decorationSize = list->iconSize();
-            row.decorationPosition = QStyleOptionViewItem::Left;
-            row.showDecorationSelected = true; // the text's room: all of the row beside them
+            row.showDecorationSelected = true; // the text's room is all of the row beside them
             const int margin = w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
             for (int i = 0; i < list->count(); ++i) {
-                const QListWidgetItem* item = list->item(i);
-                row.rect = list->visualItemRect(item);
-                row.text = item->text();
-                row.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
-                if (item->data(Qt::CheckStateRole).isValid())
-                    row.features |= QStyleOptionViewItem::HasCheckIndicator;
+                row.rect = list->visualItemRect(list->item(i));
+                row.text = list->item(i)->text();
+                row.features =
+                    QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
+                    (list->item(i)->data(Qt::CheckStateRole).isValid() ? QStyleOptionViewItem::HasCheckIndicator
+                                                                       : QStyleOptionViewItem::None);
                 const QRect room =
                     w->style()->subElementRect(QStyle::SE_ItemViewItemText, &row, w).adjusted(margin, 0, -margin, 0);
-                const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 1 << 20),
-                                                   list->wordWrap() ? Qt::TextWordWrap : 0, item->text());
+                const QRect need = fm.boundingRect(0, 0, room.width(), 1 << 20, list->wordWrap() ? Qt::TextWordWrap : 0,
+                                                   row.text); // else the view elides it
                 if (need.width() > room.width() || need.height() > room.height())
-                    cut << w->objectName() + ": " + item->text();
+                    cut << w->objectName() + ": " + row.text;
             }
         } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
             text = "balloon";
@@ -658,27 +657,17 @@ private slots:
             window.show();
             // A photo that cannot be read, and every filter in a chain that scrolls.
             QTemporaryDir folder;
-            QFile unreadable(folder.filePath("Damaged.jpg"));
-            QVERIFY(unreadable.open(QIODevice::WriteOnly) && unreadable.write("not a photo") > 0);
-            unreadable.close();
-            CMainPanel1* step1 = window.Panel1();
-            step1->hooks.openFiles = [&](QWidget*, const QString&, const QString&, const QString&) {
-                return QStringList{unreadable.fileName()};
-            };
-            step1->AddPhotos();
-            auto* photos = step1->findChild<QListWidget*>("listImages");
-            photos->setCurrentRow(0);
-            QTRY_VERIFY(!step1->findChild<QLabel*>("viewImage")->text().isEmpty());
+            QVERIFY(QFile(folder.filePath("Damaged.jpg")).open(QIODevice::WriteOnly));
+            window.Panel1()->AddPhotos(QStringList{folder.filePath("Damaged.jpg")});
+            window.Panel1()->findChild<QListWidget*>("listImages")->setCurrentRow(0);
+            QTRY_VERIFY(!window.Panel1()->findChild<QLabel*>("viewImage")->text().isEmpty());
             CFiltersEnum::GetInstance()->GenerateList();
-            QList<SFilterRecord> chain;
+            CListFilters::GetInstance()->filters.clear();
             for (int type : kEditorTypes) {
-                const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(type);
-                chain << SFilterRecord{};
-                chain.last().id = entry.id;
-                chain.last().name = entry.name;
-                chain.last().description = entry.description;
+                CListFilters::GetInstance()->filters << SFilterRecord();
+                CListFilters::GetInstance()->filters.last().name =
+                    CFiltersEnum::GetInstance()->GetRecordById(type).name;
             }
-            CListFilters::GetInstance()->filters = chain;
             window.Panel2()->SynchronizeListFilters();
             BqTest::CModalDriver driver([&](QWidget* dialog, const BqTest::SModalSeen&) {
                 for (const QString& text : CutTexts(dialog))
