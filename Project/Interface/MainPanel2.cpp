@@ -13,6 +13,7 @@
 #include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
+#include "WholeLinesDelegate.h"
 
 #include "ui_CMainPanel2.h"
 
@@ -87,6 +88,8 @@ void CMainPanel2::Init()
     CListThumb* list = ui->listFilters;
     list->listType = 2; // the filter chain: internal drops are reorders, file drops are refused
     list->setIconSize(QSize(32, 32));
+    list->setItemDelegate(new CWholeLinesDelegate(list)); // a long name takes a second line
+    list->setWordWrap(true);
     list->AddWatermarkImage(QStringLiteral("Add.png"), false, 0, 0, false, 0);
     list->LoadDefaultThumbnails(QStringLiteral("Icons-Filters-32.png"), false, 0);
     list->dark = m_profile->ThemeId != 0;
@@ -128,11 +131,11 @@ void CMainPanel2::SynchronizeListFilters()
         QListWidgetItem* item = ui->listFilters->item(i);
         if (!item)
             continue;
-        item->setSizeHint(QSize(0, 34));
         item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         item->setFlags(item->flags() | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(record.active ? Qt::Checked : Qt::Unchecked);
     }
+    CWholeLinesDelegate::SizeCells(ui->listFilters, QSize(0, 34));
     rebuilding = false;
 }
 

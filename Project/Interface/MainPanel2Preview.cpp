@@ -6,6 +6,7 @@
 #include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
+#include "WholeLinesDelegate.h"
 
 #include "ui_CMainPanel2.h"
 
@@ -38,13 +39,15 @@ public:
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
         const QString path = option.currentText;
         const int slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
-        const QString name = path.mid(slash);
+        // Control characters shown as the log shows them, on one line.
+        const QString folder = PrintableInLog(path.left(slash));
+        const QString name = PrintableInLog(path.mid(slash));
         const QFontMetrics metrics = combo->fontMetrics();
         const int width = field.width() - 2; // the style's label keeps 1 px aside
         const int room = width - metrics.horizontalAdvance(name);
         // A name wider than the box loses its middle, keeping its start and extension.
         option.currentText = room < 0 ? metrics.elidedText(name, Qt::ElideMiddle, width)
-                                      : metrics.elidedText(path.left(slash), Qt::ElideMiddle, room) + name;
+                                      : metrics.elidedText(folder, Qt::ElideMiddle, room) + name;
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
         return true;
     }
@@ -202,7 +205,7 @@ void CMainPanel2::on_comboImages_currentIndexChanged(int index)
         return;
     EnablePrevNext();
     if (index >= 0 && index < ui->comboImages->count()) {
-        ui->comboImages->setToolTip(ui->comboImages->currentText());
+        ui->comboImages->setToolTip(CWholeLinesDelegate::ToolTipLines(ui->comboImages->currentText(), this));
         currentPreviewTimer.start(200);
     } else {
         ui->comboImages->setToolTip(QString());

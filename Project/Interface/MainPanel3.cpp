@@ -175,8 +175,10 @@ void CMainPanel3::RetranslateUI()
     ui->textFlickrUnavailable->setText(CUpload::NoFlickrKeyText());
 }
 
-void CMainPanel3::on_comboDestination_activated(int)
+void CMainPanel3::on_comboDestination_activated(int index)
 {
+    if (index == m_profile->Destination - 1) // the one chosen already: its format stays
+        return;
     DestinationChanged();
 }
 

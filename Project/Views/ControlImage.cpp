@@ -351,8 +351,10 @@ void CControlImage::OnUnreadable(quint64 generation)
     m_Shown = SShownState();
     shown = false;
     ShowBlank();
-    if (imageLabel)
+    if (imageLabel) {
+        imageLabel->setWordWrap(true); // a small preview is narrower than the line
         imageLabel->setText(tr("This photo cannot be read."));
+    }
 }
 
 void CControlImage::DisplayGSMessage(QString extension)

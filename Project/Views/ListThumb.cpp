@@ -3,6 +3,7 @@
 #include "ImageCache.h"
 #include "ImageManager.h"
 #include "ThumbViewCommon.h"
+#include "WholeLinesDelegate.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -91,7 +92,7 @@ void CListThumb::AddItem(const QString& text, const QString& toolTip, const QStr
             icon = m_pIcons->at(iconIndex);
     }
     auto* item = new QListWidgetItem(icon, text);
-    item->setToolTip(toolTip);
+    item->setToolTip(CWholeLinesDelegate::ToolTipLines(toolTip, this));
     if (!enabled) {
         item->setForeground(dark ? QColor(80, 80, 80) : QColor(200, 200, 200));
         const QList<QSize> sizes = icon.availableSizes();
@@ -255,7 +256,7 @@ void CListThumb::RefreshRow(int row)
     QListWidgetItem* it = item(row);
     if (record->iconIndex >= 0 && record->iconIndex < m_pIcons->size())
         it->setIcon(m_pIcons->at(record->iconIndex));
-    it->setToolTip(record->toolTip);
+    it->setToolTip(CWholeLinesDelegate::ToolTipLines(record->toolTip, this));
 }
 
 void CListThumb::UpdateItemImageIndex(int row)
@@ -293,7 +294,7 @@ void CListThumb::ReloadToolTips()
     for (int row = 0; row < count() && row < m_rows.size(); ++row) {
         const int r = m_rows[row];
         if (r >= 0 && r < m_records.size())
-            item(row)->setToolTip(m_records[r].toolTip);
+            item(row)->setToolTip(CWholeLinesDelegate::ToolTipLines(m_records[r].toolTip, this));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ListThumbThread.h"
 #include "ThumbViewCommon.h"
 #include "Utils.h"
+#include "WholeLinesDelegate.h"
 
 #include <QBitArray>
 #include <QDataStream>
@@ -246,7 +247,7 @@ void CListThumbDetails::ReloadToolTips()
             continue;
         for (int column = 0; column < ColumnCount; ++column)
             if (QTableWidgetItem* cell = item(row, column))
-                cell->setToolTip(m_pRecords->at(r).toolTip);
+                cell->setToolTip(CWholeLinesDelegate::ToolTipLines(m_pRecords->at(r).toolTip, this));
     }
 }
 
@@ -262,7 +263,7 @@ void CListThumbDetails::RefreshRow(int row)
         if (column == 0 && record->iconIndex >= 0 && record->iconIndex < m_pIcons->size())
             cell->setIcon(m_pIcons->at(record->iconIndex));
         cell->setText(ColumnText(column, *record));
-        cell->setToolTip(record->toolTip);
+        cell->setToolTip(CWholeLinesDelegate::ToolTipLines(record->toolTip, this));
     }
 }
 

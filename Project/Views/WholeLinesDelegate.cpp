@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QScreen>
+#include <QTextDocument>
 #include <QTextLayout>
+#include <QToolTip>
 #include <QtMath>
+
+#include <limits>
 
 namespace
 {
@@ -26,6 +31,15 @@ QSize WordWrapped(const QString& text, const QFont& font, int width)
     layout.endLayout();
     return QSize(qCeil(widest), qCeil(height));
 }
+
+// All of the row beside the picture and check box, whatever the text's own
+// width.
+QRect TextRoom(QStyleOptionViewItem item, const QWidget* widget)
+{
+    item.showDecorationSelected = true;
+    return (widget ? widget->style() : QApplication::style())
+        ->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+}
 } // namespace
 
 void CWholeLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -37,12 +51,31 @@ void CWholeLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     if (item.features & QStyleOptionViewItem::WrapText) {
         // The style pads the text by the focus frame margin on each side.
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        // The text has the cell below its picture.
-        const QRect picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, widget);
-        item.text =
-            WholeLines(item.text, item.font, item.rect.width() - 2 * margin, item.rect.bottom() - picture.bottom());
+        if (item.decorationPosition == QStyleOptionViewItem::Top) { // the text has the cell below its picture
+            const QRect picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, widget);
+            item.text =
+                WholeLines(item.text, item.font, item.rect.width() - 2 * margin, item.rect.bottom() - picture.bottom());
+        } else { // the row beside its picture
+            item.text =
+                WholeLines(item.text, item.font, TextRoom(item, widget).width() - 2 * margin, item.rect.height());
+        }
     }
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+}
+
+QSize CWholeLinesDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const QSize own = QStyledItemDelegate::sizeHint(option, index);
+    const auto* view = qobject_cast<const QListView*>(option.widget);
+    if (!view || view->viewMode() != QListView::ListMode || !view->wordWrap())
+        return own;
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    item.rect = QRect(QPoint(), QSize(view->viewport()->width(), own.height()));
+    const QStyle* style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int lines = WordWrapped(item.text, item.font, TextRoom(item, view).width() - 2 * margin).height();
+    return QSize(own.width(), qMax(own.height(), lines + 2 * margin));
 }
 
 QString CWholeLinesDelegate::WholeLines(const QString& text, const QFont& font, int width, int height)
@@ -88,6 +121,23 @@ void CWholeLinesDelegate::SizeCells(QListWidget* view, const QSize& least)
         names << view->item(row)->text();
     const QStyle* style = view->style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1; // as paint() pads
+    if (view->viewMode() == QListView::ListMode) {
+        // Rows as wide as the list, their names wrapped beside picture and check
+        // box (sizeHint): the widest word sets the list's least width, with
+        // room for its scroll bar.
+        item.decorationPosition = QStyleOptionViewItem::Left;
+        item.rect.setWidth(1000);
+        if (view->count() > 0 && view->item(0)->data(Qt::CheckStateRole).isValid())
+            item.features |= QStyleOptionViewItem::HasCheckIndicator;
+        int word = 0;
+        for (const QString& name : qAsConst(names))
+            word = qMax(word, WordWrapped(name, view->font(), 1).width());
+        view->setMinimumWidth(word + 2 * margin + item.rect.width() - TextRoom(item, view).width() +
+                              2 * view->frameWidth() + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
+        for (int row = 0; row < view->count(); ++row)
+            view->item(row)->setSizeHint(QSize(0, least.height()));
+        return;
+    }
     const int picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, view).bottom() + 1;
     // The widest word sets the width; the lines at that width the height.
     int width = least.width() - 2 * margin;
@@ -101,4 +151,16 @@ void CWholeLinesDelegate::SizeCells(QListWidget* view, const QSize& least)
     const QSize cell(width + 2 * margin, picture + height);
     for (int row = 0; row < view->count(); ++row)
         view->item(row)->setSizeHint(cell);
+}
+
+QString CWholeLinesDelegate::ToolTipLines(const QString& text, const QWidget* widget)
+{
+    if (Qt::mightBeRichText(text)) // the tip wraps rich text itself
+        return text;
+    const QScreen* screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
+    const int width = screen->availableGeometry().width() / 2;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = WholeLines(line, QToolTip::font(), width, std::numeric_limits<int>::max());
+    return lines.join(QLatin1Char('\n'));
 }

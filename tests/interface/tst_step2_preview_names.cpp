@@ -21,10 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 class TestStep2PreviewNames : public QObject
@@ -146,18 +149,28 @@ private slots:
     }
 
     // The photo box draws the file name whole and lets the folder give way;
-    // a name wider than the box keeps its start and its extension.
+    // a name wider than the box keeps its start and its extension. Control
+    // characters show as the log shows them; the tool tip stays on the screen.
     void photoBoxPath_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("beyondName"); // the box's width past the name's
-        QTest::newRow("folder elided") << "IMG_0001.JPG" << 60;
-        QTest::newRow("name wider than the box")
-            << "A_very_long_photo_file_name_for_the_photo_box_test_2024_summer_holiday_beach_sunset.jpg" << -200;
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beyondName"); // the box's width past the shown name's
+        QTest::newRow("folder elided") << "IMG_0001.JPG"
+                                       << "IMG_0001.JPG" << 60;
+        const QString longName =
+            "A_very_long_photo_file_name_for_the_photo_box_test_2024_summer_holiday_beach_sunset.jpg";
+        QTest::newRow("name wider than the box") << longName << longName << -200;
+        QTest::newRow("line break") << "IMG\n0001.JPG"
+                                    << "IMG\\n0001.JPG" << 60;
+        QTest::newRow("tab") << "IMG\t0001.JPG"
+                             << "IMG\\t0001.JPG" << 60;
+        QTest::newRow("200 characters") << QString(196, 'n') + ".jpg" << QString(196, 'n') + ".jpg" << -200;
     }
     void photoBoxPath()
     {
         QFETCH(QString, name);
+        QFETCH(QString, shown);
         QFETCH(int, beyondName);
         const QString path = trip + "/a/b/c/d/e/f/g/h/" + name;
         QVERIFY(QDir().mkpath(QFileInfo(path).path()) && FilterTest::WritePhoto(path, 40, 20, 1));
@@ -173,17 +186,23 @@ private slots:
             }
         } style;
         auto* combo = Child<QComboBox>("comboImages");
+        combo->setCurrentIndex(-1); // the photo chosen in the box, which gives it its tool tip
+        combo->setCurrentIndex(0);
+        QVERIFY(!combo->toolTip().isEmpty());
         combo->setStyle(&style);
-        combo->resize(combo->fontMetrics().horizontalAdvance(name) + beyondName, combo->height());
+        combo->resize(combo->fontMetrics().horizontalAdvance(shown) + beyondName, combo->height());
         combo->grab();
         combo->setStyle(nullptr);
         const QString& drawn = style.drawn;
         QVERIFY2(combo->fontMetrics().horizontalAdvance(drawn) < combo->width(), qPrintable(drawn));
         if (beyondName > 0)
-            QVERIFY2(drawn.endsWith(name) && drawn.contains(QChar(0x2026)), qPrintable(drawn));
+            QVERIFY2(drawn.endsWith(shown) && drawn.contains(QChar(0x2026)), qPrintable(drawn));
         else
-            QVERIFY2(drawn.startsWith(name.left(6)) && drawn.endsWith(name.right(8)) && drawn.contains(QChar(0x2026)),
+            QVERIFY2(drawn.startsWith(shown.left(6)) && drawn.endsWith(shown.right(8)) && drawn.contains(QChar(0x2026)),
                      qPrintable(drawn));
+        for (const QString& line : combo->toolTip().split(QRegularExpression("[\\n\\x{2028}]")))
+            QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= combo->screen()->availableSize().width(),
+                     qPrintable(line));
     }
 
     void showPreviewOff()

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -159,19 +160,28 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("note"); // in a build without a Flickr key
+        QTest::addColumn<int>("from");     // the destination chosen before, with PNG as its format
         QTest::newRow("folder") << 0 << 14 << 0 << "Keep original image format (if possible)"
                                 << "pageMyComputer"
-                                << "";
+                                << "" << 1;
         QTest::newRow("mail") << 1 << 13 << 5 << "JPG"
                               << "pageEmail"
-                              << "";
+                              << "" << 0;
         QTest::newRow("ftp") << 2 << 13 << 5 << "JPG"
                              << "pageFTP"
-                             << "";
+                             << "" << 0;
         QTest::newRow("flickr") << 3 << 4 << 1 << "JPG"
                                 << "pagePicasa"
                                 << "Flickr upload is not available: this copy of Brandquill was built without a "
-                                   "Flickr API key.";
+                                   "Flickr API key."
+                                << 0;
+        // The destination chosen again changes nothing.
+        QTest::newRow("folder again") << 0 << 14 << 8 << "PNG"
+                                      << "pageMyComputer"
+                                      << "" << 0;
+        QTest::newRow("mail again") << 1 << 13 << 7 << "PNG"
+                                    << "pageEmail"
+                                    << "" << 1;
     }
 
     void destination()
@@ -182,9 +192,14 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QString, page);
         QFETCH(QString, note);
+        QFETCH(int, from);
+        QComboBox* formats = Child<QComboBox>("comboOutputFormat");
+        Choose(Child<QComboBox>("comboDestination"), from);
+        Choose(formats, Items(formats).indexOf(QRegularExpression("^PNG .*")));
+        states->ClearStatesList();
+        panel->UnsignalPanelChanged();
         QSignalSpy changes(panel.get(), &CMainPanel3::SignalChanges);
         Choose(Child<QComboBox>("comboDestination"), index);
-        QComboBox* formats = Child<QComboBox>("comboOutputFormat");
         QCOMPARE(formats->count(), count);
         QCOMPARE(formats->currentIndex(), current);
         QCOMPARE(profile->Destination, index + 1);
@@ -193,10 +208,10 @@ private slots:
         QCOMPARE(Child<QStackedWidget>("swDestinations")->currentWidget()->objectName(), page);
         const QLabel* shown = Child<QLabel>("textFlickrUnavailable");
         QCOMPARE(shown && shown->isVisible() ? shown->text() : QString(), CFlickrClient::BuiltWithKey() ? "" : note);
-        QCOMPARE(states->GetCount(), 1);
+        QCOMPARE(states->GetCount(), from == index ? 0 : 1);
         QVERIFY(!states->SuspendSaving);
-        QVERIFY(panel->changed);
-        QVERIFY(changes.count() >= 1);
+        QCOMPARE(panel->changed, from != index);
+        QCOMPARE(changes.count() >= 1, from != index);
         if (index == 3) {
             QStringList ids;
             for (const QString& item : Items(formats))

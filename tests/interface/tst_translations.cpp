@@ -29,6 +29,9 @@
 #include "FilterSettings.h"
 #include "FilterTypes.h"
 #include "FiltersEnum.h"
+#include "ListFilters.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "ResourceRoot.h"
@@ -271,8 +274,10 @@ QStringList CutTexts(QWidget* root)
             // Each item the user can choose, not only the one shown now.
             for (int i = combo->isEditable() ? combo->currentIndex() : 0; i < combo->count(); ++i) {
                 const int icon = combo->itemIcon(i).isNull() ? 0 : combo->iconSize().width() + 4;
-                if (fm.horizontalAdvance(combo->itemText(i)) + icon > room.width() - hidden ||
-                    fm.height() > room.height())
+                QString text = combo->itemText(i);
+                if (w->objectName() == "comboImages") // the photo box lets the folder give way to the name
+                    text = text.mid(text.lastIndexOf('/') + 1);
+                if (fm.horizontalAdvance(text) + icon > room.width() - hidden || fm.height() > room.height())
                     cut << w->objectName() + ": " + combo->itemText(i);
                 if (combo->isEditable())
                     break;
@@ -306,6 +311,26 @@ QStringList CutTexts(QWidget* root)
                                                    grid->item(i)->text());
                 if (need.width() > width || need.height() > cell.rect.bottom() - picture.bottom())
                     cut << w->objectName() + ": " + grid->item(i)->text();
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(w); list && list->viewMode() == QListView::ListMode) {
+            QStyleOptionViewItem row; // each name on the lines of its row, beside its picture and check box
+            row.initFrom(list);
+            row.decorationSize = list->iconSize();
+            row.showDecorationSelected = true; // the text's room is all of the row beside them
+            const int margin = w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+            for (int i = 0; i < list->count(); ++i) {
+                row.rect = list->visualItemRect(list->item(i));
+                row.text = list->item(i)->text();
+                row.features =
+                    QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
+                    (list->item(i)->data(Qt::CheckStateRole).isValid() ? QStyleOptionViewItem::HasCheckIndicator
+                                                                       : QStyleOptionViewItem::None);
+                const QRect room =
+                    w->style()->subElementRect(QStyle::SE_ItemViewItemText, &row, w).adjusted(margin, 0, -margin, 0);
+                const QRect need = fm.boundingRect(0, 0, room.width(), 1 << 20, list->wordWrap() ? Qt::TextWordWrap : 0,
+                                                   row.text); // else the view elides it
+                if (need.width() > room.width() || need.height() > room.height())
+                    cut << w->objectName() + ": " + row.text;
             }
         } else if (auto* balloon = qobject_cast<CTextWidget*>(w)) {
             text = "balloon";
@@ -630,6 +655,20 @@ private slots:
             ResetStore({{"Settings/Settings.LanguageId", id}});
             MainWindow window(nullptr);
             window.show();
+            // A photo that cannot be read, and every filter in a chain that scrolls.
+            QTemporaryDir folder;
+            QVERIFY(QFile(folder.filePath("Damaged.jpg")).open(QIODevice::WriteOnly));
+            window.Panel1()->AddPhotos(QStringList{folder.filePath("Damaged.jpg")});
+            window.Panel1()->findChild<QListWidget*>("listImages")->setCurrentRow(0);
+            QTRY_VERIFY(!window.Panel1()->findChild<QLabel*>("viewImage")->text().isEmpty());
+            CFiltersEnum::GetInstance()->GenerateList();
+            CListFilters::GetInstance()->filters.clear();
+            for (int type : kEditorTypes) {
+                CListFilters::GetInstance()->filters << SFilterRecord();
+                CListFilters::GetInstance()->filters.last().name =
+                    CFiltersEnum::GetInstance()->GetRecordById(type).name;
+            }
+            window.Panel2()->SynchronizeListFilters();
             BqTest::CModalDriver driver([&](QWidget* dialog, const BqTest::SModalSeen&) {
                 for (const QString& text : CutTexts(dialog))
                     cut << "tip " + text;

@@ -12,8 +12,11 @@
 #include <QFile>
 #include <QMimeData>
 #include <QMutexLocker>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QUrl>
 
 using namespace BqTest;
@@ -84,16 +87,20 @@ private slots:
     {
         QTest::addColumn<int>("bytes");
         QTest::addColumn<QString>("size");
-        QTest::newRow("empty") << 0 << "N/A";
-        QTest::newRow("missing") << -1 << "N/A";
-        QTest::newRow("1536") << 1536 << "1.50 KB";
-        QTest::newRow("below 1 MB") << 1048575 << "1024.00 KB";
-        QTest::newRow("1 MB") << 1048576 << "1.00 MB";
+        QTest::addColumn<int>("nameLength"); // in the tool tip, else "tip"
+        QTest::newRow("empty") << 0 << "N/A" << 0;
+        QTest::newRow("missing") << -1 << "N/A" << 0;
+        QTest::newRow("1536") << 1536 << "1.50 KB" << 0;
+        QTest::newRow("below 1 MB") << 1048575 << "1024.00 KB" << 0;
+        QTest::newRow("1 MB") << 1048576 << "1.00 MB" << 0;
+        QTest::newRow("tip of a 200-character name") << 1536 << "1.50 KB" << 200;
     }
     void texts()
     {
         QFETCH(int, bytes);
         QFETCH(QString, size);
+        QFETCH(int, nameLength);
+        const QString tip = nameLength ? "Name: " + QString(nameLength, 'n') + "\nType: JPEG" : "tip";
         QVERIFY(QDir(m_dir.path()).mkpath("a.b"));
         const QString path = Path("a.b/IMG_1.jpeg");
         QFile::remove(path);
@@ -102,7 +109,7 @@ private slots:
         CListThumb list;
         list.LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
         list.AddItem("first", "tip 1", Path("other.png"), false, 3, true);
-        list.AddItem("shown", "tip", path, false, 2, true);
+        list.AddItem("shown", tip, path, false, 2, true);
         const SThumb record = list.Records()->at(1);
         QCOMPARE(record.size, size);
         QCOMPARE(record.baseName, QString("IMG_1"));
@@ -110,7 +117,12 @@ private slots:
         QCOMPARE(record.folder, Path("a.b"));
         QCOMPARE(list.Rows()->at(1), 1);
         QCOMPARE(list.item(1)->text(), QString("shown"));
-        QCOMPARE(list.item(1)->toolTip(), QString("tip"));
+        for (int refreshed = 0; refreshed < 2; list.UpdateItemImageIndex(1), ++refreshed) { // as the loader does
+            const QString shown = list.item(1)->toolTip(); // within the screen, nothing left out
+            for (const QString& line : shown.split(QRegularExpression("[\\n\\x{2028}]")))
+                QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= list.screen()->size().width());
+            QCOMPARE(QString(shown).remove(QChar::LineSeparator).remove(' '), QString(tip).remove(' '));
+        }
         QCOMPARE(list.item(1)->icon().cacheKey(), list.Icons()->at(2).cacheKey());
         // Not an image: the ping fails and every property text stays empty.
         for (const QString& text :

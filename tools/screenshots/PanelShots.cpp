@@ -27,7 +27,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QSettings>
@@ -195,6 +197,45 @@ void ShootSteps23(const QStringList& photos)
     }
 }
 
+// Step 1 previewing a file that cannot be read, and step 2 with every
+// filter in a chain that scrolls and a name holding a line break in its
+// photo box.
+void ShootHardCases(const QString& folder, const QString& photo)
+{
+    QDir().mkpath(folder);
+    const QString broken = folder + "/Damaged photo.jpg";
+    const QString lineBreak = folder + "/Line\nbreak.jpg";
+    QFile damaged(broken);
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write("not a photo") < 0 || !QFile::copy(photo, lineBreak))
+        std::fprintf(stderr, "bq-shots-panels: cannot write the photos in %s\n", qPrintable(folder));
+    damaged.close();
+    auto window = NewWindow(0);
+    CMainPanel1* step1 = window->Panel1();
+    AddPhotos(step1, {broken, lineBreak});
+    auto* preview = step1->findChild<QLabel*>("viewImage");
+    WaitFor([preview] { return !preview->text().isEmpty(); });
+    Shoot(window.get(), "step1-unreadable");
+
+    QList<SFilterRecord> chain;
+    for (int type :
+         {FilterText, FilterLogo, FilterShapeFrame, FilterGrungeFrame, FilterPictureFrame, FilterVintageFrame,
+          FilterRaise, FilterShadow, FilterSimpleBorder, FilterAutoRotate, FilterCrop, FilterResize, FilterRotate}) {
+        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(type);
+        chain.append(SFilterRecord());
+        chain.last().id = entry.id;
+        chain.last().name = entry.name;
+        chain.last().description = entry.description;
+        chain.last().active = true;
+    }
+    CListFilters::GetInstance()->filters = chain;
+    CMainPanel2* step2 = window->Panel2();
+    step2->SynchronizeListFilters();
+    window->ChangePanel(1);
+    step2->findChild<QComboBox*>("comboImages")->setCurrentIndex(1);
+    Wait(1000);
+    Shoot(window.get(), "step2-all-filters");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -212,5 +253,6 @@ int main(int argc, char** argv)
     const QStringList photos = MakePhotos(home + "/Pictures/Trip", 9);
     ShootStep1(photos);
     ShootSteps23(photos);
+    ShootHardCases(home + "/Pictures/Hard", photos.first());
     return VerifyShots(g_shots);
 }
