@@ -44,7 +44,7 @@ Sie verwenden Version %2.</translation>
 <context>
     <name>CControlImage</name>
     <message>
-        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <location filename="../Project/Views/ControlImage.cpp" line="356"/>
         <source>This photo cannot be read.</source>
         <translation>Dieses Foto kann nicht gelesen werden.</translation>
     </message>
@@ -320,25 +320,25 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>All Profiles</source>
         <translation>Alle Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>My Profiles</source>
         <translation>Meine Profile</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="47"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="48"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
@@ -1534,47 +1534,47 @@ Größe nicht vergrößern</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Top</source>
         <translation>Links oben</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Top</source>
         <translation>Rechts oben</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Bottom</source>
         <translation>Rechts unten</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Bottom</source>
         <translation>Links unten</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="152"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="153"/>
         <source>Uncalibrated</source>
         <translation>Nicht kalibriert</translation>
     </message>
@@ -1853,93 +1853,93 @@ Größe nicht vergrößern</translation>
         <translation>&amp;Wechseln</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="103"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Gehen Sie zu Schritt 3 und wählen Sie den Ausgabeordner und das Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Keep Unchanged</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Nach Ordnernamen umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Nach Aufnahmedatum umbenennen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Custom Defined</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="174"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="265"/>
         <source>No filter selected</source>
         <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="280"/>
         <source>Remove selected filter(s)?</source>
         <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="297"/>
         <source>Remove all filters?</source>
         <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Add Filter</source>
         <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Remove &amp;Selected</source>
         <translation>&amp;Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Remove A&amp;ll</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplizieren</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="384"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="385"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="392"/>
         <source>Remove Selected</source>
         <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="393"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
@@ -1947,91 +1947,91 @@ Größe nicht vergrößern</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="57"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="63"/>
         <source>Destination</source>
         <translation>Ziel</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="123"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="215"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="133"/>
         <source>Selec&amp;t</source>
         <translation>Aus&amp;wählen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="157"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="242"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="260"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="284"/>
         <source>Also save on My Computer</source>
         <translation>Auch auf meinem Computer speichern</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="181"/>
         <source>Username</source>
         <translation>Benutzername</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="191"/>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="205"/>
         <source>Host</source>
         <translation>Server</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="225"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="317"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>Output Format</source>
         <translation>Ausgabeformat</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="355"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="362"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>Ein einziges &amp;mehrseitiges Dokument aus allen Fotos erstellen (nur für PDF, TIF, GIF)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="378"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="384"/>
         <source>&amp;Open output folder after processing</source>
         <translation>Ausgabeordner nach der Verarbeitung &amp;öffnen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="391"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Datum und Attribute des Originals für das Ausgabefoto über&amp;nehmen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="398"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>Quellfoto nach der Verarbeitung &amp;löschen (Foto verschieben)</translation>
     </message>
@@ -2042,25 +2042,25 @@ Größe nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="190"/>
         <source>Folder on My Computer (default)</source>
         <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Send via E-mail</source>
         <translation>Per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to FTP</source>
         <translation>Per FTP hochladen</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="201"/>
         <source>Upload to Flickr</source>
         <translation>Zu Flickr hochladen</translation>
     </message>
@@ -2085,7 +2085,7 @@ Größe nicht vergrößern</translation>
         <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="225"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ordner schreiben möchten, müssen Sie den Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="274"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Ordner zum Speichern der fertigen Fotos auswählen</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="308"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Sie haben gewählt, die Originalfotos nach dem Schreiben der verarbeiteten Fotos zu löschen. Wir empfehlen Ihnen, die Originale zu sichern, bevor Sie diese Option zum ersten Mal verwenden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="311"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschrieben wurden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="314"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Wenn keine Filter ausgewählt sind, werden die Fotos sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust</translation>
     </message>
@@ -2145,119 +2145,119 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="661"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="222"/>
         <source>Process started at %1</source>
         <translation>Verarbeitung gestartet um %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Verarbeitung von %1 Bildern mit %2 Grafikfilter(n) pro Bild.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Creating a single multi-page document.</source>
         <translation>Ein einzelnes mehrseitiges Dokument wird erstellt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="230"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>System: %1 CPU-Kern(e) erkannt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 Ausführungs-Thread(s) werden gestartet.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="243"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="418"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="431"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Process interrupted by the user.</source>
         <translation>Verarbeitung vom Benutzer unterbrochen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="536"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Warnung: Verarbeitung mit %1 Fehlern abgeschlossen. Einzelheiten finden Sie im Protokoll oben.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Process completed without errors.</source>
         <translation>Verarbeitung ohne Fehler abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="543"/>
         <source>Time elapsed</source>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="567"/>
         <source>Could not save log.</source>
         <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="577"/>
         <source>Temporary files kept in %1.</source>
         <translation>Temporäre Dateien bleiben in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="599"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Nichts hochzuladen: Der Durchlauf hat keine Datei zum Senden erzeugt.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to </source>
         <translation>Hochladen nach </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to Flickr</source>
         <translation>Hochladen zu Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Uploading</source>
         <translation>Hochladen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="700"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 Bild(er) erfolgreich hochgeladen.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="707"/>
         <source>Deleting temporary files...</source>
         <translation>Temporäre Dateien werden gelöscht...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload completed.</source>
         <translation>Hochladen abgeschlossen.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload failed.</source>
         <translation>Hochladen fehlgeschlagen.</translation>
     </message>
@@ -2265,118 +2265,128 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="424"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>Failed to write</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
         <source>the output folder is not a full path</source>
         <translation>der Ausgabeordner ist kein vollständiger Pfad</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="272"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="278"/>
         <source>not readable as an image</source>
         <translation>nicht als Bild lesbar</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="303"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="371"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>kein beschreibbares Bildformat hat die Endung &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
         <source>the image library gave no reason</source>
         <translation>die Bildbibliothek nannte keinen Grund</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="433"/>
         <source>Written from a damaged photo</source>
         <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Größenlimit von %1 KB nicht erreicht, %2 Byte in niedrigster Qualität geschrieben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="392"/>
         <source>Not written by this run, left as it was</source>
         <translation>In diesem Durchlauf nicht geschrieben, unverändert belassen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="489"/>
         <source>Processed</source>
         <translation>Verarbeitet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="491"/>
         <source>Processed and renamed</source>
         <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="493"/>
         <source>Processed and replaced</source>
         <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="495"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="564"/>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Rename and Move</source>
         <translation>Umbenennen und Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Move</source>
         <translation>Verschieben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Rename and Copy</source>
         <translation>Umbenennen und Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Copy</source>
         <translation>Kopieren fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="72"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Beschädigtes Foto kopiert, Quelle beibehalten</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="74"/>
+        <source>Copied, its source kept</source>
+        <translation>Kopiert, Quelle beibehalten</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="227"/>
         <source>Written as</source>
         <translation>Geschrieben als</translation>
     </message>
@@ -2386,9 +2396,20 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <translation>der Name wurde inzwischen vergeben</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken</source>
+        <translation>der Name war vergeben</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>not a full path to a file</source>
         <translation>kein vollständiger Pfad zu einer Datei</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="745"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="466"/>
+        <source>Source changed since it was read, left as it is</source>
+        <translation>Quelle seit dem Lesen verändert, unverändert belassen</translation>
     </message>
 </context>
 <context>
@@ -2401,64 +2422,84 @@ In order to correct any potential problems adjust the settings and save.</source
 Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern Sie.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="46"/>
+        <source>%1 &apos;%2&apos; is not a number: read as 0</source>
+        <translation>%1 &apos;%2&apos; ist keine Zahl: als 0 gelesen</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Die Auftragsdatei kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Die Auftragsdatei ist größer als %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Die Auftragsdatei ist kein wohlgeformtes XML-Dokument.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Die Auftragsdatei deklariert Entitäten, die Auftragsdateien nie enthalten.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Die Auftragsdatei verschachtelt ihre Elemente tiefer als %1 Ebenen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Elemente.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="80"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Filter.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Ein Filter der Auftragsdatei enthält mehr als %1 Zahlen oder %2 Texte.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="88"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Die Auftragsdatei enthält mehr als %1 Fotos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Die Auftragsdatei enthält einen Text mit mehr als %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Die Auftragsdatei enthält nicht genau eine Fotoliste.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="201"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Die Auftragsdatei nennt ein Ziel, das Schritt 3 nicht anbietet (%1). Stattdessen wird „Ordner auf meinem Computer“ verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="309"/>
+        <source>Search &apos;%1&apos;: the folder &apos;%2&apos; does not exist or cannot be read</source>
+        <translation>Suche &apos;%1&apos;: Der Ordner &apos;%2&apos; existiert nicht oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="355"/>
+        <source>Filter Id %1 is not known: left out</source>
+        <translation>Filter-Id %1 ist unbekannt: ausgelassen</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="365"/>
+        <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
+        <translation>%1: Param-Type &apos;%2&apos; ist unbekannt: ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -2554,92 +2595,92 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="62"/>
         <source>Help with translation</source>
         <translation>Bei der Übersetzung helfen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Daily</source>
         <translation>Täglich</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a week</source>
         <translation>Einmal pro Woche</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Every two weeks</source>
         <translation>Alle zwei Wochen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a month</source>
         <translation>Einmal im Monat</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Jede Ebene als Bild speichern (Standard)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Flatten all layers</source>
         <translation>Alle Ebenen zusammenfügen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Save the first layer only</source>
         <translation>Nur die erste Ebene speichern</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="80"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Automatisch (bester für die Kamera)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Use camera&apos;s settings</source>
         <translation>Kameraeinstellungen verwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Average the entire image</source>
         <translation>Über das ganze Bild mitteln</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Don&apos;t apply</source>
         <translation>Nicht anwenden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Clip all</source>
         <translation>Alle beschneiden</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Leave unclipped</source>
         <translation>Unbeschnitten lassen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Beschnittene und unbeschnittene Werte mischen</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="91"/>
         <source>Reconstruct</source>
         <translation>Rekonstruieren</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Sie müssen Brandquill neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
@@ -2878,17 +2919,17 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="421"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="465"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="499"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -3008,7 +3049,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="182"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Save Profile As</source>
         <translation>Profil speichern unter</translation>
     </message>
@@ -3019,7 +3060,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="192"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Save Script As</source>
         <translation>Skript speichern unter</translation>
     </message>
@@ -3115,12 +3156,12 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>So &amp;skalieren und drehen Sie Fotos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="291"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden. Änderungen daran gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="388"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Die Protokolldatei wird nach der ersten Verarbeitung erstellt.</translation>
     </message>
@@ -3176,18 +3217,23 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
+        <source>Not everything in the job file could be read as written:</source>
+        <translation>Nicht alles in der Auftragsdatei konnte wie geschrieben gelesen werden:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="106"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Es werden gerade Fotos verarbeitet. Die Datei wurde nicht geöffnet:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="143"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Beim Laden eines Profils werden Ihre Einstellungen überschrieben. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="165"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3196,49 +3242,49 @@ When you are done select Process.</source>
 Wenn Sie fertig sind, wählen Sie „Verarbeiten“.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="178"/>
         <source>Could not load profile.</source>
         <translation>Das Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="202"/>
         <source>Could not load script.</source>
         <translation>Das Skript konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="301"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Profildateien (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="333"/>
         <source>Could not save profile.</source>
         <translation>Das Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Script Files (*.bqs)</source>
         <translation>Skriptdateien (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="362"/>
         <source>Could not save script.</source>
         <translation>Das Skript konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="384"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="440"/>
         <source>Would you like to save your settings?</source>
         <translation>Möchten Sie Ihre Einstellungen speichern?</translation>
     </message>
@@ -3258,29 +3304,36 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Vor der Verarbeitung muss ein Ausgabeordner für die bearbeiteten Fotos ausgewählt werden (Schritt 3 &gt; Ziel &gt; Ordner auf meinem Computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="77"/>
+        <source>The output folder is not a full path:
+%1</source>
+        <translation>Der Ausgabeordner ist kein vollständiger Pfad:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Der Pfad des Ausgabeordners bezeichnet eine Datei, keinen Ordner:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Der ausgewählte Ordner existiert nicht. Möchten Sie ihn jetzt erstellen?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="96"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Der Ausgabeordner %1 konnte nicht erstellt werden: %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="104"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Sie haben gewählt, die Quellfotos nach dem Schreiben der bearbeiteten Fotos zu löschen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="116"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Es wurde kein Foto verarbeitet: Das Ziel wird in Schritt 3 nicht angeboten. Wählen Sie eines in Schritt 3 &gt; Ziel.</translation>
     </message>

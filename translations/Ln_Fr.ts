@@ -44,7 +44,7 @@ Vous utilisez la version %2.</translation>
 <context>
     <name>CControlImage</name>
     <message>
-        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <location filename="../Project/Views/ControlImage.cpp" line="356"/>
         <source>This photo cannot be read.</source>
         <translation>Cette photo ne peut pas être lue.</translation>
     </message>
@@ -320,25 +320,25 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>All Profiles</source>
         <translation>Tous les profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>My Profiles</source>
         <translation>Mes profils</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="47"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="48"/>
         <source>Output</source>
         <translation>Sortie</translation>
     </message>
@@ -1534,47 +1534,47 @@ que la taille indiquée</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Top</source>
         <translation>Gauche-haut</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Top</source>
         <translation>Droite-haut</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Bottom</source>
         <translation>Droite-bas</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Bottom</source>
         <translation>Gauche-bas</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="152"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="153"/>
         <source>Uncalibrated</source>
         <translation>Non calibré</translation>
     </message>
@@ -1853,93 +1853,93 @@ que la taille indiquée</translation>
         <translation>Autre &amp;vue</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="103"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Passez à l&apos;étape 3 et sélectionnez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Keep Unchanged</source>
         <translation>Conserver tels quels</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Renommer selon le dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Renommer selon la date</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Custom Defined</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="174"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="265"/>
         <source>No filter selected</source>
         <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="280"/>
         <source>Remove selected filter(s)?</source>
         <translation>Supprimer les filtres sélectionnés&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="297"/>
         <source>Remove all filters?</source>
         <translation>Supprimer tous les filtres&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Ajouter un filtre</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Remove &amp;Selected</source>
         <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Remove A&amp;ll</source>
         <translation>Supprimer &amp;tout</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Dupliquer</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="384"/>
         <source>Move &amp;Up</source>
         <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="385"/>
         <source>Move D&amp;own</source>
         <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="392"/>
         <source>Remove Selected</source>
         <translation>Supprimer la sélection</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="393"/>
         <source>Remove All</source>
         <translation>Supprimer tout</translation>
     </message>
@@ -1947,91 +1947,91 @@ que la taille indiquée</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="57"/>
         <source>Output</source>
         <translation>Sortie</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="63"/>
         <source>Destination</source>
         <translation>Destination</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="123"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="215"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="133"/>
         <source>Selec&amp;t</source>
         <translation>&amp;Sélectionner</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="157"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="242"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="260"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="284"/>
         <source>Also save on My Computer</source>
         <translation>Enregistrer aussi sur mon ordinateur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="181"/>
         <source>Username</source>
         <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="191"/>
         <source>Password</source>
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="205"/>
         <source>Host</source>
         <translation>Hôte</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="225"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="317"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>Output Format</source>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="355"/>
         <source>&amp;Settings</source>
         <translation>&amp;Paramètres</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="362"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>&amp;Créer un document unique de plusieurs pages avec toutes les photos (PDF, TIF, GIF uniquement)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="378"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="384"/>
         <source>&amp;Open output folder after processing</source>
         <translation>&amp;Ouvrir le dossier de sortie après le traitement</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="391"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Conserver la date et les attri&amp;buts de l&apos;original pour la photo de sortie</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="398"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>Suppr&amp;imer la photo source après le traitement (déplacer la photo)</translation>
     </message>
@@ -2042,25 +2042,25 @@ que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="190"/>
         <source>Folder on My Computer (default)</source>
         <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Send via E-mail</source>
         <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to FTP</source>
         <translation>Envoyer par FTP</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="201"/>
         <source>Upload to Flickr</source>
         <translation>Envoyer vers Flickr</translation>
     </message>
@@ -2085,7 +2085,7 @@ que la taille indiquée</translation>
         <translation>Créer un sous-dossier dans le dossier des photos originales</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="225"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues dans ce même dossier, vous devez changer le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="274"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="308"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Vous avez choisi de supprimer les photos originales après l&apos;écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d&apos;utiliser cette option pour la première fois.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="311"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Les originaux ne seront supprimés que si les photos traitées ont été correctement écrites.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="314"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement et, le cas échéant, renommées sans perte de qualité</translation>
     </message>
@@ -2145,119 +2145,119 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="661"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="222"/>
         <source>Process started at %1</source>
         <translation>Traitement démarré à %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Creating a single multi-page document.</source>
         <translation>Création d&apos;un document unique de plusieurs pages.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="230"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Système&#xa0;: %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="243"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="418"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="431"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Process interrupted by the user.</source>
         <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="536"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attention&#xa0;: traitement terminé avec %1 erreurs. Voir le journal ci-dessus pour les détails.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Process completed without errors.</source>
         <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="543"/>
         <source>Time elapsed</source>
         <translation>Temps écoulé</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="567"/>
         <source>Could not save log.</source>
         <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="577"/>
         <source>Temporary files kept in %1.</source>
         <translation>Fichiers temporaires conservés dans %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="599"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Rien à envoyer : le traitement n&apos;a produit aucun fichier à envoyer.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to </source>
         <translation>Envoi vers </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to Flickr</source>
         <translation>Envoi vers Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Uploading</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="700"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 image(s) envoyée(s) avec succès.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="707"/>
         <source>Deleting temporary files...</source>
         <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload completed.</source>
         <translation>Envoi terminé.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload failed.</source>
         <translation>Échec de l&apos;envoi.</translation>
     </message>
@@ -2265,118 +2265,128 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="424"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>Failed to write</source>
         <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
         <source>the output folder is not a full path</source>
         <translation>le dossier de sortie n&apos;est pas un chemin complet</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Échec du chargement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="272"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="278"/>
         <source>not readable as an image</source>
         <translation>illisible en tant qu&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="303"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Échec de l&apos;application du filtre «&#xa0;%1&#xa0;» à</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="371"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>aucun format d&apos;image inscriptible n&apos;a l&apos;extension «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
         <source>the image library gave no reason</source>
         <translation>la bibliothèque d&apos;images n&apos;a donné aucune raison</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="433"/>
         <source>Written from a damaged photo</source>
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="392"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non écrite par ce traitement, laissée telle quelle</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="489"/>
         <source>Processed</source>
         <translation>Traitée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="491"/>
         <source>Processed and renamed</source>
         <translation>Traitée et renommée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="493"/>
         <source>Processed and replaced</source>
         <translation>Traitée et remplacée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="495"/>
         <source>Skipped</source>
         <translation>Ignorée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="564"/>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Rename and Move</source>
         <translation>Échec du renommage et du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Move</source>
         <translation>Échec du déplacement</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Rename and Copy</source>
         <translation>Échec du renommage et de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Copy</source>
         <translation>Échec de la copie</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="72"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Photo endommagée copiée, source conservée</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="74"/>
+        <source>Copied, its source kept</source>
+        <translation>Copiée, source conservée</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="227"/>
         <source>Written as</source>
         <translation>Écrite sous le nom</translation>
     </message>
@@ -2386,9 +2396,20 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <translation>le nom a été pris entre-temps</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken</source>
+        <translation>le nom était pris</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>not a full path to a file</source>
         <translation>pas un chemin complet vers un fichier</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="745"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="466"/>
+        <source>Source changed since it was read, left as it is</source>
+        <translation>Source modifiée depuis sa lecture, laissée telle quelle</translation>
     </message>
 </context>
 <context>
@@ -2401,64 +2422,84 @@ In order to correct any potential problems adjust the settings and save.</source
 Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="46"/>
+        <source>%1 &apos;%2&apos; is not a number: read as 0</source>
+        <translation>%1 &apos;%2&apos; n&apos;est pas un nombre : lu comme 0</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Le fichier de travail ne peut pas être lu.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Le fichier de travail dépasse %1 Mio.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Le fichier de travail n&apos;est pas un document XML bien formé.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Le fichier de travail déclare des entités, ce que les fichiers de travail ne contiennent jamais.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Le fichier de travail imbrique ses éléments sur plus de %1 niveaux.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Le fichier de travail contient plus de %1 éléments.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="80"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Le fichier de travail contient plus de %1 filtres.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtre du fichier de travail contient plus de %1 nombres ou %2 textes.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="88"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Le fichier de travail contient plus de %1 photos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Le fichier de travail contient un texte de plus de %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Le fichier de travail ne contient pas exactement une liste de photos.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="201"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Le fichier de tâche indique une destination que l&apos;étape 3 ne propose pas (%1). « Dossier sur mon ordinateur » est utilisé à la place.</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="309"/>
+        <source>Search &apos;%1&apos;: the folder &apos;%2&apos; does not exist or cannot be read</source>
+        <translation>Recherche &apos;%1&apos; : le dossier &apos;%2&apos; n&apos;existe pas ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="355"/>
+        <source>Filter Id %1 is not known: left out</source>
+        <translation>Id de filtre %1 inconnu : ignoré</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="365"/>
+        <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
+        <translation>%1 : Type de Param &apos;%2&apos; inconnu : ignoré</translation>
     </message>
 </context>
 <context>
@@ -2554,92 +2595,92 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="62"/>
         <source>Help with translation</source>
         <translation>Aider à la traduction</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Daily</source>
         <translation>Chaque jour</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a week</source>
         <translation>Une fois par semaine</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Every two weeks</source>
         <translation>Toutes les deux semaines</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a month</source>
         <translation>Une fois par mois</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>default</source>
         <translation>par défaut</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Un calque par image (par défaut)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Flatten all layers</source>
         <translation>Aplatir tous les calques</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Save the first layer only</source>
         <translation>Enregistrer uniquement le premier calque</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="80"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Auto, le meilleur pour l&apos;appareil</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Use camera&apos;s settings</source>
         <translation>Utiliser les réglages de l&apos;appareil</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Average the entire image</source>
         <translation>Moyenne sur toute l&apos;image</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Don&apos;t apply</source>
         <translation>Ne pas appliquer</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Clip all</source>
         <translation>Tout écrêter</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Leave unclipped</source>
         <translation>Ne pas écrêter</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Mélanger valeurs écrêtées et non écrêtées</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="91"/>
         <source>Reconstruct</source>
         <translation>Reconstruire</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
     </message>
@@ -2878,17 +2919,17 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>&amp;Changer de vue</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="421"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="465"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="499"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -3008,7 +3049,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="182"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Save Profile As</source>
         <translation>Enregistrer le profil sous</translation>
     </message>
@@ -3019,7 +3060,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="192"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Save Script As</source>
         <translation>Enregistrer le script sous</translation>
     </message>
@@ -3115,12 +3156,12 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Comment &amp;redimensionner et faire pivoter des photos</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="291"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Impossible d&apos;enregistrer les paramètres dans %1. Leurs modifications seront perdues.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="388"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Le fichier journal sera créé après la première session de traitement.</translation>
     </message>
@@ -3176,18 +3217,23 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
+        <source>Not everything in the job file could be read as written:</source>
+        <translation>Le fichier de tâche n&apos;a pas pu être lu entièrement tel qu&apos;il est écrit :</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="106"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Des photos sont en cours de traitement. Le fichier n&apos;a pas été ouvert&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="143"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="165"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3196,49 +3242,49 @@ When you are done select Process.</source>
 Lorsque vous avez terminé, sélectionnez Traiter.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="178"/>
         <source>Could not load profile.</source>
         <translation>Impossible de charger le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="202"/>
         <source>Could not load script.</source>
         <translation>Impossible de charger le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="301"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Profile Files (*.bqf)</source>
         <translation>Fichiers de profil (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="333"/>
         <source>Could not save profile.</source>
         <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Script Files (*.bqs)</source>
         <translation>Fichiers de script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="362"/>
         <source>Could not save script.</source>
         <translation>Impossible d&apos;enregistrer le script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="384"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Vos paramètres seront abandonnés. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="440"/>
         <source>Would you like to save your settings?</source>
         <translation>Voulez-vous enregistrer vos paramètres&#xa0;?</translation>
     </message>
@@ -3258,29 +3304,36 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Un dossier de sortie pour les photos modifiées doit être sélectionné avant le traitement (Étape 3 &gt; Destination &gt; Dossier sur mon ordinateur)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="77"/>
+        <source>The output folder is not a full path:
+%1</source>
+        <translation>Le dossier de sortie n&apos;est pas un chemin complet :
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Le chemin du dossier de sortie désigne un fichier, pas un dossier :
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="96"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Impossible de créer le dossier de sortie %1 : %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="104"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Vous avez choisi de supprimer les photos sources après l&apos;écriture des photos modifiées. Continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="116"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Aucune photo n&apos;a été traitée : la destination ne fait pas partie de celles que propose l&apos;étape 3. Choisissez-en une dans Étape 3 &gt; Destination.</translation>
     </message>

@@ -44,7 +44,7 @@ Sta usando la versione %2.</translation>
 <context>
     <name>CControlImage</name>
     <message>
-        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <location filename="../Project/Views/ControlImage.cpp" line="356"/>
         <source>This photo cannot be read.</source>
         <translation>Impossibile leggere questa foto.</translation>
     </message>
@@ -320,25 +320,25 @@ esiste già. Desidera sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>All Profiles</source>
         <translation>Tutti i profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>My Profiles</source>
         <translation>I miei profili</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="47"/>
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="48"/>
         <source>Output</source>
         <translation>Uscita</translation>
     </message>
@@ -1534,47 +1534,47 @@ delle dimensioni indicate</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Left</source>
         <translation>Alto-sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Right</source>
         <translation>Alto-destra</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Right</source>
         <translation>Basso-destra</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Left</source>
         <translation>Basso-sinistra</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Top</source>
         <translation>Sinistra-alto</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Top</source>
         <translation>Destra-alto</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Bottom</source>
         <translation>Destra-basso</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Bottom</source>
         <translation>Sinistra-basso</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="152"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="153"/>
         <source>Uncalibrated</source>
         <translation>Non calibrato</translation>
     </message>
@@ -1853,93 +1853,93 @@ delle dimensioni indicate</translation>
         <translation>Cambia v&amp;ista</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Aggiunga un filtro grafico che verrà applicato a tutte le foto aggiunte nel Passo 1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="103"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Vada al Passo 3 e selezioni la cartella di destinazione e il formato immagine per le foto modificate</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Keep Unchanged</source>
         <translation>Lascia invariati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Custom Defined</source>
         <translation>Personalizzato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="174"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="265"/>
         <source>No filter selected</source>
         <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="280"/>
         <source>Remove selected filter(s)?</source>
         <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="297"/>
         <source>Remove all filters?</source>
         <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Remove &amp;Selected</source>
         <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Remove A&amp;ll</source>
         <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplica</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="384"/>
         <source>Move &amp;Up</source>
         <translation>Sposta in a&amp;lto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="385"/>
         <source>Move D&amp;own</source>
         <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="392"/>
         <source>Remove Selected</source>
         <translation>Rimuovi selezionati</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="393"/>
         <source>Remove All</source>
         <translation>Rimuovi tutti</translation>
     </message>
@@ -1947,91 +1947,91 @@ delle dimensioni indicate</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="57"/>
         <source>Output</source>
         <translation>Uscita</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="63"/>
         <source>Destination</source>
         <translation>Destinazione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="123"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="215"/>
         <source>Folder</source>
         <translation>Cartella</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="133"/>
         <source>Selec&amp;t</source>
         <translation>Sc&amp;egli</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="157"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="242"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="260"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="284"/>
         <source>Also save on My Computer</source>
         <translation>Salva anche sul computer</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="181"/>
         <source>Username</source>
         <translation>Nome utente</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="191"/>
         <source>Password</source>
         <translation>Password</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="205"/>
         <source>Host</source>
         <translation>Server</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="225"/>
         <source>Port</source>
         <translation>Porta</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="317"/>
         <source>Format</source>
         <translation>Formato</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>Output Format</source>
         <translation>Formato di uscita</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="355"/>
         <source>&amp;Settings</source>
         <translation>&amp;Impostazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="362"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>Crea un &amp;unico documento multipagina con tutte le foto (valido solo per PDF, TIF, GIF)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="378"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="384"/>
         <source>&amp;Open output folder after processing</source>
         <translation>&amp;Apri la cartella di destinazione dopo l&apos;elaborazione</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="391"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>Assegna alla foto elaborata &amp;data e attributi dell&apos;originale</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="398"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>E&amp;limina la foto originale dopo l&apos;elaborazione (sposta la foto)</translation>
     </message>
@@ -2042,25 +2042,25 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="190"/>
         <source>Folder on My Computer (default)</source>
         <translation>Cartella sul computer (predefinita)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Send via E-mail</source>
         <translation>Invia via e-mail</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to FTP</source>
         <translation>Carica su FTP</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="201"/>
         <source>Upload to Flickr</source>
         <translation>Carica su Flickr</translation>
     </message>
@@ -2085,7 +2085,7 @@ delle dimensioni indicate</translation>
         <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="225"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Se desidera conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, deve cambiare il nome delle foto elaborate in Passo 2 &gt; Modifica nomi</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="274"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Selezioni una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="308"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle elaborate. Le consigliamo di fare una copia di sicurezza degli originali prima di usare questa opzione per la prima volta.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="311"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="314"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>Se non è selezionato alcun filtro, le foto verranno semplicemente spostate, molto rapidamente, ed eventualmente rinominate senza perdita di qualità</translation>
     </message>
@@ -2145,119 +2145,119 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="661"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="222"/>
         <source>Process started at %1</source>
         <translation>Elaborazione iniziata alle %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Creating a single multi-page document.</source>
         <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="230"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>Sistema: rilevati %1 core della CPU.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="243"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="418"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="431"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Process interrupted by the user.</source>
         <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="536"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli consulti il registro sopra.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Process completed without errors.</source>
         <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="543"/>
         <source>Time elapsed</source>
         <translation>Tempo trascorso</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="567"/>
         <source>Could not save log.</source>
         <translation>Impossibile salvare il registro.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="577"/>
         <source>Temporary files kept in %1.</source>
         <translation>File temporanei conservati in %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="599"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>Niente da caricare: l&apos;elaborazione non ha prodotto alcun file da inviare.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to </source>
         <translation>Caricamento su </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to Flickr</source>
         <translation>Caricamento su Flickr</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Uploading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="700"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>Caricate correttamente %1 immagini.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="707"/>
         <source>Deleting temporary files...</source>
         <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload completed.</source>
         <translation>Caricamento completato.</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload failed.</source>
         <translation>Caricamento non riuscito.</translation>
     </message>
@@ -2265,118 +2265,128 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="424"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>Failed to write</source>
         <translation>Impossibile scrivere</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
         <source>the output folder is not a full path</source>
         <translation>la cartella di destinazione non è un percorso completo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>Impossibile caricare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="272"/>
         <source>not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>the file is empty</source>
         <translation>il file è vuoto</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="278"/>
         <source>not readable as an image</source>
         <translation>non leggibile come immagine</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="303"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="371"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>nessun formato immagine scrivibile ha l&apos;estensione &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
         <source>the image library gave no reason</source>
         <translation>la libreria di immagini non ha indicato il motivo</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="433"/>
         <source>Written from a damaged photo</source>
         <translation>Scritta da una foto danneggiata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite di dimensione di %1 KB non rispettato, scritti %2 byte alla qualità più bassa</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="392"/>
         <source>Not written by this run, left as it was</source>
         <translation>Non scritta da questa elaborazione, lasciata invariata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="489"/>
         <source>Processed</source>
         <translation>Elaborata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="491"/>
         <source>Processed and renamed</source>
         <translation>Elaborata e rinominata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="493"/>
         <source>Processed and replaced</source>
         <translation>Elaborata e sostituita</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="495"/>
         <source>Skipped</source>
         <translation>Saltata</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="564"/>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Rename and Move</source>
         <translation>Impossibile rinominare e spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Move</source>
         <translation>Impossibile spostare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Rename and Copy</source>
         <translation>Impossibile rinominare e copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Copy</source>
         <translation>Impossibile copiare</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="72"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>Foto danneggiata copiata, originale conservato</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="74"/>
+        <source>Copied, its source kept</source>
+        <translation>Copiata, originale conservato</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="227"/>
         <source>Written as</source>
         <translation>Scritta come</translation>
     </message>
@@ -2386,9 +2396,20 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <translation>nel frattempo il nome è stato occupato</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken</source>
+        <translation>il nome era occupato</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>not a full path to a file</source>
         <translation>non è un percorso completo di un file</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="745"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="466"/>
+        <source>Source changed since it was read, left as it is</source>
+        <translation>Originale modificato dopo la lettura, lasciato com&apos;è</translation>
     </message>
 </context>
 <context>
@@ -2401,64 +2422,84 @@ In order to correct any potential problems adjust the settings and save.</source
 Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="46"/>
+        <source>%1 &apos;%2&apos; is not a number: read as 0</source>
+        <translation>%1 &apos;%2&apos; non è un numero: letto come 0</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Impossibile leggere il file di lavoro.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>Il file di lavoro supera %1 MiB.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>Il file di lavoro non è un documento XML ben formato.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>Il file di lavoro dichiara entità, che i file di lavoro non contengono mai.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>Il file di lavoro annida i suoi elementi a una profondità superiore a %1.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>Il file di lavoro contiene più di %1 elementi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="80"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>Il file di lavoro contiene più di %1 filtri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>Un filtro del file di lavoro contiene più di %1 numeri o %2 testi.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="88"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>Il file di lavoro contiene più di %1 foto.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>Il file di lavoro contiene un testo più lungo di %1 caratteri.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>Il file di lavoro non contiene esattamente un elenco di foto.</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="201"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>Il file del lavoro indica una destinazione che il Passo 3 non offre (%1). Viene usata invece «Cartella sul computer».</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="309"/>
+        <source>Search &apos;%1&apos;: the folder &apos;%2&apos; does not exist or cannot be read</source>
+        <translation>Ricerca &apos;%1&apos;: la cartella &apos;%2&apos; non esiste o non può essere letta</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="355"/>
+        <source>Filter Id %1 is not known: left out</source>
+        <translation>Id filtro %1 sconosciuto: omesso</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="365"/>
+        <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
+        <translation>%1: Type di Param &apos;%2&apos; sconosciuto: omesso</translation>
     </message>
 </context>
 <context>
@@ -2554,92 +2595,92 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="62"/>
         <source>Help with translation</source>
         <translation>Contribuisca alla traduzione</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Daily</source>
         <translation>Ogni giorno</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a week</source>
         <translation>Una volta alla settimana</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Every two weeks</source>
         <translation>Ogni due settimane</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a month</source>
         <translation>Una volta al mese</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>default</source>
         <translation>predefinito</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>Livelli come immagini separate (predefinito)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Flatten all layers</source>
         <translation>Unisci tutti i livelli</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Save the first layer only</source>
         <translation>Salva solo il primo livello</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="80"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>Auto, il migliore per la fotocamera</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Use camera&apos;s settings</source>
         <translation>Impostazioni della fotocamera</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Average the entire image</source>
         <translation>Media dell&apos;intera immagine</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Don&apos;t apply</source>
         <translation>Non applicare</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Clip all</source>
         <translation>Taglia tutto</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Leave unclipped</source>
         <translation>Lascia senza taglio</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Blend clipped and unclipped values</source>
         <translation>Fondi valori tagliati e non</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="91"/>
         <source>Reconstruct</source>
         <translation>Ricostruisci</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
     </message>
@@ -2878,17 +2919,17 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>&amp;Cambia vista</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="421"/>
         <source>Reset</source>
         <translation>Ripristina</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="465"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="499"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -3008,7 +3049,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="182"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Save Profile As</source>
         <translation>Salva profilo con nome</translation>
     </message>
@@ -3019,7 +3060,7 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="192"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Save Script As</source>
         <translation>Salva script con nome</translation>
     </message>
@@ -3115,12 +3156,12 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Come &amp;ridimensionare e ruotare le foto</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="291"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>Impossibile salvare le impostazioni in %1. Le modifiche andranno perse.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="388"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>Il file di registro verrà creato dopo la prima sessione di elaborazione.</translation>
     </message>
@@ -3176,18 +3217,23 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
+        <source>Not everything in the job file could be read as written:</source>
+        <translation>Non tutto il file del lavoro ha potuto essere letto come è scritto:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="106"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>Elaborazione delle foto in corso. Il file non è stato aperto:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="143"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>Il caricamento di un profilo sovrascriverà le impostazioni correnti. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="165"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3196,49 +3242,49 @@ When you are done select Process.</source>
 Al termine selezioni Elabora.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="178"/>
         <source>Could not load profile.</source>
         <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="202"/>
         <source>Could not load script.</source>
         <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="301"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Profile Files (*.bqf)</source>
         <translation>File di profilo (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="333"/>
         <source>Could not save profile.</source>
         <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Script Files (*.bqs)</source>
         <translation>File di script (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="362"/>
         <source>Could not save script.</source>
         <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="384"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>Le impostazioni correnti andranno perse. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="440"/>
         <source>Would you like to save your settings?</source>
         <translation>Desidera salvare le impostazioni?</translation>
     </message>
@@ -3258,29 +3304,36 @@ Sostituirlo?</translation>
         <translation>Prima di elaborare è necessario selezionare una cartella di destinazione per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="77"/>
+        <source>The output folder is not a full path:
+%1</source>
+        <translation>La cartella di destinazione non è un percorso completo:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>Il percorso della cartella di destinazione indica un file, non una cartella:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>La cartella selezionata non esiste. Crearla ora?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="96"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>Impossibile creare la cartella di destinazione %1: %2.</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="104"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>Ha scelto di eliminare le foto originali dopo la scrittura di quelle modificate. Continuare?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="116"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>Nessuna foto è stata elaborata: la destinazione non è tra quelle offerte dal Passo 3. Ne scelga una in Passo 3 &gt; Destinazione.</translation>
     </message>

@@ -44,7 +44,7 @@ You are using version %2.</source>
 <context>
     <name>CControlImage</name>
     <message>
-        <location filename="../Project/Views/ControlImage.cpp" line="355"/>
+        <location filename="../Project/Views/ControlImage.cpp" line="356"/>
         <source>This photo cannot be read.</source>
         <translation>この写真を読み込めません。</translation>
     </message>
@@ -320,25 +320,25 @@ already exists, do you want to overwrite it?</source>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="49"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="43"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
         <source>All Profiles</source>
         <translation>すべてのプロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="74"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="44"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
         <source>My Profiles</source>
         <translation>マイ プロファイル</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="99"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="45"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="47"/>
         <source>Edit</source>
         <translation>編集</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CDialogProfileSelection.ui" line="124"/>
-        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="46"/>
+        <location filename="../Project/Jobs/CDialogProfileSelection.cpp" line="48"/>
         <source>Output</source>
         <translation>出力</translation>
     </message>
@@ -1534,47 +1534,47 @@ than specified size</source>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Left</source>
         <translation>上-左</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Top-Right</source>
         <translation>上-右</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Right</source>
         <translation>下-右</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="141"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
         <source>Bottom-Left</source>
         <translation>下-左</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Top</source>
         <translation>左-上</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Top</source>
         <translation>右-上</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Right-Bottom</source>
         <translation>右-下</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="142"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="143"/>
         <source>Left-Bottom</source>
         <translation>左-下</translation>
     </message>
     <message>
-        <location filename="../Project/Views/ListThumb.cpp" line="152"/>
+        <location filename="../Project/Views/ListThumb.cpp" line="153"/>
         <source>Uncalibrated</source>
         <translation>未校正</translation>
     </message>
@@ -1853,93 +1853,93 @@ than specified size</source>
         <translation>切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="98"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="101"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>ステップ 1 で追加したすべての写真に適用するグラフィック フィルターを追加します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="100"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="103"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>ステップ 3 に進み、編集した写真の出力フォルダーと画像形式を選択します</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Keep Unchanged</source>
         <translation>変更しない</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>フォルダで改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>撮影日で改名</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="106"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="109"/>
         <source>Custom Defined</source>
         <translation>カスタム</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="171"/>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="262"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="174"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="265"/>
         <source>No filter selected</source>
         <translation>フィルターが選択されていません</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="277"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="280"/>
         <source>Remove selected filter(s)?</source>
         <translation>選択したフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="294"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="297"/>
         <source>Remove all filters?</source>
         <translation>すべてのフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="372"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="375"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="374"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
         <source>&amp;Add Filter</source>
         <translation>フィルターを追加(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="376"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
         <source>Remove &amp;Selected</source>
         <translation>選択したフィルターを削除(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="377"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="380"/>
         <source>Remove A&amp;ll</source>
         <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="379"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
         <source>&amp;Duplicate</source>
         <translation>複製(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="381"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="384"/>
         <source>Move &amp;Up</source>
         <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="382"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="385"/>
         <source>Move D&amp;own</source>
         <translation>下へ移動(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="389"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="392"/>
         <source>Remove Selected</source>
         <translation>選択したフィルターを削除</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel2.cpp" line="390"/>
+        <location filename="../Project/Interface/MainPanel2.cpp" line="393"/>
         <source>Remove All</source>
         <translation>すべて削除</translation>
     </message>
@@ -1947,91 +1947,91 @@ than specified size</source>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="32"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="57"/>
         <source>Output</source>
         <translation>出力</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="38"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="63"/>
         <source>Destination</source>
         <translation>出力先</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="98"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="190"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="123"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="215"/>
         <source>Folder</source>
         <translation>フォルダー</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="108"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="133"/>
         <source>Selec&amp;t</source>
         <translation>選択(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="132"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="217"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="235"/>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="259"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="157"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="242"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="260"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="284"/>
         <source>Also save on My Computer</source>
         <translation>コンピューターにも保存する</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="156"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="181"/>
         <source>Username</source>
         <translation>ユーザー名</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="166"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="191"/>
         <source>Password</source>
         <translation>パスワード</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="180"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="205"/>
         <source>Host</source>
         <translation>ホスト</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="200"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="225"/>
         <source>Port</source>
         <translation>ポート</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="292"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="317"/>
         <source>Format</source>
         <translation>形式</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="298"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="323"/>
         <source>Output Format</source>
         <translation>出力形式</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="330"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="355"/>
         <source>&amp;Settings</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="337"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="362"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF)</source>
         <translation>すべての写真から 1 つのマルチページ ドキュメントを作成する (PDF、TIF、GIF のみ)(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="353"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="378"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="359"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="384"/>
         <source>&amp;Open output folder after processing</source>
         <translation>処理後に出力フォルダーを開く(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="366"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="391"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
         <translation>出力する写真の日付と属性を元の写真と同じにする(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/CMainPanel3.ui" line="373"/>
+        <location filename="../Project/Forms/CMainPanel3.ui" line="398"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
         <translation>処理後に元の写真を削除する (写真の移動)(&amp;L)</translation>
     </message>
@@ -2042,25 +2042,25 @@ than specified size</source>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="188"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="190"/>
         <source>Folder on My Computer (default)</source>
         <translation>コンピューター上のフォルダー (既定)</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="191"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="193"/>
         <source>Send via E-mail</source>
         <translation>メールで送信</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="70"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="195"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="197"/>
         <source>Upload to FTP</source>
         <translation>FTP にアップロード</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainPanel3.cpp" line="71"/>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="199"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="201"/>
         <source>Upload to Flickr</source>
         <translation>Flickr にアップロード</translation>
     </message>
@@ -2085,7 +2085,7 @@ than specified size</source>
         <translation>元の写真のフォルダーにサブフォルダーを作成する</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="223"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="225"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2094,22 +2094,22 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 元の写真を残したまま同じフォルダーに書き込むには、[ステップ 2] &gt; [名前の編集] で処理後の写真の名前を変更する必要があります</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="272"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="274"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>処理後の写真を保存するフォルダーを選択してください</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="306"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="308"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.</source>
         <translation>処理後の写真を書き込んだ後に元の写真を削除するよう選択しました。このオプションを初めて使用する前に、元の写真をバックアップすることをお勧めします。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="309"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="311"/>
         <source>This action will only delete the originals if the processed photos are correctly written.</source>
         <translation>元の写真は、処理後の写真が正しく書き込まれた場合にのみ削除されます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainPanel3.cpp" line="312"/>
+        <location filename="../Project/Interface/MainPanel3.cpp" line="314"/>
         <source>In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss</source>
         <translation>フィルターが選択されていない場合、写真は画質を損なうことなく高速に移動され、必要に応じて名前が変更されます</translation>
     </message>
@@ -2145,119 +2145,119 @@ If you&apos;d like to keep the originals but still write the resulting photos in
     </message>
     <message>
         <location filename="../Project/Processing/CProcessController.cpp" line="126"/>
-        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="661"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="222"/>
         <source>Process started at %1</source>
         <translation>処理開始: %1</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="224"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="223"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation>%1 枚の画像を、1 枚あたり %2 個のグラフィック フィルターで処理します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="229"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="228"/>
         <source>Creating a single multi-page document.</source>
         <translation>複数ページの 1 つのドキュメントを作成します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="230"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation>システム: %1 個の CPU コアを検出しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="232"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="231"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation>%1 個の実行スレッドを起動します。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="244"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="243"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="419"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="418"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>写真の処理が完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="432"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="431"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>アップロードが完了していません。操作を中止しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="533"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="532"/>
         <source>Process interrupted by the user.</source>
         <translation>ユーザーが処理を中断しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="536"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation>警告: 処理は完了しましたが、%1 件のエラーがありました。詳細は上のログを参照してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="538"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="537"/>
         <source>Process completed without errors.</source>
         <translation>処理はエラーなしで完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="544"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="543"/>
         <source>Time elapsed</source>
         <translation>経過時間</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="568"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="567"/>
         <source>Could not save log.</source>
         <translation>ログを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="578"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="577"/>
         <source>Temporary files kept in %1.</source>
         <translation>一時ファイルは %1 に保存されています。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="600"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="599"/>
         <source>Nothing to upload: the run produced no file to send.</source>
         <translation>アップロードするものがありません: 処理で送信するファイルが作成されませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to </source>
         <translation>アップロード中: </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="634"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="633"/>
         <source>Uploading to Flickr</source>
         <translation>Flickr にアップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="663"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="662"/>
         <source>Uploading</source>
         <translation>アップロード中</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="701"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="700"/>
         <source>Successfuly uploaded %1 picture(s).<byte value="xd"/>
 </source>
         <translation>%1 枚の画像をアップロードしました。<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="708"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="707"/>
         <source>Deleting temporary files...</source>
         <translation>一時ファイルを削除しています...</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload completed.</source>
         <translation>アップロードが完了しました。</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessController.cpp" line="712"/>
+        <location filename="../Project/Processing/CProcessController.cpp" line="711"/>
         <source>Upload failed.</source>
         <translation>アップロードに失敗しました。</translation>
     </message>
@@ -2265,118 +2265,128 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CProcessThread</name>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="156"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="339"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="418"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="424"/>
         <location filename="../Project/Processing/CProcessThreadCommit.cpp" line="46"/>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>Failed to write</source>
         <translation>書き込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="158"/>
         <source>the output folder is not a full path</source>
         <translation>出力フォルダーが完全なパスではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="258"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="261"/>
         <location filename="../Project/Processing/CProcessThreadLight.cpp" line="36"/>
         <source>Failed to load</source>
         <translation>読み込み失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="269"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="272"/>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="274"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="277"/>
         <source>the file is empty</source>
         <translation>ファイルが空です</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="275"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="278"/>
         <source>not readable as an image</source>
         <translation>画像として読み取れません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="300"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="303"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation>&apos;%1&apos; フィルターの適用失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="365"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="371"/>
         <source>no writable image format has the extension &quot;%1&quot;</source>
         <translation>拡張子 &quot;%1&quot; の書き込み可能な画像形式がありません</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="367"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
         <source>the image library gave no reason</source>
         <translation>画像ライブラリから理由が返されませんでした</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="373"/>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="427"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="433"/>
         <source>Written from a damaged photo</source>
         <translation>破損した写真から書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="379"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>サイズ上限 %1 KB を満たせませんでした。最低品質で %2 バイトを書き込みました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="386"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="392"/>
         <source>Not written by this run, left as it was</source>
         <translation>今回の処理では書き込まず、そのまま残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="474"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="489"/>
         <source>Processed</source>
         <translation>処理済み</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="476"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="491"/>
         <source>Processed and renamed</source>
         <translation>処理済み (名前を変更)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="478"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="493"/>
         <source>Processed and replaced</source>
         <translation>処理済み (置換)</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThread.cpp" line="480"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="495"/>
         <source>Skipped</source>
         <translation>スキップ</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="564"/>
+        <source>%1 to %2</source>
+        <translation>%1 ～ %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Rename and Move</source>
         <translation>名前の変更と移動に失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="61"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="63"/>
         <source>Failed to Move</source>
         <translation>移動失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Rename and Copy</source>
         <translation>名前の変更とコピーに失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="62"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="64"/>
         <source>Failed to Copy</source>
         <translation>コピー失敗</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="70"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="72"/>
         <source>Damaged photo copied, its source kept</source>
         <translation>破損した写真をコピーし、元のファイルを残しました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <location filename="../Project/Processing/CProcessThreadLight.cpp" line="74"/>
+        <source>Copied, its source kept</source>
+        <translation>コピーし、元のファイルを残しました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="227"/>
         <source>Written as</source>
         <translation>次の名前で書き込みました</translation>
     </message>
@@ -2386,9 +2396,20 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <translation>その間に名前が使用されました</translation>
     </message>
     <message>
-        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="371"/>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="228"/>
+        <source>the name was taken</source>
+        <translation>名前が使用されていました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThreadPaths.cpp" line="366"/>
         <source>not a full path to a file</source>
         <translation>ファイルへの完全なパスではありません</translation>
+    </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="745"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="466"/>
+        <source>Source changed since it was read, left as it is</source>
+        <translation>読み込み後に元のファイルが変更されたため、そのまま残しました</translation>
     </message>
 </context>
 <context>
@@ -2401,64 +2422,84 @@ In order to correct any potential problems adjust the settings and save.</source
 問題を修正するには、設定を調整して保存してください。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="58"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="46"/>
+        <source>%1 &apos;%2&apos; is not a number: read as 0</source>
+        <translation>%1 &apos;%2&apos; は数値ではありません: 0 として読み込みました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>ジョブ ファイルを読み込めません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="60"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="56"/>
         <source>The job file is larger than %1 MiB.</source>
         <translation>ジョブ ファイルが %1 MiB を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="59"/>
         <source>The job file is not a well-formed XML document.</source>
         <translation>ジョブ ファイルは整形式の XML ドキュメントではありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="65"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="61"/>
         <source>The job file declares entities, which job files never hold.</source>
         <translation>ジョブ ファイルがエンティティを宣言しています。ジョブ ファイルにエンティティが含まれることはありません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="67"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="63"/>
         <source>The job file nests its elements more than %1 deep.</source>
         <translation>ジョブ ファイルの要素の入れ子が %1 階層を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="70"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="66"/>
         <source>The job file holds more than %1 elements.</source>
         <translation>ジョブ ファイルの要素が %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="84"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="80"/>
         <source>The job file holds more than %1 filters.</source>
         <translation>ジョブ ファイルのフィルターが %1 個を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="87"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="83"/>
         <source>A filter of the job file holds more than %1 numbers or %2 texts.</source>
         <translation>ジョブ ファイルのフィルターに %1 個を超える数値または %2 個を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="92"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="88"/>
         <source>The job file holds more than %1 photos.</source>
         <translation>ジョブ ファイルの写真が %1 枚を超えています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="95"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="91"/>
         <source>The job file holds a text longer than %1 characters.</source>
         <translation>ジョブ ファイルに %1 文字を超えるテキストが含まれています。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="140"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="138"/>
         <source>The job file does not hold exactly one list of photos.</source>
         <translation>ジョブ ファイルに写真のリストがちょうど 1 つ含まれていません。</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CScripts.cpp" line="199"/>
+        <location filename="../Project/Jobs/CScripts.cpp" line="201"/>
         <source>The job file names a destination that Step 3 does not offer (%1). Folder on My Computer is used instead.</source>
         <translation>ジョブ ファイルに、ステップ 3 にない出力先 (%1) が指定されています。代わりに「コンピューター上のフォルダー」を使用します。</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="309"/>
+        <source>Search &apos;%1&apos;: the folder &apos;%2&apos; does not exist or cannot be read</source>
+        <translation>検索 &apos;%1&apos;: フォルダー &apos;%2&apos; が存在しないか、読み込めません</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="355"/>
+        <source>Filter Id %1 is not known: left out</source>
+        <translation>フィルター Id %1 は不明です: 省略しました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="365"/>
+        <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
+        <translation>%1: Param の Type &apos;%2&apos; は不明です: 省略しました</translation>
     </message>
 </context>
 <context>
@@ -2554,92 +2595,92 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="60"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="62"/>
         <source>Help with translation</source>
         <translation>翻訳に協力する</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Daily</source>
         <translation>毎日</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a week</source>
         <translation>週 1 回</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Every two weeks</source>
         <translation>2 週間ごと</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="69"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="71"/>
         <source>Once a month</source>
         <translation>月 1 回</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="73"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
         <source>default</source>
         <translation>既定</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Save each layer as a separate image (default)</source>
         <translation>各レイヤーを個別に保存 (既定)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="74"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="76"/>
         <source>Flatten all layers</source>
         <translation>全レイヤーを統合</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="75"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="77"/>
         <source>Save the first layer only</source>
         <translation>最初のレイヤーのみ保存</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="78"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="80"/>
         <source>Auto, best algorithm for camera model</source>
         <translation>自動 (機種に最適な方式)</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Use camera&apos;s settings</source>
         <translation>カメラの設定</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Average the entire image</source>
         <translation>画像全体の平均</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="83"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
         <source>Don&apos;t apply</source>
         <translation>適用しない</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="85"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
         <source>Clip all</source>
         <translation>すべてクリップ</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="86"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="88"/>
         <source>Leave unclipped</source>
         <translation>クリップしない</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="87"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
         <source>Blend clipped and unclipped values</source>
         <translation>クリップ値と非クリップ値を混合</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="89"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="91"/>
         <source>Reconstruct</source>
         <translation>再構築</translation>
     </message>
     <message>
-        <location filename="../Project/Jobs/CSettings.cpp" line="125"/>
+        <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>変更を有効にするには Brandquill を再起動してください。</translation>
     </message>
@@ -2878,17 +2919,17 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>表示の切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="419"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="421"/>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="463"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="465"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../Project/Forms/FilterSettings.ui" line="497"/>
+        <location filename="../Project/Forms/FilterSettings.ui" line="499"/>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
@@ -3008,7 +3049,7 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="182"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Save Profile As</source>
         <translation>名前を付けてプロファイルを保存</translation>
     </message>
@@ -3019,7 +3060,7 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Forms/MainWindow.ui" line="192"/>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Save Script As</source>
         <translation>名前を付けてスクリプトを保存</translation>
     </message>
@@ -3115,12 +3156,12 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>写真のサイズ変更と回転の方法(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="270"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="291"/>
         <source>The settings could not be saved to %1. Changes to them will be lost.</source>
         <translation>設定を %1 に保存できませんでした。設定の変更は失われます。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindow.cpp" line="367"/>
+        <location filename="../Project/Interface/MainWindow.cpp" line="388"/>
         <source>The log file will be created after the first processing session.</source>
         <translation>ログ ファイルは最初の処理の後に作成されます。</translation>
     </message>
@@ -3176,18 +3217,23 @@ In order to correct any potential problems adjust the settings and save.</source
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
+        <source>Not everything in the job file could be read as written:</source>
+        <translation>ジョブファイルの一部を記述どおりに読み込めませんでした:</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="106"/>
         <source>Photos are being processed. The file was not opened:
 %1</source>
         <translation>写真を処理中です。次のファイルは開かれませんでした:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="128"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="143"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation>プロファイルを読み込むと現在の設定が上書きされます。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="150"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="165"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
@@ -3196,49 +3242,49 @@ When you are done select Process.</source>
 完了したら [処理] を選択します。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="163"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="178"/>
         <source>Could not load profile.</source>
         <translation>プロファイルを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="186"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="202"/>
         <source>Could not load script.</source>
         <translation>スクリプトを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="280"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="301"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 は既に存在します。
 置き換えますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="290"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="311"/>
         <source>Profile Files (*.bqf)</source>
         <translation>プロファイル ファイル (*.bqf)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="312"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="333"/>
         <source>Could not save profile.</source>
         <translation>プロファイルを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="327"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="348"/>
         <source>Script Files (*.bqs)</source>
         <translation>スクリプト ファイル (*.bqs)</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="341"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="362"/>
         <source>Could not save script.</source>
         <translation>スクリプトを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="363"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="384"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation>現在の設定は破棄されます。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="419"/>
+        <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="440"/>
         <source>Would you like to save your settings?</source>
         <translation>設定を保存しますか?</translation>
     </message>
@@ -3258,29 +3304,36 @@ Do you want to replace it?</source>
         <translation>処理の前に、編集した写真の出力フォルダーを選択する必要があります ([ステップ 3] &gt; [出力先] &gt; [コンピューター上のフォルダー])</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="80"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="77"/>
+        <source>The output folder is not a full path:
+%1</source>
+        <translation>出力フォルダーが完全なパスではありません:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
         <source>The output folder path names a file, not a folder:
 %1</source>
         <translation>出力フォルダーのパスはフォルダーではなくファイルを指しています:
 %1</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="85"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="90"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
         <translation>選択したフォルダーは存在しません。今すぐ作成しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="91"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="96"/>
         <source>Could not create the output folder %1: %2.</source>
         <translation>出力フォルダー %1 を作成できませんでした: %2。</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="99"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="104"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation>変更後の写真を書き込んだ後に元の写真を削除するよう選択しました。続行しますか?</translation>
     </message>
     <message>
-        <location filename="../Project/Interface/MainWindowRun.cpp" line="111"/>
+        <location filename="../Project/Interface/MainWindowRun.cpp" line="116"/>
         <source>No photo was processed: the destination is not one that Step 3 offers. Choose one in Step 3 &gt; Destination.</source>
         <translation>写真は処理されませんでした: 出力先がステップ 3 で選べるものではありません。ステップ 3 &gt; 出力先 で選択してください。</translation>
     </message>
