@@ -10,6 +10,7 @@
 #include "Utils.h"
 
 #include <QDebug>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -113,6 +114,39 @@ bool FormatJoinsPages(const QString& format)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
+// The library's TIFF writer gives libtiff an IPTC profile's length in 32-bit
+// words where libtiff takes bytes: three quarters of it are lost, and a
+// short one leaves a file that does not read. Photoshop's resource block,
+// which it stores whole, carries the profile instead, as in JPEG files.
+void IptcInResources(Magick::Image& image)
+{
+    if (!MagickCore::GetImageProfile(image.constImage(), "iptc"))
+        return;
+    image.modifyImage();
+    MagickCore::Image* raw = image.image();
+    const auto bytes = [raw](const char* name) {
+        const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(raw, name);
+        return profile ? QByteArray(reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(profile)),
+                                    static_cast<int>(MagickCore::GetStringInfoLength(profile)))
+                       : QByteArray();
+    };
+    QByteArray block = bytes("8bim");
+    if (!block.contains(QByteArray("8BIM\x04\x04", 6))) {
+        const QByteArray data = bytes("iptc");
+        char length[4];
+        qToBigEndian(static_cast<quint32>(data.size()), length);
+        block += QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray(length, 4) + data;
+        if (data.size() % 2)
+            block += '\0';
+    }
+    // Past the library's bookkeeping, which takes the IPTC out of the block
+    // with the profile and puts the profile back with the block.
+    MagickCore::DeleteImageProfile(raw, "iptc");
+    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(raw->profiles),
+                                    MagickCore::ConstantString("8bim"),
+                                    MagickCore::BlobToStringInfo(block.constData(), size_t(block.size())));
+}
+
 // TIFF compressions that store one bit a pixel.
 bool IsFaxCompression(int tiffAlgorithm)
 {
@@ -153,6 +187,7 @@ void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
         ApplyProfile(image, format);
         if (m_pProfile->TiffType >= 0 && m_pProfile->TiffType < 5)
             image.type(tiff[m_pProfile->TiffType]);
+        IptcInResources(image);
         // Fax and Group 4 code bilevel images only; any other type would be
         // written uncompressed.
         if (IsFaxCompression(m_pProfile->TiffAlg))
@@ -267,6 +302,10 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         const int error = errno;
         if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO || error == EROFS)
             m_WriteError = CAtomicReplace::SystemError(error);
+        // The library names the file it was given, the hidden temporary (or
+        // a numbered part of it); the user knows the output by its own name.
+        const auto stem = [](const QString& file) { return file.left(file.lastIndexOf(QLatin1Char('.'))); };
+        m_WriteError.replace(stem(output->TemporaryPath()), stem(path));
         return false;
     }
     if (m_CommitLater) {

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -93,6 +94,15 @@ void TakeMetadata(SPngFile& s)
     for (int i = 0; i < count; ++i) {
         if (!texts[i].key || !texts[i].text)
             continue;
+        // Text is only text: under a key that is, or is written as, one
+        // whose value the library's coders take for a setting, it would
+        // decide how other files are written. The reader's own orientation
+        // text is taken below.
+        if (SPngFile::CoderKey(SPngFile::WrittenKey(texts[i].key)) && qstricmp(texts[i].key, "tiff:Orientation") != 0) {
+            if (s.warning.isEmpty())
+                s.warning = QStringLiteral("a text under a coder's setting left out");
+            continue;
+        }
         if (std::strncmp(texts[i].key, SPngFile::kRawProfile, sizeof(SPngFile::kRawProfile) - 1) == 0)
             SetRawProfile(image, texts[i].key, texts[i].text);
         else
@@ -108,7 +118,11 @@ void TakeMetadata(SPngFile& s)
     if (!orientation)
         orientation = MagickCore::GetImageProperty(image, "tiff:Orientation");
     if (orientation) {
-        image->orientation = static_cast<MagickCore::OrientationType>(std::atol(orientation));
+        // Exif's eight; any other value leaves the photo's own.
+        bool valid = false;
+        const int value = QByteArray(orientation).trimmed().toInt(&valid);
+        if (valid && value >= 1 && value <= 8)
+            image->orientation = static_cast<MagickCore::OrientationType>(value);
         MagickCore::DeleteImageProperty(image, "tiff:Orientation");
         MagickCore::DeleteImageProperty(image, "exif:Orientation");
     }
@@ -119,11 +133,11 @@ void TakeMetadata(SPngFile& s)
         const QList<QByteArray> ratio = QByteArray(value).split('/');
         const double below = ratio.size() > 1 ? ratio.at(1).toDouble() : 1.0;
         const double number = below != 0 ? ratio.value(0).toDouble() / below : 0;
-        if (name[5] == 'X')
-            image->x_resolution = number;
-        else if (name[5] == 'Y')
-            image->y_resolution = number;
-        else if (const long unit = std::atol(value); unit >= 1 && unit <= 3) // Exif's none, inch, cm
+        if (name[5] == 'X' || name[5] == 'Y') {
+            // Not a number, or none above 0, leaves the photo's own density.
+            if (std::isfinite(number) && number > 0)
+                (name[5] == 'X' ? image->x_resolution : image->y_resolution) = number;
+        } else if (const long unit = std::atol(value); unit >= 1 && unit <= 3) // Exif's none, inch, cm
             image->units = static_cast<MagickCore::ResolutionType>(unit - 1);
         MagickCore::DeleteImageProperty(image, name);
     }
@@ -330,7 +344,10 @@ CMagickReader::SResult CPngCoder::Read(const QString& path, bool ping, SProgress
         result.error = state.error.isEmpty() ? QStringLiteral("no image in the file") : state.error;
         return result;
     }
-    result.clean = state.warning.isEmpty();
+    // The library files its word on a profile it refused (an XMP text that
+    // is no XML) on the image; read and judged, it would fail the write.
+    result.clean = state.warning.isEmpty() && state.image->exception.severity == MagickCore::UndefinedException;
+    MagickCore::ClearMagickException(&state.image->exception);
     result.frames.append(Magick::Image(state.image));
     state.image = nullptr;
     return result;

@@ -2,6 +2,7 @@
 
 #include "PngFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -126,40 +127,6 @@ struct SPlan {
     std::vector<quint16> wide;
 };
 
-// tEXt and zTXt hold Latin-1: UTF-8 text within it is converted, text
-// beyond it goes to iTXt (false). Bytes that are no UTF-8 stand as read
-// from a tEXt chunk.
-bool ToLatin1(QByteArray& text)
-{
-    const QString unicode = QString::fromUtf8(text);
-    if (unicode.toUtf8() != text)
-        return true;
-    for (const QChar c : unicode)
-        if (c.unicode() > 0xff)
-            return false;
-    text = unicode.toLatin1();
-    return true;
-}
-
-// A keyword as libpng writes it: printable Latin-1, each run of spaces and
-// other bytes one space, none at either end. Checked in this form, it is
-// written in this form: libpng refuses an empty one.
-QByteArray CleanKey(const QByteArray& key)
-{
-    QByteArray clean;
-    bool space = true;
-    for (const char c : key) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool printable = (u > 32 && u < 127) || u > 160;
-        if (printable || !space)
-            clean += printable ? c : ' ';
-        space = !printable;
-    }
-    if (clean.endsWith(' '))
-        clean.chop(1);
-    return clean;
-}
-
 quint32 BigEndian32(const unsigned char* p)
 {
     return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
@@ -234,11 +201,11 @@ void Plan(SPlan& plan, const Magick::Image& image)
         plan.keep.push_back(RawProfileText(profile, name));
     }
     plan.utf8.assign(plan.keep.size() / 2, false); // the raw profiles: hex digits
-    // Properties as text, as the coder writes them: not its own "png:" and
-    // "jpeg:" entries; longer ones compressed. The keys are copied first: a
-    // lookup may replace the key it was given. Keys the library would
-    // evaluate ("fx:", in any case) are the file's expressions, never
-    // written.
+    // Properties as text, as the coder writes them: not the entries of its
+    // coders ("png:", "jpeg:", "tiff:"...), which a reader would take for
+    // settings; longer ones compressed. The keys are copied first: a lookup
+    // may replace the key it was given. Keys the library would evaluate
+    // ("fx:", in any case) are the file's expressions, never written.
     std::vector<QByteArray> keys;
     MagickCore::ResetImagePropertyIterator(plan.source);
     while (const char* name = MagickCore::GetNextImageProperty(plan.source))
@@ -247,12 +214,10 @@ void Plan(SPlan& plan, const Magick::Image& image)
     // bytes, unless it has changed since.
     int dropped = 0;
     for (const QByteArray& name : keys) {
-        if (name.isEmpty() || name.size() > 79 || name.startsWith("png:") || name.startsWith("jpeg:"))
+        if (name.isEmpty() || name.size() > 79)
             continue;
-        QByteArray key = name;
-        ToLatin1(key);
-        key = CleanKey(key);
-        if (key.toLower().startsWith("fx:"))
+        const QByteArray key = SPngFile::WrittenKey(name);
+        if (key.toLower().startsWith("fx:") || SPngFile::CoderKey(key))
             continue;
         const char* value = MagickCore::GetImageProperty(plan.source, name.constData());
         if (!value)
@@ -260,7 +225,7 @@ void Plan(SPlan& plan, const Magick::Image& image)
         const char* mark = MagickCore::GetImageArtifact(plan.source, SPngFile::Latin1Mark(name).constData());
         const bool asRead = mark && SPngFile::Latin1Hash(value) == mark;
         QByteArray text(value);
-        const bool utf8 = !asRead && !ToLatin1(text);
+        const bool utf8 = !asRead && !SPngFile::ToLatin1(text);
         if (key.isEmpty()) {
             plan.leftOut.append(QStringLiteral("a text whose key has no printable character"));
             continue;
@@ -277,9 +242,18 @@ void Plan(SPlan& plan, const Magick::Image& image)
     if (dropped > 0)
         plan.leftOut.append(
             QStringLiteral("%1 texts (more than %2 in one file)").arg(dropped).arg(SPngFile::kTextLimit));
-    plan.texts.resize(plan.keep.size() / 2);
-    for (size_t i = 0; i < plan.texts.size(); ++i) {
-        png_text& text = plan.texts[i];
+    for (size_t i = 0; i < plan.keep.size() / 2; ++i) {
+        // libpng's reader takes no text whose chunk, or inflated data, is
+        // over its limit with the key: such a text would be lost, and the
+        // read that loses it blamed on the ICC profile.
+        if (size_t(plan.keep[2 * i].size() + plan.keep[2 * i + 1].size()) + 6 > SPngFile::kChunkLimit) {
+            plan.leftOut.append(QCoreApplication::translate("CPngCoder", "the text \"%1\" (more than %2 MiB)")
+                                    .arg(QString::fromLatin1(plan.keep[2 * i]))
+                                    .arg(SPngFile::kChunkLimit >> 20));
+            continue;
+        }
+        plan.texts.emplace_back();
+        png_text& text = plan.texts.back();
         text.key = plan.keep[2 * i].data();
         text.text = plan.keep[2 * i + 1].data();
         text.text_length = static_cast<size_t>(plan.keep[2 * i + 1].size());

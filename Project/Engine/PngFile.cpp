@@ -1,6 +1,7 @@
 #include "PngFile.h"
 
 #include <QHash>
+#include <QString>
 
 #include <cerrno>
 #include <cstdlib>
@@ -131,4 +132,46 @@ QByteArray SPngFile::Latin1Mark(const char* key)
 QByteArray SPngFile::Latin1Hash(const char* text)
 {
     return QByteArray::number(qHash(QByteArray::fromRawData(text, int(std::strlen(text)))), 16);
+}
+
+bool SPngFile::ToLatin1(QByteArray& text)
+{
+    const QString unicode = QString::fromUtf8(text);
+    if (unicode.toUtf8() != text)
+        return true;
+    for (const QChar c : unicode)
+        if (c.unicode() > 0xff)
+            return false;
+    text = unicode.toLatin1();
+    return true;
+}
+
+QByteArray SPngFile::WrittenKey(QByteArray key)
+{
+    ToLatin1(key);
+    QByteArray clean;
+    bool space = true;
+    for (const char c : key) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool printable = (u > 32 && u < 127) || u > 160;
+        if (printable || !space)
+            clean += printable ? c : ' ';
+        space = !printable;
+    }
+    if (clean.endsWith(' '))
+        clean.chop(1);
+    return clean;
+}
+
+bool SPngFile::CoderKey(const QByteArray& key)
+{
+    // The namespaces of the library's core and of the coders that write
+    // this program's outputs.
+    static const char* const spaces[] = {"bmp:", "bmp3:", "eps:", "jp2:", "jpeg:",    "mng:",     "pdf:",
+                                         "png:", "ps:",   "psd:", "tga:", "quantum:", "profile:", "tiff:"};
+    const QByteArray lower = key.toLower();
+    for (const char* space : spaces)
+        if (lower.startsWith(space))
+            return true;
+    return false;
 }

@@ -30,6 +30,16 @@ struct SPngFile {
     // in the file, and its value: the text's hash.
     static QByteArray Latin1Mark(const char* key);
     static QByteArray Latin1Hash(const char* text);
+    // tEXt and zTXt hold Latin-1: UTF-8 text within it is converted, text
+    // beyond it goes to iTXt (false). Bytes that are no UTF-8 stand as read
+    // from a tEXt chunk.
+    static bool ToLatin1(QByteArray& text);
+    // A keyword as libpng writes it: Latin-1, printable, each run of spaces
+    // and other bytes one space, none at either end.
+    static QByteArray WrittenKey(QByteArray key);
+    // Whether a key, as written, lies where the library's coders read their
+    // settings among the properties ("jpeg:sampling-factor").
+    static bool CoderKey(const QByteArray& key);
 
     FILE* file = nullptr;
     png_structp png = nullptr;

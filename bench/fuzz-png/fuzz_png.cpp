@@ -8,6 +8,7 @@
 #include "ICCProfiles.h"
 #include "PhotoMaker.h"
 #include "PngCoder.h"
+#include "PngFile.h"
 
 #include <QFile>
 
@@ -78,12 +79,34 @@ void WriteSeeds(const QString& folder)
         QByteArray("icc\0\0", 5) +
             qCompress(BqTest::BlobBytes(CICCProfiles::GetInstance()->GetIccProfile(CICCProfiles::SlotSrgb)), 9).mid(4));
     profile[profile.size() - 1] = char(profile.at(profile.size() - 1) ^ 1);
+    // Keys other formats' writers read as settings, as they stand and
+    // once cleaned; profiles that are not what their names say; densities
+    // and orientations out of range; a text at the reader's limit beside a
+    // whole profile.
+    QByteArray coders = BqTest::PngChunk("zTXt", QByteArray("JPEG:Sampling-Factor\0\0", 22) + qCompress("5x5").mid(4)) +
+                        BqTest::PngChunk("iTXt", QByteArray("tiff:subfiletype\0\0\0\0\0", 21) + "MASK");
+    for (const char* key : {"jpeg:sampling-factor", " jpeg:sampling-factor"})
+        coders += BqTest::PngChunk("tEXt", QByteArray(key) + '\0' + "1x1");
+    QByteArray ranges;
+    for (const char* text : {"exif:XResolution=nan", "exif:YResolution=-300", "exif:ResolutionUnit=2",
+                             "exif:Orientation=100000000000000000000", "tiff:Orientation=9"})
+        ranges += BqTest::PngChunk("tEXt", QByteArray(text).replace('=', '\0'));
+    QByteArray raw;
+    for (const char* text : {"xmp=\nxmp\n3\n3c783e\n", "iptc=\niptc\n4\n61626364\n"})
+        raw += BqTest::PngChunk("tEXt", SPngFile::kRawProfile + QByteArray(text).replace('=', '\0'));
+    const QByteArray atLimit =
+        BqTest::PngChunk("iCCP", profile.mid(8, profile.size() - 12)) +
+        BqTest::PngChunk("tEXt", QByteArray("Comment\0", 8) + QByteArray(int(SPngFile::kChunkLimit) - 8, 'x'));
     const QByteArray chunks[] = {keys,
                                  settings,
                                  BqTest::PngChunk("tEXt", QByteArray("Author\0\xc3\xa9", 9)),
                                  many,
                                  BqTest::PngChunk("zTXt", QByteArray("Comment\0\0", 9) + inflated),
-                                 profile};
+                                 profile,
+                                 coders,
+                                 ranges,
+                                 raw,
+                                 atLimit};
     for (const QByteArray& chunk : chunks)
         BqTest::WriteFile(folder + QStringLiteral("/seed-%1.png").arg(n++), first.left(33) + chunk + first.mid(33));
 }

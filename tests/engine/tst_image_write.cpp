@@ -165,22 +165,41 @@ void TestImageWrite::everyWritableFormat_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<int>("tolerance"); // -1: black and white only
+    QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks
     for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
-        QTest::newRow(id) << QString(id) << 0;
+        QTest::newRow(id) << QString(id) << 0 << QByteArray();
     for (const char* id : {"JPG", "JP2", "JPC"})
-        QTest::newRow(id) << QString(id) << 3;
-    QTest::newRow("WBMP") << "WBMP" << -1;
+        QTest::newRow(id) << QString(id) << 3 << QByteArray();
+    QTest::newRow("WBMP") << "WBMP" << -1 << QByteArray();
+    // Texts are only text: no writer takes them for settings, profiles or
+    // values out of range.
+    QTest::newRow("JPG, text jpeg:sampling-factor") << "JPG" << 3 << QByteArray("JPEG:Sampling-Factor=5x5");
+    QTest::newRow("GIF, XMP text that is no XML") << "GIF" << 0 << QByteArray("Raw profile type xmp=\nxmp\n3\n3c783e");
+    QTest::newRow("TIF, density NaN") << "TIF" << 0
+                                      << QByteArray("exif:XResolution=nan;exif:YResolution=-300;exif:ResolutionUnit=2");
+    QTest::newRow("TIF, orientation 9") << "TIF" << 0 << QByteArray("exif:Orientation=9");
+    QTest::newRow("TIF, IPTC of 4 bytes") << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364");
 }
 
 void TestImageWrite::everyWritableFormat()
 {
     QFETCH(QString, id);
     QFETCH(int, tolerance);
+    QFETCH(QByteArray, texts);
     QVERIFY(CFormatsEnum::GetInstance()->GetRecordById(id).writable);
     const QString path = Path("x." + id.toLower());
     CImageManager engine;
     engine.SetImage(BqTest::FourQuadrants());
-    QVERIFY(engine.Write(path));
+    if (!texts.isEmpty()) {
+        QVERIFY(QDir().mkpath(Path("in")));
+        BqTest::FourQuadrants().write("PNG24:" + QFile::encodeName(Path("in/t.png")).toStdString());
+        QByteArray png = BqTest::FileBytes(Path("in/t.png"));
+        for (const QByteArray& text : texts.split(';'))
+            png.insert(33, BqTest::PngChunk("tEXt", QByteArray(text).replace('=', '\0')));
+        QVERIFY(BqTest::WriteFile(Path("in/t.png"), png));
+        QVERIFY(engine.Read(Path("in/t.png")));
+    }
+    QVERIFY2(engine.Write(path), qPrintable(engine.WriteError()));
     QCOMPARE(engine.WrittenFiles(), QStringList{path});
     QCOMPARE(FilesIn(m_dir->path()), QStringList{"x." + id.toLower()});
 
@@ -530,6 +549,10 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold_data()
     QTest::newRow("ICC libpng's stream warns") << "icc-stream" << QByteArray("iCCP") << QByteArray("icc") << false;
     QTest::newRow("key of a no-break space") << "key\xc2\xa0" << QByteArray("tEXt") << QByteArray("value") << true;
     QTest::newRow("key fx: after cleaning") << "key\xc2\xa0 fx:w" << QByteArray("tEXt") << QByteArray("value") << false;
+    QTest::newRow("key jpeg: after cleaning")
+        << "key jpeg:sampling-factor" << QByteArray("tEXt") << QByteArray("value") << false;
+    QTest::newRow("text at the reader's limit, ICC kept")
+        << "icc+text" << QByteArray("iCCP") << QByteArray("icc") << true;
     QTest::newRow("more texts than a reader keeps") << "many" << QByteArray("tEXt") << QByteArray("k0") << true;
     // Read from a file first.
     QTest::newRow("tEXt bytes as read") << "read tEXt" << QByteArray("tEXt") << QByteArray("Author\0\xc3\xa9", 9)
@@ -568,6 +591,8 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold()
         image.attribute("Author", "Zo\xc3\xab \xc3\x9cnal");
     if (kind == "fx")
         MagickCore::SetImageProperty(raw, "fx:w", "x");
+    if (kind == "icc+text") // a tEXt chunk of 8 MiB
+        image.attribute("Comment", std::string((8 << 20) - 8, 'x'));
     if (kind.startsWith("gamma"))
         raw->gamma = kind == "gamma-5" ? -5 : std::nan("");
     if (kind.startsWith("key"))
@@ -801,6 +826,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("empty path") << "empty";
     QTest::newRow("path of 4096 bytes") << "long";
     QTest::newRow("no image") << "noimage";
+    QTest::newRow("density libtiff refuses") << "nan";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -826,9 +852,17 @@ void TestImageWrite::unwritableTargets()
         out = m_dir->path() + "/" + QString(4100, 'a') + ".tif";
     } else if (kind == "noimage") {
         engine.SetImage(Magick::Image());
+    } else if (kind == "nan") {
+        engine.m_Image.modifyImage();
+        engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
+        engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
     }
     const QStringList before = FilesIn(m_dir->path());
     QVERIFY(!engine.Write(out));
+    // Named as the user knows it, never as the temporary written first.
+    QVERIFY2(!engine.WriteError().contains(".bq-"), qPrintable(engine.WriteError()));
+    if (kind == "nan")
+        QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
