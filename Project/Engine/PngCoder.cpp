@@ -96,13 +96,12 @@ void TakeMetadata(SPngFile& s)
             continue;
         // Text is only text: under a key that is, or is written as, one
         // whose value the library's coders take for a setting, it would
-        // decide how other files are written. The reader's own orientation
-        // text is taken below.
-        if (SPngFile::CoderKey(SPngFile::WrittenKey(texts[i].key)) && qstricmp(texts[i].key, "tiff:Orientation") != 0) {
-            if (s.warning.isEmpty())
-                s.warning = QStringLiteral("a text under a coder's setting left out");
+        // decide how other files are written. Left out without a word: the
+        // library itself writes its coders' settings as texts ("tiff:alpha"
+        // in every PNG it made from a TIFF), never a user's. The reader's
+        // own orientation text is taken below.
+        if (SPngFile::CoderKey(SPngFile::WrittenKey(texts[i].key)) && qstricmp(texts[i].key, "tiff:Orientation") != 0)
             continue;
-        }
         if (std::strncmp(texts[i].key, SPngFile::kRawProfile, sizeof(SPngFile::kRawProfile) - 1) == 0)
             SetRawProfile(image, texts[i].key, texts[i].text);
         else
