@@ -2424,7 +2424,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="46"/>
         <source>%1 &apos;%2&apos; is not a number: read as 0</source>
-        <translation>%1 &apos;%2&apos; n&apos;est pas un nombre : lu comme 0</translation>
+        <translation>%1 &apos;%2&apos; n&apos;est pas un nombre&#xa0;: lu comme 0</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
@@ -2489,17 +2489,17 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="309"/>
         <source>Search &apos;%1&apos;: the folder &apos;%2&apos; does not exist or cannot be read</source>
-        <translation>Recherche &apos;%1&apos; : le dossier &apos;%2&apos; n&apos;existe pas ou ne peut pas être lu</translation>
+        <translation>Recherche &apos;%1&apos;&#xa0;: le dossier &apos;%2&apos; n&apos;existe pas ou ne peut pas être lu</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="355"/>
         <source>Filter Id %1 is not known: left out</source>
-        <translation>Id de filtre %1 inconnu : ignoré</translation>
+        <translation>Id de filtre %1 inconnu&#xa0;: ignoré</translation>
     </message>
     <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="365"/>
         <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
-        <translation>%1 : Type de Param &apos;%2&apos; inconnu : ignoré</translation>
+        <translation>%1&#xa0;: Type de Param &apos;%2&apos; inconnu&#xa0;: ignoré</translation>
     </message>
 </context>
 <context>
@@ -3218,7 +3218,7 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="91"/>
         <source>Not everything in the job file could be read as written:</source>
-        <translation>Le fichier de tâche n&apos;a pas pu être lu entièrement tel qu&apos;il est écrit :</translation>
+        <translation>Le fichier de tâche n&apos;a pas pu être lu entièrement tel qu&apos;il est écrit&#xa0;:</translation>
     </message>
     <message>
         <location filename="../Project/Interface/MainWindowJobFiles.cpp" line="106"/>
@@ -3307,7 +3307,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location filename="../Project/Interface/MainWindowRun.cpp" line="77"/>
         <source>The output folder is not a full path:
 %1</source>
-        <translation>Le dossier de sortie n&apos;est pas un chemin complet :
+        <translation>Le dossier de sortie n&apos;est pas un chemin complet&#xa0;:
 %1</translation>
     </message>
     <message>

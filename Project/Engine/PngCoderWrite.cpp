@@ -247,7 +247,7 @@ void Plan(SPlan& plan, const Magick::Image& image)
         // over its limit with the key: such a text would be lost, and the
         // read that loses it blamed on the ICC profile.
         if (size_t(plan.keep[2 * i].size() + plan.keep[2 * i + 1].size()) + 6 > SPngFile::kChunkLimit) {
-            plan.leftOut.append(QCoreApplication::translate("CPngCoder", "the text \"%1\" (more than %2 MiB)")
+            plan.leftOut.append(QStringLiteral("the text \"%1\" (more than %2 MiB)")
                                     .arg(QString::fromLatin1(plan.keep[2 * i]))
                                     .arg(SPngFile::kChunkLimit >> 20));
             continue;
