@@ -159,9 +159,12 @@ void MainWindow::RunProcessDialog()
     m_runStarted = true;
     {
         CProcessController controller(this, processHooks);
-        if (m_userProfile->RunFromScript)
+        if (m_userProfile->RunFromScript) {
             for (const QString& note : qAsConst(m_loadNotes))
                 controller.UpdateLog(note);
+            if (m_searchFellShort)
+                controller.CountJobError();
+        }
         connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);
         connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
                 &CMainPanel2::StartCurrentPreviewIfOriginal);

@@ -67,6 +67,9 @@ public slots:
     void ProgressImage();
     void UpdateLog(QString msg, int flag);
     void UpdateLog(QString msg);
+    // Photos the job named that never reached the run (a Search folder that
+    // could not be listed): an error of the run, its line already logged.
+    void CountJobError() { ++m_errorCount; }
     void OverwriteDlg(QString outPathName, int thIndex);
     void OpenFolder(QString folderPath);
     void FinishedThread();
