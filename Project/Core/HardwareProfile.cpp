@@ -9,6 +9,12 @@
 
 CHardwareProfile* CHardwareProfile::s_pInstance = nullptr;
 
+void CHardwareProfile::UseDesktopScaling()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
 CHardwareProfile* CHardwareProfile::GetInstance()
 {
     if (!s_pInstance)

@@ -11,6 +11,10 @@ class CHardwareProfile : public QObject
 public:
     static CHardwareProfile* GetInstance();
     static void DeleteInstance();
+    // Before the application object: the desktop's scale factor as it is,
+    // 150 % as 1.5 rather than rounded up to 2, which would leave a 1920 x
+    // 1080 screen 960 x 540 pixels to lay out.
+    static void UseDesktopScaling();
 
     bool IsRetina() const { return retina; }
     // Reads the five display fields again; true.

@@ -1,4 +1,5 @@
 #include "CoreMetaTypes.h"
+#include "HardwareProfile.h"
 #include "JobPaths.h"
 #include "MagickRuntime.h"
 #include "MainWindow.h"
@@ -90,11 +91,8 @@ int main(int argc, char** argv)
     }
     SystemLogWrite(QStringLiteral("\n\nNew Session ") + QString(68, '-') + "\n");
     SystemLogWriteDate();
-    // In place of QT_DEVICE_PIXEL_RATIO, which Qt 5.15 warns about. The
-    // desktop's factor as it is: 150 % rounded up to 2 would leave a 1920 x
-    // 1080 screen 960 x 540 pixels to lay out.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // In place of QT_DEVICE_PIXEL_RATIO, which Qt 5.15 warns about.
+    CHardwareProfile::UseDesktopScaling();
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
 

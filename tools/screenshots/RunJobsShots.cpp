@@ -7,6 +7,7 @@
 #include "BqTestMain.h"
 #include "CDialogProfileSave.h"
 #include "CScripts.h"
+#include "HardwareProfile.h"
 #include "CoreMetaTypes.h"
 #include "ListImages.h"
 #include "MagickRuntime.h"
@@ -233,7 +234,7 @@ int main(int argc, char** argv)
         return 2;
     }
     BqTest::IsolateEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    CHardwareProfile::UseDesktopScaling();
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     NativeLookingApplication app(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "BqTestMain.h"
 #include "CoreMetaTypes.h"
+#include "HardwareProfile.h"
 #include "MagickRuntime.h"
 #include "Utils.h"
 
@@ -13,7 +14,7 @@
 QString IsolateShotProcess()
 {
     const QString home = BqTest::IsolateEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    CHardwareProfile::UseDesktopScaling();
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     return home;

@@ -7,6 +7,7 @@
 #include "BqTestMain.h"
 #include "CDialogOverwrite.h"
 #include "CDialogProfileSave.h"
+#include "HardwareProfile.h"
 #include "CDialogRename.h"
 #include "CFormatSettings.h"
 #include "CProcessController.h"
@@ -120,7 +121,7 @@ void ProcessingDialog(QWidget* parent, const QString& prefix)
 int main(int argc, char** argv)
 {
     BqTest::IsolateEnvironment();
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    CHardwareProfile::UseDesktopScaling();
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     NativeLookingApplication app(argc, argv);

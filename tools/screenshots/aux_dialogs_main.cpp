@@ -2,6 +2,7 @@
 // dialog and the tip balloons, in the light and then the dark palette.
 #include "AuxDialogShots.h"
 #include "BqTestMain.h"
+#include "HardwareProfile.h"
 #include "MagickRuntime.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ QPalette DarkPalette()
 
 int main(int argc, char** argv)
 {
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    CHardwareProfile::UseDesktopScaling();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvelline"));
     QApplication::setApplicationName(QStringLiteral("Brandquill"));
