@@ -179,9 +179,6 @@ private slots:
         QTest::newRow("folder again") << 0 << 14 << 8 << "PNG"
                                       << "pageMyComputer"
                                       << "" << 0;
-        QTest::newRow("mail again") << 1 << 13 << 7 << "PNG"
-                                    << "pageEmail"
-                                    << "" << 1;
     }
 
     void destination()

@@ -611,18 +611,11 @@ private slots:
             << 3 << "JPG" << true << true << false << aliased
             << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
             << QStringList{"%1/alias/sub/a (2).jpg" + taken} << QString();
-        QTest::newRow("one folder by two spellings, moved")
-            << 3 << "keep" << true << true << false << QStringList{"src/a.jpg=64x48", "alias->src", "alias/a.JPG=36x28"}
-            << QStringList{"src/sub/a.jpg=64x48", "src/sub/a (2).jpg=36x28"}
-            << QStringList{"%1/alias/sub/a (2).jpg" + taken} << QString();
         QTest::newRow("two subfolders linked to one")
             << 3 << "JPG" << true << false << false
             << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "in1/sub->../exp", "in2/sub->../exp"}
             << QStringList{"in1/a.png=64x48", "in2/a.jpeg=36x28", "exp/a.jpg=64x48", "exp/a (2).jpg=36x28"}
             << QStringList{"%1/in2/sub/a (2).jpg" + taken} << QString();
-        QTest::newRow("name taken at the rename, moved")
-            << 0 << "keep" << false << true << false << QStringList{"src/a.jpg=64x48"} << QStringList{"out/a.jpg=64x48"}
-            << QStringList{} << "a.jpg";
         QTest::newRow("name taken at the rename, written")
             << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
             << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "a.jpg";
