@@ -2501,6 +2501,10 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
         <translation>%1: Param-Type &apos;%2&apos; ist unbekannt: ausgelassen</translation>
     </message>
+    <message>
+        <source>and %1 more like it</source>
+        <translation>und %1 weitere dieser Art</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

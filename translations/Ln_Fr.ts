@@ -2501,6 +2501,10 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
         <translation>%1&#xa0;: Type de Param &apos;%2&apos; inconnu&#xa0;: ignoré</translation>
     </message>
+    <message>
+        <source>and %1 more like it</source>
+        <translation>et %1 autres du même genre</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2501,6 +2501,10 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
         <translation>%1: Type di Param &apos;%2&apos; sconosciuto: omesso</translation>
     </message>
+    <message>
+        <source>and %1 more like it</source>
+        <translation>e altri %1 dello stesso tipo</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2501,6 +2501,10 @@ In order to correct any potential problems adjust the settings and save.</source
         <source>%1: Param Type &apos;%2&apos; is not known: left out</source>
         <translation>%1: Param の Type &apos;%2&apos; は不明です: 省略しました</translation>
     </message>
+    <message>
+        <source>and %1 more like it</source>
+        <translation>ほかに同様のものが %1 件</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

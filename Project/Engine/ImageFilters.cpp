@@ -2,6 +2,7 @@
 
 #include "FilterTypes.h"
 #include "FilterValues.h"
+#include "MagickReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,9 +61,10 @@ bool CImageFilters::Apply()
         default:
             return false;
         }
-    } catch (const Magick::Exception&) {
-        return false;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // The library's exceptions are standard ones too; the text says why.
+        if (failure.isEmpty())
+            failure = CMagickReader::ShortReason(error.what());
         return false;
     } catch (...) {
         return false;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <stdexcept>
+#include <string>
 
 namespace
 {
@@ -58,7 +59,7 @@ Magick::Image LoadFrame(Magick::Image& cache, qint32& cachedIndex, bool keyMatch
         n = std::rand() % N;
     }
     if (n < 0 || n >= N)
-        throw std::out_of_range("frame number out of range");
+        throw std::out_of_range("frame number " + std::to_string(n) + " is not one of 0 to " + std::to_string(N - 1));
     Magick::Image frame;
     frame.read((ResourceRoot() + "/Frames/" + files[n]).toUtf8().toStdString());
     cache = frame;

@@ -301,8 +301,15 @@ void CImageFilters::UpdateText(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     const qint64 canvasHeight = blockHeight + fontHeight * boxPercent * n / 100;
 
     QImage result;
-    // An empty text has width 0: the mark stays empty and the filter fails.
-    if (MarkSizeAllowed(canvasWidth, canvasHeight)) {
+    // An empty text has width 0: the mark stays empty and the filter fails,
+    // saying why.
+    if (!MarkSizeAllowed(canvasWidth, canvasHeight)) {
+        failure = canvasWidth < 1 || canvasHeight < 1
+                      ? QStringLiteral("the text is empty")
+                      : QStringLiteral("the text would be %1 x %2 pixels, too large for a mark")
+                            .arg(canvasWidth)
+                            .arg(canvasHeight);
+    } else {
         QImage canvas(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight),
                       QImage::Format_ARGB32);
         canvas.fill(Qt::transparent);

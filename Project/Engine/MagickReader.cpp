@@ -40,19 +40,6 @@ const char* const kHarmlessWarnings[] = {"Corrupt JPEG data: bad ICC marker",
                                          "Invalid SOS parameters for sequential JPEG",
                                          "Inconsistent progression"};
 
-// The library's reason without the file name and source location it
-// appends: "Premature end of JPEG file `x.jpg' @ warning/jpeg.c/...".
-QString ShortReason(const char* reason)
-{
-    QString text = QString::fromUtf8(reason ? reason : "").simplified();
-    for (const char* cut : {" `", " @ "}) {
-        const int at = text.indexOf(QLatin1String(cut));
-        if (at > 0)
-            text.truncate(at);
-    }
-    return text;
-}
-
 bool IsDamage(const MagickCore::ExceptionInfo* report)
 {
     if (report->severity != MagickCore::CorruptImageWarning || !report->reason)
@@ -71,9 +58,9 @@ QString DamageIn(const MagickCore::ExceptionInfo* exception)
         MagickCore::ResetLinkedListIterator(list);
         while (auto* report = static_cast<const MagickCore::ExceptionInfo*>(MagickCore::GetNextValueInLinkedList(list)))
             if (IsDamage(report))
-                return ShortReason(report->reason);
+                return CMagickReader::ShortReason(report->reason);
     }
-    return IsDamage(exception) ? ShortReason(exception->reason) : QString();
+    return IsDamage(exception) ? CMagickReader::ShortReason(exception->reason) : QString();
 }
 
 // True when neither the call nor any frame reported anything; coders file
@@ -121,6 +108,17 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
 }
 
 } // namespace
+
+QString CMagickReader::ShortReason(const char* reason)
+{
+    QString text = QString::fromUtf8(reason ? reason : "").simplified();
+    for (const char* cut : {" `", " @ "}) {
+        const int at = text.indexOf(QLatin1String(cut));
+        if (at > 0)
+            text.truncate(at);
+    }
+    return text;
+}
 
 double CMagickReader::PixelBound(qint64 bytes, const QString& magick)
 {

@@ -41,6 +41,9 @@ public:
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
 
+    // The library's reason without the file name and source location it
+    // appends: "Premature end of JPEG file `x.jpg' @ warning/jpeg.c/...".
+    static QString ShortReason(const char* reason);
     // Most pixels a file of `bytes` bytes in coder `magick` may promise.
     static double PixelBound(qint64 bytes, const QString& magick);
     // The damage reason among the reports of a read, "" when none says the

@@ -7,6 +7,7 @@
 #include "CDialogSaveProject.h"
 #include "CDialogTip.h"
 #include "CScripts.h"
+#include "FitToScreen.h"
 #include "JobPaths.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
@@ -87,9 +88,20 @@ void MainWindow::ReportLoadNotes(const QStringList& notes)
         for (const QString& note : notes)
             hooks.report(note);
     } else {
+        // The box must fit the screen: a note takes one line whatever its
+        // value, and the lines stop where the screen would.
+        const QRect room = ScreenRoom(screen());
+        const QFontMetrics metrics(QApplication::font("QMessageBox"));
+        const int width = qMin(room.width() / 2, 500) - 6 * metrics.height(); // the box's wrapping width
+        const int lines = qMax(2, room.height() / metrics.lineSpacing() - 8); // beside heading, buttons, frame
+        QStringList shown;
+        for (const QString& note : notes.mid(0, lines))
+            shown << metrics.elidedText(note, Qt::ElideMiddle, width);
+        if (notes.size() > lines)
+            shown.last() = QStringLiteral("\u2026");
         hooks.message(this, QMessageBox::Warning,
                       tr("Not everything in the job file could be read as written:") + QLatin1Char('\n') +
-                          notes.join(QLatin1Char('\n')),
+                          shown.join(QLatin1Char('\n')),
                       QMessageBox::Ok, QMessageBox::Ok);
     }
 }

@@ -161,7 +161,7 @@ void MainWindow::RunProcessDialog()
         CProcessController controller(this, processHooks);
         if (m_userProfile->RunFromScript) {
             for (const QString& note : qAsConst(m_loadNotes))
-                controller.UpdateLog(note);
+                controller.UpdateLog(PrintableInLog(note));
             if (m_searchFellShort)
                 controller.CountJobError();
         }

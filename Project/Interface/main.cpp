@@ -47,7 +47,8 @@ bool OffscreenNote(const QString& text)
            text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '"));
 }
 
-// Installed only when the program chose offscreen or may fall back to it.
+// Installed only when offscreen was chosen, by the program or its caller, or
+// the program may fall back to it.
 // Qt's lines on the display it could not open are dropped: the fallback says it.
 void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -88,6 +89,8 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", wayland ? "wayland;xcb;offscreen" : "xcb;offscreen");
             fallback = true;
         }
+    } else if (qgetenv("QT_QPA_PLATFORM").split(':').first() == "offscreen") {
+        g_messages = qInstallMessageHandler(DropPlatformNotes);
     }
     SystemLogWrite(QStringLiteral("\n\nNew Session ") + QString(68, '-') + "\n");
     SystemLogWriteDate();

@@ -44,6 +44,10 @@ QString DecodedPath(const QString& attribute)
 }
 
 const char* const NotANumberText = QT_TRANSLATE_NOOP("CScripts", "%1 '%2' is not a number: read as 0");
+const char* const UnknownFilterText = QT_TRANSLATE_NOOP("CScripts", "Filter Id %1 is not known: left out");
+const char* const UnknownParamText = QT_TRANSLATE_NOOP("CScripts", "%1: Param Type '%2' is not known: left out");
+const char* const UnlistedFolderText =
+    QT_TRANSLATE_NOOP("CScripts", "Search '%1': the folder '%2' does not exist or cannot be read");
 
 QString RefusalText(SafeXml::Verdict verdict)
 {
@@ -120,6 +124,7 @@ bool CScripts::Load()
     // Everything that can fail is checked before the job is touched.
     m_errorText.clear();
     m_notes.clear();
+    m_noteKinds.clear();
     m_searchFellShort = false;
     SJobContent content;
     {
@@ -237,13 +242,18 @@ bool CScripts::Refuse(const QString& text)
 {
     m_errorText = text;
     m_notes.clear();
+    m_noteKinds.clear();
     m_searchFellShort = false;
     return false;
 }
 
 QStringList CScripts::Notes() const
 {
-    return m_notes;
+    QStringList notes = m_notes;
+    for (const SNoteKind& kind : m_noteKinds)
+        if (kind.moreLine >= 0)
+            notes[kind.moreLine] = QCoreApplication::translate("CScripts", "and %1 more like it").arg(kind.more);
+    return notes;
 }
 
 bool CScripts::SearchFellShort() const
@@ -251,9 +261,23 @@ bool CScripts::SearchFellShort() const
     return m_searchFellShort;
 }
 
-void CScripts::Note(const QString& text)
+void CScripts::Note(const char* kind, const QString& text, int alike)
 {
-    m_notes.append(text);
+    // A file may hold a million of one kind; the user reads a few.
+    SNoteKind& seen = m_noteKinds[kind];
+    if (seen.told < MaxNotesOfAKind) {
+        ++seen.told;
+        m_notes.append(text);
+    } else {
+        ++alike;
+    }
+    if (alike == 0)
+        return;
+    if (seen.moreLine < 0) {
+        seen.moreLine = m_notes.size();
+        m_notes.append(QString());
+    }
+    seen.more += alike;
 }
 
 double CScripts::Number(const QString& element, const QString& text)
@@ -262,7 +286,7 @@ double CScripts::Number(const QString& element, const QString& text)
     const double value = text.toDouble(&number);
     if (number && std::isfinite(value))
         return value;
-    Note(QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+    Note(NotANumberText, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
     return 0.0;
 }
 
@@ -271,7 +295,7 @@ bool CScripts::Flag(const QString& element, const QString& text)
     bool number = false;
     const int value = text.toInt(&number);
     if (!number)
-        Note(QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+        Note(NotANumberText, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
     return value != 0;
 }
 
@@ -305,9 +329,8 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         const QFileInfo listed(folder);
         if (!listed.isDir() || !listed.isReadable() || !listed.isExecutable()) {
             m_searchFellShort = true;
-            Note(
-                QCoreApplication::translate("CScripts", "Search '%1': the folder '%2' does not exist or cannot be read")
-                    .arg(path, folder));
+            Note(UnlistedFolderText,
+                 QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
             continue;
         }
         QSet<QString> visited;
@@ -352,7 +375,7 @@ void CScripts::ParseFilters(const QList<SJobFilter>& filters)
         const SFilterEnumRecord type =
             numeric && id >= 0 && id <= 0xFFFF ? m_pFiltersEnum->GetRecordById(quint32(id)) : SFilterEnumRecord();
         if (type.name.isEmpty()) {
-            Note(QCoreApplication::translate("CScripts", "Filter Id %1 is not known: left out").arg(filter.id));
+            Note(UnknownFilterText, QCoreApplication::translate("CScripts", UnknownFilterText).arg(filter.id));
             continue;
         }
 
@@ -361,9 +384,11 @@ void CScripts::ParseFilters(const QList<SJobFilter>& filters)
         record.name = type.name;
         record.description = type.description;
         record.active = filter.active.isEmpty() || Flag(type.name + QStringLiteral(": Active"), filter.active);
-        for (const QString& other : filter.otherTypes)
-            Note(QCoreApplication::translate("CScripts", "%1: Param Type '%2' is not known: left out")
-                     .arg(type.name, other));
+        // The reader kept the first types only; the rest are counted.
+        for (int i = 0; i < filter.otherTypes.size(); ++i)
+            Note(UnknownParamText,
+                 QCoreApplication::translate("CScripts", UnknownParamText).arg(type.name, filter.otherTypes.at(i)),
+                 i + 1 == filter.otherTypes.size() ? filter.otherCount - filter.otherTypes.size() : 0);
         // The reader refused any filter with more Params than slots.
         for (int i = 0; i < filter.numbers.size(); ++i)
             record.AddNumber(Number(type.name + QStringLiteral(": Param %1").arg(i + 1), filter.numbers.at(i)));

@@ -3,6 +3,7 @@
 #include "SJobContent.h"
 #include "SProfileRecord.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -42,9 +43,11 @@ public:
     // What the last Load read otherwise than the file wrote it, one line per
     // value that names the element and the value: a filter type or Param
     // type it does not know (left out), a number that is not one (read as
-    // 0), a Search folder it cannot list. The job loads as the rules say;
-    // telling the user is the caller's part.
+    // 0), a Search folder it cannot list. Of each kind the first
+    // MaxNotesOfAKind are told, then one line counts the rest. The job loads
+    // as the rules say; telling the user is the caller's part.
     QStringList Notes() const;
+    static constexpr int MaxNotesOfAKind = 5;
     // True when a Search folder of the last Load could not be listed: photos
     // the job names are missing from the list.
     bool SearchFellShort() const;
@@ -64,7 +67,9 @@ public:
 
 private:
     bool Refuse(const QString& text);
-    void Note(const QString& text);
+    // Notes `text`, of the kind its untranslated template `kind` names, and
+    // `alike` more of that kind whose texts were not kept.
+    void Note(const char* kind, const QString& text, int alike = 0);
     // `text` as a number; one that is not (or not finite) is noted for
     // `element` and read as 0.
     double Number(const QString& element, const QString& text);
@@ -91,6 +96,12 @@ private:
     QString m_versionWarning;
     QString m_text; // the document Save composes
     QString m_errorText;
-    QStringList m_notes;
+    QStringList m_notes; // an empty line stands for its kind's count of the rest
+    struct SNoteKind {
+        int told = 0;
+        int moreLine = -1; // the index in m_notes of the line that counts the rest
+        int more = 0;
+    };
+    QHash<const char*, SNoteKind> m_noteKinds;
     bool m_searchFellShort = false;
 };

@@ -53,7 +53,8 @@ CJobReader::Verdict CContentBuilder::StartParam(const QXmlStreamAttributes& attr
     const bool number = Is(type, ParamFloat);
     SJobFilter& filter = m_content.filters[m_openFilter];
     if (!number && !Is(type, ParamString)) {
-        filter.otherTypes.append(type.toString());
+        if (++filter.otherCount <= SJobFilter::MaxOtherTypes)
+            filter.otherTypes.append(type.toString());
         return CJobReader::Verdict::Ok;
     }
     QStringList& values = number ? filter.numbers : filter.strings;
@@ -102,7 +103,7 @@ CJobReader::Verdict CContentBuilder::Start(const QXmlStreamReader& reader)
     } else if (parent == Role::Filters && Is(tag, TagFilter)) {
         if (m_content.filters.size() >= CJobReader::MaxFilters)
             return CJobReader::Verdict::TooManyFilters;
-        m_content.filters.append({attribute(AttrId), attribute(AttrActive), {}, {}, {}});
+        m_content.filters.append({attribute(AttrId), attribute(AttrActive), {}, {}, {}, 0});
         m_openFilter = m_content.filters.size() - 1;
         frame.role = Role::Filter;
     } else if (Is(tag, TagParam) && m_openFilter >= 0) {

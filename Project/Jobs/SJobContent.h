@@ -27,7 +27,11 @@ struct SJobFilter {
     QString active;      // empty when absent
     QStringList numbers; // "float" Params below the Filter, document order
     QStringList strings; // "string" Params
-    QStringList otherTypes; // the Type of each other Param, which is not read
+    // The Type of the first other Params, which are not read; a filter may
+    // hold many more, and only their number is kept.
+    QStringList otherTypes;
+    int otherCount = 0;
+    static constexpr int MaxOtherTypes = 8;
 };
 
 struct SJobContent {

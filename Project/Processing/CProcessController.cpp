@@ -630,7 +630,7 @@ void CProcessController::UploadImages(int destination)
         return;
 
     const QString line = QStringLiteral("\r\n\r\n") +
-                         (destination == 3 ? tr("Uploading to ") + m_pProfile->FTPHost : tr("Uploading to Flickr")) +
+                         (destination == 3 ? tr("Uploading to ") + PrintableInLog(m_pProfile->FTPHost) : tr("Uploading to Flickr")) +
                          QStringLiteral("...");
     UpdateLog(line, LogScreen);
     m_runLog += QStringLiteral("\r\n") + line + QStringLiteral("\r\n");
@@ -743,7 +743,7 @@ void CProcessController::DeleteUploadedSources()
         if (now.exists && !m_sourcesRead.value(source).Unchanged(now)) {
             const QString text =
                 QCoreApplication::translate("CProcessThread", "Source changed since it was read, left as it is");
-            UpdateLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + source);
+            UpdateLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + PrintableInLog(source));
             continue;
         }
         const QByteArray native = QFile::encodeName(source);

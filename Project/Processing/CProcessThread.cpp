@@ -275,6 +275,9 @@ QString CProcessThread::LoadFailureReason() const
         return file.errorString().toLower();
     if (QFileInfo(m_SourcePath).size() == 0)
         return tr("the file is empty");
+    // The decoder's own words, as its note on stderr gives them.
+    if (!m_Engine->m_ReadError.isEmpty())
+        return m_Engine->m_ReadError;
     return tr("not readable as an image");
 }
 
