@@ -304,11 +304,8 @@ void CImageFilters::UpdateText(QPixmap& mark, QRect& rect, SFilterRecord rec, QS
     // An empty text has width 0: the mark stays empty and the filter fails,
     // saying why.
     if (!MarkSizeAllowed(canvasWidth, canvasHeight)) {
-        failure = canvasWidth < 1 || canvasHeight < 1
-                      ? QStringLiteral("the text is empty")
-                      : QStringLiteral("the text would be %1 x %2 pixels, too large for a mark")
-                            .arg(canvasWidth)
-                            .arg(canvasHeight);
+        failure = canvasWidth < 1 || canvasHeight < 1 ? QStringLiteral("the text is empty")
+                                                      : QStringLiteral("the text is too large for a mark");
     } else {
         QImage canvas(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight),
                       QImage::Format_ARGB32);

@@ -38,12 +38,12 @@ QtMessageHandler g_messages = nullptr;
 bool g_trying = false;
 QStringList g_held;
 
-// What offscreen lacks (window sizes, opacity) and the runtime folder Qt
-// picked itself, as under cron: nobody watches a script run offscreen.
+// What offscreen lacks (window sizes, opacity, opening a document: the
+// program says what it could not open) and the runtime folder Qt picked
+// itself, as under cron: nobody watches a script run offscreen.
 bool OffscreenNote(const QString& text)
 {
-    return text == QLatin1String("This plugin does not support propagateSizeHints()") ||
-           text == QLatin1String("This plugin does not support setting window opacity") ||
+    return text.startsWith(QLatin1String("This plugin does not support ")) ||
            text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '"));
 }
 

@@ -41,22 +41,6 @@ QByteArray ExifWithDate(const char* date, const char* make = "Canon")
     return exif.Build();
 }
 
-// A JPEG of a few hundred bytes whose frame header claims width x height:
-// a real 16 x 16 JPEG with its size patched, cut after the scan header.
-QByteArray ClaimingJpeg(quint16 width, quint16 height)
-{
-    QByteArray jpeg = BqTest::JpegBytes(Magick::Image(Magick::Geometry(16, 16), Magick::Color("gray50")));
-    const int sof = jpeg.indexOf("\xFF\xC0");
-    const int sos = jpeg.indexOf("\xFF\xDA");
-    if (sof < 0 || sos < 0)
-        return QByteArray();
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    return jpeg.left(sos + 20);
-}
-
 // A red and a blue 40 x 30 frame as a GIF, cut inside the second frame.
 QByteArray GifCutInSecondFrame()
 {
@@ -387,7 +371,7 @@ void TestImageRead::damageIsNamed()
     else if (kind == "stray+cut")
         bytes = whole.left(whole.size() / 2).insert(whole.indexOf("\xFF\xC4"), QByteArray(2, '\0'));
     else if (kind == "claim")
-        bytes = ClaimingJpeg(16000, 16000);
+        bytes = BqTest::ClaimingJpeg(16000, 16000);
     else if (kind == "gif")
         bytes = GifCutInSecondFrame();
     QVERIFY(!bytes.isEmpty());

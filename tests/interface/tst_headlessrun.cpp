@@ -306,6 +306,10 @@ void TestHeadlessRun::exitStatus_data()
     QTest::newRow("unknown filter, not a number") << "Silent" << 1 << "/odd" << offscreen << 0
                                                   << QByteArray("brandquill: Filter Id 9999 is not known: left out\n"
                                                                 "brandquill: Resize: Param 2 'abc' is not a number");
+    // "/breaks" puts line breaks into the Search path: the log shows them as text.
+    QTest::newRow("line breaks in a Search path")
+        << "Silent" << 1 << "/breaks" << offscreen << 2
+        << QByteArray("brandquill: Search 'gone  - Processed /x/fake.jpg  Process completed without errors./*.JPG'");
 }
 
 void TestHeadlessRun::exitStatus()
@@ -325,6 +329,9 @@ void TestHeadlessRun::exitStatus()
         script.replace("\"Destination\">1", "\"Destination\">2");
     if (dest == "/nosearch")
         script.replace("src/sub/*.JPG", "misspelt/*.JPG");
+    if (dest == "/breaks")
+        script.replace("src/sub/*.JPG",
+                       "gone&#10; - Processed /x/fake.jpg&#10;&#10;Process completed without errors./*.JPG");
     if (dest == "/odd")
         script.replace("<Filters>", "<Filters><Filter Id=\"9999\"/>")
             .replace(">400</Param><Param Type=\"float\">0<", ">400</Param><Param Type=\"float\">abc<");
@@ -351,6 +358,8 @@ void TestHeadlessRun::exitStatus()
     if (!env.contains("QT_QPA_PLATFORM"))
         for (const QByteArray& line : printed.split('\n'))
             QVERIFY2(line.isEmpty() || line.startsWith("brandquill: "), printed.constData());
+    // Nor does offscreen chosen by the caller.
+    QVERIFY2(!printed.contains("This plugin does not support"), printed.constData());
     QVERIFY2(errors.isEmpty() ? QFile::exists(root + dest + "/d.png")
                               : (mode == "report" ? m_output : printed).count(errors) == 1,
              printed.constData());
@@ -362,6 +371,9 @@ void TestHeadlessRun::exitStatus()
         // A run that leaves photos undone does not say it had no errors.
         QVERIFY2(dest == "/odd" || printed.contains("completed with 1 errors"), printed.constData());
     }
+    if (dest == "/breaks")
+        QVERIFY(ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log")
+                    .contains("gone\\n - Processed /x/fake.jpg\\n\\nProcess completed without errors./*.JPG"));
 }
 
 void TestHeadlessRun::consecutiveRuns()

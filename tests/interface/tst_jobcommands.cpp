@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -335,6 +336,38 @@ private slots:
         const QStringList told = recorder.Texts().filter(QDir::toNativeSeparators(file));
         QCOMPARE(told.size(), 1);
         QVERIFY2(told.first().startsWith("The settings could not be saved to"), qPrintable(told.first()));
+    }
+
+    // The box of what a job file held otherwise than written stays on the
+    // screen, however many notes and however long their values.
+    void loadNotesFitTheScreen_data()
+    {
+        QTest::addColumn<QString>("filters");
+        QTest::newRow("40 unknown filters") << QString("<Filter Id=\"9999\"/>").repeated(40);
+        QTest::newRow("values of 2000 characters")
+            << QString("<Filter Id=\"%1\"/>").arg(QString("no such filter ").repeated(130)).repeated(3);
+    }
+
+    void loadNotesFitTheScreen()
+    {
+        QFETCH(QString, filters);
+        SRecorder recorder;
+        auto window = Start(recorder);
+        window->hooks.message = SMainWindowHooks().message;
+        const QString path = m_dir->path() + "/notes.bqf";
+        ProcTest::WriteAll(path, ("<Profile Version=\"1\"><Filters>" + filters + "</Filters></Profile>").toUtf8());
+        QRect box;
+        BqTest::CModalDriver driver([&box](QWidget* shown, const BqTest::SModalSeen& seen) {
+            if (seen.className == "QMessageBox")
+                box = shown->frameGeometry();
+            return false;
+        });
+        driver.Arm();
+        QVERIFY(window->LoadProfile(path));
+        driver.Disarm();
+        const QSize screen = window->screen()->availableGeometry().size();
+        QVERIFY2(box.width() <= screen.width() && box.height() <= screen.height() && !box.isEmpty(),
+                 qPrintable(QString("%1 x %2").arg(box.width()).arg(box.height())));
     }
 
     // The real defaults of the hooks, driven once: the box's buttons and

@@ -528,6 +528,11 @@ void TestJobFiles::readerRules_data()
          "Resize: Param 2 'abc' is not a number: read as 0"},
         {"property not a number noted", profile("Format", "Quality", "high"), "notes", "",
          "Property Quality 'high' is not a number: read as 0"},
+        // A few of each kind, then their count: a file may hold a million.
+        {"notes of a kind bounded", filters(QString("<Filter Id=\"9\"/>").repeated(7) + "<Filter Id=\"5040\">" +
+                                            p.arg("x", "").repeated(12) + "</Filter>"), "notes", "",
+         QString("Filter Id 9 is not known: left out|").repeated(5) + "and 2 more like it|" +
+         QString("Resize: Param Type 'x' is not known: left out|").repeated(5) + "and 7 more like it"},
         {"misspelt Search folder noted", Doc("Script", "<Images><Search Path=\"nope/*.jpg\" Subfolders=\"x\"/>"
                                                        "</Images>"), "notes", "",
          "Search 'nope/*.jpg': Subfolders 'x' is not a number: read as 0|"

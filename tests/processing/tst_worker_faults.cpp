@@ -145,9 +145,10 @@ private slots:
                 << "half.jpg" << filter << (filter ? "Written from a damaged photo" : "Processed")
                 << (filter ? "Premature end of JPEG file" : "");
             QTest::newRow(qPrintable("PNG cut in half, " + path))
-                << "half.png" << filter << failed << "not readable as an image";
+                << "half.png" << filter << failed << "Read Error";
             QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
-            QTest::newRow(qPrintable("text, " + path)) << "text.jpg" << filter << failed << "not readable as an image";
+            QTest::newRow(qPrintable("text, " + path))
+                << "text.jpg" << filter << failed << "insufficient image data in file";
             QTest::newRow(qPrintable("link loop, " + path))
                 << "loop.jpg" << filter << "Failed to load" << CAtomicReplace::SystemError(ELOOP);
         }
@@ -162,6 +163,18 @@ private slots:
                                           << "%1 is a folder, not a regular file";
         QTest::newRow("texture is a folder") << "texture.jpg" << true << "Failed to apply 'Text' filter to"
                                              << "%1 is a folder, not a regular file";
+        // The decoder's reason, as its note on stderr gives it, and why a filter could not run.
+        QTest::newRow("JPEG header claims 16000 x 16000")
+            << "claims.jpg" << true << "Failed to load"
+            << QString("%1 bytes cannot hold the 16000 x 16000 pixels the header promises")
+                   .arg(BqTest::ClaimingJpeg(16000, 16000).size());
+        QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load" << "Invalid IHDR data";
+        QTest::newRow("frame number outside its list") << "frame.jpg" << true
+                                                       << "Failed to apply 'Vintage Frame' filter to"
+                                                       << "frame number 9 is not one of 0 to 8";
+        QTest::newRow("empty text") << "empty.jpg" << true << "Failed to apply 'Text' filter to" << "the text is empty";
+        QTest::newRow("text of 65536 characters") << "long.jpg" << true << "Failed to apply 'Text' filter to"
+                                                  << "the text is too large for a mark";
     }
     void badInput()
     {
@@ -170,16 +183,25 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, reason);
         const QString bad = S + "/" + kind;
-        const bool mark = kind == "logo.jpg" || kind == "texture.jpg";
-        if (mark) {
+        // A good photo whose filter fails.
+        const bool mark = QStringList{"logo.jpg", "texture.jpg", "frame.jpg", "empty.jpg", "long.jpg"}.contains(kind);
+        const bool plainText = kind == "empty.jpg" || kind == "long.jpg";
+        if (kind == "frame.jpg") {
+            Src(kind);
+            WorkerHarness::AddFilter(2004, "Vintage Frame", 9);
+        } else if (mark) {
             Src(kind);
             const bool logo = kind == "logo.jpg";
             WorkerHarness::AddFilter(logo ? 1010 : 1000, logo ? "Logo" : "Text", 0);
             SFilterRecord& record = CListFilters::GetInstance()->filters.last();
             record.numbers[9] = 20; // the text's size, its texture on
-            record.numbers[15] = 1;
-            record.strings[0] = logo ? S : "Mark";
+            record.numbers[15] = plainText ? 0 : 1;
+            record.strings[0] = logo ? S : kind == "long.jpg" ? QString(65536, 'W') : plainText ? "" : "Mark";
             record.strings[2] = S;
+        } else if (kind == "claims.jpg") {
+            WriteFile(bad, BqTest::ClaimingJpeg(16000, 16000));
+        } else if (kind == "wide.png") {
+            WriteFile(bad, BqTest::ClaimingPng(70000, 4));
         } else if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
             QFile::remove(S + "/whole.jpg");
@@ -203,7 +225,7 @@ private slots:
         QVERIFY(h.RunJob(mark ? QStringList{bad} : QStringList{bad, good}));
         const bool failed = action != "Processed";
         const bool written = !failed || action.startsWith("Written") || mark;
-        const QString why = failed ? ": " + (mark ? reason.arg(S) : reason) : QString();
+        const QString why = failed ? ": " + (reason.contains("%1") ? reason.arg(S) : reason) : QString();
         auto shown = [](QString path) { return path.replace('\n', "\\n").replace('\t', "\\t"); };
         QStringList logged{" - " + action + " " + shown(bad) + why};
         if (!mark)

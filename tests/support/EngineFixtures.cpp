@@ -64,6 +64,20 @@ QByteArray JpegBytes(const Magick::Image& image, int quality)
     return BlobBytes(blob);
 }
 
+QByteArray ClaimingJpeg(quint16 width, quint16 height)
+{
+    QByteArray jpeg = JpegBytes(Magick::Image(Magick::Geometry(16, 16), Magick::Color("gray50")));
+    const int sof = jpeg.indexOf("\xFF\xC0");
+    const int sos = jpeg.indexOf("\xFF\xDA");
+    if (sof < 0 || sos < 0)
+        return QByteArray();
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg.left(sos + 20);
+}
+
 namespace {
 quint32 Crc32(const QByteArray& bytes)
 {

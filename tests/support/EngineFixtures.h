@@ -28,6 +28,9 @@ int ChannelDistance(QRgb a, QRgb b);
 
 // The image encoded as a JPEG file's bytes.
 QByteArray JpegBytes(const Magick::Image& image, int quality = 92);
+// A JPEG of a few hundred bytes whose frame header claims width x height:
+// a real 16 x 16 JPEG with its size patched, cut after the scan header.
+QByteArray ClaimingJpeg(quint16 width, quint16 height);
 // A PNG of a few hundred bytes whose header claims width x height: its rows
 // are all zero and compress to almost nothing.
 QByteArray ClaimingPng(quint32 width, quint32 height);
