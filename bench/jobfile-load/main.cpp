@@ -1,6 +1,6 @@
 // jobfile-load make <case> <file>: writes a job file of one of the cases
 // below. jobfile-load load <file>: loads it with CScripts and prints the
-// verdict, the time of the load and the memory it added at its peak
+// verdict, the number of notes, the time of the load and the memory it added at its peak
 // (VmHWM after the load less VmRSS before it), also as a multiple of the
 // file's size.
 #include "BqTestMain.h"
@@ -66,6 +66,9 @@ bool Make(const QString& which, const QString& path)
     } else if (which == "params") {
         text += "<Profile Version=\"1\"><Filters><Filter Id=\"5040\">" +
                 Repeat("<Param Type=\"float\">1</Param>\n", target) + "</Filter></Filters></Profile>\n";
+    } else if (which == "unknown-params") {
+        text += "<Profile Version=\"1\"><Filters><Filter Id=\"5040\">" + Repeat("<Param Type=\"x\"/>\n", target) +
+                "</Filter></Filters></Profile>\n";
     } else if (which == "properties") {
         text +=
             "<Profile Version=\"1\">" +
@@ -100,7 +103,8 @@ int Load(const QString& path)
     const qint64 size = QFileInfo(path).size();
     QTextStream(stdout) << QFileInfo(path).fileName() << ": " << size / 1024 << " KiB, "
                         << (loaded ? "loaded" : "refused: " + script.ErrorText()) << ", "
-                        << CListImages::GetInstance()->images.size() << " photos, " << ms << " ms, peak +"
+                        << CListImages::GetInstance()->images.size() << " photos, " << script.Notes().size()
+                        << " notes, " << ms << " ms, peak +"
                         << added / 1024 << " MiB = " << QString::number(added * 1024.0 / qMax<qint64>(size, 1), 'f', 1)
                         << " x its size\n";
     return 0;
