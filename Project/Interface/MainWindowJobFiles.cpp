@@ -93,7 +93,7 @@ void MainWindow::ReportLoadNotes(const QStringList& notes)
         const QRect room = ScreenRoom(screen());
         const QFontMetrics metrics(QApplication::font("QMessageBox"));
         const int width = qMin(room.width() / 2, 500) - 6 * metrics.height(); // the box's wrapping width
-        const int lines = qMax(2, room.height() / metrics.lineSpacing() - 8); // beside heading, buttons, frame
+        const int lines = qMax(2, room.height() / metrics.lineSpacing() - 9); // beside heading, buttons, frame
         QStringList shown;
         for (const QString& note : notes.mid(0, lines))
             shown << metrics.elidedText(note, Qt::ElideMiddle, width);
