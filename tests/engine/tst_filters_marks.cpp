@@ -527,9 +527,12 @@ void TestFiltersMarks::badInput_data()
         << false << "logo.png" << Patch{{6, 1500}} << false << ""
         << "at 1500 % would be 6000 x 3000 pixels, too large for a mark on this photo";
     QTest::newRow("empty text") << true << "" << Patch() << false << ""
-                                << "";
+                                << "the text is empty";
     QTest::newRow("box beyond the limits") << true << "Text" << Patch{{22, 1}, {25, 1e9}} << false << ""
-                                           << "";
+                                           << "the text is too large for a mark";
+    // As long as a job file's text may be.
+    QTest::newRow("text of 65536 characters") << true << QString(65536, 'W') << Patch() << false << ""
+                                              << "the text is too large for a mark";
     QTest::newRow("unreadable texture") << true << "Text" << textured << false << "broken.png"
                                         << "improper image header";
     QTest::newRow("texture is a folder") << true << "Text" << textured << false << "."

@@ -424,7 +424,7 @@ private slots:
         QCOMPARE(h.events.first().signal, QString("DisplayGSMessage"));
         QCOMPARE(h.events.first().text, QString("jpg"));
         QCOMPARE(h.events.at(1).text,
-                 " - Failed to load " + TruncateString(src, 32, true) + ": not readable as an image");
+                 " - Failed to load " + TruncateString(src, 32, true) + ": insufficient image data in file");
     }
 
     void lastFolderOfModeTwo()
