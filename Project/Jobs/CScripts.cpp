@@ -329,8 +329,7 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         const QFileInfo listed(folder);
         if (!listed.isDir() || !listed.isReadable() || !listed.isExecutable()) {
             m_searchFellShort = true;
-            Note(UnlistedFolderText,
-                 QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
+            Note(UnlistedFolderText, QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
             continue;
         }
         QSet<QString> visited;

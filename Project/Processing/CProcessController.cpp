@@ -629,9 +629,10 @@ void CProcessController::UploadImages(int destination)
     if (destination != 3 && destination != 4)
         return;
 
-    const QString line = QStringLiteral("\r\n\r\n") +
-                         (destination == 3 ? tr("Uploading to ") + PrintableInLog(m_pProfile->FTPHost) : tr("Uploading to Flickr")) +
-                         QStringLiteral("...");
+    const QString line =
+        QStringLiteral("\r\n\r\n") +
+        (destination == 3 ? tr("Uploading to ") + PrintableInLog(m_pProfile->FTPHost) : tr("Uploading to Flickr")) +
+        QStringLiteral("...");
     UpdateLog(line, LogScreen);
     m_runLog += QStringLiteral("\r\n") + line + QStringLiteral("\r\n");
     PrepareInterfaceForUpload();

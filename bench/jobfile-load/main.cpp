@@ -104,8 +104,8 @@ int Load(const QString& path)
     QTextStream(stdout) << QFileInfo(path).fileName() << ": " << size / 1024 << " KiB, "
                         << (loaded ? "loaded" : "refused: " + script.ErrorText()) << ", "
                         << CListImages::GetInstance()->images.size() << " photos, " << script.Notes().size()
-                        << " notes, " << ms << " ms, peak +"
-                        << added / 1024 << " MiB = " << QString::number(added * 1024.0 / qMax<qint64>(size, 1), 'f', 1)
+                        << " notes, " << ms << " ms, peak +" << added / 1024
+                        << " MiB = " << QString::number(added * 1024.0 / qMax<qint64>(size, 1), 'f', 1)
                         << " x its size\n";
     return 0;
 }

@@ -144,8 +144,7 @@ private slots:
             QTest::newRow(qPrintable("JPEG cut in half, " + path))
                 << "half.jpg" << filter << (filter ? "Written from a damaged photo" : "Processed")
                 << (filter ? "Premature end of JPEG file" : "");
-            QTest::newRow(qPrintable("PNG cut in half, " + path))
-                << "half.png" << filter << failed << "Read Error";
+            QTest::newRow(qPrintable("PNG cut in half, " + path)) << "half.png" << filter << failed << "Read Error";
             QTest::newRow(qPrintable("zero bytes, " + path)) << "zero.jpg" << filter << failed << "the file is empty";
             QTest::newRow(qPrintable("text, " + path))
                 << "text.jpg" << filter << failed << "insufficient image data in file";
@@ -168,10 +167,11 @@ private slots:
             << "claims.jpg" << true << "Failed to load"
             << QString("%1 bytes cannot hold the 16000 x 16000 pixels the header promises")
                    .arg(BqTest::ClaimingJpeg(16000, 16000).size());
-        QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load" << "Invalid IHDR data";
-        QTest::newRow("frame number outside its list") << "frame.jpg" << true
-                                                       << "Failed to apply 'Vintage Frame' filter to"
-                                                       << "frame number 9 is not one of 0 to 8";
+        QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load"
+                                          << "Invalid IHDR data";
+        QTest::newRow("frame number outside its list")
+            << "frame.jpg" << true << "Failed to apply 'Vintage Frame' filter to"
+            << "frame number 9 is not one of 0 to 8";
     }
     void badInput()
     {
