@@ -11,6 +11,7 @@
 #include "MagickMemoryPool.h"
 #include "PathSafety.h"
 #include "TempFolder.h"
+#include "TemporaryRecord.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "ui_CProcessController.h"
@@ -508,6 +509,9 @@ void CProcessController::EndOfRun()
         worker->wait();
         m_errorCount += worker->ErrorCount();
     }
+    const QString unrecorded = CTemporaryRecord::TakeFailure();
+    if (!unrecorded.isEmpty())
+        LogLine(unrecorded);
     WriteSummary();
     RestoreMagickThreads();
     CMagickMemoryPool::Trim();
