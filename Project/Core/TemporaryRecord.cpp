@@ -88,7 +88,8 @@ QString NextVersion(const QString& record)
 // Written whole at each change, so that it never names more than the
 // temporaries in flight, however long the run, and renamed into place, so
 // that a kill at any moment leaves it complete; removed once there are none.
-void Save(const SOwnRecord& own)
+// `folderError`: why the folder could not be made.
+void Save(const SOwnRecord& own, int folderError = 0)
 {
     if (own.inFlight.isEmpty()) {
         QFile::remove(own.path);
@@ -96,12 +97,15 @@ void Save(const SOwnRecord& own)
     }
     QFile record(NextVersion(own.path));
     const QByteArray text = own.head + own.inFlight.join('\n') + '\n';
-    errno = 0;
-    if (record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() &&
+    errno = folderError;
+    if (!folderError && record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() &&
         record.flush() &&
         ::rename(QFile::encodeName(record.fileName()).constData(), QFile::encodeName(own.path).constData()) == 0)
         return;
-    // The temporaries are made all the same; a kill would leave them for good.
+    // The temporaries are made all the same; a kill would leave them for
+    // good. The first reason is the one said.
+    if (!g_Failure.isEmpty())
+        return;
     const QString reason = errno ? CAtomicReplace::SystemError(errno) : record.errorString();
     g_Failure = QCoreApplication::translate("CTemporaryRecord", "Temporary files cannot be recorded in %1: %2. Those "
                                                                 "of a run killed now would be left behind.")
@@ -150,12 +154,15 @@ void CTemporaryRecord::Add(const QString& path)
 {
     QMutexLocker lock(&g_Lock);
     SOwnRecord& own = OwnRecord();
+    int folderError = 0;
     if (own.inFlight.isEmpty()) {
-        QDir().mkpath(Folder());
+        errno = 0;
+        if (!QDir().mkpath(Folder()))
+            folderError = errno ? errno : ENOTDIR;
         QFile::setPermissions(Folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     own.inFlight << Encoded(path);
-    Save(own);
+    Save(own, folderError);
 }
 
 void CTemporaryRecord::Remove(const QString& path)
