@@ -2411,6 +2411,12 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <source>Source changed since it was read, left as it is</source>
         <translation>Quelle seit dem Lesen verändert, unverändert belassen</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="768"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="484"/>
+        <source>Failed to delete the source</source>
+        <translation>Löschen der Quelle fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2687,6 +2693,14 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Sie müssen Brandquill neu starten, damit die Änderungen wirksam werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CTemporaryRecord</name>
+    <message>
+        <location filename="../Project/Core/TemporaryRecord.cpp" line="110"/>
+        <source>Temporary files cannot be recorded in %1: %2. Those of a run killed now would be left behind.</source>
+        <translation>Temporäre Dateien können nicht in %1 verzeichnet werden: %2. Die eines jetzt abgebrochenen Laufs blieben zurück.</translation>
     </message>
 </context>
 <context>

@@ -2411,6 +2411,12 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <source>Source changed since it was read, left as it is</source>
         <translation>Source modifiée depuis sa lecture, laissée telle quelle</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="768"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="484"/>
+        <source>Failed to delete the source</source>
+        <translation>Échec de la suppression de la source</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2687,6 +2693,14 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>Vous devez redémarrer Brandquill pour que les modifications prennent effet.</translation>
+    </message>
+</context>
+<context>
+    <name>CTemporaryRecord</name>
+    <message>
+        <location filename="../Project/Core/TemporaryRecord.cpp" line="110"/>
+        <source>Temporary files cannot be recorded in %1: %2. Those of a run killed now would be left behind.</source>
+        <translation>Impossible d&apos;enregistrer les fichiers temporaires dans %1 : %2. Ceux d&apos;un traitement interrompu maintenant resteraient sur le disque.</translation>
     </message>
 </context>
 <context>

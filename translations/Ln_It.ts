@@ -2411,6 +2411,12 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <source>Source changed since it was read, left as it is</source>
         <translation>Originale modificato dopo la lettura, lasciato com&apos;è</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="768"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="484"/>
+        <source>Failed to delete the source</source>
+        <translation>Impossibile eliminare l&apos;originale</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2687,6 +2693,14 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>È necessario riavviare Brandquill per rendere effettive le modifiche.</translation>
+    </message>
+</context>
+<context>
+    <name>CTemporaryRecord</name>
+    <message>
+        <location filename="../Project/Core/TemporaryRecord.cpp" line="110"/>
+        <source>Temporary files cannot be recorded in %1: %2. Those of a run killed now would be left behind.</source>
+        <translation>Impossibile registrare i file temporanei in %1: %2. Quelli di un&apos;elaborazione interrotta ora resterebbero sul disco.</translation>
     </message>
 </context>
 <context>

@@ -2411,6 +2411,12 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <source>Source changed since it was read, left as it is</source>
         <translation>読み込み後に元のファイルが変更されたため、そのまま残しました</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessController.cpp" line="768"/>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="484"/>
+        <source>Failed to delete the source</source>
+        <translation>元のファイルの削除失敗</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2687,6 +2693,14 @@ In order to correct any potential problems adjust the settings and save.</source
         <location filename="../Project/Jobs/CSettings.cpp" line="127"/>
         <source>You need to restart Brandquill for the changes to take effect.</source>
         <translation>変更を有効にするには Brandquill を再起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CTemporaryRecord</name>
+    <message>
+        <location filename="../Project/Core/TemporaryRecord.cpp" line="110"/>
+        <source>Temporary files cannot be recorded in %1: %2. Those of a run killed now would be left behind.</source>
+        <translation>一時ファイルを %1 に記録できません: %2。今強制終了された処理の一時ファイルは残ります。</translation>
     </message>
 </context>
 <context>

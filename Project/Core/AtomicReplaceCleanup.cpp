@@ -30,7 +30,9 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
         if (!canonical.isEmpty() && info.dir().canonicalPath() == canonical)
             recorded.insert(info.fileName());
     }
-    const qint64 limit = before.toSecsSinceEpoch();
+    // To the millisecond: a run started again at once, within the second of
+    // the killed run's last temporaries, still finds them older.
+    const qint64 limit = before.toMSecsSinceEpoch();
     QStringList candidates;
     QList<SFileId> ids;
     for (const QString& name : hidden) {
@@ -41,7 +43,7 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
         struct stat st;
         // Only this user's regular files, never through a link.
         if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_uid != ::geteuid() || st.st_mtime >= limit)
+            st.st_uid != ::geteuid() || qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000 > limit)
             continue;
         candidates << path;
         ids << SFileIdentity::FromStat(st).id;

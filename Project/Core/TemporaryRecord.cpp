@@ -1,5 +1,9 @@
 #include "TemporaryRecord.h"
 
+#include "AtomicReplace.h"
+#include "Utils.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -7,6 +11,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,6 +57,10 @@ struct SOwnRecord {
 
 QMutex g_Lock;
 SOwnRecord g_Own;
+// What to say of a record that could not be written, until it is taken;
+// said on stderr the first time only.
+QString g_Failure;
+bool g_FailureTold = false;
 
 // Named by process id and start time: a record of an ended process that
 // had this id stays as it is.
@@ -79,7 +88,8 @@ QString NextVersion(const QString& record)
 // Written whole at each change, so that it never names more than the
 // temporaries in flight, however long the run, and renamed into place, so
 // that a kill at any moment leaves it complete; removed once there are none.
-void Save(const SOwnRecord& own)
+// `folderError`: why the folder could not be made.
+void Save(const SOwnRecord& own, int folderError = 0)
 {
     if (own.inFlight.isEmpty()) {
         QFile::remove(own.path);
@@ -87,8 +97,22 @@ void Save(const SOwnRecord& own)
     }
     QFile record(NextVersion(own.path));
     const QByteArray text = own.head + own.inFlight.join('\n') + '\n';
-    if (record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() && record.flush())
-        ::rename(QFile::encodeName(record.fileName()).constData(), QFile::encodeName(own.path).constData());
+    errno = folderError;
+    if (!folderError && record.open(QIODevice::WriteOnly | QIODevice::Truncate) && record.write(text) == text.size() &&
+        record.flush() &&
+        ::rename(QFile::encodeName(record.fileName()).constData(), QFile::encodeName(own.path).constData()) == 0)
+        return;
+    // The temporaries are made all the same; a kill would leave them for
+    // good. The first reason is the one said.
+    if (!g_Failure.isEmpty())
+        return;
+    const QString reason = errno ? CAtomicReplace::SystemError(errno) : record.errorString();
+    g_Failure = QCoreApplication::translate("CTemporaryRecord", "Temporary files cannot be recorded in %1: %2. Those "
+                                                                "of a run killed now would be left behind.")
+                    .arg(CTemporaryRecord::Folder(), reason);
+    if (!g_FailureTold)
+        ReportOnStderr(g_Failure);
+    g_FailureTold = true;
 }
 
 QByteArray Encoded(const QString& path)
@@ -130,12 +154,15 @@ void CTemporaryRecord::Add(const QString& path)
 {
     QMutexLocker lock(&g_Lock);
     SOwnRecord& own = OwnRecord();
+    int folderError = 0;
     if (own.inFlight.isEmpty()) {
-        QDir().mkpath(Folder());
+        errno = 0;
+        if (!QDir().mkpath(Folder()))
+            folderError = errno ? errno : ENOTDIR;
         QFile::setPermissions(Folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     own.inFlight << Encoded(path);
-    Save(own);
+    Save(own, folderError);
 }
 
 void CTemporaryRecord::Remove(const QString& path)
@@ -144,6 +171,14 @@ void CTemporaryRecord::Remove(const QString& path)
     SOwnRecord& own = OwnRecord();
     if (own.inFlight.removeOne(Encoded(path)))
         Save(own);
+}
+
+QString CTemporaryRecord::TakeFailure()
+{
+    QMutexLocker lock(&g_Lock);
+    QString failure;
+    failure.swap(g_Failure);
+    return failure;
 }
 
 QStringList CTemporaryRecord::LeftByEndedProcesses()

@@ -17,11 +17,16 @@ class CTemporaryRecord
 {
 public:
     // Writes `path` (absolute) down as about to be made. A record that
-    // cannot be written only means the file will not be cleaned up.
+    // cannot be written only means the file will not be cleaned up: said on
+    // stderr the first time, and kept for TakeFailure.
     static void Add(const QString& path);
     // `path`, added before, was removed or renamed into place; once this
     // process has none left, its record goes.
     static void Remove(const QString& path);
+
+    // The line that says the record could not be written since the last
+    // call, or "".
+    static QString TakeFailure();
 
     // The paths recorded by processes of this machine that have ended.
     // Records none of whose files is left are removed on the way.

@@ -1,5 +1,6 @@
 #include "CProcessController.h"
 
+#include "AtomicReplace.h"
 #include "CDialogGSWarning.h"
 #include "CPhotoDealer.h"
 #include "CRunLogFile.h"
@@ -10,6 +11,7 @@
 #include "MagickMemoryPool.h"
 #include "PathSafety.h"
 #include "TempFolder.h"
+#include "TemporaryRecord.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "ui_CProcessController.h"
@@ -28,6 +30,9 @@
 #include <QtMath>
 
 #include <Magick++.h>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace
 {
@@ -504,6 +509,9 @@ void CProcessController::EndOfRun()
         worker->wait();
         m_errorCount += worker->ErrorCount();
     }
+    const QString unrecorded = CTemporaryRecord::TakeFailure();
+    if (!unrecorded.isEmpty())
+        LogLine(unrecorded);
     WriteSummary();
     RestoreMagickThreads();
     CMagickMemoryPool::Trim();
@@ -728,6 +736,15 @@ void CProcessController::DeleteUploadedSources()
     // delete nothing, so a failed hand-off loses no photo.
     if (!m_pProfile->DeleteSource || m_keepOutputFiles)
         return;
+    // One that stays, when the user asked for it to go, is a failure of the run.
+    const auto kept = [this](const char* text, const QString& source, const QString& reason) {
+        ++m_errorCount;
+        const QString why = reason.isEmpty() ? QString() : QStringLiteral(": ") + reason;
+        // A script's one line on stderr says it too.
+        m_summary =
+            PrintableInLog(QCoreApplication::translate("CProcessThread", text) + QLatin1Char(' ') + source + why);
+        UpdateLog(QStringLiteral(" - ") + m_summary);
+    };
     QSet<QString> removed;
     for (const auto& written : m_writtenFiles) {
         const QString& source = written.first;
@@ -742,13 +759,14 @@ void CProcessController::DeleteUploadedSources()
         // sent another picture.
         const SFileIdentity now = SFileIdentity::Of(source);
         if (now.exists && !m_sourcesRead.value(source).Unchanged(now)) {
-            const QString text =
-                QCoreApplication::translate("CProcessThread", "Source changed since it was read, left as it is");
-            UpdateLog(QStringLiteral(" - ") + text + QLatin1Char(' ') + PrintableInLog(source));
+            kept(QT_TRANSLATE_NOOP("CProcessThread", "Source changed since it was read, left as it is"), source,
+                 QString());
             continue;
         }
         const QByteArray native = QFile::encodeName(source);
         FileAttributes::DisableReadOnly(native.constData());
-        QFile::remove(source);
+        if (::unlink(native.constData()) != 0 && errno != ENOENT)
+            kept(QT_TRANSLATE_NOOP("CProcessThread", "Failed to delete the source"), source,
+                 CAtomicReplace::SystemError(errno));
     }
 }

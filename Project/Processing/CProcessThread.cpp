@@ -16,6 +16,9 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace
 {
 
@@ -466,7 +469,7 @@ void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
     // another picture than the output.
     const SFileIdentity now = SFileIdentity::Of(m_SourcePath);
     if (now.exists && !m_SourceRead.Unchanged(now)) {
-        LogLines(tr("Source changed since it was read, left as it is"), m_SourcePath, LoadPathLength);
+        LogFailure(tr("Source changed since it was read, left as it is"), m_SourcePath, LoadPathLength);
         return;
     }
     // Something written over the photo since the run began (an output) is
@@ -479,7 +482,9 @@ void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
             return;
     }
     DisableReadOnly(m_SourcePath);
-    QFile::remove(m_SourcePath);
+    // The user asked for it to go: one that stays is a failure of the photo.
+    if (::unlink(QFile::encodeName(m_SourcePath).constData()) != 0 && errno != ENOENT)
+        LogFailure(tr("Failed to delete the source"), m_SourcePath, LoadPathLength, CAtomicReplace::SystemError(errno));
 }
 
 void CProcessThread::LogAppendAction()

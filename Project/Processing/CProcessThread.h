@@ -179,6 +179,7 @@ private:
     // photo was damaged or a filter failed.
     bool SourceMayGo() const;
     // Removes the source after a complete output; the only place that does.
+    // A source asked to go that stays is reported with its reason and counted.
     void DeleteSourceIfComplete(const QStringList& written);
     // After a write: the damage of the photo read, the size limit that
     // could not be met, pages of an earlier output left beside this one.

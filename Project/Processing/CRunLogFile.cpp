@@ -7,7 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -38,6 +43,40 @@ bool CopyOldContent(QFile& old, QFile& out)
             return false;
     }
 }
+
+// Locks the log (made empty when there is none yet: `created`) for one run's
+// rewrite; runs that end at once then each put their entry in front in turn.
+// Locked again when a run before has renamed another file into its place.
+// -1 when no lock can be had here: the rewrite goes on as without one.
+int LockLog(const QByteArray& path, bool* created)
+{
+    for (int tries = 0; tries < 100; ++tries) {
+        *created = false;
+        int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 && errno == ENOENT) {
+            fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_CREAT | O_EXCL, 0666);
+            *created = fd >= 0;
+        }
+        if (fd < 0 && errno == EEXIST)
+            continue; // made by another run just now
+        if (fd < 0)
+            break;
+        int locked;
+        do
+            locked = ::flock(fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        struct stat held, now;
+        if (locked == 0 && ::fstat(fd, &held) == 0 && ::stat(path.constData(), &now) == 0 &&
+            held.st_dev == now.st_dev && held.st_ino == now.st_ino)
+            return fd;
+        ::close(fd);
+        if (locked != 0)
+            break;
+    }
+    *created = false;
+    return -1;
+}
+
 } // namespace
 
 const QString CRunLogFile::Separator = QStringLiteral("\r\n\r\n----------\r\n\r\n");
@@ -59,18 +98,21 @@ bool CRunLogFile::Prepend(const QString& path, const QString& runText)
     if (slash > 0)
         QDir().mkpath(path.left(slash));
 
-    // A leftover temporary file or link of an earlier failed save is ours to
-    // replace; anything else in its place (a folder) makes the save fail.
+    bool created = false;
+    const int lock = LockLog(QFile::encodeName(path), &created);
+
+    // Under the lock, a temporary file or link is a leftover of an earlier
+    // failed save, ours to replace; anything else in its place (a folder)
+    // makes the save fail.
     const QString tmpPath = path + QStringLiteral(".tmp");
     const QFileInfo tmpInfo(tmpPath);
     if (tmpInfo.isSymLink() || tmpInfo.isFile())
         QFile::remove(tmpPath);
     QFile tmp(tmpPath);
-    if (!tmp.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
+    const bool opened = tmp.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 
     const QByteArray text = runText.toUtf8();
-    bool ok = tmp.write(ByteOrderMark) == ByteOrderMark.size() && tmp.write(text) == text.size();
+    bool ok = opened && tmp.write(ByteOrderMark) == ByteOrderMark.size() && tmp.write(text) == text.size();
     QFile old(path);
     if (ok && old.exists()) {
         // An old log we cannot read would be lost by the rename.
@@ -82,8 +124,12 @@ bool CRunLogFile::Prepend(const QString& path, const QString& runText)
     ok = ok && tmp.error() == QFileDevice::NoError;
     // rename() replaces the old file in one step; QFile::rename would refuse.
     ok = ok && std::rename(QFile::encodeName(tmpPath).constData(), QFile::encodeName(path).constData()) == 0;
-    if (!ok)
+    if (!ok && opened)
         QFile::remove(tmpPath);
+    if (!ok && created)
+        QFile::remove(path);
+    if (lock >= 0)
+        ::close(lock);
     return ok;
 }
 

@@ -6,7 +6,8 @@
 // the newest run first, each run ending with the run separator. A run is put
 // in front of the old content through path + ".tmp", which is then renamed
 // over the old file, so the log is never missing and a failed write leaves
-// the old file exactly as it was.
+// the old file exactly as it was. The log is locked (flock) meanwhile, so
+// that runs ending together each keep their entry.
 class CRunLogFile
 {
 public:

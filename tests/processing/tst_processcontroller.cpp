@@ -27,7 +27,12 @@
 
 #include <Magick++.h>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <future>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace ProcTest;
 
@@ -165,14 +170,20 @@ void TestProcessController::logFilePrepend_data()
     QTest::addColumn<bool>("staleTmp");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QByteArray>("expected");
+    // Another run is rewriting the log as this one starts: it holds the log,
+    // its ".tmp" half written.
+    QTest::addColumn<bool>("otherRun");
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray run("Run \xC3\xA9\r\n");
-    QTest::newRow("first run") << QByteArray() << false << false << true << bom + run;
-    QTest::newRow("second run") << bom + "Old\r\n" << false << false << true << bom + run + "Old\r\n";
-    QTest::newRow("old without mark") << QByteArray("abcdef") << false << false << true << bom + run + "abcdef";
-    QTest::newRow("old shorter than a mark") << QByteArray("ab") << false << false << true << bom + run + "ab";
-    QTest::newRow("stale temporary file") << bom + "Old" << false << true << true << bom + run + "Old";
-    QTest::newRow("folder in the way") << bom + "Old" << true << false << false << bom + "Old";
+    QTest::newRow("first run") << QByteArray() << false << false << true << bom + run << false;
+    QTest::newRow("second run") << bom + "Old\r\n" << false << false << true << bom + run + "Old\r\n" << false;
+    QTest::newRow("old without mark") << QByteArray("abcdef") << false << false << true << bom + run + "abcdef"
+                                      << false;
+    QTest::newRow("old shorter than a mark") << QByteArray("ab") << false << false << true << bom + run + "ab" << false;
+    QTest::newRow("stale temporary file") << bom + "Old" << false << true << true << bom + run + "Old" << false;
+    QTest::newRow("folder in the way") << bom + "Old" << true << false << false << bom + "Old" << false;
+    QTest::newRow("another run rewriting it")
+        << bom + "Old" << false << false << true << bom + run + "Other\r\nOld" << true;
 }
 
 void TestProcessController::logFilePrepend()
@@ -182,6 +193,7 @@ void TestProcessController::logFilePrepend()
     QFETCH(QByteArray, expected);
     QFETCH(QByteArray, old);
     QFETCH(bool, folderInTheWay);
+    QFETCH(bool, otherRun);
     const QString folder = m_tmp->path() + "/Docs/Brandquill";
     const QString path = folder + "/Brandquill.log";
     QDir().mkpath(folder);
@@ -192,7 +204,24 @@ void TestProcessController::logFilePrepend()
     if (staleTmp)
         WriteAll(path + ".tmp", "stale");
 
-    QCOMPARE(CRunLogFile::Prepend(path, QString::fromUtf8("Run \xC3\xA9\r\n")), ok);
+    int held = -1;
+    QFile other(path + ".tmp");
+    if (otherRun) {
+        held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(old.left(3) + "Other\r\n");
+    }
+    auto saved = std::async(std::launch::async,
+                            [&] { return CRunLogFile::Prepend(path, QString::fromUtf8("Run \xC3\xA9\r\n")); });
+    if (otherRun) {
+        QThread::msleep(300);
+        other.write(old.mid(3));
+        other.close();
+        std::rename(QFile::encodeName(other.fileName()).constData(), QFile::encodeName(path).constData());
+        ::close(held);
+    }
+    QCOMPARE(saved.get(), ok);
     QCOMPARE(ReadAll(path), expected);
     const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QStringList expectedLeft = folderInTheWay ? QStringList{"Brandquill.log", "Brandquill.log.tmp"}

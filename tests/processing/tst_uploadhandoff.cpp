@@ -306,7 +306,9 @@ void TestUploadHandOff::ftpSourceDeletion()
     p->Destination = 3;
     p->DeleteSource = true;
     p->HideProcessing = true;
-    m_onCall = [&](CProcessController&, FakeUpload& fake) {
+    bool endedWell = true;
+    m_onCall = [&](CProcessController& dialog, FakeUpload& fake) {
+        connect(&dialog, &QDialog::finished, [&] { endedWell = dialog.EndedWell(); });
         if (rewritten)
             WriteAll(sources[0], QByteArray("another picture"));
         fake.Finish(sent, QString());
@@ -314,6 +316,8 @@ void TestUploadHandOff::ftpSourceDeletion()
     Run();
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), sent != 3 || (rewritten && source == sources[0]));
+    // A source kept that was to go is a failure, as a photo not sent is.
+    QCOMPARE(endedWell, sent == 3 && !rewritten);
     if (rewritten)
         QVERIFY(NewestRun().contains(" - Source changed since it was read, left as it is " + sources[0]));
 }
