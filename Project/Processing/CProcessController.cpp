@@ -355,8 +355,12 @@ void CProcessController::UpdateLog(QString msg, int flag)
         if (atBottom)
             bar->setValue(bar->maximum());
     }
-    if (flag == LogScreenAndFile || flag == LogFile)
+    if (flag == LogScreenAndFile || flag == LogFile) {
+        // A line of its own, also after a result written without its line end.
+        if (!m_runLog.isEmpty() && !m_runLog.endsWith(QLatin1Char('\n')))
+            m_runLog += QStringLiteral("\r\n");
         m_runLog += msg + QStringLiteral("\r\n");
+    }
 }
 
 void CProcessController::UpdateLog(QString msg)
