@@ -2802,6 +2802,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <source>Failed to upload %1: %2</source>
         <translation>%1 konnte nicht hochgeladen werden: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
+        <source>Sent as %1: the name was taken</source>
+        <translation>Gesendet als %1: der Name war vergeben</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2802,6 +2802,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <source>Failed to upload %1: %2</source>
         <translation>Échec de l&apos;envoi de %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
+        <source>Sent as %1: the name was taken</source>
+        <translation>Envoyée sous le nom %1&#xa0;: le nom était pris</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2802,6 +2802,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <source>Failed to upload %1: %2</source>
         <translation>Impossibile caricare %1: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
+        <source>Sent as %1: the name was taken</source>
+        <translation>Inviata come %1: il nome era occupato</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2802,6 +2802,11 @@ In order to correct any potential problems adjust the settings and save.</source
         <source>Failed to upload %1: %2</source>
         <translation>%1 をアップロードできませんでした: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
+        <source>Sent as %1: the name was taken</source>
+        <translation>次の名前で送信しました %1: 名前が使用されていました</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -85,7 +85,7 @@ QStringList CUpload::SharedFolderNames(const QStringList& files)
     QStringList names;
     QSet<QString> used;
     for (const QString& path : files) {
-        const QString file = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        const QString file = QFileInfo(path).fileName();
         const int dot = file.lastIndexOf(QLatin1Char('.'));
         const QString name =
             CPathSafety::FreeName(dot < 0 ? file : file.left(dot), dot < 0 ? QString() : file.mid(dot),
@@ -226,10 +226,10 @@ QString CUpload::KeepUnsent(const QStringList& photos, const QStringList& names,
     }
     QStringList items = photos;
     QStringList itemNames = names;
-    if (!eml.isEmpty())
+    if (!eml.isEmpty()) {
         items << eml;
-    // The message's name, a random one, is no photo's.
-    itemNames << QFileInfo(eml).fileName();
+        itemNames << QFileInfo(eml).fileName();
+    }
     for (int i = 0; i < items.size(); ++i) {
         const QString& path = items.at(i);
         const QString target = folder + QLatin1Char('/') + itemNames.at(i);
