@@ -2803,9 +2803,9 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>%1 konnte nicht hochgeladen werden: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
-        <source>Sent as %1: the name was taken</source>
-        <translation>Gesendet als %1: der Name war vergeben</translation>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 gesendet als %2: der Name war vergeben</translation>
     </message>
 </context>
 <context>

@@ -2803,9 +2803,9 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Échec de l&apos;envoi de %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
-        <source>Sent as %1: the name was taken</source>
-        <translation>Envoyée sous le nom %1&#xa0;: le nom était pris</translation>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 envoyée sous le nom %2&#xa0;: le nom était pris</translation>
     </message>
 </context>
 <context>

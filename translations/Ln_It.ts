@@ -2803,9 +2803,9 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Impossibile caricare %1: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
-        <source>Sent as %1: the name was taken</source>
-        <translation>Inviata come %1: il nome era occupato</translation>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 inviata come %2: il nome era occupato</translation>
     </message>
 </context>
 <context>

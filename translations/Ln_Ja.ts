@@ -2803,9 +2803,9 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>%1 をアップロードできませんでした: %2</translation>
     </message>
     <message>
-        <location filename="../Project/Network/CUploadFtp.cpp" line="134"/>
-        <source>Sent as %1: the name was taken</source>
-        <translation>次の名前で送信しました %1: 名前が使用されていました</translation>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 を次の名前で送信しました %2: 名前が使用されていました</translation>
     </message>
 </context>
 <context>

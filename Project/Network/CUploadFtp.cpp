@@ -131,7 +131,8 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
                 const QString remote = m_folder.endsWith(QLatin1Char('/'))
                                            ? m_folder + m_currentName
                                            : m_folder + QLatin1Char('/') + m_currentName;
-                Log(tr("Sent as %1: the name was taken").arg(Printable(remote)));
+                // Which photo it is: two of one name may end in either order.
+                Log(tr("%1 sent as %2: the name was taken").arg(Printable(m_currentPath), Printable(remote)));
             }
             emit ImgUploaded(Speed());
         }
