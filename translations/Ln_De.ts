@@ -2807,6 +2807,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <source>%1 sent as %2: the name was taken</source>
         <translation>%1 gesendet als %2: der Name war vergeben</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 angehängt als %2: der Name war vergeben</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2807,6 +2807,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <source>%1 sent as %2: the name was taken</source>
         <translation>%1 envoyée sous le nom %2&#xa0;: le nom était pris</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 jointe sous le nom %2&#xa0;: le nom était pris</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

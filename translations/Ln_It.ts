@@ -2807,6 +2807,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <source>%1 sent as %2: the name was taken</source>
         <translation>%1 inviata come %2: il nome era occupato</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 allegata come %2: il nome era occupato</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

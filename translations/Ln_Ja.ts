@@ -2807,6 +2807,11 @@ In order to correct any potential problems adjust the settings and save.</source
         <source>%1 sent as %2: the name was taken</source>
         <translation>%1 を次の名前で送信しました %2: 名前が使用されていました</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 を次の名前で添付しました %2: 名前が使用されていました</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -155,14 +155,22 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     mailLog.clear();
     const QStringList existing = ExistingFiles(files);
     const QStringList names = SharedFolderNames(existing);
-    auto fail = [this, &existing, &names, deleteWhenDone](const QString& eml) {
+    // Logged after the hand-off's own line, as the FTP upload logs them.
+    QString renamed;
+    for (int i = 0; i < existing.size(); ++i) {
+        const QString& name = names.at(i);
+        if (name != QFileInfo(existing.at(i)).fileName())
+            renamed +=
+                "\r\n" + tr("%1 attached as %2: the name was taken").arg(Printable(existing.at(i)), Printable(name));
+    }
+    auto fail = [this, &existing, &names, &renamed, deleteWhenDone](const QString& eml) {
         // The photos may be the run's only outputs: kept with the message
         // where the user can find them, not in the private temporary folder.
         const QString kept = QDir::toNativeSeparators(KeepUnsent(existing, names, eml, deleteWhenDone));
         const QString text = tr("Could not open default mail client.") + QStringLiteral("\n") +
                              (eml.isEmpty() ? tr("The photos are kept in %1.").arg(kept)
                                             : tr("The message and its photos are kept in %1.").arg(kept));
-        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))) + renamed;
         hooks.warn(tr("Error"), text);
         return false;
     };
@@ -193,7 +201,8 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     }
     if (!hooks.openFile(QUrl::fromLocalFile(eml)))
         return fail(eml);
-    mailLog = tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size());
+    mailLog =
+        tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size()) + renamed;
 
     const bool clean = hooks.askYesNo(
         tr("Success"),

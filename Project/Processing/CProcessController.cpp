@@ -625,7 +625,7 @@ void CProcessController::UploadImages(int destination)
         }
         m_uploadFellShort = !handedOver;
         if (!handedOver)
-            m_summary = m_uploader->mailLog;
+            m_summary = m_uploader->mailLog.section(QStringLiteral("\r\n"), 0, 0);
         if (handedOver)
             DeleteUploadedSources();
         return;

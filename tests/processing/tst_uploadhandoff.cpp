@@ -249,13 +249,16 @@ void TestUploadHandOff::abortUpload()
 void TestUploadHandOff::mailHandOff_data()
 {
     QTest::addColumn<bool>("handedOver");
-    QTest::newRow("mail program took it") << true;
-    QTest::newRow("mail program failed") << false;
+    QTest::addColumn<QString>("renamed"); // the hand-off's lines after its own
+    QTest::newRow("mail program took it") << true << "";
+    QTest::newRow("mail program failed") << false << "";
+    QTest::newRow("mail program failed, a photo renamed") << false << "\r\n/s/a.jpg attached as a (2).jpg: taken";
 }
 
 void TestUploadHandOff::mailHandOff()
 {
     QFETCH(bool, handedOver);
+    QFETCH(QString, renamed);
     const QStringList sources = Photos(3);
     CUserProfile* p = CUserProfile::GetInstance();
     p->Destination = 2;
@@ -271,7 +274,7 @@ void TestUploadHandOff::mailHandOff()
         });
         logBefore = QFile::exists(LogPath());
         fake.mailResult = handedOver;
-        fake.mailLog = handedOver ? "Handed over." : "Kept in /k.";
+        fake.mailLog = (handedOver ? "Handed over." : "Kept in /k.") + renamed;
     };
     Run();
     QCOMPARE(m_calls.size(), 1);
@@ -280,7 +283,7 @@ void TestUploadHandOff::mailHandOff()
     QVERIFY(m_calls[0].deleteWhenDone);
     QVERIFY(!logBefore);
     QVERIFY(NewestRun().endsWith(QString("Time elapsed: 0.0s\r\n\r\n\r\n") +
-                                 (handedOver ? "Handed over." : "Kept in /k.")));
+                                 (handedOver ? "Handed over." : "Kept in /k.") + renamed));
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), !handedOver);
     // A script's exit status reads it, and a failure's summary is the hand-off's.
