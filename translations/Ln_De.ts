@@ -2820,6 +2820,16 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <source>Failed to upload %1: %2</source>
         <translation>%1 konnte nicht hochgeladen werden: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 gesendet als %2: der Name war vergeben</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 angehängt als %2: der Name war vergeben</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2820,6 +2820,16 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <source>Failed to upload %1: %2</source>
         <translation>Échec de l&apos;envoi de %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 envoyée sous le nom %2&#xa0;: le nom était pris</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 jointe sous le nom %2&#xa0;: le nom était pris</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2820,6 +2820,16 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <source>Failed to upload %1: %2</source>
         <translation>Impossibile caricare %1: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 inviata come %2: il nome era occupato</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 allegata come %2: il nome era occupato</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2820,6 +2820,16 @@ In order to correct any potential problems adjust the settings and save.</source
         <source>Failed to upload %1: %2</source>
         <translation>%1 をアップロードできませんでした: %2</translation>
     </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="135"/>
+        <source>%1 sent as %2: the name was taken</source>
+        <translation>%1 を次の名前で送信しました %2: 名前が使用されていました</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUpload.cpp" line="164"/>
+        <source>%1 attached as %2: the name was taken</source>
+        <translation>%1 を次の名前で添付しました %2: 名前が使用されていました</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

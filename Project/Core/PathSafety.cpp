@@ -271,3 +271,15 @@ QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& 
     const int room = MaxNameBytes - Utf8Length(suffix) - Utf8Length(extension);
     return (room > 0 ? TruncateUtf8(name, room) : QString()) + suffix + extension;
 }
+
+QString CPathSafety::FreeName(const QString& name, const QString& extension,
+                              const std::function<bool(const QString& fileName)>& taken, qint64 from)
+{
+    if (from <= 1 && !taken(name + extension))
+        return name + extension;
+    for (qint64 n = qMax<qint64>(from, 2);; ++n) {
+        const QString numbered = AppendSuffix(name, n, extension);
+        if (!taken(numbered))
+            return numbered;
+    }
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Rules that keep generated file names and paths safe on a Linux file
 // system. Every piece of code that turns user text into a name goes through
 // here, so that previews, runs and job files agree on one rule.
@@ -72,6 +74,11 @@ public:
     // name part cut on a character boundary so that the result fits in
     // MaxNameBytes.
     static QString AppendSuffix(const QString& name, qint64 n, const QString& extension);
+    // The rule for a name that is taken: name + extension unless `taken`
+    // refuses it (never tried when `from` > 1), else the first of its
+    // AppendSuffix forms from " (2)" (or " (from)") that `taken` accepts.
+    static QString FreeName(const QString& name, const QString& extension,
+                            const std::function<bool(const QString& fileName)>& taken, qint64 from = 1);
 
 private:
     CPathSafety() = delete;

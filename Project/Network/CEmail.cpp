@@ -28,13 +28,15 @@ CEmail::CEmail()
     m_boundary = "=_Brandquill_" + random.toHex();
 }
 
-bool CEmail::AddAttachment(const QString& path)
+bool CEmail::AddAttachment(const QString& path, const QString& name)
 {
-    if (HasLineBreakOrNul(QFileInfo(path).fileName())) {
+    const QString attached = name.isEmpty() ? QFileInfo(path).fileName() : name;
+    if (HasLineBreakOrNul(attached)) {
         qWarning() << "Mail: a file name holds a line break; the file is left out:" << path;
         return false;
     }
     m_files.append(path);
+    m_names.append(attached);
     return true;
 }
 
@@ -64,7 +66,8 @@ bool CEmail::Write(QIODevice* out, QString* error) const
     ok = ok && put(delimiter + "Content-Type: text/plain; charset=UTF-8" + crlf + crlf + crlf);
 
     QMimeDatabase mimes;
-    for (const QString& path : m_files) {
+    for (int i = 0; i < m_files.size(); ++i) {
+        const QString& path = m_files.at(i);
         if (!ok)
             break;
         QFile file(path);
@@ -73,7 +76,7 @@ bool CEmail::Write(QIODevice* out, QString* error) const
                 *error = path + ": " + file.errorString();
             return false;
         }
-        const QString name = QFileInfo(path).fileName();
+        const QString& name = m_names.at(i);
         const QString type = mimes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
         ok = put(delimiter + "Content-Type: " + type.toLatin1() + "; " + NameParameter("name", name) + crlf +
                  "Content-Transfer-Encoding: base64" + crlf + "Content-Disposition: attachment; " +

@@ -14,10 +14,11 @@ class CEmail
 public:
     CEmail();
 
-    // Adds a file to attach. A name holding CR, LF or NUL could break out of
-    // its header, so such a file is left out with a diagnostic warning and
-    // the result is false.
-    bool AddAttachment(const QString& path);
+    // Adds a file to attach, under `name` when one is given, else its own
+    // file name. A name holding CR, LF or NUL could break out of its header,
+    // so such a file is left out with a diagnostic warning and the result is
+    // false.
+    bool AddAttachment(const QString& path, const QString& name = QString());
     QStringList Attachments() const { return m_files; }
     // "=_Brandquill_" + 32 hex digits; "=_" never occurs in base64.
     QByteArray Boundary() const { return m_boundary; }
@@ -33,5 +34,6 @@ public:
 
 private:
     QStringList m_files;
+    QStringList m_names;
     QByteArray m_boundary;
 };

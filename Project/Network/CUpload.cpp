@@ -3,6 +3,7 @@
 #include "CEmail.h"
 #include "CFlickrClient.h"
 #include "CFtpClient.h"
+#include "PathSafety.h"
 #include "TempFolder.h"
 #include "Utils.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QNetworkReply>
+#include <QSet>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -78,6 +80,22 @@ QString CUpload::DisplayName(const QString& path)
     return Printable(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
+QStringList CUpload::SharedFolderNames(const QStringList& files)
+{
+    QStringList names;
+    QSet<QString> used;
+    for (const QString& path : files) {
+        const QString file = QFileInfo(path).fileName();
+        const int dot = file.lastIndexOf(QLatin1Char('.'));
+        const QString name =
+            CPathSafety::FreeName(dot < 0 ? file : file.left(dot), dot < 0 ? QString() : file.mid(dot),
+                                  [&used](const QString& one) { return used.contains(one.toLower()); });
+        used.insert(name.toLower());
+        names << name;
+    }
+    return names;
+}
+
 double CUpload::Speed() const
 {
     if (!m_clock.isValid())
@@ -136,14 +154,23 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     m_finished = true; // the mail hand-off emits no signal
     mailLog.clear();
     const QStringList existing = ExistingFiles(files);
-    auto fail = [this, &existing, deleteWhenDone](const QString& eml) {
+    const QStringList names = SharedFolderNames(existing);
+    // Logged after the hand-off's own line, as the FTP upload logs them.
+    QString renamed;
+    for (int i = 0; i < existing.size(); ++i) {
+        const QString& name = names.at(i);
+        if (name != QFileInfo(existing.at(i)).fileName())
+            renamed +=
+                "\r\n" + tr("%1 attached as %2: the name was taken").arg(Printable(existing.at(i)), Printable(name));
+    }
+    auto fail = [this, &existing, &names, &renamed, deleteWhenDone](const QString& eml) {
         // The photos may be the run's only outputs: kept with the message
         // where the user can find them, not in the private temporary folder.
-        const QString kept = QDir::toNativeSeparators(KeepUnsent(existing, eml, deleteWhenDone));
+        const QString kept = QDir::toNativeSeparators(KeepUnsent(existing, names, eml, deleteWhenDone));
         const QString text = tr("Could not open default mail client.") + QStringLiteral("\n") +
                              (eml.isEmpty() ? tr("The photos are kept in %1.").arg(kept)
                                             : tr("The message and its photos are kept in %1.").arg(kept));
-        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))) + renamed;
         hooks.warn(tr("Error"), text);
         return false;
     };
@@ -155,8 +182,8 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
         return fail(QString());
     }
     CEmail mail;
-    for (const QString& path : existing)
-        mail.AddAttachment(path);
+    for (int i = 0; i < existing.size(); ++i)
+        mail.AddAttachment(existing.at(i), names.at(i));
 
     QTemporaryFile file(folder + QStringLiteral("/Brandquill-XXXXXX.eml"));
     file.setAutoRemove(false);
@@ -174,7 +201,8 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     }
     if (!hooks.openFile(QUrl::fromLocalFile(eml)))
         return fail(eml);
-    mailLog = tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size());
+    mailLog =
+        tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size()) + renamed;
 
     const bool clean = hooks.askYesNo(
         tr("Success"),
@@ -191,7 +219,8 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     return true;
 }
 
-QString CUpload::KeepUnsent(const QStringList& photos, const QString& eml, bool photosAreTemporary)
+QString CUpload::KeepUnsent(const QStringList& photos, const QStringList& names, const QString& eml,
+                            bool photosAreTemporary)
 {
     const QString documents = GetMyDocuments();
     const QString base = (documents.isEmpty() ? QDir::homePath() : documents) +
@@ -205,10 +234,14 @@ QString CUpload::KeepUnsent(const QStringList& photos, const QString& eml, bool 
         return photos.isEmpty() ? QFileInfo(eml).absolutePath() : QFileInfo(photos.first()).absolutePath();
     }
     QStringList items = photos;
-    if (!eml.isEmpty())
+    QStringList itemNames = names;
+    if (!eml.isEmpty()) {
         items << eml;
-    for (const QString& path : items) {
-        const QString target = folder + QLatin1Char('/') + QFileInfo(path).fileName();
+        itemNames << QFileInfo(eml).fileName();
+    }
+    for (int i = 0; i < items.size(); ++i) {
+        const QString& path = items.at(i);
+        const QString target = folder + QLatin1Char('/') + itemNames.at(i);
         // The user's own outputs stay where the run wrote them.
         const bool move = photosAreTemporary || path == eml;
         const bool kept = move ? QFile::rename(path, target) || (QFile::copy(path, target) && QFile::remove(path))

@@ -58,11 +58,16 @@ private:
     static QString Printable(QString text);
     // The name after the last "/", printable.
     static QString DisplayName(const QString& path);
+    // The name each file goes by where the files meet in one folder (a
+    // server's, a message, a kept folder): its own, or the " (n)" form the
+    // run gives on disk where an earlier file has that name in any case.
+    static QStringList SharedFolderNames(const QStringList& files);
     // Moves (or for the user's own outputs copies) a message that no mail
-    // program took and its photos into a new folder under the user's
-    // documents; returns that folder, or where the photos are when it cannot
-    // be made.
-    static QString KeepUnsent(const QStringList& photos, const QString& eml, bool photosAreTemporary);
+    // program took and its photos, under `names`, into a new folder under
+    // the user's documents; returns that folder, or where the photos are
+    // when it cannot be made.
+    static QString KeepUnsent(const QStringList& photos, const QStringList& names, const QString& eml,
+                              bool photosAreTemporary);
 
     // FTP.
     void OnFtpCommandStarted(int id);
@@ -89,6 +94,7 @@ private:
 
     Kind m_kind = Kind::None;
     QStringList m_files;
+    QStringList m_names; // of m_files on the server
     QStringList m_sent;
     int m_next = 0;
     bool m_deleteWhenDone = false;
@@ -99,6 +105,7 @@ private:
     qint64 m_bytesBeforeFile = 0;
     QFile* m_file = nullptr;
     QString m_currentPath;
+    QString m_currentName;
 
     QString m_host;
     QString m_user;

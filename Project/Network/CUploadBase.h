@@ -17,7 +17,8 @@ public:
     // Set by the dialog when the user gives up a transfer; the uploader's
     // next network event ends it.
     bool abortRequest = false;
-    // The run log's line on the last mail hand-off, done or failed.
+    // The run log's line on the last mail hand-off, done or failed, then a
+    // line for each photo attached under another name than its file's.
     QString mailLog;
 
     // True when the message was handed to the mail program.

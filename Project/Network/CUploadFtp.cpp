@@ -6,6 +6,7 @@
 #include "Utils.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 void CUpload::ConnectFTP(QString host, QString user, QString password, long port)
@@ -40,6 +41,8 @@ void CUpload::UploadFTP(QStringList files, QString folder, bool deleteWhenDone)
     m_kind = Kind::Ftp;
     m_uploadCalled = true;
     m_files = ExistingFiles(files);
+    // Folder modes 1 and 3 give two photos one name in different folders.
+    m_names = SharedFolderNames(m_files);
     m_next = 0;
     m_sent.clear();
     m_deleteWhenDone = deleteWhenDone;
@@ -124,6 +127,13 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
             Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
         } else {
             m_sent.append(m_currentPath);
+            if (m_currentName != QFileInfo(m_currentPath).fileName()) {
+                const QString remote = m_folder.endsWith(QLatin1Char('/'))
+                                           ? m_folder + m_currentName
+                                           : m_folder + QLatin1Char('/') + m_currentName;
+                // Which photo it is: two of one name may end in either order.
+                Log(tr("%1 sent as %2: the name was taken").arg(Printable(m_currentPath), Printable(remote)));
+            }
             emit ImgUploaded(Speed());
         }
         if (!m_finished)
@@ -137,6 +147,7 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
 void CUpload::SendNextFile()
 {
     while (m_next < m_files.size()) {
+        m_currentName = m_names.at(m_next);
         m_currentPath = m_files.at(m_next++);
         auto* file = new QFile(m_currentPath, this);
         if (!file->open(QIODevice::ReadOnly)) {
@@ -145,7 +156,7 @@ void CUpload::SendNextFile()
             continue;
         }
         m_file = file;
-        m_putId = m_ftp->put(m_file, m_currentPath.mid(m_currentPath.lastIndexOf(QLatin1Char('/')) + 1));
+        m_putId = m_ftp->put(m_file, m_currentName);
         return;
     }
     m_closeId = m_ftp->close();

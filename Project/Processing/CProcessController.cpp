@@ -360,8 +360,12 @@ void CProcessController::UpdateLog(QString msg, int flag)
         if (atBottom)
             bar->setValue(bar->maximum());
     }
-    if (flag == LogScreenAndFile || flag == LogFile)
+    if (flag == LogScreenAndFile || flag == LogFile) {
+        // A line of its own, also after a result written without its line end.
+        if (!m_runLog.isEmpty() && !m_runLog.endsWith(QLatin1Char('\n')))
+            m_runLog += QStringLiteral("\r\n");
         m_runLog += msg + QStringLiteral("\r\n");
+    }
 }
 
 void CProcessController::UpdateLog(QString msg)
@@ -629,7 +633,7 @@ void CProcessController::UploadImages(int destination)
         }
         m_uploadFellShort = !handedOver;
         if (!handedOver)
-            m_summary = m_uploader->mailLog;
+            m_summary = m_uploader->mailLog.section(QStringLiteral("\r\n"), 0, 0);
         if (handedOver)
             DeleteUploadedSources();
         return;

@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <unistd.h>
+
 bool CProcessThread::CheckLightProcessing() const
 {
     if (m_pFilters->GetActiveCount() > 0)
@@ -55,10 +58,15 @@ void CProcessThread::LightProcessing(bool& skip)
         QString placed;
         // As it was copied: an upload-only run removes it later only as such.
         m_SourceRead = SFileIdentity::Of(m_SourcePath);
+        // A link is what was listed, not the file it leads to: that file is
+        // copied, and only the link goes.
+        const bool link = QFileInfo(m_SourcePath).isSymLink();
         const bool ok = Guarded([&] {
-            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
-                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);
+            return move && !link ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
+                                 : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);
         });
+        if (ok && move && link && ::unlink(QFile::encodeName(m_SourcePath).constData()) != 0)
+            reason = CAtomicReplace::SystemError(errno);
         if (!ok) {
             const QString text = move ? (nameChanged ? tr("Failed to Rename and Move") : tr("Failed to Move"))
                                       : (nameChanged ? tr("Failed to Rename and Copy") : tr("Failed to Copy"));

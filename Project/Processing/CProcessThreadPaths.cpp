@@ -188,14 +188,14 @@ QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder
         }
         return false;
     };
-    QString path = folder + name + extension;
-    if (from > 1 || taken(path, freeOnDisk)) {
-        for (qint64 n = qMax<qint64>(from, 2);; ++n) {
-            path = folder + CPathSafety::AppendSuffix(name, n, extension);
-            if (!taken(path, true))
-                break;
-        }
-    }
+    // Only the name asked for may be judged without the disk.
+    bool asked = from <= 1;
+    const auto takenInFolder = [&](const QString& file) {
+        const bool onDisk = freeOnDisk || !asked;
+        asked = false;
+        return taken(folder + file, onDisk);
+    };
+    const QString path = folder + CPathSafety::FreeName(name, extension, takenInFolder, from);
     for (const QString& file : qAsConst(files))
         book.names->Add(file);
     return path;

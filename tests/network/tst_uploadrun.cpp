@@ -160,8 +160,10 @@ void TestUploadRun::cleanup()
 QStringList TestUploadRun::Photos(const QStringList& names)
 {
     QStringList paths;
-    for (int i = 0; i < names.size(); ++i)
+    for (int i = 0; i < names.size(); ++i) {
+        QDir().mkpath(QFileInfo(m_src + '/' + names[i]).path());
         paths << MakeJpeg(m_src + '/' + names[i], 160 + 8 * i, 120, quint32(i + 1));
+    }
     SetPhotos(paths);
     return paths;
 }
@@ -334,6 +336,10 @@ void TestUploadRun::modeThreeUploadDeletesSource_data()
                                               << QStringList{"p.jpg", "q.jpg"} << QStringList{"p.jpg", "q.jpg"} << true;
     QTest::newRow("nothing written") << QStringList{"p.jpg"} << "XYZ" << true << "" << false << false << QStringList()
                                      << QStringList{"p.jpg"} << false;
+    // The server has one folder for the photos of all the source folders.
+    QTest::newRow("one name in two folders, delete source")
+        << QStringList{"s1/a.jpg", "s2/a.jpg", "s1/b.jpg"} << "JPG" << false << "sent" << false << true
+        << QStringList{"a (2).jpg", "a.jpg", "b.jpg"} << QStringList() << false;
 }
 
 void TestUploadRun::modeThreeUploadDeletesSource()
@@ -375,10 +381,21 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     for (const QString& file : left)
         QCOMPARE(ReadAll(m_src + '/' + file), before[file]);
     QCOMPARE(FilesIn(m_root + "/up"), arrive);
+    // Copied as they were: each photo arrived whole, under its own name.
+    if (!filter && !inPlace) {
+        QStringList photos;
+        for (const QString& name : arrive)
+            photos << before.key(ReadAll(m_root + "/up/" + name));
+        photos.sort();
+        names.sort();
+        QCOMPARE(photos, names);
+    }
     QVERIFY(m_recorder.asked.isEmpty());
     const QString sent = arrive.isEmpty() ? QStringLiteral("Nothing to upload: the run produced no file to send.")
                                           : QStringLiteral("Successfuly uploaded %1 picture(s).").arg(arrive.size());
     QVERIFY(NewestRun().contains(sent));
+    // Every name the run made up is named in the log, on disk or on the server.
+    QCOMPARE(NewestRun().count(": the name was taken"), arrive.filter(" (").size());
 }
 
 void TestUploadRun::mailRun_data()

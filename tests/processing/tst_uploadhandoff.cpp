@@ -249,13 +249,16 @@ void TestUploadHandOff::abortUpload()
 void TestUploadHandOff::mailHandOff_data()
 {
     QTest::addColumn<bool>("handedOver");
-    QTest::newRow("mail program took it") << true;
-    QTest::newRow("mail program failed") << false;
+    QTest::addColumn<QString>("renamed"); // the hand-off's lines after its own
+    QTest::newRow("mail program took it") << true << "";
+    QTest::newRow("mail program failed") << false << "";
+    QTest::newRow("mail program failed, a photo renamed") << false << "\r\n/s/a.jpg attached as a (2).jpg: taken";
 }
 
 void TestUploadHandOff::mailHandOff()
 {
     QFETCH(bool, handedOver);
+    QFETCH(QString, renamed);
     const QStringList sources = Photos(3);
     CUserProfile* p = CUserProfile::GetInstance();
     p->Destination = 2;
@@ -271,7 +274,7 @@ void TestUploadHandOff::mailHandOff()
         });
         logBefore = QFile::exists(LogPath());
         fake.mailResult = handedOver;
-        fake.mailLog = handedOver ? "Handed over." : "Kept in /k.";
+        fake.mailLog = (handedOver ? "Handed over." : "Kept in /k.") + renamed;
     };
     Run();
     QCOMPARE(m_calls.size(), 1);
@@ -280,7 +283,7 @@ void TestUploadHandOff::mailHandOff()
     QVERIFY(m_calls[0].deleteWhenDone);
     QVERIFY(!logBefore);
     QVERIFY(NewestRun().endsWith(QString("Time elapsed: 0.0s\r\n\r\n\r\n") +
-                                 (handedOver ? "Handed over." : "Kept in /k.")));
+                                 (handedOver ? "Handed over." : "Kept in /k.") + renamed));
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), !handedOver);
     // A script's exit status reads it, and a failure's summary is the hand-off's.
@@ -292,18 +295,21 @@ void TestUploadHandOff::ftpSourceDeletion_data()
 {
     QTest::addColumn<int>("sent");
     QTest::addColumn<bool>("rewritten"); // the first source, during the upload
-    QTest::newRow("all sent") << 3 << false;
-    QTest::newRow("one missing") << 2 << false;
-    QTest::newRow("one rewritten after its read") << 3 << true;
+    QTest::addColumn<int>("destination");
+    QTest::newRow("all sent") << 3 << false << 3;
+    QTest::newRow("one missing") << 2 << false << 3;
+    QTest::newRow("one rewritten after its read") << 3 << true << 3;
+    QTest::newRow("one rewritten after its read, mail") << 3 << true << 2;
 }
 
 void TestUploadHandOff::ftpSourceDeletion()
 {
     QFETCH(int, sent);
     QFETCH(bool, rewritten);
+    QFETCH(int, destination);
     const QStringList sources = Photos(3);
     CUserProfile* p = CUserProfile::GetInstance();
-    p->Destination = 3;
+    p->Destination = destination;
     p->DeleteSource = true;
     p->HideProcessing = true;
     bool endedWell = true;
@@ -311,15 +317,17 @@ void TestUploadHandOff::ftpSourceDeletion()
         connect(&dialog, &QDialog::finished, [&] { endedWell = dialog.EndedWell(); });
         if (rewritten)
             WriteAll(sources[0], QByteArray("another picture"));
-        fake.Finish(sent, QString());
+        if (destination == 3)
+            fake.Finish(sent, QString());
     };
     Run();
     for (const QString& source : sources)
         QCOMPARE(QFile::exists(source), sent != 3 || (rewritten && source == sources[0]));
     // A source kept that was to go is a failure, as a photo not sent is.
     QCOMPARE(endedWell, sent == 3 && !rewritten);
+    // A line of its own, after the upload's last.
     if (rewritten)
-        QVERIFY(NewestRun().contains(" - Source changed since it was read, left as it is " + sources[0]));
+        QVERIFY(NewestRun().contains("\r\n - Source changed since it was read, left as it is " + sources[0] + "\r\n"));
 }
 
 void TestUploadHandOff::onlyWrittenFilesUploaded()
