@@ -235,7 +235,11 @@ void MainWindow::KeepOnScreen()
         const QSize margin = available.size() - fitted.size();
         fitted.moveTopLeft(available.topLeft() + QPoint(margin.width() / 2, margin.height() / 2));
     }
-    setMinimumHeight(qMin(minimumHeight(), available.height()));
+    // On a screen shorter than the step pages they scroll instead.
+    if (minimumHeight() > available.height())
+        for (QWidget* page : {static_cast<QWidget*>(m_panel1), static_cast<QWidget*>(m_panel2)})
+            page->setMinimumHeight(0);
+    setMinimumSize(minimumSize().boundedTo(available.size()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))
         setGeometry(fitted);
 }
