@@ -1,7 +1,5 @@
 #include "FitTexts.h"
 
-#include "FitToScreen.h"
-
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -97,13 +95,11 @@ bool Managed(QWidget* w)
 
 // A page wider than its scroll area would be cut at the area's right edge,
 // behind a sideways scroll bar: the area takes the page's width instead,
-// with room for the vertical bar when the page is also too tall. A window's
-// step page scrolls sideways instead on a screen narrower than it.
+// with room for the vertical bar when the page is also too tall.
 void WidenToPage(QScrollArea* area)
 {
     QWidget* page = area->widget();
-    if (!page || !area->widgetResizable() || area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff ||
-        area->property(ScrollsSidewaysProperty).toBool())
+    if (!page || !area->widgetResizable() || area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
         return;
     const QSize pageNeed = page->minimumSizeHint().expandedTo(page->minimumSize());
     const int frame = 2 * area->frameWidth();

@@ -169,19 +169,12 @@ void ScrollPage(QWidget* page)
 {
     QScrollArea* scroll = TakeIntoScrollArea(page, QStringLiteral("scrollPage"));
     // The contents keep the page's least height when the page gives it up.
-    // Their least width is their layout's: a narrow screen squeezes them
-    // before they scroll sideways.
+    // Their least width is their layout's, which the area takes (FitTexts).
     scroll->widget()->setMinimumHeight(page->minimumHeight());
     page->setMinimumWidth(0);
-    ScrollSideways(scroll);
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-}
-
-void ScrollSideways(QScrollArea* area)
-{
-    area->setProperty(ScrollsSidewaysProperty, true);
 }
 
 void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)

@@ -35,13 +35,9 @@ void KeepFileDialogsOnScreen();
 // a setting never changes as it passes under the pointer. For the boxes the
 // page holds when called.
 void ScrollWithWheel(QScrollArea* area);
-// A window's page that scrolls, both ways, when the window leaves it less
-// room than its layout needs: its layout and widgets move into a scroll area
-// that fills it, and the wheel scrolls it as ScrollWithWheel says. The page
-// keeps its least height, which it may give up on a short screen (set it to
-// 0), and leaves its least width to its layout.
+// A window's page that can scroll, both ways: its layout and widgets move
+// into a scroll area that fills it, and the wheel scrolls it as
+// ScrollWithWheel says. The page keeps its least height and the area takes
+// its layout's least width; on a screen too small for them the window sets
+// them to 0 and the page scrolls.
 void ScrollPage(QWidget* page);
-// Marks `area` as one whose page may scroll sideways rather than widen the
-// area (and its window) to the page's least width.
-void ScrollSideways(QScrollArea* area);
-constexpr char ScrollsSidewaysProperty[] = "scrollsSideways";

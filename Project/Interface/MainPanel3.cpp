@@ -37,7 +37,6 @@ CMainPanel3::CMainPanel3(QWidget* parent)
     FitTextsToFonts(this);
     processTip = new CTipBalloon(this, QStringLiteral("processTip"));
     Init();
-    ScrollSideways(ui->scrollPanel3);
     ScrollWithWheel(ui->scrollPanel3);
     ui->retranslateUi(this);
     changed = false;
