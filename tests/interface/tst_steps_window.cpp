@@ -146,7 +146,7 @@ QStringList ReturnFaults(CDialogFilterSelection* picker, bool onCategory)
 
 // On a screen of `room`: the window inside it with the buttons that close a
 // dialog, or a step's last controls once Tab has reached each; a grid's
-// cells within the width its view shows, once it has laid them out again.
+// cells within the width its view shows.
 QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
 {
     static const QHash<QString, QStringList> named{
@@ -172,15 +172,13 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
             !room.contains(QRect(w->mapToGlobal(QPoint()), need.size())))
             faults << name;
     }
+    QTest::qWait(300); // the dialog's layout settles; a grid lays its cells out again 100 ms after a resize
     for (QListWidget* grid : top->findChildren<QListWidget*>())
-        if (grid->isVisible() && grid->viewMode() == QListView::IconMode &&
-            !QTest::qWaitFor([grid] {
-                for (int i = 0; i < grid->count(); ++i)
-                    if (grid->visualItemRect(grid->item(i)).right() >= grid->viewport()->width())
-                        return false;
-                return true;
-            }))
-            faults << grid->objectName() + " past its view";
+        for (int i = 0; grid->isVisible() && grid->viewMode() == QListView::IconMode && i < grid->count(); ++i)
+            if (grid->visualItemRect(grid->item(i)).right() >= grid->viewport()->width()) {
+                faults << grid->objectName() + " past its view";
+                break;
+            }
     return faults;
 }
 
