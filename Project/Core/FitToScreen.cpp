@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -89,8 +90,14 @@ void Fit(QDialog* dialog, QLayout* buttons)
     if (leastFits && dialog->width() <= room.width() && dialog->height() <= room.height())
         return;
     if (!leastFits && buttons &&
-        !dialog->findChild<QScrollArea*>(QStringLiteral("scrollDialog"), Qt::FindDirectChildrenOnly))
+        !dialog->findChild<QScrollArea*>(QStringLiteral("scrollDialog"), Qt::FindDirectChildrenOnly)) {
         MoveIntoScrollArea(dialog, buttons);
+        // Room beside the page for the bar that scrolls it, so that it need
+        // not scroll sideways as well.
+        const int bar = dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dialog);
+        dialog->setMaximumWidth(qMin(QWIDGETSIZE_MAX, dialog->maximumWidth() + bar));
+        dialog->setMinimumWidth(dialog->minimumWidth() + bar);
+    }
     dialog->setMinimumSize(dialog->minimumSize().boundedTo(room.size()));
     dialog->resize(dialog->size().boundedTo(room.size()));
     // Nearly as large as the area: its middle, rather than over the parent.
@@ -175,6 +182,12 @@ void ScrollPage(QWidget* page)
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
+}
+
+void ScrollSideways(QScrollArea* area)
+{
+    area->setProperty(ScrollsSidewaysProperty, true);
+    area->setMinimumWidth(0);
 }
 
 void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)

@@ -38,6 +38,10 @@ void ScrollWithWheel(QScrollArea* area);
 // A window's page that can scroll, both ways: its layout and widgets move
 // into a scroll area that fills it, and the wheel scrolls it as
 // ScrollWithWheel says. The page keeps its least height and the area takes
-// its layout's least width; on a screen too small for them the window sets
-// them to 0 and the page scrolls.
+// its layout's least width (FitTextsToFonts); on a screen too small for them
+// the window gives them up (page height 0, ScrollSideways) and it scrolls.
 void ScrollPage(QWidget* page);
+// From now on `area` scrolls its page sideways rather than taking the page's
+// least width, which FitTextsToFonts would give it again.
+void ScrollSideways(QScrollArea* area);
+constexpr char ScrollsSidewaysProperty[] = "scrollsSideways";

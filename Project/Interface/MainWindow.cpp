@@ -244,7 +244,7 @@ void MainWindow::KeepOnScreen()
         if (low)
             page->setMinimumHeight(0);
         if (narrow && area)
-            area->setMinimumWidth(0);
+            ScrollSideways(area);
     }
     setMinimumSize(minimumSize().boundedTo(available.size()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))

@@ -1,6 +1,7 @@
 // bq-shots-mainwindow OUTDIR: pictures of the main window for a person to
-// look at (steps 1-3 light, and again scrolled to their far corner, with the
-// window's and each page's sizes on stdout; step 2 with its longest preset, step 1 dark and
+// look at (steps 1-3 light, and again scrolled to their far corner, Edit
+// Names and the profile browser, with the window's and each page's sizes on
+// stdout; step 2 with its longest preset, step 1 dark and
 // in French, the Help menu, the status bar during a preview, the tip dialog
 // light and dark, the delete-the-originals tip). Runs in a
 // temporary home of its own. Afterwards every file is read back: it must
@@ -35,6 +36,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace
@@ -75,9 +77,28 @@ void Shoot(QWidget* widget, const QString& name, QWidget* popup = nullptr)
 
 int g_offScreen = 0;
 
-// Shoots the shown step as it opens and scrolled to its far corner, and
-// prints the window's frame in the screen's room and the page's shown and
-// least sizes (logical pixels).
+// Prints the window's frame in the screen's room, and the shown and least
+// sizes of the page `area` scrolls (logical pixels); counts a window that
+// leaves the screen.
+void Measure(QWidget* window, const QString& name, const QScrollArea* area)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect room = ScreenRoom(window->screen());
+    std::printf("%s: window %dx%d+%d+%d in %dx%d", qPrintable(name), frame.width(), frame.height(), frame.x(),
+                frame.y(), room.width(), room.height());
+    if (area) {
+        const QSize least = area->widget()->minimumSizeHint().expandedTo(area->widget()->minimumSize());
+        std::printf(", page %dx%d, its least %dx%d", area->viewport()->width(), area->viewport()->height(),
+                    least.width(), least.height());
+    }
+    std::printf("\n");
+    if (!room.contains(frame)) {
+        std::fprintf(stderr, "%s: the window is off the screen\n", qPrintable(name));
+        ++g_offScreen;
+    }
+}
+
+// Shoots the shown step as it opens and scrolled to its far corner.
 void ShootStep(MainWindow* window, const QString& name)
 {
     Shoot(window, name);
@@ -88,16 +109,25 @@ void ShootStep(MainWindow* window, const QString& name)
     Shoot(window, name + "-end");
     area->horizontalScrollBar()->setValue(0);
     area->verticalScrollBar()->setValue(0);
-    const QRect frame = window->frameGeometry();
-    const QRect room = ScreenRoom(window->screen());
-    const QSize least = area->widget()->minimumSizeHint().expandedTo(area->widget()->minimumSize());
-    std::printf("%s: window %dx%d+%d+%d in %dx%d, page %dx%d, its least %dx%d\n", qPrintable(name), frame.width(),
-                frame.height(), frame.x(), frame.y(), room.width(), room.height(), area->viewport()->width(),
-                area->viewport()->height(), least.width(), least.height());
-    if (!room.contains(frame)) {
-        std::fprintf(stderr, "%s: the window is off the screen\n", qPrintable(name));
-        ++g_offScreen;
-    }
+    Measure(window, name, area);
+}
+
+// Shoots the dialog that `open` runs, once it has fitted itself to the
+// screen and laid its lists out again, then closes it.
+void ShootDialog(const QString& name, const std::function<void()>& open)
+{
+    QTimer::singleShot(0, [name] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            QElapsedTimer settled;
+            settled.start();
+            while (settled.elapsed() < 500)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            Shoot(dialog, name);
+            Measure(dialog, name, dialog->findChild<QScrollArea*>("scrollDialog"));
+            dialog->reject();
+        }
+    });
+    open();
 }
 
 std::unique_ptr<MainWindow> NewWindow(int theme, int language)
@@ -150,6 +180,8 @@ int main(int argc, char** argv)
     preset->setCurrentIndex(1);
     Shoot(window.get(), "step2-preset-folder");
     preset->setCurrentIndex(0);
+    ShootDialog("edit-names", [&] { window->findChild<QAbstractButton*>("buttonCustom")->click(); });
+    ShootDialog("profiles", [&] { window->findChild<QAction*>("actionSelect_Profile")->trigger(); });
     window->ChangePanel(2);
     ShootStep(window.get(), "step3-light");
     // The tip that ticking "delete the originals" brings up, the longest one.
