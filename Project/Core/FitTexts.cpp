@@ -1,5 +1,7 @@
 #include "FitTexts.h"
 
+#include "FitToScreen.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -95,11 +97,13 @@ bool Managed(QWidget* w)
 
 // A page wider than its scroll area would be cut at the area's right edge,
 // behind a sideways scroll bar: the area takes the page's width instead,
-// with room for the vertical bar when the page is also too tall.
+// with room for the vertical bar when the page is also too tall. A window's
+// step page on a screen narrower than it scrolls sideways instead.
 void WidenToPage(QScrollArea* area)
 {
     QWidget* page = area->widget();
-    if (!page || !area->widgetResizable() || area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
+    if (!page || !area->widgetResizable() || area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff ||
+        area->property(ScrollsSidewaysProperty).toBool())
         return;
     const QSize pageNeed = page->minimumSizeHint().expandedTo(page->minimumSize());
     const int frame = 2 * area->frameWidth();

@@ -1,12 +1,17 @@
 #include "FitToScreen.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace
@@ -26,6 +31,38 @@ QMargins DialogFrame(const QDialog* dialog)
     return own.isNull() && dialog->parentWidget() ? FrameOf(dialog->parentWidget()->window()) : own;
 }
 
+// A box under the pointer of a scrolling page passes the wheel on to the
+// page unless it has the focus: scrolling must not change a setting.
+class CWheelToPage : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+            return false;
+        event->ignore(); // on to the parents, the page's viewport last
+        return true;
+    }
+};
+
+// `owner`'s layout and its widgets, moved into a new scroll area that is
+// placed nowhere yet.
+QScrollArea* TakeIntoScrollArea(QWidget* owner, const QString& name)
+{
+    auto* page = new QWidget;
+    page->setLayout(owner->layout()); // takes the layout and its widgets from the owner
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(name);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    ScrollWithWheel(scroll);
+    return scroll;
+}
+
 void MoveIntoScrollArea(QDialog* dialog, QLayout* buttons)
 {
     QLayout* content = dialog->layout();
@@ -34,14 +71,7 @@ void MoveIntoScrollArea(QDialog* dialog, QLayout* buttons)
     buttons->setParent(nullptr);
     const QMargins margins = content->contentsMargins();
     content->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
-    auto* page = new QWidget;
-    page->setLayout(content); // takes the layout and its widgets from the dialog
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("scrollDialog"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
+    QScrollArea* scroll = TakeIntoScrollArea(dialog, QStringLiteral("scrollDialog"));
     auto* outer = new QVBoxLayout(dialog);
     outer->setContentsMargins(0, 0, 0, margins.bottom());
     outer->addWidget(scroll, 1);
@@ -60,8 +90,14 @@ void Fit(QDialog* dialog, QLayout* buttons)
     if (leastFits && dialog->width() <= room.width() && dialog->height() <= room.height())
         return;
     if (!leastFits && buttons &&
-        !dialog->findChild<QScrollArea*>(QStringLiteral("scrollDialog"), Qt::FindDirectChildrenOnly))
+        !dialog->findChild<QScrollArea*>(QStringLiteral("scrollDialog"), Qt::FindDirectChildrenOnly)) {
         MoveIntoScrollArea(dialog, buttons);
+        // Room beside the page for the bar that scrolls it, so that it need
+        // not scroll sideways as well.
+        const int bar = dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, dialog);
+        dialog->setMaximumWidth(qMin(QWIDGETSIZE_MAX, dialog->maximumWidth() + bar));
+        dialog->setMinimumWidth(dialog->minimumWidth() + bar);
+    }
     dialog->setMinimumSize(dialog->minimumSize().boundedTo(room.size()));
     dialog->resize(dialog->size().boundedTo(room.size()));
     // Nearly as large as the area: its middle, rather than over the parent.
@@ -115,6 +151,43 @@ QRect ScreenRoom(const QScreen* screen)
 void SetScreenRoom(const QRect& room)
 {
     g_room = room;
+}
+
+void ScrollWithWheel(QScrollArea* area)
+{
+    const QString name = QStringLiteral("wheelToPage");
+    auto* filter = area->findChild<CWheelToPage*>(name, Qt::FindDirectChildrenOnly);
+    if (!filter) {
+        filter = new CWheelToPage(area);
+        filter->setObjectName(name);
+    }
+    for (QWidget* w : area->widget()->findChildren<QWidget*>()) {
+        const bool slider = qobject_cast<QAbstractSlider*>(w) && !qobject_cast<QScrollBar*>(w);
+        if (!slider && !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractSpinBox*>(w))
+            continue;
+        // The wheel would give it the focus before any filter sees the turn.
+        if (w->focusPolicy() == Qt::WheelFocus)
+            w->setFocusPolicy(Qt::StrongFocus);
+        w->installEventFilter(filter);
+    }
+}
+
+void ScrollPage(QWidget* page)
+{
+    QScrollArea* scroll = TakeIntoScrollArea(page, QStringLiteral("scrollPage"));
+    // The contents keep the page's least height when the page gives it up.
+    // Their least width is their layout's, which the area takes (FitTexts).
+    scroll->widget()->setMinimumHeight(page->minimumHeight());
+    page->setMinimumWidth(0);
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+void ScrollSideways(QScrollArea* area)
+{
+    area->setProperty(ScrollsSidewaysProperty, true);
+    area->setMinimumWidth(0);
 }
 
 void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)

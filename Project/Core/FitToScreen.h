@@ -7,6 +7,7 @@
 class QDialog;
 class QLayout;
 class QScreen;
+class QScrollArea;
 class QWidget;
 
 // The available area of `screen`, of the primary screen when it is null.
@@ -28,3 +29,19 @@ void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons);
 // The same, without a buttons row, for every file chooser the application
 // opens, Qt's own static ones included. Installing it again does nothing.
 void KeepFileDialogsOnScreen();
+
+// Over the page of `area`, the wheel scrolls the page: a combo box, spin
+// box or slider in it takes the wheel only while it has the focus, so that
+// a setting never changes as it passes under the pointer. For the boxes the
+// page holds when called.
+void ScrollWithWheel(QScrollArea* area);
+// A window's page that can scroll, both ways: its layout and widgets move
+// into a scroll area that fills it, and the wheel scrolls it as
+// ScrollWithWheel says. The page keeps its least height and the area takes
+// its layout's least width (FitTextsToFonts); on a screen too small for them
+// the window gives them up (page height 0, ScrollSideways) and it scrolls.
+void ScrollPage(QWidget* page);
+// From now on `area` scrolls its page sideways rather than taking the page's
+// least width, which FitTextsToFonts would give it again.
+void ScrollSideways(QScrollArea* area);
+constexpr char ScrollsSidewaysProperty[] = "scrollsSideways";

@@ -3,6 +3,7 @@
 #include "CDialogSearch.h"
 #include "CoreMetaTypes.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
@@ -62,6 +63,7 @@ CMainPanel1::CMainPanel1(QWidget* parent)
 {
     previewTimer.setObjectName(QStringLiteral("previewTimer"));
     ui->setupUi(this);
+    ScrollPage(this);
     FitTextsToFonts(this);
     addPhotoTip = new CTipBalloon(this, QStringLiteral("addPhotoTip"));
     step2Tip = new CTipBalloon(this, QStringLiteral("step2Tip"));

@@ -5,6 +5,7 @@
 #include "FilterSettings.h"
 #include "FiltersEnum.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
 #include "ImageInfoText.h"
@@ -41,6 +42,7 @@ CMainPanel2::CMainPanel2(QWidget* parent)
       m_imageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    ScrollPage(this);
     FitTextsToFonts(this);
     // Visit the other tab once so that both pages are laid out.
     const int tab = ui->tabWidget->currentIndex();

@@ -4,6 +4,7 @@
 #include "CFlickrClient.h"
 #include "CUpload.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"
 #include "SnapshotScope.h"
@@ -36,6 +37,7 @@ CMainPanel3::CMainPanel3(QWidget* parent)
     FitTextsToFonts(this);
     processTip = new CTipBalloon(this, QStringLiteral("processTip"));
     Init();
+    ScrollWithWheel(ui->scrollPanel3);
     ui->retranslateUi(this);
     changed = false;
 }

@@ -31,6 +31,7 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QThread>
 #include <QTimer>
@@ -235,7 +236,17 @@ void MainWindow::KeepOnScreen()
         const QSize margin = available.size() - fitted.size();
         fitted.moveTopLeft(available.topLeft() + QPoint(margin.width() / 2, margin.height() / 2));
     }
-    setMinimumHeight(qMin(minimumHeight(), available.height()));
+    // On a screen smaller than the step pages they scroll instead.
+    const bool narrow = minimumWidth() > available.width(), low = minimumHeight() > available.height();
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        QWidget* page = ui->tabWidget->widget(i);
+        auto* area = page->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        if (low)
+            page->setMinimumHeight(0);
+        if (narrow && area)
+            ScrollSideways(area);
+    }
+    setMinimumSize(minimumSize().boundedTo(available.size()));
     if (FitRestoredGeometry(fitted, available, minimumSize()))
         setGeometry(fitted);
 }

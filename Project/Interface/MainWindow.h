@@ -142,9 +142,9 @@ private:
     // The available area of the screen under the middle of `window`, else
     // the primary screen's.
     static QRect AvailableArea(const QRect& window);
-    // Brings the window onto its screen. A screen shorter than the window's
-    // least height wins over that height: the step pages give up their bottom
-    // edge rather than the title, menus or status bar leaving the screen.
+    // Brings the window onto its screen. A screen smaller than the window's
+    // least size wins over that size: the step pages scroll rather than the
+    // title, menus or status bar leaving the screen.
     // Done when the window is first shown, and again FrameSettleMs later, once
     // the window manager has put its frame around it.
     void KeepOnScreen();

@@ -2,6 +2,7 @@
 
 #include "FilterDescriptions.h"
 #include "FitTexts.h"
+#include "FitToScreen.h"
 #include "ImageCache.h"
 #include "ImageManager.h"
 #include "UserProfile.h"
@@ -34,6 +35,7 @@ CDialogRename::CDialogRename(QWidget* parent)
       m_pProfile(CUserProfile::GetInstance()), m_pImageCache(CImageCache::GetInstance())
 {
     ui->setupUi(this);
+    KeepDialogOnScreen(this, ui->layoutButtons);
     FitTextsToFonts(this);
     // The form is laid out for a 13-pixel interface font; under a larger one
     // the dialog grows rather than squeezing its rows and clipping labels.

@@ -40,6 +40,15 @@ QRect TextRoom(QStyleOptionViewItem item, const QWidget* widget)
     return (widget ? widget->style() : QApplication::style())
         ->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
 }
+
+// Where the style starts the text of a cell below its picture: past the
+// margin under the picture, which the picture's own rectangle leaves out.
+int TextTop(const QStyleOptionViewItem& item, const QWidget* widget)
+{
+    return (widget ? widget->style() : QApplication::style())
+        ->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+        .top();
+}
 } // namespace
 
 void CWholeLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -52,9 +61,8 @@ void CWholeLinesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         // The style pads the text by the focus frame margin on each side.
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         if (item.decorationPosition == QStyleOptionViewItem::Top) { // the text has the cell below its picture
-            const QRect picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, widget);
-            item.text =
-                WholeLines(item.text, item.font, item.rect.width() - 2 * margin, item.rect.bottom() - picture.bottom());
+            item.text = WholeLines(item.text, item.font, item.rect.width() - 2 * margin,
+                                   item.rect.bottom() + 1 - TextTop(item, widget));
         } else { // the row beside its picture
             item.text =
                 WholeLines(item.text, item.font, TextRoom(item, widget).width() - 2 * margin, item.rect.height());
@@ -138,7 +146,7 @@ void CWholeLinesDelegate::SizeCells(QListWidget* view, const QSize& least)
             view->item(row)->setSizeHint(QSize(0, least.height()));
         return;
     }
-    const int picture = style->subElementRect(QStyle::SE_ItemViewItemDecoration, &item, view).bottom() + 1;
+    const int picture = TextTop(item, view);
     // The widest word sets the width; the lines at that width the height.
     int width = least.width() - 2 * margin;
     for (const QString& name : qAsConst(names))

@@ -200,7 +200,11 @@ private slots:
         for (int step = 0; step < 3; ++step) {
             window->ChangePanel(step);
             QWidget* page = pages->currentWidget();
-            const int shown = page->visibleRegion().boundingRect().height();
+            // The part of the page inside the window's middle; the page's own
+            // scroll area hides it from visibleRegion().
+            const int shown = QRect(page->mapTo(window.get(), QPoint()), page->size())
+                                  .intersected(window->centralWidget()->geometry())
+                                  .height();
             // A screen too short for them holds the whole window instead, and
             // the pages take all the height it leaves.
             const QRect screen = ScreenRoom(nullptr);

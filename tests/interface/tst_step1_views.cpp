@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(tabOrder, names);
         QCOMPARE(s.ui->buttonAdd->width(), 90);
         QCOMPARE(s.ui->groupPhotos->title(), QString("Photos"));
-        QCOMPARE(s.page->minimumSize(), QSize(700, 550));
+        QCOMPARE(s.page->minimumSize(), QSize(0, 550)); // the width its layout needs; narrower, it scrolls
     }
 
     void viewModesAndMenus()

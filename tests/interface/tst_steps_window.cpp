@@ -6,6 +6,7 @@
 
 #include "BqTestMain.h"
 #include "CDialogProfileSelection.h"
+#include "CDialogRename.h"
 #include "CProcessController.h"
 #include "CSettings.h"
 #include "DialogFilterSelection.h"
@@ -34,11 +35,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 namespace
@@ -141,7 +145,8 @@ QStringList ReturnFaults(CDialogFilterSelection* picker, bool onCategory)
 }
 
 // On a screen of `room`: the window inside it with the buttons that close a
-// dialog, or step 3's Settings boxes once Tab has reached each.
+// dialog, or a step's last controls once Tab has reached each; a grid's
+// cells within the width its view shows.
 QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
 {
     static const QHash<QString, QStringList> named{
@@ -149,20 +154,60 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
         {"picker", {"Ok", "Cancel"}},
         {"profiles", {"buttonOk", "buttonCancel"}},
         {"settings", {"buttonOK", "buttonCancel"}},
+        {"edit names", {"buttonReset", "buttonOK", "buttonCancel"}},
         {"folder chooser", {"buttonBox"}},
-        {"step 3", {"checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
+        {"step 1", {"buttonView", "buttonZoomOutImage"}},
+        {"step 2", {"buttonCustom", "buttonZoomOutFilters", "buttonSwitchView"}},
+        {"step 3", {"comboOutputFormat", "checkOpenFolder", "checkOriginalDate", "checkDeleteSource"}}};
     QStringList faults;
     if (!room.contains(top->frameGeometry()))
         faults << "window off the screen";
     for (const QString& name : named.value(which)) {
         auto* w = top->findChild<QWidget*>(name);
-        for (int i = 0; which == "step 3" && i < 40 && QApplication::focusWidget() != w; ++i)
+        for (int i = 0; which.startsWith("step") && i < 40 && QApplication::focusWidget() != w; ++i)
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : top, Qt::Key_Tab);
-        if (!w->isVisible() || w->visibleRegion().boundingRect() != w->rect() ||
-            !room.contains(QRect(w->mapToGlobal(QPoint()), w->size())))
+        // A box wider than a page that scrolls sideways shows the part its contents need.
+        const QRect need(QPoint(), w->sizeHint().boundedTo(w->size()));
+        if (!w->isVisible() || w->visibleRegion().intersected(need) != QRegion(need) ||
+            !room.contains(QRect(w->mapToGlobal(QPoint()), need.size())))
             faults << name;
     }
+    QTest::qWait(300); // the dialog's layout settles; a grid lays its cells out again 100 ms after a resize
+    for (QListWidget* grid : top->findChildren<QListWidget*>())
+        for (int i = 0; grid->isVisible() && grid->viewMode() == QListView::IconMode && i < grid->count(); ++i)
+            if (grid->visualItemRect(grid->item(i)).right() >= grid->viewport()->width()) {
+                faults << grid->objectName() + " past its view";
+                break;
+            }
     return faults;
+}
+
+// Turns the wheel `notches` times over the point `at` of `top`'s page of
+// settings, as the window system does: each notch goes to the widget under
+// the pointer and, unaccepted, to its parents. Names each box that changed.
+QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
+{
+    QHash<QObject*, QVariant> before;
+    for (auto* combo : top->findChildren<QComboBox*>())
+        before.insert(combo, combo->currentIndex());
+    for (auto* spin : top->findChildren<QSpinBox*>())
+        before.insert(spin, spin->value());
+    for (int i = 0; i < qAbs(notches); ++i) {
+        for (QWidget* w = top->childAt(at); w; w = w->parentWidget()) {
+            const QPoint pos = w->mapFrom(top, at);
+            QWheelEvent wheel(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            wheel.ignore();
+            QApplication::sendEvent(w, &wheel);
+            if (wheel.isAccepted())
+                break;
+        }
+    }
+    QStringList changed;
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (it.key()->property(qobject_cast<QComboBox*>(it.key()) ? "currentIndex" : "value") != it.value())
+            changed << it.key()->objectName();
+    return changed;
 }
 } // namespace
 
@@ -251,14 +296,20 @@ private slots:
         QTest::newRow("profiles on 640 x 360") << "profiles" << QString("fits 640x360");
         QTest::newRow("settings on 640 x 360") << "settings" << QString("fits 640x360");
         QTest::newRow("folder chooser on 640 x 360") << "folder chooser" << QString("fits 640x360");
+        QTest::newRow("step 1 on 640 x 360") << "step 1" << QString("fits 640x360");
+        QTest::newRow("step 2 on 640 x 360") << "step 2" << QString("fits 640x360");
+        QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
+        QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
+        QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
     }
     void keyboard()
     {
         QFETCH(QString, which);
         QFETCH(QString, probe);
-        const QStringList size = probe.mid(5).split('x');
-        const QRect room =
-            probe.startsWith("fits") ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt()) : QRect();
+        const QStringList size = probe.section(' ', 1).split('x');
+        const QRect room = probe.startsWith("fits") || probe.startsWith("wheel")
+                               ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt())
+                               : QRect();
         SetScreenRoom(room);
         std::unique_ptr<QDialog> dialog;
         if (which == "text editor") {
@@ -272,6 +323,8 @@ private slots:
             dialog.reset(new CDialogProfileSelection(window.get()));
         } else if (which == "settings") {
             dialog.reset(new CSettings(window.get()));
+        } else if (which == "edit names") {
+            dialog.reset(new CDialogRename(window.get()));
         } else if (which == "processing") {
             SProcessHooks hooks;
             hooks.openUrl = [](const QUrl&) {};
@@ -288,7 +341,16 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
-            else if (room.isValid())
+            else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
+                window->setFocus();
+                auto* page = top->findChild<QScrollArea*>("scrollPanel3");
+                const QWidget* format = top->findChild<QWidget*>("comboOutputFormat");
+                const QPoint at(format->mapTo(top, format->rect().center()).x(), page->mapTo(top, QPoint()).y() + 5);
+                faults << WheelChanges(top, at, -10);
+                if (page->verticalScrollBar()->value() == 0)
+                    faults << "page not scrolled";
+                faults << WheelChanges(top, at, 10);
+            } else if (room.isValid())
                 faults << OffRoom(top, which, room);
             else if (probe == "text box")
                 faults << TextBoxFaults(top);

@@ -27,6 +27,7 @@
 #include "FilterPage.h"
 #include "FilterPageFactory.h"
 #include "FilterSettings.h"
+#include "FitToScreen.h"
 #include "FilterTypes.h"
 #include "FiltersEnum.h"
 #include "ListFilters.h"
@@ -305,11 +306,12 @@ QStringList CutTexts(QWidget* root)
             const int margin = w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
             for (int i = 0; i < grid->count(); ++i) { // words on lines of their own, below the picture
                 cell.rect = grid->visualItemRect(grid->item(i));
-                const QRect picture = w->style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &cell, w);
+                // The style starts the text below the picture's margin.
+                const QRect text = w->style()->subElementRect(QStyle::SE_ItemViewItemText, &cell, w);
                 const int width = cell.rect.width() - 2 * margin;
                 const QRect need = fm.boundingRect(QRect(0, 0, width, 1 << 20), grid->wordWrap() ? Qt::TextWordWrap : 0,
                                                    grid->item(i)->text());
-                if (need.width() > width || need.height() > cell.rect.bottom() - picture.bottom())
+                if (need.width() > width || need.height() > cell.rect.bottom() + 1 - text.top())
                     cut << w->objectName() + ": " + grid->item(i)->text();
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w); list && list->viewMode() == QListView::ListMode) {
@@ -652,6 +654,8 @@ private slots:
         QApplication::setFont(font);
         QStringList cut;
         {
+            // A screen that holds the pages: on a smaller one they scroll.
+            SetScreenRoom(QRect(0, 0, 1600, 1200));
             ResetStore({{"Settings/Settings.LanguageId", id}});
             MainWindow window(nullptr);
             window.show();
@@ -689,6 +693,7 @@ private slots:
             if (auto* deleteSource = window.findChild<QAbstractButton*>("checkDeleteSource"))
                 deleteSource->click();
             QTRY_VERIFY(!driver.Seen().isEmpty());
+            SetScreenRoom(QRect());
         }
         {
             std::unique_ptr<CLanguage> language(code.isEmpty() ? nullptr : new CLanguage(code));
