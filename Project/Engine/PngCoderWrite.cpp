@@ -321,10 +321,26 @@ void SetChunks(SPngFile& s, const SPlan& plan)
     } else if (plan.gamma != 0) {
         png_set_gAMA(s.png, s.info, plan.gamma);
     }
+    // Primaries libpng cannot invert (the zeros of many BMP headers) make
+    // it mark the colour space invalid and drop the ICC profile with them:
+    // they are tried on an info of their own first, and only they stay out.
     const MagickCore::ChromaticityInfo& c = source->chromaticity;
-    if (plan.chromaticity)
-        png_set_cHRM(s.png, s.info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
+    const auto setChromaticity = [&s, &c](png_infop info) {
+        png_set_cHRM(s.png, info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
                      c.green_primary.x, c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
+    };
+    if (plan.chromaticity) {
+        png_infop probe = png_create_info_struct(s.png);
+        const int before = s.warnings.size();
+        setChromaticity(probe);
+        png_destroy_info_struct(s.png, &probe);
+        if (s.warnings.size() == before) {
+            setChromaticity(s.info);
+        } else {
+            const QStringList why = s.warnings.mid(before);
+            s.warnings = s.warnings.mid(0, before) << QStringLiteral("the chromaticities (%1)").arg(why.join(", "));
+        }
+    }
     if (source->x_resolution > 0 && source->y_resolution > 0) {
         const bool inch = source->units == MagickCore::PixelsPerInchResolution;
         const bool metric = inch || source->units == MagickCore::PixelsPerCentimeterResolution;
