@@ -54,7 +54,7 @@ bool ReportProgress(SProgressData* progress, int percent)
 QString IccSpace(const Magick::Blob& profile)
 {
     if (profile.length() < 20)
-        return QString();
+        return QStringLiteral("no colour space");
     return QString::fromLatin1(static_cast<const char*>(profile.data()) + 16, 4).trimmed();
 }
 

@@ -288,6 +288,14 @@ void Plan(SPlan& plan, const Magick::Image& image)
     plan.scratch.resize(plan.palette ? plan.exportBytes : 0);
 }
 
+// libpng's warnings since the first `before` as one line: `what` is left
+// out, and libpng's words say why.
+void LeftOut(SPngFile& s, int before, const QString& what)
+{
+    const QStringList why = s.warnings.mid(before);
+    s.warnings = s.warnings.mid(0, before) << QStringLiteral("%1 (%2)").arg(what, why.join(", "));
+}
+
 void SetChunks(SPngFile& s, const SPlan& plan)
 {
     const MagickCore::Image* source = plan.source;
@@ -315,8 +323,7 @@ void SetChunks(SPngFile& s, const SPlan& plan)
                      static_cast<png_uint_32>(MagickCore::GetStringInfoLength(plan.icc)));
         if (s.warnings.size() > before) {
             png_set_invalid(s.png, s.info, PNG_INFO_iCCP);
-            const QStringList why = s.warnings.mid(before);
-            s.warnings = s.warnings.mid(0, before) << QStringLiteral("the ICC profile (%1)").arg(why.join(", "));
+            LeftOut(s, before, QStringLiteral("the ICC profile"));
         }
     } else if (plan.gamma != 0) {
         png_set_gAMA(s.png, s.info, plan.gamma);
@@ -334,12 +341,10 @@ void SetChunks(SPngFile& s, const SPlan& plan)
         const int before = s.warnings.size();
         setChromaticity(probe);
         png_destroy_info_struct(s.png, &probe);
-        if (s.warnings.size() == before) {
+        if (s.warnings.size() == before)
             setChromaticity(s.info);
-        } else {
-            const QStringList why = s.warnings.mid(before);
-            s.warnings = s.warnings.mid(0, before) << QStringLiteral("the chromaticities (%1)").arg(why.join(", "));
-        }
+        else
+            LeftOut(s, before, QStringLiteral("the chromaticities"));
     }
     if (source->x_resolution > 0 && source->y_resolution > 0) {
         const bool inch = source->units == MagickCore::PixelsPerInchResolution;
