@@ -505,15 +505,16 @@ void TestImageRead::pngAsTheLibraryReadsIt()
         if (damage == "settings")
             bytes.insert(33, BqTest::PngChunk("tEXt", text.first + QByteArray(1, '\0') + text.second));
     }
-    for (int orientation : {6, 3}) {
-        ExifBlockBuilder exif(orientation == 6);
-        const QByteArray block = exif.AddShort(ExifBlockBuilder::Ifd0, 0x0112, quint16(orientation)).Build();
-        if (damage.startsWith("eXIf") && orientation == 6)
-            bytes.insert(33, BqTest::PngChunk("eXIf", block.mid(6)));
-        if (damage == "eXIf+raw" && orientation == 3)
-            bytes.insert(33, BqTest::PngChunk("tEXt", "Raw profile type exif\0\nexif\n" +
-                                                          QByteArray::number(block.size()) + "\n" + block.toHex()));
-    }
+    // Orientation 6 in the eXIf chunk, 3 in the raw text.
+    const auto exif = [](bool big, quint16 orientation) {
+        return ExifBlockBuilder(big).AddShort(ExifBlockBuilder::Ifd0, 0x0112, orientation).Build();
+    };
+    if (damage.startsWith("eXIf"))
+        bytes.insert(33, BqTest::PngChunk("eXIf", exif(true, 6).mid(6)));
+    if (damage == "eXIf+raw")
+        bytes.insert(33, BqTest::PngChunk("tEXt", "Raw profile type exif\0\nexif\n" +
+                                                      QByteArray::number(exif(false, 3).size()) + "\n" +
+                                                      exif(false, 3).toHex()));
     if (damage == "big text")
         bytes.insert(bytes.size() - 12, BqTest::PngChunk("tEXt", QByteArray("Comment\0", 8) + QByteArray(9 << 20, 'x')));
     QVERIFY(BqTest::WriteFile(path, bytes));
@@ -536,10 +537,10 @@ void TestImageRead::pngAsTheLibraryReadsIt()
         QVERIFY(CMagickReader::Read(path, CMagickReader::FirstFrame).clean);
     // The library's coder leaves the eXIf chunk it writes; the engine reads
     // it as the photo's Exif.
-    const int exif = bytes.indexOf("eXIf");
-    if (exif > 4) {
+    const int chunk = bytes.indexOf("eXIf");
+    if (chunk > 4) {
         const QByteArray block = "Exif" + QByteArray(2, '\0') +
-                                 bytes.mid(exif + 4, int(qFromBigEndian<quint32>(bytes.constData() + exif - 4)));
+                                 bytes.mid(chunk + 4, int(qFromBigEndian<quint32>(bytes.constData() + chunk - 4)));
         theirs.profile("exif", Magick::Blob(block.constData(), size_t(block.size())));
     }
     if (damage.startsWith("eXIf"))
