@@ -50,6 +50,14 @@ bool ReportProgress(SProgressData* progress, int percent)
     return true;
 }
 
+// The colour space an ICC profile's header names ("RGB", "CMYK", "GRAY").
+QString IccSpace(const Magick::Blob& profile)
+{
+    if (profile.length() < 20)
+        return QStringLiteral("no colour space");
+    return QString::fromLatin1(static_cast<const char*>(profile.data()) + 16, 4).trimmed();
+}
+
 } // namespace
 
 IPreviewProgressSink::~IPreviewProgressSink() = default;
@@ -253,6 +261,18 @@ bool CImageManager::ReadMagick(const QString& path)
         try {
             embedded = image.profile("icc");
         } catch (const Magick::Exception&) {
+        }
+        // A profile for other pixels than the file's (an RGB profile in a
+        // CMYK JPEG) would turn the colours into a negative: the photo is
+        // read as what its pixels are.
+        const QString space = IccSpace(embedded);
+        if (embedded.length() > 0 && (space == QLatin1String("CMYK")) != cmyk) {
+            qDebug().noquote() << "Warning:" << path
+                               << QStringLiteral("read without its ICC profile (the profile is for %1, the pixels are %2)")
+                                      .arg(space, cmyk ? QStringLiteral("CMYK") : QStringLiteral("not"));
+            image.modifyImage();
+            MagickCore::DeleteImageProfile(image.image(), "icc");
+            embedded = Magick::Blob();
         }
         if (cmyk) {
             // Label CMYK data without a profile as RSWOP, then convert it to

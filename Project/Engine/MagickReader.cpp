@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace
 {
@@ -102,6 +103,10 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
         MagickCore::Image* frame = MagickCore::RemoveFirstImageFromList(&list);
         // Read and judged: a report left on the frame would fail its write.
         MagickCore::ClearMagickException(&frame->exception);
+        // Coders store the file's number as it is, in or out of the enum.
+        std::underlying_type_t<MagickCore::OrientationType> orientation;
+        std::memcpy(&orientation, &frame->orientation, sizeof orientation);
+        frame->orientation = CMagickReader::Orientation(orientation);
         frames.append(Magick::Image(frame));
     }
     return frames;
@@ -137,6 +142,13 @@ QString CMagickReader::DamageReason(const MagickCore::Image* list, const MagickC
     for (const MagickCore::Image* frame = list; frame && damage.isEmpty(); frame = frame->next)
         damage = DamageIn(&frame->exception);
     return damage;
+}
+
+MagickCore::OrientationType CMagickReader::Orientation(long value)
+{
+    return value >= MagickCore::TopLeftOrientation && value <= MagickCore::LeftBottomOrientation
+               ? static_cast<MagickCore::OrientationType>(value)
+               : MagickCore::UndefinedOrientation;
 }
 
 CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)

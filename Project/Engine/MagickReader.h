@@ -49,6 +49,9 @@ public:
     // The damage reason among the reports of a read, "" when none says the
     // pixel data is damaged.
     static QString DamageReason(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception);
+    // The orientation a file gives, as the photo keeps it: Exif's eight, and
+    // undefined for any other value (writers refuse them), whatever the format.
+    static MagickCore::OrientationType Orientation(long value);
 
 private:
     CMagickReader() = delete;

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -62,8 +64,8 @@ void SetText(MagickCore::Image* image, const char* key, const char* text)
 }
 
 // The chunks the library's coder turns into image data: the ICC profile,
-// the density, gamma and primaries, and text as properties (an eXIf chunk
-// it leaves, and so does this).
+// the density, gamma and primaries, and text as properties; and the eXIf
+// chunk, which the coder leaves, as the Exif profile.
 void TakeMetadata(SPngFile& s)
 {
     MagickCore::Image* image = s.image;
@@ -111,17 +113,29 @@ void TakeMetadata(SPngFile& s)
             MagickCore::SetImageArtifact(image, SPngFile::Latin1Mark(texts[i].key).constData(),
                                          SPngFile::Latin1Hash(texts[i].text).constData());
     }
-    // Orientation and resolution texts become the image's own, as the
-    // library's reads make them.
+    // The eXIf chunk is the photo's Exif, as a JPEG's APP1 is, with the
+    // header the library's profile keeps. Beside a "Raw profile type exif"
+    // text it wins: it is PNG's own chunk, the one Exif editors update and
+    // this program writes, and libpng has checked its byte order.
+    png_uint_32 exifLength = 0;
+    png_bytep exif = nullptr;
+    if (png_get_eXIf_1(s.png, s.info, &exifLength, &exif) && exifLength > 0) {
+        std::vector<unsigned char> block(std::begin(SPngFile::kExifHeader), std::end(SPngFile::kExifHeader));
+        block.insert(block.end(), exif, exif + exifLength);
+        SetProfile(image, "exif", block.data(), block.size());
+    }
+    // The profiles' fields as properties, as the library gives every image
+    // it reads; texts keep their values. Orientation and resolution, from a
+    // text or else from the Exif, then become the image's own.
+    for (const char* fields : {"exif:*", "icc:*", "iptc:*", "xmp:*"})
+        MagickCore::GetImageProperty(image, fields);
     const char* orientation = MagickCore::GetImageProperty(image, "exif:Orientation");
     if (!orientation)
         orientation = MagickCore::GetImageProperty(image, "tiff:Orientation");
     if (orientation) {
-        // Exif's eight; any other value leaves the photo's own.
         bool valid = false;
         const int value = QByteArray(orientation).trimmed().toInt(&valid);
-        if (valid && value >= 1 && value <= 8)
-            image->orientation = static_cast<MagickCore::OrientationType>(value);
+        image->orientation = CMagickReader::Orientation(valid ? value : 0);
         MagickCore::DeleteImageProperty(image, "tiff:Orientation");
         MagickCore::DeleteImageProperty(image, "exif:Orientation");
     }
@@ -140,10 +154,7 @@ void TakeMetadata(SPngFile& s)
             image->units = static_cast<MagickCore::ResolutionType>(unit - 1);
         MagickCore::DeleteImageProperty(image, name);
     }
-    // The profiles' fields as properties and the file's times, as the
-    // library gives every image it reads.
-    for (const char* fields : {"exif:*", "icc:*", "iptc:*", "xmp:*"})
-        MagickCore::GetImageProperty(image, fields);
+    // The file's times, as the library gives every image it reads.
     struct stat status = {};
     if (fstat(fileno(s.file), &status) == 0) {
         char time[MagickPathExtent];

@@ -4,8 +4,8 @@
 // take turns; libpng keeps its state per image. The images made and taken
 // are those the library's coder makes and takes: pixels at 8 or 16 bits,
 // alpha, the ICC profile, the density, the text chunks as properties, and
-// the Exif profile as an eXIf chunk (written, not read back, as by the
-// coder). What differs from the coder's files: palettes and grey images
+// the Exif profile as an eXIf chunk (read back too, which the coder does
+// not do). What differs from the coder's files: palettes and grey images
 // keep 8-bit samples (the coder may pack them into 1, 2 or 4 bits), the
 // palette's order is the pixels' order, a palette gets no bKGD chunk, text
 // beyond Latin-1 goes to iTXt, and metadata libpng refuses is left out.

@@ -288,6 +288,14 @@ void Plan(SPlan& plan, const Magick::Image& image)
     plan.scratch.resize(plan.palette ? plan.exportBytes : 0);
 }
 
+// libpng's warnings since the first `before` as one line: `what` is left
+// out, and libpng's words say why.
+void LeftOut(SPngFile& s, int before, const QString& what)
+{
+    const QStringList why = s.warnings.mid(before);
+    s.warnings = s.warnings.mid(0, before) << QStringLiteral("%1 (%2)").arg(what, why.join(", "));
+}
+
 void SetChunks(SPngFile& s, const SPlan& plan)
 {
     const MagickCore::Image* source = plan.source;
@@ -315,16 +323,29 @@ void SetChunks(SPngFile& s, const SPlan& plan)
                      static_cast<png_uint_32>(MagickCore::GetStringInfoLength(plan.icc)));
         if (s.warnings.size() > before) {
             png_set_invalid(s.png, s.info, PNG_INFO_iCCP);
-            const QStringList why = s.warnings.mid(before);
-            s.warnings = s.warnings.mid(0, before) << QStringLiteral("the ICC profile (%1)").arg(why.join(", "));
+            LeftOut(s, before, QStringLiteral("the ICC profile"));
         }
     } else if (plan.gamma != 0) {
         png_set_gAMA(s.png, s.info, plan.gamma);
     }
+    // Primaries libpng cannot invert (the zeros of many BMP headers) make
+    // it mark the colour space invalid and drop the ICC profile with them:
+    // they are tried on an info of their own first, and only they stay out.
     const MagickCore::ChromaticityInfo& c = source->chromaticity;
-    if (plan.chromaticity)
-        png_set_cHRM(s.png, s.info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
+    const auto setChromaticity = [&s, &c](png_infop info) {
+        png_set_cHRM(s.png, info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
                      c.green_primary.x, c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
+    };
+    if (plan.chromaticity) {
+        png_infop probe = png_create_info_struct(s.png);
+        const int before = s.warnings.size();
+        setChromaticity(probe);
+        png_destroy_info_struct(s.png, &probe);
+        if (s.warnings.size() == before)
+            setChromaticity(s.info);
+        else
+            LeftOut(s, before, QStringLiteral("the chromaticities"));
+    }
     if (source->x_resolution > 0 && source->y_resolution > 0) {
         const bool inch = source->units == MagickCore::PixelsPerInchResolution;
         const bool metric = inch || source->units == MagickCore::PixelsPerCentimeterResolution;

@@ -449,6 +449,10 @@ void TestImageRead::pngAsTheLibraryReadsIt_data()
     // the pixels.
     QTest::newRow("texts named as settings") << "rgb" << "settings" << "";
     QTest::newRow("text of 9 MiB") << "rgb" << "big text" << "";
+    // The eXIf chunk, which the library's coder leaves, is the photo's Exif,
+    // and wins over a raw profile text.
+    QTest::newRow("eXIf chunk") << "rgb" << "eXIf" << "";
+    QTest::newRow("eXIf chunk beside a raw Exif text") << "rgb" << "eXIf+raw" << "";
 }
 
 void TestImageRead::pngAsTheLibraryReadsIt()
@@ -473,7 +477,7 @@ void TestImageRead::pngAsTheLibraryReadsIt()
     }
     // Files with added chunks are compared with the library's read of the
     // file without them.
-    const bool added = damage == "settings" || damage == "big text";
+    const bool added = damage == "settings" || damage == "big text" || damage.startsWith("eXIf");
     Magick::Image theirs;
     if (added)
         theirs.read(QFile::encodeName(path).toStdString());
@@ -485,6 +489,16 @@ void TestImageRead::pngAsTheLibraryReadsIt()
         if (damage == "settings")
             bytes.insert(33, BqTest::PngChunk("tEXt", text.first + QByteArray(1, '\0') + text.second));
     }
+    // Orientation 6 in the eXIf chunk, 3 in the raw text.
+    const auto exif = [](bool big, quint16 orientation) {
+        return ExifBlockBuilder(big).AddShort(ExifBlockBuilder::Ifd0, 0x0112, orientation).Build();
+    };
+    if (damage.startsWith("eXIf"))
+        bytes.insert(33, BqTest::PngChunk("eXIf", exif(true, 6).mid(6)));
+    if (damage == "eXIf+raw")
+        bytes.insert(33, BqTest::PngChunk("tEXt", "Raw profile type exif\0\nexif\n" +
+                                                      QByteArray::number(exif(false, 3).size()) + "\n" +
+                                                      exif(false, 3).toHex()));
     if (damage == "big text")
         bytes.insert(bytes.size() - 12, BqTest::PngChunk("tEXt", QByteArray("Comment\0", 8) + QByteArray(9 << 20, 'x')));
     QVERIFY(BqTest::WriteFile(path, bytes));
@@ -505,6 +519,16 @@ void TestImageRead::pngAsTheLibraryReadsIt()
         return;
     if (damage == "settings")
         QVERIFY(CMagickReader::Read(path, CMagickReader::FirstFrame).clean);
+    // The library's coder leaves the eXIf chunk it writes; the engine reads
+    // it as the photo's Exif.
+    const int chunk = bytes.indexOf("eXIf");
+    if (chunk > 4) {
+        const QByteArray block = "Exif" + QByteArray(2, '\0') +
+                                 bytes.mid(chunk + 4, int(qFromBigEndian<quint32>(bytes.constData() + chunk - 4)));
+        theirs.profile("exif", Magick::Blob(block.constData(), size_t(block.size())));
+    }
+    if (damage.startsWith("eXIf"))
+        theirs.orientation(Magick::RightTopOrientation);
     const QString difference = BqTest::PngDifference(engine.m_Image, theirs);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
@@ -564,6 +588,9 @@ void TestImageRead::cmykSource_data()
     QTest::newRow("cmyk with profile") << "cmyk+p";
     QTest::newRow("rgb with profile") << "rgb+p";
     QTest::newRow("rgb without profile") << "rgb";
+    // A profile for other pixels is ignored.
+    QTest::newRow("cmyk with an rgb profile") << "cmyk+rgb";
+    QTest::newRow("rgb with a cmyk profile") << "rgb+cmyk";
 }
 
 void TestImageRead::cmykSource()
@@ -577,12 +604,16 @@ void TestImageRead::cmykSource()
     } else if (kind == "cmyk+p") {
         embedded = BqTest::ProfileVariant(ResourceRoot() + "/RSWOP.ICM", "press P");
         BqTest::WriteCmykJpeg(path, embedded);
+    } else if (kind == "cmyk+rgb") {
+        BqTest::WriteCmykJpeg(path, BqTest::ProfileVariant(ResourceRoot() + "/sRGB.icm", "camera RGB"));
     } else {
         Magick::Image photo = BqTest::FourQuadrants();
         if (kind == "rgb+p") {
             embedded = BqTest::ProfileVariant(ResourceRoot() + "/sRGB.icm", "camera RGB");
             photo.profile("icc", embedded);
         }
+        if (kind == "rgb+cmyk")
+            photo.profile("icc", BqTest::ProfileVariant(ResourceRoot() + "/RSWOP.ICM", "press P"));
         photo.write(QFile::encodeName(path).toStdString());
     }
 

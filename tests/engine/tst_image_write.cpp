@@ -8,6 +8,7 @@
 #include "ICCProfiles.h"
 #include "ImageManager.h"
 #include "MagickRuntime.h"
+#include "OrientationFixtures.h"
 #include "PhotoMaker.h"
 #include "PngCoder.h"
 #include "ResourceRoot.h"
@@ -165,7 +166,8 @@ void TestImageWrite::everyWritableFormat_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<int>("tolerance"); // -1: black and white only
-    QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks
+    QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks;
+                                           // "Orientation=n": from a JPEG with this Exif orientation
     for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
         QTest::newRow(id) << QString(id) << 0 << QByteArray();
     for (const char* id : {"JPG", "JP2", "JPC"})
@@ -178,6 +180,8 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::newRow("TIF, density NaN") << "TIF" << 0
                                       << QByteArray("exif:XResolution=nan;exif:YResolution=-300;exif:ResolutionUnit=2");
     QTest::newRow("TIF, orientation 9") << "TIF" << 0 << QByteArray("exif:Orientation=9");
+    QTest::newRow("TIF, Exif orientation 9 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=9");
+    QTest::newRow("TIF, Exif orientation 65535 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=65535");
     QTest::newRow("TIF, IPTC of 4 bytes") << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364");
 }
 
@@ -190,8 +194,12 @@ void TestImageWrite::everyWritableFormat()
     const QString path = Path("x." + id.toLower());
     CImageManager engine;
     engine.SetImage(BqTest::FourQuadrants());
-    if (!texts.isEmpty()) {
-        QVERIFY(QDir().mkpath(Path("in")));
+    QVERIFY(QDir().mkpath(Path("in")));
+    if (texts.startsWith("Orientation=")) {
+        const QByteArray jpeg = BqTest::JpegBytes(BqTest::FourQuadrants(), 100);
+        QVERIFY(BqTest::WriteFile(Path("in/o.jpg"), BqTest::InsertExifOrientation(jpeg, texts.mid(12).toInt())));
+        QVERIFY(engine.Read(Path("in/o.jpg")));
+    } else if (!texts.isEmpty()) {
         BqTest::FourQuadrants().write("PNG24:" + QFile::encodeName(Path("in/t.png")).toStdString());
         QByteArray png = BqTest::FileBytes(Path("in/t.png"));
         for (const QByteArray& text : texts.split(';'))
@@ -507,6 +515,12 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
         image.write(prefix + QFile::encodeName(Path("source.png")).toStdString());
         QVERIFY(engine.Read(Path("source.png")));
         image = ReadBack(Path("source.png"));
+        // The library's coder leaves the eXIf chunk it wrote; the engine
+        // reads it as the photo's Exif, and looks its orientation up.
+        const QByteArray exif = QByteArray("Exif\0\0", 6) + PngPixelData(BqTest::FileBytes(Path("source.png")), "eXIf");
+        if (exif.size() > 6)
+            image.profile("exif", Magick::Blob(exif.constData(), size_t(exif.size())));
+        image.attribute("EXIF:Orientation");
     }
     QVERIFY(engine.Write(Path("mine.png")));
     image.quality(compression * 100);
@@ -547,6 +561,7 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold_data()
     QTest::newRow("ICC not D50") << "icc-not-d50" << QByteArray("iCCP") << QByteArray() << true;
     QTest::newRow("ICC sRGB kept") << "icc" << QByteArray("iCCP") << QByteArray("icc") << false;
     QTest::newRow("ICC libpng's stream warns") << "icc-stream" << QByteArray("iCCP") << QByteArray("icc") << false;
+    QTest::newRow("ICC kept beside zero primaries") << "icc-primaries" << QByteArray("iCCP") << QByteArray("icc") << true;
     QTest::newRow("key of a no-break space") << "key\xc2\xa0" << QByteArray("tEXt") << QByteArray("value") << true;
     QTest::newRow("key fx: after cleaning") << "key\xc2\xa0 fx:w" << QByteArray("tEXt") << QByteArray("value") << false;
     QTest::newRow("key jpeg: after cleaning")
@@ -618,6 +633,10 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold()
         srgb += char((x = x * 1103515245u + 12345u) >> 16);
     if (kind == "icc-stream")
         srgb.replace(0, 4, QByteArray("\0\0\x05\0", 4));
+    if (kind == "icc-primaries") { // as a BMP header with a profile gives them
+        raw->chromaticity = MagickCore::ChromaticityInfo();
+        raw->chromaticity.white_point = {0.3127, 0.329, 0};
+    }
     if (kind.startsWith("icc"))
         image.profile("icc", Magick::Blob(srgb.constData(), size_t(srgb.size())));
 
