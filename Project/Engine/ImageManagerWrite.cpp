@@ -155,9 +155,18 @@ QByteArray ProfileBytes(const Magick::Image& image, const char* name)
     return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
 }
 
+// Stored as it is, never applied: Magick++ would convert the pixels to a
+// new ICC profile. Empty bytes take the profile out.
 void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& bytes)
 {
-    image.profile(name, Magick::Blob(bytes.constData(), size_t(bytes.size())));
+    image.modifyImage();
+    if (bytes.isEmpty()) {
+        MagickCore::DeleteImageProfile(image.image(), name);
+        return;
+    }
+    MagickCore::StringInfo* profile = MagickCore::BlobToStringInfo(bytes.constData(), size_t(bytes.size()));
+    MagickCore::SetImageProfile(image.image(), name, profile);
+    MagickCore::DestroyStringInfo(profile);
 }
 
 // Photoshop's resource block as its readers walk it: a signature, an id, a
@@ -228,7 +237,7 @@ void FitMetadata(Magick::Image& image, const QString& format, QStringList& leftO
         for (const char* name : {"icc", "iptc"}) {
             QByteArray profile = ProfileBytes(image, name);
             if (profile.size() > kPictCommentBytes - 1) {
-                image.profile(name, Magick::Blob());
+                SetProfileBytes(image, name, QByteArray());
                 leftOut << QStringLiteral("the %1 profile larger than a PICT comment").arg(QString(name).toUpper());
             } else if (profile.size() % 2) {
                 SetProfileBytes(image, name, profile + '\0');
@@ -411,9 +420,13 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
-    // The library's writers may leave a file that their own readers refuse.
+    // The library's writers may leave a file that their own readers refuse,
+    // or whose pixels do not decode. Every frame: a PSD's layers may not
+    // decode where its merged image does. A JPEG is decoded at an eighth of
+    // its size, which reads all of its data.
     for (int i = 0; ok && !png && i < written.size(); ++i) {
-        const QString refused = CMagickReader::Ping(written.at(i), CMagickReader::FirstFrame).error;
+        const CMagickReader::SResult back = CMagickReader::Read(written.at(i), CMagickReader::AllFrames, nullptr, {1, 1});
+        const QString refused = back.error.isEmpty() ? back.damage : back.error;
         if (!refused.isEmpty()) {
             m_WriteError = QStringLiteral("the file written does not read back: %1").arg(refused);
             ok = false;

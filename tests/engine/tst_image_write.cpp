@@ -872,6 +872,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("path of 4096 bytes") << "long";
     QTest::newRow("no image") << "noimage";
     QTest::newRow("density libtiff refuses") << "nan";
+    QTest::newRow("PSD whose layer does not read back") << "label";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -901,6 +902,10 @@ void TestImageWrite::unwritableTargets()
         engine.m_Image.modifyImage();
         engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
         engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
+    } else if (kind == "label") {
+        // The writer gives the layer's name one length byte.
+        engine.m_Image.attribute("label", std::string(256, 'l'));
+        out = Path("out.psd");
     }
     const QStringList before = FilesIn(m_dir->path());
     QVERIFY(!engine.Write(out));
@@ -908,6 +913,8 @@ void TestImageWrite::unwritableTargets()
     QVERIFY2(!engine.WriteError().contains(".bq-"), qPrintable(engine.WriteError()));
     if (kind == "nan")
         QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
+    if (kind == "label")
+        QCOMPARE(engine.WriteError(), QString("the file written does not read back: unable to decompress image"));
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
