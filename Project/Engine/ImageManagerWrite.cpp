@@ -376,12 +376,13 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     QString pngWarning;
     QStringList leftOut;
     QStringList written{output->TemporaryPath()};
+    const QString format = FormatOf(path);
     // PNG not through the library's coder: it lets one write run at a time.
-    const bool png = FormatOf(path) == QLatin1String("PNG");
+    const bool png = format == QLatin1String("PNG");
     errno = 0;
     try {
         if (image) {
-            FitMetadata(*image, FormatOf(path), leftOut);
+            FitMetadata(*image, format, leftOut);
             image->depth(8);
             if (png) {
                 ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError, &pngWarning);
@@ -391,14 +392,14 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
             }
         } else {
             for (Magick::Image& page : *pages) {
-                FitMetadata(page, FormatOf(path), leftOut);
+                FitMetadata(page, format, leftOut);
                 page.depth(8);
             }
             leftOut.removeDuplicates();
             // Pages that go to separate files are written one by one under
             // numbered temporaries: left to the library, a "%" in the folder
             // would turn its numbering off.
-            if (pages->size() > 1 && (!adjoin || !FormatJoinsPages(FormatOf(path)))) {
+            if (pages->size() > 1 && (!adjoin || !FormatJoinsPages(format))) {
                 ok = true;
                 written.clear();
                 for (int i = 0; ok && i < pages->size(); ++i) {
@@ -421,11 +422,14 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         ok = false;
     }
     // The library's writers may leave a file that their own readers refuse,
-    // or whose pixels do not decode. Every frame: a PSD's layers may not
-    // decode where its merged image does. A JPEG is decoded at an eighth of
-    // its size, which reads all of its data.
+    // or whose pixels do not decode: every frame is decoded (a PSD's layers
+    // may fail where its merged image reads). JPEG and TIFF readers meet
+    // all metadata in the header, the rest is libjpeg's or libtiff's own:
+    // a ping is enough there, and spares the common outputs a decode.
+    const bool headerEnough = IsJpeg(format) || format == QLatin1String("JPE") || IsTiff(format);
     for (int i = 0; ok && !png && i < written.size(); ++i) {
-        const CMagickReader::SResult back = CMagickReader::Read(written.at(i), CMagickReader::AllFrames, nullptr, {1, 1});
+        const CMagickReader::SResult back = headerEnough ? CMagickReader::Ping(written.at(i), CMagickReader::AllFrames)
+                                                         : CMagickReader::Read(written.at(i), CMagickReader::AllFrames);
         const QString refused = back.error.isEmpty() ? back.damage : back.error;
         if (!refused.isEmpty()) {
             m_WriteError = QStringLiteral("the file written does not read back: %1").arg(refused);
