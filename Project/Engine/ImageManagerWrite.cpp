@@ -203,11 +203,12 @@ constexpr int kPictCommentBytes = 65535 - 4;
 constexpr int kJpegSegmentBytes = 65535 - 2;
 constexpr int kJp2CommentBytes = 65535 - 4;
 
-// Metadata the library's writer for `format` cannot hold, or would write so
-// that the file does not read, cut to fit, repaired or taken out; what was
-// left out goes to `leftOut`. A density no writer can hold is none; TIFF and
-// PSD state 72 dpi for none, as their readers assume.
-void FitMetadata(Magick::Image& image, const QString& format, QStringList& leftOut)
+// What the library's writer for `format` cannot hold, or would write so that
+// the file does not read: metadata cut to fit, repaired or taken out (what
+// was left out goes to `leftOut`), a palette spelled out. A density no
+// writer can hold is none; TIFF and PSD state 72 dpi for none, as their
+// readers assume.
+void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut)
 {
     const MagickCore::Image* raw = image.constImage();
     // Not a number stays: no reader makes one, and the write refuses it.
@@ -244,6 +245,10 @@ void FitMetadata(Magick::Image& image, const QString& format, QStringList& leftO
             }
         }
     } else if (format == QLatin1String("PSD")) {
+        // The library's reader refuses the header of the indexed PSDs its
+        // writer makes (a GIF's palette, for one).
+        if (image.classType() == Magick::PseudoClass)
+            image.classType(Magick::DirectClass);
         const QByteArray block = ProfileBytes(image, "8bim");
         bool damaged = false;
         const QByteArray repaired = RepairedResources(block, damaged);
@@ -382,7 +387,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     errno = 0;
     try {
         if (image) {
-            FitMetadata(*image, format, leftOut);
+            FitToWriter(*image, format, leftOut);
             image->depth(8);
             if (png) {
                 ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError, &pngWarning);
@@ -392,7 +397,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
             }
         } else {
             for (Magick::Image& page : *pages) {
-                FitMetadata(page, format, leftOut);
+                FitToWriter(page, format, leftOut);
                 page.depth(8);
             }
             leftOut.removeDuplicates();
