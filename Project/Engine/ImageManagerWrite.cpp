@@ -257,7 +257,11 @@ void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftO
         if (damaged)
             leftOut << QStringLiteral("a damaged Photoshop resource");
     } else if (IsJpeg(format) || format == QLatin1String("JPE")) {
-        const QByteArray exif = ProfileBytes(image, "exif");
+        QByteArray exif = ProfileBytes(image, "exif");
+        // As a PSD holds it, it lacks the header JPEG readers look for.
+        const QByteArray header("Exif\0\0", 6);
+        if (!exif.isEmpty() && !exif.startsWith(header))
+            SetProfileBytes(image, "exif", exif.prepend(header));
         if (exif.size() > kJpegSegmentBytes) {
             // The embedded thumbnail first, as it is safe to cut.
             const QByteArray cut = ExifThumbnail::Without(exif, true);

@@ -214,6 +214,8 @@ void TestImageWrite::everyWritableFormat_data()
     exif.SetThumbnail("\xff\xd8" + QByteArray(100000, 't'));
     QTest::newRow("JPG, Exif of 100 KB, its thumbnail cut")
         << "JPG" << 3 << raw("exif", exif.Build()) << QByteArray("HarbourCam");
+    QTest::newRow("JPG, Exif of 100 KB as a PSD holds it, without header")
+        << "JPG" << 3 << raw("exif", exif.Build().mid(6)) << QByteArray("Exif\0\0II", 8);
     // A density out of range is none; TIFF and PSD state 72 dpi for none.
     QTest::newRow("JPG, density 5e9 dpi")
         << "JPG" << 3 << QByteArray("exif:XResolution=5e9;exif:YResolution=5e9;exif:ResolutionUnit=2")
