@@ -1,5 +1,8 @@
 #include "ExifThumbnail.h"
 
+#include <QPair>
+#include <QVector>
+
 #include <algorithm>
 
 namespace
@@ -29,6 +32,22 @@ public:
         const qint64 begin = std::max<qint64>(0, std::min<qint64>(offset, m_Data.size() - m_Base));
         const qint64 end = std::max(begin, std::min<qint64>(offset + size, m_Data.size() - m_Base));
         std::fill(m_Data.begin() + int(m_Base + begin), m_Data.begin() + int(m_Base + end), '\0');
+        m_Zeroed.append({begin, end});
+    }
+    // Where the zeroed ranges that reach the end of the block begin.
+    qint64 ZeroedTail() const
+    {
+        qint64 tail = m_Data.size() - m_Base;
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QPair<qint64, qint64>& range : m_Zeroed) {
+                if (range.first < tail && range.second >= tail) {
+                    tail = range.first;
+                    moved = true;
+                }
+            }
+        }
+        return tail;
     }
 
 private:
@@ -47,6 +66,7 @@ private:
     QByteArray& m_Data;
     int m_Base;
     bool m_Big = false;
+    QVector<QPair<qint64, qint64>> m_Zeroed;
 };
 
 enum : quint32 {
@@ -69,7 +89,7 @@ quint32 EntryValue(const CTiffView& tiff, qint64 entry, quint32 i)
 
 } // namespace
 
-QByteArray ExifThumbnail::Without(const QByteArray& exif)
+QByteArray ExifThumbnail::Without(const QByteArray& exif, bool shrink)
 {
     QByteArray data = exif;
     const int base = data.startsWith(QByteArray("Exif\0\0", 6)) ? 6 : 0;
@@ -119,7 +139,11 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
             tiff.Zero(EntryValue(tiff, strips, i), EntryValue(tiff, counts, i));
     }
     tiff.Zero(ifd1, 2 + entries * 12 + 4);
+    // IFD0 itself stays whole.
+    const qint64 tail = std::max(tiff.ZeroedTail(), link + 4);
     tiff.Zero(link, 4);
+    if (shrink)
+        data.truncate(int(base + tail));
     return data;
 }
 

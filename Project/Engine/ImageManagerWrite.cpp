@@ -3,8 +3,10 @@
 #include "ImageManager.h"
 
 #include "AtomicReplace.h"
+#include "ExifThumbnail.h"
 #include "ICCProfiles.h"
 #include "ImageFilters.h"
+#include "MagickReader.h"
 #include "PngCoder.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -147,6 +149,130 @@ void IptcInResources(Magick::Image& image)
                                     MagickCore::BlobToStringInfo(block.constData(), size_t(block.size())));
 }
 
+QByteArray ProfileBytes(const Magick::Image& image, const char* name)
+{
+    const Magick::Blob blob = image.profile(name);
+    return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
+}
+
+// Stored as it is, never applied: Magick++ would convert the pixels to a
+// new ICC profile. Empty bytes take the profile out.
+void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& bytes)
+{
+    image.modifyImage();
+    if (bytes.isEmpty()) {
+        MagickCore::DeleteImageProfile(image.image(), name);
+        return;
+    }
+    MagickCore::StringInfo* profile = MagickCore::BlobToStringInfo(bytes.constData(), size_t(bytes.size()));
+    MagickCore::SetImageProfile(image.image(), name, profile);
+    MagickCore::DestroyStringInfo(profile);
+}
+
+// Photoshop's resource block as its readers walk it: a signature, an id, a
+// Pascal name and a length per resource, name and data padded to even. A
+// resource without its pad byte gets one; a length past the block, or bytes
+// where no resource begins, end the block there. `damaged` says whether
+// anything but zeros was left out.
+QByteArray RepairedResources(const QByteArray& block, bool& damaged)
+{
+    QByteArray repaired;
+    int at = 0;
+    while (at + 12 <= block.size() && block.mid(at, 4) == "8BIM") {
+        const int sizeAt = at + 6 + ((quint8(block.at(at + 6)) + 2) & ~1);
+        if (sizeAt + 4 > block.size())
+            break;
+        const quint32 size = qFromBigEndian<quint32>(block.constData() + sizeAt);
+        if (size > quint32(block.size() - sizeAt - 4))
+            break;
+        const int end = sizeAt + 4 + int(size);
+        repaired += block.mid(at, end - at);
+        if (size % 2)
+            repaired += '\0';
+        at = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
+    }
+    const QByteArray rest = block.mid(at);
+    damaged = rest.count('\0') != rest.size();
+    return repaired;
+}
+
+// The most pixels per unit any writer's field holds (JPEG's is 16 bits).
+constexpr double kMaxDensity = 65535;
+// What a PICT comment, a JPEG segment and a JPEG 2000 comment marker hold.
+constexpr int kPictCommentBytes = 65535 - 4;
+constexpr int kJpegSegmentBytes = 65535 - 2;
+constexpr int kJp2CommentBytes = 65535 - 4;
+
+// What the library's writer for `format` cannot hold, or would write so that
+// the file does not read: metadata cut to fit, repaired or taken out (what
+// was left out goes to `leftOut`), a palette spelled out. A density no
+// writer can hold is none; TIFF and PSD state 72 dpi for none, as their
+// readers assume.
+void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut)
+{
+    const MagickCore::Image* raw = image.constImage();
+    // Not a number stays: no reader makes one, and the write refuses it.
+    const auto outOfRange = [](double density) { return density <= 0 || density > kMaxDensity; };
+    const bool noDensity = outOfRange(raw->x_resolution) || outOfRange(raw->y_resolution);
+    if (IsTiff(format) || format == QLatin1String("PSD")) {
+        if (noDensity) {
+            image.resolutionUnits(Magick::PixelsPerInchResolution);
+            image.density(Magick::Geometry(72, 72));
+        }
+    } else if (noDensity && (raw->x_resolution != 0 || raw->y_resolution != 0)) {
+        image.modifyImage();
+        image.image()->x_resolution = image.image()->y_resolution = 0;
+    }
+    if (format == QLatin1String("JP2") || format == QLatin1String("JPC") || format == QLatin1String("J2K")) {
+        const std::string comment = image.attribute("comment");
+        if (comment.size() > size_t(kJp2CommentBytes)) {
+            size_t cut = size_t(kJp2CommentBytes);
+            while (cut > 0 && (quint8(comment[cut]) & 0xC0) == 0x80) // not inside a UTF-8 character
+                --cut;
+            image.attribute("comment", comment.substr(0, cut));
+            leftOut << QStringLiteral("the comment past %1 bytes").arg(cut);
+        }
+    } else if (format == QLatin1String("PICT")) {
+        // Its writer states a profile's length in 16 bits and keeps the
+        // opcodes after it at even offsets only when the length is even.
+        for (const char* name : {"icc", "iptc"}) {
+            QByteArray profile = ProfileBytes(image, name);
+            if (profile.size() > kPictCommentBytes - 1) {
+                SetProfileBytes(image, name, QByteArray());
+                leftOut << QStringLiteral("the %1 profile larger than a PICT comment").arg(QString(name).toUpper());
+            } else if (profile.size() % 2) {
+                SetProfileBytes(image, name, profile + '\0');
+            }
+        }
+    } else if (format == QLatin1String("PSD")) {
+        // The library's reader refuses the header of the indexed PSDs its
+        // writer makes (a GIF's palette, for one).
+        if (image.classType() == Magick::PseudoClass)
+            image.classType(Magick::DirectClass);
+        const QByteArray block = ProfileBytes(image, "8bim");
+        bool damaged = false;
+        const QByteArray repaired = RepairedResources(block, damaged);
+        if (repaired != block)
+            SetProfileBytes(image, "8bim", repaired);
+        if (damaged)
+            leftOut << QStringLiteral("a damaged Photoshop resource");
+    } else if (IsJpeg(format) || format == QLatin1String("JPE")) {
+        QByteArray exif = ProfileBytes(image, "exif");
+        // As a PSD holds it, it lacks the header JPEG readers look for.
+        const QByteArray header("Exif\0\0", 6);
+        if (!exif.isEmpty() && !exif.startsWith(header))
+            SetProfileBytes(image, "exif", exif.prepend(header));
+        if (exif.size() > kJpegSegmentBytes) {
+            // The embedded thumbnail first, as it is safe to cut.
+            const QByteArray cut = ExifThumbnail::Without(exif, true);
+            const bool fits = !cut.isEmpty() && cut.size() <= kJpegSegmentBytes;
+            SetProfileBytes(image, "exif", fits ? cut : QByteArray());
+            leftOut << (fits ? QStringLiteral("the Exif thumbnail")
+                             : QStringLiteral("the Exif block larger than a JPEG segment"));
+        }
+    }
+}
+
 // TIFF compressions that store one bit a pixel.
 bool IsFaxCompression(int tiffAlgorithm)
 {
@@ -257,11 +383,15 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     }
     bool ok = false;
     QString pngWarning;
+    QStringList leftOut;
+    QStringList written{output->TemporaryPath()};
+    const QString format = FormatOf(path);
+    // PNG not through the library's coder: it lets one write run at a time.
+    const bool png = format == QLatin1String("PNG");
     errno = 0;
     try {
-        // PNG not through the library's coder: it lets one write run at a time.
-        const bool png = FormatOf(path) == QLatin1String("PNG");
         if (image) {
+            FitToWriter(*image, format, leftOut);
             image->depth(8);
             if (png) {
                 ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError, &pngWarning);
@@ -270,14 +400,19 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 ok = true;
             }
         } else {
-            for (Magick::Image& page : *pages)
+            for (Magick::Image& page : *pages) {
+                FitToWriter(page, format, leftOut);
                 page.depth(8);
+            }
+            leftOut.removeDuplicates();
             // Pages that go to separate files are written one by one under
             // numbered temporaries: left to the library, a "%" in the folder
             // would turn its numbering off.
-            if (pages->size() > 1 && (!adjoin || !FormatJoinsPages(FormatOf(path)))) {
+            if (pages->size() > 1 && (!adjoin || !FormatJoinsPages(format))) {
                 ok = true;
+                written.clear();
                 for (int i = 0; ok && i < pages->size(); ++i) {
+                    written << output->TemporaryPartPath(i);
                     std::string part;
                     QList<Magick::Image> one{pages->at(i)};
                     ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError, &pngWarning)
@@ -295,8 +430,25 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
         m_WriteError = LibraryReason(QString::fromUtf8(e.what()));
         ok = false;
     }
-    if (ok && !pngWarning.isEmpty())
-        qDebug().noquote() << "Warning:" << path << "written without" << pngWarning;
+    // The library's writers may leave a file that their own readers refuse,
+    // or whose pixels do not decode: every frame is decoded (a PSD's layers
+    // may fail where its merged image reads). JPEG and TIFF readers meet
+    // all metadata in the header, the rest is libjpeg's or libtiff's own:
+    // a ping is enough there, and spares the common outputs a decode.
+    const bool headerEnough = IsJpeg(format) || format == QLatin1String("JPE") || IsTiff(format);
+    for (int i = 0; ok && !png && i < written.size(); ++i) {
+        const CMagickReader::SResult back = headerEnough ? CMagickReader::Ping(written.at(i), CMagickReader::AllFrames)
+                                                         : CMagickReader::Read(written.at(i), CMagickReader::AllFrames);
+        const QString refused = back.error.isEmpty() ? back.damage : back.error;
+        if (!refused.isEmpty()) {
+            m_WriteError = QStringLiteral("the file written does not read back: %1").arg(refused);
+            ok = false;
+        }
+    }
+    if (!pngWarning.isEmpty())
+        leftOut << pngWarning;
+    if (ok && !leftOut.isEmpty())
+        qDebug().noquote() << "Warning:" << path << "written without" << leftOut.join(QLatin1String(", "));
     if (!ok) {
         // The library says only that it could not write; the system said why.
         const int error = errno;

@@ -3,6 +3,7 @@
 // left half-written.
 #include "BqTestMain.h"
 #include "EngineFixtures.h"
+#include "ExifBlockBuilder.h"
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
 #include "ICCProfiles.h"
@@ -168,21 +169,66 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::addColumn<int>("tolerance"); // -1: black and white only
     QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks;
                                            // "Orientation=n": from a JPEG with this Exif orientation
+    QTest::addColumn<QByteArray>("kept");  // bytes the written file holds
     for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
-        QTest::newRow(id) << QString(id) << 0 << QByteArray();
+        QTest::newRow(id) << QString(id) << 0 << QByteArray() << QByteArray();
     for (const char* id : {"JPG", "JP2", "JPC"})
-        QTest::newRow(id) << QString(id) << 3 << QByteArray();
-    QTest::newRow("WBMP") << "WBMP" << -1 << QByteArray();
+        QTest::newRow(id) << QString(id) << 3 << QByteArray() << QByteArray();
+    QTest::newRow("WBMP") << "WBMP" << -1 << QByteArray() << QByteArray();
     // Texts are only text: no writer takes them for settings, profiles or
     // values out of range.
-    QTest::newRow("JPG, text jpeg:sampling-factor") << "JPG" << 3 << QByteArray("JPEG:Sampling-Factor=5x5");
-    QTest::newRow("GIF, XMP text that is no XML") << "GIF" << 0 << QByteArray("Raw profile type xmp=\nxmp\n3\n3c783e");
+    QTest::newRow("JPG, text jpeg:sampling-factor")
+        << "JPG" << 3 << QByteArray("JPEG:Sampling-Factor=5x5") << QByteArray();
+    QTest::newRow("GIF, XMP text that is no XML")
+        << "GIF" << 0 << QByteArray("Raw profile type xmp=\nxmp\n3\n3c783e") << QByteArray();
     QTest::newRow("TIF, density NaN") << "TIF" << 0
-                                      << QByteArray("exif:XResolution=nan;exif:YResolution=-300;exif:ResolutionUnit=2");
-    QTest::newRow("TIF, orientation 9") << "TIF" << 0 << QByteArray("exif:Orientation=9");
-    QTest::newRow("TIF, Exif orientation 9 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=9");
-    QTest::newRow("TIF, Exif orientation 65535 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=65535");
-    QTest::newRow("TIF, IPTC of 4 bytes") << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364");
+                                      << QByteArray("exif:XResolution=nan;exif:YResolution=-300;exif:ResolutionUnit=2")
+                                      << QByteArray();
+    QTest::newRow("TIF, orientation 9") << "TIF" << 0 << QByteArray("exif:Orientation=9") << QByteArray();
+    QTest::newRow("TIF, Exif orientation 9 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=9") << QByteArray();
+    QTest::newRow("TIF, Exif orientation 65535 from a JPEG")
+        << "TIF" << 3 << QByteArray("Orientation=65535") << QByteArray();
+    QTest::newRow("TIF, IPTC of 4 bytes")
+        << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364") << QByteArray();
+    // Metadata a writer cannot hold is cut to fit, repaired or left out.
+    const auto raw = [](const char* name, const QByteArray& bytes) {
+        return "Raw profile type " + QByteArray(name) + "=\n" + name + "\n" + QByteArray::number(bytes.size()) + "\n" +
+               bytes.toHex();
+    };
+    const QByteArray harbour("\x1c\x02\x00\x00\x02\x00\x04\x1c\x02\x05\x00\x07Harbour", 19);
+    QTest::newRow("JP2, comment of 70000 bytes")
+        << "JP2" << 3 << "Comment=" + QByteArray(70000, 'x') << QByteArray("\xff\x64\xff\xff", 4); // the marker, full
+    QTest::newRow("PICT, IPTC of odd length") << "PICT" << 0 << raw("iptc", harbour) << QByteArray("Harbour");
+    QByteArray icc = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm").leftJustified(200000, '\xff');
+    icc.replace(0, 4, QByteArray("\0\x03\x0d\x40", 4));
+    QTest::newRow("PICT, ICC profile of 200000 bytes") << "PICT" << 0 << raw("icc", icc) << QByteArray();
+    const QByteArray unpadded = QByteArray("8BIM\x04\x04\0\0\0\0\0\x13", 12) + harbour +
+                                QByteArray("8BIM\x03\xed\0\0\0\0\0\x10", 12) +
+                                QByteArray("\0\x48\0\0\0\1\0\1\0\x48\0\0\0\1\0\1", 16);
+    QTest::newRow("PSD, resource without its pad byte") << "PSD" << 0 << raw("8bim", unpadded) << harbour + '\0';
+    QTest::newRow("PSD, resource past its block")
+        << "PSD" << 0 << raw("8bim", QByteArray("8BIM\x04\x04\0\0\0\0\0\x28", 12) + harbour) << QByteArray();
+    BqTest::ExifBlockBuilder exif;
+    exif.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010f, "HarbourCam");
+    QTest::newRow("JPG, Exif of 100 KB without thumbnail")
+        << "JPG" << 3
+        << raw("exif", exif.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010e, QByteArray(100000, 'd')).Build())
+        << QByteArray();
+    exif = BqTest::ExifBlockBuilder();
+    exif.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010f, "HarbourCam");
+    exif.SetThumbnail("\xff\xd8" + QByteArray(100000, 't'));
+    QTest::newRow("JPG, Exif of 100 KB, its thumbnail cut")
+        << "JPG" << 3 << raw("exif", exif.Build()) << QByteArray("HarbourCam");
+    QTest::newRow("JPG, Exif of 100 KB as a PSD holds it, without header")
+        << "JPG" << 3 << raw("exif", exif.Build().mid(6)) << QByteArray("Exif\0\0II", 8);
+    // A density out of range is none; TIFF and PSD state 72 dpi for none.
+    QTest::newRow("JPG, density 5e9 dpi")
+        << "JPG" << 3 << QByteArray("exif:XResolution=5e9;exif:YResolution=5e9;exif:ResolutionUnit=2")
+        << QByteArray("JFIF\0\x01\x01\0\0\x01\0\x01", 12);
+    QTest::newRow("TIF, no density") << "TIF" << 0 << QByteArray()
+                                     << QByteArray("\x1a\x01\x05\0\x01\0\0\0", 8); // XResolution, one rational
+    QTest::newRow("PSD, no density") << "PSD" << 0 << QByteArray()
+                                     << QByteArray("8BIM\x03\xed\0\0\0\0\0\x10\0\x48", 14);
 }
 
 void TestImageWrite::everyWritableFormat()
@@ -190,6 +236,7 @@ void TestImageWrite::everyWritableFormat()
     QFETCH(QString, id);
     QFETCH(int, tolerance);
     QFETCH(QByteArray, texts);
+    QFETCH(QByteArray, kept);
     QVERIFY(CFormatsEnum::GetInstance()->GetRecordById(id).writable);
     const QString path = Path("x." + id.toLower());
     CImageManager engine;
@@ -210,6 +257,7 @@ void TestImageWrite::everyWritableFormat()
     QVERIFY2(engine.Write(path), qPrintable(engine.WriteError()));
     QCOMPARE(engine.WrittenFiles(), QStringList{path});
     QCOMPARE(FilesIn(m_dir->path()), QStringList{"x." + id.toLower()});
+    QVERIFY(BqTest::FileBytes(path).contains(kept));
 
     CImageManager back;
     QVERIFY(back.Read(path));
@@ -846,6 +894,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("path of 4096 bytes") << "long";
     QTest::newRow("no image") << "noimage";
     QTest::newRow("density libtiff refuses") << "nan";
+    QTest::newRow("PSD whose layer does not read back") << "label";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -875,6 +924,10 @@ void TestImageWrite::unwritableTargets()
         engine.m_Image.modifyImage();
         engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
         engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
+    } else if (kind == "label") {
+        // The writer gives the layer's name one length byte.
+        engine.m_Image.attribute("label", std::string(256, 'l'));
+        out = Path("out.psd");
     }
     const QStringList before = FilesIn(m_dir->path());
     QVERIFY(!engine.Write(out));
@@ -882,6 +935,8 @@ void TestImageWrite::unwritableTargets()
     QVERIFY2(!engine.WriteError().contains(".bq-"), qPrintable(engine.WriteError()));
     if (kind == "nan")
         QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
+    if (kind == "label")
+        QCOMPARE(engine.WriteError(), QString("the file written does not read back: unable to decompress image"));
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
