@@ -19,29 +19,35 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     // backup mark, then the target's extension (which holds no ".").
     static const QRegularExpression own(QStringLiteral("^(\\.bq-[A-Za-z0-9]{6})(-[0-9]+|-was-[0-9]+)?(\\.[^.]*)?$"));
     const QStringList hidden = QDir(folder).entryList({QStringLiteral(".bq-*")}, QDir::Files | QDir::Hidden);
-    if (hidden.isEmpty())
-        return 0;
     // The reserved files that ended processes recorded in this folder: a
-    // name alone proves nothing, the user may have such files.
+    // name alone proves nothing, the user may have such files. Any other
+    // name recorded there is a final name claimed for a rename that never
+    // came (where a file system has neither rename flags nor hard links).
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     QSet<QString> recorded;
+    QStringList claims;
     for (const QString& path : CTemporaryRecord::LeftByEndedProcesses()) {
         const QFileInfo info(path);
-        if (!canonical.isEmpty() && info.dir().canonicalPath() == canonical)
-            recorded.insert(info.fileName());
+        if (canonical.isEmpty() || info.dir().canonicalPath() != canonical)
+            continue;
+        recorded.insert(info.fileName());
+        if (!own.match(info.fileName()).hasMatch())
+            claims << info.fileName();
     }
     const qint64 limit = before.toSecsSinceEpoch();
     QStringList candidates;
     QList<SFileId> ids;
-    for (const QString& name : hidden) {
+    for (const QString& name : hidden + claims) {
         const QRegularExpressionMatch match = own.match(name);
-        if (!match.hasMatch() || !recorded.contains(match.captured(1) + match.captured(3)))
+        const bool claim = !match.hasMatch();
+        if (!claim && !recorded.contains(match.captured(1) + match.captured(3)))
             continue;
         const QString path = folder + "/" + name;
         struct stat st;
-        // Only this user's regular files, never through a link.
+        // Only this user's regular files, never through a link; a claim
+        // only while it is still empty, before its photo came.
         if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_uid != ::geteuid() || st.st_mtime >= limit)
+            st.st_uid != ::geteuid() || st.st_mtime >= limit || (claim && (st.st_size != 0 || st.st_nlink != 1)))
             continue;
         candidates << path;
         ids << SFileIdentity::FromStat(st).id;

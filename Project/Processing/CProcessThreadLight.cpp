@@ -52,12 +52,13 @@ void CProcessThread::LightProcessing(bool& skip)
         QString reason;
         const CAtomicReplace::NextTarget next = NextFreeName();
         const CAtomicReplace::NextTarget* noReplace = MayReplace() ? nullptr : &next;
+        const CAtomicReplace::SRun run = RunOutputs();
         QString placed;
         // As it was copied: an upload-only run removes it later only as such.
         m_SourceRead = SFileIdentity::Of(m_SourcePath);
         const bool ok = Guarded([&] {
-            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
-                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);
+            return move ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed, &run)
+                        : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed, &run);
         });
         if (!ok) {
             const QString text = move ? (nameChanged ? tr("Failed to Rename and Move") : tr("Failed to Move"))
