@@ -560,6 +560,8 @@ private slots:
     // "path=WxH" (a ".tif" has three pages) or "path=old", a file of the
     // user's, or "link->target" a folder link; `left` is every file there is
     // after the run, `notes` the "Written as" lines (with %1 for the folder).
+    // `limits` sets a variable of the limited file-system library, a
+    // folder's relative to the test's folder.
     void sharedNames_data()
     {
         QTest::addColumn<int>("mode");
@@ -570,9 +572,7 @@ private slots:
         QTest::addColumn<QStringList>("sources");
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("notes");
-        // A name another writer takes just before the rename, where the file
-        // system has neither rename flags nor hard links.
-        QTest::addColumn<QString>("takenAtRename");
+        QTest::addColumn<QString>("limits");
         const QString taken = ": the name was taken";
         QTest::newRow("another photo at the name, written")
             << 2 << "JPG" << true << true << false << QStringList{"src/a.png=64x48", "src/a.jpg=36x28"}
@@ -618,7 +618,25 @@ private slots:
             << QStringList{"%1/in2/sub/a (2).jpg" + taken} << QString();
         QTest::newRow("name taken at the rename, written")
             << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
-            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "a.jpg";
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "BQ_TAKE_AT_RENAME=a.jpg";
+        // Another run, told to overwrite, puts its file in place of the claim.
+        QTest::newRow("claimed name taken by another run")
+            << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
+            << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
+            << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"} << "BQ_REPLACE_AT_CLAIM=a.jpg";
+        QTest::newRow("pages over pages, overwrite")
+            << 0 << "JPG" << true << true << false << QStringList{"src/a.tif=0x0", "out/a-0.jpg=old", "out/a-1.jpg=old"}
+            << QStringList{"out/a-0.jpg=40x30", "out/a-1.jpg=50x40", "out/a-2.jpg=60x50"} << QStringList{} << QString();
+        // Names that a casefold folder makes one: the second photo never
+        // replaces the first, moved or written.
+        QTest::newRow("folded names, moved")
+            << 0 << "keep" << true << true << false << QStringList{"s1/Straße.jpg=64x48", "s2/STRASSE.jpg=36x28"}
+            << QStringList{"out/Straße.jpg=64x48", "out/STRASSE (2).jpg=36x28"}
+            << QStringList{"%1/out/STRASSE (2).jpg" + taken + " meanwhile"} << "BQ_FOLD_FOLDER=out";
+        QTest::newRow("NFC and NFD names, written")
+            << 0 << "JPG" << true << true << false << QStringList{"s1/\u00e9.png=64x48", "s2/e\u0301.png=36x28"}
+            << QStringList{"out/\u00e9.jpg=64x48", "out/e\u0301 (2).jpg=36x28"}
+            << QStringList{"%1/out/e\u0301 (2).jpg" + taken + " meanwhile"} << "BQ_FOLD_FOLDER=out";
     }
 
     void sharedNames()
@@ -631,7 +649,7 @@ private slots:
         QFETCH(QStringList, sources);
         QFETCH(QStringList, left);
         QFETCH(QStringList, notes);
-        QFETCH(QString, takenAtRename);
+        QFETCH(QString, limits);
         QStringList photos;
         for (const QString& entry : sources) {
             if (entry.contains("->")) {
@@ -654,6 +672,18 @@ private slots:
             if (value != "old")
                 photos << path;
         }
+        const QByteArray variable = limits.section('=', 0, 0).toUtf8();
+        const QString value = variable == "BQ_FOLD_FOLDER" ? T + "/" + limits.section('=', 1) : limits.section('=', 1);
+        if (!variable.isEmpty())
+            qputenv(variable, value.toUtf8());
+        // "ß" found as "SS" where names fold; only the _nolinks run claims names.
+        const bool folds = variable == "BQ_FOLD_FOLDER" && WriteFile(value + "/\u00df", "") && QFile::remove(value + "/SS");
+        const bool claims = variable == "BQ_REPLACE_AT_CLAIM" && !qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS");
+        if ((variable == "BQ_FOLD_FOLDER" && !folds) || (variable == "BQ_REPLACE_AT_CLAIM" && !claims)) {
+            QFile::remove(value + "/\u00df");
+            qunsetenv(variable);
+            QSKIP("names are folded, or claimed where there are no hard links, only as the limited file-system library emulates it");
+        }
         P->OutputFolderStruct = mode;
         P->OutputFormat = format == "keep" ? KeepOriginalFormatText() : format;
         P->SilentRun = true;
@@ -663,10 +693,9 @@ private slots:
         WorkerHarness h;
         if (raced)
             h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
-        if (!takenAtRename.isEmpty())
-            qputenv("BQ_TAKE_AT_RENAME", takenAtRename.toUtf8());
         const bool ran = h.RunJob(photos);
-        qunsetenv("BQ_TAKE_AT_RENAME");
+        if (!variable.isEmpty())
+            qunsetenv(variable);
         P->SilentRun = false;
         QVERIFY(ran);
         QCOMPARE(h.Errors(), 0);
