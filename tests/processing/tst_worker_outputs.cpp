@@ -284,12 +284,17 @@ private slots:
         QTest::newRow("killed after 50 outputs") << "long";
         QTest::newRow("line break in the folder's name") << "line break";
         QTest::newRow("record reached through a link") << "linked";
+        QTest::newRow("name claimed, killed before the rename") << "claim";
     }
     void killedRunTemporaries()
     {
         QFETCH(QString, run);
+        if (run == "claim" && qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS"))
+            QSKIP("names are claimed only where there are neither rename flags nor hard links");
         // Its temporaries there; D then holds files of the user's so named.
-        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D) : D;
+        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D)
+                               : run == "claim"    ? MakeFolder(D + "/sub")
+                                                   : D;
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
         // The killed run: a process that makes its temporaries and dies, or
@@ -303,6 +308,14 @@ private slots:
             for (int i = 0; run == "long" && i < 50; ++i) {
                 CAtomicReplace done(MakeFolder(T + "/long") + "/n.jpg");
                 if (!done.Create() || !WriteFile(done.TemporaryPath(), "n") || !done.Commit())
+                    _exit(1);
+            }
+            if (run == "claim") {
+                // The run ends at the rename into its claimed name, as a kill would end it.
+                ::setenv("BQ_EXIT_AT_RENAME", "k.jpg", 1);
+                CAtomicReplace* claimed = new CAtomicReplace(D + "/k.jpg");
+                claimed->SetNoReplace(nullptr);
+                if (!claimed->Create() || !WriteFile(claimed->TemporaryPath(), "k") || claimed->Commit())
                     _exit(1);
             }
             char end;
@@ -321,7 +334,9 @@ private slots:
         QCOMPARE(records.size(), 1);
         QFile recorded(records.first().filePath());
         QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(recorded.readAll().count(".bq-"), 4);
+        const QByteArray names = recorded.readAll();
+        QCOMPARE(names.count(".bq-"), run == "claim" ? 5 : 4);
+        QCOMPARE(names.count("/k.jpg"), run == "claim" ? 1 : 0);
         recorded.close();
         if (run == "linked") {
             QVERIFY(QFile::rename(recorded.fileName(), T + "/record"));
@@ -333,8 +348,10 @@ private slots:
         const QStringList kept = {made.at(2),        made.at(3),  ".bq-abc123.jpg", ".bq-Keep01.png",
                                   ".bq-toolong.jpg", "photo.jpg", ".bq-AbC1.jpg"};
         const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
-        for (const QString& name : stale + kept) {
-            WriteFile(D + "/" + name, "partial");
+        const QStringList claimed = run == "claim" ? FilesIn(D) : QStringList();
+        for (const QString& name : stale + kept + claimed) {
+            if (!claimed.contains(name))
+                WriteFile(D + "/" + name, "partial");
             QFile file(D + "/" + name);
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(name == made.at(3) ? hourAgo.addSecs(7200) : hourAgo,
