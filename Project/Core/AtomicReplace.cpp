@@ -232,6 +232,15 @@ void COutputLedger::Clear()
     m_Ids.clear();
 }
 
+bool CAtomicReplace::RemoveClaim(const QString& path, const SFileId& id)
+{
+    const QByteArray native = Native(path);
+    const CPlacingLock lock(native);
+    struct stat st;
+    return ::lstat(native.constData(), &st) == 0 && SFileIdentity::FromStat(st).id == id && S_ISREG(st.st_mode) &&
+           st.st_size == 0 && ::unlink(native.constData()) == 0;
+}
+
 CAtomicReplace::CAtomicReplace(const QString& target) : m_Target(target)
 {
     const QFileInfo info(target);

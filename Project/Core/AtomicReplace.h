@@ -136,6 +136,9 @@ public:
     static QString SystemError(int error);
 
 private:
+    // Removes `path` if it is still the empty file `id`, with no commit
+    // under way in its folder: a claim that a killed run left.
+    static bool RemoveClaim(const QString& path, const SFileId& id);
     QStringList ExistingParts() const;
     // TemporaryPartPath() without counting the name as handed out.
     QString PartName(int index) const;
