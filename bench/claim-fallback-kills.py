@@ -15,7 +15,7 @@ no source either.
 
 --races N then runs N times two jobs at once into one folder, both under the
 library: A with Overwrite off, B with Overwrite on, each with one photo named
-q005.jpg among 20 others; every photo of B must be found afterwards, and A's
+q005.jpg sixth among 20 others; every photo of B must be found afterwards, and A's
 too (under q005.jpg or another name).
 
 Prints one line per trial and a summary; exits 1 when a trial failed.
@@ -93,7 +93,8 @@ def digest(path):
 
 class Runner:
     def __init__(self, build, delay, home):
-        self.program = os.path.join(build, "bin", "brandquill")
+        # BRANDQUILL: another build of the program, under this build's library.
+        self.program = os.environ.get("BRANDQUILL") or os.path.join(build, "bin", "brandquill")
         self.env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=home,
                         XDG_CONFIG_HOME=home + "/.config", XDG_DATA_HOME=home + "/.local/share",
                         XDG_CACHE_HOME=home + "/.cache", XDG_RUNTIME_DIR=home + "/run",
@@ -179,13 +180,21 @@ def race(runner, base, index):
     scripts = []
     for side, overwrite in (("a", False), ("b", True)):
         src = base + "/" + side
-        names = ["%s%03d.jpg" % (side, i) for i in range(20)] + ["q005.jpg"]
+        names = ["%s%03d.jpg" % (side, i) for i in range(20)]
+        names.insert(int(os.environ.get("Q_AT", "5")), "q005.jpg")
         make_photos(src, names, 0 if side == "a" else 120)
         script = base + "/" + side + ".bqs"
         with open(script, "w") as f:
             f.write(job([os.path.join(src, n) for n in names], out, overwrite=overwrite))
         scripts.append((side, script, {digest(os.path.join(src, n)): n for n in names}))
-    processes = [runner.start(s) for _, s, _ in scripts]
+    # Either may start first, by up to 0.4 s: the runs meet at q005 at
+    # different moments of their commits.
+    offset = random.uniform(-0.4, 0.4)
+    first, second = (0, 1) if offset >= 0 else (1, 0)
+    processes = [None, None]
+    processes[first] = runner.start(scripts[first][1])
+    time.sleep(abs(offset))
+    processes[second] = runner.start(scripts[second][1])
     codes = [p.wait() for p in processes]
     there = {digest(os.path.join(out, n)): n for n in os.listdir(out)}
     lost = {side: [n for d, n in wanted.items() if d not in there] for side, _, wanted in scripts}

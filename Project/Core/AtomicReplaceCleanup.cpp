@@ -40,7 +40,7 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     for (const QString& name : hidden + claims) {
         const QRegularExpressionMatch match = own.match(name);
         const bool claim = !match.hasMatch();
-        if (!claim && !recorded.contains(match.captured(1) + match.captured(3)))
+        if (claim ? !claims.contains(name) : !recorded.contains(match.captured(1) + match.captured(3)))
             continue;
         const QString path = folder + "/" + name;
         struct stat st;
