@@ -127,8 +127,8 @@ def trial(runner, base, originals, reencode, kill_after, rerun_after):
         process.send_signal(signal.SIGKILL)
         process.wait()
         killed = True
-    empty_after_kill = sum(1 for n in os.listdir(out) if not n.startswith(".bq-")
-                           and os.path.getsize(os.path.join(out, n)) == 0)
+    empty_after_kill = [n for n in os.listdir(out) if not n.startswith(".bq-")
+                        and os.path.getsize(os.path.join(out, n)) == 0]
     time.sleep(rerun_after)
     # Run again with what is left, as the user would.
     with open(script if not os.environ.get("RERUN_ALL") else os.devnull, "w") as f:
@@ -234,10 +234,13 @@ def main():
             killed, empty, code, renamed, problems = trial(runner, work + "/t", originals, args.reencode, at,
                                                            args.rerun_after)
             totals["killed"] += killed
-            totals["empty after the kill"] += empty > 0
+            totals["empty after the kill"] += bool(empty)
+            # A name left empty that the next run did not get back.
+            totals["claim renamed"] = totals.get("claim renamed", 0) + any(
+                n.replace(".jpg", " (2).jpg") in renamed for n in empty)
             totals["renamed"] += bool(renamed)
             failed += bool(problems) or code != 0
-            print("trial %3d: kill at %.2f s%s, %d empty under a final name after the kill; rerun exit %d%s%s"
+            print("trial %3d: kill at %.2f s%s, empty under a final name after the kill: %s; rerun exit %d%s%s"
                   % (i + 1, at, "" if killed else " (had ended)", empty, code,
                      ", renamed %s" % renamed if renamed else "", "; " + "; ".join(problems) if problems else ""))
         print("%d trials: %s; %d failed" % (args.trials, totals, failed))
