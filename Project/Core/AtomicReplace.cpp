@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,11 +89,39 @@ QByteArray Native(const QString& path)
     return QFile::encodeName(path);
 }
 
+// A copy of `path` at `copy` with its mode, where no hard link can be made.
+bool CopyWithMode(const QByteArray& path, const QByteArray& copy, mode_t mode)
+{
+    const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    const int out = in < 0 ? -1 : ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    bool ok = out >= 0 && CopyBytes(in, out) && ::fchmod(out, mode) == 0;
+    int error = errno;
+    if (out >= 0 && ::close(out) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (in >= 0)
+        ::close(in);
+    if (!ok && out >= 0)
+        ::unlink(copy.constData());
+    errno = error;
+    return ok;
+}
+
+bool IsClaim(const QByteArray& path, const struct stat& claim)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 && st.st_dev == claim.st_dev && st.st_ino == claim.st_ino &&
+           st.st_size == 0;
+}
+
 // rename() that fails with EEXIST rather than replace a file. Where the file
 // system cannot refuse in the rename itself, a hard link (which never
 // replaces) and then the old name's removal; where it has no hard links
 // either, the final name is first claimed as an empty file, which only the
-// rename then replaces: another writer finds the name taken. 0 or errno.
+// rename then replaces: another writer finds the name taken. The claim is
+// recorded as a temporary is, so that a run killed before its rename leaves
+// no empty file under the name for good. 0 or errno.
 int RenameNoReplace(const QByteArray& from, const QByteArray& to)
 {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
@@ -110,18 +139,107 @@ int RenameNoReplace(const QByteArray& from, const QByteArray& to)
     }
     if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS)
         return errno;
-    const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (claim < 0)
-        return errno;
-    ::close(claim);
-    if (::rename(from.constData(), to.constData()) == 0)
-        return 0;
-    error = errno;
-    ::unlink(to.constData());
+    const QString recorded = QFile::decodeName(to);
+    CTemporaryRecord::Add(recorded);
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    struct stat claim;
+    if (fd < 0 || ::fstat(fd, &claim) != 0)
+        error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    // A writer that knows nothing of claims (or a run told to overwrite)
+    // may have put its file there since: that file is not ours to replace.
+    if (error == 0 && !IsClaim(to, claim))
+        error = EEXIST;
+    else if (error == 0 && ::rename(from.constData(), to.constData()) != 0) {
+        error = errno;
+        if (IsClaim(to, claim))
+            ::unlink(to.constData());
+    }
+    CTemporaryRecord::Remove(recorded);
+    return error;
+}
+
+// Held from the look at a final name to its rename: by this process's
+// workers, and through an advisory lock on the folder by other runs, so that
+// no other commit comes in between. A folder that cannot be locked (some
+// network file systems) is written to without.
+class CPlacingLock
+{
+public:
+    explicit CPlacingLock(const QByteArray& target) : m_Process(ProcessLock())
+    {
+        const int slash = target.lastIndexOf('/');
+        const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+        m_Folder = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        while (m_Folder >= 0 && ::flock(m_Folder, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~CPlacingLock()
+    {
+        if (m_Folder >= 0)
+            ::close(m_Folder);
+    }
+    CPlacingLock(const CPlacingLock&) = delete;
+    CPlacingLock& operator=(const CPlacingLock&) = delete;
+
+private:
+    static std::mutex& ProcessLock()
+    {
+        static std::mutex lock;
+        return lock;
+    }
+    std::lock_guard<std::mutex> m_Process;
+    int m_Folder = -1;
+};
+
+// Every commit puts its files in place here. With `replace`, over whatever
+// is at `to` but a file `ledger` holds (EEXIST then); without, over no file
+// at all. What is put in place joins the ledger. 0 or errno.
+int Place(const QByteArray& from, const QByteArray& to, bool replace, COutputLedger* ledger)
+{
+    const CPlacingLock lock(to);
+    struct stat st;
+    int error = 0;
+    if (!replace)
+        error = RenameNoReplace(from, to);
+    else if (ledger && ::lstat(to.constData(), &st) == 0 && ledger->Holds(SFileIdentity::FromStat(st).id))
+        error = EEXIST;
+    else if (::rename(from.constData(), to.constData()) != 0)
+        error = errno;
+    if (error == 0 && ledger && ::lstat(to.constData(), &st) == 0)
+        ledger->Add(SFileIdentity::FromStat(st).id);
     return error;
 }
 
 } // namespace
+
+bool COutputLedger::Holds(const SFileId& id) const
+{
+    QMutexLocker lock(&m_Lock);
+    return m_Ids.contains(id);
+}
+
+void COutputLedger::Add(const SFileId& id)
+{
+    QMutexLocker lock(&m_Lock);
+    m_Ids.insert(id);
+}
+
+void COutputLedger::Clear()
+{
+    QMutexLocker lock(&m_Lock);
+    m_Ids.clear();
+}
+
+bool CAtomicReplace::RemoveClaim(const QString& path, const SFileId& id)
+{
+    const QByteArray native = Native(path);
+    const CPlacingLock lock(native);
+    struct stat st;
+    return ::lstat(native.constData(), &st) == 0 && SFileIdentity::FromStat(st).id == id && S_ISREG(st.st_mode) &&
+           st.st_size == 0 && ::unlink(native.constData()) == 0;
+}
 
 CAtomicReplace::CAtomicReplace(const QString& target) : m_Target(target)
 {
@@ -157,6 +275,13 @@ void CAtomicReplace::SetNoReplace(const NextTarget& next)
 {
     m_NoReplace = true;
     m_NextTarget = next;
+}
+
+void CAtomicReplace::SetRun(const SRun& run)
+{
+    m_Ledger = run.ledger;
+    if (!m_NextTarget)
+        m_NextTarget = run.next;
 }
 
 void CAtomicReplace::SetModeSource(const QString& source)
@@ -287,7 +412,10 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
             // A folder in the way fails its rename; there is nothing to keep.
             struct stat st;
             const bool exists = ::lstat(Native(to[i]).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
-            if (exists && ::link(Native(to[i]).constData(), Native(backup).constData()) != 0) {
+            // Without hard links, a copy: the file stays where it is.
+            if (exists && ::link(Native(to[i]).constData(), Native(backup).constData()) != 0 &&
+                ((errno != EPERM && errno != ENOTSUP && errno != ENOSYS) ||
+                 !CopyWithMode(Native(to[i]), Native(backup), st.st_mode & 07777))) {
                 const int error = errno;
                 for (const QString& made : backups)
                     ::unlink(Native(made).constData());
@@ -299,8 +427,7 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
     for (int i = 0; i < from.size(); ++i) {
         const QByteArray source = Native(from[i]);
         const QByteArray target = Native(to[i]);
-        const int error = m_NoReplace ? RenameNoReplace(source, target)
-                                      : (::rename(source.constData(), target.constData()) == 0 ? 0 : errno);
+        const int error = Place(source, target, !m_NoReplace, m_Ledger);
         if (error == 0)
             continue;
         for (int j = i - 1; j >= 0; --j) {
@@ -385,7 +512,7 @@ void CAtomicReplace::Discard()
 }
 
 bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QString* error, const NextTarget* noReplace,
-                              QString* placed)
+                              QString* placed, const SRun* run)
 {
     // O_NONBLOCK: a FIFO under a photo's name must not hang the caller; it
     // is refused below, and regular files ignore the flag.
@@ -395,6 +522,8 @@ bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QStr
     output.SetModeSource(source);
     if (noReplace)
         output.SetNoReplace(*noReplace);
+    if (run)
+        output.SetRun(*run);
     struct stat st;
     bool ok = in >= 0 && ::fstat(in, &st) == 0;
     if (!ok)
@@ -425,18 +554,17 @@ bool CAtomicReplace::CopyFile(const QString& source, const QString& target, QStr
 }
 
 bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QString* error, const NextTarget* noReplace,
-                              QString* placed)
+                              QString* placed, const SRun* run)
 {
     const QByteArray from = Native(source);
+    const NextTarget* nextTarget = noReplace ? noReplace : run ? &run->next : nullptr;
     QString to = target;
     int result = 0;
     for (int attempt = 0;; ++attempt) {
-        const QByteArray native = Native(to);
-        result = noReplace ? RenameNoReplace(from, native)
-                           : (::rename(from.constData(), native.constData()) == 0 ? 0 : errno);
-        if (result != EEXIST || !noReplace || !*noReplace || attempt >= MaxRetargets)
+        result = Place(from, Native(to), !noReplace, run ? run->ledger : nullptr);
+        if (result != EEXIST || !nextTarget || !*nextTarget || attempt >= MaxRetargets)
             break;
-        const QString next = (*noReplace)(to);
+        const QString next = (*nextTarget)(to);
         if (next.isEmpty())
             break;
         to = next;
@@ -461,7 +589,7 @@ bool CAtomicReplace::MoveFile(const QString& source, const QString& target, QStr
     // returns: only then may the source go, and only the file that was
     // copied, as it was when the copy began.
     const SFileIdentity copied = SFileIdentity::Of(source);
-    if (!CopyFile(source, to, error, noReplace, placed))
+    if (!CopyFile(source, to, error, noReplace, placed, run))
         return false;
     QString kept;
     if (!copied.Unchanged(SFileIdentity::Of(source)))

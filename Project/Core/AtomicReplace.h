@@ -3,12 +3,30 @@
 #include "FileIdentity.h"
 
 #include <QDateTime>
+#include <QMutex>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
 #include <sys/types.h>
+
+// The files a run has put in place, by device and inode. A folder that
+// folds names (casefold ext4, SMB, exFAT: "Straße" is "STRASSE", NFC is
+// NFD) makes two names one file, which no rule on spellings can tell: the
+// file system's answer decides. Safe to use from any thread.
+class COutputLedger
+{
+public:
+    bool Holds(const SFileId& id) const;
+    void Add(const SFileId& id);
+    void Clear();
+
+private:
+    mutable QMutex m_Lock;
+    QSet<SFileId> m_Ids;
+};
 
 // Writes a file beside its final name and renames it into place only when
 // it is complete, so a failed write never leaves a partial file and never
@@ -33,6 +51,14 @@ public:
     // name found taken when it was to be put in place, it gives the next
     // name to try in the same folder, or "" to give up.
     typedef std::function<QString(const QString& taken)> NextTarget;
+    // The run an output belongs to: a commit never replaces a file that the
+    // run has put in place, whatever its name looks like, but takes the name
+    // `next` offers, as for a name found taken; what it puts in place joins
+    // the ledger.
+    struct SRun {
+        COutputLedger* ledger = nullptr;
+        NextTarget next;
+    };
     // Removes every temporary that was not committed.
     ~CAtomicReplace();
 
@@ -50,6 +76,7 @@ public:
     // included) taken since it was chosen gives all parts the name `next`
     // offers; without one, the commit fails.
     void SetNoReplace(const NextTarget& next);
+    void SetRun(const SRun& run);
     // The final name: the one given, or the last one `next` offered.
     const QString& Target() const { return m_Target; }
 
@@ -83,15 +110,15 @@ public:
     // `target` (an empty source gives an empty file). On failure `target`
     // is as it was, no temporary is left and `error` says why. With
     // `noReplace`, an existing file is never replaced (SetNoReplace), and
-    // `placed` gets the final name.
+    // `placed` gets the final name; `run` as SetRun.
     static bool CopyFile(const QString& source, const QString& target, QString* error = nullptr,
-                         const NextTarget* noReplace = nullptr, QString* placed = nullptr);
+                         const NextTarget* noReplace = nullptr, QString* placed = nullptr, const SRun* run = nullptr);
     // rename(); across file systems, CopyFile and then the source removed,
     // so that the source goes only once the target is complete and synced.
     // True once the target is in place; a source that changed while it was
     // copied, or that cannot be removed, stays, and `error` then says why.
     static bool MoveFile(const QString& source, const QString& target, QString* error = nullptr,
-                         const NextTarget* noReplace = nullptr, QString* placed = nullptr);
+                         const NextTarget* noReplace = nullptr, QString* placed = nullptr, const SRun* run = nullptr);
 
     // Files "<name>-N.<ext>" beside `target` for N = `from`, `from` + 1, ...
     // as long as they exist: pages of an earlier, longer output.
@@ -100,7 +127,8 @@ public:
     // Removes from `folder` the temporaries recorded by a process that has
     // ended (a run that was killed left them) that were last changed before
     // `before` and that no process holds open; never any other file, not
-    // one that merely looks like a temporary. Returns how many went.
+    // one that merely looks like a temporary. A final name that such a
+    // process claimed and left empty goes too. Returns how many went.
     // (AtomicReplaceCleanup.cpp)
     static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
 
@@ -108,6 +136,9 @@ public:
     static QString SystemError(int error);
 
 private:
+    // Removes `path` if it is still the empty file `id`, with no commit
+    // under way in its folder: a claim that a killed run left.
+    static bool RemoveClaim(const QString& path, const SFileId& id);
     QStringList ExistingParts() const;
     // TemporaryPartPath() without counting the name as handed out.
     QString PartName(int index) const;
@@ -132,6 +163,7 @@ private:
     int m_Errno = 0; // of the last failure
     bool m_NoReplace = false;
     NextTarget m_NextTarget;
+    COutputLedger* m_Ledger = nullptr;
     bool m_AllowEmpty = false; // a copy of an empty file is a result
     bool m_HasSource = false;
     mode_t m_SourceMode = 0; // permission bits of the source

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStandardPaths>
@@ -120,10 +121,13 @@ QByteArray Encoded(const QString& path)
     return QFile::encodeName(path).toPercentEncoding("/");
 }
 
-bool Exists(const QString& path)
+// A temporary is left while it is there; a final name claimed for a rename
+// only while it is still empty: once it holds its photo, it is the user's.
+bool Left(const QString& path)
 {
     struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 &&
+           (QFileInfo(path).fileName().startsWith(QLatin1String(".bq-")) || (S_ISREG(st.st_mode) && st.st_size == 0));
 }
 
 // Whether the process that wrote `lines` (the head and identity first) is
@@ -210,7 +214,7 @@ QStringList CTemporaryRecord::LeftByEndedProcesses()
             if (!QDir::isAbsolutePath(recorded))
                 continue;
             paths << recorded;
-            anyLeft = anyLeft || Exists(recorded);
+            anyLeft = anyLeft || Left(recorded);
         }
         if (anyLeft) {
             left << paths;

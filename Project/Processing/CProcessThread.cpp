@@ -352,9 +352,10 @@ void CProcessThread::WriteImage(bool& skip)
     std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
     if (output && !MayReplace())
         output->SetNoReplace(NextFreeName());
-    if (output)
+    if (output) {
+        output->SetRun(RunOutputs());
         CommitLater(std::move(output));
-    else {
+    } else {
         // An engine that put its output in place itself.
         NoteFinalName(QString(), m_Engine->WrittenFiles());
         EndWrite(m_Engine->WrittenFiles());
@@ -423,6 +424,7 @@ void CProcessThread::WriteDocument(bool& skip)
     if (ok && output) {
         if (!MayReplace())
             output->SetNoReplace(NextFreeName());
+        output->SetRun(RunOutputs());
         ok = Guarded([&] { return output->Commit(); });
         reason = output->ErrorString();
     }

@@ -22,6 +22,7 @@
 // paths and name conflicts; CProcessThreadLight.cpp: the copy or move and the
 // file attributes; CProcessThreadCommit.cpp: the commit beside the next photo.
 
+#include "AtomicReplace.h"
 #include "FileIdentity.h"
 #include "FilterFilename.h"
 #include "ListImages.h"
@@ -255,6 +256,8 @@ private:
     // For an output that must not replace a file: at its commit, the next
     // name free on disk for the name asked for.
     std::function<QString(const QString&)> NextFreeName() const;
+    // The run's outputs, none of which an output of this photo replaces.
+    CAtomicReplace::SRun RunOutputs() const;
     // Only the name the user asked for, and agreed to replace, may replace
     // a file when the output is put in place.
     bool MayReplace() const;

@@ -55,6 +55,7 @@ void CProcessThread::LightProcessing(bool& skip)
         QString reason;
         const CAtomicReplace::NextTarget next = NextFreeName();
         const CAtomicReplace::NextTarget* noReplace = MayReplace() ? nullptr : &next;
+        const CAtomicReplace::SRun run = RunOutputs();
         QString placed;
         // As it was copied: an upload-only run removes it later only as such.
         m_SourceRead = SFileIdentity::Of(m_SourcePath);
@@ -62,8 +63,9 @@ void CProcessThread::LightProcessing(bool& skip)
         // copied, and only the link goes.
         const bool link = QFileInfo(m_SourcePath).isSymLink();
         const bool ok = Guarded([&] {
-            return move && !link ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed)
-                                 : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed);
+            return move && !link
+                       ? CAtomicReplace::MoveFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed, &run)
+                       : CAtomicReplace::CopyFile(m_SourcePath, m_OutputPath, &reason, noReplace, &placed, &run);
         });
         if (ok && move && link && ::unlink(QFile::encodeName(m_SourcePath).constData()) != 0)
             reason = CAtomicReplace::SystemError(errno);

@@ -81,6 +81,9 @@ void CProcessThread::GeneratePathName()
         return;
     }
 
+    // Before the name is chosen: a name a killed run claimed and left empty
+    // is free again.
+    CleanOutputFolder(JoinPath(folder, fileName));
     // Known before the name is chosen: every page file must be free.
     if (!OneDocument() && m_pProfile->MultipageWrite == 0) {
         m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
@@ -209,6 +212,14 @@ std::function<QString(const QString&)> CProcessThread::NextFreeName() const
     SplitPath(m_NameBase, folder, name, extension);
     const SNameBook book = NameBook();
     return [=](const QString&) { return ReserveName(book, folder, name, extension, true, 2); };
+}
+
+CAtomicReplace::SRun CProcessThread::RunOutputs() const
+{
+    CAtomicReplace::SRun run;
+    run.ledger = runNames;
+    run.next = NextFreeName();
+    return run;
 }
 
 bool CProcessThread::MayReplace() const

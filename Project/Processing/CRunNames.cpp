@@ -4,6 +4,7 @@
 
 void CRunNames::Clear()
 {
+    COutputLedger::Clear();
     const auto lock = Lock();
     m_Keys.clear();
 }

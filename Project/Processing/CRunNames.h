@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicReplace.h"
+
 #include <QMutex>
 #include <QSet>
 #include <QString>
@@ -9,8 +11,9 @@
 // The output names a run has handed out, shared by its workers. A name is
 // held for the folder it really is, not for the folder as spelt: through a
 // link, "." or a bind mount two photos would otherwise get one file. Names
-// differing only in letter case are one name.
-class CRunNames
+// differing only in letter case are one name. Its ledger holds the files
+// the run has put in place, which no commit of the run replaces.
+class CRunNames : public COutputLedger
 {
 public:
     // The run's lock: the look-ups and additions made while it is held are

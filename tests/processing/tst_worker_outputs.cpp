@@ -288,12 +288,17 @@ private slots:
         QTest::newRow("record reached through a link") << "linked";
         // Within the second of the killed run's last temporaries.
         QTest::newRow("run again at once") << "again";
+        QTest::newRow("name claimed, killed before the rename") << "claim";
     }
     void killedRunTemporaries()
     {
         QFETCH(QString, run);
+        if (run == "claim" && qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS"))
+            QSKIP("names are claimed only where there are neither rename flags nor hard links");
         // Its temporaries there; D then holds files of the user's so named.
-        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D) : D;
+        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D)
+                               : run == "claim"    ? MakeFolder(D + "/sub")
+                                                   : D;
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
         // The killed run: a process that makes its temporaries and dies, or
@@ -307,6 +312,14 @@ private slots:
             for (int i = 0; run == "long" && i < 50; ++i) {
                 CAtomicReplace done(MakeFolder(T + "/long") + "/n.jpg");
                 if (!done.Create() || !WriteFile(done.TemporaryPath(), "n") || !done.Commit())
+                    _exit(1);
+            }
+            if (run == "claim") {
+                // The run ends at the rename into its claimed name, as a kill would end it.
+                ::setenv("BQ_EXIT_AT_RENAME", "k.jpg", 1);
+                CAtomicReplace* claimed = new CAtomicReplace(D + "/k.jpg");
+                claimed->SetNoReplace(nullptr);
+                if (!claimed->Create() || !WriteFile(claimed->TemporaryPath(), "k") || claimed->Commit())
                     _exit(1);
             }
             char end;
@@ -325,7 +338,9 @@ private slots:
         QCOMPARE(records.size(), 1);
         QFile recorded(records.first().filePath());
         QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(recorded.readAll().count(".bq-"), 4);
+        const QByteArray names = recorded.readAll();
+        QCOMPARE(names.count(".bq-"), run == "claim" ? 5 : 4);
+        QCOMPARE(names.count("/k.jpg"), run == "claim" ? 1 : 0);
         recorded.close();
         if (run == "linked") {
             QVERIFY(QFile::rename(recorded.fileName(), T + "/record"));
@@ -337,8 +352,10 @@ private slots:
         const QStringList kept = {made.at(2),        made.at(3),  ".bq-abc123.jpg", ".bq-Keep01.png",
                                   ".bq-toolong.jpg", "photo.jpg", ".bq-AbC1.jpg"};
         const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
-        for (const QString& name : stale + kept) {
-            WriteFile(D + "/" + name, "partial");
+        const QStringList claimed = run == "claim" ? FilesIn(D) : QStringList();
+        for (const QString& name : stale + kept + claimed) {
+            if (!claimed.contains(name))
+                WriteFile(D + "/" + name, "partial");
             QFile file(D + "/" + name);
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(name == made.at(3) ? hourAgo.addSecs(7200) : hourAgo,
@@ -572,6 +589,8 @@ private slots:
     // "path=WxH" (a ".tif" has three pages) or "path=old", a file of the
     // user's, or "link->target" a folder link; `left` is every file there is
     // after the run, `notes` the "Written as" lines (with %1 for the folder).
+    // `limits` sets a variable of the limited file-system library, a
+    // folder's relative to the test's folder.
     void sharedNames_data()
     {
         QTest::addColumn<int>("mode");
@@ -582,9 +601,7 @@ private slots:
         QTest::addColumn<QStringList>("sources");
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("notes");
-        // A name another writer takes just before the rename, where the file
-        // system has neither rename flags nor hard links.
-        QTest::addColumn<QString>("takenAtRename");
+        QTest::addColumn<QString>("limits");
         const QString taken = ": the name was taken";
         QTest::newRow("another photo at the name, written")
             << 2 << "JPG" << true << true << false << QStringList{"src/a.png=64x48", "src/a.jpg=36x28"}
@@ -630,7 +647,7 @@ private slots:
             << QStringList{"%1/in2/sub/a (2).jpg" + taken} << QString();
         QTest::newRow("name taken at the rename, written")
             << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
-            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "a.jpg";
+            << QStringList{"src/a.png=64x48", "out/a.jpg=64x48"} << QStringList{} << "BQ_TAKE_AT_RENAME=a.jpg";
         // A photo listed by a link: its file is the output, only the link goes.
         QTest::newRow("photo by a relative link, moved")
             << 3 << "keep" << true << true << false << QStringList{"links/a.jpg->../real/a.jpg=64x48"}
@@ -638,6 +655,24 @@ private slots:
         QTest::newRow("photo by an absolute link, moved")
             << 1 << "keep" << true << true << false << QStringList{"links/a.jpg->%1/real/a.jpg=64x48"}
             << QStringList{"real/a.jpg=64x48", "out/a.jpg=64x48"} << QStringList{} << QString();
+        // Another run, told to overwrite, puts its file in place of the claim.
+        QTest::newRow("claimed name taken by another run")
+            << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
+            << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
+            << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"} << "BQ_REPLACE_AT_CLAIM=a.jpg";
+        QTest::newRow("pages over pages, overwrite")
+            << 0 << "JPG" << true << true << false << QStringList{"src/a.tif=0x0", "out/a-0.jpg=old", "out/a-1.jpg=old"}
+            << QStringList{"out/a-0.jpg=40x30", "out/a-1.jpg=50x40", "out/a-2.jpg=60x50"} << QStringList{} << QString();
+        // Names that a casefold folder makes one: the second photo never
+        // replaces the first, moved or written.
+        QTest::newRow("folded names, moved")
+            << 0 << "keep" << true << true << false << QStringList{"s1/Straße.jpg=64x48", "s2/STRASSE.jpg=36x28"}
+            << QStringList{"out/Straße.jpg=64x48", "out/STRASSE (2).jpg=36x28"}
+            << QStringList{"%1/out/STRASSE (2).jpg" + taken + " meanwhile"} << "BQ_FOLD_FOLDER=out";
+        QTest::newRow("NFC and NFD names, written")
+            << 0 << "JPG" << true << true << false << QStringList{"s1/\u00e9.png=64x48", "s2/e\u0301.png=36x28"}
+            << QStringList{"out/\u00e9.jpg=64x48", "out/e\u0301 (2).jpg=36x28"}
+            << QStringList{"%1/out/e\u0301 (2).jpg" + taken + " meanwhile"} << "BQ_FOLD_FOLDER=out";
     }
 
     void sharedNames()
@@ -650,7 +685,7 @@ private slots:
         QFETCH(QStringList, sources);
         QFETCH(QStringList, left);
         QFETCH(QStringList, notes);
-        QFETCH(QString, takenAtRename);
+        QFETCH(QString, limits);
         QStringList photos;
         for (const QString& entry : sources) {
             if (entry.contains("->")) {
@@ -680,6 +715,18 @@ private slots:
             if (value != "old")
                 photos << path;
         }
+        const QByteArray variable = limits.section('=', 0, 0).toUtf8();
+        const QString value = variable == "BQ_FOLD_FOLDER" ? T + "/" + limits.section('=', 1) : limits.section('=', 1);
+        if (!variable.isEmpty())
+            qputenv(variable, value.toUtf8());
+        // "ß" found as "SS" where names fold; only the _nolinks run claims names.
+        const bool folds = variable == "BQ_FOLD_FOLDER" && WriteFile(value + "/\u00df", "") && QFile::remove(value + "/SS");
+        const bool claims = variable == "BQ_REPLACE_AT_CLAIM" && !qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS");
+        if ((variable == "BQ_FOLD_FOLDER" && !folds) || (variable == "BQ_REPLACE_AT_CLAIM" && !claims)) {
+            QFile::remove(value + "/\u00df");
+            qunsetenv(variable);
+            QSKIP("names are folded, or claimed where there are no hard links, only as the limited file-system library emulates it");
+        }
         P->OutputFolderStruct = mode;
         P->OutputFormat = format == "keep" ? KeepOriginalFormatText() : format;
         P->SilentRun = true;
@@ -689,10 +736,9 @@ private slots:
         WorkerHarness h;
         if (raced)
             h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
-        if (!takenAtRename.isEmpty())
-            qputenv("BQ_TAKE_AT_RENAME", takenAtRename.toUtf8());
         const bool ran = h.RunJob(photos);
-        qunsetenv("BQ_TAKE_AT_RENAME");
+        if (!variable.isEmpty())
+            qunsetenv(variable);
         P->SilentRun = false;
         QVERIFY(ran);
         QCOMPARE(h.Errors(), 0);

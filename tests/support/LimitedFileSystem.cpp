@@ -4,11 +4,33 @@
 // as well. With BQ_TAKE_AT_RENAME=<file name>, a rename() to a free name of
 // that file name finds a folder made there just before, as another writer
 // would take the name between a look and the rename.
+//
+// More, each set by its variable:
+// - BQ_FOLD_FOLDER=<absolute folder>: names in that folder are looked up as
+//   a casefold ext4 folder (or an SMB share, an exFAT card) does: by NFD and
+//   full case folding, "Straße" finding "STRASSE"; a new name is kept as
+//   spelt.
+// - BQ_RENAME_DELAY_MS=<ms>: every rename() waits that long first, as on a
+//   network share.
+// - BQ_EXIT_AT_RENAME=<file name>: the process ends at a rename() to that
+//   name, before it, as a kill would end it.
+// - BQ_REPLACE_AT_CLAIM=<file name>: a file of that name that is created
+//   exclusively (O_EXCL) is at once replaced by another writer's file,
+//   holding "old".
 #include <cerrno>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <unicode/unorm2.h>
+#include <unicode/ustring.h>
 
 namespace
 {
@@ -16,6 +38,91 @@ template <typename Function> Function Real(const char* name)
 {
     return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
 }
+
+const char* BaseName(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+bool Named(const char* variable, const char* path)
+{
+    const char* name = std::getenv(variable);
+    return name && path && std::strcmp(BaseName(path), name) == 0;
+}
+
+// NFD, full case folding, NFD again (folding may undo the first); a name
+// that is not UTF-8 is its own key, as the kernel treats it.
+std::u16string FoldKey(const char* name)
+{
+    UChar utf16[1024], normal[2048], folded[4096], key[8192];
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8(utf16, 1024, &length, name, -1, &status);
+    const UNormalizer2* nfd = unorm2_getNFDInstance(&status);
+    length = unorm2_normalize(nfd, utf16, length, normal, 2048, &status);
+    length = u_strFoldCase(folded, 4096, normal, length, U_FOLD_CASE_DEFAULT, &status);
+    length = unorm2_normalize(nfd, folded, length, key, 8192, &status);
+    if (U_FAILURE(status)) {
+        std::u16string raw;
+        for (const char* c = name; *c; ++c)
+            raw += char16_t(static_cast<unsigned char>(*c));
+        return u"\xFFFF" + raw;
+    }
+    return std::u16string(reinterpret_cast<const char16_t*>(key), size_t(length));
+}
+
+// `path`, its name spelt as the entry of the folding folder that it folds
+// to, when there is one.
+std::string Folded(const char* path)
+{
+    const char* folder = std::getenv("BQ_FOLD_FOLDER");
+    if (!folder || !path)
+        return path ? path : "";
+    const char* name = BaseName(path);
+    const size_t length = std::strlen(folder);
+    if (size_t(name - path) != length + 1 || std::strncmp(path, folder, length) != 0 || !*name)
+        return path;
+    const std::u16string key = FoldKey(name);
+    std::string found = path;
+    if (DIR* entries = ::opendir(folder)) {
+        while (const dirent* entry = ::readdir(entries)) {
+            if (FoldKey(entry->d_name) == key) {
+                found = std::string(folder) + "/" + entry->d_name;
+                break;
+            }
+        }
+        ::closedir(entries);
+    }
+    return found;
+}
+
+mode_t ModeOf(int flags, va_list arguments)
+{
+    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(arguments, int)) : 0;
+}
+
+// Another writer's file in place of the claim just made.
+void ReplaceClaim(const char* path, int flags, int fd)
+{
+    if (fd < 0 || (flags & (O_CREAT | O_EXCL)) != (O_CREAT | O_EXCL) || !Named("BQ_REPLACE_AT_CLAIM", path))
+        return;
+    const std::string other = std::string(path) + ".other";
+    if (FILE* file = std::fopen(other.c_str(), "w")) {
+        std::fputs("old", file);
+        std::fclose(file);
+        Real<int (*)(const char*, const char*)>("rename")(other.c_str(), path);
+    }
+}
+
+int OpenAt(const char* symbol, int folder, const char* path, int flags, mode_t mode)
+{
+    const std::string real = Folded(path);
+    const int fd = Real<int (*)(int, const char*, int, ...)>(symbol)(folder, real.c_str(), flags, mode);
+    ReplaceClaim(real.c_str(), flags, fd);
+    return fd;
+}
+
 } // namespace
 
 extern "C" {
@@ -32,7 +139,7 @@ int link(const char* from, const char* to) noexcept
         errno = EPERM;
         return -1;
     }
-    return Real<int (*)(const char*, const char*)>("link")(from, to);
+    return Real<int (*)(const char*, const char*)>("link")(Folded(from).c_str(), Folded(to).c_str());
 }
 
 int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept
@@ -41,15 +148,122 @@ int linkat(int fromFolder, const char* from, int toFolder, const char* to, int f
         errno = EPERM;
         return -1;
     }
-    return Real<int (*)(int, const char*, int, const char*, int)>("linkat")(fromFolder, from, toFolder, to, flags);
+    return Real<int (*)(int, const char*, int, const char*, int)>("linkat")(fromFolder, Folded(from).c_str(), toFolder,
+                                                                           Folded(to).c_str(), flags);
 }
 
 int rename(const char* from, const char* to) noexcept
 {
     const char* taken = std::getenv("BQ_TAKE_AT_RENAME");
-    const char* slash = std::strrchr(to, '/');
-    if (taken && std::strcmp(slash ? slash + 1 : to, taken) == 0)
+    if (taken && std::strcmp(BaseName(to), taken) == 0)
         ::mkdir(to, 0700); // fails when the name is taken
-    return Real<int (*)(const char*, const char*)>("rename")(from, to);
+    if (Named("BQ_EXIT_AT_RENAME", to))
+        ::_exit(0);
+    if (const char* delay = std::getenv("BQ_RENAME_DELAY_MS"))
+        ::usleep(useconds_t(std::atoi(delay)) * 1000);
+    return Real<int (*)(const char*, const char*)>("rename")(Folded(from).c_str(), Folded(to).c_str());
+}
+
+int open(const char* path, int flags, ...)
+{
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = ModeOf(flags, arguments);
+    va_end(arguments);
+    return OpenAt("openat", AT_FDCWD, path, flags, mode);
+}
+
+int open64(const char* path, int flags, ...)
+{
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = ModeOf(flags, arguments);
+    va_end(arguments);
+    return OpenAt("openat64", AT_FDCWD, path, flags, mode);
+}
+
+int openat(int folder, const char* path, int flags, ...)
+{
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = ModeOf(flags, arguments);
+    va_end(arguments);
+    return OpenAt("openat", folder, path, flags, mode);
+}
+
+int openat64(int folder, const char* path, int flags, ...)
+{
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = ModeOf(flags, arguments);
+    va_end(arguments);
+    return OpenAt("openat64", folder, path, flags, mode);
+}
+
+FILE* fopen(const char* path, const char* how)
+{
+    return Real<FILE* (*)(const char*, const char*)>("fopen")(Folded(path).c_str(), how);
+}
+
+FILE* fopen64(const char* path, const char* how)
+{
+    return Real<FILE* (*)(const char*, const char*)>("fopen64")(Folded(path).c_str(), how);
+}
+
+int stat(const char* path, struct stat* st) noexcept
+{
+    return Real<int (*)(const char*, struct stat*)>("stat")(Folded(path).c_str(), st);
+}
+
+int stat64(const char* path, struct stat64* st) noexcept
+{
+    return Real<int (*)(const char*, struct stat64*)>("stat64")(Folded(path).c_str(), st);
+}
+
+int lstat(const char* path, struct stat* st) noexcept
+{
+    return Real<int (*)(const char*, struct stat*)>("lstat")(Folded(path).c_str(), st);
+}
+
+int lstat64(const char* path, struct stat64* st) noexcept
+{
+    return Real<int (*)(const char*, struct stat64*)>("lstat64")(Folded(path).c_str(), st);
+}
+
+int fstatat(int folder, const char* path, struct stat* st, int flags) noexcept
+{
+    return Real<int (*)(int, const char*, struct stat*, int)>("fstatat")(folder, Folded(path).c_str(), st, flags);
+}
+
+int fstatat64(int folder, const char* path, struct stat64* st, int flags) noexcept
+{
+    return Real<int (*)(int, const char*, struct stat64*, int)>("fstatat64")(folder, Folded(path).c_str(), st, flags);
+}
+
+int statx(int folder, const char* path, int flags, unsigned int mask, struct statx* st) noexcept
+{
+    return Real<int (*)(int, const char*, int, unsigned int, struct statx*)>("statx")(folder, Folded(path).c_str(),
+                                                                                     flags, mask, st);
+}
+
+int access(const char* path, int how) noexcept
+{
+    return Real<int (*)(const char*, int)>("access")(Folded(path).c_str(), how);
+}
+
+int unlink(const char* path) noexcept
+{
+    return Real<int (*)(const char*)>("unlink")(Folded(path).c_str());
+}
+
+int chmod(const char* path, mode_t mode) noexcept
+{
+    return Real<int (*)(const char*, mode_t)>("chmod")(Folded(path).c_str(), mode);
+}
+
+int utimensat(int folder, const char* path, const struct timespec times[2], int flags) noexcept
+{
+    return Real<int (*)(int, const char*, const struct timespec*, int)>("utimensat")(folder, Folded(path).c_str(),
+                                                                                   times, flags);
 }
 }
