@@ -171,28 +171,37 @@ void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& b
 
 // Photoshop's resource block as its readers walk it: a signature, an id, a
 // Pascal name and a length per resource, name and data padded to even. A
-// resource without its pad byte gets one; a length past the block, or bytes
-// where no resource begins, end the block there. `damaged` says whether
-// anything but zeros was left out.
+// length past the block, or bytes where no resource begins, end the block
+// there. Each resource is written back as the library's writer walks it,
+// which takes every name for empty: name empty, pads zero (a missing one
+// added). Its reader refuses a resource without data: that goes, and so
+// does the ICC profile, as the writer writes the image's own and the one
+// here, set with the block, would replace it. `damaged` says whether
+// anything but zeros and that profile was left out.
 QByteArray RepairedResources(const QByteArray& block, bool& damaged)
 {
     QByteArray repaired;
+    damaged = false;
     int at = 0;
     while (at + 12 <= block.size() && block.mid(at, 4) == "8BIM") {
-        const int sizeAt = at + 6 + ((quint8(block.at(at + 6)) + 2) & ~1);
+        const int nameSize = quint8(block.at(at + 6));
+        const int sizeAt = at + 6 + ((nameSize + 2) & ~1);
         if (sizeAt + 4 > block.size())
             break;
         const quint32 size = qFromBigEndian<quint32>(block.constData() + sizeAt);
         if (size > quint32(block.size() - sizeAt - 4))
             break;
         const int end = sizeAt + 4 + int(size);
-        repaired += block.mid(at, end - at);
-        if (size % 2)
-            repaired += '\0';
+        if (qFromBigEndian<quint16>(block.constData() + at + 4) != 0x040f) {
+            damaged = damaged || nameSize > 0 || size == 0;
+            if (size > 0)
+                repaired += block.mid(at, 6) + QByteArray(2, '\0') + block.mid(sizeAt, end - sizeAt) +
+                            QByteArray(int(size % 2), '\0');
+        }
         at = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
     }
     const QByteArray rest = block.mid(at);
-    damaged = rest.count('\0') != rest.size();
+    damaged = damaged || rest.count('\0') != rest.size();
     return repaired;
 }
 
@@ -255,7 +264,7 @@ void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftO
         if (repaired != block)
             SetProfileBytes(image, "8bim", repaired);
         if (damaged)
-            leftOut << QStringLiteral("a damaged Photoshop resource");
+            leftOut << QStringLiteral("part of its Photoshop resources");
     } else if (IsJpeg(format) || format == QLatin1String("JPE")) {
         QByteArray exif = ProfileBytes(image, "exif");
         // As a PSD holds it, it lacks the header JPEG readers look for.

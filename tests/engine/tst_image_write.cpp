@@ -208,6 +208,11 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::newRow("PSD, resource without its pad byte") << "PSD" << 0 << raw("8bim", unpadded) << harbour + '\0';
     QTest::newRow("PSD, resource past its block")
         << "PSD" << 0 << raw("8bim", QByteArray("8BIM\x04\x04\0\0\0\0\0\x28", 12) + harbour) << QByteArray();
+    QTest::newRow("PSD, named resource, then one without data")
+        << "PSD" << 0
+        << raw("8bim", QByteArray("8BIM\x04\x04\x07" "Caption\0\0\0\x13", 18) + harbour + '\0' +
+                           QByteArray("8BIM\x04\x05\0\0\0\0\0\0", 12))
+        << QByteArray("8BIM\x04\x04\0\0\0\0\0\x13", 12) + harbour + '\0';
     BqTest::ExifBlockBuilder exif;
     exif.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010f, "HarbourCam");
     QTest::newRow("JPG, Exif of 100 KB without thumbnail")
