@@ -58,6 +58,36 @@ QString IccSpace(const Magick::Blob& profile)
     return QString::fromLatin1(static_cast<const char*>(profile.data()) + 16, 4).trimmed();
 }
 
+// The image's ICC profile, or none where it cannot be read.
+Magick::Blob IccOf(const Magick::Image& image)
+{
+    try {
+        return image.profile("icc");
+    } catch (const Magick::Exception&) {
+        return Magick::Blob();
+    }
+}
+
+// A profile for other pixels than the file's (an RGB profile in a CMYK
+// JPEG) would turn the colours into a negative: it is taken out, so that
+// the photo is read as what its pixels are, with a warning unless `quiet`.
+// Says whether it was.
+bool DropProfileForOtherPixels(Magick::Image& image, const QString& path, bool quiet)
+{
+    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
+    const Magick::Blob embedded = IccOf(image);
+    const QString space = IccSpace(embedded);
+    if (embedded.length() == 0 || (space == QLatin1String("CMYK")) == cmyk)
+        return false;
+    if (!quiet)
+        qDebug().noquote() << "Warning:" << path
+                           << QStringLiteral("read without its ICC profile (the profile is for %1, the pixels are %2)")
+                                  .arg(space, cmyk ? QStringLiteral("CMYK") : QStringLiteral("not"));
+    image.modifyImage();
+    MagickCore::DeleteImageProfile(image.image(), "icc");
+    return true;
+}
+
 } // namespace
 
 IPreviewProgressSink::~IPreviewProgressSink() = default;
@@ -257,23 +287,8 @@ bool CImageManager::ReadMagick(const QString& path)
         // The colour-separation types are exactly the CMYK images; asking for
         // the type itself would scan the pixels of a grey photo.
         const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
-        Magick::Blob embedded;
-        try {
-            embedded = image.profile("icc");
-        } catch (const Magick::Exception&) {
-        }
-        // A profile for other pixels than the file's (an RGB profile in a
-        // CMYK JPEG) would turn the colours into a negative: the photo is
-        // read as what its pixels are.
-        const QString space = IccSpace(embedded);
-        if (embedded.length() > 0 && (space == QLatin1String("CMYK")) != cmyk) {
-            qDebug().noquote() << "Warning:" << path
-                               << QStringLiteral("read without its ICC profile (the profile is for %1, the pixels are %2)")
-                                      .arg(space, cmyk ? QStringLiteral("CMYK") : QStringLiteral("not"));
-            image.modifyImage();
-            MagickCore::DeleteImageProfile(image.image(), "icc");
-            embedded = Magick::Blob();
-        }
+        DropProfileForOtherPixels(image, path, false);
+        const Magick::Blob embedded = IccOf(image);
         if (cmyk) {
             // Label CMYK data without a profile as RSWOP, then convert it to
             // sRGB; the writer restores CMYK from the two flags.
@@ -383,8 +398,14 @@ bool CImageManager::ReadMultipage(const QString& path)
     m_ReadError = read.error;
     const bool clean = read.clean;
     QList<Magick::Image> frames = read.frames;
-    for (Magick::Image& frame : frames)
+    bool told = false;
+    for (Magick::Image& frame : frames) {
         DetachMonitor(frame);
+        try {
+            told = DropProfileForOtherPixels(frame, path, told) || told;
+        } catch (const Magick::Exception&) {
+        }
+    }
     m_Pages = frames;
     // Any report, a warning included, fails the multi-page read.
     if (!clean || frames.isEmpty() || (m_bPreview && m_Progress.abort.load())) {

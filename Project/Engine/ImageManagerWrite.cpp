@@ -224,7 +224,9 @@ void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftO
     const auto outOfRange = [](double density) { return density <= 0 || density > kMaxDensity; };
     const bool noDensity = outOfRange(raw->x_resolution) || outOfRange(raw->y_resolution);
     if (IsTiff(format) || format == QLatin1String("PSD")) {
-        if (noDensity) {
+        // A density without a unit is only an aspect ratio (JFIF's 1:1),
+        // which these readers would take for 1 dpi.
+        if (noDensity || raw->units == MagickCore::UndefinedResolution) {
             image.resolutionUnits(Magick::PixelsPerInchResolution);
             image.density(Magick::Geometry(72, 72));
         }

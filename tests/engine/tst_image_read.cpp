@@ -591,6 +591,7 @@ void TestImageRead::cmykSource_data()
     // A profile for other pixels is ignored.
     QTest::newRow("cmyk with an rgb profile") << "cmyk+rgb";
     QTest::newRow("rgb with a cmyk profile") << "rgb+cmyk";
+    QTest::newRow("rgb with a cmyk profile, read as pages") << "rgb+cmyk pages";
 }
 
 void TestImageRead::cmykSource()
@@ -612,12 +613,18 @@ void TestImageRead::cmykSource()
             embedded = BqTest::ProfileVariant(ResourceRoot() + "/sRGB.icm", "camera RGB");
             photo.profile("icc", embedded);
         }
-        if (kind == "rgb+cmyk")
+        if (kind.startsWith("rgb+cmyk"))
             photo.profile("icc", BqTest::ProfileVariant(ResourceRoot() + "/RSWOP.ICM", "press P"));
         photo.write(QFile::encodeName(path).toStdString());
     }
 
     CImageManager engine;
+    if (kind.endsWith(" pages")) {
+        QVERIFY(engine.ReadMultipage(path));
+        QCOMPARE(engine.m_Pages.size(), 1);
+        QCOMPARE(engine.m_Pages.first().profile("icc").length(), size_t(0));
+        return;
+    }
     QVERIFY(engine.Read(path));
     const bool cmyk = kind.startsWith("cmyk");
     QCOMPARE(engine.m_bSourceCmyk, cmyk);

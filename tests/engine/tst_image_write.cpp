@@ -234,6 +234,9 @@ void TestImageWrite::everyWritableFormat_data()
                                      << QByteArray("\x1a\x01\x05\0\x01\0\0\0", 8); // XResolution, one rational
     QTest::newRow("PSD, no density") << "PSD" << 0 << QByteArray()
                                      << QByteArray("8BIM\x03\xed\0\0\0\0\0\x10\0\x48", 14);
+    QTest::newRow("PSD, density without a unit")
+        << "PSD" << 0 << QByteArray("exif:XResolution=1;exif:YResolution=1;exif:ResolutionUnit=1")
+        << QByteArray("8BIM\x03\xed\0\0\0\0\0\x10\0\x48", 14);
 }
 
 void TestImageWrite::everyWritableFormat()
