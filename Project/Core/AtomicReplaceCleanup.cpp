@@ -65,8 +65,8 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     for (int i = 0; i < candidates.size(); ++i) {
         // A claim's name may have been given its photo since it was looked at.
         const bool claim = !own.match(QFileInfo(candidates[i]).fileName()).hasMatch();
-        if (!open.contains(ids[i]) && (claim ? RemoveClaim(candidates[i], ids[i])
-                                             : ::unlink(QFile::encodeName(candidates[i]).constData()) == 0))
+        if (!open.contains(ids[i]) &&
+            (claim ? RemoveClaim(candidates[i], ids[i]) : ::unlink(QFile::encodeName(candidates[i]).constData()) == 0))
             ++removed;
     }
     return removed;

@@ -333,8 +333,8 @@ void SetChunks(SPngFile& s, const SPlan& plan)
     // they are tried on an info of their own first, and only they stay out.
     const MagickCore::ChromaticityInfo& c = source->chromaticity;
     const auto setChromaticity = [&s, &c](png_infop info) {
-        png_set_cHRM(s.png, info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y,
-                     c.green_primary.x, c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
+        png_set_cHRM(s.png, info, c.white_point.x, c.white_point.y, c.red_primary.x, c.red_primary.y, c.green_primary.x,
+                     c.green_primary.y, c.blue_primary.x, c.blue_primary.y);
     };
     if (plan.chromaticity) {
         png_infop probe = png_create_info_struct(s.png);

@@ -88,21 +88,20 @@ QByteArray Resource(quint16 id, const QByteArray& data, bool pad, int stated = -
 // IPTC records 2:00 and 2:05 (object name), 12 + `name` bytes.
 QByteArray Iptc(const QByteArray& name)
 {
-    return QByteArray("\x1c\x02\x00\x00\x02\x00\x04", 7) + QByteArray("\x1c\x02\x05\x00", 4) + char(name.size()) +
-           name;
+    return QByteArray("\x1c\x02\x00\x00\x02\x00\x04", 7) + QByteArray("\x1c\x02\x05\x00", 4) + char(name.size()) + name;
 }
 
 // A text chunk as the library's coder writes a profile, optionally with a
 // wrong stated length.
 QByteArray RawProfileChunk(const char* name, const QByteArray& data, int stated = -1)
 {
-    QByteArray text = "\n" + QByteArray(name) + "\n" +
-                      QByteArray::number(stated < 0 ? data.size() : stated).rightJustified(8) + "\n";
+    QByteArray text =
+        "\n" + QByteArray(name) + "\n" + QByteArray::number(stated < 0 ? data.size() : stated).rightJustified(8) + "\n";
     const QByteArray hex = data.toHex();
     for (int at = 0; at < hex.size(); at += 72)
         text += hex.mid(at, 72) + "\n";
-    return BqTest::PngChunk("zTXt", SPngFile::kRawProfile + QByteArray(name) + QByteArray(2, '\0') +
-                                        qCompress(text).mid(4));
+    return BqTest::PngChunk("zTXt",
+                            SPngFile::kRawProfile + QByteArray(name) + QByteArray(2, '\0') + qCompress(text).mid(4));
 }
 
 QByteArray WithPngChunks(const QByteArray& png, const QByteArray& chunks)
@@ -157,9 +156,9 @@ void WriteSeeds(const QString& folder)
     const QByteArray photoshop("Photoshop 3.0\0", 14);
     seeds.append({"iptc-19.jpg", WithJpegSegment(jpeg, 0xed, photoshop + Resource(0x0404, Iptc("Harbour"), true))});
     seeds.append({"iptc-33.png", WithPngChunks(png, RawProfileChunk("iptc", Iptc("Harbour at dawn, 1931."), -1))});
-    seeds.append({"iptc-unpadded.jpg",
-                  WithJpegSegment(jpeg, 0xed, photoshop + Resource(0x0404, Iptc(QByteArray(21, 'h')), false) +
-                                                  Resource(0x03ed, QByteArray(16, '\1'), true))});
+    seeds.append({"iptc-unpadded.jpg", WithJpegSegment(jpeg, 0xed,
+                                                       photoshop + Resource(0x0404, Iptc(QByteArray(21, 'h')), false) +
+                                                           Resource(0x03ed, QByteArray(16, '\1'), true))});
     seeds.append({"8bim-wrong-length.png",
                   WithPngChunks(png, RawProfileChunk("8bim", Resource(0x0404, Iptc("Harbour"), true, 400)))});
     Magick::Image cmykProfiled = photo;
@@ -168,9 +167,9 @@ void WriteSeeds(const QString& folder)
 
     Magick::Image cmyk = photo;
     cmyk.colorSpace(Magick::CMYKColorspace);
-    seeds.append({"cmyk-with-rgb-profile.jpg",
-                  WithJpegSegment(Encoded(cmyk, "JPEG"), 0xe2,
-                                  QByteArray("ICC_PROFILE\0\1\1", 14) + BqTest::BlobBytes(srgb))});
+    seeds.append(
+        {"cmyk-with-rgb-profile.jpg",
+         WithJpegSegment(Encoded(cmyk, "JPEG"), 0xe2, QByteArray("ICC_PROFILE\0\1\1", 14) + BqTest::BlobBytes(srgb))});
 
     for (int orientation : {9, 65535}) {
         B exif(orientation > 9);

@@ -451,8 +451,12 @@ void TestImageRead::pngAsTheLibraryReadsIt_data()
     QTest::newRow("text of 9 MiB") << "rgb" << "big text" << "";
     // The eXIf chunk, which the library's coder leaves, is the photo's Exif,
     // and wins over a raw profile text.
-    QTest::newRow("eXIf chunk") << "rgb" << "eXIf" << "";
-    QTest::newRow("eXIf chunk beside a raw Exif text") << "rgb" << "eXIf+raw" << "";
+    QTest::newRow("eXIf chunk") << "rgb"
+                                << "eXIf"
+                                << "";
+    QTest::newRow("eXIf chunk beside a raw Exif text") << "rgb"
+                                                       << "eXIf+raw"
+                                                       << "";
 }
 
 void TestImageRead::pngAsTheLibraryReadsIt()

@@ -210,8 +210,10 @@ void TestImageWrite::everyWritableFormat_data()
         << "PSD" << 0 << raw("8bim", QByteArray("8BIM\x04\x04\0\0\0\0\0\x28", 12) + harbour) << QByteArray();
     QTest::newRow("PSD, named resource, then one without data")
         << "PSD" << 0
-        << raw("8bim", QByteArray("8BIM\x04\x04\x07" "Caption\0\0\0\x13", 18) + harbour + '\0' +
-                           QByteArray("8BIM\x04\x05\0\0\0\0\0\0", 12))
+        << raw("8bim", QByteArray("8BIM\x04\x04\x07"
+                                  "Caption\0\0\0\x13",
+                                  18) +
+                           harbour + '\0' + QByteArray("8BIM\x04\x05\0\0\0\0\0\0", 12))
         << QByteArray("8BIM\x04\x04\0\0\0\0\0\x13", 12) + harbour + '\0';
     BqTest::ExifBlockBuilder exif;
     exif.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010f, "HarbourCam");
@@ -617,7 +619,8 @@ void TestImageWrite::pngLeavesOutWhatItCannotHold_data()
     QTest::newRow("ICC not D50") << "icc-not-d50" << QByteArray("iCCP") << QByteArray() << true;
     QTest::newRow("ICC sRGB kept") << "icc" << QByteArray("iCCP") << QByteArray("icc") << false;
     QTest::newRow("ICC libpng's stream warns") << "icc-stream" << QByteArray("iCCP") << QByteArray("icc") << false;
-    QTest::newRow("ICC kept beside zero primaries") << "icc-primaries" << QByteArray("iCCP") << QByteArray("icc") << true;
+    QTest::newRow("ICC kept beside zero primaries")
+        << "icc-primaries" << QByteArray("iCCP") << QByteArray("icc") << true;
     QTest::newRow("key of a no-break space") << "key\xc2\xa0" << QByteArray("tEXt") << QByteArray("value") << true;
     QTest::newRow("key fx: after cleaning") << "key\xc2\xa0 fx:w" << QByteArray("tEXt") << QByteArray("value") << false;
     QTest::newRow("key jpeg: after cleaning")

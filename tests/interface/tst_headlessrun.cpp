@@ -311,9 +311,8 @@ void TestHeadlessRun::exitStatus_data()
         << "Silent" << 1 << "/breaks" << offscreen << 2
         << QByteArray("brandquill: Search 'gone  - Processed /x/fake.jpg  Process completed without errors./*.JPG'");
     // "/norecord": a file stands where the record of temporaries goes.
-    QTest::newRow("temporaries not recorded")
-        << "Silent" << 1 << "/norecord" << offscreen << 0
-        << QByteArray("brandquill: Temporary files cannot be recorded in ");
+    QTest::newRow("temporaries not recorded") << "Silent" << 1 << "/norecord" << offscreen << 0
+                                              << QByteArray("brandquill: Temporary files cannot be recorded in ");
 }
 
 void TestHeadlessRun::exitStatus()

@@ -720,12 +720,14 @@ private slots:
         if (!variable.isEmpty())
             qputenv(variable, value.toUtf8());
         // "ß" found as "SS" where names fold; only the _nolinks run claims names.
-        const bool folds = variable == "BQ_FOLD_FOLDER" && WriteFile(value + "/\u00df", "") && QFile::remove(value + "/SS");
+        const bool folds =
+            variable == "BQ_FOLD_FOLDER" && WriteFile(value + "/\u00df", "") && QFile::remove(value + "/SS");
         const bool claims = variable == "BQ_REPLACE_AT_CLAIM" && !qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS");
         if ((variable == "BQ_FOLD_FOLDER" && !folds) || (variable == "BQ_REPLACE_AT_CLAIM" && !claims)) {
             QFile::remove(value + "/\u00df");
             qunsetenv(variable);
-            QSKIP("names are folded, or claimed where there are no hard links, only as the limited file-system library emulates it");
+            QSKIP("names are folded, or claimed where there are no hard links, only as the limited file-system library "
+                  "emulates it");
         }
         P->OutputFolderStruct = mode;
         P->OutputFormat = format == "keep" ? KeepOriginalFormatText() : format;

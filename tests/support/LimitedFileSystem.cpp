@@ -149,7 +149,7 @@ int linkat(int fromFolder, const char* from, int toFolder, const char* to, int f
         return -1;
     }
     return Real<int (*)(int, const char*, int, const char*, int)>("linkat")(fromFolder, Folded(from).c_str(), toFolder,
-                                                                           Folded(to).c_str(), flags);
+                                                                            Folded(to).c_str(), flags);
 }
 
 int rename(const char* from, const char* to) noexcept
@@ -243,7 +243,7 @@ int fstatat64(int folder, const char* path, struct stat64* st, int flags) noexce
 int statx(int folder, const char* path, int flags, unsigned int mask, struct statx* st) noexcept
 {
     return Real<int (*)(int, const char*, int, unsigned int, struct statx*)>("statx")(folder, Folded(path).c_str(),
-                                                                                     flags, mask, st);
+                                                                                      flags, mask, st);
 }
 
 int access(const char* path, int how) noexcept
@@ -264,6 +264,6 @@ int chmod(const char* path, mode_t mode) noexcept
 int utimensat(int folder, const char* path, const struct timespec times[2], int flags) noexcept
 {
     return Real<int (*)(int, const char*, const struct timespec*, int)>("utimensat")(folder, Folded(path).c_str(),
-                                                                                   times, flags);
+                                                                                     times, flags);
 }
 }

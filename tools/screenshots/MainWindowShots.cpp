@@ -30,8 +30,8 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStackedWidget>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QWindow>
 
