@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <Magick++.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +34,11 @@ QString StartEngineFuzzer(int* argc, char*** argv, void (*seed)(const QString& f
     CheckSettingsIsolated();
     if (!StartMagickRuntime())
         Stop("the ImageMagick policy was not found");
+    // The program's policy lets pixel caches take 3 GiB of memory, which a
+    // small hostile file can fill (a GIF of 80 KB does); here the caches
+    // beyond 512 MiB go to the disk, as they do beyond 3 GiB in a run, so
+    // that the fuzzer's memory limit catches the program's own allocations.
+    Magick::ResourceLimits::memory(MagickCore::MagickSizeType(512) << 20);
     // The first argument that is no option names the corpus folder.
     for (int i = 1; i < *argc; ++i) {
         const char* arg = (*argv)[i];
