@@ -116,6 +116,12 @@ bool FormatJoinsPages(const QString& format)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
+QByteArray ProfileBytes(const Magick::Image& image, const char* name)
+{
+    const Magick::Blob blob = image.profile(name);
+    return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
+}
+
 // The library's TIFF writer gives libtiff an IPTC profile's length in 32-bit
 // words where libtiff takes bytes: three quarters of it are lost, and a
 // short one leaves a file that does not read. Photoshop's resource block,
@@ -126,15 +132,9 @@ void IptcInResources(Magick::Image& image)
         return;
     image.modifyImage();
     MagickCore::Image* raw = image.image();
-    const auto bytes = [raw](const char* name) {
-        const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(raw, name);
-        return profile ? QByteArray(reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(profile)),
-                                    static_cast<int>(MagickCore::GetStringInfoLength(profile)))
-                       : QByteArray();
-    };
-    QByteArray block = bytes("8bim");
+    QByteArray block = ProfileBytes(image, "8bim");
     if (!block.contains(QByteArray("8BIM\x04\x04", 6))) {
-        const QByteArray data = bytes("iptc");
+        const QByteArray data = ProfileBytes(image, "iptc");
         char length[4];
         qToBigEndian(static_cast<quint32>(data.size()), length);
         block += QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray(length, 4) + data;
@@ -147,12 +147,6 @@ void IptcInResources(Magick::Image& image)
     MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(raw->profiles),
                                     MagickCore::ConstantString("8bim"),
                                     MagickCore::BlobToStringInfo(block.constData(), size_t(block.size())));
-}
-
-QByteArray ProfileBytes(const Magick::Image& image, const char* name)
-{
-    const Magick::Blob blob = image.profile(name);
-    return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
 }
 
 // Stored as it is, never applied: Magick++ would convert the pixels to a

@@ -29,6 +29,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#define COMMA ,
+
 #include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 
@@ -164,41 +166,20 @@ int rename(const char* from, const char* to) noexcept
     return Real<int (*)(const char*, const char*)>("rename")(Folded(from).c_str(), Folded(to).c_str());
 }
 
-int open(const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt("openat", AT_FDCWD, path, flags, mode);
-}
-
-int open64(const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt("openat64", AT_FDCWD, path, flags, mode);
-}
-
-int openat(int folder, const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt("openat", folder, path, flags, mode);
-}
-
-int openat64(int folder, const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt("openat64", folder, path, flags, mode);
-}
+// The variadic opens, each through OpenAt with the mode it was given.
+#define BQ_OPEN(name, symbol, folderParameter, folder)                                                                 \
+    int name(folderParameter const char* path, int flags, ...)                                                         \
+    {                                                                                                                  \
+        va_list arguments;                                                                                             \
+        va_start(arguments, flags);                                                                                    \
+        const mode_t mode = ModeOf(flags, arguments);                                                                  \
+        va_end(arguments);                                                                                             \
+        return OpenAt(symbol, folder, path, flags, mode);                                                              \
+    }
+BQ_OPEN(open, "openat", , AT_FDCWD)
+BQ_OPEN(open64, "openat64", , AT_FDCWD)
+BQ_OPEN(openat, "openat", int folder COMMA, folder)
+BQ_OPEN(openat64, "openat64", int folder COMMA, folder)
 
 FILE* fopen(const char* path, const char* how)
 {
@@ -210,25 +191,18 @@ FILE* fopen64(const char* path, const char* how)
     return Real<FILE* (*)(const char*, const char*)>("fopen64")(Folded(path).c_str(), how);
 }
 
-int stat(const char* path, struct stat* st) noexcept
-{
-    return Real<int (*)(const char*, struct stat*)>("stat")(Folded(path).c_str(), st);
-}
-
-int stat64(const char* path, struct stat64* st) noexcept
-{
-    return Real<int (*)(const char*, struct stat64*)>("stat64")(Folded(path).c_str(), st);
-}
-
-int lstat(const char* path, struct stat* st) noexcept
-{
-    return Real<int (*)(const char*, struct stat*)>("lstat")(Folded(path).c_str(), st);
-}
-
-int lstat64(const char* path, struct stat64* st) noexcept
-{
-    return Real<int (*)(const char*, struct stat64*)>("lstat64")(Folded(path).c_str(), st);
-}
+// The path-taking calls of one shape: the same call on the folded path.
+#define BQ_FOLDED(name, type)                                                                                          \
+    int name(const char* path, type value) noexcept                                                                    \
+    {                                                                                                                  \
+        return Real<int (*)(const char*, type)>(#name)(Folded(path).c_str(), value);                                   \
+    }
+BQ_FOLDED(stat, struct stat*)
+BQ_FOLDED(stat64, struct stat64*)
+BQ_FOLDED(lstat, struct stat*)
+BQ_FOLDED(lstat64, struct stat64*)
+BQ_FOLDED(access, int)
+BQ_FOLDED(chmod, mode_t)
 
 int fstatat(int folder, const char* path, struct stat* st, int flags) noexcept
 {
@@ -246,19 +220,9 @@ int statx(int folder, const char* path, int flags, unsigned int mask, struct sta
                                                                                       flags, mask, st);
 }
 
-int access(const char* path, int how) noexcept
-{
-    return Real<int (*)(const char*, int)>("access")(Folded(path).c_str(), how);
-}
-
 int unlink(const char* path) noexcept
 {
     return Real<int (*)(const char*)>("unlink")(Folded(path).c_str());
-}
-
-int chmod(const char* path, mode_t mode) noexcept
-{
-    return Real<int (*)(const char*, mode_t)>("chmod")(Folded(path).c_str(), mode);
 }
 
 int utimensat(int folder, const char* path, const struct timespec times[2], int flags) noexcept
