@@ -44,7 +44,8 @@ private slots:
     void closing();
 
 private:
-    QStringList Photos(int count);
+    // `ownFolders`: each photo in a folder of its own below the source folder.
+    QStringList Photos(int count, bool ownFolders = false);
     // Runs the dialog with a fresh FakeUpload; its calls are in m_calls.
     void Run(const std::function<void(CProcessController&)>& setUp = {});
 
@@ -73,11 +74,14 @@ void TestUploadHandOff::init()
     m_onCall = nullptr;
 }
 
-QStringList TestUploadHandOff::Photos(int count)
+QStringList TestUploadHandOff::Photos(int count, bool ownFolders)
 {
     QStringList paths;
-    for (int i = 0; i < count; ++i)
-        paths << MakeJpeg(QStringLiteral("%1/p%2.jpg").arg(m_src).arg(i), 24 + i, 16, quint32(i + 1));
+    for (int i = 0; i < count; ++i) {
+        const QString folder = ownFolders ? QStringLiteral("%1/f%2").arg(m_src).arg(i) : m_src;
+        QDir().mkpath(folder);
+        paths << MakeJpeg(QStringLiteral("%1/p%2.jpg").arg(folder).arg(i), 24 + i, 16, quint32(i + 1));
+    }
     SetPhotos(paths);
     return paths;
 }
@@ -117,26 +121,35 @@ void TestUploadHandOff::ftpUpload_data()
     QTest::addColumn<QString>("remoteFolder");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QString>("tail");
+    QTest::addColumn<int>("mode"); // folder mode 1: the photos' folders below the run's temporary folder
     const QString secret = EncryptString("secret");
-    QTest::newRow("four sent") << 4 << "2121" << "" << 4 << false << QStringList{"127.0.0.1", "user", secret, "2121"}
-                               << "/"
+    QTest::newRow("four sent") << 4 << "2121"
+                               << "" << 4 << false << QStringList{"127.0.0.1", "user", secret, "2121"} << "/"
                                << QStringList{"Uploading (25%)", "Uploading (50%)", "Uploading (75%)",
                                               "Uploading (100%)"}
                                << "Time elapsed: 1:05.4s\r\n\r\n\r\nUploading to 127.0.0.1...\r\ndone\r\n"
                                   "Successfuly uploaded 4 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\n"
-                                  "Upload completed.\r\n\r\n----------\r\n\r\n";
+                                  "Upload completed.\r\n\r\n----------\r\n\r\n"
+                               << 0;
     QTest::newRow("three sent, port not a number")
-        << 3 << "abc" << "/in" << 3 << false << QStringList{"127.0.0.1", "user", secret, "0"} << "/in"
+        << 3 << "abc"
+        << "/in" << 3 << false << QStringList{"127.0.0.1", "user", secret, "0"} << "/in"
         << QStringList{"Uploading (33%)", "Uploading (67%)", "Uploading (100%)"}
-        << "done\r\nSuccessfuly uploaded 3 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\nUpload completed.";
-    QTest::newRow("none sent")
-        << 2 << "21"
-        << "/in" << 0 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in" << QStringList{}
-        << "\r\ndone\r\nUpload failed.\r\nTemporary files kept in ";
-    QTest::newRow("kept on disk") << 2 << "21" << "/in" << 2 << true
-                                  << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
+        << "done\r\nSuccessfuly uploaded 3 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\nUpload completed."
+        << 0;
+    QTest::newRow("none sent") << 2 << "21"
+                               << "/in" << 0 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
+                               << QStringList{} << "\r\ndone\r\nUpload failed.\r\nTemporary files kept in " << 0;
+    QTest::newRow("kept on disk") << 2 << "21"
+                                  << "/in" << 2 << true << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
                                   << QStringList{"Uploading (50%)", "Uploading (100%)"}
-                                  << "done\r\nSuccessfuly uploaded 2 picture(s).\r\n\r\nUpload completed.\r\n\r\n---";
+                                  << "done\r\nSuccessfuly uploaded 2 picture(s).\r\n\r\nUpload completed.\r\n\r\n---"
+                                  << 0;
+    // The folders emptied by the upload go with the run's folder.
+    QTest::newRow("all sent from two folders")
+        << 2 << "21"
+        << "/in" << 2 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
+        << QStringList{"Uploading (50%)", "Uploading (100%)"} << "Upload completed.\r\n\r\n----------" << 1;
 }
 
 void TestUploadHandOff::ftpUpload()
@@ -150,8 +163,10 @@ void TestUploadHandOff::ftpUpload()
     QFETCH(int, sent);
     QFETCH(bool, keep);
     QFETCH(QStringList, titles);
-    Photos(photos);
+    QFETCH(int, mode);
+    Photos(photos, mode == 1);
     CUserProfile* p = CUserProfile::GetInstance();
+    p->OutputFolderStruct = mode;
     p->Destination = 3;
     p->HideProcessing = true;
     p->SaveOnDiskFTP = keep;
@@ -192,7 +207,8 @@ void TestUploadHandOff::ftpUpload()
     QCOMPARE(upload.deleteWhenDone, !keep);
     QCOMPARE(upload.files.size(), photos);
     for (const QString& file : upload.files)
-        QCOMPARE(QFileInfo(file).path().section('/', 0, keep ? -1 : -2), keep ? m_tmp->path() + "/out" : TempFolder());
+        QCOMPARE(QFileInfo(file).path().section('/', 0, keep ? -1 : -2 - mode),
+                 keep ? m_tmp->path() + "/out" : TempFolder());
     QCOMPARE(uploadMode, (QStringList{"Cancel", "Uploading (0%)", QStringLiteral("0 / %1").arg(photos), "",
                                       QStringLiteral("0..%1").arg(photos)}));
     QCOMPARE(seenTitles, titles);
@@ -202,6 +218,7 @@ void TestUploadHandOff::ftpUpload()
     QVERIFY2(file.contains(tail), qPrintable(file));
     QCOMPARE(file.contains("Successfuly uploaded"), sent > 0);
     QCOMPARE(endedWell, sent == photos);
+    QCOMPARE(QDir(TempFolder()).isEmpty(), sent == photos);
 }
 
 void TestUploadHandOff::flickrUpload()
