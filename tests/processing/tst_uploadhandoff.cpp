@@ -121,35 +121,26 @@ void TestUploadHandOff::ftpUpload_data()
     QTest::addColumn<QString>("remoteFolder");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QString>("tail");
-    QTest::addColumn<int>("mode"); // folder mode 1: the photos' folders below the run's temporary folder
     const QString secret = EncryptString("secret");
-    QTest::newRow("four sent") << 4 << "2121"
-                               << "" << 4 << false << QStringList{"127.0.0.1", "user", secret, "2121"} << "/"
+    QTest::newRow("four sent") << 4 << "2121" << "" << 4 << false << QStringList{"127.0.0.1", "user", secret, "2121"}
+                               << "/"
                                << QStringList{"Uploading (25%)", "Uploading (50%)", "Uploading (75%)",
                                               "Uploading (100%)"}
                                << "Time elapsed: 1:05.4s\r\n\r\n\r\nUploading to 127.0.0.1...\r\ndone\r\n"
                                   "Successfuly uploaded 4 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\n"
-                                  "Upload completed.\r\n\r\n----------\r\n\r\n"
-                               << 0;
+                                  "Upload completed.\r\n\r\n----------\r\n\r\n";
     QTest::newRow("three sent, port not a number")
-        << 3 << "abc"
-        << "/in" << 3 << false << QStringList{"127.0.0.1", "user", secret, "0"} << "/in"
+        << 3 << "abc" << "/in" << 3 << false << QStringList{"127.0.0.1", "user", secret, "0"} << "/in"
         << QStringList{"Uploading (33%)", "Uploading (67%)", "Uploading (100%)"}
-        << "done\r\nSuccessfuly uploaded 3 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\nUpload completed."
-        << 0;
-    QTest::newRow("none sent") << 2 << "21"
-                               << "/in" << 0 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
-                               << QStringList{} << "\r\ndone\r\nUpload failed.\r\nTemporary files kept in " << 0;
-    QTest::newRow("kept on disk") << 2 << "21"
-                                  << "/in" << 2 << true << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
-                                  << QStringList{"Uploading (50%)", "Uploading (100%)"}
-                                  << "done\r\nSuccessfuly uploaded 2 picture(s).\r\n\r\nUpload completed.\r\n\r\n---"
-                                  << 0;
-    // The folders emptied by the upload go with the run's folder.
-    QTest::newRow("all sent from two folders")
+        << "done\r\nSuccessfuly uploaded 3 picture(s).\r\n\r\nDeleting temporary files...\r\n\r\nUpload completed.";
+    QTest::newRow("none sent")
         << 2 << "21"
-        << "/in" << 2 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
-        << QStringList{"Uploading (50%)", "Uploading (100%)"} << "Upload completed.\r\n\r\n----------" << 1;
+        << "/in" << 0 << false << QStringList{"127.0.0.1", "user", secret, "21"} << "/in" << QStringList{}
+        << "\r\ndone\r\nUpload failed.\r\nTemporary files kept in ";
+    QTest::newRow("kept on disk") << 2 << "21" << "/in" << 2 << true
+                                  << QStringList{"127.0.0.1", "user", secret, "21"} << "/in"
+                                  << QStringList{"Uploading (50%)", "Uploading (100%)"}
+                                  << "done\r\nSuccessfuly uploaded 2 picture(s).\r\n\r\nUpload completed.\r\n\r\n---";
 }
 
 void TestUploadHandOff::ftpUpload()
@@ -163,10 +154,8 @@ void TestUploadHandOff::ftpUpload()
     QFETCH(int, sent);
     QFETCH(bool, keep);
     QFETCH(QStringList, titles);
-    QFETCH(int, mode);
-    Photos(photos, mode == 1);
+    Photos(photos);
     CUserProfile* p = CUserProfile::GetInstance();
-    p->OutputFolderStruct = mode;
     p->Destination = 3;
     p->HideProcessing = true;
     p->SaveOnDiskFTP = keep;
@@ -207,8 +196,7 @@ void TestUploadHandOff::ftpUpload()
     QCOMPARE(upload.deleteWhenDone, !keep);
     QCOMPARE(upload.files.size(), photos);
     for (const QString& file : upload.files)
-        QCOMPARE(QFileInfo(file).path().section('/', 0, keep ? -1 : -2 - mode),
-                 keep ? m_tmp->path() + "/out" : TempFolder());
+        QCOMPARE(QFileInfo(file).path().section('/', 0, keep ? -1 : -2), keep ? m_tmp->path() + "/out" : TempFolder());
     QCOMPARE(uploadMode, (QStringList{"Cancel", "Uploading (0%)", QStringLiteral("0 / %1").arg(photos), "",
                                       QStringLiteral("0..%1").arg(photos)}));
     QCOMPARE(seenTitles, titles);
@@ -218,7 +206,6 @@ void TestUploadHandOff::ftpUpload()
     QVERIFY2(file.contains(tail), qPrintable(file));
     QCOMPARE(file.contains("Successfuly uploaded"), sent > 0);
     QCOMPARE(endedWell, sent == photos);
-    QCOMPARE(QDir(TempFolder()).isEmpty(), sent == photos);
 }
 
 void TestUploadHandOff::flickrUpload()
@@ -313,10 +300,12 @@ void TestUploadHandOff::ftpSourceDeletion_data()
     QTest::addColumn<int>("sent");
     QTest::addColumn<bool>("rewritten"); // the first source, during the upload
     QTest::addColumn<int>("destination");
-    QTest::newRow("all sent") << 3 << false << 3;
-    QTest::newRow("one missing") << 2 << false << 3;
-    QTest::newRow("one rewritten after its read") << 3 << true << 3;
-    QTest::newRow("one rewritten after its read, mail") << 3 << true << 2;
+    QTest::addColumn<int>("mode"); // 1: the photos' folders mirrored in the run's temporary folder
+    QTest::newRow("all sent") << 3 << false << 3 << 0;
+    QTest::newRow("one missing") << 2 << false << 3 << 0;
+    QTest::newRow("one rewritten after its read") << 3 << true << 3 << 0;
+    QTest::newRow("one rewritten after its read, mail") << 3 << true << 2 << 0;
+    QTest::newRow("all sent from three folders") << 3 << false << 3 << 1;
 }
 
 void TestUploadHandOff::ftpSourceDeletion()
@@ -324,8 +313,10 @@ void TestUploadHandOff::ftpSourceDeletion()
     QFETCH(int, sent);
     QFETCH(bool, rewritten);
     QFETCH(int, destination);
-    const QStringList sources = Photos(3);
+    QFETCH(int, mode);
+    const QStringList sources = Photos(3, mode == 1);
     CUserProfile* p = CUserProfile::GetInstance();
+    p->OutputFolderStruct = mode;
     p->Destination = destination;
     p->DeleteSource = true;
     p->HideProcessing = true;
@@ -342,6 +333,8 @@ void TestUploadHandOff::ftpSourceDeletion()
         QCOMPARE(QFile::exists(source), sent != 3 || (rewritten && source == sources[0]));
     // A source kept that was to go is a failure, as a photo not sent is.
     QCOMPARE(endedWell, sent == 3 && !rewritten);
+    // Nothing is left of a run that sent everything: no file, no folder.
+    QCOMPARE(QDir(TempFolder()).isEmpty(), destination == 3 && sent == 3);
     // A line of its own, after the upload's last.
     if (rewritten)
         QVERIFY(NewestRun().contains("\r\n - Source changed since it was read, left as it is " + sources[0] + "\r\n"));
