@@ -166,6 +166,8 @@ void TestMail::handOff_data()
     QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true << -1 << false;
     QTest::newRow("xdg-open exits 0") << true << false << false << true << 0 << false;
     QTest::newRow("xdg-open exits 4") << false << true << false << false << 4 << false;
+    // What it prints goes into the log with the failure.
+    QTest::newRow("xdg-open finds no browser, exits 3") << false << false << false << false << 3 << false;
     QTest::newRow("no mail program, one name twice") << false << false << false << false << -1 << true;
 }
 
@@ -197,7 +199,7 @@ void TestMail::handOff()
     QStringList questions;
     QStringList warnings;
     SUploadHooks hooks;
-    hooks.openFile = [&](const QUrl& url) {
+    hooks.openFile = [&](const QUrl& url, QString*) {
         opened << url;
         handed = ReadFile(url.toLocalFile());
         return opens;
@@ -210,7 +212,8 @@ void TestMail::handOff()
     const QByteArray path = qgetenv("PATH");
     if (exitStatus >= 0) {
         hooks.openFile = SUploadHooks().openFile; // the real hand-off
-        WriteFile(m_dir->path() + "/xdg-open", "#!/bin/sh\nexit " + QByteArray::number(exitStatus) + "\n");
+        const QByteArray says = exitStatus == 3 ? "echo 'xdg-open: 882: www-browser: not found' >&2\n" : "";
+        WriteFile(m_dir->path() + "/xdg-open", "#!/bin/sh\n" + says + "exit " + QByteArray::number(exitStatus) + "\n");
         QFile::setPermissions(m_dir->path() + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
         qputenv("PATH", QFile::encodeName(m_dir->path()) + ":" + path);
     }
@@ -246,7 +249,9 @@ void TestMail::handOff()
         QVERIFY(warnings.last().startsWith(said + GetMyDocuments() + "/Brandquill/Unsent e-mail/"));
         const QString kept = warnings.last().mid(said.size()).chopped(1);
         const QString renamed = "\r\n" + files.last() + " attached as a (2).jpg: the name was taken";
-        QCOMPARE(upload.mailLog, QString(warnings.last()).replace('\n', ' ') + (nameTwice ? renamed : QString()));
+        const QString opener = exitStatus == 3 ? "\r\nxdg-open: 882: www-browser: not found" : QString();
+        QCOMPARE(upload.mailLog,
+                 QString(warnings.last()).replace('\n', ' ') + opener + (nameTwice ? renamed : QString()));
         QCOMPARE(QDir(kept).entryList({"*.eml"}).size(), 1);
         for (const QString& name : m_contents.keys())
             QCOMPARE(ReadFile(kept + "/" + QString(name).replace("s2/a.jpg", "a (2).jpg")), m_contents[name]);
