@@ -2,11 +2,13 @@
 // through the window's queued connections, the output format chosen in step
 // 3 reaches step 2's name preview, and a new job resets the name preset.
 // Keyboard use of each window: access keys, tab stops, the text box, Return;
-// on a small screen, the buttons of each dialog and step 3's last boxes.
+// on a small screen, the buttons of each dialog and step 3's last boxes;
+// the wheel over each box of a step or dialog before and after a click.
 
 #include "BqTestMain.h"
 #include "CDialogProfileSelection.h"
 #include "CDialogRename.h"
+#include "CFormatSettings.h"
 #include "CProcessController.h"
 #include "CSettings.h"
 #include "DialogFilterSelection.h"
@@ -28,12 +30,15 @@
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHash>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -44,6 +49,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
+#include <utility>
 
 namespace
 {
@@ -182,18 +188,29 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
     return faults;
 }
 
+// What the wheel changes in a box: a combo box's entry, a spin box's text,
+// a slider's or dial's position; nothing for any other widget.
+QVariant WheelValue(const QObject* box)
+{
+    if (auto* combo = qobject_cast<const QComboBox*>(box))
+        return combo->currentIndex();
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(box))
+        return spin->text();
+    auto* slider = qobject_cast<const QAbstractSlider*>(box);
+    return slider && !qobject_cast<const QScrollBar*>(box) ? QVariant(slider->value()) : QVariant();
+}
+
 // Turns the wheel `notches` times over the point `at` of `top`'s page of
 // settings, as the window system does: each notch goes to the widget under
 // the pointer and, unaccepted, to its parents. Names each box that changed.
 QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
 {
     QHash<QObject*, QVariant> before;
-    for (auto* combo : top->findChildren<QComboBox*>())
-        before.insert(combo, combo->currentIndex());
-    for (auto* spin : top->findChildren<QSpinBox*>())
-        before.insert(spin, spin->value());
+    for (QWidget* box : top->findChildren<QWidget*>())
+        if (WheelValue(box).isValid())
+            before.insert(box, WheelValue(box));
     for (int i = 0; i < qAbs(notches); ++i) {
-        for (QWidget* w = top->childAt(at); w; w = w->parentWidget()) {
+        for (QWidget* w = top->childAt(at); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
             const QPoint pos = w->mapFrom(top, at);
             QWheelEvent wheel(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -205,9 +222,43 @@ QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
     }
     QStringList changed;
     for (auto it = before.cbegin(); it != before.cend(); ++it)
-        if (it.key()->property(qobject_cast<QComboBox*>(it.key()) ? "currentIndex" : "value") != it.value())
+        if (WheelValue(it.key()) != it.value())
             changed << it.key()->objectName();
     return changed;
+}
+
+// A notch each way over each shown box of `top` as it opened changes
+// nothing: the box has the focus the program gave it, or is given it the
+// program's way now. Clicked (a spin box in its text, a combo box's list
+// opened and closed again), the box takes the wheel.
+QStringList WheelOverBoxes(QWidget* top)
+{
+    QTest::qWait(100); // a dialog that scrolls shows its page on the event loop's next pass
+    QStringList faults;
+    int boxes = 0;
+    for (QWidget* box : top->findChildren<QWidget*>()) {
+        for (QWidget* w = box; w != top; w = w->parentWidget())
+            if (auto* area = qobject_cast<QScrollArea*>(w))
+                area->ensureWidgetVisible(box);
+        const QPoint at = box->mapTo(top, box->rect().center());
+        QWidget* under = top->childAt(at);
+        if (!WheelValue(box).isValid() || !box->isVisible() || !box->isEnabled() ||
+            (under != box && !box->isAncestorOf(under)))
+            continue; // on another page, or covered
+        ++boxes;
+        if (!box->hasFocus())
+            box->setFocus(Qt::OtherFocusReason);
+        if (!(WheelChanges(top, at, 1) + WheelChanges(top, at, -1)).isEmpty())
+            faults << box->objectName() + " turned unclicked";
+        QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(top, at));
+        if (auto* combo = qobject_cast<QComboBox*>(box)) {
+            combo->hidePopup();
+            QApplication::setActiveWindow(top); // offscreen leaves the closed list the active window
+        }
+        if (!(WheelChanges(top, at, 1) + WheelChanges(top, at, -1)).contains(box->objectName()))
+            faults << box->objectName() + " not turned when clicked";
+    }
+    return boxes ? faults : QStringList{"no box shown"};
 }
 } // namespace
 
@@ -301,28 +352,45 @@ private slots:
         QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
         QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
         QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
+        QTest::newRow("wheel over edit names as opened") << "edit names" << QString("wheel as opened");
+        QTest::newRow("wheel over the text editor as opened") << "text editor" << QString("wheel as opened");
+        QTest::newRow("wheel over the text editor's Font page") << "text editor" << QString("wheel on page 2");
+        QTest::newRow("wheel over the text editor's More page") << "text editor" << QString("wheel on page 3");
+        QTest::newRow("wheel over the resize editor as opened") << "resize editor" << QString("wheel as opened");
+        QTest::newRow("wheel over settings as opened") << "settings" << QString("wheel as opened");
+        QTest::newRow("wheel over settings' second page") << "settings" << QString("wheel on page 2");
+        QTest::newRow("wheel over JPG options as opened") << "JPG options" << QString("wheel as opened");
+        QTest::newRow("wheel over step 3 as opened") << "step 3" << QString("wheel as opened");
     }
     void keyboard()
     {
         QFETCH(QString, which);
         QFETCH(QString, probe);
         const QStringList size = probe.section(' ', 1).split('x');
-        const QRect room = probe.startsWith("fits") || probe.startsWith("wheel")
+        const QRect room = probe.contains(QRegularExpression("^\\w+ \\d+x\\d+$")) // a screen of that size
                                ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt())
                                : QRect();
         SetScreenRoom(room);
         std::unique_ptr<QDialog> dialog;
-        if (which == "text editor") {
+        if (which.endsWith("editor")) {
+            const quint32 id = which == "text editor" ? FilterText : FilterResize;
             auto* editor = new CFilterSettings(window.get());
-            editor->record.id = FilterText;
-            editor->record.name = CFiltersEnum::GetInstance()->GetRecordById(FilterText).name;
+            editor->record.id = id;
+            editor->record.name = CFiltersEnum::GetInstance()->GetRecordById(id).name;
             dialog.reset(editor);
+        } else if (which == "JPG options") {
+            auto* options = new CFormatSettings(window.get());
+            options->FormatPage = CMainPanel3::FormatOptionsPage("JPG");
+            dialog.reset(options);
         } else if (which == "picker") {
             dialog.reset(new CDialogFilterSelection(window.get()));
         } else if (which == "profiles") {
             dialog.reset(new CDialogProfileSelection(window.get()));
         } else if (which == "settings") {
+            bool& autoCheck = CUserProfile::GetInstance()->CheckNewAutoCheck;
+            const bool before = std::exchange(autoCheck, true); // the interval's box takes part
             dialog.reset(new CSettings(window.get()));
+            autoCheck = before;
         } else if (which == "edit names") {
             dialog.reset(new CDialogRename(window.get()));
         } else if (which == "processing") {
@@ -330,6 +398,10 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
+            if (probe == "wheel as opened") { // from step 2, where the focus is
+                window->ChangePanel(1);
+                window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
+            }
             window->ChangePanel(which.right(1).toInt() - 1);
         }
         QWidget* top = dialog ? static_cast<QWidget*>(dialog.get()) : window.get();
@@ -341,6 +413,12 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
+            else if (probe.startsWith("wheel on page")) {
+                QWidget* pages = which == "settings" ? top : static_cast<CFilterSettings*>(top)->Editor();
+                pages->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(probe.right(1).toInt() - 1);
+                faults << WheelOverBoxes(top);
+            } else if (probe == "wheel as opened")
+                faults << WheelOverBoxes(top);
             else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
                 window->setFocus();
                 auto* page = top->findChild<QScrollArea*>("scrollPanel3");
