@@ -339,29 +339,25 @@ private slots:
         QVERIFY2(told.first().startsWith("The settings could not be saved to"), qPrintable(told.first()));
     }
 
-    // The box of what a job file held otherwise than written stays on the
-    // screen, however many notes and however long their values; a note that
-    // fits the screen's width is shown whole.
+    // The box of what a job file held otherwise than written stays on a
+    // small screen, however many notes and however long their values; a
+    // note that fits the screen's width is shown whole.
     void loadNotesFitTheScreen_data()
     {
         QTest::addColumn<QString>("filters");
-        QTest::addColumn<int>("screenWidth"); // 0: the screen's own
         QTest::addColumn<QString>("whole");
-        QTest::newRow("40 unknown filters") << QString("<Filter Id=\"9999\"/>").repeated(40) << 0 << QString();
+        QTest::newRow("40 unknown filters") << QString("<Filter Id=\"9999\"/>").repeated(40) << QString();
         QTest::newRow("values of 2000 characters")
-            << QString("<Filter Id=\"%1\"/>").arg(QString("no such filter ").repeated(130)).repeated(3) << 0
-            << QString();
-        QTest::newRow("a note whole on a 640 px screen")
-            << QString("<Filter Id=\"5040\"><Param Type=\"double\">7</Param></Filter>") << 640
-            << QString("Resize: Param Type 'double' is not known: left out");
+            << QString("<Filter Id=\"%1\"/>").arg(QString("no such filter ").repeated(130)).repeated(3) << QString();
+        QTest::newRow("a note whole") << QString("<Filter Id=\"5040\"><Param Type=\"double\">7</Param></Filter>")
+                                      << QString("Resize: Param Type 'double' is not known: left out");
     }
 
     void loadNotesFitTheScreen()
     {
         QFETCH(QString, filters);
-        QFETCH(int, screenWidth);
         QFETCH(QString, whole);
-        SetScreenRoom(QRect(0, 0, screenWidth, screenWidth * 9 / 16));
+        SetScreenRoom(QRect(0, 0, 640, 360)); // 1280 x 720 at 2x
         auto restore = qScopeGuard([] { SetScreenRoom(QRect()); });
         SRecorder recorder;
         auto window = Start(recorder);

@@ -38,7 +38,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -49,7 +48,6 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
-#include <utility>
 
 namespace
 {
@@ -188,16 +186,12 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
     return faults;
 }
 
-// What the wheel changes in a box: a combo box's entry, a spin box's text,
-// a slider's or dial's position; nothing for any other widget.
+// What the wheel changes in a box (its user property); nothing elsewhere.
 QVariant WheelValue(const QObject* box)
 {
-    if (auto* combo = qobject_cast<const QComboBox*>(box))
-        return combo->currentIndex();
-    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(box))
-        return spin->text();
-    auto* slider = qobject_cast<const QAbstractSlider*>(box);
-    return slider && !qobject_cast<const QScrollBar*>(box) ? QVariant(slider->value()) : QVariant();
+    const bool turns = qobject_cast<const QComboBox*>(box) || qobject_cast<const QAbstractSpinBox*>(box) ||
+                       (qobject_cast<const QAbstractSlider*>(box) && !qobject_cast<const QScrollBar*>(box));
+    return turns ? box->metaObject()->userProperty().read(box) : QVariant();
 }
 
 // Turns the wheel `notches` times over the point `at` of `top`'s page of
@@ -227,10 +221,9 @@ QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
     return changed;
 }
 
-// A notch each way over each shown box of `top` as it opened changes
-// nothing: the box has the focus the program gave it, or is given it the
-// program's way now. Clicked (a spin box in its text, a combo box's list
-// opened and closed again), the box takes the wheel.
+// A notch each way over each box of `top`, its page shown, changes nothing
+// while the program gave it the focus; clicked (a spin box in its text, a
+// combo box's list opened and closed), it takes the wheel.
 QStringList WheelOverBoxes(QWidget* top)
 {
     QTest::qWait(100); // a dialog that scrolls shows its page on the event loop's next pass
@@ -238,13 +231,16 @@ QStringList WheelOverBoxes(QWidget* top)
     int boxes = 0;
     for (QWidget* box : top->findChildren<QWidget*>()) {
         for (QWidget* w = box; w != top; w = w->parentWidget())
-            if (auto* area = qobject_cast<QScrollArea*>(w))
+            if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+                tabs && tabs->indexOf(w) >= 0)
+                tabs->setCurrentWidget(w);
+            else if (auto* area = qobject_cast<QScrollArea*>(w))
                 area->ensureWidgetVisible(box);
         const QPoint at = box->mapTo(top, box->rect().center());
         QWidget* under = top->childAt(at);
         if (!WheelValue(box).isValid() || !box->isVisible() || !box->isEnabled() ||
             (under != box && !box->isAncestorOf(under)))
-            continue; // on another page, or covered
+            continue; // hidden, or covered
         ++boxes;
         if (!box->hasFocus())
             box->setFocus(Qt::OtherFocusReason);
@@ -352,22 +348,15 @@ private slots:
         QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
         QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
         QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
-        QTest::newRow("wheel over edit names as opened") << "edit names" << QString("wheel as opened");
-        QTest::newRow("wheel over the text editor as opened") << "text editor" << QString("wheel as opened");
-        QTest::newRow("wheel over the text editor's Font page") << "text editor" << QString("wheel on page 2");
-        QTest::newRow("wheel over the text editor's More page") << "text editor" << QString("wheel on page 3");
-        QTest::newRow("wheel over the resize editor as opened") << "resize editor" << QString("wheel as opened");
-        QTest::newRow("wheel over settings as opened") << "settings" << QString("wheel as opened");
-        QTest::newRow("wheel over settings' second page") << "settings" << QString("wheel on page 2");
-        QTest::newRow("wheel over JPG options as opened") << "JPG options" << QString("wheel as opened");
-        QTest::newRow("wheel over step 3 as opened") << "step 3" << QString("wheel as opened");
+        for (const char* which : {"edit names", "text editor", "resize editor", "settings", "JPG options", "step 3"})
+            QTest::newRow(qPrintable(QString("wheel over %1 as opened").arg(which))) << which << QString("turn");
     }
     void keyboard()
     {
         QFETCH(QString, which);
         QFETCH(QString, probe);
         const QStringList size = probe.section(' ', 1).split('x');
-        const QRect room = probe.contains(QRegularExpression("^\\w+ \\d+x\\d+$")) // a screen of that size
+        const QRect room = probe.startsWith("fits") || probe.startsWith("wheel")
                                ? QRect(0, 0, size.value(0).toInt(), size.value(1).toInt())
                                : QRect();
         SetScreenRoom(room);
@@ -387,10 +376,8 @@ private slots:
         } else if (which == "profiles") {
             dialog.reset(new CDialogProfileSelection(window.get()));
         } else if (which == "settings") {
-            bool& autoCheck = CUserProfile::GetInstance()->CheckNewAutoCheck;
-            const bool before = std::exchange(autoCheck, true); // the interval's box takes part
+            CUserProfile::GetInstance()->CheckNewAutoCheck = true; // the interval's box takes part
             dialog.reset(new CSettings(window.get()));
-            autoCheck = before;
         } else if (which == "edit names") {
             dialog.reset(new CDialogRename(window.get()));
         } else if (which == "processing") {
@@ -398,7 +385,7 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
-            if (probe == "wheel as opened") { // from step 2, where the focus is
+            if (probe == "turn") { // from step 2, where the focus is
                 window->ChangePanel(1);
                 window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
             }
@@ -413,11 +400,7 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
-            else if (probe.startsWith("wheel on page")) {
-                QWidget* pages = which == "settings" ? top : static_cast<CFilterSettings*>(top)->Editor();
-                pages->findChild<QTabWidget*>("tabWidget")->setCurrentIndex(probe.right(1).toInt() - 1);
-                faults << WheelOverBoxes(top);
-            } else if (probe == "wheel as opened")
+            else if (probe == "turn")
                 faults << WheelOverBoxes(top);
             else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
                 window->setFocus();
