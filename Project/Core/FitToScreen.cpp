@@ -1,17 +1,13 @@
 #include "FitToScreen.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
-#include <QWheelEvent>
 #include <QWindow>
 
 namespace
@@ -31,22 +27,6 @@ QMargins DialogFrame(const QDialog* dialog)
     return own.isNull() && dialog->parentWidget() ? FrameOf(dialog->parentWidget()->window()) : own;
 }
 
-// A box under the pointer of a scrolling page passes the wheel on to the
-// page unless it has the focus: scrolling must not change a setting.
-class CWheelToPage : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
-            return false;
-        event->ignore(); // on to the parents, the page's viewport last
-        return true;
-    }
-};
-
 // `owner`'s layout and its widgets, moved into a new scroll area that is
 // placed nowhere yet.
 QScrollArea* TakeIntoScrollArea(QWidget* owner, const QString& name)
@@ -59,7 +39,6 @@ QScrollArea* TakeIntoScrollArea(QWidget* owner, const QString& name)
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(page);
-    ScrollWithWheel(scroll);
     return scroll;
 }
 
@@ -151,25 +130,6 @@ QRect ScreenRoom(const QScreen* screen)
 void SetScreenRoom(const QRect& room)
 {
     g_room = room;
-}
-
-void ScrollWithWheel(QScrollArea* area)
-{
-    const QString name = QStringLiteral("wheelToPage");
-    auto* filter = area->findChild<CWheelToPage*>(name, Qt::FindDirectChildrenOnly);
-    if (!filter) {
-        filter = new CWheelToPage(area);
-        filter->setObjectName(name);
-    }
-    for (QWidget* w : area->widget()->findChildren<QWidget*>()) {
-        const bool slider = qobject_cast<QAbstractSlider*>(w) && !qobject_cast<QScrollBar*>(w);
-        if (!slider && !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractSpinBox*>(w))
-            continue;
-        // The wheel would give it the focus before any filter sees the turn.
-        if (w->focusPolicy() == Qt::WheelFocus)
-            w->setFocusPolicy(Qt::StrongFocus);
-        w->installEventFilter(filter);
-    }
 }
 
 void ScrollPage(QWidget* page)

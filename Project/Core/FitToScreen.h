@@ -30,15 +30,9 @@ void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons);
 // opens, Qt's own static ones included. Installing it again does nothing.
 void KeepFileDialogsOnScreen();
 
-// Over the page of `area`, the wheel scrolls the page: a combo box, spin
-// box or slider in it takes the wheel only while it has the focus, so that
-// a setting never changes as it passes under the pointer. For the boxes the
-// page holds when called.
-void ScrollWithWheel(QScrollArea* area);
 // A window's page that can scroll, both ways: its layout and widgets move
-// into a scroll area that fills it, and the wheel scrolls it as
-// ScrollWithWheel says. The page keeps its least height and the area takes
-// its layout's least width (FitTextsToFonts); on a screen too small for them
+// into a scroll area that fills it. The page keeps its least height and the
+// area takes its layout's least width (FitTextsToFonts); on a screen too small for them
 // the window gives them up (page height 0, ScrollSideways) and it scrolls.
 void ScrollPage(QWidget* page);
 // From now on `area` scrolls its page sideways rather than taking the page's

@@ -4,7 +4,6 @@
 #include "CFlickrClient.h"
 #include "CUpload.h"
 #include "FitTexts.h"
-#include "FitToScreen.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"
 #include "SnapshotScope.h"
@@ -37,7 +36,6 @@ CMainPanel3::CMainPanel3(QWidget* parent)
     FitTextsToFonts(this);
     processTip = new CTipBalloon(this, QStringLiteral("processTip"));
     Init();
-    ScrollWithWheel(ui->scrollPanel3);
     ui->retranslateUi(this);
     changed = false;
 }

@@ -19,6 +19,7 @@
 #include "TipBalloon.h"
 #include "UserProfile.h"
 #include "Utils.h"
+#include "WheelOnlyWhenChosen.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     qApp->installEventFilter(this);
     KeepFileDialogsOnScreen();
+    TakeWheelOnlyWhenChosen();
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     RouteVersionWarning(true);
     RouteSettingsFailure(true);

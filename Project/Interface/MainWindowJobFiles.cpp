@@ -89,19 +89,23 @@ void MainWindow::ReportLoadNotes(const QStringList& notes)
             hooks.report(note);
     } else {
         // The box must fit the screen: a note takes one line whatever its
-        // value, and the lines stop where the screen would.
+        // value, and the lines stop where the screen would. A message box
+        // grows to lines that do not wrap as wide as the screen up to 1024
+        // px, beyond that to 480 px less, at most 1000.
         const QRect room = ScreenRoom(screen());
         const QFontMetrics metrics(QApplication::font("QMessageBox"));
-        const int width = qMin(room.width() / 2, 500) - 6 * metrics.height(); // the box's wrapping width
+        const int box = room.width() <= 1024 ? room.width() : qMin(room.width() - 480, 1000);
+        const int width = box - 7 * metrics.height();                         // beside the icon, margins and frame
         const int lines = qMax(2, room.height() / metrics.lineSpacing() - 9); // beside heading, buttons, frame
         QStringList shown;
         for (const QString& note : notes.mid(0, lines))
-            shown << metrics.elidedText(note, Qt::ElideMiddle, width);
+            shown << metrics.elidedText(note, Qt::ElideMiddle, width).toHtmlEscaped();
         if (notes.size() > lines)
             shown.last() = QStringLiteral("\u2026");
         hooks.message(this, QMessageBox::Warning,
-                      tr("Not everything in the job file could be read as written:") + QLatin1Char('\n') +
-                          shown.join(QLatin1Char('\n')),
+                      QStringLiteral("<p>%1</p><p style=\"white-space:pre\">%2</p>")
+                          .arg(tr("Not everything in the job file could be read as written:").toHtmlEscaped(),
+                               shown.join(QStringLiteral("<br>"))),
                       QMessageBox::Ok, QMessageBox::Ok);
     }
 }

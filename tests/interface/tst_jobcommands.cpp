@@ -6,6 +6,7 @@
 #include "CDialogSaveProject.h"
 #include "CDialogTip.h"
 #include "CScripts.h"
+#include "FitToScreen.h"
 #include "JobWindowSupport.h"
 #include "ListFilters.h"
 #include "ListImages.h"
@@ -338,36 +339,47 @@ private slots:
         QVERIFY2(told.first().startsWith("The settings could not be saved to"), qPrintable(told.first()));
     }
 
-    // The box of what a job file held otherwise than written stays on the
-    // screen, however many notes and however long their values.
+    // The box of what a job file held otherwise than written stays on a
+    // small screen, however many notes and however long their values; a
+    // note that fits the screen's width is shown whole.
     void loadNotesFitTheScreen_data()
     {
         QTest::addColumn<QString>("filters");
-        QTest::newRow("40 unknown filters") << QString("<Filter Id=\"9999\"/>").repeated(40);
+        QTest::addColumn<QString>("whole");
+        QTest::newRow("40 unknown filters") << QString("<Filter Id=\"9999\"/>").repeated(40) << QString();
         QTest::newRow("values of 2000 characters")
-            << QString("<Filter Id=\"%1\"/>").arg(QString("no such filter ").repeated(130)).repeated(3);
+            << QString("<Filter Id=\"%1\"/>").arg(QString("no such filter ").repeated(130)).repeated(3) << QString();
+        QTest::newRow("a note whole") << QString("<Filter Id=\"5040\"><Param Type=\"double\">7</Param></Filter>")
+                                      << QString("Resize: Param Type 'double' is not known: left out");
     }
 
     void loadNotesFitTheScreen()
     {
         QFETCH(QString, filters);
+        QFETCH(QString, whole);
+        SetScreenRoom(QRect(0, 0, 640, 360)); // 1280 x 720 at 2x
+        auto restore = qScopeGuard([] { SetScreenRoom(QRect()); });
         SRecorder recorder;
         auto window = Start(recorder);
         window->hooks.message = SMainWindowHooks().message;
         const QString path = m_dir->path() + "/notes.bqf";
         ProcTest::WriteAll(path, ("<Profile Version=\"1\"><Filters>" + filters + "</Filters></Profile>").toUtf8());
         QRect box;
-        BqTest::CModalDriver driver([&box](QWidget* shown, const BqTest::SModalSeen& seen) {
-            if (seen.className == "QMessageBox")
+        QString text;
+        BqTest::CModalDriver driver([&box, &text](QWidget* shown, const BqTest::SModalSeen& seen) {
+            if (seen.className == "QMessageBox") {
                 box = shown->frameGeometry();
+                text = seen.text;
+            }
             return false;
         });
         driver.Arm();
         QVERIFY(window->LoadProfile(path));
         driver.Disarm();
-        const QSize screen = window->screen()->availableGeometry().size();
+        const QSize screen = ScreenRoom(window->screen()).size();
         QVERIFY2(box.width() <= screen.width() && box.height() <= screen.height() && !box.isEmpty(),
                  qPrintable(QString("%1 x %2").arg(box.width()).arg(box.height())));
+        QVERIFY2(text.contains(whole.toHtmlEscaped()), qPrintable(text)); // the box shows rich text
     }
 
     // The real defaults of the hooks, driven once: the box's buttons and

@@ -2,11 +2,13 @@
 // through the window's queued connections, the output format chosen in step
 // 3 reaches step 2's name preview, and a new job resets the name preset.
 // Keyboard use of each window: access keys, tab stops, the text box, Return;
-// on a small screen, the buttons of each dialog and step 3's last boxes.
+// on a small screen, the buttons of each dialog and step 3's last boxes;
+// the wheel over each box of a step or dialog before and after a click.
 
 #include "BqTestMain.h"
 #include "CDialogProfileSelection.h"
 #include "CDialogRename.h"
+#include "CFormatSettings.h"
 #include "CProcessController.h"
 #include "CSettings.h"
 #include "DialogFilterSelection.h"
@@ -28,6 +30,8 @@
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHash>
@@ -182,18 +186,25 @@ QStringList OffRoom(QWidget* top, const QString& which, const QRect& room)
     return faults;
 }
 
+// What the wheel changes in a box (its user property); nothing elsewhere.
+QVariant WheelValue(const QObject* box)
+{
+    const bool turns = qobject_cast<const QComboBox*>(box) || qobject_cast<const QAbstractSpinBox*>(box) ||
+                       (qobject_cast<const QAbstractSlider*>(box) && !qobject_cast<const QScrollBar*>(box));
+    return turns ? box->metaObject()->userProperty().read(box) : QVariant();
+}
+
 // Turns the wheel `notches` times over the point `at` of `top`'s page of
 // settings, as the window system does: each notch goes to the widget under
 // the pointer and, unaccepted, to its parents. Names each box that changed.
 QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
 {
     QHash<QObject*, QVariant> before;
-    for (auto* combo : top->findChildren<QComboBox*>())
-        before.insert(combo, combo->currentIndex());
-    for (auto* spin : top->findChildren<QSpinBox*>())
-        before.insert(spin, spin->value());
+    for (QWidget* box : top->findChildren<QWidget*>())
+        if (WheelValue(box).isValid())
+            before.insert(box, WheelValue(box));
     for (int i = 0; i < qAbs(notches); ++i) {
-        for (QWidget* w = top->childAt(at); w; w = w->parentWidget()) {
+        for (QWidget* w = top->childAt(at); w; w = w->isWindow() ? nullptr : w->parentWidget()) {
             const QPoint pos = w->mapFrom(top, at);
             QWheelEvent wheel(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -205,9 +216,45 @@ QStringList WheelChanges(QWidget* top, const QPoint& at, int notches)
     }
     QStringList changed;
     for (auto it = before.cbegin(); it != before.cend(); ++it)
-        if (it.key()->property(qobject_cast<QComboBox*>(it.key()) ? "currentIndex" : "value") != it.value())
+        if (WheelValue(it.key()) != it.value())
             changed << it.key()->objectName();
     return changed;
+}
+
+// A notch each way over each box of `top`, its page shown, changes nothing
+// while the program gave it the focus; clicked (a spin box in its text, a
+// combo box's list opened and closed), it takes the wheel.
+QStringList WheelOverBoxes(QWidget* top)
+{
+    QTest::qWait(100); // a dialog that scrolls shows its page on the event loop's next pass
+    QStringList faults;
+    int boxes = 0;
+    for (QWidget* box : top->findChildren<QWidget*>()) {
+        for (QWidget* w = box; w != top; w = w->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+                tabs && tabs->indexOf(w) >= 0)
+                tabs->setCurrentWidget(w);
+            else if (auto* area = qobject_cast<QScrollArea*>(w))
+                area->ensureWidgetVisible(box);
+        const QPoint at = box->mapTo(top, box->rect().center());
+        QWidget* under = top->childAt(at);
+        if (!WheelValue(box).isValid() || !box->isVisible() || !box->isEnabled() ||
+            (under != box && !box->isAncestorOf(under)))
+            continue; // hidden, or covered
+        ++boxes;
+        if (!box->hasFocus())
+            box->setFocus(Qt::OtherFocusReason);
+        if (!(WheelChanges(top, at, 1) + WheelChanges(top, at, -1)).isEmpty())
+            faults << box->objectName() + " turned unclicked";
+        QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(top, at));
+        if (auto* combo = qobject_cast<QComboBox*>(box)) {
+            combo->hidePopup();
+            QApplication::setActiveWindow(top); // offscreen leaves the closed list the active window
+        }
+        if (!(WheelChanges(top, at, 1) + WheelChanges(top, at, -1)).contains(box->objectName()))
+            faults << box->objectName() + " not turned when clicked";
+    }
+    return boxes ? faults : QStringList{"no box shown"};
 }
 } // namespace
 
@@ -301,6 +348,8 @@ private slots:
         QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
         QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
         QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
+        for (const char* which : {"edit names", "text editor", "resize editor", "settings", "JPG options", "step 3"})
+            QTest::newRow(qPrintable(QString("wheel over %1 as opened").arg(which))) << which << QString("turn");
     }
     void keyboard()
     {
@@ -312,16 +361,22 @@ private slots:
                                : QRect();
         SetScreenRoom(room);
         std::unique_ptr<QDialog> dialog;
-        if (which == "text editor") {
+        if (which.endsWith("editor")) {
+            const quint32 id = which == "text editor" ? FilterText : FilterResize;
             auto* editor = new CFilterSettings(window.get());
-            editor->record.id = FilterText;
-            editor->record.name = CFiltersEnum::GetInstance()->GetRecordById(FilterText).name;
+            editor->record.id = id;
+            editor->record.name = CFiltersEnum::GetInstance()->GetRecordById(id).name;
             dialog.reset(editor);
+        } else if (which == "JPG options") {
+            auto* options = new CFormatSettings(window.get());
+            options->FormatPage = CMainPanel3::FormatOptionsPage("JPG");
+            dialog.reset(options);
         } else if (which == "picker") {
             dialog.reset(new CDialogFilterSelection(window.get()));
         } else if (which == "profiles") {
             dialog.reset(new CDialogProfileSelection(window.get()));
         } else if (which == "settings") {
+            CUserProfile::GetInstance()->CheckNewAutoCheck = true; // the interval's box takes part
             dialog.reset(new CSettings(window.get()));
         } else if (which == "edit names") {
             dialog.reset(new CDialogRename(window.get()));
@@ -330,6 +385,10 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
+            if (probe == "turn") { // from step 2, where the focus is
+                window->ChangePanel(1);
+                window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
+            }
             window->ChangePanel(which.right(1).toInt() - 1);
         }
         QWidget* top = dialog ? static_cast<QWidget*>(dialog.get()) : window.get();
@@ -341,6 +400,8 @@ private slots:
             else if (which == "processing" &&
                      !QTest::qWaitFor([&] { return !top->findChild<QWidget*>("buttonPause")->isVisible(); }, 30000))
                 faults << "run not ended";
+            else if (probe == "turn")
+                faults << WheelOverBoxes(top);
             else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
                 window->setFocus();
                 auto* page = top->findChild<QScrollArea*>("scrollPanel3");
