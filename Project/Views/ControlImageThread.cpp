@@ -464,15 +464,16 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
         const size_t width = std::max(dimmed.columns(), image.columns());
         const size_t height = std::max(dimmed.rows(), image.rows());
         grown = width > dimmed.columns() || height > dimmed.rows();
-        Magick::Image canvas(dimmed);
         if (grown) {
-            canvas = Magick::Image(Magick::Geometry(width, height), Magick::Color(0, 0, 0, QuantumMax()));
+            Magick::Image canvas(Magick::Geometry(width, height), Magick::Color(0, 0, 0, QuantumMax()));
             canvas.composite(dimmed, Centred(width, dimmed.columns()), Centred(height, dimmed.rows()),
                              Magick::OverCompositeOp);
+            dimmed = canvas;
         }
-        canvas.composite(image, Centred(width, image.columns()), Centred(height, image.rows()),
+        // Laid over in place: the copy has no other owner to be copied for.
+        dimmed.composite(image, Centred(width, image.columns()), Centred(height, image.rows()),
                          Magick::OverCompositeOp);
-        m_Loader.SetImage(canvas);
+        m_Loader.SetImage(dimmed);
     }
 
     double zoom = job.zoom;
