@@ -13,7 +13,6 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <cmath>
 
 namespace
@@ -161,14 +160,12 @@ double CControlImage::ComputeMinZoom()
     m_Viewport = QSize(this->width() * ratio, this->height() * ratio);
     const auto columns = static_cast<qint64>(m_EngineA.m_Image.columns());
     const auto rows = static_cast<qint64>(m_EngineA.m_Image.rows());
-    // The worker turns the photo upright when auto-rotate is on; its last
-    // result of this photo has the turned size.
-    const bool autoRotate = std::any_of(filters.cbegin(), filters.cend(), [](const SFilterRecord& record) {
-        return record.id == FilterAutoRotate && record.active;
-    });
-    const bool turned = autoRotate && m_Shown.path == currentPath && columns == height && rows == width;
+    // The last result of this photo when it is larger than the photo either
+    // way: turned upright by auto-rotate, or a canvas that holds what the
+    // chain added around the dimmed photo. All of it is fitted.
+    const bool larger = m_Shown.path == currentPath && (columns > width || rows > height);
     // The last full-size result: the pinged size says nothing about a frame.
-    if ((SpecialFilters() && !ResizeFilters()) || turned) {
+    if ((SpecialFilters() && !ResizeFilters()) || larger) {
         width = columns;
         height = rows;
     }

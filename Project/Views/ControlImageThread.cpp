@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QMetaType>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -37,6 +38,12 @@ CImageManager Published(const CImageManager& engine)
     copy.m_bPreview = false;
     copy.m_Progress.sink = nullptr;
     return copy;
+}
+
+// Where a part starts when it is centred on the canvas.
+ssize_t Centred(size_t canvas, size_t part)
+{
+    return (static_cast<ssize_t>(canvas) - static_cast<ssize_t>(part)) / 2;
 }
 
 bool ChangesSize(quint32 id)
@@ -448,18 +455,36 @@ CControlImageThread::Outcome CControlImageThread::ThreadOpStartPreview(const SPr
             return EndAborted();
     }
 
+    bool grown = false;
+    if (hasDimmed) {
+        // The canvas takes the larger size in each direction, so that what the
+        // chain adds around the photo shows whole; around the dimmed copy it is
+        // transparent, which the checkerboard fills below.
+        const Magick::Image& image = m_Loader.m_Image;
+        const size_t width = std::max(dimmed.columns(), image.columns());
+        const size_t height = std::max(dimmed.rows(), image.rows());
+        grown = width > dimmed.columns() || height > dimmed.rows();
+        if (grown) {
+            Magick::Image canvas(Magick::Geometry(width, height), Magick::Color(0, 0, 0, QuantumMax()));
+            canvas.composite(dimmed, Centred(width, dimmed.columns()), Centred(height, dimmed.rows()),
+                             Magick::OverCompositeOp);
+            dimmed = canvas;
+        }
+        // Laid over in place: the copy has no other owner to be copied for.
+        dimmed.composite(image, Centred(width, image.columns()), Centred(height, image.rows()),
+                         Magick::OverCompositeOp);
+        m_Loader.SetImage(dimmed);
+    }
+
     double zoom = job.zoom;
     double minZoom = job.minZoom;
-    if (sizeChanged && !resized) {
-        zoom = RecalculateMinZoom(job.viewport);
-        minZoom = zoom;
-    }
-    if (hasDimmed) {
-        const Magick::Image& image = m_Loader.m_Image;
-        const auto x = (static_cast<ssize_t>(dimmed.columns()) - static_cast<ssize_t>(image.columns())) / 2;
-        const auto y = (static_cast<ssize_t>(dimmed.rows()) - static_cast<ssize_t>(image.rows())) / 2;
-        dimmed.composite(image, x, y, Magick::OverCompositeOp);
-        m_Loader.SetImage(dimmed);
+    const bool framed = sizeChanged && !resized;
+    if (framed || grown) {
+        // The fit of what is shown. A grown canvas keeps a zoom the user
+        // chose; a fitted view stays fitted.
+        minZoom = RecalculateMinZoom(job.viewport);
+        if (framed || PreviewRound(job.zoom) <= PreviewRound(job.minZoom))
+            zoom = minZoom;
     }
     m_Loader.AlphaToCheckboard();
     if (Aborted())

@@ -1,6 +1,7 @@
-// What the filter dialog shows is what the run writes: tiled marks compared
-// pixel for pixel with the batch's PNG, and drawn (non-tiled) marks on a
-// single-filter view compared with the batch output before and after a drag.
+// What the preview shows is what the run writes: tiled marks compared pixel
+// for pixel with the batch's PNG, drawn (non-tiled) marks on a single-filter
+// view compared with the batch output before and after a drag, and chains
+// that crop or resize, whose whole result lies over the dimmed photo.
 #include "BqTestMain.h"
 #include "ControlImage.h"
 #include "FilterPage.h"
@@ -9,10 +10,13 @@
 #include "FilterTypes.h"
 #include "MagickQt.h"
 #include "ModalDriver.h"
+#include "OrientationFixtures.h"
+#include "PhotoMaker.h"
 #include "ResourceRoot.h"
 #include "SilentBatch.h"
 #include "UserProfile.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -70,9 +74,9 @@ class TestPreviewMatchesBatch : public QObject
     QTemporaryDir m_Dir;
     int m_Runs = 0;
     QString P(const QString& name) const { return m_Dir.filePath(name); }
-    QImage Batch(const QString& photo, const SFilterRecord& rec)
+    QImage Batch(const QString& photo, const QList<SFilterRecord>& chain)
     {
-        const QString out = BqTest::RunSilentBatch(photo, rec, P(QStringLiteral("out%1").arg(++m_Runs)));
+        const QString out = BqTest::RunSilentBatch(photo, chain, P(QStringLiteral("out%1").arg(++m_Runs)));
         return out.isEmpty() ? QImage() : ReadThroughMagick(out);
     }
 
@@ -83,6 +87,12 @@ private slots:
         QVERIFY(WritePhoto(P("photo320.png"), 320, 240));
         QVERIFY(WritePhoto(P("photo400.png"), 400, 250, 5));
         QVERIFY(WritePhoto(P("logo.png"), 60, 30, 9));
+        QVERIFY(WritePhoto(P("photo800.png"), 800, 500, 3));
+        Magick::Blob jpeg;
+        BqTest::MakePhoto(160, 107, 7).write(&jpeg, "JPEG");
+        QFile oriented(P("orientation6.jpg")); // stored on its side: upright it is 107 x 160
+        const QByteArray bytes(static_cast<const char*>(jpeg.data()), int(jpeg.length()));
+        QVERIFY(oriented.open(QIODevice::WriteOnly) && oriented.write(BqTest::InsertExifOrientation(bytes, 6)) > 0);
     }
 
     void tiledMarksInTheDialog_data()
@@ -139,7 +149,7 @@ private slots:
         QVERIFY(opened);
         QVERIFY(atFullSize);
         QCOMPARE(shown.size(), QSize(320, 240));
-        const QImage written = Batch(photo, d.record);
+        const QImage written = Batch(photo, {d.record});
         QCOMPARE(written.size(), QSize(320, 240));
         QVERIFY(written != ReadThroughMagick(photo)); // the mark is there
         QCOMPARE(Changed(shown, written), QRect());
@@ -192,7 +202,7 @@ private slots:
             DragSteps(port, QPoint(2, 2), QPoint(), 0);
             const QImage grabbed =
                 rig.view->grab(QRect(0, 25, 400, 250)).toImage().convertToFormat(QImage::Format_ARGB32);
-            const QImage written = Batch(photo, rig.view->filters.first());
+            const QImage written = Batch(photo, {rig.view->filters.first()});
             QVERIFY2(MaxDifference(grabbed, written) <= 2,
                      qPrintable(QString::number(MaxDifference(grabbed, written))));
             const QRect changed = Changed(source, written);
@@ -208,6 +218,66 @@ private slots:
                                                              .arg(label.width())
                                                              .arg(label.height())));
         }
+    }
+
+    void chainsShowWhatTheRunWrites_data()
+    {
+        QTest::addColumn<QString>("photo");
+        QTest::addColumn<QList<SFilterRecord>>("chain");
+        QTest::addColumn<QSize>("canvas"); // of the preview at 100 %
+        const auto record = [](quint32 id, std::initializer_list<double> numbers) {
+            SFilterRecord rec;
+            rec.id = id;
+            rec.active = true;
+            for (double number : numbers)
+                rec.AddNumber(number);
+            return rec;
+        };
+        SFilterRecord text = DefaultText();
+        text.id = FilterText;
+        text.active = true;
+        text.numbers[1] = 8; // bottom right, 30 px in, 40 px up
+        text.numbers[2] = 30;
+        text.numbers[3] = 40;
+        text.numbers[9] = 12;
+        text.strings[0] = "Bergfoto [Filename]";
+        const SFilterRecord turn = record(FilterAutoRotate, {});
+        QTest::newRow("border around a resize")
+            << "photo800.png"
+            << QList<SFilterRecord>{turn, text, record(FilterResize, {800, 560, 1, 0, 0, 0}),
+                                    record(FilterSimpleBorder, {20, 20, 20, 20, 0, 4290493439.0, 1})}
+            << QSize(840, 540);
+        text.numbers[2] = 3;
+        text.numbers[3] = 4;
+        QTest::newRow("orientation 6 turned and cropped")
+            << "orientation6.jpg" << QList<SFilterRecord>{turn, record(FilterCrop, {16, 20, 75, 112, 0}), text}
+            << QSize(160, 112);
+    }
+    void chainsShowWhatTheRunWrites()
+    {
+        QFETCH(QString, photo);
+        QFETCH(QList<SFilterRecord>, chain);
+        QFETCH(QSize, canvas);
+        const QSize port(900, 600);
+        SViewRig rig(port);
+        for (const SFilterRecord& rec : chain)
+            rig.view->AddFilter(rec);
+        QVERIFY(rig.Show(P(photo)));
+        QSignalSpy zooms(rig.view, &CControlImage::UpdateZoomPercent);
+        QVERIFY(rig.view->ZoomToMatch());
+        QTRY_COMPARE_WITH_TIMEOUT(zooms.count(), 1, kWait);
+        const QImage shown = rig.Shown();
+        QCOMPARE(shown.size(), canvas);
+        // Every pixel the run writes is there, centred on the canvas.
+        const QImage batch = Batch(P(photo), chain);
+        const QSize margin = canvas - batch.size();
+        const int difference =
+            MaxDifference(shown.copy(QRect(QPoint(margin.width() / 2, margin.height() / 2), batch.size())), batch);
+        QVERIFY2(difference <= 2, qPrintable(QString::number(difference)));
+        // "Fit" fits the whole canvas.
+        QVERIFY(rig.view->ZoomToFit());
+        QTRY_COMPARE_WITH_TIMEOUT(zooms.count(), 2, kWait);
+        QCOMPARE(zooms.last().first().toInt(), PreviewRound(PreviewFitZoom(canvas.width(), canvas.height(), port)));
     }
 };
 

@@ -9,15 +9,14 @@
 namespace BqTest
 {
 
-QString RunSilentBatch(const QString& photo, const SFilterRecord& record, const QString& folder)
+QString RunSilentBatch(const QString& photo, const QList<SFilterRecord>& records, const QString& folder)
 {
     ProcTest::ResetJob(folder);
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->OutputFormat = QStringLiteral("PNG");
     ProcTest::SetPhotos({photo});
     CListFilters* chain = CListFilters::GetInstance();
-    chain->filters.clear();
-    chain->AddFilter(record);
+    chain->filters = records;
     // What the command line does before it starts a script's run.
     profile->FilterFilename.preset = profile->PresetRename;
     profile->RunFromScript = true;

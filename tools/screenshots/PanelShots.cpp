@@ -24,6 +24,7 @@
 #include "UserProfile.h"
 #include "Utils.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,6 +33,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 #include <QWindow>
@@ -154,6 +156,17 @@ void ShootStep1(const QStringList& photos)
     Shoot(window.get(), "step1-dark");
 }
 
+// A chain record of `type`, named as the filter list names it.
+SFilterRecord Named(SFilterRecord record, int type)
+{
+    const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(type);
+    record.id = entry.id;
+    record.name = entry.name;
+    record.description = entry.description;
+    record.active = true;
+    return record;
+}
+
 // Steps 2 and 3 with a text mark on the photos: the filtered and original
 // previews, each destination of step 3, and step 2 in the dark theme.
 void ShootSteps23(const QStringList& photos)
@@ -161,13 +174,7 @@ void ShootSteps23(const QStringList& photos)
     for (int theme : {0, 1}) {
         auto window = NewWindow(theme);
         AddPhotos(window->Panel1(), photos);
-        SFilterRecord mark = FilterTest::DefaultText();
-        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(FilterText);
-        mark.id = entry.id;
-        mark.name = entry.name;
-        mark.description = entry.description;
-        mark.active = true;
-        CListFilters::GetInstance()->filters = {mark};
+        CListFilters::GetInstance()->filters = {Named(FilterTest::DefaultText(), FilterText)};
         CMainPanel2* step2 = window->Panel2();
         step2->SynchronizeListFilters();
         window->ChangePanel(1);
@@ -219,14 +226,8 @@ void ShootHardCases(const QString& folder, const QString& photo)
     QList<SFilterRecord> chain;
     for (int type :
          {FilterText, FilterLogo, FilterShapeFrame, FilterGrungeFrame, FilterPictureFrame, FilterVintageFrame,
-          FilterRaise, FilterShadow, FilterSimpleBorder, FilterAutoRotate, FilterCrop, FilterResize, FilterRotate}) {
-        const SFilterEnumRecord entry = CFiltersEnum::GetInstance()->GetRecordById(type);
-        chain.append(SFilterRecord());
-        chain.last().id = entry.id;
-        chain.last().name = entry.name;
-        chain.last().description = entry.description;
-        chain.last().active = true;
-    }
+          FilterRaise, FilterShadow, FilterSimpleBorder, FilterAutoRotate, FilterCrop, FilterResize, FilterRotate})
+        chain.append(Named(SFilterRecord(), type));
     CListFilters::GetInstance()->filters = chain;
     CMainPanel2* step2 = window->Panel2();
     step2->SynchronizeListFilters();
@@ -234,6 +235,65 @@ void ShootHardCases(const QString& folder, const QString& photo)
     step2->findChild<QComboBox*>("comboImages")->setCurrentIndex(1);
     Wait(1000);
     Shoot(window.get(), "step2-all-filters");
+}
+
+// Step 2 with a chain that adds a border around the resized photo: the
+// preview as it arrives, at 100 % and after "fit".
+void ShootEnlargingChain(const QString& folder)
+{
+    QDir().mkpath(folder);
+    const QString photo = folder + "/Alpine meadow.png";
+    BqTest::MakePhoto(800, 500, 4).write(photo.toStdString());
+    SFilterRecord text = FilterTest::DefaultText();
+    text.numbers[1] = 8; // bottom right, 30 px in and 40 px up
+    text.numbers[2] = 30;
+    text.numbers[3] = 40;
+    text.numbers[9] = 16;
+    text.strings[0] = QStringLiteral("Bergfoto [Filename]");
+    SFilterRecord resize;
+    for (double value : {800.0, 560.0, 1.0, 0.0, 0.0, 0.0})
+        resize.AddNumber(value);
+    SFilterRecord border;
+    for (double value : {20.0, 20.0, 20.0, 20.0, 0.0, 4290493439.0, 1.0})
+        border.AddNumber(value);
+    auto window = NewWindow(0);
+    AddPhotos(window->Panel1(), {photo});
+    CListFilters::GetInstance()->filters = {Named(SFilterRecord(), FilterAutoRotate), Named(text, FilterText),
+                                            Named(resize, FilterResize), Named(border, FilterSimpleBorder)};
+    CMainPanel2* step2 = window->Panel2();
+    step2->SynchronizeListFilters();
+    window->ChangePanel(1);
+    auto* filtered = step2->findChild<CControlImage*>("scrollImageFilters");
+    // On a small screen the page scrolls: the preview is brought into sight.
+    for (QWidget* up = filtered->parentWidget(); up; up = up->parentWidget()) {
+        if (auto* page = qobject_cast<QScrollArea*>(up)) {
+            page->ensureWidgetVisible(filtered, 0, 0);
+            break;
+        }
+    }
+    step2->StartAllPreviews();
+    WaitFor([filtered] { return filtered->shown && !filtered->pending; });
+    // The add-filter balloon comes once; spent here, it covers no preview.
+    step2->ShowAddFilterTip();
+    step2->MakeAddFilterTipInvisible();
+    const struct {
+        const char* button;
+        const char* name;
+    } zooms[] = {{nullptr, "step2-enlarging"},
+                 {"buttonMinZoomFilters", "step2-enlarging-100"},
+                 {"buttonMaxZoomFilters", "step2-enlarging-fit"}};
+    for (const auto& zoom : zooms) {
+        if (zoom.button) {
+            const double before = filtered->CurrentZoom();
+            step2->findChild<QAbstractButton*>(zoom.button)->click();
+            WaitFor([filtered, before] { return filtered->CurrentZoom() != before && !filtered->pending; });
+        }
+        Shoot(window.get(), zoom.name);
+        // The preview alone, whole even where the page cuts it.
+        const QString file = g_outDir + "/" + zoom.name + "-view.png";
+        filtered->grab().save(file);
+        g_shots.append(file);
+    }
 }
 
 } // namespace
@@ -254,5 +314,6 @@ int main(int argc, char** argv)
     ShootStep1(photos);
     ShootSteps23(photos);
     ShootHardCases(home + "/Pictures/Hard", photos.first());
+    ShootEnlargingChain(home + "/Pictures/Mountains");
     return VerifyShots(g_shots);
 }
