@@ -92,6 +92,8 @@ private:
                 Send("230 Logged in.\r\n");
             else if (verb == "CWD")
                 Send("250 Folder changed.\r\n");
+            else if (verb == "NLST")
+                Send("450 No files found.\r\n"); // an empty folder, as some servers say
             else if (verb == "TYPE")
                 Send("200 Type set.\r\n");
             else if (verb == "EPSV" && script.epsvRefused)

@@ -96,6 +96,8 @@ private slots:
     void ftpRun_data();
     void ftpRun();
     void modeThreeUploadDeletesSource_data();
+    void serverFolder_data();
+    void serverFolder();
     void modeThreeUploadDeletesSource();
     void mailRun_data();
     void mailRun();
@@ -104,7 +106,8 @@ private slots:
 
 private:
     QStringList Photos(const QStringList& names);
-    bool StartFtp();
+    // `folds`: the served folder /up folds names as a casefold folder does.
+    bool StartFtp(bool folds = false);
     // Runs the dialog; `make` builds the uploader the dialog asks for.
     void Run(const std::function<CUpload*()>& make);
 
@@ -154,6 +157,7 @@ void TestUploadRun::init()
 void TestUploadRun::cleanup()
 {
     StopTool(m_server);
+    m_server.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     qputenv("BRANDQUILL_FLICKR_BASE", m_flickrBase);
 }
 
@@ -168,8 +172,18 @@ QStringList TestUploadRun::Photos(const QStringList& names)
     return paths;
 }
 
-bool TestUploadRun::StartFtp()
+bool TestUploadRun::StartFtp(bool folds)
 {
+    if (folds) {
+#ifdef BQ_LIMITED_FS
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_PRELOAD", BQ_LIMITED_FS);
+        environment.insert("BQ_FOLD_FOLDER", QFileInfo(m_root + "/up").canonicalFilePath());
+        m_server.setProcessEnvironment(environment);
+#else
+        return false;
+#endif
+    }
     QString error;
     m_port = StartTool(m_server, QStringLiteral("ftp_server.py"), {m_root}, &error);
     if (m_port == 0)
@@ -396,6 +410,106 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     QVERIFY(NewestRun().contains(sent));
     // Every name the run made up is named in the log, on disk or on the server.
     QCOMPARE(NewestRun().count(": the name was taken"), arrive.filter(" (").size());
+}
+
+// What the server's folder holds is never replaced unless the job
+// overwrites: a file of the user's put there before (`held`, "mine"), an
+// earlier run's upload (`first`, photos of that run), or, where the server
+// folds names, one of another spelling. `arrive` is "name=source" for each
+// file on the server after the last run; every photo is sent and deleted.
+void TestUploadRun::serverFolder_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<bool>("folds");
+    QTest::addColumn<QStringList>("arrive");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString taken = " sent as /up/%1: the name was taken";
+    for (int mode : {0, 3})
+        QTest::newRow(qPrintable(QString("second upload, mode %1").arg(mode)))
+            << mode << QStringList{"day1/a.jpg"} << QStringList{"day2/a.jpg"} << QString() << false << false
+            << QStringList{"a (2).jpg=day2/a.jpg", "a.jpg=day1/a.jpg"} << QStringList{taken.arg("a (2).jpg")};
+    QTest::newRow("file of the user's") << 0 << QStringList() << QStringList{"a.jpg"} << "a.jpg" << false << false
+                                        << QStringList{"a (2).jpg=a.jpg", "a.jpg=mine"}
+                                        << QStringList{taken.arg("a (2).jpg")};
+    QTest::newRow("file of the user's, overwrite")
+        << 0 << QStringList() << QStringList{"a.jpg", "s2/a.jpg"} << "a.jpg" << true << false
+        << QStringList{"a (2).jpg=s2/a.jpg", "a.jpg=a.jpg"} << QStringList{" replaced /up/a.jpg on the server"};
+    QTest::newRow("folding server, another spelling held")
+        << 0 << QStringList() << QStringList{"Stra\u00dfe.jpg"} << "STRASSE.jpg" << false << true
+        << QStringList{"STRASSE.jpg=mine", "Stra\u00dfe (2).jpg=Stra\u00dfe.jpg"}
+        << QStringList{taken.arg("Stra\u00dfe (2).jpg")};
+    // Five pairs from two folders: NFC and NFD, final sigma, ligature, sharp
+    // s, Kelvin sign.
+    const QStringList pairs{"caf\u00e9/cafe\u0301", "\u03bf\u03b4\u03bf\u03c2/\u03bf\u03b4\u03bf\u03c3",
+                            "\ufb01le/file", "Stra\u00dfe/STRASSE", "\u212ax/kx"};
+    for (int mode : {0, 3}) {
+        QStringList sources, arrive;
+        for (const QString& pair : pairs) {
+            sources << "s1/" + pair.section('/', 0, 0) + ".jpg"
+                    << "s2/" + pair.section('/', 1) + ".jpg";
+            arrive << pair.section('/', 0, 0) + ".jpg=" + sources[sources.size() - 2]
+                   << pair.section('/', 1) + " (2).jpg=" + sources.last();
+        }
+        arrive.sort();
+        QTest::newRow(qPrintable(QString("folding server, five pairs, mode %1").arg(mode)))
+            << mode << QStringList() << sources << QString() << false << true << arrive
+            << QStringList{"Successfuly uploaded 10 picture(s)."};
+    }
+}
+
+void TestUploadRun::serverFolder()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, sources);
+    QFETCH(QString, held);
+    QFETCH(bool, overwrite);
+    QFETCH(bool, folds);
+    QFETCH(QStringList, arrive);
+    QFETCH(QStringList, lines);
+    if (!StartFtp(folds))
+        QSKIP("a folding server needs python3-pyftpdlib and the limited file-system library");
+    if (!held.isEmpty())
+        WriteAll(m_root + "/up/" + held, "mine");
+    CUserProfile* p = CUserProfile::GetInstance();
+    p->SilentRun = true;
+    p->Overwrite = overwrite;
+    p->Destination = 3;
+    p->SaveOnDiskFTP = false;
+    p->DeleteSource = true;
+    p->OutputFolderStruct = mode;
+    p->OutputFolder = "sent";
+    p->OutputFormat = "JPG";
+    CListFilters::GetInstance()->filters.clear(); // sent as they are
+    m_recorder.ideal = 1;                         // in list order
+    QMap<QString, QByteArray> bytes{{"mine", "mine"}};
+    for (const QStringList& run : {first, sources}) {
+        QStringList paths;
+        for (const QString& name : run) {
+            QDir().mkpath(QFileInfo(m_src + '/' + name).path());
+            paths << MakeJpeg(m_src + '/' + name, 64 + 8 * bytes.size(), 48, quint32(bytes.size()));
+            bytes[name] = ReadAll(paths.last());
+        }
+        if (paths.isEmpty())
+            continue;
+        SetPhotos(paths);
+        Run([] { return new CUpload(); });
+    }
+    QStringList names;
+    for (const QString& entry : arrive)
+        names << entry.section('=', 0, 0);
+    QCOMPARE(FilesIn(m_root + "/up"), names);
+    for (const QString& entry : arrive)
+        QCOMPARE(ReadAll(m_root + "/up/" + entry.section('=', 0, 0)), bytes.value(entry.section('=', 1)));
+    QCOMPARE(TreeOf(m_src), QStringList());
+    const QString run = NewestRun();
+    for (const QString& line : lines)
+        QVERIFY2(run.contains(line), qPrintable(line + " not in:\n" + run));
 }
 
 void TestUploadRun::mailRun_data()
