@@ -482,6 +482,8 @@ void TestFtp::scripted()
     QCOMPARE(run.log, log);
     QCOMPARE(run.count, count);
     QVERIFY2(fake.commands.contains(command), qPrintable(fake.commands.join(' ')));
+    // The folder is listed once for all its files.
+    QCOMPARE(fake.commands.count("NLST"), fake.commands.count("CWD"));
     if (script.multiLine)
         QVERIFY(!fake.commands.contains("PASS"));
     // A file whose 226 never came may be whole on the server; the client
