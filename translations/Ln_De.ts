@@ -787,7 +787,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
-        <translation>Deckung %</translation>
+        <translation>Transparenz (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
@@ -1207,7 +1207,7 @@ Größe nicht vergrößern</translation>
         <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
-        <translation>Deckung %</translation>
+        <translation>Transparenz (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="951"/>

@@ -787,7 +787,7 @@ existe déjà, voulez-vous la remplacer&#xa0;?</translation>
         <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
-        <translation>Opacité (%)</translation>
+        <translation>Transparence (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
@@ -1207,7 +1207,7 @@ que la taille indiquée</translation>
         <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
-        <translation>Opacité (%)</translation>
+        <translation>Transparence (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="951"/>

@@ -787,7 +787,7 @@ esiste già. Desidera sovrascriverla?</translation>
         <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
-        <translation>Alfa (%)</translation>
+        <translation>Trasparenza (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
@@ -1207,7 +1207,7 @@ delle dimensioni indicate</translation>
         <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
-        <translation>Alfa (%)</translation>
+        <translation>Trasparenza (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="951"/>

@@ -787,7 +787,7 @@ already exists, do you want to overwrite it?</source>
         <location filename="../Project/Forms/CFilterLogo.ui" line="895"/>
         <location filename="../Project/Forms/CFilterLogo.ui" line="1117"/>
         <source>Alpha (%)</source>
-        <translation>不透明度 (%)</translation>
+        <translation>透明度 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterLogo.ui" line="542"/>
@@ -1207,7 +1207,7 @@ than specified size</source>
         <location filename="../Project/Forms/CFilterText.ui" line="1373"/>
         <location filename="../Project/Forms/CFilterText.ui" line="1595"/>
         <source>Alpha (%)</source>
-        <translation>不透明度 (%)</translation>
+        <translation>透明度 (%)</translation>
     </message>
     <message>
         <location filename="../Project/Forms/CFilterText.ui" line="951"/>

@@ -239,6 +239,17 @@ QString CPathSafety::UnreachableReason(const QString& path)
     return CAtomicReplace::SystemError(errno);
 }
 
+QString CPathSafety::MakeFolders(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(ResolvePath(QDir::current().absoluteFilePath(path)));
+    for (int end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
+        if (::mkdir((end < 0 ? native : native.left(end)).constData(), 0777) != 0 && errno != EEXIST)
+            return CAtomicReplace::SystemError(errno);
+        if (end < 0)
+            return QString();
+    }
+}
+
 QString CPathSafety::CommonRoot(const QStringList& folders)
 {
     if (folders.isEmpty())

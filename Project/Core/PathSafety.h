@@ -66,6 +66,10 @@ public:
     // many levels of symbolic links" for a link loop).
     static QString UnreachableReason(const QString& path);
 
+    // Makes `path` and its missing parents, as mkdir -p does; "" when done,
+    // else the system's reason (QDir::mkpath keeps it to itself).
+    static QString MakeFolders(const QString& path);
+
     // The longest leading run of whole path components that every folder
     // shares: "/a/b/c" and "/a/b/d" give "/a/b"; "/a" and "/ab/c" give "".
     // No folder gives "", one folder gives itself (without a trailing "/").

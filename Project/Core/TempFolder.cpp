@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -93,4 +95,19 @@ QString RunTempFolder(QString* error)
         return Fail(error, QCoreApplication::translate("TempFolder", "cannot create %1: %2")
                                .arg(pattern, QString::fromLocal8Bit(std::strerror(errno))));
     return QFile::decodeName(native);
+}
+
+bool RemoveEmptyRunFolder(const QString& path)
+{
+    // No FollowSymlinks and no links listed: only this run's own folders.
+    QStringList folders;
+    QDirIterator it(path, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        folders << it.next();
+    // A folder's path is longer than its parent's: the longest go first.
+    std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& folder : qAsConst(folders))
+        QDir().rmdir(folder); // one that holds a file stays
+    return QDir().rmdir(path);
 }

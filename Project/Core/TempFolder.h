@@ -17,3 +17,8 @@ QString BrandquillTempFolder(QString* error = nullptr);
 // outputs of one run, named so that no other run uses it: a run never
 // replaces what another left. "" with the reason in *error.
 QString RunTempFolder(QString* error = nullptr);
+
+// Removes a run's folder when nothing but empty folders is left in it (an
+// upload deletes the files it sent, not the source folders mirrored for
+// them); true when it is gone. Its empty subfolders go deepest first.
+bool RemoveEmptyRunFolder(const QString& path);

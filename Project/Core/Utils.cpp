@@ -216,7 +216,7 @@ void OpenHelpFile(const QString& topic)
     OpenOnDesktop(QUrl(address, QUrl::TolerantMode));
 }
 
-bool HandToDesktop(const QUrl& url)
+bool HandToDesktop(const QUrl& url, QString* said)
 {
     // Where the platform opens nothing itself, QDesktopServices reaches only
     // the handlers registered in the program.
@@ -228,8 +228,9 @@ bool HandToDesktop(const QUrl& url)
     auto* process = new QProcess;
     process->setProgram(opener);
     process->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its lines (a shell's "www-browser: not found") are not the program's:
+    // the caller may log them, stderr never shows them.
+    process->setProcessChannelMode(QProcess::MergedChannels);
     process->start();
     if (!process->waitForStarted()) {
         delete process;
@@ -239,8 +240,12 @@ bool HandToDesktop(const QUrl& url)
         // Left running, unowned: deleting it would kill the program it started.
         QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
                          &QObject::deleteLater);
+        process->readAll();
+        QObject::connect(process, &QProcess::readyRead, process, [process] { process->readAll(); });
         return true;
     }
+    if (said)
+        *said = QString::fromLocal8Bit(process->readAll()).trimmed();
     const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
     delete process;
     return opened;

@@ -66,8 +66,9 @@ void OpenHelpFile(const QString& topic);
 
 // Hands an address or a file to the desktop (xdg-open) and waits briefly for
 // its verdict; false when nothing could open it. QDesktopServices alone only
-// says whether the opener started.
-bool HandToDesktop(const QUrl& url);
+// says whether the opener started. What the opener printed by then goes to
+// *said, never to stderr.
+bool HandToDesktop(const QUrl& url, QString* said = nullptr);
 // HandToDesktop, and when it fails a warning that names the address or the
 // file, so that the user can open it by hand.
 bool OpenOnDesktop(const QUrl& url);

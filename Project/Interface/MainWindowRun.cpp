@@ -2,7 +2,6 @@
 // the run counter and the share prompt; and Undo, Redo and Settings.
 #include "MainWindow.h"
 
-#include "AtomicReplace.h"
 #include "CDialogOverwrite.h"
 #include "CDialogSocial.h"
 #include "CFlickrClient.h"
@@ -21,25 +20,6 @@
 
 #include <QDir>
 #include <QScopeGuard>
-
-#include <cerrno>
-#include <sys/stat.h>
-
-namespace
-{
-// Makes `path` and its missing parents, as mkdir -p does; "" when done, else
-// the system's reason (QDir::mkpath keeps it to itself).
-QString MakeFolders(const QString& path)
-{
-    const QByteArray native = QFile::encodeName(CPathSafety::ResolvePath(QDir::current().absoluteFilePath(path)));
-    for (int end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
-        if (::mkdir((end < 0 ? native : native.left(end)).constData(), 0777) != 0 && errno != EEXIST)
-            return CAtomicReplace::SystemError(errno);
-        if (end < 0)
-            return QString();
-    }
-}
-} // namespace
 
 void MainWindow::OnPanelConvert(bool askConfirmation)
 {
@@ -90,7 +70,7 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
                 Ask(QMessageBox::Question, tr("The selected folder does not exist, do you want to create it now?"),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
                 return;
-            const QString failure = MakeFolders(profile.DestPath);
+            const QString failure = CPathSafety::MakeFolders(profile.DestPath);
             if (!failure.isEmpty()) {
                 Ask(QMessageBox::Warning,
                     tr("Could not create the output folder %1: %2.").arg(profile.DestPath, failure), QMessageBox::Ok,

@@ -168,21 +168,21 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
     const QStringList existing = ExistingFiles(files);
     const QStringList names = SharedFolderNames(existing);
     // Logged after the hand-off's own line, as the FTP upload logs them.
-    QString renamed;
+    QString notes;
     for (int i = 0; i < existing.size(); ++i) {
         const QString& name = names.at(i);
         if (name != QFileInfo(existing.at(i)).fileName())
-            renamed +=
+            notes +=
                 "\r\n" + tr("%1 attached as %2: the name was taken").arg(Printable(existing.at(i)), Printable(name));
     }
-    auto fail = [this, &existing, &names, &renamed, deleteWhenDone](const QString& eml) {
+    auto fail = [this, &existing, &names, &notes, deleteWhenDone](const QString& eml) {
         // The photos may be the run's only outputs: kept with the message
         // where the user can find them, not in the private temporary folder.
         const QString kept = QDir::toNativeSeparators(KeepUnsent(existing, names, eml, deleteWhenDone));
         const QString text = tr("Could not open default mail client.") + QStringLiteral("\n") +
                              (eml.isEmpty() ? tr("The photos are kept in %1.").arg(kept)
                                             : tr("The message and its photos are kept in %1.").arg(kept));
-        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))) + renamed;
+        mailLog = Printable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))) + notes;
         hooks.warn(tr("Error"), text);
         return false;
     };
@@ -211,10 +211,16 @@ bool CUpload::AddAttachments(const QStringList& files, bool deleteWhenDone)
         QFile::remove(eml);
         return fail(QString());
     }
-    if (!hooks.openFile(QUrl::fromLocalFile(eml)))
+    QString said;
+    const bool opened = hooks.openFile(QUrl::fromLocalFile(eml), &said);
+    // What the opener printed (why it found no mail program) comes first.
+    QString saidLines;
+    for (const QString& line : said.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        saidLines += QStringLiteral("\r\n") + Printable(line);
+    notes.prepend(saidLines);
+    if (!opened)
         return fail(eml);
-    mailLog =
-        tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size()) + renamed;
+    mailLog = tr("The message with %1 photo(s) was handed to the mail program.").arg(mail.Attachments().size()) + notes;
 
     const bool clean = hooks.askYesNo(
         tr("Success"),

@@ -9,7 +9,7 @@
 SUploadHooks::SUploadHooks()
 {
     openFile = HandToDesktop;
-    openBrowser = HandToDesktop;
+    openBrowser = [](const QUrl& url) { return HandToDesktop(url); };
     // Without a display nobody can answer: the answer that does not go on.
     askYesNo = [](const QString& title, const QString& text) {
         if (NoDisplay()) {

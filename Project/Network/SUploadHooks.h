@@ -11,8 +11,9 @@ struct SUploadHooks {
     SUploadHooks();
 
     // Hands a file to its default program (the composed mail to the mail
-    // program) through HandToDesktop; true when a program took it.
-    std::function<bool(const QUrl&)> openFile;
+    // program) through HandToDesktop; true when a program took it. *said:
+    // what the opener printed, for the log.
+    std::function<bool(const QUrl&, QString* said)> openFile;
     // Opens a web page in the browser (the Flickr authorisation page).
     std::function<bool(const QUrl&)> openBrowser;
     // A question with Yes and No, No the default; true for Yes.

@@ -581,7 +581,7 @@ void CProcessController::SaveLogToDisk(const QString& path)
 
 void CProcessController::EndRunTempFolder()
 {
-    if (m_runTempFolder.isEmpty() || QDir().rmdir(m_runTempFolder) || !QFileInfo(m_runTempFolder).isDir())
+    if (m_runTempFolder.isEmpty() || RemoveEmptyRunFolder(m_runTempFolder) || !QFileInfo(m_runTempFolder).isDir())
         return;
     // A mail hand-off tells where its photos are itself.
     if (m_destination == 2 && !m_interrupted)

@@ -158,7 +158,9 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
     if (m_Refused) {
         const bool tempRefused = !m_KeepOnDisk && m_TempFolder.isEmpty();
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength,
-                   tempRefused ? m_TempFolderError : tr("the output folder is not a full path"));
+                   tempRefused                  ? m_TempFolderError
+                   : !m_FolderFailure.isEmpty() ? m_FolderFailure
+                                                : tr("the output folder is not a full path"));
         skip = true;
     } else {
         CheckPathName(skip);

@@ -286,7 +286,8 @@ private:
     // for the output path): names the files written when they are not the
     // name asked for.
     void NoteFinalName(const QString& placed, const QStringList& files);
-    void MakeFolder(const QString& path);
+    // "" once the folder is there, else why it could not be made.
+    QString MakeFolder(const QString& path);
     void DecideSameFile();
 
     // --- CProcessThreadLight.cpp ---
@@ -330,6 +331,7 @@ private:
     bool m_No = false;
     bool m_RenameAnswer = false;
     bool m_Refused = false;        // no safe output folder: logged and counted
+    QString m_FolderFailure;       // why the output folder could not be made
     bool m_SourceIsOutput = false; // decided before anything is written
     bool m_StageFailed = false;    // a filter failed: the source stays
     bool m_Filtered = false;       // an active filter ran on the pixels

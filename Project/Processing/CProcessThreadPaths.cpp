@@ -12,6 +12,7 @@
 #include "PathSafety.h"
 #include "UserProfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,6 +52,7 @@ void CProcessThread::GeneratePathName()
     if (m_DocumentBegun)
         return;
     m_Refused = false;
+    m_FolderFailure.clear();
     m_PageCount = 1;
     m_PageCountKnown = false;
     m_RecordedPaths.clear();
@@ -112,8 +114,8 @@ bool CProcessThread::OutputFolder(QString& folder)
         const QString sub = CPathSafety::SanitizeSubfolder(m_pProfile->OutputFolder);
         if (!sub.isEmpty())
             folder = JoinPath(folder, sub);
-        MakeFolder(folder);
-        return true;
+        m_FolderFailure = MakeFolder(folder);
+        return m_FolderFailure.isEmpty();
     }
     if (mode == 2 && m_KeepOnDisk) {
         folder = m_SourceFolder;
@@ -138,9 +140,9 @@ bool CProcessThread::OutputFolder(QString& folder)
         const QString sub = CPathSafety::SanitizeSubfolder(relative);
         if (!sub.isEmpty())
             folder = JoinPath(folder, sub);
-        MakeFolder(folder);
+        m_FolderFailure = MakeFolder(folder);
     }
-    return true;
+    return m_FolderFailure.isEmpty();
 }
 
 void CProcessThread::SetOriginalFileExtension()
@@ -233,10 +235,15 @@ void CProcessThread::NoteFinalName(const QString& placed, const QStringList& fil
     const bool moved = !placed.isEmpty() && placed != m_OutputPath;
     if (moved)
         m_OutputPath = placed;
-    if (m_OutputPath == m_NameBase)
+    // A name the user typed is told as written: the file name rule may have
+    // changed it ("../a" is written as ".._a").
+    const bool asAnswered = m_OutputPath == m_NameBase;
+    if (asAnswered && !m_RenameAnswer)
         return;
     LogLines(tr("Written as"), files.isEmpty() ? OutputFiles(m_OutputPath) : files, WritePathLength,
-             moved ? tr("the name was taken meanwhile") : tr("the name was taken"));
+             asAnswered ? QString()
+             : moved    ? tr("the name was taken meanwhile")
+                        : tr("the name was taken"));
 }
 
 void CProcessThread::AddToOutputPaths(const QString& path)
@@ -431,9 +438,11 @@ bool CProcessThread::NameIsFree(const QString& path) const
     return true;
 }
 
-void CProcessThread::MakeFolder(const QString& path)
+QString CProcessThread::MakeFolder(const QString& path)
 {
     QMutexLocker lock(folderLock);
-    // A failure shows at the write.
-    QDir().mkpath(path);
+    const QString reason = CPathSafety::MakeFolders(path);
+    // The write would only find the folder missing: the photo's line says why.
+    return reason.isEmpty() ? QString()
+                            : QCoreApplication::translate("TempFolder", "cannot create %1: %2").arg(path, reason);
 }

@@ -297,6 +297,9 @@ void TestHeadlessRun::exitStatus_data()
                              << QByteArray("brandquill: Process interrupted by the user.\n");
     QTest::newRow("no mail program") << "Silent" << 1 << "/mail" << offscreen + " PATH=/nonexistent" << 2
                                      << QByteArray("Could not open default mail client.");
+    // "/mailsays": an opener that finds no mail program says why; that goes to the log.
+    QTest::newRow("no mail program, the opener's lines")
+        << "Silent" << 1 << "/mailsays" << QString() << 2 << QByteArray("Could not open default mail client.");
     // A relative folder is refused before anything is made; "/nosearch" misspells the Search folder,
     // "/odd" adds values the reader cannot take as written (told, and logged).
     QTest::newRow("relative folder") << "Silent" << 1 << "relout" << offscreen << 2
@@ -328,8 +331,14 @@ void TestHeadlessRun::exitStatus()
             WriteText(root + photo, "not a photo");
     QString script =
         QString(kScript).replace("Silent", mode).arg(root + "/src", dest.startsWith('/') ? root + dest : dest);
-    if (dest == "/mail")
+    if (dest.startsWith("/mail"))
         script.replace("\"Destination\">1", "\"Destination\">2");
+    const QByteArray says = "xdg-open: 882: www-browser: not found";
+    if (dest == "/mailsays") {
+        WriteText(root + "/bin/xdg-open", "#!/bin/sh\necho '" + says + "' >&2\nexit 3\n");
+        QFile::setPermissions(root + "/bin/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        env = "PATH=" + root + "/bin:" + qgetenv("PATH");
+    }
     if (dest == "/nosearch")
         script.replace("src/sub/*.JPG", "misspelt/*.JPG");
     if (dest == "/breaks")
@@ -376,6 +385,8 @@ void TestHeadlessRun::exitStatus()
         // A run that leaves photos undone does not say it had no errors.
         QVERIFY2(dest != "/nosearch" || printed.contains("completed with 1 errors"), printed.constData());
     }
+    if (dest == "/mailsays")
+        QVERIFY(ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log").contains(says));
     if (dest == "/breaks")
         QVERIFY(ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log")
                     .contains("gone\\n - Processed /x/fake.jpg\\n\\nProcess completed without errors./*.JPG"));

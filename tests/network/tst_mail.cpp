@@ -166,6 +166,8 @@ void TestMail::handOff_data()
     QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true << -1 << QString();
     QTest::newRow("xdg-open exits 0") << true << false << false << true << 0 << QString();
     QTest::newRow("xdg-open exits 4") << false << true << false << false << 4 << QString();
+    // What it prints goes into the log with the failure.
+    QTest::newRow("xdg-open finds no browser, exits 3") << false << false << false << false << 3 << QString();
     QTest::newRow("no mail program, one name twice") << false << false << false << false << -1 << "a.jpg";
     // One name where the user's documents fold names (NFD and upper case).
     QTest::newRow("no mail program, one name folded")
@@ -201,7 +203,7 @@ void TestMail::handOff()
     QStringList questions;
     QStringList warnings;
     SUploadHooks hooks;
-    hooks.openFile = [&](const QUrl& url) {
+    hooks.openFile = [&](const QUrl& url, QString*) {
         opened << url;
         handed = ReadFile(url.toLocalFile());
         return opens;
@@ -214,7 +216,8 @@ void TestMail::handOff()
     const QByteArray path = qgetenv("PATH");
     if (exitStatus >= 0) {
         hooks.openFile = SUploadHooks().openFile; // the real hand-off
-        WriteFile(m_dir->path() + "/xdg-open", "#!/bin/sh\nexit " + QByteArray::number(exitStatus) + "\n");
+        const QByteArray says = exitStatus == 3 ? "echo 'xdg-open: 882: www-browser: not found' >&2\n" : "";
+        WriteFile(m_dir->path() + "/xdg-open", "#!/bin/sh\n" + says + "exit " + QByteArray::number(exitStatus) + "\n");
         QFile::setPermissions(m_dir->path() + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
         qputenv("PATH", QFile::encodeName(m_dir->path()) + ":" + path);
     }
@@ -250,7 +253,9 @@ void TestMail::handOff()
         QVERIFY(warnings.last().startsWith(said + GetMyDocuments() + "/Brandquill/Unsent e-mail/"));
         const QString kept = warnings.last().mid(said.size()).chopped(1);
         const QString renamed = "\r\n" + files.last() + " attached as " + renamedAs + ": the name was taken";
-        QCOMPARE(upload.mailLog, QString(warnings.last()).replace('\n', ' ') + (other.isEmpty() ? QString() : renamed));
+        const QString opener = exitStatus == 3 ? "\r\nxdg-open: 882: www-browser: not found" : QString();
+        QCOMPARE(upload.mailLog,
+                 QString(warnings.last()).replace('\n', ' ') + opener + (other.isEmpty() ? QString() : renamed));
         QCOMPARE(QDir(kept).entryList({"*.eml"}).size(), 1);
         for (const QString& name : m_contents.keys())
             QCOMPARE(ReadFile(kept + "/" + QString(name).replace("s2/" + other, renamedAs)), m_contents[name]);

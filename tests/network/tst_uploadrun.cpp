@@ -478,7 +478,7 @@ void TestUploadRun::mailRun()
     QStringList asked;
     QStringList warned;
     SUploadHooks hooks;
-    hooks.openFile = [&](const QUrl& url) {
+    hooks.openFile = [&](const QUrl& url, QString*) {
         opened << url;
         attached = Attachments(ReadAll(url.toLocalFile()));
         for (const QString& name : FilesIn(RunFolder(), {"*.png"}))

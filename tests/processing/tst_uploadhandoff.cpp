@@ -44,7 +44,8 @@ private slots:
     void closing();
 
 private:
-    QStringList Photos(int count);
+    // `ownFolders`: each photo in a folder of its own below the source folder.
+    QStringList Photos(int count, bool ownFolders = false);
     // Runs the dialog with a fresh FakeUpload; its calls are in m_calls.
     void Run(const std::function<void(CProcessController&)>& setUp = {});
 
@@ -73,11 +74,14 @@ void TestUploadHandOff::init()
     m_onCall = nullptr;
 }
 
-QStringList TestUploadHandOff::Photos(int count)
+QStringList TestUploadHandOff::Photos(int count, bool ownFolders)
 {
     QStringList paths;
-    for (int i = 0; i < count; ++i)
-        paths << MakeJpeg(QStringLiteral("%1/p%2.jpg").arg(m_src).arg(i), 24 + i, 16, quint32(i + 1));
+    for (int i = 0; i < count; ++i) {
+        const QString folder = ownFolders ? QStringLiteral("%1/f%2").arg(m_src).arg(i) : m_src;
+        QDir().mkpath(folder);
+        paths << MakeJpeg(QStringLiteral("%1/p%2.jpg").arg(folder).arg(i), 24 + i, 16, quint32(i + 1));
+    }
     SetPhotos(paths);
     return paths;
 }
@@ -296,10 +300,12 @@ void TestUploadHandOff::ftpSourceDeletion_data()
     QTest::addColumn<int>("sent");
     QTest::addColumn<bool>("rewritten"); // the first source, during the upload
     QTest::addColumn<int>("destination");
-    QTest::newRow("all sent") << 3 << false << 3;
-    QTest::newRow("one missing") << 2 << false << 3;
-    QTest::newRow("one rewritten after its read") << 3 << true << 3;
-    QTest::newRow("one rewritten after its read, mail") << 3 << true << 2;
+    QTest::addColumn<int>("mode"); // 1: the photos' folders mirrored in the run's temporary folder
+    QTest::newRow("all sent") << 3 << false << 3 << 0;
+    QTest::newRow("one missing") << 2 << false << 3 << 0;
+    QTest::newRow("one rewritten after its read") << 3 << true << 3 << 0;
+    QTest::newRow("one rewritten after its read, mail") << 3 << true << 2 << 0;
+    QTest::newRow("all sent from three folders") << 3 << false << 3 << 1;
 }
 
 void TestUploadHandOff::ftpSourceDeletion()
@@ -307,8 +313,10 @@ void TestUploadHandOff::ftpSourceDeletion()
     QFETCH(int, sent);
     QFETCH(bool, rewritten);
     QFETCH(int, destination);
-    const QStringList sources = Photos(3);
+    QFETCH(int, mode);
+    const QStringList sources = Photos(3, mode == 1);
     CUserProfile* p = CUserProfile::GetInstance();
+    p->OutputFolderStruct = mode;
     p->Destination = destination;
     p->DeleteSource = true;
     p->HideProcessing = true;
@@ -325,6 +333,8 @@ void TestUploadHandOff::ftpSourceDeletion()
         QCOMPARE(QFile::exists(source), sent != 3 || (rewritten && source == sources[0]));
     // A source kept that was to go is a failure, as a photo not sent is.
     QCOMPARE(endedWell, sent == 3 && !rewritten);
+    // Nothing is left of a run that sent everything: no file, no folder.
+    QCOMPARE(QDir(TempFolder()).isEmpty(), destination == 3 && sent == 3);
     // A line of its own, after the upload's last.
     if (rewritten)
         QVERIFY(NewestRun().contains("\r\n - Source changed since it was read, left as it is " + sources[0] + "\r\n"));

@@ -312,15 +312,19 @@ private slots:
         // The source's folder is the read-only one: the source cannot go, and
         // no output takes its name.
         QTest::addColumn<bool>("sourceLocked");
-        QTest::newRow("write") << true << false << false << "Failed to write" << false;
-        QTest::newRow("copy") << false << false << false << "Failed to Copy" << false;
-        QTest::newRow("renamed copy") << false << false << true << "Failed to Rename and Copy" << false;
-        QTest::newRow("move") << false << true << false << "Failed to Move" << false;
-        QTest::newRow("renamed move") << false << true << true << "Failed to Rename and Move" << false;
-        QTest::newRow("move from a read-only folder") << false << true << false << "Failed to Move" << true;
+        QTest::addColumn<int>("mode"); // of the output folder
+        QTest::newRow("write") << true << false << false << "Failed to write" << false << 0;
+        QTest::newRow("copy") << false << false << false << "Failed to Copy" << false << 0;
+        QTest::newRow("renamed copy") << false << false << true << "Failed to Rename and Copy" << false << 0;
+        QTest::newRow("move") << false << true << false << "Failed to Move" << false << 0;
+        QTest::newRow("renamed move") << false << true << true << "Failed to Rename and Move" << false << 0;
+        QTest::newRow("move from a read-only folder") << false << true << false << "Failed to Move" << true << 0;
         // Written all the same: only the source's removal fails.
         QTest::newRow("re-encode from a read-only folder")
-            << true << true << false << "Failed to delete the source" << true;
+            << true << true << false << "Failed to delete the source" << true << 0;
+        // Its subfolder cannot be made: that is the reason, not a missing folder.
+        QTest::newRow("move into a subfolder of a read-only folder")
+            << false << true << false << "Failed to write" << true << 3;
     }
     void readOnlyFolder()
     {
@@ -329,6 +333,7 @@ private slots:
         QFETCH(bool, renamed);
         QFETCH(QString, text);
         QFETCH(bool, sourceLocked);
+        QFETCH(int, mode);
         const QString src = Src("r.jpg");
         const QByteArray bytes = FileBytes(src);
         const QString name = renamed ? "new_r.jpg" : "r.jpg";
@@ -348,15 +353,19 @@ private slots:
             P->FilterFilename.pattern = "new_[Filename].[Extension]";
         }
         P->DeleteSource = move;
+        P->OutputFolderStruct = mode;
+        P->OutputFolder = "Processed";
         if (filter)
             WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
         h.answers << SOverwriteAnswer{AnswerYes, QString()};
         QVERIFY(h.RunJob({src}));
         const bool written = filter && move;
-        const QString shown = filter && !move ? D + "/" + name : src;
+        const QString sub = S + "/Processed";
+        const QString shown = mode == 3 ? sub + "/" + name : filter && !move ? D + "/" + name : src;
         // The immutable flag refuses even root; a mode only others.
-        const QString why = ": " + CAtomicReplace::SystemError(::geteuid() == 0 ? EPERM : EACCES);
+        const QString why = (mode == 3 ? ": cannot create " + sub + ": " : QString(": ")) +
+                            CAtomicReplace::SystemError(::geteuid() == 0 ? EPERM : EACCES);
         QCOMPARE(h.Log(LogFile), QStringList{" - " + text + " " + shown + why});
         QCOMPARE(h.Log(LogScreen),
                  QStringList{" - " + text + " " + TruncateString(shown, shown == src ? 32 : 64, true) + why});

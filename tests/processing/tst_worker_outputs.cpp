@@ -488,7 +488,7 @@ private slots:
         QCOMPARE(FileBytes(D + "/b (2).jpg"), FileBytes(second));
         QCOMPARE(FileBytes(D + "/a.jpg"), QByteArray("old"));
         QCOMPARE(h.Log(LogFile),
-                 QStringList({" - Processed and renamed " + first,
+                 QStringList({" - Written as " + D + "/b.jpg", " - Processed and renamed " + first,
                               " - Written as " + D + "/b (2).jpg: the name was taken", " - Processed " + second}));
     }
 
@@ -832,6 +832,8 @@ private slots:
             if (!line.isEmpty())
                 expected << " - " + line + " " + p;
         }
+        if (code == AnswerRename) // the name typed, as written
+            expected << " - Written as " + D + "/renamed.jpg";
         QStringList lines = h.Log(LogFile);
         lines.sort();
         expected.sort();
