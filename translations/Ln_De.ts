@@ -1526,6 +1526,11 @@ Größe nicht vergrößern</translation>
         <translation>Antwort zu lang</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="555"/>
+        <source>listing too long</source>
+        <translation>Auflistung zu lang</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
         <translation>die Übertragung endete, bevor die ganze Datei gesendet war</translation>
@@ -2812,6 +2817,17 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
         <translation>Der Ordner %1 auf dem Server konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="199"/>
+        <source>Could not list the folder %1 on the server: %2</source>
+        <translation>Der Ordner %1 auf dem Server konnte nicht aufgelistet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
+        <source>%1 replaced %2 on the server</source>
+        <translation>%1 hat %2 auf dem Server ersetzt</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>

@@ -1526,6 +1526,11 @@ que la taille indiquée</translation>
         <translation>réponse trop longue</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="555"/>
+        <source>listing too long</source>
+        <translation>liste trop longue</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
         <translation>le transfert s&apos;est terminé avant l&apos;envoi du fichier entier</translation>
@@ -2812,6 +2817,17 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
         <translation>Impossible d&apos;ouvrir le dossier %1 sur le serveur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="199"/>
+        <source>Could not list the folder %1 on the server: %2</source>
+        <translation>Impossible de lister le dossier %1 sur le serveur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
+        <source>%1 replaced %2 on the server</source>
+        <translation>%1 a remplacé %2 sur le serveur</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>

@@ -1526,6 +1526,11 @@ delle dimensioni indicate</translation>
         <translation>risposta troppo lunga</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="555"/>
+        <source>listing too long</source>
+        <translation>elenco troppo lungo</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
         <translation>il trasferimento si è concluso prima dell&apos;invio dell&apos;intero file</translation>
@@ -2812,6 +2817,17 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
         <translation>Impossibile aprire la cartella %1 sul server: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="199"/>
+        <source>Could not list the folder %1 on the server: %2</source>
+        <translation>Impossibile elencare la cartella %1 sul server: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
+        <source>%1 replaced %2 on the server</source>
+        <translation>%1 ha sostituito %2 sul server</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>

@@ -1526,6 +1526,11 @@ than specified size</source>
         <translation>応答が長すぎます</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CFtpClient.cpp" line="555"/>
+        <source>listing too long</source>
+        <translation>一覧が長すぎます</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CFtpClient.cpp" line="475"/>
         <source>the transfer ended before the whole file was sent</source>
         <translation>ファイル全体を送信する前に転送が終了しました</translation>
@@ -2812,6 +2817,17 @@ In order to correct any potential problems adjust the settings and save.</source
         <location filename="../Project/Network/CUploadFtp.cpp" line="170"/>
         <source>Could not open the folder %1 on the server: %2</source>
         <translation>サーバー上のフォルダー %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="199"/>
+        <source>Could not list the folder %1 on the server: %2</source>
+        <translation>サーバー上のフォルダー %1 の一覧を取得できませんでした: %2</translation>
+    </message>
+    <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
+        <source>%1 replaced %2 on the server</source>
+        <translation>%1 はサーバー上の %2 を置き換えました</translation>
     </message>
     <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="124"/>

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unicode/normalizer2.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <linux/magic.h>
@@ -197,6 +199,19 @@ bool CPathSafety::IsSameFile(const QString& a, const QString& b)
     if (firstExists != secondExists)
         return false;
     return PathIdentity(a) == PathIdentity(b);
+}
+
+QString CPathSafety::NameKey(const QString& name)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* fold = icu::Normalizer2::getNFKCCasefoldInstance(status);
+    if (U_FAILURE(status))
+        return name.toCaseFolded();
+    const icu::UnicodeString key =
+        fold->normalize(icu::UnicodeString(reinterpret_cast<const UChar*>(name.utf16()), name.size()), status);
+    if (U_FAILURE(status))
+        return name.toCaseFolded();
+    return QString(reinterpret_cast<const QChar*>(key.getBuffer()), key.length());
 }
 
 QString CPathSafety::NotRegularFileReason(const QString& path)

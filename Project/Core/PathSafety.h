@@ -50,6 +50,12 @@ public:
     // canonical folder plus the file name, compared case-sensitively.
     static bool IsSameFile(const QString& a, const QString& b);
 
+    // The key for "is this the same name?": Unicode NFKC with full case
+    // folding (ICU's NFKC_Casefold), so that "Straße" meets "STRASSE", NFC
+    // meets NFD, "ς" meets "Σ" and "ﬁ" meets "fi", as folding file systems
+    // and servers may make them one file. Only for comparing, never a name.
+    static QString NameKey(const QString& name);
+
     // Why `path` must not be opened as a photo: "" when it leads, after
     // links, to a regular file; otherwise a short reason ("... is a named
     // pipe, not a regular file"). A pipe or a device would block a reader.

@@ -116,6 +116,13 @@ int CFtpClient::put(QIODevice* device, const QString& file, TransferType type)
     return enqueue(command);
 }
 
+int CFtpClient::list()
+{
+    auto* command = new SCommand;
+    command->kind = List;
+    return enqueue(command);
+}
+
 int CFtpClient::close()
 {
     auto* command = new SCommand;
@@ -207,6 +214,13 @@ void CFtpClient::beginCurrent()
         m_sourceDone = false;
         m_step = Step::Type;
         sendLine("TYPE", c.type == Binary ? QStringLiteral("I") : QStringLiteral("A"));
+        return;
+    case List:
+        m_listing.clear();
+        m_listed.clear();
+        m_listAnswered = false;
+        m_step = Step::Epsv;
+        sendLine("EPSV");
         return;
     case Close:
         if (m_control->state() != QAbstractSocket::ConnectedState) {
@@ -474,6 +488,24 @@ void CFtpClient::handleReply(int code, const QString& text)
         // A positive reply now means the server closed the file early.
         finishCurrent(true, positive ? tr("the transfer ended before the whole file was sent") : text);
         return;
+    case Step::Nlst:
+    case Step::Listing:
+        if (code == 125 || code == 150) {
+            m_step = Step::Listing;
+            return;
+        }
+        if (preliminary)
+            return;
+        if (positive) {
+            // The names are all there once the server has closed the data.
+            m_listAnswered = true;
+            if (!m_data)
+                finishListing();
+            return;
+        }
+        dropData();
+        finishCurrent(code != 450 || m_step != Step::Nlst, text);
+        return;
     case Step::Quit:
         if (preliminary)
             return;
@@ -497,6 +529,7 @@ void CFtpClient::openDataConnection(quint16 port)
     connect(m_data, &QTcpSocket::connected, this, &CFtpClient::onDataConnected);
     connect(m_data, &QTcpSocket::bytesWritten, this, &CFtpClient::onDataBytesWritten);
     connect(m_data, &QTcpSocket::errorOccurred, this, &CFtpClient::onDataError);
+    connect(m_data, &QTcpSocket::readyRead, this, &CFtpClient::onDataReadyRead);
     m_data->connectToHost(m_control->peerAddress(), port);
 }
 
@@ -504,8 +537,38 @@ void CFtpClient::onDataConnected()
 {
     if (m_step != Step::DataConnect || !m_current)
         return;
+    if (m_current->kind == List) {
+        m_step = Step::Nlst;
+        sendLine("NLST");
+        return;
+    }
     m_step = Step::Stor;
     sendLine("STOR", m_current->arg1);
+}
+
+void CFtpClient::onDataReadyRead()
+{
+    if (!m_data || !m_current || m_current->kind != List)
+        return;
+    m_listing += m_data->readAll();
+    if (m_listing.size() > MaxListing)
+        failConnection(tr("listing too long"));
+    else
+        armTimer();
+}
+
+void CFtpClient::finishListing()
+{
+    for (QByteArray line : m_listing.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        // Some servers name each file with the folder asked for.
+        const QString name = QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
+        if (!name.isEmpty() && name != QLatin1String(".") && name != QLatin1String(".."))
+            m_listed << name;
+    }
+    m_listing.clear();
+    finishCurrent(false);
 }
 
 void CFtpClient::feedData()
@@ -580,6 +643,18 @@ void CFtpClient::onDataError()
         const QString reason = m_data->errorString();
         dropData();
         finishCurrent(true, reason);
+        return;
+    }
+    if (m_current && m_current->kind == List) {
+        if (m_data->error() != QAbstractSocket::RemoteHostClosedError) {
+            failConnection(m_data->errorString());
+            return;
+        }
+        // The end of the names: the rest is read before the socket goes.
+        onDataReadyRead();
+        dropData();
+        if (m_current && m_listAnswered)
+            finishListing();
         return;
     }
     // The server's reply on the control connection says how the file went.

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 class QTcpSocket;
@@ -24,11 +25,13 @@ class CFtpClient : public QObject
     Q_OBJECT
 public:
     enum TransferType { Binary, Ascii };
-    enum Command { None, ConnectToHost, Login, Cd, Put, Close };
+    enum Command { None, ConnectToHost, Login, Cd, Put, List, Close };
 
     // A reply line or a whole multi-line reply beyond these is refused.
     static constexpr int MaxReplyLine = 8 * 1024;
     static constexpr int MaxReply = 64 * 1024;
+    // A folder listing beyond this is refused.
+    static constexpr int MaxListing = 16 * 1024 * 1024;
 
     explicit CFtpClient(QObject* parent = nullptr);
     ~CFtpClient() override;
@@ -45,6 +48,11 @@ public:
     int cd(const QString& dir);
     // The device must be open for reading and outlive the command.
     int put(QIODevice* device, const QString& file, TransferType type = Binary);
+    // The names in the current folder (NLST); listedNames() holds them once
+    // the command has finished. A 450 is an empty folder, as some servers
+    // answer for one.
+    int list();
+    const QStringList& listedNames() const { return m_listed; }
     int close();
 
     // Ends the current command with an error and clears the pending ones.
@@ -70,7 +78,23 @@ signals:
 
 private:
     // Where the current command stands in its exchange with the server.
-    enum class Step { Idle, Greeting, User, Pass, Cwd, Type, Epsv, Pasv, DataConnect, Stor, Transfer, Quit, Aborting };
+    enum class Step {
+        Idle,
+        Greeting,
+        User,
+        Pass,
+        Cwd,
+        Type,
+        Epsv,
+        Pasv,
+        DataConnect,
+        Stor,
+        Transfer,
+        Nlst,
+        Listing,
+        Quit,
+        Aborting
+    };
     struct SCommand {
         int id = 0;
         Command kind = None;
@@ -100,6 +124,9 @@ private:
     void onDataConnected();
     void onDataBytesWritten(qint64 bytes);
     void onDataError();
+    void onDataReadyRead();
+    // Ends a listing once the server has answered and closed the data.
+    void finishListing();
     void openDataConnection(quint16 port);
     void feedData();
     void reportProgress();
@@ -133,4 +160,9 @@ private:
     bool m_sourceDone = false;
     int m_finalsAwaited = 0;
     QString m_abortReason;
+
+    // List state.
+    QByteArray m_listing;
+    bool m_listAnswered = false;
+    QStringList m_listed;
 };

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QNetworkReply>
 #include <QSet>
@@ -80,18 +81,29 @@ QString CUpload::DisplayName(const QString& path)
     return Printable(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
-QStringList CUpload::SharedFolderNames(const QStringList& files)
+QStringList CUpload::SharedFolderNames(const QStringList& files, const QStringList& held, bool replace)
 {
+    QHash<QString, QString> there; // by key
+    for (const QString& name : held)
+        there.insert(CPathSafety::NameKey(name), name);
     QStringList names;
     QSet<QString> used;
     for (const QString& path : files) {
         const QString file = QFileInfo(path).fileName();
         const int dot = file.lastIndexOf(QLatin1Char('.'));
+        // Only the file's own name may replace one held; a made-up one never.
+        bool own = true;
+        const auto taken = [&](const QString& one) {
+            const QString key = CPathSafety::NameKey(one);
+            const bool mayReplace = replace && own;
+            own = false;
+            return used.contains(key) || (!mayReplace && there.contains(key));
+        };
         const QString name =
-            CPathSafety::FreeName(dot < 0 ? file : file.left(dot), dot < 0 ? QString() : file.mid(dot),
-                                  [&used](const QString& one) { return used.contains(one.toLower()); });
-        used.insert(name.toLower());
-        names << name;
+            CPathSafety::FreeName(dot < 0 ? file : file.left(dot), dot < 0 ? QString() : file.mid(dot), taken);
+        const QString key = CPathSafety::NameKey(name);
+        used.insert(key);
+        names << there.value(key, name);
     }
     return names;
 }

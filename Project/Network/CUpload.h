@@ -4,6 +4,7 @@
 #include "SUploadHooks.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -60,8 +61,12 @@ private:
     static QString DisplayName(const QString& path);
     // The name each file goes by where the files meet in one folder (a
     // server's, a message, a kept folder): its own, or the " (n)" form the
-    // run gives on disk where an earlier file has that name in any case.
-    static QStringList SharedFolderNames(const QStringList& files);
+    // run gives on disk where an earlier file has that name by
+    // CPathSafety::NameKey, or where the folder holds it (`held`). With
+    // `replace`, a file's own name may be one held, and is then spelt as
+    // the folder spells it.
+    static QStringList SharedFolderNames(const QStringList& files, const QStringList& held = QStringList(),
+                                         bool replace = false);
     // Moves (or for the user's own outputs copies) a message that no mail
     // program took and its photos, under `names`, into a new folder under
     // the user's documents; returns that folder, or where the photos are
@@ -95,6 +100,7 @@ private:
     Kind m_kind = Kind::None;
     QStringList m_files;
     QStringList m_names; // of m_files on the server
+    QSet<QString> m_held; // keys of the names the server's folder held
     QStringList m_sent;
     int m_next = 0;
     bool m_deleteWhenDone = false;
@@ -114,6 +120,7 @@ private:
     int m_connectId = 0;
     int m_loginId = 0;
     int m_cdId = 0;
+    int m_listId = 0;
     int m_putId = 0;
     int m_closeId = 0;
     bool m_loggedIn = false;

@@ -17,6 +17,10 @@ public:
     // Set by the dialog when the user gives up a transfer; the uploader's
     // next network event ends it.
     bool abortRequest = false;
+    // Set by the dialog before an FTP upload when the job overwrites: a photo
+    // then replaces the file of its name in the server's folder; otherwise
+    // it takes the first free name there.
+    bool overwrite = false;
     // The run log's line on the last mail hand-off, done or failed, then a
     // line for each photo attached under another name than its file's.
     QString mailLog;

@@ -1,8 +1,10 @@
-// The FTP transfer of CUpload: connect, log in, change folder, send the files
-// one at a time, close. Each step waits for the one before it, so a failed
-// file never stops the batch while a failed login or folder ends it.
+// The FTP transfer of CUpload: connect, log in, change folder, list it, send
+// the files one at a time, close. Each step waits for the one before it, so
+// a failed file never stops the batch while a failed login, folder or listing
+// ends it.
 #include "CFtpClient.h"
 #include "CUpload.h"
+#include "PathSafety.h"
 #include "Utils.h"
 
 #include <QFile>
@@ -19,7 +21,7 @@ void CUpload::ConnectFTP(QString host, QString user, QString password, long port
     m_loggedIn = false;
     m_uploadCalled = false;
     m_endedEarly = false;
-    m_loginId = m_cdId = m_putId = m_closeId = 0;
+    m_loginId = m_cdId = m_listId = m_putId = m_closeId = 0;
     // The client's own time-outs stay a last resort behind these, which
     // abort a stalled file gently and go on with the next.
     m_ftp->setTimeouts(2 * connectTimeoutMs, 2 * fileTimeoutMs);
@@ -41,8 +43,6 @@ void CUpload::UploadFTP(QStringList files, QString folder, bool deleteWhenDone)
     m_kind = Kind::Ftp;
     m_uploadCalled = true;
     m_files = ExistingFiles(files);
-    // Folder modes 1 and 3 give two photos one name in different folders.
-    m_names = SharedFolderNames(m_files);
     m_next = 0;
     m_sent.clear();
     m_deleteWhenDone = deleteWhenDone;
@@ -118,6 +118,21 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
             EndFtp();
             return;
         }
+        m_listId = m_ftp->list();
+    } else if (id == m_listId) {
+        if (error) {
+            Log(tr("Could not list the folder %1 on the server: %2").arg(Printable(m_folder), reason));
+            EndFtp();
+            return;
+        }
+        // Named once, against what the folder holds: folder modes 1 and 3
+        // give two photos one name in different folders, and an earlier
+        // run's file is never replaced unless the job overwrites.
+        const QStringList held = m_ftp->listedNames();
+        m_held.clear();
+        for (const QString& name : held)
+            m_held.insert(CPathSafety::NameKey(name));
+        m_names = SharedFolderNames(m_files, held, overwrite);
         SendNextFile();
     } else if (id == m_putId) {
         CloseFile();
@@ -127,13 +142,13 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
             Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
         } else {
             m_sent.append(m_currentPath);
-            if (m_currentName != QFileInfo(m_currentPath).fileName()) {
-                const QString remote = m_folder.endsWith(QLatin1Char('/'))
-                                           ? m_folder + m_currentName
-                                           : m_folder + QLatin1Char('/') + m_currentName;
-                // Which photo it is: two of one name may end in either order.
+            const QString remote = m_folder.endsWith(QLatin1Char('/')) ? m_folder + m_currentName
+                                                                       : m_folder + QLatin1Char('/') + m_currentName;
+            // Which photo it is: two of one name may end in either order.
+            if (m_held.contains(CPathSafety::NameKey(m_currentName)))
+                Log(tr("%1 replaced %2 on the server").arg(Printable(m_currentPath), Printable(remote)));
+            else if (m_currentName != QFileInfo(m_currentPath).fileName())
                 Log(tr("%1 sent as %2: the name was taken").arg(Printable(m_currentPath), Printable(remote)));
-            }
             emit ImgUploaded(Speed());
         }
         if (!m_finished)
@@ -179,6 +194,9 @@ void CUpload::OnTimeout()
         EndFtp();
     } else if (current == m_cdId) {
         Log(tr("Could not open the folder %1 on the server: %2").arg(Printable(m_folder), reason));
+        EndFtp();
+    } else if (current == m_listId) {
+        Log(tr("Could not list the folder %1 on the server: %2").arg(Printable(m_folder), reason));
         EndFtp();
     } else if (current == m_putId && m_fileAborting) {
         // The server did not answer the ABOR either: the connection is lost.

@@ -662,6 +662,8 @@ void CProcessController::UploadImages(int destination)
         // Kept in the settings, so later runs and saved jobs use "/" too.
         if (m_pProfile->FTPFolder.isEmpty())
             m_pProfile->FTPFolder = QStringLiteral("/");
+        // As on disk: only a silent run told to overwrite replaces a file.
+        m_uploader->overwrite = m_pProfile->SilentRun && m_pProfile->Overwrite;
         m_uploader->UploadFTP(m_handedOver, m_pProfile->FTPFolder, deleteWhenDone);
     } else {
         m_uploader->UploadFlickr(m_handedOver, deleteWhenDone);

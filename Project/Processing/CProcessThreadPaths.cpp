@@ -219,7 +219,7 @@ std::function<QString(const QString&)> CProcessThread::NextFreeName() const
 CAtomicReplace::SRun CProcessThread::RunOutputs() const
 {
     CAtomicReplace::SRun run;
-    run.ledger = runNames;
+    run.ledger = &runNames->Ledger();
     run.next = NextFreeName();
     return run;
 }

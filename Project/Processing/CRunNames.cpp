@@ -1,10 +1,11 @@
 #include "CRunNames.h"
 
 #include "FileIdentity.h"
+#include "PathSafety.h"
 
 void CRunNames::Clear()
 {
-    COutputLedger::Clear();
+    m_Ledger.Clear();
     const auto lock = Lock();
     m_Keys.clear();
 }
@@ -14,6 +15,7 @@ QString CRunNames::Key(const QString& path)
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const SFileIdentity folder = SFileIdentity::Of(slash < 0 ? QString() : path.left(qMax(slash, 1)));
     if (!folder.exists)
-        return path.toLower();
-    return QStringLiteral("%1:%2/").arg(folder.id.device).arg(folder.id.inode) + path.mid(slash + 1).toLower();
+        return CPathSafety::NameKey(path);
+    return QStringLiteral("%1:%2/").arg(folder.id.device).arg(folder.id.inode) +
+           CPathSafety::NameKey(path.mid(slash + 1));
 }

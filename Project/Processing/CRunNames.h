@@ -11,9 +11,12 @@
 // The output names a run has handed out, shared by its workers. A name is
 // held for the folder it really is, not for the folder as spelt: through a
 // link, "." or a bind mount two photos would otherwise get one file. Names
-// differing only in letter case are one name. Its ledger holds the files
-// the run has put in place, which no commit of the run replaces.
-class CRunNames : public COutputLedger
+// that CPathSafety::NameKey makes one are one name. Its ledger holds the
+// files the run has put in place, which no commit of the run replaces: it
+// sees what no rule on spellings can (a folder that folds by rules of its
+// own), while the key sees what the ledger cannot (a file system that gives
+// each spelling of one file its own inode number, as exfat-fuse does).
+class CRunNames
 {
 public:
     // The run's lock: the look-ups and additions made while it is held are
@@ -23,13 +26,16 @@ public:
     bool Holds(const QString& path) const { return m_Keys.contains(Key(path)); }
     void Add(const QString& path) { m_Keys.insert(Key(path)); }
 
+    COutputLedger& Ledger() { return m_Ledger; }
+
     void Clear();
 
 private:
-    // The folder's device and inode and the lower-cased name; for a folder
-    // that is not there, the whole path lower-cased.
+    // The folder's device and inode and the name's key; for a folder that
+    // is not there, the whole path's key.
     static QString Key(const QString& path);
 
     QMutex m_Lock;
     QSet<QString> m_Keys;
+    COutputLedger m_Ledger;
 };

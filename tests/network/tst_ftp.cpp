@@ -92,6 +92,8 @@ private:
                 Send("230 Logged in.\r\n");
             else if (verb == "CWD")
                 Send("250 Folder changed.\r\n");
+            else if (verb == "NLST")
+                Send("450 No files found.\r\n"); // an empty folder, as some servers say
             else if (verb == "TYPE")
                 Send("200 Type set.\r\n");
             else if (verb == "EPSV" && script.epsvRefused)
@@ -480,6 +482,8 @@ void TestFtp::scripted()
     QCOMPARE(run.log, log);
     QCOMPARE(run.count, count);
     QVERIFY2(fake.commands.contains(command), qPrintable(fake.commands.join(' ')));
+    // The folder is listed once for all its files.
+    QCOMPARE(fake.commands.count("NLST"), fake.commands.count("CWD"));
     if (script.multiLine)
         QVERIFY(!fake.commands.contains("PASS"));
     // A file whose 226 never came may be whole on the server; the client

@@ -157,18 +157,21 @@ void TestMail::handOff_data()
     QTest::addColumn<bool>("linkedTemp");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("exitStatus"); // of a stand-in xdg-open; -1: the hook answers `opens`
-    QTest::addColumn<bool>("nameTwice"); // another a.jpg, from another folder
+    QTest::addColumn<QString>("other");  // a file from another folder, named as one of the two
 
-    QTest::newRow("mail program started, Yes") << true << true << false << true << -1 << false;
-    QTest::newRow("mail program started, No") << true << false << false << true << -1 << false;
-    QTest::newRow("no mail program") << false << false << false << false << -1 << false;
+    QTest::newRow("mail program started, Yes") << true << true << false << true << -1 << QString();
+    QTest::newRow("mail program started, No") << true << false << false << true << -1 << QString();
+    QTest::newRow("no mail program") << false << false << false << false << -1 << QString();
     // Refused as it stands: the message goes to a folder of the user's own.
-    QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true << -1 << false;
-    QTest::newRow("xdg-open exits 0") << true << false << false << true << 0 << false;
-    QTest::newRow("xdg-open exits 4") << false << true << false << false << 4 << false;
+    QTest::newRow("BrandquillTemp is a symbolic link") << true << true << true << true << -1 << QString();
+    QTest::newRow("xdg-open exits 0") << true << false << false << true << 0 << QString();
+    QTest::newRow("xdg-open exits 4") << false << true << false << false << 4 << QString();
     // What it prints goes into the log with the failure.
-    QTest::newRow("xdg-open finds no browser, exits 3") << false << false << false << false << 3 << false;
-    QTest::newRow("no mail program, one name twice") << false << false << false << false << -1 << true;
+    QTest::newRow("xdg-open finds no browser, exits 3") << false << false << false << false << 3 << QString();
+    QTest::newRow("no mail program, one name twice") << false << false << false << false << -1 << "a.jpg";
+    // One name where the user's documents fold names (NFD and upper case).
+    QTest::newRow("no mail program, one name folded")
+        << false << false << false << false << -1 << QString::fromUtf8("E\u0301TE\u0301.png");
 }
 
 void TestMail::handOff()
@@ -178,7 +181,8 @@ void TestMail::handOff()
     QFETCH(bool, linkedTemp);
     QFETCH(bool, result);
     QFETCH(int, exitStatus);
-    QFETCH(bool, nameTwice);
+    QFETCH(QString, other);
+    const QString renamedAs = QFileInfo(other).completeBaseName() + " (2)." + QFileInfo(other).suffix();
 
     const QString temp = QDir::tempPath() + "/BrandquillTemp";
     QVERIFY(temp.startsWith(BqTest::TempHome())); // TMPDIR points into the test's home
@@ -192,8 +196,8 @@ void TestMail::handOff()
 
     QStringList files{MakeFile("a.jpg", 3000), MakeFile(QString::fromUtf8("Été.png"), 2000)};
     // Kept and attached as "a (2).jpg", as the run names it on disk.
-    if (nameTwice && QDir(m_dir->path()).mkdir("s2"))
-        files << MakeFile("s2/a.jpg", 1000);
+    if (!other.isEmpty() && QDir(m_dir->path()).mkdir("s2"))
+        files << MakeFile("s2/" + other, 1000);
     QList<QUrl> opened;
     QByteArray handed;
     QStringList questions;
@@ -229,7 +233,7 @@ void TestMail::handOff()
         QCOMPARE(QFileInfo(eml).absolutePath(), linkedTemp ? temp + "-" + QString::number(::geteuid()) : temp);
         QVERIFY(QFileInfo(eml).fileName().startsWith("Brandquill-") && eml.endsWith(".eml"));
         QVERIFY(handed.contains("filename=\"a.jpg\"") && handed.contains("filename*=UTF-8''%C3%89t%C3%A9.png"));
-        QCOMPARE(handed.contains("filename=\"a (2).jpg\""), nameTwice);
+        QCOMPARE(handed.contains("filename=\"a (2).jpg\""), other == "a.jpg");
         QCOMPARE(int(QFile::permissions(QFileInfo(eml).absolutePath()) & 0x0077), 0); // group and others: nothing
         QCOMPARE(QFileInfo::exists(eml), opens && !answerYes);
     }
@@ -248,13 +252,13 @@ void TestMail::handOff()
         const QString said = "Could not open default mail client.\nThe message and its photos are kept in ";
         QVERIFY(warnings.last().startsWith(said + GetMyDocuments() + "/Brandquill/Unsent e-mail/"));
         const QString kept = warnings.last().mid(said.size()).chopped(1);
-        const QString renamed = "\r\n" + files.last() + " attached as a (2).jpg: the name was taken";
+        const QString renamed = "\r\n" + files.last() + " attached as " + renamedAs + ": the name was taken";
         const QString opener = exitStatus == 3 ? "\r\nxdg-open: 882: www-browser: not found" : QString();
         QCOMPARE(upload.mailLog,
-                 QString(warnings.last()).replace('\n', ' ') + opener + (nameTwice ? renamed : QString()));
+                 QString(warnings.last()).replace('\n', ' ') + opener + (other.isEmpty() ? QString() : renamed));
         QCOMPARE(QDir(kept).entryList({"*.eml"}).size(), 1);
         for (const QString& name : m_contents.keys())
-            QCOMPARE(ReadFile(kept + "/" + QString(name).replace("s2/a.jpg", "a (2).jpg")), m_contents[name]);
+            QCOMPARE(ReadFile(kept + "/" + QString(name).replace("s2/" + other, renamedAs)), m_contents[name]);
     }
     for (const QString& path : files)
         QCOMPARE(QFileInfo::exists(path), result && !answerYes);

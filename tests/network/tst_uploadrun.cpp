@@ -103,7 +103,8 @@ private slots:
     void flickrRun();
 
 private:
-    QStringList Photos(const QStringList& names);
+    // Photo i is 160 + 8 (i + first) pixels wide.
+    QStringList Photos(const QStringList& names, int first = 0);
     bool StartFtp();
     // Runs the dialog; `make` builds the uploader the dialog asks for.
     void Run(const std::function<CUpload*()>& make);
@@ -154,15 +155,16 @@ void TestUploadRun::init()
 void TestUploadRun::cleanup()
 {
     StopTool(m_server);
+    m_server.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     qputenv("BRANDQUILL_FLICKR_BASE", m_flickrBase);
 }
 
-QStringList TestUploadRun::Photos(const QStringList& names)
+QStringList TestUploadRun::Photos(const QStringList& names, int first)
 {
     QStringList paths;
     for (int i = 0; i < names.size(); ++i) {
         QDir().mkpath(QFileInfo(m_src + '/' + names[i]).path());
-        paths << MakeJpeg(m_src + '/' + names[i], 160 + 8 * i, 120, quint32(i + 1));
+        paths << MakeJpeg(m_src + '/' + names[i], 160 + 8 * (i + first), 120, quint32(i + first + 1));
     }
     SetPhotos(paths);
     return paths;
@@ -170,6 +172,13 @@ QStringList TestUploadRun::Photos(const QStringList& names)
 
 bool TestUploadRun::StartFtp()
 {
+#ifdef BQ_LIMITED_FS
+    // The server's folder /up folds names, as a casefold folder does.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", BQ_LIMITED_FS);
+    environment.insert("BQ_FOLD_FOLDER", QFileInfo(m_root + "/up").canonicalFilePath());
+    m_server.setProcessEnvironment(environment);
+#endif
     QString error;
     m_port = StartTool(m_server, QStringLiteral("ftp_server.py"), {m_root}, &error);
     if (m_port == 0)
@@ -302,7 +311,8 @@ void TestUploadRun::ftpRun()
 // An upload-only run in folder mode 3 writes among the user's files, and the
 // uploader deletes what it sent. An output that replaced an existing file
 // (the photo's own source, another photo, an earlier output) was therefore
-// lost twice: overwritten without a question, then deleted.
+// lost twice: overwritten without a question, then deleted. A name "/up/x"
+// is a file of the user's on the server, "2:x" a photo of a second run.
 void TestUploadRun::modeThreeUploadDeletesSource_data()
 {
     QTest::addColumn<QStringList>("names");
@@ -340,6 +350,30 @@ void TestUploadRun::modeThreeUploadDeletesSource_data()
     QTest::newRow("one name in two folders, delete source")
         << QStringList{"s1/a.jpg", "s2/a.jpg", "s1/b.jpg"} << "JPG" << false << "sent" << false << true
         << QStringList{"a (2).jpg", "a.jpg", "b.jpg"} << QStringList() << false;
+    // The server's names are never replaced unless the job overwrites, nor
+    // are names that the server folds into one.
+    QTest::newRow("second upload") << QStringList{"day1/a.jpg", "2:day2/a.jpg"} << "JPG" << false << "sent" << false
+                                   << true << QStringList{"a (2).jpg", "a.jpg"} << QStringList() << false;
+    QTest::newRow("file of the user's on the server")
+        << QStringList{"/up/a.jpg", "a.jpg"} << "JPG" << false << "sent" << false << true
+        << QStringList{"a (2).jpg", "a.jpg"} << QStringList() << false;
+    QTest::newRow("file of the user's on the server, monitor overwrite")
+        << QStringList{"/up/A.JPG", "a.jpg"} << "JPG" << false << "sent" << true << true << QStringList{"A.JPG"}
+        << QStringList() << false;
+    // Five pairs from two folders: NFC and NFD, final sigma, ligature, sharp
+    // s, Kelvin sign.
+    const QStringList folded{"caf\u00e9/cafe\u0301", "\u03bf\u03b4\u03bf\u03c2/\u03bf\u03b4\u03bf\u03c3",
+                             "\ufb01le/file", "Stra\u00dfe/STRASSE", "\u212ax/kx"};
+    QStringList pairs, arrive;
+    for (const QString& pair : folded) {
+        const QString first = pair.section('/', 0, 0), second = pair.section('/', 1);
+        pairs << "s1/" + first + ".jpg"
+              << "s2/" + second + ".jpg";
+        arrive << first + ".jpg" << second + " (2).jpg";
+    }
+    arrive.sort();
+    QTest::newRow("five pairs that a server folds")
+        << pairs << "JPG" << false << "sent" << false << true << arrive << QStringList() << false;
 }
 
 void TestUploadRun::modeThreeUploadDeletesSource()
@@ -354,7 +388,11 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     QFETCH(QStringList, left);
     QFETCH(bool, inPlace);
     QVERIFY2(StartFtp(), "python3-pyftpdlib is not installed");
-    const QStringList sources = Photos(names);
+    const QStringList held = names.filter(QRegularExpression("^/up/"));
+    QStringList later = names.filter(QRegularExpression("^2:")).replaceInStrings("2:", "");
+    later = Photos(later, names.size());
+    const QStringList sources = Photos(
+        QStringList(names).replaceInStrings(QRegularExpression("^(/up/|2:).*"), "").filter(QRegularExpression(".")));
     // A file of the user's where an earlier run left its output.
     if (subfolder == "done") {
         QDir().mkpath(m_src + "/done");
@@ -363,6 +401,10 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     QMap<QString, QByteArray> before;
     for (const QString& file : TreeOf(m_src))
         before[file] = ReadAll(m_src + '/' + file);
+    for (const QString& file : held) {
+        WriteAll(m_root + file, "mine");
+        before[file] = "mine";
+    }
     CUserProfile* p = CUserProfile::GetInstance();
     p->Destination = 3;
     p->OutputFolderStruct = inPlace ? 2 : 3;
@@ -375,8 +417,12 @@ void TestUploadRun::modeThreeUploadDeletesSource()
     if (!filter)
         CListFilters::GetInstance()->filters.clear();
     Run([] { return new CUpload(); });
+    if (!later.isEmpty()) {
+        SetPhotos(later);
+        Run([] { return new CUpload(); });
+    }
 
-    QCOMPARE(m_finishes, arrive.isEmpty() ? 0 : 1);
+    QCOMPARE(m_finishes, arrive.isEmpty() ? 0 : later.isEmpty() ? 1 : 2);
     QCOMPARE(TreeOf(m_src), left);
     for (const QString& file : left)
         QCOMPARE(ReadAll(m_src + '/' + file), before[file]);
@@ -387,15 +433,21 @@ void TestUploadRun::modeThreeUploadDeletesSource()
         for (const QString& name : arrive)
             photos << before.key(ReadAll(m_root + "/up/" + name));
         photos.sort();
+        names.replaceInStrings("2:", "");
+        if (silentOverwrite)
+            names = names.filter(QRegularExpression("^(?!/up/)"));
         names.sort();
         QCOMPARE(photos, names);
     }
     QVERIFY(m_recorder.asked.isEmpty());
+    const int sentLast = later.isEmpty() ? arrive.size() - (silentOverwrite ? 0 : held.size()) : later.size();
     const QString sent = arrive.isEmpty() ? QStringLiteral("Nothing to upload: the run produced no file to send.")
-                                          : QStringLiteral("Successfuly uploaded %1 picture(s).").arg(arrive.size());
+                                          : QStringLiteral("Successfuly uploaded %1 picture(s).").arg(sentLast);
     QVERIFY(NewestRun().contains(sent));
-    // Every name the run made up is named in the log, on disk or on the server.
+    // Every name the run made up is named in the log, on disk or on the
+    // server, and every file it replaced on the server.
     QCOMPARE(NewestRun().count(": the name was taken"), arrive.filter(" (").size());
+    QCOMPARE(NewestRun().count(" replaced /up/"), silentOverwrite ? held.size() : 0);
 }
 
 void TestUploadRun::mailRun_data()

@@ -10,6 +10,8 @@
 //   a casefold ext4 folder (or an SMB share, an exFAT card) does: by NFD and
 //   full case folding, "Straße" finding "STRASSE"; a new name is kept as
 //   spelt.
+// - BQ_FOLD_OWN_INODES=1: there, as on exfat-fuse, a spelling other than the
+//   entry's own finds the file under an inode number of its own.
 // - BQ_RENAME_DELAY_MS=<ms>: every rename() waits that long first, as on a
 //   network share.
 // - BQ_EXIT_AT_RENAME=<file name>: the process ends at a rename() to that
@@ -25,6 +27,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,6 +100,13 @@ std::string Folded(const char* path)
         ::closedir(entries);
     }
     return found;
+}
+
+// The inode number that a stat of `path`, found as `real`, reports.
+template <typename Number> void OwnInode(const char* path, const std::string& real, Number& inode)
+{
+    if (std::getenv("BQ_FOLD_OWN_INODES") && path && real != path)
+        inode = Number(std::hash<std::string>()(path) | (1ULL << 62));
 }
 
 mode_t ModeOf(int flags, va_list arguments)
@@ -197,28 +207,30 @@ FILE* fopen64(const char* path, const char* how)
     {                                                                                                                  \
         return Real<int (*)(const char*, type)>(#name)(Folded(path).c_str(), value);                                   \
     }
-BQ_FOLDED(stat, struct stat*)
-BQ_FOLDED(stat64, struct stat64*)
-BQ_FOLDED(lstat, struct stat*)
-BQ_FOLDED(lstat64, struct stat64*)
 BQ_FOLDED(access, int)
 BQ_FOLDED(chmod, mode_t)
 
-int fstatat(int folder, const char* path, struct stat* st, int flags) noexcept
-{
-    return Real<int (*)(int, const char*, struct stat*, int)>("fstatat")(folder, Folded(path).c_str(), st, flags);
-}
-
-int fstatat64(int folder, const char* path, struct stat64* st, int flags) noexcept
-{
-    return Real<int (*)(int, const char*, struct stat64*, int)>("fstatat64")(folder, Folded(path).c_str(), st, flags);
-}
-
-int statx(int folder, const char* path, int flags, unsigned int mask, struct statx* st) noexcept
-{
-    return Real<int (*)(int, const char*, int, unsigned int, struct statx*)>("statx")(folder, Folded(path).c_str(),
-                                                                                      flags, mask, st);
-}
+// The stat calls, each on the folded path, with the inode number it reports.
+#define BQ_STAT(name, inode, parameters, arguments)                                                                    \
+    int name(parameters) noexcept                                                                                      \
+    {                                                                                                                  \
+        const std::string real = Folded(path);                                                                         \
+        const int result = Real<int (*)(parameters)>(#name)(arguments);                                                \
+        if (result == 0)                                                                                               \
+            OwnInode(path, real, st->inode);                                                                           \
+        return result;                                                                                                 \
+    }
+BQ_STAT(stat, st_ino, const char* path COMMA struct stat* st, real.c_str() COMMA st)
+BQ_STAT(stat64, st_ino, const char* path COMMA struct stat64* st, real.c_str() COMMA st)
+BQ_STAT(lstat, st_ino, const char* path COMMA struct stat* st, real.c_str() COMMA st)
+BQ_STAT(lstat64, st_ino, const char* path COMMA struct stat64* st, real.c_str() COMMA st)
+BQ_STAT(fstatat, st_ino, int folder COMMA const char* path COMMA struct stat* st COMMA int flags,
+        folder COMMA real.c_str() COMMA st COMMA flags)
+BQ_STAT(fstatat64, st_ino, int folder COMMA const char* path COMMA struct stat64* st COMMA int flags,
+        folder COMMA real.c_str() COMMA st COMMA flags)
+BQ_STAT(statx, stx_ino,
+        int folder COMMA const char* path COMMA int flags COMMA unsigned int mask COMMA struct statx* st,
+        folder COMMA real.c_str() COMMA flags COMMA mask COMMA st)
 
 int unlink(const char* path) noexcept
 {
