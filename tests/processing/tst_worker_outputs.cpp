@@ -289,16 +289,23 @@ private slots:
         // Within the second of the killed run's last temporaries.
         QTest::newRow("run again at once") << "again";
         QTest::newRow("name claimed, killed before the rename") << "claim";
+        // The old pages come back whole, none of the new.
+        QTest::newRow("pages replaced, killed at the second") << "pages";
     }
     void killedRunTemporaries()
     {
         QFETCH(QString, run);
         if (run == "claim" && qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS"))
             QSKIP("names are claimed only where there are neither rename flags nor hard links");
+        if (run == "pages" && qEnvironmentVariableIsEmpty("LD_PRELOAD"))
+            QSKIP("a run ends at a rename only under the limited file-system library");
         // Its temporaries there; D then holds files of the user's so named.
-        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D)
-                               : run == "claim"    ? MakeFolder(D + "/sub")
-                                                   : D;
+        const QString folder = run == "line break"                ? MakeFolder(D + "/nl\n" + D)
+                               : run == "claim" || run == "pages" ? MakeFolder(D + "/sub")
+                                                                  : D;
+        const QStringList pages{"m-0.jpg", "m-1.jpg", "m-2.jpg"};
+        for (int i = 0; run == "pages" && i < pages.size(); ++i)
+            WriteFile(D + "/" + pages[i], "old " + QByteArray::number(i));
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
         // The killed run: a process that makes its temporaries and dies, or
@@ -322,6 +329,16 @@ private slots:
                 if (!claimed->Create() || !WriteFile(claimed->TemporaryPath(), "k") || claimed->Commit())
                     _exit(1);
             }
+            if (run == "pages") {
+                ::setenv("BQ_EXIT_AT_RENAME", "m-1.jpg", 1);
+                CAtomicReplace* replaced = new CAtomicReplace(D + "/m.jpg");
+                if (!replaced->Create())
+                    _exit(1);
+                for (int i = 0; i < pages.size(); ++i)
+                    WriteFile(replaced->TemporaryPartPath(i), "new");
+                replaced->Commit();
+                _exit(1);
+            }
             char end;
             ::close(hold[1]);
             _exit(run == "running" && ::read(hold[0], &end, 1) < 0 ? 1 : 0);
@@ -339,7 +356,7 @@ private slots:
         QFile recorded(records.first().filePath());
         QVERIFY(recorded.open(QIODevice::ReadOnly));
         const QByteArray names = recorded.readAll();
-        QCOMPARE(names.count(".bq-"), run == "claim" ? 5 : 4);
+        QCOMPARE(names.count(".bq-"), run == "claim" || run == "pages" ? 5 : 4);
         QCOMPARE(names.count("/k.jpg"), run == "claim" ? 1 : 0);
         recorded.close();
         if (run == "linked") {
@@ -381,6 +398,13 @@ private slots:
         if (run != "killed" && run != "long" && run != "again")
             expected << stale;
         expected << "k.jpg";
+        if (run == "pages") {
+            expected << pages;
+            for (int i = 0; i < pages.size(); ++i)
+                QCOMPARE(FileBytes(D + "/" + pages[i]), "old " + QByteArray::number(i));
+            QCOMPARE(h.Log(LogFile).first(),
+                     " - Put back as it was before a run that was cut short " + D + "/m-0.jpg to " + D + "/m-2.jpg");
+        }
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
     }
