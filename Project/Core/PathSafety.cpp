@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -74,6 +75,28 @@ QStringList Components(QString folder)
     while (folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder.split(QLatin1Char('/'));
+}
+
+// `name` as text, each byte that is not part of a valid UTF-8 sequence
+// written "\xHH".
+QString EscapedName(const QByteArray& name)
+{
+    QString shown;
+    for (int i = 0; i < name.size();) {
+        const uchar lead = uchar(name.at(i));
+        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const QByteArray piece = name.mid(i, length);
+        const QString text = QString::fromUtf8(piece);
+        // Overlong forms, surrogates and cut sequences do not come back alike.
+        if (piece.size() == length && text.toUtf8() == piece) {
+            shown += text;
+            i += length;
+        } else {
+            shown += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            ++i;
+        }
+    }
+    return shown;
 }
 
 } // namespace
@@ -222,6 +245,29 @@ QString CPathSafety::UnreachableReason(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &st) == 0)
         return QString();
     return CAtomicReplace::SystemError(errno);
+}
+
+QStringList CPathSafety::UndecodableEntries(const QString& folder, const QString& mask, bool folders)
+{
+    QStringList found;
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* entries = ::opendir(native.constData());
+    if (!entries)
+        return found;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        const QString decoded = QFile::decodeName(name);
+        struct stat st;
+        if (QFile::encodeName(decoded) == name || ::stat((native + '/' + name).constData(), &st) != 0)
+            continue;
+        const bool isFolder = S_ISDIR(st.st_mode);
+        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(mask, decoded)))
+            continue;
+        found << (folder.endsWith('/') ? folder : folder + '/') + EscapedName(name) + (isFolder ? "/" : "");
+    }
+    ::closedir(entries);
+    found.sort();
+    return found;
 }
 
 QString CPathSafety::CommonRoot(const QStringList& folders)
