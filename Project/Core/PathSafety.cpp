@@ -311,20 +311,20 @@ QString CPathSafety::ReplaceRoot(const QString& path, const QString& root, const
     return result.isNull() ? QStringLiteral("") : result;
 }
 
-QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& extension)
+QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& extension, int tailBytes)
 {
     const QString suffix = QStringLiteral(" (%1)").arg(n);
-    const int room = MaxNameBytes - Utf8Length(suffix) - Utf8Length(extension);
+    const int room = MaxNameBytes - Utf8Length(suffix) - tailBytes - Utf8Length(extension);
     return (room > 0 ? TruncateUtf8(name, room) : QString()) + suffix + extension;
 }
 
 QString CPathSafety::FreeName(const QString& name, const QString& extension,
-                              const std::function<bool(const QString& fileName)>& taken, qint64 from)
+                              const std::function<bool(const QString& fileName)>& taken, qint64 from, int tailBytes)
 {
     if (from <= 1 && !taken(name + extension))
         return name + extension;
     for (qint64 n = qMax<qint64>(from, 2);; ++n) {
-        const QString numbered = AppendSuffix(name, n, extension);
+        const QString numbered = AppendSuffix(name, n, extension, tailBytes);
         if (!taken(numbered))
             return numbered;
     }

@@ -80,13 +80,15 @@ public:
 
     // name + " (n)" + extension (the extension with its dot, or empty), the
     // name part cut on a character boundary so that the result fits in
-    // MaxNameBytes.
-    static QString AppendSuffix(const QString& name, qint64 n, const QString& extension);
+    // MaxNameBytes with `tailBytes` to spare: the files of a name may add
+    // that much before the extension (a page's "-10").
+    static QString AppendSuffix(const QString& name, qint64 n, const QString& extension, int tailBytes = 0);
     // The rule for a name that is taken: name + extension unless `taken`
     // refuses it (never tried when `from` > 1), else the first of its
     // AppendSuffix forms from " (2)" (or " (from)") that `taken` accepts.
     static QString FreeName(const QString& name, const QString& extension,
-                            const std::function<bool(const QString& fileName)>& taken, qint64 from = 1);
+                            const std::function<bool(const QString& fileName)>& taken, qint64 from = 1,
+                            int tailBytes = 0);
 
 private:
     CPathSafety() = delete;

@@ -72,6 +72,13 @@ public:
     }
 };
 
+// `count` pages of 10x10 pixels.
+void WritePages(const QString& path, int count)
+{
+    std::vector<Magick::Image> pages(size_t(count), Magick::Image(Magick::Geometry(10, 10), Magick::Color("red")));
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(path).toStdString(), true);
+}
+
 QSize SizeOf(const QString& path)
 {
     Magick::Image image;
@@ -684,6 +691,34 @@ private slots:
             << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
             << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
             << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"} << "BQ_REPLACE_AT_CLAIM=a.jpg";
+        // Long names on 11 pages ("in/x.tif=11"): a numbered name is cut
+        // once, on a character boundary, so that its last page fits too.
+        const auto pages = [](const QString& base, const QString& value) {
+            QStringList files;
+            for (int i = 0; i <= 10; ++i)
+                files << QString("out/%1-%2.jpg=%3").arg(base).arg(i).arg(value);
+            return files;
+        };
+        const QString m(245, 'm');
+        QTest::newRow("long name, pages twice")
+            << 0 << "JPG" << false << true << false << QStringList{"in1/" + m + ".tif=11", "in2/" + m + ".tif=11"}
+            << pages(m, "10x10") + pages(QString(244, 'm') + " (2)", "10x10")
+            << QStringList{"%1/out/" + m.left(244) + " (2)-0.jpg to %1/out/" + m.left(244) + " (2)-10.jpg" + taken}
+            << QString();
+        for (const QString& letter : {QString(QChar(0x00E9)), QString("\U0001F600")}) {
+            // The tenth name: "(10)" is one byte longer than "(2)" to "(9)";
+            // 243 bytes are left beside " (10)", "-10" and ".jpg".
+            const QString base = letter.repeated(244 / letter.toUtf8().size());
+            QStringList olds = pages(base, "old").mid(0, 1);
+            for (int n = 2; n <= 9; ++n)
+                olds << pages(base + QString(" (%1)").arg(n), "old").mid(0, 1);
+            const QString cut = letter.repeated(243 / letter.toUtf8().size()) + " (10)";
+            QTest::newRow(qPrintable(letter.toUtf8().size() == 2 ? "long name of \u00e9, pages as (10)"
+                                                                 : "long name of emoji, pages as (10)"))
+                << 0 << "JPG" << false << true << false << QStringList{"in/" + base + ".tif=11"} + olds
+                << olds + pages(cut, "10x10")
+                << QStringList{"%1/out/" + cut + "-0.jpg to %1/out/" + cut + "-10.jpg" + taken} << QString();
+        }
         QTest::newRow("pages over pages, overwrite")
             << 0 << "JPG" << true << true << false << QStringList{"src/a.tif=0x0", "out/a-0.jpg=old", "out/a-1.jpg=old"}
             << QStringList{"out/a-0.jpg=40x30", "out/a-1.jpg=50x40", "out/a-2.jpg=60x50"} << QStringList{} << QString();
@@ -730,6 +765,8 @@ private slots:
             const int w = value.section('x', 0, 0).toInt(), h = value.section('x', 1).toInt();
             if (value == "old")
                 WriteFile(path, "old");
+            else if (path.endsWith(".tif") && !value.contains('x'))
+                WritePages(path, value.toInt());
             else if (path.endsWith(".tif"))
                 WriteThreePageTiff(path);
             else if (path.endsWith(".png"))
