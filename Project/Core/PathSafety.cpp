@@ -247,29 +247,6 @@ QString CPathSafety::UnreachableReason(const QString& path)
     return CAtomicReplace::SystemError(errno);
 }
 
-QStringList CPathSafety::UndecodableEntries(const QString& folder, const QString& mask, bool folders)
-{
-    QStringList found;
-    const QByteArray native = QFile::encodeName(folder);
-    DIR* entries = ::opendir(native.constData());
-    if (!entries)
-        return found;
-    while (const dirent* entry = ::readdir(entries)) {
-        const QByteArray name(entry->d_name);
-        const QString decoded = QFile::decodeName(name);
-        struct stat st;
-        if (QFile::encodeName(decoded) == name || ::stat((native + '/' + name).constData(), &st) != 0)
-            continue;
-        const bool isFolder = S_ISDIR(st.st_mode);
-        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(mask, decoded)))
-            continue;
-        found << (folder.endsWith('/') ? folder : folder + '/') + EscapedName(name) + (isFolder ? "/" : "");
-    }
-    ::closedir(entries);
-    found.sort();
-    return found;
-}
-
 QString CPathSafety::CommonRoot(const QStringList& folders)
 {
     if (folders.isEmpty())
@@ -328,4 +305,27 @@ QString CPathSafety::FreeName(const QString& name, const QString& extension,
         if (!taken(numbered))
             return numbered;
     }
+}
+
+QStringList CPathSafety::UndecodableEntries(const QString& folder, const QString& mask, bool folders)
+{
+    QStringList found;
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* entries = ::opendir(native.constData());
+    if (!entries)
+        return found;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        const QString decoded = QFile::decodeName(name);
+        struct stat st;
+        if (QFile::encodeName(decoded) == name || ::stat((native + '/' + name).constData(), &st) != 0)
+            continue;
+        const bool isFolder = S_ISDIR(st.st_mode);
+        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(mask, decoded)))
+            continue;
+        found << (folder.endsWith('/') ? folder : folder + '/') + EscapedName(name) + (isFolder ? "/" : "");
+    }
+    ::closedir(entries);
+    found.sort();
+    return found;
 }

@@ -60,14 +60,6 @@ public:
     // many levels of symbolic links" for a link loop).
     static QString UnreachableReason(const QString& path);
 
-    // The entries of `folder` whose names the system's encoding cannot give
-    // as text (a Latin-1 "caf\xE9.jpg" where names are UTF-8): QDir lists
-    // them altered, under names that lead nowhere. Files whose name matches
-    // the wildcard `mask` (every file for "") and, with `folders`, folders;
-    // each as its path, the name's stray bytes escaped ("\xE9"), a folder's
-    // ending in "/".
-    static QStringList UndecodableEntries(const QString& folder, const QString& mask, bool folders);
-
     // The longest leading run of whole path components that every folder
     // shares: "/a/b/c" and "/a/b/d" give "/a/b"; "/a" and "/ab/c" give "".
     // No folder gives "", one folder gives itself (without a trailing "/").
@@ -89,6 +81,14 @@ public:
     static QString FreeName(const QString& name, const QString& extension,
                             const std::function<bool(const QString& fileName)>& taken, qint64 from = 1,
                             int tailBytes = 0);
+
+    // The entries of `folder` whose names the system's encoding cannot give
+    // as text (a Latin-1 "caf\xE9.jpg" where names are UTF-8): QDir lists
+    // them altered, under names that lead nowhere. Files whose name matches
+    // the wildcard `mask` (every file for "") and, with `folders`, folders;
+    // each as its path, the name's stray bytes escaped ("\xE9"), a folder's
+    // ending in "/".
+    static QStringList UndecodableEntries(const QString& folder, const QString& mask, bool folders);
 
 private:
     CPathSafety() = delete;
