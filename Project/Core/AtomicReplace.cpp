@@ -390,8 +390,9 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
             }
             backups << (exists ? backup : QString());
         }
-        // Before the first rename: a run killed among them leaves a mixed
-        // set, which the next run puts back whole from these backups.
+        // Written before the first rename: a run killed among the renames
+        // leaves a mixed set, which the next run puts back whole from these
+        // backups. Where nothing is replaced, nothing is put back.
         if (backups.join(QString()).isEmpty())
             backups.clear();
         else if (!WriteJournal(to, backups)) {
