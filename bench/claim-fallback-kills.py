@@ -18,6 +18,11 @@ library: A with Overwrite off, B with Overwrite on, each with one photo named
 q005.jpg sixth among 20 others; every photo of B must be found afterwards, and A's
 too (under q005.jpg or another name).
 
+--pages N then runs N times a job of 12 three-page TIFFs into pages of JPG
+with Overwrite over an earlier run's pages, kills it with SIGKILL at a random
+moment, and runs a job of one other photo into that folder: every set of
+pages must then be whole, all old or all new, and no ".bq-" file left.
+
 Prints one line per trial and a summary; exits 1 when a trial failed.
 """
 import argparse
@@ -206,6 +211,53 @@ def race(runner, base, index):
     return not lost["b"] and all(n == "q005.jpg" for n in lost["a"])
 
 
+def page_set(runner, base, index, length):
+    """One --pages trial; `length` is how long a whole run lasts, 0 to measure it."""
+    shutil.rmtree(base, ignore_errors=True)
+    src, out = base + "/src", base + "/out"
+    os.makedirs(out)
+    names = ["m%02d.tif" % i for i in range(12)]
+    script, other = base + "/job.bqs", base + "/other.bqs"
+    for seed in (0, 3):
+        os.makedirs(src, exist_ok=True)
+        for name in names:
+            subprocess.run(["convert", "-size", "32x24"] + ["xc:rgb(%d,%d,%d)" % colour(seed + k) for k in range(3)]
+                           + [os.path.join(src, name)], check=True)
+        with open(script, "w") as f:
+            f.write(job([os.path.join(src, n) for n in names], out, overwrite=True))
+        if seed == 0:
+            began = time.time()
+            runner.run(script)
+            length = length or time.time() - began
+    process = runner.start(script)
+    at = random.uniform(0.05, length)
+    try:
+        process.wait(timeout=at)
+    except subprocess.TimeoutExpired:
+        process.send_signal(signal.SIGKILL)
+        process.wait()
+
+    def mixed():
+        """The photos whose pages are neither all old nor all new."""
+        left = []
+        for name in names:
+            found = colours_of([os.path.join(out, name[:-4] + "-%d.jpg" % k) for k in range(3)])
+            if not any(all(near(found[p], colour(seed + k)) for k, p in enumerate(sorted(found))) for seed in (0, 3)):
+                left.append(name)
+        return left
+
+    after_kill = mixed()
+    make_photos(base + "/x", ["x.jpg"], 200)
+    with open(other, "w") as f:
+        f.write(job([base + "/x/x.jpg"], out))
+    code = runner.run(other)
+    left = mixed()
+    strays = [n for n in os.listdir(out) if n.startswith(".bq-")]
+    print("pages %d: kill at %.2f s, not whole after the kill %s; next run exit %d, not whole %s, strays %s"
+          % (index, at, after_kill, code, left, strays))
+    return length, code == 0 and not left and not strays
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build", nargs="?", default="build-test")
@@ -214,6 +266,7 @@ def main():
     parser.add_argument("--reencode", action="store_true")
     parser.add_argument("--rerun-after", type=float, default=1.1)
     parser.add_argument("--races", type=int, default=0)
+    parser.add_argument("--pages", type=int, default=0)
     parser.add_argument("--seed", type=int, default=1)
     args = parser.parse_args()
     random.seed(args.seed)
@@ -249,11 +302,17 @@ def main():
         races_failed += not race(runner, work + "/r", i + 1)
     if args.races:
         print("%d races: %d lost a photo" % (args.races, races_failed))
+    length, pages_failed = 0, 0
+    for i in range(args.pages):
+        length, whole = page_set(runner, work + "/p", i + 1, length)
+        pages_failed += not whole
+    if args.pages:
+        print("%d page runs: %d left a set of pages not whole" % (args.pages, pages_failed))
     if not os.environ.get("KEEP"):
         shutil.rmtree(work, ignore_errors=True)
     else:
         print("kept", work)
-    return 1 if failed or races_failed else 0
+    return 1 if failed or races_failed or pages_failed else 0
 
 
 if __name__ == "__main__":

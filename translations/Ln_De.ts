@@ -1802,6 +1802,11 @@ Größe nicht vergrößern</translation>
         <source>Remove &amp;All</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="259"/>
+        <source>%1 (the name is not valid UTF-8)</source>
+        <translation>%1 (der Name ist kein gültiges UTF-8)</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -2422,6 +2427,11 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <source>Failed to delete the source</source>
         <translation>Löschen der Quelle fehlgeschlagen</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <source>Put back as it was before a run that was cut short</source>
+        <translation>Wiederhergestellt wie vor einem abgebrochenen Durchlauf</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2515,6 +2525,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <source>and %1 more like it</source>
         <translation>und %1 weitere dieser Art</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="52"/>
+        <source>Search: the name of &apos;%1&apos; is not valid UTF-8: left untouched</source>
+        <translation>Suche: Der Name von &apos;%1&apos; ist kein gültiges UTF-8: unverändert belassen</translation>
     </message>
 </context>
 <context>

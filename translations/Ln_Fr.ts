@@ -1802,6 +1802,11 @@ que la taille indiquée</translation>
         <source>Remove &amp;All</source>
         <translation>Supprimer &amp;tout</translation>
     </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="259"/>
+        <source>%1 (the name is not valid UTF-8)</source>
+        <translation>%1 (le nom n&apos;est pas de l&apos;UTF-8 valide)</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -2422,6 +2427,11 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <source>Failed to delete the source</source>
         <translation>Échec de la suppression de la source</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <source>Put back as it was before a run that was cut short</source>
+        <translation>Remis tel qu&apos;avant un traitement interrompu</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2515,6 +2525,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
     <message>
         <source>and %1 more like it</source>
         <translation>et %1 autres du même genre</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="52"/>
+        <source>Search: the name of &apos;%1&apos; is not valid UTF-8: left untouched</source>
+        <translation>Recherche&#xa0;: le nom de &apos;%1&apos; n&apos;est pas de l&apos;UTF-8 valide&#xa0;: laissé intact</translation>
     </message>
 </context>
 <context>

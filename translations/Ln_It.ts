@@ -1802,6 +1802,11 @@ delle dimensioni indicate</translation>
         <source>Remove &amp;All</source>
         <translation>Rimuovi &amp;tutte</translation>
     </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="259"/>
+        <source>%1 (the name is not valid UTF-8)</source>
+        <translation>%1 (il nome non è UTF-8 valido)</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -2422,6 +2427,11 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <source>Failed to delete the source</source>
         <translation>Impossibile eliminare l&apos;originale</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <source>Put back as it was before a run that was cut short</source>
+        <translation>Ripristinato com&apos;era prima di un&apos;elaborazione interrotta</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2515,6 +2525,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
     <message>
         <source>and %1 more like it</source>
         <translation>e altri %1 dello stesso tipo</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="52"/>
+        <source>Search: the name of &apos;%1&apos; is not valid UTF-8: left untouched</source>
+        <translation>Ricerca: il nome di &apos;%1&apos; non è UTF-8 valido: lasciato intatto</translation>
     </message>
 </context>
 <context>

@@ -1802,6 +1802,11 @@ than specified size</source>
         <source>Remove &amp;All</source>
         <translation>すべて削除(&amp;A)</translation>
     </message>
+    <message>
+        <location filename="../Project/Interface/MainPanel1.cpp" line="259"/>
+        <source>%1 (the name is not valid UTF-8)</source>
+        <translation>%1 (名前が有効な UTF-8 ではありません)</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -2422,6 +2427,11 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <source>Failed to delete the source</source>
         <translation>元のファイルの削除失敗</translation>
     </message>
+    <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="412"/>
+        <source>Put back as it was before a run that was cut short</source>
+        <translation>中断された処理の前の状態に戻しました</translation>
+    </message>
 </context>
 <context>
     <name>CScripts</name>
@@ -2515,6 +2525,11 @@ In order to correct any potential problems adjust the settings and save.</source
     <message>
         <source>and %1 more like it</source>
         <translation>ほかに同様のものが %1 件</translation>
+    </message>
+    <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="52"/>
+        <source>Search: the name of &apos;%1&apos; is not valid UTF-8: left untouched</source>
+        <translation>検索: &apos;%1&apos; の名前は有効な UTF-8 ではありません: そのまま残しました</translation>
     </message>
 </context>
 <context>

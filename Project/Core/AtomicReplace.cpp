@@ -1,6 +1,7 @@
 #include "AtomicReplace.h"
 
 #include "PathSafety.h"
+#include "PlacingLock.h"
 #include "TemporaryRecord.h"
 
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,7 +94,7 @@ bool CopyWithMode(const QByteArray& path, const QByteArray& copy, mode_t mode)
 {
     const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     const int out = in < 0 ? -1 : ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    bool ok = out >= 0 && CopyBytes(in, out) && ::fchmod(out, mode) == 0;
+    bool ok = out >= 0 && CopyBytes(in, out) && ::fchmod(out, mode) == 0 && ::fsync(out) == 0;
     int error = errno;
     if (out >= 0 && ::close(out) != 0 && ok) {
         ok = false;
@@ -159,39 +159,6 @@ int RenameNoReplace(const QByteArray& from, const QByteArray& to)
     CTemporaryRecord::Remove(recorded);
     return error;
 }
-
-// Held from the look at a final name to its rename: by this process's
-// workers, and through an advisory lock on the folder by other runs, so that
-// no other commit comes in between. A folder that cannot be locked (some
-// network file systems) is written to without.
-class CPlacingLock
-{
-public:
-    explicit CPlacingLock(const QByteArray& target) : m_Process(ProcessLock())
-    {
-        const int slash = target.lastIndexOf('/');
-        const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-        m_Folder = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        while (m_Folder >= 0 && ::flock(m_Folder, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~CPlacingLock()
-    {
-        if (m_Folder >= 0)
-            ::close(m_Folder);
-    }
-    CPlacingLock(const CPlacingLock&) = delete;
-    CPlacingLock& operator=(const CPlacingLock&) = delete;
-
-private:
-    static std::mutex& ProcessLock()
-    {
-        static std::mutex lock;
-        return lock;
-    }
-    std::lock_guard<std::mutex> m_Process;
-    int m_Folder = -1;
-};
 
 // Every commit puts its files in place here. With `replace`, over whatever
 // is at `to` but a file `ledger` holds (EEXIST then); without, over no file
@@ -423,6 +390,17 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
             }
             backups << (exists ? backup : QString());
         }
+        // Written before the first rename: a run killed among the renames
+        // leaves a mixed set, which the next run puts back whole from these
+        // backups. Where nothing is replaced, nothing is put back.
+        if (backups.join(QString()).isEmpty())
+            backups.clear();
+        else if (!WriteJournal(to, backups)) {
+            const int error = errno;
+            for (const QString& made : backups)
+                ::unlink(Native(made).constData());
+            return Fail(error);
+        }
     }
     for (int i = 0; i < from.size(); ++i) {
         const QByteArray source = Native(from[i]);
@@ -434,27 +412,55 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
             // Without replacing, the parts go back beside, to try another name.
             if (m_NoReplace)
                 ::rename(Native(to[j]).constData(), Native(from[j]).constData());
-            else if (backups[j].isEmpty())
+            else if (backups.value(j).isEmpty())
                 ::unlink(Native(to[j]).constData());
             else
                 ::rename(Native(backups[j]).constData(), Native(to[j]).constData());
         }
-        for (const QString& backup : backups) {
-            if (!backup.isEmpty())
-                ::unlink(Native(backup).constData());
-        }
+        DropBackups(backups);
         SyncPath(m_Folder, true);
         return Fail(error);
     }
-    for (const QString& backup : backups) {
-        if (!backup.isEmpty())
-            ::unlink(Native(backup).constData());
-    }
+    DropBackups(backups);
     // The renames themselves reach the disk.
     if (!SyncPath(m_Folder, true))
         return Fail(errno);
     m_Committed = to;
     return true;
+}
+
+bool CAtomicReplace::WriteJournal(const QStringList& pages, const QStringList& backups) const
+{
+    QByteArray text = QByteArray(JournalHead) + '\n';
+    for (int i = 0; i < pages.size(); ++i)
+        text += (backups[i].isEmpty() ? '-' : '+') + Native(QFileInfo(pages[i]).fileName()).toPercentEncoding() + '\n';
+    const int fd = ::open(Native(TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    bool ok = fd >= 0;
+    for (int done = 0; ok && done < text.size();) {
+        const ssize_t put = ::write(fd, text.constData() + done, size_t(text.size() - done));
+        ok = put >= 0 || errno == EINTR;
+        done += int(std::max<ssize_t>(put, 0));
+    }
+    ok = ok && ::fsync(fd) == 0;
+    const int error = errno;
+    if (fd >= 0)
+        ::close(fd);
+    errno = error;
+    return ok;
+}
+
+void CAtomicReplace::DropBackups(const QStringList& backups) const
+{
+    if (backups.isEmpty())
+        return;
+    // The journal goes first: a backup it names is needed while it is there.
+    const QByteArray journal = Native(TemporaryPath());
+    if (::truncate(journal.constData(), 0) != 0 && ::unlink(journal.constData()) != 0)
+        return;
+    for (const QString& backup : backups) {
+        if (!backup.isEmpty())
+            ::unlink(Native(backup).constData());
+    }
 }
 
 bool CAtomicReplace::Commit()

@@ -93,7 +93,8 @@ public:
     // Renames the result into place. When the writer split its output into
     // parts, every part from 0 up is renamed instead and the reserved
     // temporary dropped; the parts go in as one unit: should one rename
-    // fail, the parts already renamed are put back as they were. False
+    // fail, the parts already renamed are put back as they were (by the
+    // next run's RemoveStaleTemporaries when this one is killed). False
     // (all temporaries removed, old files untouched) when nothing was
     // written or a step fails.
     bool Commit();
@@ -128,9 +129,11 @@ public:
     // ended (a run that was killed left them) that were last changed before
     // `before` and that no process holds open; never any other file, not
     // one that merely looks like a temporary. A final name that such a
-    // process claimed and left empty goes too. Returns how many went.
-    // (AtomicReplaceCleanup.cpp)
-    static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
+    // process claimed and left empty goes too. Pages that such a process had
+    // begun to rename over the files they replace are first put back as the
+    // whole set they replaced, named in `restored`; their backups never go
+    // before. Returns how many went. (AtomicReplaceCleanup.cpp)
+    static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored = nullptr);
 
     // The system's text for an errno value, starting in lower case.
     static QString SystemError(int error);
@@ -139,6 +142,24 @@ private:
     // Removes `path` if it is still the empty file `id`, with no commit
     // under way in its folder: a claim that a killed run left.
     static bool RemoveClaim(const QString& path, const SFileId& id);
+    // The journal of a commit of pages over files it replaces, in the
+    // reserved file (unused when there are parts) from before the first
+    // rename until all are done or undone: this head, then a line per page,
+    // "+" when a backup ("<base>-was-<n><ext>") holds the file it replaces
+    // or "-", and its file name, percent-encoded.
+    static constexpr char JournalHead[] = "brandquill pages 1";
+    bool WriteJournal(const QStringList& pages, const QStringList& backups) const;
+    // Empties the journal, then removes the backups; keeps them where it
+    // cannot.
+    void DropBackups(const QStringList& backups) const;
+    // Whether the reserved file `path` holds a journal.
+    static bool HoldsJournal(const QString& path);
+    // Puts back, from the journal at `path` of an ended run, the files that
+    // its pages replaced, and empties the journal: a page that has come in
+    // (its part no longer beside it) gives way to its backup or, where it
+    // replaced nothing, goes; an unneeded backup goes. False, the journal
+    // kept, when a step fails. (AtomicReplaceCleanup.cpp)
+    static bool PutBackPages(const QString& path, QStringList* restored);
     QStringList ExistingParts() const;
     // TemporaryPartPath() without counting the name as handed out.
     QString PartName(int index) const;

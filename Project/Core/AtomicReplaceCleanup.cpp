@@ -2,6 +2,7 @@
 #include "AtomicReplace.h"
 
 #include "HeldFiles.h"
+#include "PlacingLock.h"
 #include "TemporaryRecord.h"
 
 #include <QDir>
@@ -10,14 +11,87 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
+namespace
 {
-    // ".bq-" and six random characters, then an optional part number or
-    // backup mark, then the target's extension (which holds no ".").
+
+// ".bq-" and six random characters, then an optional part number or backup
+// mark, then the target's extension (which holds no ".").
+const QRegularExpression& OwnName()
+{
     static const QRegularExpression own(QStringLiteral("^(\\.bq-[A-Za-z0-9]{6})(-[0-9]+|-was-[0-9]+)?(\\.[^.]*)?$"));
+    return own;
+}
+
+// A journal names at most a page per frame the library reads.
+constexpr qint64 MaxJournalBytes = 16 * 1024 * 1024;
+
+} // namespace
+
+bool CAtomicReplace::HoldsJournal(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readLine(sizeof JournalHead + 1) == QByteArray(JournalHead) + '\n';
+}
+
+bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
+{
+    if (!HoldsJournal(path))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.read(MaxJournalBytes).split('\n');
+    file.close();
+    const QRegularExpressionMatch own = OwnName().match(QFileInfo(path).fileName());
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray base = folder + '/' + QFile::encodeName(own.captured(1));
+    const QByteArray extension = QFile::encodeName(own.captured(3));
+    const CPlacingLock lock(QFile::encodeName(path));
+    bool ok = true;
+    for (int page = 0; page + 1 < lines.size(); ++page) {
+        const QByteArray& line = lines.at(page + 1);
+        if (line.isEmpty())
+            continue;
+        const QByteArray name = QByteArray::fromPercentEncoding(line.mid(1));
+        // Only a name in this folder.
+        if (name.isEmpty() || name.contains('/') || name == "." || name == "..") {
+            ok = false;
+            continue;
+        }
+        const QByteArray number = QByteArray::number(page);
+        const QByteArray target = folder + '/' + name;
+        const QByteArray backup = base + "-was-" + number + extension;
+        struct stat st;
+        const bool cameIn = ::lstat((base + '-' + number + extension).constData(), &st) != 0 && errno == ENOENT;
+        const bool backedUp = ::lstat(backup.constData(), &st) == 0;
+        if (line.startsWith('+')) {
+            if (backedUp &&
+                (cameIn ? ::rename(backup.constData(), target.constData()) : ::unlink(backup.constData())) != 0)
+                ok = false;
+            else if (restored)
+                *restored << QFile::decodeName(target);
+        } else if (cameIn && ::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+                   ::unlink(target.constData()) != 0) {
+            ok = false;
+        }
+    }
+    // The files are back on the disk before the journal that asked for them goes.
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return ok && ::truncate(QFile::encodeName(path).constData(), 0) == 0;
+}
+
+int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored)
+{
+    const QRegularExpression& own = OwnName();
     const QStringList hidden = QDir(folder).entryList({QStringLiteral(".bq-*")}, QDir::Files | QDir::Hidden);
     // The reserved files that ended processes recorded in this folder: a
     // name alone proves nothing, the user may have such files. Any other
@@ -61,10 +135,20 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     // these files has ended.
     QSet<SFileId> open;
     CHeldFiles::Collect(open);
+    // A set of pages that a killed run had begun to put in place goes back
+    // whole; none of its files goes while its journal asks for it.
+    for (int i = 0; i < candidates.size(); ++i) {
+        const QRegularExpressionMatch match = own.match(QFileInfo(candidates[i]).fileName());
+        if (match.hasMatch() && match.captured(2).isEmpty() && !open.contains(ids[i]))
+            PutBackPages(candidates[i], restored);
+    }
     int removed = 0;
     for (int i = 0; i < candidates.size(); ++i) {
         // A claim's name may have been given its photo since it was looked at.
-        const bool claim = !own.match(QFileInfo(candidates[i]).fileName()).hasMatch();
+        const QRegularExpressionMatch match = own.match(QFileInfo(candidates[i]).fileName());
+        const bool claim = !match.hasMatch();
+        if (!claim && HoldsJournal(folder + "/" + match.captured(1) + match.captured(3)))
+            continue;
         if (!open.contains(ids[i]) &&
             (claim ? RemoveClaim(candidates[i], ids[i]) : ::unlink(QFile::encodeName(candidates[i]).constData()) == 0))
             ++removed;

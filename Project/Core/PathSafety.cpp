@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -76,6 +77,28 @@ QStringList Components(QString folder)
     while (folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder.split(QLatin1Char('/'));
+}
+
+// `name` as text, each byte that is not part of a valid UTF-8 sequence
+// written "\xHH".
+QString EscapedName(const QByteArray& name)
+{
+    QString shown;
+    for (int i = 0; i < name.size();) {
+        const uchar lead = uchar(name.at(i));
+        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const QByteArray piece = name.mid(i, length);
+        const QString text = QString::fromUtf8(piece);
+        // Overlong forms, surrogates and cut sequences do not come back alike.
+        if (piece.size() == length && text.toUtf8() == piece) {
+            shown += text;
+            i += length;
+        } else {
+            shown += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            ++i;
+        }
+    }
+    return shown;
 }
 
 } // namespace
@@ -291,21 +314,44 @@ QString CPathSafety::ReplaceRoot(const QString& path, const QString& root, const
     return result.isNull() ? QStringLiteral("") : result;
 }
 
-QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& extension)
+QString CPathSafety::AppendSuffix(const QString& name, qint64 n, const QString& extension, int tailBytes)
 {
     const QString suffix = QStringLiteral(" (%1)").arg(n);
-    const int room = MaxNameBytes - Utf8Length(suffix) - Utf8Length(extension);
+    const int room = MaxNameBytes - Utf8Length(suffix) - tailBytes - Utf8Length(extension);
     return (room > 0 ? TruncateUtf8(name, room) : QString()) + suffix + extension;
 }
 
 QString CPathSafety::FreeName(const QString& name, const QString& extension,
-                              const std::function<bool(const QString& fileName)>& taken, qint64 from)
+                              const std::function<bool(const QString& fileName)>& taken, qint64 from, int tailBytes)
 {
     if (from <= 1 && !taken(name + extension))
         return name + extension;
     for (qint64 n = qMax<qint64>(from, 2);; ++n) {
-        const QString numbered = AppendSuffix(name, n, extension);
+        const QString numbered = AppendSuffix(name, n, extension, tailBytes);
         if (!taken(numbered))
             return numbered;
     }
+}
+
+QStringList CPathSafety::UndecodableEntries(const QString& folder, const QString& mask, bool folders)
+{
+    QStringList found;
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* entries = ::opendir(native.constData());
+    if (!entries)
+        return found;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        const QString decoded = QFile::decodeName(name);
+        struct stat st;
+        if (QFile::encodeName(decoded) == name || ::stat((native + '/' + name).constData(), &st) != 0)
+            continue;
+        const bool isFolder = S_ISDIR(st.st_mode);
+        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(mask, decoded)))
+            continue;
+        found << (folder.endsWith('/') ? folder : folder + '/') + EscapedName(name) + (isFolder ? "/" : "");
+    }
+    ::closedir(entries);
+    found.sort();
+    return found;
 }

@@ -82,13 +82,23 @@ public:
 
     // name + " (n)" + extension (the extension with its dot, or empty), the
     // name part cut on a character boundary so that the result fits in
-    // MaxNameBytes.
-    static QString AppendSuffix(const QString& name, qint64 n, const QString& extension);
+    // MaxNameBytes with `tailBytes` to spare: the files of a name may add
+    // that much before the extension (a page's "-10").
+    static QString AppendSuffix(const QString& name, qint64 n, const QString& extension, int tailBytes = 0);
     // The rule for a name that is taken: name + extension unless `taken`
     // refuses it (never tried when `from` > 1), else the first of its
     // AppendSuffix forms from " (2)" (or " (from)") that `taken` accepts.
     static QString FreeName(const QString& name, const QString& extension,
-                            const std::function<bool(const QString& fileName)>& taken, qint64 from = 1);
+                            const std::function<bool(const QString& fileName)>& taken, qint64 from = 1,
+                            int tailBytes = 0);
+
+    // The entries of `folder` whose names the system's encoding cannot give
+    // as text (a Latin-1 "caf\xE9.jpg" where names are UTF-8): QDir lists
+    // them altered, under names that lead nowhere. Files whose name matches
+    // the wildcard `mask` (every file for "") and, with `folders`, folders;
+    // each as its path, the name's stray bytes escaped ("\xE9"), a folder's
+    // ending in "/".
+    static QStringList UndecodableEntries(const QString& folder, const QString& mask, bool folders);
 
 private:
     CPathSafety() = delete;

@@ -7,6 +7,7 @@
 #include "FormatsEnum.h"
 #include "HardwareProfile.h"
 #include "ImageCache.h"
+#include "PathSafety.h"
 #include "SnapshotScope.h"
 #include "StatesList.h"
 #include "TipBalloon.h"
@@ -243,12 +244,19 @@ void CMainPanel1::AddFolderTree(QString folder, bool searchSubfolders, QSet<QStr
     const QStringList files = dir.entryList(QDir::Files, QDir::NoSort);
     for (const QString& name : files)
         AddPhoto(folder + name);
+    RejectUndecodable(folder, QString(), searchSubfolders);
     if (searchSubfolders) {
         const QStringList folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
         for (const QString& name : folders)
             AddFolderTree(folder + name, true, visited);
     }
     emit SignalListImagesChanged();
+}
+
+void CMainPanel1::RejectUndecodable(const QString& folder, const QString& mask, bool folders)
+{
+    for (const QString& entry : CPathSafety::UndecodableEntries(folder, mask, folders))
+        rejectedFiles << tr("%1 (the name is not valid UTF-8)").arg(entry);
 }
 
 void CMainPanel1::SearchAndAdd()
@@ -275,6 +283,7 @@ void CMainPanel1::SearchFolderTree(const QString& folder, const QString& mask, b
     const QStringList files = dir.entryList(QStringList(mask), QDir::Files | QDir::NoSymLinks, QDir::NoSort);
     for (const QString& name : files)
         AddPhoto(folder + "/" + name);
+    RejectUndecodable(folder, mask, searchSubfolders);
     if (!searchSubfolders)
         return;
     const QStringList folders = dir.entryList(QStringList(), QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);

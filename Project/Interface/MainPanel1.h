@@ -138,6 +138,9 @@ private:
     // the command, so that a link back up the tree is entered once.
     void AddFolderTree(QString folder, bool searchSubfolders, QSet<QString>& visited);
     void SearchFolderTree(const QString& folder, const QString& mask, bool searchSubfolders, QSet<QString>& visited);
+    // Names photos (matching `mask`) and, with `folders`, folders in `folder`
+    // that cannot be added because no path can name them, among the rejected.
+    void RejectUndecodable(const QString& folder, const QString& mask, bool folders);
     void InitImages();
     // What ends every add command; the flags leave out the steps that a
     // paste or a drop does not run.

@@ -222,10 +222,10 @@ private:
     // Set when a run fell short of its job: it ended with errors, or an
     // answer taken without a display stopped it or skipped photos.
     bool m_runFellShort = false;
-    // The last script's load notes, for its run's log, and whether one of
-    // its Search folders could not be listed.
+    // The last script's load notes, for its run's log, and how many folders
+    // or photos its Searches could not list (CScripts::SearchFailures).
     QStringList m_loadNotes;
-    bool m_searchFellShort = false;
+    int m_searchFailures = 0;
     // Set once a script's run reached the processing dialog.
     bool m_runStarted = false;
     // Set once the process is ending; show() then returns at once.

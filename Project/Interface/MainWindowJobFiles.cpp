@@ -223,7 +223,7 @@ bool MainWindow::LoadScript(QString path)
     RefreshPanels();
     // A script's notes go into its run's log too.
     m_loadNotes = reader.Notes();
-    m_searchFellShort = reader.SearchFellShort();
+    m_searchFailures = reader.SearchFailures();
     ReportLoadNotes(m_loadNotes);
     m_jobTitle = JobBaseName(path);
     SetAppTitleExt(m_jobTitle);
@@ -245,7 +245,7 @@ void MainWindow::StartLoadingScript(QString path)
     }
     m_userProfile->RunFromScript = true;
     // An unreadable Search folder leaves photos undone, as a missing Image does.
-    m_runFellShort = m_searchFellShort;
+    m_runFellShort = m_searchFailures > 0;
     m_runStarted = false;
     OnPanelConvert(false);
     // A check or an answer that stopped the run left the job undone, with a

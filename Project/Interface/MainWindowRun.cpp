@@ -142,7 +142,7 @@ void MainWindow::RunProcessDialog()
         if (m_userProfile->RunFromScript) {
             for (const QString& note : qAsConst(m_loadNotes))
                 controller.UpdateLog(PrintableInLog(note));
-            if (m_searchFellShort)
+            for (int i = 0; i < m_searchFailures; ++i)
                 controller.CountJobError();
         }
         connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);

@@ -48,6 +48,8 @@ const char* const UnknownFilterText = QT_TRANSLATE_NOOP("CScripts", "Filter Id %
 const char* const UnknownParamText = QT_TRANSLATE_NOOP("CScripts", "%1: Param Type '%2' is not known: left out");
 const char* const UnlistedFolderText =
     QT_TRANSLATE_NOOP("CScripts", "Search '%1': the folder '%2' does not exist or cannot be read");
+const char* const UndecodableText =
+    QT_TRANSLATE_NOOP("CScripts", "Search: the name of '%1' is not valid UTF-8: left untouched");
 
 QString RefusalText(SafeXml::Verdict verdict)
 {
@@ -125,7 +127,7 @@ bool CScripts::Load()
     m_errorText.clear();
     m_notes.clear();
     m_noteKinds.clear();
-    m_searchFellShort = false;
+    m_searchFailures = 0;
     SJobContent content;
     {
         QString text;
@@ -243,7 +245,7 @@ bool CScripts::Refuse(const QString& text)
     m_errorText = text;
     m_notes.clear();
     m_noteKinds.clear();
-    m_searchFellShort = false;
+    m_searchFailures = 0;
     return false;
 }
 
@@ -256,9 +258,9 @@ QStringList CScripts::Notes() const
     return notes;
 }
 
-bool CScripts::SearchFellShort() const
+int CScripts::SearchFailures() const
 {
-    return m_searchFellShort;
+    return m_searchFailures;
 }
 
 void CScripts::Note(const char* kind, const QString& text, int alike)
@@ -328,7 +330,7 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         // Its photos are missing from the job, as a missing Image's would be.
         const QFileInfo listed(folder);
         if (!listed.isDir() || !listed.isReadable() || !listed.isExecutable()) {
-            m_searchFellShort = true;
+            ++m_searchFailures;
             Note(UnlistedFolderText, QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
             continue;
         }
@@ -357,6 +359,11 @@ void CScripts::SearchAllFiles(const QString& folder, const QString& mask, bool r
     m_refusedPaths.clear();
     for (const QString& name : files)
         m_pImages->AddImage(dir.absoluteFilePath(name), m_refusedPaths);
+    // Photos and folders that no path can name stay out of the job, never in silence.
+    for (const QString& left : CPathSafety::UndecodableEntries(folder, mask, recursive)) {
+        ++m_searchFailures;
+        Note(UndecodableText, QCoreApplication::translate("CScripts", UndecodableText).arg(left));
+    }
     if (!recursive)
         return;
     const QStringList folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, order);

@@ -48,9 +48,10 @@ public:
     // as the rules say; telling the user is the caller's part.
     QStringList Notes() const;
     static constexpr int MaxNotesOfAKind = 5;
-    // True when a Search folder of the last Load could not be listed: photos
-    // the job names are missing from the list.
-    bool SearchFellShort() const;
+    // How many Search folders of the last Load could not be listed, and
+    // photos or folders found whose names no path can give: each leaves
+    // photos the job names out of the list.
+    int SearchFailures() const;
 
     // Name and description of a profile: Save(ModeProfile) writes them into
     // the "Profile" block, and Load of a profile reads them from there; the
@@ -103,5 +104,5 @@ private:
         int more = 0;
     };
     QHash<const char*, SNoteKind> m_noteKinds;
-    bool m_searchFellShort = false;
+    int m_searchFailures = 0;
 };

@@ -408,7 +408,10 @@ void CProcessThread::CleanOutputFolder(const QString& outputPath)
     if (m_CleanedFolders.contains(folder))
         return;
     m_CleanedFolders.insert(folder);
-    Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart); });
+    QStringList restored;
+    Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart, &restored); });
+    if (!restored.isEmpty())
+        LogLines(tr("Put back as it was before a run that was cut short"), restored, WritePathLength, QString());
 }
 
 void CProcessThread::WriteDocument(bool& skip)

@@ -200,7 +200,9 @@ QString CProcessThread::ReserveName(const SNameBook& book, const QString& folder
         asked = false;
         return taken(folder + file, onDisk);
     };
-    const QString path = folder + CPathSafety::FreeName(name, extension, takenInFolder, from);
+    // A numbered name is cut so that its last page's number fits too.
+    const int tail = book.pages > 0 ? CPathSafety::Utf8Length("-" + QString::number(book.pages - 1)) : 0;
+    const QString path = folder + CPathSafety::FreeName(name, extension, takenInFolder, from, tail);
     for (const QString& file : qAsConst(files))
         book.names->Add(file);
     return path;

@@ -18,6 +18,10 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using BqTest::WriteImageFiles;
 
 class TestStep1Add : public QObject
@@ -72,16 +76,27 @@ private slots:
     {
         QTest::addColumn<bool>("subfolders");
         QTest::addColumn<bool>("photosFirst"); // Add Photos used first, from another folder
-        QTest::newRow("own photos") << false << false;
-        QTest::newRow("with subfolders and links") << true << false;
-        QTest::newRow("after Add Photos elsewhere") << false << true;
+        QTest::addColumn<bool>("oddNames");    // a photo and a folder named in Latin-1
+        QTest::newRow("own photos") << false << false << false;
+        QTest::newRow("with subfolders and links") << true << false << false;
+        QTest::newRow("after Add Photos elsewhere") << false << true << false;
+        QTest::newRow("names not UTF-8") << true << false << true;
     }
     void folders()
     {
         QFETCH(bool, subfolders);
         QFETCH(bool, photosFirst);
-        const QString root = Dir(QString(subfolders ? "tree" : "flat") + (photosFirst ? "2" : ""));
+        QFETCH(bool, oddNames);
+        const QString root = Dir(QString(subfolders ? "tree" : "flat") + (photosFirst ? "2" : oddNames ? "3" : ""));
         QVERIFY(WriteImageFiles(root, {"r1.jpg", "notes.txt", "sub1/s1.jpg", "sub1/deep/d.jpg", "sub2/s2.jpg"}));
+        QStringList unsupported{root + "/notes.txt"};
+        if (oddNames) {
+            const QByteArray odd = QFile::encodeName(root);
+            const int fd = ::open((odd + "/caf\xE9.jpg").constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+            QVERIFY(fd >= 0 && ::close(fd) == 0 && ::mkdir((odd + "/f\xE9te").constData(), 0700) == 0);
+            unsupported << root + "/caf\\xE9.jpg (the name is not valid UTF-8)"
+                        << root + "/f\\xE9te/ (the name is not valid UTF-8)";
+        }
         // A link up the tree and a second way into sub1 must not add twice or recurse forever.
         QVERIFY(QFile::link("..", root + "/sub1/loop"));
         QVERIFY(QFile::link(root + "/sub1", root + "/again"));
@@ -107,7 +122,7 @@ private slots:
         } else {
             QCOMPARE(names, QStringList{"r1.jpg"});
         }
-        QCOMPARE(s.hooks->unsupportedLists, (QList<QStringList>{{root + "/notes.txt"}}));
+        QCOMPARE(s.hooks->unsupportedLists, QList<QStringList>{unsupported});
         QCOMPARE(GetRegistryString("GUI/Step1.AddFolderPath", ""), root);
         QCOMPARE(s.Snapshots(), 1);
 

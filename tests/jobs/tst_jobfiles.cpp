@@ -20,8 +20,11 @@
 #include <cerrno>
 #include <clocale>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -607,31 +610,41 @@ void TestJobFiles::search_data()
 {
     QTest::addColumn<QString>("images");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("notes");
     // "@" stands for the folder of the script.
     // clang-format off
     QTest::newRow("sorted, recursive, link loop ends") << "<Search Path=\"tree/*.jpg\" Subfolders=\"1\" />"
-                                                       << "@/tree/a.jpg|@/tree/B.JPG|@/tree/c.jpg|@/tree/sub/d.jpg";
+                                                       << "@/tree/a.jpg|@/tree/B.JPG|@/tree/c.jpg|@/tree/sub/d.jpg" << "";
     QTest::newRow("capital mask") << "<Search Path=\"tree/*.JPG\" Subfolders=\"0\" />"
-                                  << "@/tree/a.jpg|@/tree/B.JPG|@/tree/c.jpg";
+                                  << "@/tree/a.jpg|@/tree/B.JPG|@/tree/c.jpg" << "";
     QTest::newRow("images first, duplicates once")
         << "<Search Path=\"tree/c.jpg\" /><Image Path=\"@/tree/c.jpg\" /><Image Path=\"@/tree/c.jpg\" />"
-        << "@/tree/c.jpg";
-    QTest::newRow("relative image from the script's folder") << "<Image Path=\"rel/x.jpg\" />" << "@/rel/x.jpg";
+        << "@/tree/c.jpg" << "";
+    QTest::newRow("relative image from the script's folder") << "<Image Path=\"rel/x.jpg\" />" << "@/rel/x.jpg" << "";
     QTest::newRow("dotted image, then through a link")
-        << "<Image Path=\"tree/..//tree/./a.jpg\" /><Image Path=\"tree/link.jpg\" />" << "@/tree/a.jpg";
-    QTest::newRow("link before its file") << "<Image Path=\"tree/link.jpg\" /><Image Path=\"tree/a.jpg\" />" << "@/tree/a.jpg";
+        << "<Image Path=\"tree/..//tree/./a.jpg\" /><Image Path=\"tree/link.jpg\" />" << "@/tree/a.jpg" << "";
+    QTest::newRow("link before its file") << "<Image Path=\"tree/link.jpg\" /><Image Path=\"tree/a.jpg\" />" << "@/tree/a.jpg" << "";
     QTest::newRow("linked folder's .. by the system")
         << "<Image Path=\"tree/sub/up/../e.jpg/e.jpg\" /><Search Path=\"tree/sub/up/../e.jpg/*.jpg\" />"
-        << "@/e.jpg/e.jpg|@/e.jpg/f.jpg";
-    QTest::newRow("bind mount") << "<Image Path=\"tree/c.jpg\" /><Image Path=\"bound/c.jpg\" />" << "@/tree/c.jpg";
+        << "@/e.jpg/e.jpg|@/e.jpg/f.jpg" << "";
+    QTest::newRow("bind mount") << "<Image Path=\"tree/c.jpg\" /><Image Path=\"bound/c.jpg\" />" << "@/tree/c.jpg" << "";
     QTest::newRow("no slash: a mask in the script's folder") << "<Search Path=\"*.jpg\" /><Search Path=\"e.jpg\" />"
-                                                             << "@/top.jpg";
+                                                             << "@/top.jpg" << "";
     QTest::newRow("link loop's .. kept") << "<Image Path=\"loop/../top.jpg\" /><Search Path=\"loop/../*.jpg\" />"
-                                         << "@/loop/../top.jpg";
-    QTest::newRow("absolute, backslashes") << "<Search Path=\"@\\tree\\sub\\*.jpg\" />" << "@/tree/sub/d.jpg";
-    QTest::newRow("missing folder") << "<Search Path=\"nope/*.jpg\" Subfolders=\"1\" />" << "";
-    QTest::newRow("empty mask") << "<Search Path=\"tree/\" Subfolders=\"1\" />" << "";
-    QTest::newRow("nested Search ignored") << "<g><Search Path=\"tree/*.jpg\" /></g>" << "";
+                                         << "@/loop/../top.jpg"
+                                         << "Search 'loop/../*.jpg': the folder '@/loop/..' does not exist or cannot be read";
+    QTest::newRow("absolute, backslashes") << "<Search Path=\"@\\tree\\sub\\*.jpg\" />" << "@/tree/sub/d.jpg" << "";
+    QTest::newRow("missing folder") << "<Search Path=\"nope/*.jpg\" Subfolders=\"1\" />" << ""
+                                    << "Search 'nope/*.jpg': the folder '@/nope' does not exist or cannot be read";
+    QTest::newRow("empty mask") << "<Search Path=\"tree/\" Subfolders=\"1\" />" << "" << "";
+    QTest::newRow("nested Search ignored") << "<g><Search Path=\"tree/*.jpg\" /></g>" << "" << "";
+    // Names that are not UTF-8: named with their bytes escaped, and the search fails.
+    QTest::newRow("names not UTF-8") << "<Search Path=\"odd/*.jpg\" Subfolders=\"1\" />" << "@/odd/ok.jpg"
+        << "Search: the name of '@/odd/bad\\xFF/' is not valid UTF-8: left untouched|"
+           "Search: the name of '@/odd/bad\\xFF\\xFE.jpg' is not valid UTF-8: left untouched|"
+           "Search: the name of '@/odd/caf\\xE9.jpg' is not valid UTF-8: left untouched|"
+           "Search: the name of '@/odd/f\\xE9te/' is not valid UTF-8: left untouched|"
+           "Search: the name of '@/odd/half\\xC3.jpg' is not valid UTF-8: left untouched";
     // clang-format on
 }
 
@@ -639,6 +652,7 @@ void TestJobFiles::search()
 {
     QFETCH(QString, images);
     QFETCH(QString, expected);
+    QFETCH(QString, notes);
     const QString base = Path("search");
     const QString tree = base + "/tree";
     if (!QFileInfo::exists(base)) {
@@ -649,6 +663,16 @@ void TestJobFiles::search()
         QVERIFY(QFile::link("loop", base + "/loop"));
         QVERIFY(QFile::link(tree + "/a.jpg", tree + "/link.jpg"));
         QVERIFY(QFile::link("..", tree + "/sub/up"));
+        // Names as other systems wrote them; each photo in "f\xE9te/" too.
+        const QByteArray odd = QFile::encodeName(base + "/odd/");
+        QVERIFY(QDir().mkpath(base + "/odd") && WriteAll(base + "/odd/ok.jpg", "x"));
+        for (const QByteArray& folder : {QByteArray("f\xE9te"), QByteArray("bad\xFF")})
+            QCOMPARE(::mkdir(odd + folder, 0700), 0);
+        for (const QByteArray& name : {QByteArray("caf\xE9.jpg"), QByteArray("bad\xFF\xFE.jpg"),
+                                       QByteArray("half\xC3.jpg"), QByteArray("f\xE9te/p2.jpg")}) {
+            const int fd = ::open(odd + name, O_WRONLY | O_CREAT | O_EXCL, 0600);
+            QVERIFY(fd >= 0 && ::close(fd) == 0);
+        }
     }
     // One file through a bind mount of its folder: the same device and inode, one link.
     const QByteArray bound = QFile::encodeName(base + "/bound");
@@ -664,8 +688,11 @@ void TestJobFiles::search()
     auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });
     QVERIFY(WriteAll(base + "/job.bqs",
                      Doc("Script", "<Images>" + QString(images).replace('@', base) + "</Images>").toUtf8()));
-    QVERIFY(CScripts(base + "/job.bqs").Load());
+    CScripts reader(base + "/job.bqs");
+    QVERIFY(reader.Load());
     QCOMPARE(Images(), QString(expected).replace('@', base));
+    QCOMPARE(reader.Notes().join('|'), QString(notes).replace('@', base));
+    QCOMPARE(reader.SearchFailures(), notes.count('|') + !notes.isEmpty());
     QCOMPARE(QDir::currentPath(), Path("elsewhere"));
 }
 

@@ -72,6 +72,13 @@ public:
     }
 };
 
+// `count` pages of 10x10 pixels.
+void WritePages(const QString& path, int count)
+{
+    std::vector<Magick::Image> pages(size_t(count), Magick::Image(Magick::Geometry(10, 10), Magick::Color("red")));
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(path).toStdString(), true);
+}
+
 QSize SizeOf(const QString& path)
 {
     Magick::Image image;
@@ -289,16 +296,23 @@ private slots:
         // Within the second of the killed run's last temporaries.
         QTest::newRow("run again at once") << "again";
         QTest::newRow("name claimed, killed before the rename") << "claim";
+        // The old pages come back whole, none of the new.
+        QTest::newRow("pages replaced, killed at the second") << "pages";
     }
     void killedRunTemporaries()
     {
         QFETCH(QString, run);
         if (run == "claim" && qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS"))
             QSKIP("names are claimed only where there are neither rename flags nor hard links");
+        if (run == "pages" && qEnvironmentVariableIsEmpty("LD_PRELOAD"))
+            QSKIP("a run ends at a rename only under the limited file-system library");
         // Its temporaries there; D then holds files of the user's so named.
-        const QString folder = run == "line break" ? MakeFolder(D + "/nl\n" + D)
-                               : run == "claim"    ? MakeFolder(D + "/sub")
-                                                   : D;
+        const QString folder = run == "line break"                ? MakeFolder(D + "/nl\n" + D)
+                               : run == "claim" || run == "pages" ? MakeFolder(D + "/sub")
+                                                                  : D;
+        const QStringList pages{"m-0.jpg", "m-1.jpg", "m-2.jpg"};
+        for (int i = 0; run == "pages" && i < pages.size(); ++i)
+            WriteFile(D + "/" + pages[i], "old " + QByteArray::number(i));
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
         // The killed run: a process that makes its temporaries and dies, or
@@ -322,6 +336,16 @@ private slots:
                 if (!claimed->Create() || !WriteFile(claimed->TemporaryPath(), "k") || claimed->Commit())
                     _exit(1);
             }
+            if (run == "pages") {
+                ::setenv("BQ_EXIT_AT_RENAME", "m-1.jpg", 1);
+                CAtomicReplace* replaced = new CAtomicReplace(D + "/m.jpg");
+                if (!replaced->Create())
+                    _exit(1);
+                for (int i = 0; i < pages.size(); ++i)
+                    WriteFile(replaced->TemporaryPartPath(i), "new");
+                replaced->Commit();
+                _exit(1);
+            }
             char end;
             ::close(hold[1]);
             _exit(run == "running" && ::read(hold[0], &end, 1) < 0 ? 1 : 0);
@@ -339,7 +363,7 @@ private slots:
         QFile recorded(records.first().filePath());
         QVERIFY(recorded.open(QIODevice::ReadOnly));
         const QByteArray names = recorded.readAll();
-        QCOMPARE(names.count(".bq-"), run == "claim" ? 5 : 4);
+        QCOMPARE(names.count(".bq-"), run == "claim" || run == "pages" ? 5 : 4);
         QCOMPARE(names.count("/k.jpg"), run == "claim" ? 1 : 0);
         recorded.close();
         if (run == "linked") {
@@ -381,6 +405,13 @@ private slots:
         if (run != "killed" && run != "long" && run != "again")
             expected << stale;
         expected << "k.jpg";
+        if (run == "pages") {
+            expected << pages;
+            for (int i = 0; i < pages.size(); ++i)
+                QCOMPARE(FileBytes(D + "/" + pages[i]), "old " + QByteArray::number(i));
+            QCOMPARE(h.Log(LogFile).first(),
+                     " - Put back as it was before a run that was cut short " + D + "/m-0.jpg to " + D + "/m-2.jpg");
+        }
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
     }
@@ -660,6 +691,34 @@ private slots:
             << 0 << "JPG" << false << false << false << QStringList{"src/a.png=64x48"}
             << QStringList{"src/a.png=64x48", "out/a.jpg=old", "out/a (2).jpg=64x48"}
             << QStringList{"%1/out/a (2).jpg" + taken + " meanwhile"} << "BQ_REPLACE_AT_CLAIM=a.jpg";
+        // Long names on 11 pages ("in/x.tif=11"): a numbered name is cut
+        // once, on a character boundary, so that its last page fits too.
+        const auto pages = [](const QString& base, const QString& value) {
+            QStringList files;
+            for (int i = 0; i <= 10; ++i)
+                files << QString("out/%1-%2.jpg=%3").arg(base).arg(i).arg(value);
+            return files;
+        };
+        const QString m(245, 'm');
+        QTest::newRow("long name, pages twice")
+            << 0 << "JPG" << false << true << false << QStringList{"in1/" + m + ".tif=11", "in2/" + m + ".tif=11"}
+            << pages(m, "10x10") + pages(QString(244, 'm') + " (2)", "10x10")
+            << QStringList{"%1/out/" + m.left(244) + " (2)-0.jpg to %1/out/" + m.left(244) + " (2)-10.jpg" + taken}
+            << QString();
+        for (const QString& letter : {QString(QChar(0x00E9)), QString("\U0001F600")}) {
+            // The tenth name: "(10)" is one byte longer than "(2)" to "(9)";
+            // 243 bytes are left beside " (10)", "-10" and ".jpg".
+            const QString base = letter.repeated(244 / letter.toUtf8().size());
+            QStringList olds = pages(base, "old").mid(0, 1);
+            for (int n = 2; n <= 9; ++n)
+                olds << pages(base + QString(" (%1)").arg(n), "old").mid(0, 1);
+            const QString cut = letter.repeated(243 / letter.toUtf8().size()) + " (10)";
+            QTest::newRow(qPrintable(letter.toUtf8().size() == 2 ? "long name of \u00e9, pages as (10)"
+                                                                 : "long name of emoji, pages as (10)"))
+                << 0 << "JPG" << false << true << false << QStringList{"in/" + base + ".tif=11"} + olds
+                << olds + pages(cut, "10x10")
+                << QStringList{"%1/out/" + cut + "-0.jpg to %1/out/" + cut + "-10.jpg" + taken} << QString();
+        }
         QTest::newRow("pages over pages, overwrite")
             << 0 << "JPG" << true << true << false << QStringList{"src/a.tif=0x0", "out/a-0.jpg=old", "out/a-1.jpg=old"}
             << QStringList{"out/a-0.jpg=40x30", "out/a-1.jpg=50x40", "out/a-2.jpg=60x50"} << QStringList{} << QString();
@@ -729,6 +788,8 @@ private slots:
             const int w = value.section('x', 0, 0).toInt(), h = value.section('x', 1).toInt();
             if (value == "old")
                 WriteFile(path, "old");
+            else if (path.endsWith(".tif") && !value.contains('x'))
+                WritePages(path, value.toInt());
             else if (path.endsWith(".tif"))
                 WriteThreePageTiff(path);
             else if (path.endsWith(".png"))
