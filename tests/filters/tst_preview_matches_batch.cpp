@@ -4,6 +4,7 @@
 // that crop or resize, whose whole result lies over the dimmed photo.
 #include "BqTestMain.h"
 #include "ControlImage.h"
+#include "EngineFixtures.h"
 #include "FilterPage.h"
 #include "FilterSettings.h"
 #include "FilterTestSupport.h"
@@ -225,14 +226,6 @@ private slots:
         QTest::addColumn<QString>("photo");
         QTest::addColumn<QList<SFilterRecord>>("chain");
         QTest::addColumn<QSize>("canvas"); // of the preview at 100 %
-        const auto record = [](quint32 id, std::initializer_list<double> numbers) {
-            SFilterRecord rec;
-            rec.id = id;
-            rec.active = true;
-            for (double number : numbers)
-                rec.AddNumber(number);
-            return rec;
-        };
         SFilterRecord text = DefaultText();
         text.id = FilterText;
         text.active = true;
@@ -241,16 +234,16 @@ private slots:
         text.numbers[3] = 40;
         text.numbers[9] = 12;
         text.strings[0] = "Bergfoto [Filename]";
-        const SFilterRecord turn = record(FilterAutoRotate, {});
+        const SFilterRecord turn = BqTest::Record(FilterAutoRotate, {});
         QTest::newRow("border around a resize")
             << "photo800.png"
-            << QList<SFilterRecord>{turn, text, record(FilterResize, {800, 560, 1, 0, 0, 0}),
-                                    record(FilterSimpleBorder, {20, 20, 20, 20, 0, 4290493439.0, 1})}
+            << QList<SFilterRecord>{turn, text, BqTest::Record(FilterResize, {800, 560, 1, 0, 0, 0}),
+                                    BqTest::Record(FilterSimpleBorder, {20, 20, 20, 20, 0, 4290493439.0, 1})}
             << QSize(840, 540);
         text.numbers[2] = 3;
         text.numbers[3] = 4;
         QTest::newRow("orientation 6 turned and cropped")
-            << "orientation6.jpg" << QList<SFilterRecord>{turn, record(FilterCrop, {16, 20, 75, 112, 0}), text}
+            << "orientation6.jpg" << QList<SFilterRecord>{turn, BqTest::Record(FilterCrop, {16, 20, 75, 112, 0}), text}
             << QSize(160, 112);
     }
     void chainsShowWhatTheRunWrites()
