@@ -1,7 +1,8 @@
 #pragma once
 // The image engine object: one current image, the page list of a
 // multi-page document, reading and pinging (ImageManager.cpp), writing with
-// the format options and ICC profiles (ImageManagerWrite.cpp), the photo's
+// the format options and ICC profiles (ImageManagerWrite.cpp), what each
+// format's writer is given (ImageManagerFit.cpp), the photo's
 // properties (ImageProperties.cpp) and the preview services. Every thread
 // that touches pixels owns its own engine; an engine has no lock.
 
@@ -152,6 +153,10 @@ private:
     // Writes `image` (or, with pages, the page list) through a temporary.
     bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
                                bool adjoin);
+    // What the library's writer for `format` cannot hold, or would write so
+    // that the file does not read, fitted (ImageManagerFit.cpp); what was
+    // left out goes to `leftOut`.
+    static void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut);
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
@@ -170,6 +175,11 @@ public:
     static bool MagickPath(const QString& path, bool forWrite, std::string& out);
     // Removes the progress callbacks from an image that leaves its engine.
     static void DetachMonitor(Magick::Image& image);
+    // Whether a FormatOf names JPEG (not JPE) or TIFF.
+    static bool IsJpeg(const QString& format);
+    static bool IsTiff(const QString& format);
+    // The bytes of the image's profile `name`; empty when it has none.
+    static QByteArray ProfileBytes(const Magick::Image& image, const char* name);
 };
 
 // The image library's progress callback; client is an SProgressData.
