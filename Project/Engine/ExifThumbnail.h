@@ -9,12 +9,13 @@
 
 namespace ExifThumbnail
 {
-// `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) with IFD1
-// unlinked and its directory and thumbnail bytes zeroed. An empty result
-// means the block cannot be read safely and must be dropped whole; a block
-// without a thumbnail comes back unchanged. With `shrink`, the zeroed bytes
-// that end the block are cut off.
-QByteArray Without(const QByteArray& exif, bool shrink = false);
+// `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) without
+// IFD1 and the bytes of its thumbnail: the block ends before them, or, where
+// other data follows them, closes up with its offsets lowered. An empty
+// result means that cannot be done safely (a block that does not read, a
+// maker note that would move) and the block must be dropped whole; a block
+// without a thumbnail comes back unchanged.
+QByteArray Without(const QByteArray& exif);
 
 // Applies Without() to the image's "exif" profile (dropped when it cannot
 // be read); nothing when the image has none.

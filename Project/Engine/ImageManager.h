@@ -108,6 +108,10 @@ public:
     // Why the last Write or WriteMultipage failed, in the system's or the
     // library's words; empty after a success.
     const QString& WriteError() const { return m_WriteError; }
+    // What the last successful Write or WriteMultipage left out of its
+    // output, as its "written without" line on stderr names it ("the Exif
+    // thumbnail"); empty when nothing.
+    const QString& LeftOut() const { return m_LeftOut; }
 
     // Fills m_Properties from the current image or from a raw result.
     void SetProperties(int kind, const SRAWImage* raw);
@@ -160,6 +164,7 @@ private:
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
+    QString m_LeftOut;
     QString m_FilterFailure;
     QSize m_DecodeHint;
     bool m_CommitLater = false;
@@ -180,6 +185,10 @@ public:
     static bool IsTiff(const QString& format);
     // The bytes of the image's profile `name`; empty when it has none.
     static QByteArray ProfileBytes(const Magick::Image& image, const char* name);
+    // Stores `bytes` as the profile `name` as they are, past the library's
+    // bookkeeping, which would set the profiles a Photoshop block holds over
+    // the image's own. The image must hold a profile already.
+    static void StoreProfile(Magick::Image& image, const char* name, const QByteArray& bytes);
 };
 
 // The image library's progress callback; client is an SProgressData.

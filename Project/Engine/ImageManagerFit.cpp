@@ -3,8 +3,11 @@
 // write itself is in ImageManagerWrite.cpp.
 #include "ImageManager.h"
 
+#include "ExifOrientation.h"
 #include "ExifThumbnail.h"
 
+#include <QPair>
+#include <QVector>
 #include <QtEndian>
 
 namespace
@@ -27,16 +30,11 @@ void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& b
 // Photoshop's resource block as its readers walk it: a signature, an id, a
 // Pascal name and a length per resource, name and data padded to even. A
 // length past the block, or bytes where no resource begins, end the block
-// there. Each resource is written back as the library's writer walks it,
-// which takes every name for empty: name empty, pads zero (a missing one
-// added). Its reader refuses a resource without data: that goes, and so
-// does the ICC profile, as the writer writes the image's own and the one
-// here, set with the block, would replace it. `damaged` says whether
-// anything but zeros and that profile was left out.
-QByteArray RepairedResources(const QByteArray& block, bool& damaged)
+// there. `visit` gets each resource's id, where it begins, the size of its
+// name, and where its data begins and its size; the result is where the
+// walk ended.
+template <typename Visit> int WalkResources(const QByteArray& block, Visit visit)
 {
-    QByteArray repaired;
-    damaged = false;
     int at = 0;
     while (at + 12 <= block.size() && block.mid(at, 4) == "8BIM") {
         const int nameSize = quint8(block.at(at + 6));
@@ -47,17 +45,56 @@ QByteArray RepairedResources(const QByteArray& block, bool& damaged)
         if (size > quint32(block.size() - sizeAt - 4))
             break;
         const int end = sizeAt + 4 + int(size);
-        if (qFromBigEndian<quint16>(block.constData() + at + 4) != 0x040f) {
-            damaged = damaged || nameSize > 0 || size == 0;
-            if (size > 0)
-                repaired += block.mid(at, 6) + QByteArray(2, '\0') + block.mid(sizeAt, end - sizeAt) +
-                            QByteArray(int(size % 2), '\0');
-        }
+        visit(qFromBigEndian<quint16>(block.constData() + at + 4), at, nameSize, sizeAt + 4, int(size));
         at = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
     }
-    const QByteArray rest = block.mid(at);
+    return at;
+}
+
+// Each resource is written back as the library's writer walks it, which
+// takes every name for empty: name empty, pads zero (a missing one added).
+// Its reader refuses a resource without data: that goes, and so does the
+// ICC profile, as the writer writes the image's own and the one here, set
+// with the block, would replace it. `damaged` says whether anything but
+// zeros and that profile was left out.
+QByteArray RepairedResources(const QByteArray& block, bool& damaged)
+{
+    QByteArray repaired;
+    damaged = false;
+    const int end = WalkResources(block, [&](quint16 id, int at, int nameSize, int data, int size) {
+        if (id == 0x040f)
+            return;
+        damaged = damaged || nameSize > 0 || size == 0;
+        if (size > 0)
+            repaired +=
+                block.mid(at, 6) + QByteArray(2, '\0') + block.mid(data - 4, size + 4) + QByteArray(size % 2, '\0');
+    });
+    const QByteArray rest = block.mid(end);
     damaged = damaged || rest.count('\0') != rest.size();
     return repaired;
+}
+
+// Every copy of the orientation says the image's own, or, where that is
+// none, none is written (the library would write 0): the Exif profile, and
+// the Exif in Photoshop's resource block, which the library leaves as read.
+// The writers take the TIFF tag and PNG's text from the image.
+void SyncOrientation(Magick::Image& image)
+{
+    const int orientation = image.constImage()->orientation;
+    const QByteArray exif = CImageManager::ProfileBytes(image, "exif");
+    const QByteArray exifSynced = ExifOrientation::With(exif, orientation);
+    if (exifSynced != exif)
+        SetProfileBytes(image, "exif", exifSynced);
+    QByteArray block = CImageManager::ProfileBytes(image, "8bim");
+    QVector<QPair<int, int>> exifs;
+    WalkResources(block, [&](quint16 id, int, int, int data, int size) {
+        if (id == 0x0422)
+            exifs.append({data, size});
+    });
+    for (const QPair<int, int>& at : exifs)
+        block.replace(at.first, at.second, ExifOrientation::With(block.mid(at.first, at.second), orientation));
+    if (!exifs.isEmpty())
+        CImageManager::StoreProfile(image, "8bim", block);
 }
 
 // The most pixels per unit any writer's field holds (JPEG's is 16 bits).
@@ -76,6 +113,7 @@ constexpr int kJp2CommentBytes = 65535 - 4;
 // readers assume.
 void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut)
 {
+    SyncOrientation(image);
     const MagickCore::Image* raw = image.constImage();
     // Not a number stays: no reader makes one, and the write refuses it.
     const auto outOfRange = [](double density) { return density <= 0 || density > kMaxDensity; };
@@ -132,7 +170,7 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
             SetProfileBytes(image, "exif", exif.prepend(header));
         if (exif.size() > kJpegSegmentBytes) {
             // The embedded thumbnail first, as it is safe to cut.
-            const QByteArray cut = ExifThumbnail::Without(exif, true);
+            const QByteArray cut = ExifThumbnail::Without(exif);
             const bool fits = !cut.isEmpty() && cut.size() <= kJpegSegmentBytes;
             SetProfileBytes(image, "exif", fits ? cut : QByteArray());
             leftOut << (fits ? QStringLiteral("the Exif thumbnail")

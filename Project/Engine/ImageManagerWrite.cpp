@@ -127,9 +127,7 @@ void IptcInResources(Magick::Image& image)
     // Past the library's bookkeeping, which takes the IPTC out of the block
     // with the profile and puts the profile back with the block.
     MagickCore::DeleteImageProfile(raw, "iptc");
-    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(raw->profiles),
-                                    MagickCore::ConstantString("8bim"),
-                                    MagickCore::BlobToStringInfo(block.constData(), size_t(block.size())));
+    CImageManager::StoreProfile(image, "8bim", block);
 }
 
 // TIFF compressions that store one bit a pixel.
@@ -154,6 +152,14 @@ QByteArray CImageManager::ProfileBytes(const Magick::Image& image, const char* n
 {
     const Magick::Blob blob = image.profile(name);
     return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
+}
+
+void CImageManager::StoreProfile(Magick::Image& image, const char* name, const QByteArray& bytes)
+{
+    image.modifyImage();
+    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(image.image()->profiles),
+                                    MagickCore::ConstantString(name),
+                                    MagickCore::BlobToStringInfo(bytes.constData(), size_t(bytes.size())));
 }
 
 void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& format)
@@ -322,8 +328,10 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     }
     if (!pngWarning.isEmpty())
         leftOut << pngWarning;
-    if (ok && !leftOut.isEmpty())
-        qDebug().noquote() << "Warning:" << path << "written without" << leftOut.join(QLatin1String(", "));
+    if (ok && !leftOut.isEmpty()) {
+        m_LeftOut = leftOut.join(QLatin1String(", "));
+        qDebug().noquote() << "Warning:" << path << "written without" << m_LeftOut;
+    }
     if (!ok) {
         // The library says only that it could not write; the system said why.
         const int error = errno;
@@ -357,6 +365,7 @@ bool CImageManager::Write(const QString& path)
     m_WrittenFiles.clear();
     m_Uncommitted.reset();
     m_WriteError.clear();
+    m_LeftOut.clear();
     std::string file;
     if (!MagickPath(path, true, file) || !m_Image.isValid()) {
         m_WriteError = m_Image.isValid() ? CAtomicReplace::SystemError(ENAMETOOLONG) : QStringLiteral("no image");
@@ -386,6 +395,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
     m_WrittenFiles.clear();
     m_Uncommitted.reset();
     m_WriteError.clear();
+    m_LeftOut.clear();
     std::string file;
     if (!MagickPath(path, true, file)) {
         m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);

@@ -1,5 +1,6 @@
 #include "MagickReader.h"
 
+#include "ExifOrientation.h"
 #include "FilterValues.h"
 #include "ImageManager.h"
 #include "ImageRecords.h"
@@ -107,6 +108,12 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
         std::underlying_type_t<MagickCore::OrientationType> orientation;
         std::memcpy(&orientation, &frame->orientation, sizeof orientation);
         frame->orientation = CMagickReader::Orientation(orientation);
+        // Photoshop's coder keeps the Exif without reading its orientation.
+        const MagickCore::StringInfo* exif = MagickCore::GetImageProfile(frame, "exif");
+        if (frame->orientation == MagickCore::UndefinedOrientation && exif)
+            frame->orientation = CMagickReader::Orientation(
+                ExifOrientation::Of(QByteArray(reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(exif)),
+                                               int(MagickCore::GetStringInfoLength(exif)))));
         frames.append(Magick::Image(frame));
     }
     return frames;

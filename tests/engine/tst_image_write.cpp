@@ -188,6 +188,8 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::newRow("TIF, Exif orientation 9 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=9") << QByteArray();
     QTest::newRow("TIF, Exif orientation 65535 from a JPEG")
         << "TIF" << 3 << QByteArray("Orientation=65535") << QByteArray();
+    QTest::newRow("JPG, Exif orientation 0 from a JPEG") << "JPG" << 3 << QByteArray("Orientation=0") << QByteArray();
+    QTest::newRow("PNG, Exif orientation 0 from a JPEG") << "PNG" << 3 << QByteArray("Orientation=0") << QByteArray();
     QTest::newRow("TIF, IPTC of 4 bytes")
         << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364") << QByteArray();
     // Metadata a writer cannot hold is cut to fit, repaired or left out.
@@ -228,6 +230,9 @@ void TestImageWrite::everyWritableFormat_data()
         << "JPG" << 3 << raw("exif", exif.Build()) << QByteArray("HarbourCam");
     QTest::newRow("JPG, Exif of 100 KB as a PSD holds it, without header")
         << "JPG" << 3 << raw("exif", exif.Build().mid(6)) << QByteArray("Exif\0\0II", 8);
+    exif.SetThumbnail("\xff\xd8" + QByteArray(100001, 't'));
+    QTest::newRow("JPG, Exif of 100 KB, its odd thumbnail cut with its pad byte")
+        << "JPG" << 3 << raw("exif", exif.Build() + '\0') << QByteArray("HarbourCam");
     // A density out of range is none; TIFF and PSD state 72 dpi for none.
     QTest::newRow("JPG, density 5e9 dpi")
         << "JPG" << 3 << QByteArray("exif:XResolution=5e9;exif:YResolution=5e9;exif:ResolutionUnit=2")
@@ -268,6 +273,9 @@ void TestImageWrite::everyWritableFormat()
     QCOMPARE(engine.WrittenFiles(), QStringList{path});
     QCOMPARE(FilesIn(m_dir->path()), QStringList{"x." + id.toLower()});
     QVERIFY(BqTest::FileBytes(path).contains(kept));
+    // An orientation outside 1-8 is none, and none is written.
+    for (const int orientation : BqTest::OrientationEntries(BqTest::FileBytes(path)))
+        QVERIFY2(orientation >= 1 && orientation <= 8, qPrintable(QString::number(orientation)));
 
     CImageManager back;
     QVERIFY(back.Read(path));
@@ -567,6 +575,7 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     std::string prefix;
     Magick::Image image = BqTest::PngVariant(kind, prefix);
     image.attribute("exif:Orientation", "1");
+    image.orientation(Magick::TopLeftOrientation); // undefined, the library would write 0
     CImageManager engine;
     engine.SetImage(image);
     if (read) {
