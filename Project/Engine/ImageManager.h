@@ -185,6 +185,8 @@ public:
     static bool IsTiff(const QString& format);
     // The bytes of the image's profile `name`; empty when it has none.
     static QByteArray ProfileBytes(const Magick::Image& image, const char* name);
+    // The colour space an ICC profile's header names ("RGB", "CMYK", "GRAY").
+    static QString IccSpace(const Magick::Blob& profile);
     // Stores `bytes` as the profile `name` as they are, past the library's
     // bookkeeping, which would set the profiles a Photoshop block holds over
     // the image's own. The image must hold a profile already.

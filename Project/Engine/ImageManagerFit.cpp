@@ -103,6 +103,35 @@ constexpr double kMaxDensity = 65535;
 constexpr int kPictCommentBytes = 65535 - 4;
 constexpr int kJpegSegmentBytes = 65535 - 2;
 constexpr int kJp2CommentBytes = 65535 - 4;
+// An ICC profile's share of a JPEG segment, after its 14-byte header.
+constexpr int kJpegIccSegmentBytes = kJpegSegmentBytes - 14;
+// What a TGA image ID and a Pascal string (a PSD layer's name) hold.
+constexpr int kTgaIdBytes = 255;
+constexpr int kPascalBytes = 255;
+
+// The text `name` of the image cut to `bytes`, not inside a UTF-8
+// character; what was cut goes to `leftOut`.
+void CutText(Magick::Image& image, const char* name, int bytes, QStringList& leftOut)
+{
+    const std::string text = image.attribute(name);
+    if (text.size() <= size_t(bytes))
+        return;
+    size_t cut = size_t(bytes);
+    while (cut > 0 && (quint8(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    image.attribute(name, text.substr(0, cut));
+    leftOut << QStringLiteral("the %1 past %2 bytes").arg(QLatin1String(name)).arg(cut);
+}
+
+// Whether the pixels are grey, as the JPEG writer finds before it writes
+// them in one channel.
+bool IsGrey(const Magick::Image& image)
+{
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    const bool grey = MagickCore::IsGrayImage(image.constImage(), exception) != MagickCore::MagickFalse;
+    MagickCore::DestroyExceptionInfo(exception);
+    return grey;
+}
 
 } // namespace
 
@@ -130,14 +159,9 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
         image.image()->x_resolution = image.image()->y_resolution = 0;
     }
     if (format == QLatin1String("JP2") || format == QLatin1String("JPC") || format == QLatin1String("J2K")) {
-        const std::string comment = image.attribute("comment");
-        if (comment.size() > size_t(kJp2CommentBytes)) {
-            size_t cut = size_t(kJp2CommentBytes);
-            while (cut > 0 && (quint8(comment[cut]) & 0xC0) == 0x80) // not inside a UTF-8 character
-                --cut;
-            image.attribute("comment", comment.substr(0, cut));
-            leftOut << QStringLiteral("the comment past %1 bytes").arg(cut);
-        }
+        CutText(image, "comment", kJp2CommentBytes, leftOut);
+    } else if (format == QLatin1String("TGA")) {
+        CutText(image, "comment", kTgaIdBytes, leftOut);
     } else if (format == QLatin1String("PICT")) {
         // Its writer states a profile's length in 16 bits and keeps the
         // opcodes after it at even offsets only when the length is even.
@@ -155,6 +179,8 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
         // writer makes (a GIF's palette, for one).
         if (image.classType() == Magick::PseudoClass)
             image.classType(Magick::DirectClass);
+        // The layer's name, a Pascal string.
+        CutText(image, "label", kPascalBytes, leftOut);
         const QByteArray block = ProfileBytes(image, "8bim");
         bool damaged = false;
         const QByteArray repaired = RepairedResources(block, damaged);
@@ -175,6 +201,17 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
             SetProfileBytes(image, "exif", fits ? cut : QByteArray());
             leftOut << (fits ? QStringLiteral("the Exif thumbnail")
                              : QStringLiteral("the Exif block larger than a JPEG segment"));
+        }
+        // A profile goes into 255 segments at most. One for grey pixels on
+        // colour ones would show other colours (PNG's writer refuses it too).
+        const Magick::Blob icc = image.profile("icc");
+        const bool grey = IccSpace(icc) == QLatin1String("GRAY");
+        if (icc.length() > size_t(255 * kJpegIccSegmentBytes)) {
+            SetProfileBytes(image, "icc", QByteArray());
+            leftOut << QStringLiteral("the ICC profile larger than a JPEG holds");
+        } else if (grey && !IsGrey(image)) {
+            SetProfileBytes(image, "icc", QByteArray());
+            leftOut << QStringLiteral("the ICC profile for grey pixels");
         }
     }
 }
