@@ -199,9 +199,13 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
         return data;
     }
     // Otherwise the cuts close up and the offsets past them move down, which
-    // offsets that no reader of the block knows would not.
-    if (kept.unmovable >= first)
-        return QByteArray();
+    // offsets that no reader of the block knows would not: there the bytes
+    // are zeroed where they lie.
+    if (kept.unmovable >= first) {
+        for (const Span& cut : cuts)
+            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + cut.second), '\0');
+        return data;
+    }
     QVector<qint64> below{0}; // bytes cut before the end of each cut
     for (const Span& cut : cuts)
         below.append(below.last() + cut.second - cut.first);

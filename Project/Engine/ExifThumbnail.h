@@ -11,10 +11,11 @@ namespace ExifThumbnail
 {
 // `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) without
 // IFD1 and the bytes of its thumbnail: the block ends before them, or, where
-// other data follows them, closes up with its offsets lowered. An empty
-// result means that cannot be done safely (a block that does not read, a
-// maker note that would move) and the block must be dropped whole; a block
-// without a thumbnail comes back unchanged.
+// other data follows them, closes up with its offsets lowered. Where that
+// would move a maker note (which holds offsets of its own), IFD1 is unlinked
+// and the bytes are zeroed in place. An empty result means the block cannot
+// be read safely and must be dropped whole; a block without a thumbnail
+// comes back unchanged.
 QByteArray Without(const QByteArray& exif);
 
 // Applies Without() to the image's "exif" profile (dropped when it cannot

@@ -391,23 +391,33 @@ private slots:
     void exifThumbnail_data()
     {
         QTest::addColumn<quint32>("filter");
-        QTest::addColumn<bool>("big"); // from a PNG, 70 KB of thumbnail, the make after it
-        QTest::newRow("crop") << quint32(5020) << false;
-        QTest::newRow("text mark") << quint32(1000) << false;
-        QTest::newRow("rotate") << quint32(5070) << false;
-        QTest::newRow("plain copy") << quint32(0) << false;
-        QTest::newRow("crop, Exif past a JPEG segment, data after its thumbnail") << quint32(5020) << true;
-        QTest::newRow("plain copy, Exif past a JPEG segment, data after its thumbnail") << quint32(0) << true;
+        QTest::addColumn<QString>("after"); // the thumbnail: "make" (from a PNG, 70 KB of thumbnail), "maker note"
+        QTest::newRow("crop") << quint32(5020) << "";
+        QTest::newRow("text mark") << quint32(1000) << "";
+        QTest::newRow("rotate") << quint32(5070) << "";
+        QTest::newRow("plain copy") << quint32(0) << "";
+        QTest::newRow("crop, Exif past a JPEG segment, data after its thumbnail") << quint32(5020) << "make";
+        QTest::newRow("plain copy, Exif past a JPEG segment, data after its thumbnail") << quint32(0) << "make";
+        // Its offsets would move: the thumbnail's bytes are zeroed in place.
+        QTest::newRow("crop, maker note after the thumbnail") << quint32(5020) << "maker note";
     }
     void exifThumbnail()
     {
         QFETCH(quint32, filter);
-        QFETCH(bool, big);
+        QFETCH(QString, after);
+        const bool big = after == "make";
         const QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80) + QByteArray(big ? 70000 : 0, 't');
         ExifBlockBuilder exif;
         exif.AddAscii(ExifBlockBuilder::Ifd0, 0x010F, "Maker").SetThumbnail(thumbnail);
+        if (after == "maker note")
+            exif.AddBytes(ExifBlockBuilder::ExifIfd, 0x927C, ExifBlockBuilder::Undefined, "Nikon\0\2\0");
         QByteArray block = exif.Build();
         QString src = S + "/thumb.jpg";
+        if (after == "maker note") {
+            block.replace(6 + int(exif.IfdOffset(ExifBlockBuilder::ExifIfd)) + 10, 4,
+                          exif.U32(quint32(block.size() - 6)));
+            block += QByteArray("Nikon\0\2\0", 8);
+        }
         if (big) {
             // The make's value moved past the thumbnail.
             block.replace(6 + int(exif.IfdOffset(ExifBlockBuilder::Ifd0)) + 10, 4, exif.U32(quint32(block.size() - 6)));
