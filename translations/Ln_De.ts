@@ -2331,6 +2331,11 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
         <translation>Aus einem beschädigten Foto geschrieben</translation>
     </message>
     <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="377"/>
+        <source>Written without %1:</source>
+        <translation>Ohne %1 geschrieben:</translation>
+    </message>
+    <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Größenlimit von %1 KB nicht erreicht, %2 Byte in niedrigster Qualität geschrieben</translation>

@@ -2331,6 +2331,11 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
         <translation>Écrite à partir d&apos;une photo endommagée</translation>
     </message>
     <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="377"/>
+        <source>Written without %1:</source>
+        <translation>Écrite sans %1 :</translation>
+    </message>
+    <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite de %1 Ko non atteinte, %2 octets écrits à la qualité la plus basse</translation>

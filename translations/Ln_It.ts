@@ -2331,6 +2331,11 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
         <translation>Scritta da una foto danneggiata</translation>
     </message>
     <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="377"/>
+        <source>Written without %1:</source>
+        <translation>Scritta senza %1:</translation>
+    </message>
+    <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>Limite di dimensione di %1 KB non rispettato, scritti %2 byte alla qualità più bassa</translation>

@@ -2331,6 +2331,11 @@ If you&apos;d like to keep the originals but still write the resulting photos in
         <translation>破損した写真から書き込みました</translation>
     </message>
     <message>
+        <location filename="../Project/Processing/CProcessThread.cpp" line="377"/>
+        <source>Written without %1:</source>
+        <translation>%1 なしで書き込みました:</translation>
+    </message>
+    <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="385"/>
         <source>Size limit of %1 KB not met, %2 bytes written at the lowest quality</source>
         <translation>サイズ上限 %1 KB を満たせませんでした。最低品質で %2 バイトを書き込みました</translation>

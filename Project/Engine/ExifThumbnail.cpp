@@ -1,5 +1,7 @@
 #include "ExifThumbnail.h"
 
+#include "TiffView.h"
+
 #include <QPair>
 #include <QVector>
 
@@ -8,92 +10,122 @@
 namespace
 {
 
-// Bounds-checked reads in the block's byte order; every offset is relative
-// to the TIFF header at `base`.
-class CTiffView
-{
-public:
-    CTiffView(QByteArray& data, int base) : m_Data(data), m_Base(base) { m_Big = data.mid(base, 2) == "MM"; }
-
-    bool Valid() const
-    {
-        const QByteArray mark = m_Data.mid(m_Base, 2);
-        return (mark == "II" || mark == "MM") && U16(2) == 42;
-    }
-    bool Has(qint64 offset, qint64 size) const
-    {
-        return offset >= 0 && size >= 0 && m_Base + offset + size <= m_Data.size();
-    }
-    quint32 U16(qint64 offset) const { return Read(offset, 2); }
-    quint32 U32(qint64 offset) const { return Read(offset, 4); }
-    void Zero(qint64 offset, qint64 size)
-    {
-        // Clipped to the block: a length that lies reaches no further.
-        const qint64 begin = std::max<qint64>(0, std::min<qint64>(offset, m_Data.size() - m_Base));
-        const qint64 end = std::max(begin, std::min<qint64>(offset + size, m_Data.size() - m_Base));
-        std::fill(m_Data.begin() + int(m_Base + begin), m_Data.begin() + int(m_Base + end), '\0');
-        m_Zeroed.append({begin, end});
-    }
-    // Where the zeroed ranges that reach the end of the block begin.
-    qint64 ZeroedTail() const
-    {
-        qint64 tail = m_Data.size() - m_Base;
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const QPair<qint64, qint64>& range : m_Zeroed) {
-                if (range.first < tail && range.second >= tail) {
-                    tail = range.first;
-                    moved = true;
-                }
-            }
-        }
-        return tail;
-    }
-
-private:
-    quint32 Read(qint64 offset, int size) const
-    {
-        if (!Has(offset, size))
-            return 0;
-        quint32 value = 0;
-        for (int i = 0; i < size; ++i) {
-            const quint32 byte = quint8(m_Data.at(int(m_Base + offset) + (m_Big ? i : size - 1 - i)));
-            value = (value << 8) | byte;
-        }
-        return value;
-    }
-
-    QByteArray& m_Data;
-    int m_Base;
-    bool m_Big = false;
-    QVector<QPair<qint64, qint64>> m_Zeroed;
-};
+using Span = QPair<qint64, qint64>; // [begin, end) from the TIFF header
 
 enum : quint32 {
     TagStripOffsets = 0x0111,
     TagStripByteCounts = 0x0117,
+    TagSubIfds = 0x014a,
     TagJpegOffset = 0x0201,
     TagJpegLength = 0x0202,
+    TagExifIfd = 0x8769,
+    TagGpsIfd = 0x8825,
+    TagMakerNote = 0x927c,
+    TagInteropIfd = 0xa005,
     TypeShort = 3,
+    TypeIfd = 13,
 };
+
+// Bytes of one value of each TIFF type; 0 for a type readers skip.
+qint64 TypeSize(quint32 type)
+{
+    static const int sizes[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
+    return type < sizeof sizes / sizeof *sizes ? sizes[type] : 0;
+}
+
+// Where the values of an entry lie: inline (the entry's own field) or out
+// of line, then the offset field says where.
+Span ValueSpan(const CTiffView& tiff, qint64 entry)
+{
+    const qint64 size = TypeSize(tiff.U16(entry + 2)) * tiff.U32(entry + 4);
+    const qint64 at = size <= 4 ? entry + 8 : qint64(tiff.U32(entry + 8));
+    return {at, at + size};
+}
 
 // Value i of an entry of Short or Long values (inline or out of line).
 quint32 EntryValue(const CTiffView& tiff, qint64 entry, quint32 i)
 {
-    const quint32 type = tiff.U16(entry + 2);
-    const quint32 count = tiff.U32(entry + 4);
-    const int size = type == TypeShort ? 2 : 4;
-    const qint64 values = qint64(count) * size <= 4 ? entry + 8 : qint64(tiff.U32(entry + 8));
-    return size == 2 ? tiff.U16(values + qint64(i) * 2) : tiff.U32(values + qint64(i) * 4);
+    const qint64 values = ValueSpan(tiff, entry).first;
+    return tiff.U16(entry + 2) == TypeShort ? tiff.U16(values + qint64(i) * 2) : tiff.U32(values + qint64(i) * 4);
+}
+
+// The directories that stay (IFD0 and those it points to) as their readers
+// walk them: the bytes they use, the offset fields that place them (entry
+// positions), and where the first of them lies that holds offsets of its
+// own that cannot be followed (a maker note, sub-IFDs).
+struct SKept {
+    QVector<Span> spans;
+    QVector<qint64> offsetFields{4};
+    qint64 unmovable = -1;
+    int directories = 0;
+    bool valid = true;
+};
+
+void WalkKept(const CTiffView& tiff, qint64 ifd, SKept& kept)
+{
+    const qint64 entries = tiff.U16(ifd);
+    // IFD0, Exif, GPS and Interop, each once.
+    if (++kept.directories > 4 || !tiff.Has(ifd, 2 + entries * 12 + 4)) {
+        kept.valid = false;
+        return;
+    }
+    kept.spans.append({ifd, ifd + 2 + entries * 12 + 4});
+    for (qint64 e = 0; e < entries && kept.valid; ++e) {
+        const qint64 entry = ifd + 2 + e * 12;
+        const quint32 tag = tiff.U16(entry);
+        const Span value = ValueSpan(tiff, entry);
+        if (value.first != entry + 8) {
+            kept.spans.append(value);
+            kept.offsetFields.append(entry + 8);
+        }
+        if (tag == TagExifIfd || tag == TagGpsIfd || tag == TagInteropIfd) {
+            kept.valid = value.first == entry + 8; // one offset, in the entry
+            kept.offsetFields.append(entry + 8);
+            if (kept.valid)
+                WalkKept(tiff, tiff.U32(entry + 8), kept);
+        } else if (tag == TagMakerNote || tag == TagSubIfds || tiff.U16(entry + 2) == TypeIfd) {
+            const qint64 from = std::min(value.first, qint64(tiff.U32(entry + 8)));
+            kept.unmovable = kept.unmovable < 0 ? from : std::min(kept.unmovable, from);
+        }
+    }
+}
+
+// Spans clipped to the block, in order, touching ones joined.
+QVector<Span> Joined(const QVector<Span>& spans, qint64 size)
+{
+    QVector<Span> sorted;
+    for (Span span : spans) {
+        span.first = std::clamp<qint64>(span.first, 0, size);
+        span.second = std::clamp<qint64>(span.second, span.first, size);
+        if (span.second > span.first)
+            sorted.append(span);
+    }
+    std::sort(sorted.begin(), sorted.end());
+    QVector<Span> joined;
+    for (const Span& span : sorted) {
+        if (!joined.isEmpty() && span.first <= joined.last().second)
+            joined.last().second = std::max(joined.last().second, span.second);
+        else
+            joined.append(span);
+    }
+    return joined;
+}
+
+// Whether `span` shares a byte with the joined spans.
+bool Hits(const QVector<Span>& joined, const Span& span)
+{
+    const auto after = std::upper_bound(joined.begin(), joined.end(), span.first,
+                                        [](qint64 at, const Span& s) { return at < s.second; });
+    return after != joined.end() && after->first < span.second;
 }
 
 } // namespace
 
-QByteArray ExifThumbnail::Without(const QByteArray& exif, bool shrink)
+QByteArray ExifThumbnail::Without(const QByteArray& exif)
 {
     QByteArray data = exif;
-    const int base = data.startsWith(QByteArray("Exif\0\0", 6)) ? 6 : 0;
-    CTiffView tiff(data, base);
+    CTiffView tiff(data);
+    const int base = tiff.Base();
     if (!tiff.Valid())
         return QByteArray();
     const qint64 ifd0 = tiff.U32(4);
@@ -106,13 +138,25 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif, bool shrink)
     if (ifd1 == 0)
         return exif;
     const qint64 entries = tiff.U16(ifd1);
-    if (ifd1 == ifd0 || !tiff.Has(ifd1, 2 + entries * 12))
+    if (ifd1 == ifd0 || !tiff.Has(ifd1, 2 + entries * 12 + 4))
         return QByteArray();
 
+    SKept kept;
+    WalkKept(tiff, ifd0, kept);
+    if (!kept.valid)
+        return QByteArray();
+    const QVector<Span> stays = Joined(kept.spans, tiff.Size());
+
+    // What goes: IFD1, its values (unless IFD0 shares them) and the
+    // thumbnail's bytes.
+    QVector<Span> gone{{ifd1, ifd1 + 2 + entries * 12 + 4}};
     qint64 jpegOffset = -1, jpegLength = 0;
     qint64 strips = -1, counts = -1;
     for (qint64 e = 0; e < entries; ++e) {
         const qint64 entry = ifd1 + 2 + e * 12;
+        const Span value = ValueSpan(tiff, entry);
+        if (value.first != entry + 8 && !Hits(stays, value))
+            gone.append(value);
         switch (tiff.U16(entry)) {
         case TagJpegOffset:
             jpegOffset = EntryValue(tiff, entry, 0);
@@ -131,19 +175,48 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif, bool shrink)
         }
     }
     if (jpegOffset >= 0)
-        tiff.Zero(jpegOffset, jpegLength);
+        gone.append({jpegOffset, jpegOffset + jpegLength});
     if (strips >= 0 && counts >= 0) {
         // An uncompressed thumbnail: a handful of strips at most.
         const quint32 n = std::min<quint32>(tiff.U32(strips + 4), 4096);
-        for (quint32 i = 0; i < n; ++i)
-            tiff.Zero(EntryValue(tiff, strips, i), EntryValue(tiff, counts, i));
+        for (quint32 i = 0; i < n; ++i) {
+            const qint64 at = EntryValue(tiff, strips, i);
+            gone.append({at, at + EntryValue(tiff, counts, i)});
+        }
     }
-    tiff.Zero(ifd1, 2 + entries * 12 + 4);
-    // IFD0 itself stays whole.
-    const qint64 tail = std::max(tiff.ZeroedTail(), link + 4);
-    tiff.Zero(link, 4);
-    if (shrink)
-        data.truncate(int(base + tail));
+    // A length that lies reaches no further than the block.
+    const QVector<Span> cuts = Joined(gone, tiff.Size());
+    for (const Span& cut : cuts) {
+        if (Hits(stays, cut))
+            return QByteArray(); // the thumbnail shares bytes with what stays
+    }
+    tiff.SetU32(link, 0);
+    // Nothing that stays lies past the first cut: the block ends there, pad
+    // bytes and all.
+    const qint64 first = cuts.first().first;
+    if (stays.last().second <= first) {
+        data.truncate(int(base + first));
+        return data;
+    }
+    // Otherwise the cuts close up and the offsets past them move down, which
+    // offsets that no reader of the block knows would not: there the bytes
+    // are zeroed where they lie.
+    if (kept.unmovable >= first) {
+        for (const Span& cut : cuts)
+            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + cut.second), '\0');
+        return data;
+    }
+    QVector<qint64> below{0}; // bytes cut before the end of each cut
+    for (const Span& cut : cuts)
+        below.append(below.last() + cut.second - cut.first);
+    for (const qint64 field : kept.offsetFields) {
+        const qint64 offset = tiff.U32(field);
+        const auto after =
+            std::upper_bound(cuts.begin(), cuts.end(), offset, [](qint64 at, const Span& s) { return at < s.second; });
+        tiff.SetU32(field, quint32(offset - below.at(int(after - cuts.begin()))));
+    }
+    for (int i = cuts.size() - 1; i >= 0; --i)
+        data.remove(int(base + cuts.at(i).first), int(cuts.at(i).second - cuts.at(i).first));
     return data;
 }
 

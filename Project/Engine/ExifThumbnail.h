@@ -9,12 +9,14 @@
 
 namespace ExifThumbnail
 {
-// `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) with IFD1
-// unlinked and its directory and thumbnail bytes zeroed. An empty result
-// means the block cannot be read safely and must be dropped whole; a block
-// without a thumbnail comes back unchanged. With `shrink`, the zeroed bytes
-// that end the block are cut off.
-QByteArray Without(const QByteArray& exif, bool shrink = false);
+// `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) without
+// IFD1 and the bytes of its thumbnail: the block ends before them, or, where
+// other data follows them, closes up with its offsets lowered. Where that
+// would move a maker note (which holds offsets of its own), IFD1 is unlinked
+// and the bytes are zeroed in place. An empty result means the block cannot
+// be read safely and must be dropped whole; a block without a thumbnail
+// comes back unchanged.
+QByteArray Without(const QByteArray& exif);
 
 // Applies Without() to the image's "exif" profile (dropped when it cannot
 // be read); nothing when the image has none.

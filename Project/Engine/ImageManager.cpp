@@ -50,14 +50,6 @@ bool ReportProgress(SProgressData* progress, int percent)
     return true;
 }
 
-// The colour space an ICC profile's header names ("RGB", "CMYK", "GRAY").
-QString IccSpace(const Magick::Blob& profile)
-{
-    if (profile.length() < 20)
-        return QStringLiteral("no colour space");
-    return QString::fromLatin1(static_cast<const char*>(profile.data()) + 16, 4).trimmed();
-}
-
 // The image's ICC profile, or none where it cannot be read.
 Magick::Blob IccOf(const Magick::Image& image)
 {
@@ -76,7 +68,7 @@ bool DropProfileForOtherPixels(Magick::Image& image, const QString& path, bool q
 {
     const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
     const Magick::Blob embedded = IccOf(image);
-    const QString space = IccSpace(embedded);
+    const QString space = CImageManager::IccSpace(embedded);
     if (embedded.length() == 0 || (space == QLatin1String("CMYK")) == cmyk)
         return false;
     if (!quiet)
@@ -91,6 +83,13 @@ bool DropProfileForOtherPixels(Magick::Image& image, const QString& path, bool q
 } // namespace
 
 IPreviewProgressSink::~IPreviewProgressSink() = default;
+
+QString CImageManager::IccSpace(const Magick::Blob& profile)
+{
+    if (profile.length() < 20)
+        return QStringLiteral("no colour space");
+    return QString::fromLatin1(static_cast<const char*>(profile.data()) + 16, 4).trimmed();
+}
 
 MagickCore::MagickBooleanType MagickProgressMonitor(const char*, MagickCore::MagickOffsetType offset,
                                                     MagickCore::MagickSizeType span, void* client)

@@ -1,7 +1,8 @@
 #pragma once
 // The image engine object: one current image, the page list of a
 // multi-page document, reading and pinging (ImageManager.cpp), writing with
-// the format options and ICC profiles (ImageManagerWrite.cpp), the photo's
+// the format options and ICC profiles (ImageManagerWrite.cpp), what each
+// format's writer is given (ImageManagerFit.cpp), the photo's
 // properties (ImageProperties.cpp) and the preview services. Every thread
 // that touches pixels owns its own engine; an engine has no lock.
 
@@ -107,6 +108,10 @@ public:
     // Why the last Write or WriteMultipage failed, in the system's or the
     // library's words; empty after a success.
     const QString& WriteError() const { return m_WriteError; }
+    // What the last successful Write or WriteMultipage left out of its
+    // output, as its "written without" line on stderr names it ("the Exif
+    // thumbnail"); empty when nothing.
+    const QString& LeftOut() const { return m_LeftOut; }
 
     // Fills m_Properties from the current image or from a raw result.
     void SetProperties(int kind, const SRAWImage* raw);
@@ -152,9 +157,14 @@ private:
     // Writes `image` (or, with pages, the page list) through a temporary.
     bool WriteThroughTemporary(const QString& path, Magick::Image* image, QList<Magick::Image>* pages,
                                bool adjoin);
+    // What the library's writer for `format` cannot hold, or would write so
+    // that the file does not read, fitted (ImageManagerFit.cpp); what was
+    // left out goes to `leftOut`.
+    static void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut);
 
     QStringList m_WrittenFiles;
     QString m_WriteError;
+    QString m_LeftOut;
     QString m_FilterFailure;
     QSize m_DecodeHint;
     bool m_CommitLater = false;
@@ -170,6 +180,17 @@ public:
     static bool MagickPath(const QString& path, bool forWrite, std::string& out);
     // Removes the progress callbacks from an image that leaves its engine.
     static void DetachMonitor(Magick::Image& image);
+    // Whether a FormatOf names JPEG (not JPE) or TIFF.
+    static bool IsJpeg(const QString& format);
+    static bool IsTiff(const QString& format);
+    // The bytes of the image's profile `name`; empty when it has none.
+    static QByteArray ProfileBytes(const Magick::Image& image, const char* name);
+    // The colour space an ICC profile's header names ("RGB", "CMYK", "GRAY").
+    static QString IccSpace(const Magick::Blob& profile);
+    // Stores `bytes` as the profile `name` as they are, past the library's
+    // bookkeeping, which would set the profiles a Photoshop block holds over
+    // the image's own. The image must hold a profile already.
+    static void StoreProfile(Magick::Image& image, const char* name, const QByteArray& bytes);
 };
 
 // The image library's progress callback; client is an SProgressData.

@@ -3,7 +3,6 @@
 #include "ImageManager.h"
 
 #include "AtomicReplace.h"
-#include "ExifThumbnail.h"
 #include "ICCProfiles.h"
 #include "ImageFilters.h"
 #include "MagickReader.h"
@@ -19,16 +18,6 @@
 #include <memory>
 
 namespace {
-
-bool IsJpeg(const QString& format)
-{
-    return format == QLatin1String("JPG") || format == QLatin1String("JPEG");
-}
-
-bool IsTiff(const QString& format)
-{
-    return format == QLatin1String("TIF") || format == QLatin1String("TIFF");
-}
 
 // A quality setting as the library takes it; an edited job file may hold a
 // negative value.
@@ -116,12 +105,6 @@ bool FormatJoinsPages(const QString& format)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
-QByteArray ProfileBytes(const Magick::Image& image, const char* name)
-{
-    const Magick::Blob blob = image.profile(name);
-    return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
-}
-
 // The library's TIFF writer gives libtiff an IPTC profile's length in 32-bit
 // words where libtiff takes bytes: three quarters of it are lost, and a
 // short one leaves a file that does not read. Photoshop's resource block,
@@ -132,9 +115,9 @@ void IptcInResources(Magick::Image& image)
         return;
     image.modifyImage();
     MagickCore::Image* raw = image.image();
-    QByteArray block = ProfileBytes(image, "8bim");
+    QByteArray block = CImageManager::ProfileBytes(image, "8bim");
     if (!block.contains(QByteArray("8BIM\x04\x04", 6))) {
-        const QByteArray data = ProfileBytes(image, "iptc");
+        const QByteArray data = CImageManager::ProfileBytes(image, "iptc");
         char length[4];
         qToBigEndian(static_cast<quint32>(data.size()), length);
         block += QByteArray("8BIM\x04\x04\0\0", 8) + QByteArray(length, 4) + data;
@@ -144,138 +127,7 @@ void IptcInResources(Magick::Image& image)
     // Past the library's bookkeeping, which takes the IPTC out of the block
     // with the profile and puts the profile back with the block.
     MagickCore::DeleteImageProfile(raw, "iptc");
-    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(raw->profiles),
-                                    MagickCore::ConstantString("8bim"),
-                                    MagickCore::BlobToStringInfo(block.constData(), size_t(block.size())));
-}
-
-// Stored as it is, never applied: Magick++ would convert the pixels to a
-// new ICC profile. Empty bytes take the profile out.
-void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& bytes)
-{
-    image.modifyImage();
-    if (bytes.isEmpty()) {
-        MagickCore::DeleteImageProfile(image.image(), name);
-        return;
-    }
-    MagickCore::StringInfo* profile = MagickCore::BlobToStringInfo(bytes.constData(), size_t(bytes.size()));
-    MagickCore::SetImageProfile(image.image(), name, profile);
-    MagickCore::DestroyStringInfo(profile);
-}
-
-// Photoshop's resource block as its readers walk it: a signature, an id, a
-// Pascal name and a length per resource, name and data padded to even. A
-// length past the block, or bytes where no resource begins, end the block
-// there. Each resource is written back as the library's writer walks it,
-// which takes every name for empty: name empty, pads zero (a missing one
-// added). Its reader refuses a resource without data: that goes, and so
-// does the ICC profile, as the writer writes the image's own and the one
-// here, set with the block, would replace it. `damaged` says whether
-// anything but zeros and that profile was left out.
-QByteArray RepairedResources(const QByteArray& block, bool& damaged)
-{
-    QByteArray repaired;
-    damaged = false;
-    int at = 0;
-    while (at + 12 <= block.size() && block.mid(at, 4) == "8BIM") {
-        const int nameSize = quint8(block.at(at + 6));
-        const int sizeAt = at + 6 + ((nameSize + 2) & ~1);
-        if (sizeAt + 4 > block.size())
-            break;
-        const quint32 size = qFromBigEndian<quint32>(block.constData() + sizeAt);
-        if (size > quint32(block.size() - sizeAt - 4))
-            break;
-        const int end = sizeAt + 4 + int(size);
-        if (qFromBigEndian<quint16>(block.constData() + at + 4) != 0x040f) {
-            damaged = damaged || nameSize > 0 || size == 0;
-            if (size > 0)
-                repaired += block.mid(at, 6) + QByteArray(2, '\0') + block.mid(sizeAt, end - sizeAt) +
-                            QByteArray(int(size % 2), '\0');
-        }
-        at = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
-    }
-    const QByteArray rest = block.mid(at);
-    damaged = damaged || rest.count('\0') != rest.size();
-    return repaired;
-}
-
-// The most pixels per unit any writer's field holds (JPEG's is 16 bits).
-constexpr double kMaxDensity = 65535;
-// What a PICT comment, a JPEG segment and a JPEG 2000 comment marker hold.
-constexpr int kPictCommentBytes = 65535 - 4;
-constexpr int kJpegSegmentBytes = 65535 - 2;
-constexpr int kJp2CommentBytes = 65535 - 4;
-
-// What the library's writer for `format` cannot hold, or would write so that
-// the file does not read: metadata cut to fit, repaired or taken out (what
-// was left out goes to `leftOut`), a palette spelled out. A density no
-// writer can hold is none; TIFF and PSD state 72 dpi for none, as their
-// readers assume.
-void FitToWriter(Magick::Image& image, const QString& format, QStringList& leftOut)
-{
-    const MagickCore::Image* raw = image.constImage();
-    // Not a number stays: no reader makes one, and the write refuses it.
-    const auto outOfRange = [](double density) { return density <= 0 || density > kMaxDensity; };
-    const bool noDensity = outOfRange(raw->x_resolution) || outOfRange(raw->y_resolution);
-    if (IsTiff(format) || format == QLatin1String("PSD")) {
-        // A density without a unit is only an aspect ratio (JFIF's 1:1),
-        // which these readers would take for 1 dpi.
-        if (noDensity || raw->units == MagickCore::UndefinedResolution) {
-            image.resolutionUnits(Magick::PixelsPerInchResolution);
-            image.density(Magick::Geometry(72, 72));
-        }
-    } else if (noDensity && (raw->x_resolution != 0 || raw->y_resolution != 0)) {
-        image.modifyImage();
-        image.image()->x_resolution = image.image()->y_resolution = 0;
-    }
-    if (format == QLatin1String("JP2") || format == QLatin1String("JPC") || format == QLatin1String("J2K")) {
-        const std::string comment = image.attribute("comment");
-        if (comment.size() > size_t(kJp2CommentBytes)) {
-            size_t cut = size_t(kJp2CommentBytes);
-            while (cut > 0 && (quint8(comment[cut]) & 0xC0) == 0x80) // not inside a UTF-8 character
-                --cut;
-            image.attribute("comment", comment.substr(0, cut));
-            leftOut << QStringLiteral("the comment past %1 bytes").arg(cut);
-        }
-    } else if (format == QLatin1String("PICT")) {
-        // Its writer states a profile's length in 16 bits and keeps the
-        // opcodes after it at even offsets only when the length is even.
-        for (const char* name : {"icc", "iptc"}) {
-            QByteArray profile = ProfileBytes(image, name);
-            if (profile.size() > kPictCommentBytes - 1) {
-                SetProfileBytes(image, name, QByteArray());
-                leftOut << QStringLiteral("the %1 profile larger than a PICT comment").arg(QString(name).toUpper());
-            } else if (profile.size() % 2) {
-                SetProfileBytes(image, name, profile + '\0');
-            }
-        }
-    } else if (format == QLatin1String("PSD")) {
-        // The library's reader refuses the header of the indexed PSDs its
-        // writer makes (a GIF's palette, for one).
-        if (image.classType() == Magick::PseudoClass)
-            image.classType(Magick::DirectClass);
-        const QByteArray block = ProfileBytes(image, "8bim");
-        bool damaged = false;
-        const QByteArray repaired = RepairedResources(block, damaged);
-        if (repaired != block)
-            SetProfileBytes(image, "8bim", repaired);
-        if (damaged)
-            leftOut << QStringLiteral("part of its Photoshop resources");
-    } else if (IsJpeg(format) || format == QLatin1String("JPE")) {
-        QByteArray exif = ProfileBytes(image, "exif");
-        // As a PSD holds it, it lacks the header JPEG readers look for.
-        const QByteArray header("Exif\0\0", 6);
-        if (!exif.isEmpty() && !exif.startsWith(header))
-            SetProfileBytes(image, "exif", exif.prepend(header));
-        if (exif.size() > kJpegSegmentBytes) {
-            // The embedded thumbnail first, as it is safe to cut.
-            const QByteArray cut = ExifThumbnail::Without(exif, true);
-            const bool fits = !cut.isEmpty() && cut.size() <= kJpegSegmentBytes;
-            SetProfileBytes(image, "exif", fits ? cut : QByteArray());
-            leftOut << (fits ? QStringLiteral("the Exif thumbnail")
-                             : QStringLiteral("the Exif block larger than a JPEG segment"));
-        }
-    }
+    CImageManager::StoreProfile(image, "8bim", block);
 }
 
 // TIFF compressions that store one bit a pixel.
@@ -285,6 +137,30 @@ bool IsFaxCompression(int tiffAlgorithm)
 }
 
 } // namespace
+
+bool CImageManager::IsJpeg(const QString& format)
+{
+    return format == QLatin1String("JPG") || format == QLatin1String("JPEG");
+}
+
+bool CImageManager::IsTiff(const QString& format)
+{
+    return format == QLatin1String("TIF") || format == QLatin1String("TIFF");
+}
+
+QByteArray CImageManager::ProfileBytes(const Magick::Image& image, const char* name)
+{
+    const Magick::Blob blob = image.profile(name);
+    return QByteArray(static_cast<const char*>(blob.data()), int(blob.length()));
+}
+
+void CImageManager::StoreProfile(Magick::Image& image, const char* name, const QByteArray& bytes)
+{
+    image.modifyImage();
+    MagickCore::AddValueToSplayTree(static_cast<MagickCore::SplayTreeInfo*>(image.image()->profiles),
+                                    MagickCore::ConstantString(name),
+                                    MagickCore::BlobToStringInfo(bytes.constData(), size_t(bytes.size())));
+}
 
 void CImageManager::SelectCompAlgorithm(Magick::Image& image, const QString& format)
 {
@@ -452,8 +328,10 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     }
     if (!pngWarning.isEmpty())
         leftOut << pngWarning;
-    if (ok && !leftOut.isEmpty())
-        qDebug().noquote() << "Warning:" << path << "written without" << leftOut.join(QLatin1String(", "));
+    if (ok && !leftOut.isEmpty()) {
+        m_LeftOut = leftOut.join(QLatin1String(", "));
+        qDebug().noquote() << "Warning:" << path << "written without" << m_LeftOut;
+    }
     if (!ok) {
         // The library says only that it could not write; the system said why.
         const int error = errno;
@@ -487,6 +365,7 @@ bool CImageManager::Write(const QString& path)
     m_WrittenFiles.clear();
     m_Uncommitted.reset();
     m_WriteError.clear();
+    m_LeftOut.clear();
     std::string file;
     if (!MagickPath(path, true, file) || !m_Image.isValid()) {
         m_WriteError = m_Image.isValid() ? CAtomicReplace::SystemError(ENAMETOOLONG) : QStringLiteral("no image");
@@ -516,6 +395,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
     m_WrittenFiles.clear();
     m_Uncommitted.reset();
     m_WriteError.clear();
+    m_LeftOut.clear();
     std::string file;
     if (!MagickPath(path, true, file)) {
         m_WriteError = CAtomicReplace::SystemError(ENAMETOOLONG);

@@ -1,5 +1,6 @@
 #include "MagickReader.h"
 
+#include "ExifOrientation.h"
 #include "FilterValues.h"
 #include "ImageManager.h"
 #include "ImageRecords.h"
@@ -8,7 +9,11 @@
 
 #include <QFileInfo>
 
+#include <tiffio.h>
+
 #include <algorithm>
+#include <cinttypes>
+#include <cstdarg>
 #include <cstring>
 #include <type_traits>
 
@@ -52,16 +57,79 @@ bool IsDamage(const MagickCore::ExceptionInfo* report)
     return true;
 }
 
-// The first damage report of one exception and of the reports collected in it.
-QString DamageIn(const MagickCore::ExceptionInfo* exception)
+// The first of one exception's collected reports, or else the exception
+// itself, that `matches`; null when none does.
+template <typename Match>
+const MagickCore::ExceptionInfo* FindReport(const MagickCore::ExceptionInfo* exception, Match matches)
 {
     if (auto* list = static_cast<MagickCore::LinkedListInfo*>(exception->exceptions)) {
         MagickCore::ResetLinkedListIterator(list);
         while (auto* report = static_cast<const MagickCore::ExceptionInfo*>(MagickCore::GetNextValueInLinkedList(list)))
-            if (IsDamage(report))
-                return CMagickReader::ShortReason(report->reason);
+            if (matches(report))
+                return report;
     }
-    return IsDamage(exception) ? CMagickReader::ShortReason(exception->reason) : QString();
+    return matches(exception) ? exception : nullptr;
+}
+
+// The first damage report of one exception and of the reports collected in it.
+QString DamageIn(const MagickCore::ExceptionInfo* exception)
+{
+    const MagickCore::ExceptionInfo* report = FindReport(exception, IsDamage);
+    return report ? CMagickReader::ShortReason(report->reason) : QString();
+}
+
+// libtiff refuses a ResolutionUnit out of its range with an error and reads
+// on without it, as its other readers do; the library's coder gives the
+// file up at any error. That one goes to the library as a warning, and the
+// read takes the density, of no known unit, for none. Its words, and the
+// library's handlers:
+const char kBadUnit[] = "for \"ResolutionUnit\" tag";
+TIFFErrorHandler g_TiffError = nullptr;
+TIFFErrorHandler g_TiffWarning = nullptr;
+
+void TiffError(const char* module, const char* format, va_list args)
+{
+    if (std::strcmp(format, "%s: Bad value %" PRIu32 " for \"%s\" tag") == 0) {
+        va_list copy;
+        va_copy(copy, args);
+        va_arg(copy, const char*);
+        va_arg(copy, uint32_t);
+        const char* tag = va_arg(copy, const char*);
+        va_end(copy);
+        if (tag && std::strcmp(tag, "ResolutionUnit") == 0) {
+            if (g_TiffWarning)
+                g_TiffWarning(module, format, args);
+            return;
+        }
+    }
+    if (g_TiffError)
+        g_TiffError(module, format, args);
+}
+
+// Puts TiffError before the library's handlers, which it sets when it
+// loads its TIFF coder.
+bool FilterTiffErrors()
+{
+    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::GetMagickInfo("TIFF", exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    g_TiffWarning = TIFFSetWarningHandler(nullptr);
+    TIFFSetWarningHandler(g_TiffWarning);
+    g_TiffError = TIFFSetErrorHandler(TiffError);
+    return true;
+}
+
+// Whether a report of the call or of a frame says libtiff refused the unit.
+bool UnitRefused(const MagickCore::Image* list, const MagickCore::ExceptionInfo* exception)
+{
+    const auto refused = [](const MagickCore::ExceptionInfo* report) {
+        return report->reason && std::strstr(report->reason, kBadUnit);
+    };
+    for (const MagickCore::Image* frame = list; frame; frame = frame->next) {
+        if (FindReport(&frame->exception, refused))
+            return true;
+    }
+    return FindReport(exception, refused) != nullptr;
 }
 
 // True when neither the call nor any frame reported anything; coders file
@@ -107,6 +175,12 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
         std::underlying_type_t<MagickCore::OrientationType> orientation;
         std::memcpy(&orientation, &frame->orientation, sizeof orientation);
         frame->orientation = CMagickReader::Orientation(orientation);
+        // Photoshop's coder keeps the Exif without reading its orientation.
+        const MagickCore::StringInfo* exif = MagickCore::GetImageProfile(frame, "exif");
+        if (frame->orientation == MagickCore::UndefinedOrientation && exif)
+            frame->orientation = CMagickReader::Orientation(
+                ExifOrientation::Of(QByteArray(reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(exif)),
+                                               int(MagickCore::GetStringInfoLength(exif)))));
         frames.append(Magick::Image(frame));
     }
     return frames;
@@ -197,6 +271,8 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     // Not through the library's PNG coder: it lets one read run at a time.
     if (CPngCoder::IsPng(path))
         return CPngCoder::Read(path, ping, progress);
+    static const bool tiffFiltered = FilterTiffErrors();
+    Q_UNUSED(tiffFiltered);
     MagickCore::ImageInfo* info = NewImageInfo(file, frames, jpegSize);
     if (progress)
         MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, progress);
@@ -218,6 +294,12 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     }
     if (!list)
         result.error = worstReason;
+    if (UnitRefused(list, exception)) {
+        for (MagickCore::Image* frame = list; frame; frame = frame->next) {
+            frame->x_resolution = frame->y_resolution = 0;
+            frame->units = MagickCore::UndefinedResolution;
+        }
+    }
     result.frames = TakeFrames(list);
     MagickCore::DestroyExceptionInfo(exception);
     MagickCore::DestroyImageInfo(info);

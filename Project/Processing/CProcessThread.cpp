@@ -351,6 +351,7 @@ void CProcessThread::WriteImage(bool& skip)
         skip = true;
         return;
     }
+    ReportLeftOut();
     std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
     if (output && !MayReplace())
         output->SetNoReplace(NextFreeName());
@@ -380,6 +381,13 @@ QString CProcessThread::WriteFailureReason() const
         return tr("no writable image format has the extension \"%1\"").arg(QFileInfo(m_OutputPath).suffix());
     const QString reason = m_Engine->WriteError();
     return reason.isEmpty() ? tr("the image library gave no reason") : reason;
+}
+
+void CProcessThread::ReportLeftOut()
+{
+    if (!m_Engine->LeftOut().isEmpty())
+        LogLines(tr("Written without %1:").arg(m_Engine->LeftOut()), OutputFiles(m_OutputPath), WritePathLength,
+                 QString());
 }
 
 void CProcessThread::ReportWritten(const QStringList& files)
@@ -438,6 +446,7 @@ void CProcessThread::WriteDocument(bool& skip)
         skip = true;
         return;
     }
+    ReportLeftOut();
     if (output)
         NoteFinalName(output->Target(), output->CommittedFiles());
     m_OutputProduced = true;

@@ -192,6 +192,8 @@ private:
     QString LoadFailureReason() const;
     // Why the write of the current output failed.
     QString WriteFailureReason() const;
+    // After a write that left metadata out: what, in the run's log too.
+    void ReportLeftOut();
     // After the output is in place: its records, attributes and reports,
     // and the source's removal.
     void EndWrite(const QStringList& files);

@@ -401,12 +401,15 @@ void TestFiltersTransforms::orientationStoredUpright_data()
     QTest::addColumn<quint32>("filter");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("source"); // jpg: Exif in APP1; psd: in the Photoshop resource block
     for (const char* format : {"png", "tif", "jpg"}) {
         for (int o = 1; o <= 8; ++o)
             QTest::newRow(qPrintable(QString("auto rotate %1 to %2").arg(o).arg(format)))
-                << quint32(FilterType::FilterAutoRotate) << o << QString(format);
+                << quint32(FilterType::FilterAutoRotate) << o << QString(format) << "jpg";
         QTest::newRow(qPrintable(QString("rotate 6 to %1").arg(format)))
-            << quint32(FilterType::FilterRotate) << 6 << QString(format);
+            << quint32(FilterType::FilterRotate) << 6 << QString(format) << "jpg";
+        QTest::newRow(qPrintable(QString("auto rotate 6 of a PSD to %1").arg(format)))
+            << quint32(FilterType::FilterAutoRotate) << 6 << QString(format) << "psd";
     }
 }
 
@@ -415,19 +418,27 @@ void TestFiltersTransforms::orientationStoredUpright()
     QFETCH(quint32, filter);
     QFETCH(int, orientation);
     QFETCH(QString, format);
+    QFETCH(QString, source);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     Magick::Blob blob;
     Photo(60, 40).write(&blob, "JPEG");
-    const QString in = dir.filePath("in.jpg");
-    QVERIFY(BqTest::WriteFile(in, BqTest::InsertExifOrientation(BqTest::BlobBytes(blob), orientation)));
+    const QString in = dir.filePath("in." + source);
+    QVERIFY(BqTest::WriteFile(in, source == "psd"
+                                      ? BqTest::PsdWithExifOrientation(orientation, 60, 40)
+                                      : BqTest::InsertExifOrientation(BqTest::BlobBytes(blob), orientation)));
 
     CImageManager engine;
     QVERIFY(engine.Read(in));
-    QCOMPARE(engine.m_Properties.orientation, orientation);
+    if (source == "jpg")
+        QCOMPARE(engine.m_Properties.orientation, orientation);
+    QCOMPARE(int(engine.m_Image.orientation()), orientation);
     QVERIFY(engine.ApplyFilter(Record(filter, {90, 0})));
     const QString out = dir.filePath("out." + format);
     QVERIFY(engine.Write(out));
+    // Every copy (Exif, the Photoshop block's Exif, the TIFF tag) says so.
+    for (const int written : BqTest::OrientationEntries(BqTest::FileBytes(out)))
+        QCOMPARE(written, 1);
 
     CImageManager back;
     QVERIFY(back.Read(out));

@@ -355,6 +355,9 @@ void TestImageRead::damageIsNamed_data()
     QTest::newRow("tiny jpeg claiming 16000 x 16000") << "claim" << false << "cannot hold the 16000 x 16000 pixels";
     QTest::newRow("gif cut in its second frame") << "gif" << true << "";
     QTest::newRow("multi-page read of a cut jpeg") << "multipage" << false << "Premature end of JPEG file";
+    // libtiff reads past a ResolutionUnit it refuses; the density is none.
+    QTest::newRow("tiff of ResolutionUnit 7") << "unit 7" << true << "";
+    QTest::newRow("tiff of ResolutionUnit 0") << "unit 0" << true << "";
 }
 
 void TestImageRead::damageIsNamed()
@@ -374,8 +377,19 @@ void TestImageRead::damageIsNamed()
         bytes = BqTest::ClaimingJpeg(16000, 16000);
     else if (kind == "gif")
         bytes = GifCutInSecondFrame();
+    if (kind.startsWith("unit")) {
+        Magick::Image tiff = BqTest::FourQuadrants(160, 120);
+        tiff.resolutionUnits(Magick::PixelsPerInchResolution);
+        tiff.density(Magick::Geometry(300, 300));
+        Magick::Blob blob;
+        tiff.write(&blob, "TIFF");
+        bytes = BqTest::BlobBytes(blob);
+        const int unit = bytes.indexOf(QByteArray("\x28\x01\x03\0\x01\0\0\0\x02\0", 10));
+        QVERIFY(unit > 0);
+        bytes[unit + 8] = char(kind.mid(5).toInt());
+    }
     QVERIFY(!bytes.isEmpty());
-    const QString path = Path(kind == "gif" ? "anim.gif" : "photo.jpg");
+    const QString path = Path(kind == "gif" ? "anim.gif" : kind.startsWith("unit") ? "photo.tif" : "photo.jpg");
     QVERIFY(BqTest::WriteFile(path, bytes));
 
     CImageManager engine;
@@ -385,6 +399,8 @@ void TestImageRead::damageIsNamed()
              qPrintable(engine.m_Damage));
     if (kind == "gif") // only the first frame is decoded
         QCOMPARE(BqTest::PixelRgb(engine.m_Image, 5, 5), qRgb(255, 0, 0));
+    if (kind.startsWith("unit"))
+        QCOMPARE(engine.m_Image.constImage()->x_resolution, 0.0);
     // The next read starts clean.
     QVERIFY(engine.Read(WritePhotoA()));
     QVERIFY(engine.m_Damage.isEmpty());

@@ -169,7 +169,7 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::addColumn<int>("tolerance"); // -1: black and white only
     QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks;
                                            // "Orientation=n": from a JPEG with this Exif orientation
-    QTest::addColumn<QByteArray>("kept");  // bytes the written file holds
+    QTest::addColumn<QByteArray>("kept");  // bytes the written file holds, or "the ...": what it was written without
     for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
         QTest::newRow(id) << QString(id) << 0 << QByteArray() << QByteArray();
     for (const char* id : {"JPG", "JP2", "JPC"})
@@ -188,6 +188,8 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::newRow("TIF, Exif orientation 9 from a JPEG") << "TIF" << 3 << QByteArray("Orientation=9") << QByteArray();
     QTest::newRow("TIF, Exif orientation 65535 from a JPEG")
         << "TIF" << 3 << QByteArray("Orientation=65535") << QByteArray();
+    QTest::newRow("JPG, Exif orientation 0 from a JPEG") << "JPG" << 3 << QByteArray("Orientation=0") << QByteArray();
+    QTest::newRow("PNG, Exif orientation 0 from a JPEG") << "PNG" << 3 << QByteArray("Orientation=0") << QByteArray();
     QTest::newRow("TIF, IPTC of 4 bytes")
         << "TIF" << 0 << QByteArray("Raw profile type iptc=\niptc\n4\n61626364") << QByteArray();
     // Metadata a writer cannot hold is cut to fit, repaired or left out.
@@ -198,6 +200,11 @@ void TestImageWrite::everyWritableFormat_data()
     const QByteArray harbour("\x1c\x02\x00\x00\x02\x00\x04\x1c\x02\x05\x00\x07Harbour", 19);
     QTest::newRow("JP2, comment of 70000 bytes")
         << "JP2" << 3 << "Comment=" + QByteArray(70000, 'x') << QByteArray("\xff\x64\xff\xff", 4); // the marker, full
+    QTest::newRow("TGA, comment of 300 bytes")
+        << "TGA" << 0 << "Comment=" + QByteArray(300, 'c') << QByteArray("the comment past 255 bytes");
+    QTest::newRow("PSD, label of 200 \xc3\xa9, cut between characters")
+        << "PSD" << 0 << "label=" + QByteArray("\xc3\xa9").repeated(200)
+        << '\xfe' + QByteArray("\xc3\xa9").repeated(127);
     QTest::newRow("PICT, IPTC of odd length") << "PICT" << 0 << raw("iptc", harbour) << QByteArray("Harbour");
     QByteArray icc = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm").leftJustified(200000, '\xff');
     icc.replace(0, 4, QByteArray("\0\x03\x0d\x40", 4));
@@ -228,6 +235,9 @@ void TestImageWrite::everyWritableFormat_data()
         << "JPG" << 3 << raw("exif", exif.Build()) << QByteArray("HarbourCam");
     QTest::newRow("JPG, Exif of 100 KB as a PSD holds it, without header")
         << "JPG" << 3 << raw("exif", exif.Build().mid(6)) << QByteArray("Exif\0\0II", 8);
+    exif.SetThumbnail("\xff\xd8" + QByteArray(100001, 't'));
+    QTest::newRow("JPG, Exif of 100 KB, its odd thumbnail cut with its pad byte")
+        << "JPG" << 3 << raw("exif", exif.Build() + '\0') << QByteArray("HarbourCam");
     // A density out of range is none; TIFF and PSD state 72 dpi for none.
     QTest::newRow("JPG, density 5e9 dpi")
         << "JPG" << 3 << QByteArray("exif:XResolution=5e9;exif:YResolution=5e9;exif:ResolutionUnit=2")
@@ -267,7 +277,13 @@ void TestImageWrite::everyWritableFormat()
     QVERIFY2(engine.Write(path), qPrintable(engine.WriteError()));
     QCOMPARE(engine.WrittenFiles(), QStringList{path});
     QCOMPARE(FilesIn(m_dir->path()), QStringList{"x." + id.toLower()});
-    QVERIFY(BqTest::FileBytes(path).contains(kept));
+    if (kept.startsWith("the "))
+        QCOMPARE(engine.LeftOut(), QString(kept));
+    else
+        QVERIFY(BqTest::FileBytes(path).contains(kept));
+    // An orientation outside 1-8 is none, and none is written.
+    for (const int orientation : BqTest::OrientationEntries(BqTest::FileBytes(path)))
+        QVERIFY2(orientation >= 1 && orientation <= 8, qPrintable(QString::number(orientation)));
 
     CImageManager back;
     QVERIFY(back.Read(path));
@@ -306,6 +322,12 @@ void TestImageWrite::profileDecision_data()
     QTest::newRow("rgb+q -> jpg rgb") << "rgb+q" << "jpg" << 1 << 2 << "q" << false;
     QTest::newRow("cmyk+p -> png") << "cmyk+p" << "png" << 2 << 4 << "srgb" << false;
     QTest::newRow("rgb -> png") << "rgb" << "png" << 2 << 4 << "none" << false;
+    // Left out of JPEG: a profile for grey pixels on colour ones, one over
+    // 255 segments.
+    QTest::newRow("rgb+grey -> jpg rgb") << "rgb+grey"
+                                         << "jpg" << 1 << 2 << "none" << false;
+    QTest::newRow("rgb+17 MB -> jpg rgb") << "rgb+17 MB"
+                                          << "jpg" << 1 << 2 << "none" << false;
     // The comparison is exact on the upper-cased extension: ".Tif" is TIF.
     QTest::newRow("rgb -> Tif cmyk") << "rgb" << "Tif" << 1 << 4 << "rswop" << true;
 }
@@ -330,10 +352,19 @@ void TestImageWrite::profileDecision()
     settings->TiffType = tiffType;
 
     CImageManager engine;
-    const QString rgbPath = Path("rgb.png");
+    QString rgbPath = Path("rgb.png");
     Magick::Image rgb = BqTest::FourQuadrants();
     if (source == "rgb+q")
         rgb.profile("icc", q);
+    if (source == "rgb+grey" || source == "rgb+17 MB") { // as PNG holds neither
+        QByteArray icc = BqTest::FileBytes(root + "/sRGB.icm");
+        if (source == "rgb+grey")
+            icc.replace(16, 4, "GRAY");
+        else
+            icc = icc.leftJustified(255 * 65519 + 1, '\xff').replace(0, 4, QByteArray("\x00\xfe\xef\x12", 4));
+        rgb.profile("icc", Magick::Blob(icc.constData(), size_t(icc.size())));
+        rgbPath = Path("rgb.tif");
+    }
     rgb.write(QFile::encodeName(rgbPath).toStdString());
     if (source.startsWith("cmyk") || source == "stale") {
         const QString cmykPath = Path("cmyk.jpg");
@@ -567,6 +598,7 @@ void TestImageWrite::pngAsTheLibraryWritesIt()
     std::string prefix;
     Magick::Image image = BqTest::PngVariant(kind, prefix);
     image.attribute("exif:Orientation", "1");
+    image.orientation(Magick::TopLeftOrientation); // undefined, the library would write 0
     CImageManager engine;
     engine.SetImage(image);
     if (read) {
@@ -905,7 +937,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("path of 4096 bytes") << "long";
     QTest::newRow("no image") << "noimage";
     QTest::newRow("density libtiff refuses") << "nan";
-    QTest::newRow("PSD whose layer does not read back") << "label";
+    QTest::newRow("PSD that does not read back") << "readback";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -935,19 +967,24 @@ void TestImageWrite::unwritableTargets()
         engine.m_Image.modifyImage();
         engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
         engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
-    } else if (kind == "label") {
-        // The writer gives the layer's name one length byte.
-        engine.m_Image.attribute("label", std::string(256, 'l'));
+    } else if (kind == "readback") {
         out = Path("out.psd");
     }
     const QStringList before = FilesIn(m_dir->path());
-    QVERIFY(!engine.Write(out));
+    // Readers refuse a width over the limit; writers take it.
+    const MagickCore::MagickSizeType width = MagickCore::GetMagickResourceLimit(MagickCore::WidthResource);
+    if (kind == "readback")
+        MagickCore::SetMagickResourceLimit(MagickCore::WidthResource, 32);
+    const bool written = engine.Write(out);
+    MagickCore::SetMagickResourceLimit(MagickCore::WidthResource, width);
+    QVERIFY(!written);
     // Named as the user knows it, never as the temporary written first.
     QVERIFY2(!engine.WriteError().contains(".bq-"), qPrintable(engine.WriteError()));
     if (kind == "nan")
         QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
-    if (kind == "label")
-        QCOMPARE(engine.WriteError(), QString("the file written does not read back: unable to decompress image"));
+    if (kind == "readback")
+        QVERIFY2(engine.WriteError().startsWith("the file written does not read back: "),
+                 qPrintable(engine.WriteError()));
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));

@@ -418,23 +418,48 @@ private slots:
 
     // After any filter the output has no embedded Exif thumbnail (it would
     // show what the crop removed, the unmarked or unturned photo); a plain
-    // copy keeps its bytes.
+    // copy keeps its bytes, unless the Exif needs more than a JPEG segment.
     void exifThumbnail_data()
     {
         QTest::addColumn<quint32>("filter");
-        QTest::newRow("crop") << quint32(5020);
-        QTest::newRow("text mark") << quint32(1000);
-        QTest::newRow("rotate") << quint32(5070);
-        QTest::newRow("plain copy") << quint32(0);
+        QTest::addColumn<QString>("after"); // the thumbnail: "make" (from a PNG, 70 KB of thumbnail), "maker note"
+        QTest::newRow("crop") << quint32(5020) << "";
+        QTest::newRow("text mark") << quint32(1000) << "";
+        QTest::newRow("rotate") << quint32(5070) << "";
+        QTest::newRow("plain copy") << quint32(0) << "";
+        QTest::newRow("crop, Exif past a JPEG segment, data after its thumbnail") << quint32(5020) << "make";
+        QTest::newRow("plain copy, Exif past a JPEG segment, data after its thumbnail") << quint32(0) << "make";
+        // Its offsets would move: the thumbnail's bytes are zeroed in place.
+        QTest::newRow("crop, maker note after the thumbnail") << quint32(5020) << "maker note";
     }
     void exifThumbnail()
     {
         QFETCH(quint32, filter);
-        const QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80);
+        QFETCH(QString, after);
+        const bool big = after == "make";
+        const QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80) + QByteArray(big ? 70000 : 0, 't');
         ExifBlockBuilder exif;
         exif.AddAscii(ExifBlockBuilder::Ifd0, 0x010F, "Maker").SetThumbnail(thumbnail);
-        const QString src = S + "/thumb.jpg";
-        WriteFile(src, SpliceApp1(JpegBytes(MakePhoto(200, 150, 3)), exif.Build()));
+        if (after == "maker note")
+            exif.AddBytes(ExifBlockBuilder::ExifIfd, 0x927C, ExifBlockBuilder::Undefined, "Nikon\0\2\0");
+        QByteArray block = exif.Build();
+        QString src = S + "/thumb.jpg";
+        if (after == "maker note") {
+            block.replace(6 + int(exif.IfdOffset(ExifBlockBuilder::ExifIfd)) + 10, 4,
+                          exif.U32(quint32(block.size() - 6)));
+            block += QByteArray("Nikon\0\2\0", 8);
+        }
+        if (big) {
+            // The make's value moved past the thumbnail.
+            block.replace(6 + int(exif.IfdOffset(ExifBlockBuilder::Ifd0)) + 10, 4, exif.U32(quint32(block.size() - 6)));
+            block += QByteArray("Maker", 6);
+            src = S + "/thumb.png";
+            MakePhoto(200, 150, 3).write(QFile::encodeName(src).toStdString());
+            QByteArray png = FileBytes(src);
+            QVERIFY(WriteFile(src, png.insert(33, PngChunk("eXIf", block.mid(6)))));
+        } else {
+            WriteFile(src, SpliceApp1(JpegBytes(MakePhoto(200, 150, 3)), block));
+        }
         if (filter != 0) {
             SFilterRecord record = DefaultRecord(filter);
             if (filter == 5020)
@@ -445,8 +470,12 @@ private slots:
         QVERIFY(h.RunJob({src}));
         QCOMPARE(h.Errors(), 0);
         const QByteArray out = FileBytes(D + "/thumb.jpg");
-        QCOMPARE(out.contains(thumbnail), filter == 0);
-        QCOMPARE(out.contains("Maker"), true);
+        QCOMPARE(out.contains(thumbnail.left(1000)), filter == 0 && !big);
+        Magick::Image back;
+        back.ping(QFile::encodeName(D + "/thumb.jpg").toStdString());
+        QCOMPARE(back.attribute("exif:Make"), std::string("Maker"));
+        QCOMPARE(h.Log(LogFile).contains(" - Written without the Exif thumbnail: " + D + "/thumb.jpg"),
+                 filter == 0 && big);
     }
 
     // --- folders and names ------------------------------------------------
