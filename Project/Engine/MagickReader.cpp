@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace
@@ -83,11 +84,11 @@ MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Fram
     MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
     std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
     info->filename[MagickPathExtent - 1] = '\0';
-    if (frames == CMagickReader::FirstFrame) {
-        // A subimage read: the coder stops after the first frame instead of
-        // decoding an animation only for its first picture.
+    if (frames != CMagickReader::AllFrames) {
+        // A subimage read: the coder stops after the first frame (or the
+        // limit's worth) instead of decoding an animation for its first.
         info->scene = 0;
-        info->number_scenes = 1;
+        info->number_scenes = frames == CMagickReader::FirstFrame ? 1 : size_t(CMagickReader::FrameLimit());
     }
     if (!jpegSize.isEmpty())
         MagickCore::SetImageOption(info, "jpeg:size",
@@ -113,6 +114,13 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
 }
 
 } // namespace
+
+int CMagickReader::FrameLimit()
+{
+    const MagickCore::MagickSizeType length = MagickCore::GetMagickResourceLimit(MagickCore::ListLengthResource);
+    const MagickCore::MagickSizeType most = std::numeric_limits<int>::max();
+    return int(std::min(length, most) - (length > 0 ? 1 : 0));
+}
 
 QString CMagickReader::ShortReason(const char* reason)
 {
@@ -221,5 +229,11 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     result.frames = TakeFrames(list);
     MagickCore::DestroyExceptionInfo(exception);
     MagickCore::DestroyImageInfo(info);
+    // Coders name the frame limit in words of their own ("memory allocation
+    // failed" for GIF): where the limit's worth of frames is there, it is the
+    // limit that failed.
+    if (frames == AllFrames && !result.error.isEmpty() &&
+        Run(path, FramesWithinLimit, true, nullptr).frames.size() == FrameLimit())
+        result.error = QStringLiteral("more than %1 frames, the most one file may have").arg(FrameLimit());
     return result;
 }

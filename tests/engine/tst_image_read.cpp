@@ -54,6 +54,15 @@ QByteArray GifCutInSecondFrame()
     return second < 0 ? QByteArray() : gif.left(second + 14);
 }
 
+// Three pages whose PageNumber tags (297) are turned into tag 299, which
+// no reader knows: libtiff warns of each, the pages are intact.
+void WriteThreePageTiffWithUnknownTag(const QString& path)
+{
+    BqTest::WriteThreePageTiff(path);
+    QByteArray bytes = BqTest::FileBytes(path);
+    BqTest::WriteFile(path, bytes.replace(QByteArray("\x29\x01\x03\x00", 4), QByteArray("\x2b\x01\x03\x00", 4)));
+}
+
 bool SameProperties(const SImageProperties& a, const SImageProperties& b)
 {
     return a.width == b.width && a.height == b.height && a.dateTime == b.dateTime && a.make == b.make &&
@@ -237,6 +246,9 @@ void TestImageRead::pageCount_data()
     QTest::newRow("zero bytes") << "empty" << 0;
     QTest::newRow("text named jpg") << "text" << 0;
     QTest::newRow("folder") << "folder" << 0;
+    QTest::newRow("gif of the frame limit") << "1023.gif" << 1023;
+    QTest::newRow("gif one frame over the limit, not one page") << "1024.gif" << 0;
+    QTest::newRow("3-page tiff with an unknown tag warns") << "tagged.tif" << 3;
 }
 
 void TestImageRead::pageCount()
@@ -248,6 +260,10 @@ void TestImageRead::pageCount()
         BqTest::WriteThreePageTiff(path);
     else if (kind == "jpeg" || kind == "psd")
         BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
+    else if (kind == "tagged.tif")
+        WriteThreePageTiffWithUnknownTag(path);
+    else if (kind.endsWith(".gif"))
+        QVERIFY(BqTest::WriteFile(path, BqTest::GifOfFrames(kind.section('.', 0, 0).toInt())));
     else
         QVERIFY(MakeUnreadable(kind, path));
 
@@ -258,6 +274,8 @@ void TestImageRead::pageCount()
     const std::string signature = engine.m_Image.signature();
 
     QCOMPARE(engine.GetPageCount(path), pages);
+    if (kind == "1024.gif")
+        QCOMPARE(engine.m_ReadError, QString("more than 1023 frames, the most one file may have"));
     // Counting touches nothing of the engine.
     QCOMPARE(engine.m_Path, photo);
     QCOMPARE(engine.m_Image.signature(), signature);
@@ -682,17 +700,23 @@ void TestImageRead::sourceColourClearedByNextRead()
 void TestImageRead::readMultipage_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::newRow("every page") << 0;
-    QTest::newRow("flatten") << 1;
-    QTest::newRow("first page") << 2;
+    QTest::addColumn<bool>("unknownTag"); // a harmless warning on every page
+    QTest::newRow("every page") << 0 << false;
+    QTest::newRow("flatten") << 1 << false;
+    QTest::newRow("first page") << 2 << false;
+    QTest::newRow("every page, an unknown tag warns") << 0 << true;
 }
 
 void TestImageRead::readMultipage()
 {
     QFETCH(int, mode);
+    QFETCH(bool, unknownTag);
     CUserProfile::GetInstance()->MultipageWrite = mode;
     const QString path = Path("three.tif");
-    BqTest::WriteThreePageTiff(path);
+    if (unknownTag)
+        WriteThreePageTiffWithUnknownTag(path);
+    else
+        BqTest::WriteThreePageTiff(path);
 
     CImageManager engine;
     QVERIFY(engine.ReadMultipage(path));
