@@ -279,8 +279,10 @@ bool CImageManager::ReadMagick(const QString& path)
     }
     if (!read.clean)
         qDebug().noquote() << "Warning:" << path << (read.damage.isEmpty() ? "read with warnings" : read.damage);
-    Magick::Image image = read.frames.first();
+    Magick::Image image;
     try {
+        CMagickReader::ComposeAnimation(read.frames);
+        image = read.frames.first();
         AttachMonitor(image);
         if (StepFailed(image))
             return false;
@@ -401,6 +403,13 @@ bool CImageManager::ReadMultipage(const QString& path)
     m_Damage = read.damage;
     m_ReadError = read.error;
     QList<Magick::Image> frames = read.frames;
+    read.frames.clear();
+    try {
+        CMagickReader::ComposeAnimation(frames);
+    } catch (const Magick::Exception& e) {
+        m_ReadError = CMagickReader::ShortReason(e.what());
+        frames.clear();
+    }
     bool told = false;
     for (Magick::Image& frame : frames) {
         DetachMonitor(frame);

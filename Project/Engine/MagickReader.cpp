@@ -159,6 +159,24 @@ MagickCore::OrientationType CMagickReader::Orientation(long value)
                : MagickCore::UndefinedOrientation;
 }
 
+void CMagickReader::ComposeAnimation(QList<Magick::Image>& frames)
+{
+    if (frames.isEmpty() || frames.first().magick() != "GIF")
+        return;
+    bool whole = true;
+    for (int i = 0; i < frames.size() && whole; ++i) {
+        const MagickCore::Image* frame = frames.at(i).constImage();
+        const MagickCore::RectangleInfo& page = frame->page;
+        whole = page.x == 0 && page.y == 0 && (page.width == 0 || page.width == frame->columns) &&
+                (page.height == 0 || page.height == frame->rows) && (i == 0 || !frame->matte);
+    }
+    if (whole)
+        return;
+    QList<Magick::Image> composed;
+    Magick::coalesceImages(&composed, frames.begin(), frames.end());
+    frames = composed;
+}
+
 CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
 {
     // The header first: a promise the file cannot keep is refused before

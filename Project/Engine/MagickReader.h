@@ -42,6 +42,14 @@ public:
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
 
+    // The frames of an animation as it shows them: GIF frames are patches
+    // placed on the logical screen, each over what the one before left by its
+    // disposal, and are composed in order into frames of the screen's size.
+    // Pages of other formats are documents of their own (TIFF) or layers a
+    // flatten places (PSD), and frames that fill the screen opaque are
+    // already whole: both stay as they are. Throws what the library throws.
+    static void ComposeAnimation(QList<Magick::Image>& frames);
+
     // The most frames one file may have: one fewer than the policy's list
     // length, which the library's lists must stay below.
     static int FrameLimit();

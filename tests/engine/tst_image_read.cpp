@@ -700,27 +700,44 @@ void TestImageRead::sourceColourClearedByNextRead()
 void TestImageRead::readMultipage_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("unknownTag"); // a harmless warning on every page
-    QTest::newRow("every page") << 0 << false;
-    QTest::newRow("flatten") << 1 << false;
-    QTest::newRow("first page") << 2 << false;
-    QTest::newRow("every page, an unknown tag warns") << 0 << true;
+    QTest::addColumn<QString>("source");
+    QTest::newRow("every page") << 0 << "three.tif";
+    QTest::newRow("flatten") << 1 << "three.tif";
+    QTest::newRow("first page") << 2 << "three.tif";
+    QTest::newRow("every page, an unknown tag warns") << 0 << "tagged.tif";
+    QTest::newRow("optimised gif, each frame as shown") << 0 << "patch.gif";
 }
 
 void TestImageRead::readMultipage()
 {
     QFETCH(int, mode);
-    QFETCH(bool, unknownTag);
+    QFETCH(QString, source);
     CUserProfile::GetInstance()->MultipageWrite = mode;
-    const QString path = Path("three.tif");
-    if (unknownTag)
+    const QString path = Path(source);
+    if (source == "tagged.tif") {
         WriteThreePageTiffWithUnknownTag(path);
-    else
+    } else if (source == "patch.gif") {
+        // A 40x30 red frame, then only a 10x10 blue patch placed at 20,10.
+        std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(40, 30), Magick::Color("red")),
+                                          Magick::Image(Magick::Geometry(10, 10), Magick::Color("blue"))};
+        frames.back().page(Magick::Geometry(40, 30, 20, 10));
+        Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString(), true);
+    } else {
         BqTest::WriteThreePageTiff(path);
+    }
 
     CImageManager engine;
     QVERIFY(engine.ReadMultipage(path));
     QCOMPARE(engine.m_Path, path);
+    if (source == "patch.gif") {
+        QCOMPARE(engine.m_Pages.size(), 2);
+        const Magick::Image& second = engine.m_Pages.last();
+        QCOMPARE(second.columns(), size_t(40));
+        QCOMPARE(second.rows(), size_t(30));
+        QCOMPARE(BqTest::PixelRgb(second, 5, 5), qRgb(255, 0, 0));
+        QCOMPARE(BqTest::PixelRgb(second, 25, 15), qRgb(0, 0, 255));
+        return;
+    }
     QCOMPARE(engine.m_Pages.size(), 3);
     const size_t widths[] = {40, 50, 60};
     const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
