@@ -163,15 +163,21 @@ void CMagickReader::ComposeAnimation(QList<Magick::Image>& frames)
 {
     if (frames.isEmpty() || frames.first().magick() != "GIF")
         return;
-    bool whole = true;
-    for (int i = 0; i < frames.size() && whole; ++i) {
-        const MagickCore::Image* frame = frames.at(i).constImage();
+    const auto covers = [](const Magick::Image& image) {
+        const MagickCore::Image* frame = image.constImage();
         const MagickCore::RectangleInfo& page = frame->page;
-        whole = page.x == 0 && page.y == 0 && (page.width == 0 || page.width == frame->columns) &&
-                (page.height == 0 || page.height == frame->rows) && (i == 0 || !frame->matte);
-    }
+        return page.x == 0 && page.y == 0 && (page.width == 0 || page.width == frame->columns) &&
+               (page.height == 0 || page.height == frame->rows);
+    };
+    bool whole = true;
+    for (int i = 0; i < frames.size() && whole; ++i)
+        whole = covers(frames.at(i)) && (i == 0 || !frames.at(i).constImage()->matte);
     if (whole)
         return;
+    // What the first frame leaves of the screen is transparent, as viewers
+    // show it, not the GIF's background colour that the library would paint.
+    if (!covers(frames.first()))
+        frames.first().matte(true);
     QList<Magick::Image> composed;
     Magick::coalesceImages(&composed, frames.begin(), frames.end());
     frames = composed;

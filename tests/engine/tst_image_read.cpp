@@ -717,10 +717,11 @@ void TestImageRead::readMultipage()
     if (source == "tagged.tif") {
         WriteThreePageTiffWithUnknownTag(path);
     } else if (source == "patch.gif") {
-        // A 40x30 red frame, then only a 10x10 blue patch placed at 20,10.
+        // On a 50x30 screen a 40x30 red frame, then a 10x10 blue patch at 20,10.
         std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(40, 30), Magick::Color("red")),
                                           Magick::Image(Magick::Geometry(10, 10), Magick::Color("blue"))};
-        frames.back().page(Magick::Geometry(40, 30, 20, 10));
+        frames.front().page(Magick::Geometry(50, 30, 0, 0));
+        frames.back().page(Magick::Geometry(50, 30, 20, 10));
         Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString(), true);
     } else {
         BqTest::WriteThreePageTiff(path);
@@ -731,11 +732,10 @@ void TestImageRead::readMultipage()
     QCOMPARE(engine.m_Path, path);
     if (source == "patch.gif") {
         QCOMPARE(engine.m_Pages.size(), 2);
-        const Magick::Image& second = engine.m_Pages.last();
-        QCOMPARE(second.columns(), size_t(40));
-        QCOMPARE(second.rows(), size_t(30));
-        QCOMPARE(BqTest::PixelRgb(second, 5, 5), qRgb(255, 0, 0));
-        QCOMPARE(BqTest::PixelRgb(second, 25, 15), qRgb(0, 0, 255));
+        QCOMPARE(engine.m_Pages[1].size(), Magick::Geometry(50, 30));
+        QCOMPARE(BqTest::PixelRgb(engine.m_Pages[1], 5, 5), qRgb(255, 0, 0));
+        QCOMPARE(BqTest::PixelRgb(engine.m_Pages[1], 25, 15), qRgb(0, 0, 255));
+        QCOMPARE(qAlpha(BqTest::Pixel(engine.m_Pages[1], 45, 5)), 0); // the screen beyond the frames
         return;
     }
     QCOMPARE(engine.m_Pages.size(), 3);
