@@ -407,7 +407,8 @@ bool CImageManager::ReadMultipage(const QString& path)
     try {
         CMagickReader::ComposeAnimation(frames);
     } catch (const Magick::Exception& e) {
-        m_ReadError = CMagickReader::ShortReason(e.what());
+        // Magick++ puts the client's name in front of the library's reason.
+        m_ReadError = CMagickReader::ShortReason(e.what()).section(QLatin1String(": "), 1);
         frames.clear();
     }
     bool told = false;
