@@ -278,8 +278,10 @@ bool CImageManager::ReadMagick(const QString& path)
     }
     if (!read.clean)
         qDebug().noquote() << "Warning:" << path << (read.damage.isEmpty() ? "read with warnings" : read.damage);
-    Magick::Image image = read.frames.first();
+    Magick::Image image;
     try {
+        CMagickReader::ComposeAnimation(read.frames);
+        image = read.frames.first();
         AttachMonitor(image);
         if (StepFailed(image))
             return false;
@@ -358,12 +360,16 @@ QSize CImageManager::DecodeHint(const QList<SFilterRecord>& chain) const
 int CImageManager::GetPageCount(const QString& path)
 {
     std::string file;
-    if (!CPathSafety::NotRegularFileReason(path).isEmpty() || !MagickPath(path, false, file))
+    m_ReadError = CPathSafety::NotRegularFileReason(path);
+    if (!m_ReadError.isEmpty() || !MagickPath(path, false, file))
         return 0;
     if (IdentifyImage(path) == ImageKindRaw)
         return GetRawPageCount(path);
+    // A warning leaves the frames found; an error (the policy's frame limit
+    // included) leaves none, and its reason for the caller.
     const CMagickReader::SResult ping = CMagickReader::Ping(path, CMagickReader::AllFrames);
-    return ping.clean ? ping.frames.size() : 0;
+    m_ReadError = ping.error;
+    return ping.frames.size();
 }
 
 bool CImageManager::ReadAndInsertPage(const QString& path)
@@ -395,8 +401,15 @@ bool CImageManager::ReadMultipage(const QString& path)
     // The damage is named even though the multi-page read fails on it.
     m_Damage = read.damage;
     m_ReadError = read.error;
-    const bool clean = read.clean;
     QList<Magick::Image> frames = read.frames;
+    read.frames.clear();
+    try {
+        CMagickReader::ComposeAnimation(frames);
+    } catch (const Magick::Exception& e) {
+        // Magick++ puts the client's name in front of the library's reason.
+        m_ReadError = CMagickReader::ShortReason(e.what()).section(QLatin1String(": "), 1);
+        frames.clear();
+    }
     bool told = false;
     for (Magick::Image& frame : frames) {
         DetachMonitor(frame);
@@ -406,8 +419,9 @@ bool CImageManager::ReadMultipage(const QString& path)
         }
     }
     m_Pages = frames;
-    // Any report, a warning included, fails the multi-page read.
-    if (!clean || frames.isEmpty() || (m_bPreview && m_Progress.abort.load())) {
+    // Damage fails the multi-page read; a harmless warning (an unknown tag)
+    // does not, as in the single read, whose page count it left standing.
+    if (!m_Damage.isEmpty() || frames.isEmpty() || (m_bPreview && m_Progress.abort.load())) {
         m_Image = Magick::Image();
         return false;
     }

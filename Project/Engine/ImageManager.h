@@ -59,6 +59,8 @@ public:
     QSize DecodeHint(const QList<SFilterRecord>& chain) const;
     int IdentifyImage(const QString& path);
     bool Ping(const QString& path);
+    // The frames of the file; 0 when they cannot be counted (an error, the
+    // policy's frame limit included), never 1 in their place.
     int GetPageCount(const QString& path);
     bool ReadAndInsertPage(const QString& path);
     bool ReadMultipage(const QString& path);
@@ -136,8 +138,8 @@ public:
     // succeeds with what was decoded, unless nothing could be; harmless
     // warnings (an unknown tag, an odd profile) leave it empty.
     QString m_Damage;
-    // Why the last Read, ReadMultipage or Ping failed ("... is a named pipe,
-    // not a regular file", the library's reason), for the logs.
+    // Why the last Read, ReadMultipage, Ping or GetPageCount failed ("... is
+    // a named pipe, not a regular file", the library's reason), for the logs.
     QString m_ReadError;
 
 private:

@@ -412,7 +412,19 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
         case 0: {
             if (m_Pages.isEmpty())
                 return false;
+            // One document's canvas holds every page whole (a GIF's screen
+            // is its first page's canvas), and each page shows alone on it.
+            size_t width = 0;
+            size_t height = 0;
+            for (const Magick::Image& page : m_Pages) {
+                width = std::max(width, page.columns());
+                height = std::max(height, page.rows());
+            }
             for (Magick::Image& page : m_Pages) {
+                if (oneDocument) {
+                    page.page(Magick::Geometry(width, height, 0, 0));
+                    page.gifDisposeMethod(MagickCore::BackgroundDispose);
+                }
                 FlattenForOutput(page, format);
                 SelectCompAlgorithm(page, format);
                 SelectImageType(page, format);

@@ -15,6 +15,7 @@
 #include <cinttypes>
 #include <cstdarg>
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 namespace
@@ -151,11 +152,11 @@ MagickCore::ImageInfo* NewImageInfo(const std::string& path, CMagickReader::Fram
     MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(nullptr);
     std::strncpy(info->filename, path.c_str(), MagickPathExtent - 1);
     info->filename[MagickPathExtent - 1] = '\0';
-    if (frames == CMagickReader::FirstFrame) {
-        // A subimage read: the coder stops after the first frame instead of
-        // decoding an animation only for its first picture.
+    if (frames != CMagickReader::AllFrames) {
+        // A subimage read: the coder stops after the first frame (or the
+        // limit's worth) instead of decoding an animation for its first.
         info->scene = 0;
-        info->number_scenes = 1;
+        info->number_scenes = frames == CMagickReader::FirstFrame ? 1 : size_t(CMagickReader::FrameLimit());
     }
     if (!jpegSize.isEmpty())
         MagickCore::SetImageOption(info, "jpeg:size",
@@ -187,6 +188,13 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
 }
 
 } // namespace
+
+int CMagickReader::FrameLimit()
+{
+    const MagickCore::MagickSizeType length = MagickCore::GetMagickResourceLimit(MagickCore::ListLengthResource);
+    const MagickCore::MagickSizeType most = std::numeric_limits<int>::max();
+    return int(std::min(length, most) - (length > 0 ? 1 : 0));
+}
 
 QString CMagickReader::ShortReason(const char* reason)
 {
@@ -223,6 +231,30 @@ MagickCore::OrientationType CMagickReader::Orientation(long value)
     return value >= MagickCore::TopLeftOrientation && value <= MagickCore::LeftBottomOrientation
                ? static_cast<MagickCore::OrientationType>(value)
                : MagickCore::UndefinedOrientation;
+}
+
+void CMagickReader::ComposeAnimation(QList<Magick::Image>& frames)
+{
+    if (frames.isEmpty() || frames.first().magick() != "GIF")
+        return;
+    const auto covers = [](const Magick::Image& image) {
+        const MagickCore::Image* frame = image.constImage();
+        const MagickCore::RectangleInfo& page = frame->page;
+        return page.x == 0 && page.y == 0 && (page.width == 0 || page.width == frame->columns) &&
+               (page.height == 0 || page.height == frame->rows);
+    };
+    bool whole = true;
+    for (int i = 0; i < frames.size() && whole; ++i)
+        whole = covers(frames.at(i)) && (i == 0 || !frames.at(i).constImage()->matte);
+    if (whole)
+        return;
+    // What the first frame leaves of the screen is transparent, as viewers
+    // show it, not the GIF's background colour that the library would paint.
+    if (!covers(frames.first()))
+        frames.first().matte(true);
+    QList<Magick::Image> composed;
+    Magick::coalesceImages(&composed, frames.begin(), frames.end());
+    frames = composed;
 }
 
 CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
@@ -303,5 +335,11 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     result.frames = TakeFrames(list);
     MagickCore::DestroyExceptionInfo(exception);
     MagickCore::DestroyImageInfo(info);
+    // Coders name the frame limit in words of their own ("memory allocation
+    // failed" for GIF): where the limit's worth of frames is there, it is the
+    // limit that failed.
+    if (frames == AllFrames && !result.error.isEmpty() &&
+        Run(path, FramesWithinLimit, true, nullptr).frames.size() == FrameLimit())
+        result.error = QStringLiteral("more than %1 frames, the most one file may have").arg(FrameLimit());
     return result;
 }

@@ -23,7 +23,8 @@ struct SProgressData;
 class CMagickReader
 {
 public:
-    enum Frames { FirstFrame, AllFrames };
+    // FramesWithinLimit: the first frames, as many as a file may have.
+    enum Frames { FirstFrame, AllFrames, FramesWithinLimit };
 
     struct SResult {
         QList<Magick::Image> frames; // file order; empty when nothing was read
@@ -40,6 +41,18 @@ public:
                         QSize jpegSize = QSize());
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
+
+    // The frames of an animation as it shows them: GIF frames are patches
+    // placed on the logical screen, each over what the one before left by its
+    // disposal, and are composed in order into frames of the screen's size.
+    // Pages of other formats are documents of their own (TIFF) or layers a
+    // flatten places (PSD), and frames that fill the screen opaque are
+    // already whole: both stay as they are. Throws what the library throws.
+    static void ComposeAnimation(QList<Magick::Image>& frames);
+
+    // The most frames one file may have: one fewer than the policy's list
+    // length, which the library's lists must stay below.
+    static int FrameLimit();
 
     // The library's reason without the file name and source location it
     // appends: "Premature end of JPEG file `x.jpg' @ warning/jpeg.c/...".

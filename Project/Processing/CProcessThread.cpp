@@ -238,6 +238,10 @@ void CProcessThread::ReadImage(bool& skip)
             ok = false;
         }
         ok = ok && engine.m_Pages.size() > before;
+    } else if (m_PageCount < 1) {
+        // Pages that cannot be counted (the frame limit included) are
+        // never read as one: the count's reason fails the photo.
+        ok = false;
     } else if (m_MultiPage) {
         engine.m_Pages.clear();
         ok = Guarded([&] { return engine.ReadMultipage(m_SourcePath); }) && !engine.m_Pages.isEmpty();

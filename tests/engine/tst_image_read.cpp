@@ -54,6 +54,15 @@ QByteArray GifCutInSecondFrame()
     return second < 0 ? QByteArray() : gif.left(second + 14);
 }
 
+// Three pages whose PageNumber tags (297) are turned into tag 299, which
+// no reader knows: libtiff warns of each, the pages are intact.
+void WriteThreePageTiffWithUnknownTag(const QString& path)
+{
+    BqTest::WriteThreePageTiff(path);
+    QByteArray bytes = BqTest::FileBytes(path);
+    BqTest::WriteFile(path, bytes.replace(QByteArray("\x29\x01\x03\x00", 4), QByteArray("\x2b\x01\x03\x00", 4)));
+}
+
 bool SameProperties(const SImageProperties& a, const SImageProperties& b)
 {
     return a.width == b.width && a.height == b.height && a.dateTime == b.dateTime && a.make == b.make &&
@@ -237,6 +246,9 @@ void TestImageRead::pageCount_data()
     QTest::newRow("zero bytes") << "empty" << 0;
     QTest::newRow("text named jpg") << "text" << 0;
     QTest::newRow("folder") << "folder" << 0;
+    QTest::newRow("gif of the frame limit") << "1023.gif" << 1023;
+    QTest::newRow("gif one frame over the limit, not one page") << "1024.gif" << 0;
+    QTest::newRow("3-page tiff with an unknown tag warns") << "tagged.tif" << 3;
 }
 
 void TestImageRead::pageCount()
@@ -248,6 +260,10 @@ void TestImageRead::pageCount()
         BqTest::WriteThreePageTiff(path);
     else if (kind == "jpeg" || kind == "psd")
         BqTest::FourQuadrants().write(QFile::encodeName(path).toStdString());
+    else if (kind == "tagged.tif")
+        WriteThreePageTiffWithUnknownTag(path);
+    else if (kind.endsWith(".gif"))
+        QVERIFY(BqTest::WriteFile(path, BqTest::GifOfFrames(kind.section('.', 0, 0).toInt())));
     else
         QVERIFY(MakeUnreadable(kind, path));
 
@@ -258,6 +274,8 @@ void TestImageRead::pageCount()
     const std::string signature = engine.m_Image.signature();
 
     QCOMPARE(engine.GetPageCount(path), pages);
+    if (kind == "1024.gif")
+        QCOMPARE(engine.m_ReadError, QString("more than 1023 frames, the most one file may have"));
     // Counting touches nothing of the engine.
     QCOMPARE(engine.m_Path, photo);
     QCOMPARE(engine.m_Image.signature(), signature);
@@ -698,21 +716,44 @@ void TestImageRead::sourceColourClearedByNextRead()
 void TestImageRead::readMultipage_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::newRow("every page") << 0;
-    QTest::newRow("flatten") << 1;
-    QTest::newRow("first page") << 2;
+    QTest::addColumn<QString>("source");
+    QTest::newRow("every page") << 0 << "three.tif";
+    QTest::newRow("flatten") << 1 << "three.tif";
+    QTest::newRow("first page") << 2 << "three.tif";
+    QTest::newRow("every page, an unknown tag warns") << 0 << "tagged.tif";
+    QTest::newRow("optimised gif, each frame as shown") << 0 << "patch.gif";
 }
 
 void TestImageRead::readMultipage()
 {
     QFETCH(int, mode);
+    QFETCH(QString, source);
     CUserProfile::GetInstance()->MultipageWrite = mode;
-    const QString path = Path("three.tif");
-    BqTest::WriteThreePageTiff(path);
+    const QString path = Path(source);
+    if (source == "tagged.tif") {
+        WriteThreePageTiffWithUnknownTag(path);
+    } else if (source == "patch.gif") {
+        // On a 50x30 screen a 40x30 red frame, then a 10x10 blue patch at 20,10.
+        std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(40, 30), Magick::Color("red")),
+                                          Magick::Image(Magick::Geometry(10, 10), Magick::Color("blue"))};
+        frames.front().page(Magick::Geometry(50, 30, 0, 0));
+        frames.back().page(Magick::Geometry(50, 30, 20, 10));
+        Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString(), true);
+    } else {
+        BqTest::WriteThreePageTiff(path);
+    }
 
     CImageManager engine;
     QVERIFY(engine.ReadMultipage(path));
     QCOMPARE(engine.m_Path, path);
+    if (source == "patch.gif") {
+        QCOMPARE(engine.m_Pages.size(), 2);
+        QCOMPARE(engine.m_Pages[1].size(), Magick::Geometry(50, 30));
+        QCOMPARE(BqTest::PixelRgb(engine.m_Pages[1], 5, 5), qRgb(255, 0, 0));
+        QCOMPARE(BqTest::PixelRgb(engine.m_Pages[1], 25, 15), qRgb(0, 0, 255));
+        QCOMPARE(qAlpha(BqTest::Pixel(engine.m_Pages[1], 45, 5)), 0); // the screen beyond the frames
+        return;
+    }
     QCOMPARE(engine.m_Pages.size(), 3);
     const size_t widths[] = {40, 50, 60};
     const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};

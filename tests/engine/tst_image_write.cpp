@@ -776,6 +776,8 @@ void TestImageWrite::writeMultipage_data()
     QTest::newRow("every page, files") << 0 << false << QStringList{"name-0.tif", "name-1.tif", "name-2.tif"}
                                        << QList<int>{1, 1, 1};
     QTest::newRow("every page, one document") << 0 << true << QStringList{"name.tif"} << QList<int>{3};
+    QTest::newRow("every page, one gif whose screen holds each")
+        << 0 << true << QStringList{"name.gif"} << QList<int>{3};
     QTest::newRow("flatten") << 1 << false << QStringList{"name.tif"} << QList<int>{1};
     QTest::newRow("first page") << 2 << false << QStringList{"name.tif"} << QList<int>{1};
     QTest::newRow("unknown mode") << 7 << false << QStringList{} << QList<int>{};
@@ -798,7 +800,8 @@ void TestImageWrite::writeMultipage()
     // No listing of the folder (inotify: an access to it): the cost stays whatever is beside it.
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(inotify_add_watch(watch, QFile::encodeName(Path("out")).constData(), IN_ACCESS) >= 0);
-    QVERIFY(engine.WriteMultipage(Path("out/name.tif"), oneDocument));
+    const QString format = files.isEmpty() ? "tif" : QFileInfo(files.first()).suffix();
+    QVERIFY(engine.WriteMultipage(Path("out/name." + format), oneDocument));
     QVERIFY(engine.m_Pages.isEmpty());
     alignas(inotify_event) char events[65536];
     const ssize_t got = ::read(watch, events, sizeof events);
@@ -819,6 +822,8 @@ void TestImageWrite::writeMultipage()
         QCOMPARE(ReadBack(written[2]).columns(), size_t(60));
     if (mode == 2)
         QCOMPARE(ReadBack(written[0]).columns(), size_t(40));
+    if (format == "gif") // the largest page's width and height
+        QCOMPARE(ReadBack(written[0]).page(), Magick::Geometry(60, 50, 0, 0));
 }
 
 void TestImageWrite::flattenAfterInsertedPages()

@@ -169,6 +169,8 @@ private slots:
                    .arg(BqTest::ClaimingJpeg(16000, 16000).size());
         QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load"
                                           << "Invalid IHDR data";
+        QTest::newRow("GIF over the frame limit, not one page") << "frames.gif" << true << "Failed to load"
+                                                                << "more than 1023 frames, the most one file may have";
         QTest::newRow("frame number outside its list")
             << "frame.jpg" << true << "Failed to apply 'Vintage Frame' filter to"
             << "frame number 9 is not one of 0 to 8";
@@ -198,6 +200,8 @@ private slots:
             WriteFile(bad, BqTest::ClaimingJpeg(16000, 16000));
         } else if (kind == "wide.png") {
             WriteFile(bad, BqTest::ClaimingPng(70000, 4));
+        } else if (kind == "frames.gif") {
+            WriteFile(bad, BqTest::GifOfFrames(1024));
         } else if (kind == "half.jpg") {
             WriteHalfOf(Src("whole.jpg", 300, 200), bad);
             QFile::remove(S + "/whole.jpg");

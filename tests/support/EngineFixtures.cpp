@@ -202,6 +202,21 @@ void WriteThreePageTiff(const QString& path)
     Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(path).toStdString(), true);
 }
 
+QByteArray GifOfFrames(int count)
+{
+    std::vector<Magick::Image> frames{Magick::Image(Magick::Geometry(10, 10), Magick::Color("red")),
+                                      Magick::Image(Magick::Geometry(10, 10), Magick::Color("blue"))};
+    Magick::Blob blob;
+    frames.front().magick("GIF");
+    Magick::writeImages(frames.begin(), frames.end(), &blob, true);
+    const QByteArray two = BlobBytes(blob);
+    // The second frame runs from its control extension to the trailer.
+    const QByteArray control("\x21\xF9\x04", 3);
+    const int second = two.indexOf(control, two.indexOf(control) + 1);
+    const QByteArray frame = two.mid(second, two.size() - 1 - second);
+    return two.left(second) + frame.repeated(count - 1) + ';';
+}
+
 Magick::Blob ProfileVariant(const QString& path, const char* description)
 {
     cmsHPROFILE profile = cmsOpenProfileFromFile(QFile::encodeName(path).constData(), "r");

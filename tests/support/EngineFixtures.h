@@ -53,6 +53,9 @@ QString PngDifference(const Magick::Image& a, const Magick::Image& b);
 void WriteCmykJpeg(const QString& path, const Magick::Blob& profile = Magick::Blob());
 // Three pages: 40x30 red, 50x40 lime, 60x50 blue.
 void WriteThreePageTiff(const QString& path);
+// A GIF of `count` 10x10 frames, a red one and then blue ones, made from
+// the bytes of two (the library takes minutes to write a thousand).
+QByteArray GifOfFrames(int count);
 
 // The ICC profile of `path` with another description: other bytes, the
 // same colours.
