@@ -40,6 +40,10 @@ public:
                         QSize jpegSize = QSize());
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
+    // Decodes every frame through a pixel stream that keeps no image, row by
+    // row: the damage and error of a read, at the memory of the coder's own
+    // buffers. No frames are returned.
+    static SResult Stream(const QString& path);
 
     // The library's reason without the file name and source location it
     // appends: "Premature end of JPEG file `x.jpg' @ warning/jpeg.c/...".
@@ -55,6 +59,7 @@ public:
 
 private:
     CMagickReader() = delete;
-    static SResult Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+    enum Pass { Header, Pixels, Streamed };
+    static SResult Run(const QString& path, Frames frames, Pass pass, SProgressData* progress,
                        QSize jpegSize = QSize());
 };
