@@ -17,6 +17,7 @@
 
 #include <Magick++.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -104,6 +105,9 @@ public:
     // and pages they wrote before the output is read back, so that the check
     // never holds a second copy of the photo; for a caller done with them.
     void SetReleaseWritten(bool release) { m_ReleaseWritten = release; }
+    // Called, with release written set, once the image has gone and before
+    // the output is read back (a worker takes the read-back's memory there).
+    void SetBeforeCheck(std::function<void()> call) { m_BeforeCheck = std::move(call); }
     // The output of the last such write; null when there is none.
     std::unique_ptr<CAtomicReplace> TakeUncommitted();
     // The files the last Write or WriteMultipage put in place.
@@ -163,6 +167,7 @@ private:
     QSize m_DecodeHint;
     bool m_CommitLater = false;
     bool m_ReleaseWritten = false;
+    std::function<void()> m_BeforeCheck;
     std::unique_ptr<CAtomicReplace> m_Uncommitted; // never copied
 
 public:

@@ -442,6 +442,8 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     // all metadata in the header, the rest is libjpeg's or libtiff's own:
     // a ping is enough there, and spares the common outputs a decode.
     const bool headerEnough = IsJpeg(format) || format == QLatin1String("JPE") || IsTiff(format);
+    // Measuring what the check costs (bench/large-photos.sh) is the only use.
+    static const bool skipCheck = qEnvironmentVariableIntValue("BRANDQUILL_BENCH_SKIP_READBACK") == 1;
     if (m_ReleaseWritten) {
         if (image)
             *image = Magick::Image();
@@ -449,9 +451,9 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
             pages->clear();
         m_Image = Magick::Image();
         m_Pages.clear();
+        if (ok && !png && !skipCheck && m_BeforeCheck)
+            m_BeforeCheck();
     }
-    // Measuring what the check costs (bench/large-photos.sh) is the only use.
-    static const bool skipCheck = qEnvironmentVariableIntValue("BRANDQUILL_BENCH_SKIP_READBACK") == 1;
     for (int i = 0; ok && !png && !skipCheck && i < written.size(); ++i) {
         const CMagickReader::SResult back = headerEnough ? CMagickReader::Ping(written.at(i), CMagickReader::AllFrames)
                                                          : CMagickReader::Stream(written.at(i));

@@ -125,19 +125,19 @@ double CPhotoPeaks::CoderBytes(const QString& format, bool write)
         double read;
         double write;
     };
-    static const SCost costs[] = {{"BMP", 3, 3},   {"PICT", 37, 1}, {"PCT", 37, 1},   {"PCX", 16, 8},
-                                  {"PSD", 16, 1},  {"SGI", 12, 4},  {"WBMP", 16, 21}, {"GIF", 1, 13},
-                                  {"JP2", 14, 14}, {"JPC", 14, 14}, {"TGA", 1, 1},    {"PNG", 4, 4}};
+    static const SCost costs[] = {{"BMP", 3, 3},  {"PICT", 37, 1},  {"PCT", 37, 1}, {"PCX", 16, 8},  {"PSD", 16, 1},
+                                  {"SGI", 12, 8}, {"WBMP", 16, 21}, {"GIF", 1, 13}, {"JP2", 14, 24}, {"JPC", 14, 24},
+                                  {"TGA", 1, 1},  {"PNG", 4, 4},    {"JPG", 0, 6},  {"JPEG", 0, 6},  {"JPE", 0, 6}};
     for (const SCost& cost : costs) {
         if (format == QLatin1String(cost.format))
             return write ? cost.write : cost.read;
     }
-    // JPEG and TIFF code a few rows at a time.
+    // TIFF codes a few rows at a time.
     return 0;
 }
 
-QList<quint64> CPhotoPeaks::Steps(const SPhoto& photo, const QList<SFilterRecord>& chain, const QString& outputFormat,
-                                  bool released)
+CPhotoPeaks::SPlan CPhotoPeaks::Steps(const SPhoto& photo, const QList<SFilterRecord>& chain,
+                                      const QString& outputFormat)
 {
     const double packet =
         double(sizeof(MagickCore::PixelPacket) + (photo.indexed ? sizeof(MagickCore::IndexPacket) : 0));
@@ -145,22 +145,19 @@ QList<quint64> CPhotoPeaks::Steps(const SPhoto& photo, const QList<SFilterRecord
     QSize size = photo.decoded.isEmpty() ? photo.size : photo.decoded;
     const auto bytes = [](double value) { return quint64(std::max(0.0, value)); };
 
-    QList<quint64> steps;
-    steps << bytes(Pixels(size) * (frames * packet + CoderBytes(photo.format.toUpper(), false)));
+    SPlan plan;
+    plan.steps << bytes(Pixels(size) * (frames * packet + CoderBytes(photo.format.toUpper(), false)));
     for (const SFilterRecord& record : chain) {
         if (!record.active)
             continue;
         const double before = Pixels(size);
         const double peak = FilterPeak(record, size, photo.orientation);
         // The other frames wait whole beside the one being filtered.
-        steps << bytes(((frames - 1) * before + peak) * packet);
+        plan.steps << bytes(((frames - 1) * before + peak) * packet);
     }
     const QString format = outputFormat.toUpper();
-    const double image = frames * Pixels(size) * packet;
-    const double writer = image + Pixels(size) * CoderBytes(format, true);
+    plan.steps << bytes(Pixels(size) * (frames * packet + CoderBytes(format, true)));
     // Frames are streamed one after the other; PNG outputs are not read back.
-    const double check =
-        format == QLatin1String("PNG") ? 0 : Pixels(size) * CoderBytes(format, false) + (released ? 0 : image);
-    steps << bytes(std::max(writer, check));
-    return steps;
+    plan.check = format == QLatin1String("PNG") ? 0 : bytes(Pixels(size) * CoderBytes(format, false));
+    return plan;
 }

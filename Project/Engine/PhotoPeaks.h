@@ -24,11 +24,14 @@ public:
         QString format;       // the source's coder (JPEG, PNG, ...)
     };
 
-    // Bytes at the peak of the read, of each active filter in chain order
-    // and of the write with the read-back of what it wrote (`released`: the
-    // image is let go of before the read-back).
-    static QList<quint64> Steps(const SPhoto& photo, const QList<SFilterRecord>& chain, const QString& outputFormat,
-                                bool released);
+    struct SPlan {
+        // Bytes at the peak of the read, of each active filter in chain
+        // order and of the write.
+        QList<quint64> steps;
+        // Bytes the read-back of the output holds once the image has gone.
+        quint64 check = 0;
+    };
+    static SPlan Steps(const SPhoto& photo, const QList<SFilterRecord>& chain, const QString& outputFormat);
     // Pixels one filter holds at its peak on an image of `size`, the image
     // included; `size` becomes the size it leaves.
     static double FilterPeak(const SFilterRecord& record, QSize& size, int orientation);

@@ -300,6 +300,9 @@ private:
     // After `done` steps (the read, then each active filter): holds only
     // what the steps still to come need.
     void PassPhotoSteps(int done);
+    // Once the photo's pixels have gone, before its output is read back:
+    // holds only what the read-back needs, waiting while it is not free.
+    void TakeCheckMemory();
     // After the write: keeps only what the engine still holds (the pages of
     // one document).
     void EndPhotoMemory();
@@ -367,7 +370,7 @@ private:
     QSize m_DecodeHint;
     // The photo as its header tells, for the memory its steps will hold.
     CPhotoPeaks::SPhoto m_Header;
-    QList<quint64> m_StepPeaks;
+    CPhotoPeaks::SPlan m_PhotoPlan;
     std::unique_ptr<CPixelBudget::CLease> m_Lease;
     QStringList m_RecordedPaths; // what this photo entered in outputPaths
     void* m_Attributes = nullptr;

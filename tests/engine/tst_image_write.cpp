@@ -906,6 +906,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("no image") << "noimage";
     QTest::newRow("density libtiff refuses") << "nan";
     QTest::newRow("PSD whose layer does not read back") << "label";
+    QTest::newRow("BMP cut short after its pixels were let go") << "cut";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -935,6 +936,15 @@ void TestImageWrite::unwritableTargets()
         engine.m_Image.modifyImage();
         engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
         engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
+    } else if (kind == "cut") {
+        // As a worker writes: the photo goes before the streamed read-back.
+        engine.SetReleaseWritten(true);
+        engine.SetBeforeCheck([&] {
+            for (const QString& name : FilesIn(m_dir->path()))
+                if (name.startsWith(".bq-"))
+                    QVERIFY(QFile::resize(Path(name), BqTest::FileBytes(Path(name)).size() / 2));
+        });
+        out = Path("out.bmp");
     } else if (kind == "label") {
         // The writer gives the layer's name one length byte.
         engine.m_Image.attribute("label", std::string(256, 'l'));
@@ -948,6 +958,11 @@ void TestImageWrite::unwritableTargets()
         QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
     if (kind == "label")
         QCOMPARE(engine.WriteError(), QString("the file written does not read back: unable to decompress image"));
+    if (kind == "cut") {
+        QVERIFY2(engine.WriteError().startsWith("the file written does not read back: "),
+                 qPrintable(engine.WriteError()));
+        QVERIFY(!engine.m_Image.isValid());
+    }
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
