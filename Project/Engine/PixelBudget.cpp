@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include <malloc.h>
+
 CPixelBudget::CPixelBudget(quint64 total) : m_Total(std::max<quint64>(total, 1)) {}
 
 CPixelBudget& CPixelBudget::Shared()
@@ -68,18 +70,24 @@ void CPixelBudget::CLease::Lower(quint64 bytes)
     CPixelBudget& budget = m_Budget;
     const quint64 kept = std::min(bytes, budget.m_Total);
     quint64 held = 0;
+    quint64 freed = 0;
     {
         std::lock_guard<std::mutex> lock(budget.m_Mutex);
         if (kept == m_Held)
             return;
+        freed = m_Held > kept ? m_Held - kept : 0;
         budget.m_Held = budget.m_Held - m_Held + kept;
-        const bool grew = kept > m_Held;
         m_Held = kept;
         held = budget.m_Held;
-        if (!grew) {
+        if (freed > 0)
             budget.m_Changed.notify_all();
-            return;
-        }
     }
-    budget.TrimPool(held);
+    if (freed == 0) {
+        budget.TrimPool(held);
+    } else if (freed >= TrimAfter) {
+        // The frames of an animation are small blocks, which malloc keeps
+        // in the worker's own arena once freed: each worker would go on
+        // holding the largest animation it read.
+        malloc_trim(0);
+    }
 }

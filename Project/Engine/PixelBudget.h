@@ -54,6 +54,9 @@ public:
         quint64 m_Held = 0;
     };
 
+    // Giving back this much or more returns malloc's free memory to the system.
+    static constexpr quint64 TrimAfter = quint64(256) << 20;
+
 private:
     // Frees pooled blocks beyond what the holders leave of the budget.
     void TrimPool(quint64 held) const;
