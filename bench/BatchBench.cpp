@@ -3,13 +3,18 @@
 //   brandquill-bench-batch --make-photos N DIR [WxH [png]]
 //                                                N photo-like JPEGs (or PNGs),
 //                                                4000 x 3000 unless WxH is given
-//   brandquill-bench-batch --run DIR OUT [CHAIN] one hidden run of the processing
+//   brandquill-bench-batch --run DIR OUT [CHAIN [FORMAT]]
+//                                                one hidden run of the processing
 //                                                dialog over DIR's photos into OUT
 //
 // CHAIN "resize-text" (default) fits the photos into 1600 x 1600 and then
 // adds the text mark; "text-resize" marks first, so that the photo must be
 // decoded whole; "png" fits PNG photos into 1000 x 1000, marks them and
-// writes PNG. --run prints one line of key=value pairs: the wall time of
+// writes PNG. For bench/large-photos.sh: "none" (no filter), "border" (a
+// white 12 px Simple Border), "text-border" (the mark, then the border) and
+// "text-rotate-border" (the mark, a 30 degree Rotate, the border). FORMAT
+// is the output format (JPG unless the chain says otherwise); GIF photos in
+// DIR are taken too. --run prints one line of key=value pairs: the wall time of
 // constructing the dialog plus exec(), the CPU time of the process during
 // that stretch and its ratio to the wall time, the worker count, the image
 // library's thread limit during the run and the process's peak resident set
@@ -43,7 +48,8 @@ namespace
 int Usage()
 {
     std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH [png]]\n"
-                 "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize|png]\n";
+                 "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize|png|none|border|\n"
+                 "                                         text-border|text-rotate-border [FORMAT]]\n";
     return 2;
 }
 
@@ -84,11 +90,12 @@ SFilterRecord Record(quint32 id, const QString& name, std::initializer_list<std:
     return record;
 }
 
-void SetUpJob(const QString& photos, const QString& out, const QString& chain)
+void SetUpJob(const QString& photos, const QString& out, const QString& chain, const QString& format)
 {
     CFormatsEnum::GetInstance()->GenerateList();
     QList<SImageRecord>& images = CListImages::GetInstance()->images;
-    const QFileInfoList files = QDir(photos).entryInfoList({"*.jpg", "*.JPG", "*.png"}, QDir::Files, QDir::Name);
+    const QFileInfoList files =
+        QDir(photos).entryInfoList({"*.jpg", "*.JPG", "*.png", "*.gif"}, QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         SImageRecord record;
         record.path = file.absoluteFilePath();
@@ -107,12 +114,29 @@ void SetUpJob(const QString& photos, const QString& out, const QString& chain)
     const SFilterRecord text =
         Record(FilterText, "Text", {{1, 8}, {2, 24}, {3, 24}, {9, 20}, {14, double(QColor(Qt::white).rgba())}},
                {QString::fromUtf8("\xC2\xA9 Brandquill"), "DejaVu Sans"});
-    CListFilters::GetInstance()->filters =
-        chain == "text-resize" ? QList<SFilterRecord>{text, resize} : QList<SFilterRecord>{resize, text};
+    // Simple Border: 12 px on every side, white. Rotate: 30 degrees, always.
+    const SFilterRecord border =
+        Record(FilterSimpleBorder, "Simple Border", {{0, 12}, {5, double(QColor(Qt::white).rgba())}, {6, 1}}, {});
+    const SFilterRecord rotate = Record(FilterRotate, "Rotate", {{0, 30}, {1, 0}}, {});
+    QList<SFilterRecord>& filters = CListFilters::GetInstance()->filters;
+    if (chain == "text-resize")
+        filters = {text, resize};
+    else if (chain == "none")
+        filters = {};
+    else if (chain == "border")
+        filters = {border};
+    else if (chain == "text-border")
+        filters = {text, border};
+    else if (chain == "text-rotate-border")
+        filters = {text, rotate, border};
+    else
+        filters = {resize, text};
 
     CUserProfile* p = CUserProfile::GetInstance();
     p->FilterFilename.preset = 0;
-    p->OutputFormat = chain == "png" ? QStringLiteral("PNG") : QStringLiteral("JPG");
+    p->OutputFormat = !format.isEmpty() ? format.toUpper()
+                      : chain == "png"  ? QStringLiteral("PNG")
+                                        : QStringLiteral("JPG");
     p->PNGComp = 1;
     p->Interlaced = 0;
     p->Quality = 85;
@@ -133,13 +157,13 @@ double CpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-int RunBatch(const QString& photos, const QString& out, const QString& chain)
+int RunBatch(const QString& photos, const QString& out, const QString& chain, const QString& format)
 {
     if (!StartMagickRuntime())
         std::cerr << "warning: the project's ImageMagick policy was not found\n";
     if (!QDir().mkpath(out))
         return Usage();
-    SetUpJob(photos, out, chain);
+    SetUpJob(photos, out, chain, format);
 
     qint64 magickThreads = qint64(Magick::ResourceLimits::thread());
     const double cpuBefore = CpuSeconds();
@@ -180,11 +204,13 @@ int main(int argc, char** argv)
         return MakePhotos(args[2].toInt(), args[3], args.value(4, QStringLiteral("4000x3000")),
                           args.value(5, QStringLiteral("jpg")));
     }
-    if ((args.size() == 4 || args.size() == 5) && args[1] == "--run") {
-        const QString chain = args.size() == 5 ? args[4] : QStringLiteral("resize-text");
-        if (chain != "resize-text" && chain != "text-resize" && chain != "png")
+    if (args.size() >= 4 && args.size() <= 6 && args[1] == "--run") {
+        const QString chain = args.value(4, QStringLiteral("resize-text"));
+        const QStringList chains{"resize-text", "text-resize",       "png", "none", "border",
+                                 "text-border", "text-rotate-border"};
+        if (!chains.contains(chain))
             return Usage();
-        return RunBatch(args[2], args[3], chain);
+        return RunBatch(args[2], args[3], chain, args.value(5));
     }
     return Usage();
 }

@@ -176,11 +176,23 @@ bool CImageFilters::FilterSimpleBorder()
     }
     // The right and bottom borders take what the library's rounding of the
     // fractional size leaves after the photo.
-    Magick::Image canvas(*target);
+    const Magick::Geometry size(GeometryText("%fx%f", w + left + right, h + top + bottom));
+    // A canvas of the new size with the photo's settings but pixels of its
+    // own: no whole copy of the photo is made beside it.
+    CCollectedErrors errors;
+    MagickCore::Image* made = MagickCore::CloneImage(target->constImage(), size.width(), size.height(),
+                                                     MagickCore::MagickTrue, errors.Info());
+    if (made == nullptr)
+        errors.Raise("The border could not be made");
+    Magick::Image canvas(made);
     ShareProgress(canvas);
-    canvas.extent(Magick::Geometry(GeometryText("%fx%f", w + left + right, h + top + bottom)));
-    FillImage(canvas, ColorFromRgb(SlotRgb(slot[5])));
+    // Painted in the border's colour; the background colour written stays the photo's.
+    const Magick::Color background = canvas.backgroundColor();
+    canvas.backgroundColor(ColorFromRgb(SlotRgb(slot[5])));
+    canvas.erase();
+    canvas.backgroundColor(background);
     canvas.composite(*target, SlotInt(left), SlotInt(top), Magick::OverCompositeOp);
     *target = canvas;
+    errors.Raise(nullptr);
     return true;
 }

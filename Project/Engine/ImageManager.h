@@ -18,6 +18,7 @@
 
 #include <Magick++.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -103,6 +104,13 @@ public:
     // TakeUncommitted() and commit on a thread of its own (the sync before
     // the rename is slow), and put no file in place.
     void SetCommitLater(bool later) { m_CommitLater = later; }
+    // With release written set, Write and WriteMultipage let go of the image
+    // and pages they wrote before the output is read back, so that the check
+    // never holds a second copy of the photo; for a caller done with them.
+    void SetReleaseWritten(bool release) { m_ReleaseWritten = release; }
+    // Called, with release written set, once the image has gone and before
+    // the output is read back (a worker takes the read-back's memory there).
+    void SetBeforeCheck(std::function<void()> call) { m_BeforeCheck = std::move(call); }
     // The output of the last such write; null when there is none.
     std::unique_ptr<CAtomicReplace> TakeUncommitted();
     // The files the last Write or WriteMultipage put in place.
@@ -170,6 +178,8 @@ private:
     QString m_FilterFailure;
     QSize m_DecodeHint;
     bool m_CommitLater = false;
+    bool m_ReleaseWritten = false;
+    std::function<void()> m_BeforeCheck;
     std::unique_ptr<CAtomicReplace> m_Uncommitted; // never copied
 
 public:

@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 namespace
 {
@@ -120,6 +122,23 @@ void CMagickMemoryPool::Trim()
     } catch (const std::system_error&) {
         release(kept);
     }
+}
+
+void CMagickMemoryPool::TrimTo(size_t bytes)
+{
+    std::vector<void*> freed;
+    {
+        SPool& pool = Pool();
+        std::lock_guard<std::mutex> lock(pool.mutex);
+        while (pool.keptBytes > bytes && !pool.kept.empty()) {
+            const auto largest = std::prev(pool.kept.end());
+            pool.keptBytes -= largest->first;
+            freed.push_back(largest->second);
+            pool.kept.erase(largest);
+        }
+    }
+    for (void* block : freed)
+        free(block);
 }
 
 size_t CMagickMemoryPool::PooledBytes()

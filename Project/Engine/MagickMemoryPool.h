@@ -17,6 +17,9 @@ public:
     // Frees every block the pool keeps (after a batch run), on a thread of
     // its own: the caller does not wait for the memory to go back.
     static void Trim();
+    // Frees kept blocks, largest first, until at most `bytes` are kept; on
+    // the caller's thread, so that the memory is back when it returns.
+    static void TrimTo(size_t bytes);
     // Bytes kept for reuse right now.
     static size_t PooledBytes();
 

@@ -16,6 +16,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <type_traits>
 
 namespace
@@ -187,6 +188,82 @@ QList<Magick::Image> TakeFrames(MagickCore::Image* list)
     return frames;
 }
 
+// The row handler of a streamed read: each row is dropped once decoded.
+size_t DiscardRows(const MagickCore::Image*, const void*, const size_t columns)
+{
+    return columns;
+}
+
+// Streamed rows pass through one buffer per image, which the library's
+// loops over all rows (a colour table pass, a background fill) would share
+// between threads: while any stream is read, those loops run on one thread.
+class COneThreadWhileStreaming
+{
+public:
+    COneThreadWhileStreaming()
+    {
+        std::lock_guard<std::mutex> lock(Mutex());
+        if (Active()++ == 0) {
+            Saved() = MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource);
+            MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, 1);
+        }
+    }
+    ~COneThreadWhileStreaming()
+    {
+        std::lock_guard<std::mutex> lock(Mutex());
+        if (--Active() == 0)
+            MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, Saved());
+    }
+    COneThreadWhileStreaming(const COneThreadWhileStreaming&) = delete;
+    COneThreadWhileStreaming& operator=(const COneThreadWhileStreaming&) = delete;
+
+private:
+    static std::mutex& Mutex()
+    {
+        static std::mutex mutex;
+        return mutex;
+    }
+    static int& Active()
+    {
+        static int active = 0;
+        return active;
+    }
+    static MagickCore::MagickSizeType& Saved()
+    {
+        static MagickCore::MagickSizeType saved = 0;
+        return saved;
+    }
+};
+
+// The library names where a report was made after its reason.
+bool FromColourTablePass(const MagickCore::ExceptionInfo* report)
+{
+    const auto names = [](const char* text) { return text && std::strstr(text, "/SyncImage/"); };
+    return report->severity < MagickCore::ErrorException && (names(report->reason) || names(report->description));
+}
+
+// Some coders map every row through the colour table once the rows are read
+// (SyncImage). A stream no longer holds those rows: that pass reads whatever
+// its one row buffer holds, from several threads, and its reports say nothing
+// about the file. A frame whose only reports come from it is clean.
+void ForgetColourTablePass(MagickCore::Image* list)
+{
+    for (MagickCore::Image* frame = list; frame; frame = frame->next) {
+        MagickCore::ExceptionInfo* exception = &frame->exception;
+        if (exception->severity == MagickCore::UndefinedException)
+            continue;
+        bool only = FromColourTablePass(exception);
+        if (auto* reports = static_cast<MagickCore::LinkedListInfo*>(exception->exceptions)) {
+            MagickCore::ResetLinkedListIterator(reports);
+            while (auto* report =
+                       static_cast<const MagickCore::ExceptionInfo*>(MagickCore::GetNextValueInLinkedList(reports)))
+                only = only && FromColourTablePass(report);
+        }
+        if (only)
+            MagickCore::ClearMagickException(exception);
+    }
+}
+
 } // namespace
 
 int CMagickReader::FrameLimit()
@@ -261,7 +338,7 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
 {
     // The header first: a promise the file cannot keep is refused before
     // the decoder allocates anything.
-    SResult header = Run(path, frames, true, nullptr);
+    SResult header = Run(path, frames, Header, nullptr);
     if (header.frames.isEmpty())
         return header;
     double pixels = 0;
@@ -279,15 +356,25 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
         refused.error = refused.damage;
         return refused;
     }
-    return Run(path, frames, false, progress, jpegSize);
+    return Run(path, frames, Pixels, progress, jpegSize);
 }
 
 CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)
 {
-    return Run(path, frames, true, nullptr);
+    return Run(path, frames, Header, nullptr);
 }
 
-CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+CMagickReader::SResult CMagickReader::Stream(const QString& path)
+{
+    // One stream at a time in the process: the library's coders crash now
+    // and then on large photos streamed side by side.
+    static std::mutex oneStream;
+    const std::lock_guard<std::mutex> lock(oneStream);
+    const COneThreadWhileStreaming oneThread;
+    return Run(path, AllFrames, Streamed, nullptr);
+}
+
+CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, Pass pass, SProgressData* progress,
                                           QSize jpegSize)
 {
     SResult result;
@@ -302,14 +389,18 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     }
     // Not through the library's PNG coder: it lets one read run at a time.
     if (CPngCoder::IsPng(path))
-        return CPngCoder::Read(path, ping, progress);
+        return CPngCoder::Read(path, pass == Header, progress);
     static const bool tiffFiltered = FilterTiffErrors();
     Q_UNUSED(tiffFiltered);
     MagickCore::ImageInfo* info = NewImageInfo(file, frames, jpegSize);
     if (progress)
         MagickCore::SetImageInfoProgressMonitor(info, MagickProgressMonitor, progress);
     MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    MagickCore::Image* list = ping ? MagickCore::PingImage(info, exception) : MagickCore::ReadImage(info, exception);
+    MagickCore::Image* list = pass == Header   ? MagickCore::PingImage(info, exception)
+                              : pass == Pixels ? MagickCore::ReadImage(info, exception)
+                                               : MagickCore::ReadStream(info, DiscardRows, exception);
+    if (pass == Streamed)
+        ForgetColourTablePass(list);
     result.clean = ReadWasClean(list, exception);
     result.damage = DamageReason(list, exception);
     // An error fails the read even when the coder left a partial image.
@@ -332,6 +423,11 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
             frame->units = MagickCore::UndefinedResolution;
         }
     }
+    // A streamed frame has no pixels to give.
+    if (list && pass == Streamed) {
+        MagickCore::DestroyImageList(list);
+        list = nullptr;
+    }
     result.frames = TakeFrames(list);
     MagickCore::DestroyExceptionInfo(exception);
     MagickCore::DestroyImageInfo(info);
@@ -339,7 +435,7 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, bo
     // failed" for GIF): where the limit's worth of frames is there, it is the
     // limit that failed.
     if (frames == AllFrames && !result.error.isEmpty() &&
-        Run(path, FramesWithinLimit, true, nullptr).frames.size() == FrameLimit())
+        Run(path, FramesWithinLimit, Header, nullptr).frames.size() == FrameLimit())
         result.error = QStringLiteral("more than %1 frames, the most one file may have").arg(FrameLimit());
     return result;
 }

@@ -41,6 +41,10 @@ public:
                         QSize jpegSize = QSize());
     // Header data only, no pixels.
     static SResult Ping(const QString& path, Frames frames);
+    // Decodes every frame through a pixel stream that keeps no image, row by
+    // row: the damage and error of a read, at the memory of the coder's own
+    // buffers. No frames are returned.
+    static SResult Stream(const QString& path);
 
     // The frames of an animation as it shows them: GIF frames are patches
     // placed on the logical screen, each over what the one before left by its
@@ -68,6 +72,7 @@ public:
 
 private:
     CMagickReader() = delete;
-    static SResult Run(const QString& path, Frames frames, bool ping, SProgressData* progress,
+    enum Pass { Header, Pixels, Streamed };
+    static SResult Run(const QString& path, Frames frames, Pass pass, SProgressData* progress,
                        QSize jpegSize = QSize());
 };

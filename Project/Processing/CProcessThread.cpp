@@ -88,6 +88,8 @@ void CProcessThread::run()
         // Stages catch their own failures; this only keeps the thread alive
         // long enough to say that it has finished.
     }
+    // Whatever ended the run, its memory goes back to the other runs.
+    m_Lease.reset();
     ReleaseAttributes();
     FinishRun();
 }
@@ -182,6 +184,8 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
             m_PageCount = Guarded([&] { return m_Engine->GetPageCount(m_SourcePath); });
         m_MultiPage = m_PageCount > 1;
         LightProcessing(skip);
+        if (!skip && !TakePhotoMemory())
+            return !UserRequestedCancel();
         if (!skip)
             ReadImage(skip);
         if (!skip) {
@@ -194,6 +198,7 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
             if (UserRequestedCancel())
                 return false;
             WriteImage(skip);
+            EndPhotoMemory();
             // The photo ends once its output is in place.
             if (m_Pending)
                 return true;
@@ -202,6 +207,7 @@ bool CProcessThread::ProcessPhoto(const SImageRecord& photo)
                 emit IncProgressImage();
         }
     }
+    EndPhotoMemory();
     LogAppendAction();
     CountRemainingOperations();
     return true;
@@ -255,6 +261,7 @@ void CProcessThread::ReadImage(bool& skip)
         ok = Guarded([&] { return engine.Read(m_SourcePath); }) && HasPixels(engine.m_Image);
         engine.SetDecodeHint(QSize());
     }
+    PassPhotoSteps(1);
     if (ok) {
         // Written all the same (the user may want what is there), but
         // reported, counted, and its source kept.
@@ -292,6 +299,7 @@ QString CProcessThread::LoadFailureReason() const
 
 void CProcessThread::ApplyFilters()
 {
+    int done = 1; // the read
     for (int i = 0; i < m_pFilters->filters.size(); ++i) {
         WaitWhilePaused();
         if (cancel.load())
@@ -300,6 +308,7 @@ void CProcessThread::ApplyFilters()
         if (!record.active)
             continue;
         m_Filtered = true;
+        ++done;
         const bool ok = Guarded([&] {
             if (OneDocument())
                 return m_Engine->ApplyFilterToCurrentPage(record);
@@ -307,6 +316,7 @@ void CProcessThread::ApplyFilters()
                 return m_Engine->ApplyFilterToMultipage(record);
             return m_Engine->ApplyFilter(record);
         });
+        PassPhotoSteps(done);
         if (ok) {
             CountOperation();
         } else {
@@ -343,13 +353,16 @@ void CProcessThread::WriteImage(bool& skip)
     for (const QString& target : targets)
         DisableReadOnly(target);
     CleanOutputFolder(m_OutputPath);
-    // Synced and renamed into place while the next photo is read.
+    // Synced and renamed into place while the next photo is read; the
+    // photo's pixels go before the output is read back.
     m_Engine->SetCommitLater(true);
+    m_Engine->SetReleaseWritten(true);
     const bool ok =
         WritableOutput() && Guarded([&] {
             return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
         });
     m_Engine->SetCommitLater(false);
+    m_Engine->SetReleaseWritten(false);
     if (!ok) {
         LogFailure(tr("Failed to write"), targets, WritePathLength, WriteFailureReason());
         skip = true;
@@ -434,8 +447,10 @@ void CProcessThread::WriteDocument(bool& skip)
     CleanOutputFolder(m_OutputPath);
     // Committed here, so that a name taken since the check is not replaced.
     m_Engine->SetCommitLater(true);
+    m_Engine->SetReleaseWritten(true);
     bool ok = WritableOutput() && Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); });
     m_Engine->SetCommitLater(false);
+    m_Engine->SetReleaseWritten(false);
     const std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
     QString reason = ok ? QString() : WriteFailureReason();
     if (ok && output) {

@@ -20,12 +20,15 @@
 //
 // CProcessThread.cpp: the run and the stages; CProcessThreadPaths.cpp: output
 // paths and name conflicts; CProcessThreadLight.cpp: the copy or move and the
-// file attributes; CProcessThreadCommit.cpp: the commit beside the next photo.
+// file attributes; CProcessThreadCommit.cpp: the commit beside the next photo;
+// CProcessThreadBudget.cpp: the photo's share of the run's pixel memory.
 
 #include "AtomicReplace.h"
 #include "FileIdentity.h"
 #include "FilterFilename.h"
 #include "ListImages.h"
+#include "PhotoPeaks.h"
+#include "PixelBudget.h"
 
 #include <QDateTime>
 #include <QList>
@@ -292,6 +295,21 @@ private:
     QString MakeFolder(const QString& path);
     void DecideSameFile();
 
+    // --- CProcessThreadBudget.cpp ---
+    // Before the read: waits until the most the photo's steps will hold is
+    // free in the pixel budget, and holds it; false when the run is stopped
+    // while waiting.
+    bool TakePhotoMemory();
+    // After `done` steps (the read, then each active filter): holds only
+    // what the steps still to come need.
+    void PassPhotoSteps(int done);
+    // Once the photo's pixels have gone, before its output is read back:
+    // holds only what the read-back needs, waiting while it is not free.
+    void TakeCheckMemory();
+    // After the write: keeps only what the engine still holds (the pages of
+    // one document).
+    void EndPhotoMemory();
+
     // --- CProcessThreadLight.cpp ---
     bool CheckLightProcessing() const;
     void LightProcessing(bool& skip);
@@ -354,6 +372,10 @@ private:
     SFileIdentity m_SourceRead;
     // The size the source may be decoded at, found when it is pinged.
     QSize m_DecodeHint;
+    // The photo as its header tells, for the memory its steps will hold.
+    CPhotoPeaks::SPhoto m_Header;
+    CPhotoPeaks::SPlan m_PhotoPlan;
+    std::unique_ptr<CPixelBudget::CLease> m_Lease;
     QStringList m_RecordedPaths; // what this photo entered in outputPaths
     void* m_Attributes = nullptr;
 

@@ -71,6 +71,18 @@ void CProcessThread::GeneratePathName()
         m_Naming.exifDate = pinged ? ping.m_Properties.dateTime : QString();
         // Kept for the read: a JPEG may be decoded at the size the chain needs.
         m_DecodeHint = pinged ? Guarded([&] { return ping.DecodeHint(m_pFilters->filters); }) : QSize();
+        m_Header = CPhotoPeaks::SPhoto();
+        Guarded([&] {
+            if (pinged && ping.m_Image.isValid()) {
+                const Magick::Image& header = ping.m_Image;
+                m_Header.size = QSize(int(header.columns()), int(header.rows()));
+                m_Header.orientation = int(header.orientation());
+                m_Header.indexed =
+                    header.classType() == Magick::PseudoClass || header.colorSpace() == Magick::CMYKColorspace;
+                m_Header.format = QString::fromStdString(header.magick());
+            }
+            return true;
+        });
     }
     m_Naming.GenerateFilename(m_pImages->images.size(), false);
     const QString fileName = m_Naming.result;

@@ -943,6 +943,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("no image") << "noimage";
     QTest::newRow("density libtiff refuses") << "nan";
     QTest::newRow("PSD that does not read back") << "readback";
+    QTest::newRow("BMP cut short after its pixels were let go") << "cut";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -972,6 +973,15 @@ void TestImageWrite::unwritableTargets()
         engine.m_Image.modifyImage();
         engine.m_Image.image()->x_resolution = engine.m_Image.image()->y_resolution = std::nan("");
         engine.m_Image.resolutionUnits(Magick::PixelsPerInchResolution);
+    } else if (kind == "cut") {
+        // As a worker writes: the photo goes before the streamed read-back.
+        engine.SetReleaseWritten(true);
+        engine.SetBeforeCheck([&] {
+            for (const QString& name : FilesIn(m_dir->path()))
+                if (name.startsWith(".bq-"))
+                    QVERIFY(QFile::resize(Path(name), BqTest::FileBytes(Path(name)).size() / 2));
+        });
+        out = Path("out.bmp");
     } else if (kind == "readback") {
         out = Path("out.psd");
     }
@@ -987,9 +997,11 @@ void TestImageWrite::unwritableTargets()
     QVERIFY2(!engine.WriteError().contains(".bq-"), qPrintable(engine.WriteError()));
     if (kind == "nan")
         QVERIFY2(engine.WriteError().contains(out), qPrintable(engine.WriteError()));
-    if (kind == "readback")
+    if (kind == "readback" || kind == "cut")
         QVERIFY2(engine.WriteError().startsWith("the file written does not read back: "),
                  qPrintable(engine.WriteError()));
+    if (kind == "cut")
+        QVERIFY(!engine.m_Image.isValid());
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));

@@ -1,0 +1,93 @@
+#include "PixelBudget.h"
+
+#include "MagickMemoryPool.h"
+
+#include <Magick++.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include <malloc.h>
+
+CPixelBudget::CPixelBudget(quint64 total) : m_Total(std::max<quint64>(total, 1)) {}
+
+CPixelBudget& CPixelBudget::Shared()
+{
+    // Never destroyed: workers may still hand memory back at exit.
+    static CPixelBudget* shared = new CPixelBudget(quint64(Magick::ResourceLimits::memory()));
+    return *shared;
+}
+
+quint64 CPixelBudget::Held() const
+{
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    return m_Held;
+}
+
+void CPixelBudget::TrimPool(quint64 held) const
+{
+    CMagickMemoryPool::TrimTo(held < m_Total ? size_t(m_Total - held) : 0);
+}
+
+bool CPixelBudget::CLease::Acquire(quint64 bytes, const std::function<bool()>& stop, int pollMs)
+{
+    CPixelBudget& budget = m_Budget;
+    const quint64 wanted = std::min(bytes, budget.m_Total);
+    if (wanted <= m_Held) {
+        Lower(wanted);
+        return true;
+    }
+    std::set<quint64>& waiting = budget.m_Waiting;
+    quint64 held = 0;
+    {
+        std::unique_lock<std::mutex> lock(budget.m_Mutex);
+        const quint64 ticket = budget.m_NextTicket++;
+        waiting.insert(ticket);
+        const auto admitted = [&] {
+            return *waiting.begin() == ticket && budget.m_Held - m_Held + wanted <= budget.m_Total;
+        };
+        while (!admitted()) {
+            if (stop && stop()) {
+                waiting.erase(ticket);
+                budget.m_Changed.notify_all();
+                return false;
+            }
+            budget.m_Changed.wait_for(lock, std::chrono::milliseconds(pollMs));
+        }
+        waiting.erase(ticket);
+        budget.m_Held += wanted - m_Held;
+        m_Held = wanted;
+        held = budget.m_Held;
+        // The next in line may fit beside this one.
+        budget.m_Changed.notify_all();
+    }
+    budget.TrimPool(held);
+    return true;
+}
+
+void CPixelBudget::CLease::Lower(quint64 bytes)
+{
+    CPixelBudget& budget = m_Budget;
+    const quint64 kept = std::min(bytes, budget.m_Total);
+    quint64 held = 0;
+    quint64 freed = 0;
+    {
+        std::lock_guard<std::mutex> lock(budget.m_Mutex);
+        if (kept == m_Held)
+            return;
+        freed = m_Held > kept ? m_Held - kept : 0;
+        budget.m_Held = budget.m_Held - m_Held + kept;
+        m_Held = kept;
+        held = budget.m_Held;
+        if (freed > 0)
+            budget.m_Changed.notify_all();
+    }
+    if (freed == 0) {
+        budget.TrimPool(held);
+    } else if (freed >= TrimAfter) {
+        // The frames of an animation are small blocks, which malloc keeps
+        // in the worker's own arena once freed: each worker would go on
+        // holding the largest animation it read.
+        malloc_trim(0);
+    }
+}
