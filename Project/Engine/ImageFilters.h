@@ -38,6 +38,12 @@ public:
         std::string geometry;
         bool skip = true;
     };
+    // A simple border's four widths in pixels for a photo of this size
+    // (percent widths taken of it); never negative, and fractional where
+    // percent makes them so.
+    struct SBorderWidths {
+        double top = 0, bottom = 0, left = 0, right = 0;
+    };
 
     CImageFilters();
     virtual ~CImageFilters();
@@ -59,6 +65,7 @@ public:
     // say top-left, so that nothing turns the photo again.
     static void MarkUpright(Magick::Image& image);
     static SResizePlan PlanResize(size_t width, size_t height, const SFilterRecord& record);
+    static SBorderWidths BorderWidths(const SFilterRecord& record, double width, double height);
     // The size Magick::Image::scale makes of `size` with this plan.
     static QSize ScaledSize(QSize size, const SResizePlan& plan);
     // Whether a rotate record leaves a photo of this size alone (its

@@ -157,23 +157,27 @@ bool CImageFilters::FilterShadow()
     return true;
 }
 
+CImageFilters::SBorderWidths CImageFilters::BorderWidths(const SFilterRecord& record, double width, double height)
+{
+    const double* slot = record.numbers;
+    SBorderWidths b{BorderWidth(slot[0]), BorderWidth(slot[1]), BorderWidth(slot[2]), BorderWidth(slot[3])};
+    if (slot[6] != 0)
+        b.bottom = b.left = b.right = b.top;
+    if (slot[4] == 1) {
+        b.top = b.top * height / 100;
+        b.bottom = b.bottom * height / 100;
+        b.left = b.left * width / 100;
+        b.right = b.right * width / 100;
+    }
+    return b;
+}
+
 bool CImageFilters::FilterSimpleBorder()
 {
     const double* slot = record.numbers;
     const double w = static_cast<double>(target->columns());
     const double h = static_cast<double>(target->rows());
-    double top = BorderWidth(slot[0]);
-    double bottom = BorderWidth(slot[1]);
-    double left = BorderWidth(slot[2]);
-    double right = BorderWidth(slot[3]);
-    if (slot[6] != 0)
-        bottom = left = right = top;
-    if (slot[4] == 1) {
-        top = top * h / 100;
-        bottom = bottom * h / 100;
-        left = left * w / 100;
-        right = right * w / 100;
-    }
+    const auto [top, bottom, left, right] = BorderWidths(record, w, h);
     // The right and bottom borders take what the library's rounding of the
     // fractional size leaves after the photo.
     const Magick::Geometry size(GeometryText("%fx%f", w + left + right, h + top + bottom));

@@ -57,21 +57,8 @@ double RotatePeak(double degrees, QSize& size)
 
 QSize BorderedSize(const SFilterRecord& record, QSize size)
 {
-    const double* slot = record.numbers;
-    const auto width = [](double v) { return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1000000.0); };
-    double top = width(slot[0]);
-    double bottom = width(slot[1]);
-    double left = width(slot[2]);
-    double right = width(slot[3]);
-    if (slot[6] != 0)
-        bottom = left = right = top;
-    if (slot[4] == 1) {
-        top = top * size.height() / 100;
-        bottom = bottom * size.height() / 100;
-        left = left * size.width() / 100;
-        right = right * size.width() / 100;
-    }
-    return QSize(int(std::ceil(size.width() + left + right)), int(std::ceil(size.height() + top + bottom)));
+    const auto b = CImageFilters::BorderWidths(record, size.width(), size.height());
+    return QSize(int(std::ceil(size.width() + b.left + b.right)), int(std::ceil(size.height() + b.top + b.bottom)));
 }
 
 } // namespace
