@@ -22,6 +22,7 @@
 #include "CProcessController.h"
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
+#include "ImageManager.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MagickRuntime.h"
@@ -197,6 +198,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // bench/large-photos.sh measures each output with and without its check.
+    CImageManager::SkipReadBackForBenchmark(qEnvironmentVariableIntValue("BRANDQUILL_BENCH_SKIP_READBACK") == 1);
     const QStringList args = app.arguments();
     if (args.size() >= 4 && args.size() <= 6 && args[1] == "--make-photos") {
         // The program's own limits: 100-megapixel photos exceed the system's.

@@ -108,6 +108,8 @@ public:
     // and pages they wrote before the output is read back, so that the check
     // never holds a second copy of the photo; for a caller done with them.
     void SetReleaseWritten(bool release) { m_ReleaseWritten = release; }
+    // For bench/large-photos.sh alone: writes skip the read-back check.
+    static void SkipReadBackForBenchmark(bool skip);
     // Called, with release written set, once the image has gone and before
     // the output is read back (a worker takes the read-back's memory there).
     void SetBeforeCheck(std::function<void()> call) { m_BeforeCheck = std::move(call); }

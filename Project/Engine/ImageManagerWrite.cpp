@@ -14,8 +14,19 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <memory>
+
+
+// Set only by the batch benchmark, to measure what the read-back costs; the
+// program itself never skips it.
+static std::atomic<bool> g_SkipReadBack{false};
+
+void CImageManager::SkipReadBackForBenchmark(bool skip)
+{
+    g_SkipReadBack = skip;
+}
 
 namespace {
 
@@ -318,8 +329,7 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     // all metadata in the header, the rest is libjpeg's or libtiff's own:
     // a ping is enough there, and spares the common outputs a decode.
     const bool headerEnough = IsJpeg(format) || format == QLatin1String("JPE") || IsTiff(format);
-    // Measuring what the check costs (bench/large-photos.sh) is the only use.
-    static const bool skipCheck = qEnvironmentVariableIntValue("BRANDQUILL_BENCH_SKIP_READBACK") == 1;
+    const bool skipCheck = g_SkipReadBack.load();
     if (m_ReleaseWritten) {
         if (image)
             *image = Magick::Image();
