@@ -5,6 +5,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
@@ -26,7 +27,28 @@ struct SPool {
     std::unordered_map<void*, size_t> handedOut; // large blocks in use
     std::multimap<size_t, void*> kept;           // large blocks free for reuse
     size_t keptBytes = 0;
+    std::atomic<size_t> room{SIZE_MAX};
 };
+
+// Takes kept blocks, largest first, until at most `bytes` are kept; the
+// caller frees them outside the lock. Under the pool's mutex.
+std::vector<void*> TakeBeyond(SPool& pool, size_t bytes)
+{
+    std::vector<void*> taken;
+    while (pool.keptBytes > bytes && !pool.kept.empty()) {
+        const auto largest = std::prev(pool.kept.end());
+        pool.keptBytes -= largest->first;
+        taken.push_back(largest->second);
+        pool.kept.erase(largest);
+    }
+    return taken;
+}
+
+void FreeAll(const std::vector<void*>& blocks)
+{
+    for (void* block : blocks)
+        free(block);
+}
 
 SPool& Pool()
 {
@@ -43,8 +65,13 @@ void* AcquireBlock(const size_t size, const size_t requested)
     const size_t alignment = std::max(requested, MinAlignment);
     if (size == 0)
         return nullptr;
-    if (size >= CMagickMemoryPool::MinBlock) {
-        SPool& pool = Pool();
+    if (size < CMagickMemoryPool::MinBlock) {
+        void* block = nullptr;
+        return posix_memalign(&block, alignment, size) == 0 ? block : nullptr;
+    }
+    SPool& pool = Pool();
+    std::vector<void*> beyond;
+    {
         std::lock_guard<std::mutex> lock(pool.mutex);
         // A kept block at most an eighth larger: a small request must not
         // take the block a full-size photo will ask for next.
@@ -57,15 +84,15 @@ void* AcquireBlock(const size_t size, const size_t requested)
             pool.kept.erase(it);
             return block;
         }
+        beyond = TakeBeyond(pool, pool.room.load());
     }
+    FreeAll(beyond);
+    const size_t bytes = CMagickMemoryPool::BlockSize(size);
     void* block = nullptr;
-    if (posix_memalign(&block, alignment, size) != 0)
+    if (posix_memalign(&block, alignment, bytes) != 0)
         return nullptr;
-    if (size >= CMagickMemoryPool::MinBlock) {
-        SPool& pool = Pool();
-        std::lock_guard<std::mutex> lock(pool.mutex);
-        pool.handedOut.emplace(block, size);
-    }
+    std::lock_guard<std::mutex> lock(pool.mutex);
+    pool.handedOut.emplace(block, bytes);
     return block;
 }
 
@@ -130,15 +157,14 @@ void CMagickMemoryPool::TrimTo(size_t bytes)
     {
         SPool& pool = Pool();
         std::lock_guard<std::mutex> lock(pool.mutex);
-        while (pool.keptBytes > bytes && !pool.kept.empty()) {
-            const auto largest = std::prev(pool.kept.end());
-            pool.keptBytes -= largest->first;
-            freed.push_back(largest->second);
-            pool.kept.erase(largest);
-        }
+        freed = TakeBeyond(pool, bytes);
     }
-    for (void* block : freed)
-        free(block);
+    FreeAll(freed);
+}
+
+void CMagickMemoryPool::SetRoom(size_t bytes)
+{
+    Pool().room = bytes;
 }
 
 size_t CMagickMemoryPool::PooledBytes()

@@ -22,6 +22,15 @@ public:
     static void TrimTo(size_t bytes);
     // Bytes kept for reuse right now.
     static size_t PooledBytes();
+    // The most the pool may keep beside a block it must allocate afresh:
+    // what the pixel budget leaves free. Kept blocks beyond it are freed
+    // before such an allocation; a block reused or given back moves memory
+    // between the images and the pool and is never refused for it.
+    static void SetRoom(size_t bytes);
+    // The block a request of `bytes` gets when none is kept: a little more,
+    // never touched unless used, so that a photo's block serves its next
+    // image a few pixels larger (the same photo with a border).
+    static size_t BlockSize(size_t bytes) { return bytes + bytes / 16; }
 
     // Blocks from this size up are kept; smaller ones go straight to malloc.
     // glibc maps every block above 32 MiB on its own and unmaps it when
@@ -29,5 +38,5 @@ public:
     // it reuses such blocks itself.
     static constexpr size_t MinBlock = size_t(32) << 20;
     // At most this much is kept; what would pass it is freed.
-    static constexpr size_t MaxPooled = size_t(1) << 30;
+    static constexpr size_t MaxPooled = size_t(3) << 30;
 };

@@ -133,6 +133,7 @@ CPhotoPeaks::SPlan CPhotoPeaks::Steps(const SPhoto& photo, const QList<SFilterRe
     const auto bytes = [](double value) { return quint64(std::max(0.0, value)); };
 
     SPlan plan;
+    plan.caches = bytes(Pixels(size) * frames * packet);
     plan.steps << bytes(Pixels(size) * (frames * packet + CoderBytes(photo.format.toUpper(), false)));
     for (const SFilterRecord& record : chain) {
         if (!record.active)
@@ -141,8 +142,10 @@ CPhotoPeaks::SPlan CPhotoPeaks::Steps(const SPhoto& photo, const QList<SFilterRe
         const double peak = FilterPeak(record, size, photo.orientation);
         // The other frames wait whole beside the one being filtered.
         plan.steps << bytes(((frames - 1) * before + peak) * packet);
+        plan.caches = std::max(plan.caches, plan.steps.last());
     }
     const QString format = outputFormat.toUpper();
+    plan.caches = std::max(plan.caches, bytes(Pixels(size) * frames * packet));
     plan.steps << bytes(Pixels(size) * (frames * packet + CoderBytes(format, true)));
     // Frames are streamed one after the other; PNG outputs are not read back.
     plan.check = format == QLatin1String("PNG") ? 0 : bytes(Pixels(size) * CoderBytes(format, false));

@@ -30,6 +30,10 @@ public:
         QList<quint64> steps;
         // Bytes the read-back of the output holds once the image has gone.
         quint64 check = 0;
+        // The most of the steps' bytes that are the library's pixel caches
+        // (the coders' buffers left out): blocks kept from earlier photos
+        // may serve them.
+        quint64 caches = 0;
     };
     static SPlan Steps(const SPhoto& photo, const QList<SFilterRecord>& chain, const QString& outputFormat);
     // Pixels one filter holds at its peak on an image of `size`, the image

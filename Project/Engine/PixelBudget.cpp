@@ -24,12 +24,17 @@ quint64 CPixelBudget::Held() const
     return m_Held;
 }
 
-void CPixelBudget::TrimPool(quint64 held) const
+void CPixelBudget::TrimPool(quint64 held, quint64 reusable) const
 {
-    CMagickMemoryPool::TrimTo(held < m_Total ? size_t(m_Total - held) : 0);
+    CMagickMemoryPool::TrimTo(size_t(Room(held) + reusable));
 }
 
-bool CPixelBudget::CLease::Acquire(quint64 bytes, const std::function<bool()>& stop, int pollMs)
+quint64 CPixelBudget::Room(quint64 held) const
+{
+    return held < m_Total ? m_Total - held : 0;
+}
+
+bool CPixelBudget::CLease::Acquire(quint64 bytes, const std::function<bool()>& stop, int pollMs, quint64 reusable)
 {
     CPixelBudget& budget = m_Budget;
     const quint64 wanted = std::min(bytes, budget.m_Total);
@@ -55,13 +60,16 @@ bool CPixelBudget::CLease::Acquire(quint64 bytes, const std::function<bool()>& s
             budget.m_Changed.wait_for(lock, std::chrono::milliseconds(pollMs));
         }
         waiting.erase(ticket);
+        reusable = std::min(reusable, wanted - m_Held);
         budget.m_Held += wanted - m_Held;
         m_Held = wanted;
         held = budget.m_Held;
+        // Allocations beyond the kept blocks leave the pool only this room.
+        CMagickMemoryPool::SetRoom(size_t(budget.Room(held)));
         // The next in line may fit beside this one.
         budget.m_Changed.notify_all();
     }
-    budget.TrimPool(held);
+    budget.TrimPool(held, reusable);
     return true;
 }
 
@@ -73,18 +81,19 @@ void CPixelBudget::CLease::Lower(quint64 bytes)
     quint64 freed = 0;
     {
         std::lock_guard<std::mutex> lock(budget.m_Mutex);
-        if (kept == m_Held)
-            return;
         freed = m_Held > kept ? m_Held - kept : 0;
         budget.m_Held = budget.m_Held - m_Held + kept;
         m_Held = kept;
         held = budget.m_Held;
+        CMagickMemoryPool::SetRoom(size_t(budget.Room(held)));
         if (freed > 0)
             budget.m_Changed.notify_all();
     }
-    if (freed == 0) {
-        budget.TrimPool(held);
-    } else if (freed >= TrimAfter) {
+    // Blocks the photo's images gave back while it held them may pass what
+    // the others now leave: their buffers outside the library (a coder's)
+    // were planned into the room those blocks take.
+    budget.TrimPool(held, 0);
+    if (freed >= TrimAfter) {
         // The frames of an animation are small blocks, which malloc keeps
         // in the worker's own arena once freed: each worker would go on
         // holding the largest animation it read.

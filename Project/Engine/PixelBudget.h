@@ -9,7 +9,8 @@
 // budget is held as the whole budget: that photo runs alone. Photos are let
 // in in the order they asked, so a large one is not passed over for ever.
 // What the memory pool keeps for reuse counts as spent: it is freed when a
-// worker needs the room.
+// worker needs the room, except the blocks that worker's own images will
+// take, which it freed for them.
 
 #include <QtGlobal>
 
@@ -41,8 +42,10 @@ public:
 
         // Waits until `bytes` (at most the whole budget) are free beside what
         // the others hold, and holds them; false, holding nothing more, when
-        // `stop` says so while waiting (polled every `pollMs`).
-        bool Acquire(quint64 bytes, const std::function<bool()>& stop, int pollMs = 100);
+        // `stop` says so while waiting (polled every `pollMs`). Up to
+        // `reusable` of what it holds more than before are pixel caches that
+        // blocks kept from earlier photos may serve: those stay kept.
+        bool Acquire(quint64 bytes, const std::function<bool()>& stop, int pollMs = 100, quint64 reusable = 0);
         // Holds `bytes` from now on without waiting: less gives the rest
         // back; more (a photo larger than its plan) is taken as it is.
         void Lower(quint64 bytes);
@@ -58,8 +61,10 @@ public:
     static constexpr quint64 TrimAfter = quint64(256) << 20;
 
 private:
-    // Frees pooled blocks beyond what the holders leave of the budget.
-    void TrimPool(quint64 held) const;
+    // Frees pooled blocks beyond what the holders leave of the budget and
+    // what a holder just let in may take from them (`reusable`).
+    void TrimPool(quint64 held, quint64 reusable) const;
+    quint64 Room(quint64 held) const;
 
     const quint64 m_Total;
     mutable std::mutex m_Mutex;

@@ -47,7 +47,8 @@ bool CProcessThread::TakePhotoMemory()
     m_Engine->SetBeforeCheck([this] { TakeCheckMemory(); });
     const QList<quint64>& steps = m_PhotoPlan.steps;
     return m_Lease->Acquire(
-        *std::max_element(steps.begin(), steps.end()), [this] { return cancel.load(); }, int(PollMs));
+        *std::max_element(steps.begin(), steps.end()), [this] { return cancel.load(); }, int(PollMs),
+        m_PhotoPlan.caches);
 }
 
 void CProcessThread::PassPhotoSteps(int done)
