@@ -6,6 +6,7 @@
 #include "ICCProfiles.h"
 #include "ImageFilters.h"
 #include "MagickReader.h"
+#include "PictBands.h"
 #include "PngCoder.h"
 #include "UserProfile.h"
 #include "Utils.h"
@@ -280,6 +281,10 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
     const QString format = FormatOf(path);
     // PNG not through the library's coder: it lets one write run at a time.
     const bool png = format == QLatin1String("PNG");
+    // Nor a PICT wider than that coder writes, or past PICT's coordinates.
+    const auto pictBands = [&format](const Magick::Image& one) {
+        return format == QLatin1String("PICT") && CPictBands::Needed(one);
+    };
     errno = 0;
     try {
         if (image) {
@@ -287,6 +292,8 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
             image->depth(8);
             if (png) {
                 ok = CPngCoder::Write(*image, output->TemporaryPath(), m_WriteError, &pngWarning);
+            } else if (pictBands(*image)) {
+                ok = CPictBands::Write(*image, output->TemporaryPath(), m_WriteError);
             } else {
                 image->write(file);
                 ok = true;
@@ -304,15 +311,23 @@ bool CImageManager::WriteThroughTemporary(const QString& path, Magick::Image* im
                 ok = true;
                 written.clear();
                 for (int i = 0; ok && i < pages->size(); ++i) {
-                    written << output->TemporaryPartPath(i);
-                    std::string part;
-                    QList<Magick::Image> one{pages->at(i)};
-                    ok = png ? CPngCoder::Write((*pages)[i], output->TemporaryPartPath(i), m_WriteError, &pngWarning)
-                             : MagickPath(output->TemporaryPartPath(i), true, part) &&
-                                   WriteList(one, part, false, m_WriteError);
+                    const QString partPath = output->TemporaryPartPath(i);
+                    written << partPath;
+                    Magick::Image& page = (*pages)[i];
+                    if (png) {
+                        ok = CPngCoder::Write(page, partPath, m_WriteError, &pngWarning);
+                    } else if (pictBands(page)) {
+                        ok = CPictBands::Write(page, partPath, m_WriteError);
+                    } else {
+                        std::string part;
+                        QList<Magick::Image> one{page};
+                        ok = MagickPath(partPath, true, part) && WriteList(one, part, false, m_WriteError);
+                    }
                 }
             } else if (png && pages->size() == 1) {
                 ok = CPngCoder::Write(pages->first(), output->TemporaryPath(), m_WriteError, &pngWarning);
+            } else if (pages->size() == 1 && pictBands(pages->first())) {
+                ok = CPictBands::Write(pages->first(), output->TemporaryPath(), m_WriteError);
             } else {
                 ok = WriteList(*pages, file, adjoin, m_WriteError);
             }

@@ -4,7 +4,8 @@
 // geometry of the filter chain. The workers hold it in the pixel budget
 // (PixelBudget.h). Pixel caches are counted as the library allocates them;
 // the coders' own buffers (a PICT or PCX coder holds the whole picture
-// beside the image) as bytes per pixel measured on 48-megapixel photos.
+// beside the image) as bytes per pixel measured on 48-megapixel photos, a
+// PICT in bands on 100-megapixel ones.
 
 #include "ListFilters.h"
 
@@ -40,6 +41,7 @@ public:
     // included; `size` becomes the size it leaves.
     static double FilterPeak(const SFilterRecord& record, QSize& size, int orientation);
     // Bytes per pixel a coder holds beside the image: its reader, as the
-    // read-back streams it (`write` false), or its writer.
-    static double CoderBytes(const QString& format, bool write);
+    // read-back streams it (`write` false), or its writer, on an image
+    // `width` pixels wide (a PICT wider than the library writes goes in bands).
+    static double CoderBytes(const QString& format, bool write, int width);
 };

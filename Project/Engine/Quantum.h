@@ -13,6 +13,11 @@ double QuantumMax();
 Magick::Quantum QuantumFrom8(int v);
 // A sample scaled down to 8 bits, rounded and clamped.
 int QuantumTo8(double q);
+// A sample in 8 bits as the library's coders write it.
+inline unsigned char QuantumToChar(Magick::Quantum q)
+{
+    return MagickCore::ScaleQuantumToChar(q);
+}
 // An opaque colour from a record's ARGB value (its alpha is ignored); the
 // transparency in percent (0 opaque, 100 invisible) becomes the opacity.
 Magick::Color ColorFromRgb(QRgb rgb, double transparencyPercent = 0);

@@ -52,6 +52,41 @@ QByteArray PngPixelData(const QByteArray& png, const QByteArray& chunk = "IDAT")
     return data;
 }
 
+// A photo in which each column differs from its neighbours, and each row
+// from the next, so that a part drawn a pixel off shows; with alpha, each
+// column has its own.
+Magick::Image Columns(size_t width, size_t height, bool alpha)
+{
+    const size_t channels = alpha ? 4 : 3;
+    std::vector<unsigned char> pixels(width * height * channels);
+    for (size_t y = 0; y < height; ++y) {
+        for (size_t x = 0; x < width; ++x) {
+            unsigned char* p = &pixels[(y * width + x) * channels];
+            p[0] = static_cast<unsigned char>(x);
+            p[1] = static_cast<unsigned char>(x / 256 * 8);
+            p[2] = static_cast<unsigned char>(y * 40);
+            if (alpha)
+                p[3] = static_cast<unsigned char>(255 - x % 200);
+        }
+    }
+    return Magick::Image(width, height, alpha ? "RGBA" : "RGB", Magick::CharPixel, pixels.data());
+}
+
+// Where the 8-bit colours of two images of one size first differ ("x,y"),
+// or "" when they never do.
+QString FirstDifference(Magick::Image a, Magick::Image b)
+{
+    std::vector<unsigned char> pixelsA(a.columns() * a.rows() * 3);
+    std::vector<unsigned char> pixelsB(pixelsA.size());
+    a.write(0, 0, a.columns(), a.rows(), "RGB", Magick::CharPixel, pixelsA.data());
+    b.write(0, 0, b.columns(), b.rows(), "RGB", Magick::CharPixel, pixelsB.data());
+    for (size_t i = 0; i < pixelsA.size(); ++i) {
+        if (pixelsA[i] != pixelsB[i])
+            return QString("%1,%2").arg(i / 3 % a.columns()).arg(i / 3 / a.columns());
+    }
+    return QString();
+}
+
 // A real failure in the middle of a write: the file size limit, with the
 // signal that would kill the process ignored. Restored on destruction.
 class FileSizeLimit
@@ -168,7 +203,8 @@ void TestImageWrite::everyWritableFormat_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<int>("tolerance"); // -1: black and white only
     QTest::addColumn<QByteArray>("texts"); // "key=value;...": read from a PNG with these tEXt chunks;
-                                           // "Orientation=n": from a JPEG with this Exif orientation
+                                           // "Orientation=n": from a JPEG with this Exif orientation;
+                                           // "Size=WxH[ alpha];...": Columns() instead of FourQuadrants()
     QTest::addColumn<QByteArray>("kept");  // bytes the written file holds, or "the ...": what it was written without
     for (const char* id : {"BMP", "PICT", "GIF", "PCX", "PNG", "PSD", "SGI", "TGA", "TIF"})
         QTest::newRow(id) << QString(id) << 0 << QByteArray() << QByteArray();
@@ -209,6 +245,25 @@ void TestImageWrite::everyWritableFormat_data()
     QByteArray icc = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm").leftJustified(200000, '\xff');
     icc.replace(0, 4, QByteArray("\0\x03\x0d\x40", 4));
     QTest::newRow("PICT, ICC profile of 200000 bytes") << "PICT" << 0 << raw("icc", icc) << QByteArray();
+    // As wide as the library's coder writes: its own file. Wider: bands
+    // side by side, each a pixel map of 3 or 4 components (alpha, red,
+    // green, blue).
+    QTest::newRow("PICT, 8127 x 5") << "PICT" << 0 << QByteArray("Size=8127x5") << QByteArray();
+    QTest::newRow("PICT, 8128 x 5") << "PICT" << 0 << QByteArray("Size=8128x5")
+                                    << QByteArray("\0\x10\0\x20\0\x03\0\x08", 8);
+    QTest::newRow("PICT, 8200 x 6 with alpha")
+        << "PICT" << 0 << QByteArray("Size=8200x6 alpha") << QByteArray("\0\x10\0\x20\0\x04\0\x08", 8);
+    QTest::newRow("PICT, 20000 x 3") << "PICT" << 0 << QByteArray("Size=20000x3")
+                                     << QByteArray("\0\x01\0\x0a\0\0\0\0\0\x03\x4e\x20", 12); // clip: the frame
+    // The header's resolution in whole pixels an inch, cut as the coder cuts it.
+    QTest::newRow("PICT, 8200 x 6 at 118.11 pixels a centimetre")
+        << "PICT" << 0
+        << QByteArray("Size=8200x6;exif:XResolution=118.11;exif:YResolution=118.11;exif:ResolutionUnit=3")
+        << QByteArray("\x0c\0\xff\xfe\0\0\x01\x2b\0\0\x01\x2b\0\0", 14);
+    const QByteArray srgb = BqTest::FileBytes(ResourceRoot() + "/sRGB.icm");
+    // The profile behind the comment's length and zero word.
+    QTest::newRow("PICT, 8200 x 6 with an ICC profile")
+        << "PICT" << 0 << "Size=8200x6;" + raw("icc", srgb) << QByteArray(4, '\0') + srgb;
     const QByteArray unpadded = QByteArray("8BIM\x04\x04\0\0\0\0\0\x13", 12) + harbour +
                                 QByteArray("8BIM\x03\xed\0\0\0\0\0\x10", 12) +
                                 QByteArray("\0\x48\0\0\0\1\0\1\0\x48\0\0\0\1\0\1", 16);
@@ -259,15 +314,24 @@ void TestImageWrite::everyWritableFormat()
     QFETCH(QByteArray, kept);
     QVERIFY(CFormatsEnum::GetInstance()->GetRecordById(id).writable);
     const QString path = Path("x." + id.toLower());
+    Magick::Image photo = BqTest::FourQuadrants();
+    const bool sized = texts.startsWith("Size=");
+    if (sized) {
+        const QList<QByteArray> size = texts.split(';').first().mid(5).split(' ');
+        const QList<QByteArray> sides = size.first().split('x');
+        photo = Columns(sides.first().toUInt(), sides.last().toUInt(), size.size() > 1);
+        const int rest = texts.indexOf(';');
+        texts = rest < 0 ? QByteArray() : texts.mid(rest + 1);
+    }
     CImageManager engine;
-    engine.SetImage(BqTest::FourQuadrants());
+    engine.SetImage(photo);
     QVERIFY(QDir().mkpath(Path("in")));
     if (texts.startsWith("Orientation=")) {
         const QByteArray jpeg = BqTest::JpegBytes(BqTest::FourQuadrants(), 100);
         QVERIFY(BqTest::WriteFile(Path("in/o.jpg"), BqTest::InsertExifOrientation(jpeg, texts.mid(12).toInt())));
         QVERIFY(engine.Read(Path("in/o.jpg")));
     } else if (!texts.isEmpty()) {
-        BqTest::FourQuadrants().write("PNG24:" + QFile::encodeName(Path("in/t.png")).toStdString());
+        photo.write("PNG24:" + QFile::encodeName(Path("in/t.png")).toStdString());
         QByteArray png = BqTest::FileBytes(Path("in/t.png"));
         for (const QByteArray& text : texts.split(';'))
             png.insert(33, BqTest::PngChunk("tEXt", QByteArray(text).replace('=', '\0')));
@@ -287,6 +351,16 @@ void TestImageWrite::everyWritableFormat()
 
     CImageManager back;
     QVERIFY(back.Read(path));
+    if (sized) {
+        QCOMPARE(back.m_Image.columns(), photo.columns());
+        QCOMPARE(back.m_Image.rows(), photo.rows());
+        QCOMPARE(FirstDifference(back.m_Image, photo), QString());
+        if (photo.columns() <= 8127) {
+            photo.write("PICT:" + QFile::encodeName(Path("own.pict")).toStdString());
+            QCOMPARE(BqTest::FileBytes(path), BqTest::FileBytes(Path("own.pict")));
+        }
+        return;
+    }
     QCOMPARE(back.m_Image.columns(), size_t(64));
     QCOMPARE(back.m_Image.rows(), size_t(48));
     const QList<QRgb> got = BqTest::QuadrantCentres(back.m_Image);
@@ -778,6 +852,8 @@ void TestImageWrite::writeMultipage_data()
     QTest::newRow("every page, one document") << 0 << true << QStringList{"name.tif"} << QList<int>{3};
     QTest::newRow("every page, one gif whose screen holds each")
         << 0 << true << QStringList{"name.gif"} << QList<int>{3};
+    QTest::newRow("every page, PICT files, the last wider than the library's coder writes")
+        << 0 << true << QStringList{"name-0.pict", "name-1.pict", "name-2.pict"} << QList<int>{1, 1, 1};
     QTest::newRow("flatten") << 1 << false << QStringList{"name.tif"} << QList<int>{1};
     QTest::newRow("first page") << 2 << false << QStringList{"name.tif"} << QList<int>{1};
     QTest::newRow("unknown mode") << 7 << false << QStringList{} << QList<int>{};
@@ -797,10 +873,13 @@ void TestImageWrite::writeMultipage()
     CImageManager engine;
     QVERIFY(engine.ReadMultipage(source));
     QCOMPARE(engine.m_Pages.size(), 3);
+    const QString format = files.isEmpty() ? "tif" : QFileInfo(files.first()).suffix();
+    const size_t lastWidth = format == "pict" ? 8200 : 60;
+    if (format == "pict")
+        engine.m_Pages[2] = Columns(lastWidth, 4, false);
     // No listing of the folder (inotify: an access to it): the cost stays whatever is beside it.
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     QVERIFY(inotify_add_watch(watch, QFile::encodeName(Path("out")).constData(), IN_ACCESS) >= 0);
-    const QString format = files.isEmpty() ? "tif" : QFileInfo(files.first()).suffix();
     QVERIFY(engine.WriteMultipage(Path("out/name." + format), oneDocument));
     QVERIFY(engine.m_Pages.isEmpty());
     alignas(inotify_event) char events[65536];
@@ -818,8 +897,8 @@ void TestImageWrite::writeMultipage()
     QCOMPARE(engine.WrittenFiles(), written);
     for (int i = 0; i < files.size(); ++i)
         QCOMPARE(engine.GetPageCount(written[i]), pages[i]);
-    if (mode == 0 && !oneDocument)
-        QCOMPARE(ReadBack(written[2]).columns(), size_t(60));
+    if (mode == 0 && files.size() == 3)
+        QCOMPARE(ReadBack(written[2]).columns(), lastWidth);
     if (mode == 2)
         QCOMPARE(ReadBack(written[0]).columns(), size_t(40));
     if (format == "gif") // the largest page's width and height
@@ -944,6 +1023,7 @@ void TestImageWrite::unwritableTargets_data()
     QTest::newRow("density libtiff refuses") << "nan";
     QTest::newRow("PSD that does not read back") << "readback";
     QTest::newRow("BMP cut short after its pixels were let go") << "cut";
+    QTest::newRow("PICT taller than its coordinates") << "tall";
 }
 
 void TestImageWrite::unwritableTargets()
@@ -984,6 +1064,9 @@ void TestImageWrite::unwritableTargets()
         out = Path("out.bmp");
     } else if (kind == "readback") {
         out = Path("out.psd");
+    } else if (kind == "tall") {
+        engine.SetImage(Magick::Image(Magick::Geometry(2, 32768), Magick::Color("red")));
+        out = Path("out.pict");
     }
     const QStringList before = FilesIn(m_dir->path());
     // Readers refuse a width over the limit; writers take it.
@@ -1002,6 +1085,8 @@ void TestImageWrite::unwritableTargets()
                  qPrintable(engine.WriteError()));
     if (kind == "cut")
         QVERIFY(!engine.m_Image.isValid());
+    if (kind == "tall")
+        QCOMPARE(engine.WriteError(), QString("width or height exceeds limit: a PICT holds at most 32767 pixels a side"));
     QVERIFY(engine.WrittenFiles().isEmpty());
     QCOMPARE(FilesIn(m_dir->path()), before);
     QCOMPARE(BqTest::FileBytes(Path("out.tif")), QByteArray("old output"));
