@@ -1,8 +1,10 @@
 // The pixel buffer pool: a large buffer freed is kept for the next image of
-// that size and carries the new image's pixels; small ones are not kept.
+// that size and carries the new image's pixels; small ones are not kept. The
+// pixel budget leaves the pool only the room its holders do not take.
 #include "BqTestMain.h"
 #include "MagickMemoryPool.h"
 #include "MagickRuntime.h"
+#include "PixelBudget.h"
 
 #include <Magick++.h>
 
@@ -13,6 +15,8 @@ class TestMagickMemoryPool : public QObject
     Q_OBJECT
 private slots:
     void keepsLargeBuffersForReuse();
+    void budgetLeavesTheRoom_data();
+    void budgetLeavesTheRoom();
 };
 
 void TestMagickMemoryPool::keepsLargeBuffersForReuse()
@@ -63,6 +67,51 @@ void TestMagickMemoryPool::keepsLargeBuffersForReuse()
     QCOMPARE(CMagickMemoryPool::PooledBytes(), 2 * largerBlock);
     CMagickMemoryPool::Trim();
     QCOMPARE(CMagickMemoryPool::PooledBytes(), size_t(0));
+}
+
+void TestMagickMemoryPool::budgetLeavesTheRoom_data()
+{
+    QTest::addColumn<int>("othersMiB");   // what another worker holds
+    QTest::addColumn<int>("takesMiB");    // what this photo is let in with
+    QTest::addColumn<int>("reusableMiB"); // of that, pixel caches
+    QTest::addColumn<bool>("lowers");     // a step of the photo passes
+    QTest::addColumn<bool>("kept");       // the freed photo's block stays
+
+    // A budget of 120 MiB; the block kept is about 51 MiB.
+    QTest::newRow("room beside both") << 10 << 20 << 20 << false << true;
+    QTest::newRow("a photo let in keeps the block its images will take") << 60 << 55 << 55 << false << true;
+    QTest::newRow("not for its coder's buffers") << 60 << 55 << 0 << false << false;
+    QTest::newRow("the room is less once its step has passed") << 60 << 55 << 55 << true << false;
+    QTest::newRow("room left after the step") << 10 << 55 << 55 << true << true;
+}
+
+void TestMagickMemoryPool::budgetLeavesTheRoom()
+{
+    QFETCH(int, othersMiB);
+    QFETCH(int, takesMiB);
+    QFETCH(int, reusableMiB);
+    QFETCH(bool, lowers);
+    QFETCH(bool, kept);
+    QVERIFY(StartMagickRuntime());
+    CMagickMemoryPool::Install();
+    CMagickMemoryPool::Trim();
+    {
+        Magick::Image freed(Magick::Geometry(3000, 2000), Magick::Color("red"));
+    }
+    const size_t block = CMagickMemoryPool::PooledBytes();
+    QVERIFY(block >= size_t(3000 * 2000 * 8));
+
+    const quint64 mib = quint64(1) << 20;
+    CPixelBudget budget(120 * mib);
+    CPixelBudget::CLease others(budget);
+    CPixelBudget::CLease photo(budget);
+    QVERIFY(others.Acquire(quint64(othersMiB) * mib, nullptr));
+    QVERIFY(photo.Acquire(quint64(takesMiB) * mib, nullptr, 10, quint64(reusableMiB) * mib));
+    if (lowers)
+        photo.Lower(quint64(takesMiB) * mib);
+    QCOMPARE(CMagickMemoryPool::PooledBytes(), kept ? block : size_t(0));
+    CMagickMemoryPool::SetRoom(SIZE_MAX);
+    CMagickMemoryPool::Trim();
 }
 
 BQ_TEST_MAIN(TestMagickMemoryPool)
