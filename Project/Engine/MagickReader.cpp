@@ -13,11 +13,17 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cstddef>
 #include <cstdarg>
 #include <cstring>
 #include <limits>
 #include <mutex>
 #include <type_traits>
+
+// The pixel cache's handlers, exported by the library but declared only in
+// its private headers: a table of function pointers these fill and copy.
+extern "C" void GetPixelCacheMethods(void* methods);
+extern "C" void SetPixelCacheMethods(void* cache, void* methods);
 
 namespace
 {
@@ -246,6 +252,22 @@ bool FromColourTablePass(const MagickCore::ExceptionInfo* report)
 // (SyncImage). A stream no longer holds those rows: that pass reads whatever
 // its one row buffer holds, from several threads, and its reports say nothing
 // about the file. A frame whose only reports come from it is clean.
+// The stream reader gives every image it makes a destroy handler that frees
+// the pixels but never gives back the memory (or disk) the library counted
+// them against, nor removes a disk cache's file: each read-back left a whole
+// image counted, until every pixel cache of a run went to the disk, its files
+// stayed there and the disk limit failed photos. The cache's own handlers,
+// put back, destroy it as any image's.
+
+void DestroyStreamed(MagickCore::Image* list)
+{
+    alignas(std::max_align_t) unsigned char methods[1024] = {};
+    GetPixelCacheMethods(methods);
+    for (MagickCore::Image* frame = list; frame; frame = frame->next)
+        SetPixelCacheMethods(frame->cache, methods);
+    MagickCore::DestroyImageList(list);
+}
+
 void ForgetColourTablePass(MagickCore::Image* list)
 {
     for (MagickCore::Image* frame = list; frame; frame = frame->next) {
@@ -412,7 +434,10 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, Pa
     // `worst` may belong to a frame: take its text before the list goes.
     const QString worstReason = worst->reason ? ShortReason(worst->reason) : QStringLiteral("no image in the file");
     if (list && worst->severity >= MagickCore::ErrorException) {
-        MagickCore::DestroyImageList(list);
+        if (pass == Streamed)
+            DestroyStreamed(list);
+        else
+            MagickCore::DestroyImageList(list);
         list = nullptr;
     }
     if (!list)
@@ -425,7 +450,7 @@ CMagickReader::SResult CMagickReader::Run(const QString& path, Frames frames, Pa
     }
     // A streamed frame has no pixels to give.
     if (list && pass == Streamed) {
-        MagickCore::DestroyImageList(list);
+        DestroyStreamed(list);
         list = nullptr;
     }
     result.frames = TakeFrames(list);
