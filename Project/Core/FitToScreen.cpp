@@ -155,12 +155,17 @@ void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons)
     new CKeepOnScreen(dialog, buttons);
 }
 
+void InstallApplicationFilterOnce(const QString& name, QObject* (*make)(QObject* parent))
+{
+    if (qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    QObject* filter = make(qApp);
+    filter->setObjectName(name);
+    qApp->installEventFilter(filter);
+}
+
 void KeepFileDialogsOnScreen()
 {
-    const QString name = QStringLiteral("keepFileDialogsOnScreen");
-    if (!qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
-        auto* filter = new CKeepFileDialogsOnScreen(qApp);
-        filter->setObjectName(name);
-        qApp->installEventFilter(filter);
-    }
+    InstallApplicationFilterOnce(QStringLiteral("keepFileDialogsOnScreen"),
+                                 [](QObject* parent) -> QObject* { return new CKeepFileDialogsOnScreen(parent); });
 }

@@ -5,6 +5,8 @@
 #include <QRect>
 
 class QDialog;
+class QObject;
+class QString;
 class QLayout;
 class QScreen;
 class QScrollArea;
@@ -29,6 +31,10 @@ void KeepDialogOnScreen(QDialog* dialog, QLayout* buttons);
 // The same, without a buttons row, for every file chooser the application
 // opens, Qt's own static ones included. Installing it again does nothing.
 void KeepFileDialogsOnScreen();
+
+// Installs the filter `make` builds, named `name`, on the application once:
+// a filter of that name already there is left as it is.
+void InstallApplicationFilterOnce(const QString& name, QObject* (*make)(QObject* parent));
 
 // A window's page that can scroll, both ways: its layout and widgets move
 // into a scroll area that fills it. The page keeps its least height and the

@@ -1,5 +1,7 @@
 #include "WheelOnlyWhenChosen.h"
 
+#include "FitToScreen.h"
+
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -69,10 +71,6 @@ public:
 
 void TakeWheelOnlyWhenChosen()
 {
-    const QString name = QStringLiteral("wheelOnlyWhenChosen");
-    if (!qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
-        auto* filter = new CWheelOnlyWhenChosen(qApp);
-        filter->setObjectName(name);
-        qApp->installEventFilter(filter);
-    }
+    InstallApplicationFilterOnce(QStringLiteral("wheelOnlyWhenChosen"),
+                                 [](QObject* parent) -> QObject* { return new CWheelOnlyWhenChosen(parent); });
 }

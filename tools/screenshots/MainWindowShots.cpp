@@ -24,6 +24,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -182,6 +183,18 @@ int main(int argc, char** argv)
     preset->setCurrentIndex(0);
     ShootDialog("edit-names", [&] { window->findChild<QAbstractButton*>("buttonCustom")->click(); });
     ShootDialog("profiles", [&] { window->findChild<QAction*>("actionSelect_Profile")->trigger(); });
+    // A job file read otherwise than written: its notes, one line each, fit
+    // the screen (a long value is cut in the middle).
+    const QString job = QDir::temp().filePath(QStringLiteral("notes.bqf"));
+    QFile notes(job);
+    notes.open(QIODevice::WriteOnly);
+    notes.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Profile Version=\"1\"><Filters>" +
+                QByteArray("<Filter Id=\"9\"/>").repeated(7) +
+                "<Filter Id=\"5040\" Active=\"yes\"><Param Type=\"float\">abc</Param></Filter></Filters>"
+                "<Properties Class=\"Format\"><Property Name=\"Quality\">" +
+                QByteArray("high and ").repeated(60) + "</Property></Properties></Profile>\n");
+    notes.close();
+    ShootDialog("job-notes", [&] { window->LoadProfile(job); });
     window->ChangePanel(2);
     ShootStep(window.get(), "step3-light");
     // The tip that ticking "delete the originals" brings up, the longest one.
