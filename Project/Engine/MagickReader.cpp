@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <cinttypes>
-#include <cstddef>
 #include <cstdarg>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 #include <mutex>
@@ -248,17 +248,12 @@ bool FromColourTablePass(const MagickCore::ExceptionInfo* report)
     return report->severity < MagickCore::ErrorException && (names(report->reason) || names(report->description));
 }
 
-// Some coders map every row through the colour table once the rows are read
-// (SyncImage). A stream no longer holds those rows: that pass reads whatever
-// its one row buffer holds, from several threads, and its reports say nothing
-// about the file. A frame whose only reports come from it is clean.
 // The stream reader gives every image it makes a destroy handler that frees
 // the pixels but never gives back the memory (or disk) the library counted
 // them against, nor removes a disk cache's file: each read-back left a whole
 // image counted, until every pixel cache of a run went to the disk, its files
 // stayed there and the disk limit failed photos. The cache's own handlers,
 // put back, destroy it as any image's.
-
 void DestroyStreamed(MagickCore::Image* list)
 {
     alignas(std::max_align_t) unsigned char methods[1024] = {};
@@ -268,6 +263,10 @@ void DestroyStreamed(MagickCore::Image* list)
     MagickCore::DestroyImageList(list);
 }
 
+// Some coders map every row through the colour table once the rows are read
+// (SyncImage). A stream no longer holds those rows: that pass reads whatever
+// its one row buffer holds, from several threads, and its reports say nothing
+// about the file. A frame whose only reports come from it is clean.
 void ForgetColourTablePass(MagickCore::Image* list)
 {
     for (MagickCore::Image* frame = list; frame; frame = frame->next) {
