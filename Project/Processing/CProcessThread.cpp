@@ -353,16 +353,9 @@ void CProcessThread::WriteImage(bool& skip)
     for (const QString& target : targets)
         DisableReadOnly(target);
     CleanOutputFolder(m_OutputPath);
-    // Synced and renamed into place while the next photo is read; the
-    // photo's pixels go before the output is read back.
-    m_Engine->SetCommitLater(true);
-    m_Engine->SetReleaseWritten(true);
-    const bool ok =
-        WritableOutput() && Guarded([&] {
-            return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath);
-        });
-    m_Engine->SetCommitLater(false);
-    m_Engine->SetReleaseWritten(false);
+    // Synced and renamed into place while the next photo is read.
+    const bool ok = WriteUncommitted(
+        [&] { return m_MultiPage ? m_Engine->WriteMultipage(m_OutputPath, false) : m_Engine->Write(m_OutputPath); });
     if (!ok) {
         LogFailure(tr("Failed to write"), targets, WritePathLength, WriteFailureReason());
         skip = true;
@@ -398,6 +391,18 @@ QString CProcessThread::WriteFailureReason() const
         return tr("no writable image format has the extension \"%1\"").arg(QFileInfo(m_OutputPath).suffix());
     const QString reason = m_Engine->WriteError();
     return reason.isEmpty() ? tr("the image library gave no reason") : reason;
+}
+
+bool CProcessThread::WriteUncommitted(const std::function<bool()>& write)
+{
+    if (!WritableOutput())
+        return false;
+    m_Engine->SetCommitLater(true);
+    m_Engine->SetReleaseWritten(true);
+    const bool ok = Guarded(write);
+    m_Engine->SetCommitLater(false);
+    m_Engine->SetReleaseWritten(false);
+    return ok;
 }
 
 void CProcessThread::ReportLeftOut()
@@ -446,11 +451,7 @@ void CProcessThread::WriteDocument(bool& skip)
     DisableReadOnly(m_OutputPath);
     CleanOutputFolder(m_OutputPath);
     // Committed here, so that a name taken since the check is not replaced.
-    m_Engine->SetCommitLater(true);
-    m_Engine->SetReleaseWritten(true);
-    bool ok = WritableOutput() && Guarded([&] { return m_Engine->WriteMultipage(m_OutputPath, true); });
-    m_Engine->SetCommitLater(false);
-    m_Engine->SetReleaseWritten(false);
+    bool ok = WriteUncommitted([&] { return m_Engine->WriteMultipage(m_OutputPath, true); });
     const std::unique_ptr<CAtomicReplace> output = m_Engine->TakeUncommitted();
     QString reason = ok ? QString() : WriteFailureReason();
     if (ok && output) {

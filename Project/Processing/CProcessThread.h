@@ -195,6 +195,10 @@ private:
     QString LoadFailureReason() const;
     // Why the write of the current output failed.
     QString WriteFailureReason() const;
+    // Runs `write` (guarded) with the engine leaving its output uncommitted
+    // and giving the photo's pixels up before the read-back; false when
+    // there is no writable format or the write failed.
+    bool WriteUncommitted(const std::function<bool()>& write);
     // After a write that left metadata out: what, in the run's log too.
     void ReportLeftOut();
     // After the output is in place: its records, attributes and reports,
