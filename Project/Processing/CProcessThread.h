@@ -274,6 +274,9 @@ private:
     QStringList OutputFiles(const QString& path) const;
     // The page files of an output named `path`.
     static QStringList PagePaths(const QString& path, int pages);
+    // The photo's header, for its date, its reduced JPEG decode and its
+    // memory plan.
+    void PingHeader();
     void GeneratePathName();
     // The photo's output folder, created when its mode asks for it; false
     // (the folder as it stands in `folder`) when it is refused.

@@ -46,8 +46,33 @@ bool Occupied(const QString& path)
 
 } // namespace
 
+void CProcessThread::PingHeader()
+{
+    // A separate engine: the worker's own keeps its document pages.
+    CImageManager ping;
+    const bool pinged = Guarded([&] { return ping.Ping(m_SourcePath); });
+    m_Naming.exifDate = pinged ? ping.m_Properties.dateTime : QString();
+    // Kept for the read: a JPEG may be decoded at the size the chain needs,
+    // except as a document's page, which is read whole.
+    m_DecodeHint = pinged && !OneDocument() ? Guarded([&] { return ping.DecodeHint(m_pFilters->filters); }) : QSize();
+    m_Header = CPhotoPeaks::SPhoto();
+    Guarded([&] {
+        if (pinged && ping.m_Image.isValid()) {
+            const Magick::Image& header = ping.m_Image;
+            m_Header.size = QSize(int(header.columns()), int(header.rows()));
+            m_Header.orientation = int(header.orientation());
+            m_Header.indexed =
+                header.classType() == Magick::PseudoClass || header.colorSpace() == Magick::CMYKColorspace;
+            m_Header.format = QString::fromStdString(header.magick());
+        }
+        return true;
+    });
+}
+
 void CProcessThread::GeneratePathName()
 {
+    // Every photo's memory is planned from its own header.
+    PingHeader();
     // One document: every photo goes into the first photo's output.
     if (m_DocumentBegun)
         return;
@@ -64,26 +89,6 @@ void CProcessThread::GeneratePathName()
     m_Naming.listPosition = m_ListPosition;
     if (IsKeepFormat())
         SetOriginalFileExtension();
-    {
-        // A separate engine: the worker's own keeps its document pages.
-        CImageManager ping;
-        const bool pinged = Guarded([&] { return ping.Ping(m_SourcePath); });
-        m_Naming.exifDate = pinged ? ping.m_Properties.dateTime : QString();
-        // Kept for the read: a JPEG may be decoded at the size the chain needs.
-        m_DecodeHint = pinged ? Guarded([&] { return ping.DecodeHint(m_pFilters->filters); }) : QSize();
-        m_Header = CPhotoPeaks::SPhoto();
-        Guarded([&] {
-            if (pinged && ping.m_Image.isValid()) {
-                const Magick::Image& header = ping.m_Image;
-                m_Header.size = QSize(int(header.columns()), int(header.rows()));
-                m_Header.orientation = int(header.orientation());
-                m_Header.indexed =
-                    header.classType() == Magick::PseudoClass || header.colorSpace() == Magick::CMYKColorspace;
-                m_Header.format = QString::fromStdString(header.magick());
-            }
-            return true;
-        });
-    }
     m_Naming.GenerateFilename(m_pImages->images.size(), false);
     const QString fileName = m_Naming.result;
 
