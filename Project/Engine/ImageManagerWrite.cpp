@@ -450,8 +450,10 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
         case 0: {
             if (m_Pages.isEmpty())
                 return false;
-            // One document's canvas holds every page whole (a GIF's screen
-            // is its first page's canvas), and each page shows alone on it.
+            // A GIF's screen is its first frame's canvas: in one document it
+            // holds every page whole, and each page shows alone on it. A PDF
+            // page takes its canvas as its size, so there each keeps its own.
+            const bool screen = oneDocument && format == QLatin1String("GIF");
             size_t width = 0;
             size_t height = 0;
             for (const Magick::Image& page : m_Pages) {
@@ -459,7 +461,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool oneDocument)
                 height = std::max(height, page.rows());
             }
             for (Magick::Image& page : m_Pages) {
-                if (oneDocument) {
+                if (screen) {
                     page.page(Magick::Geometry(width, height, 0, 0));
                     page.gifDisposeMethod(MagickCore::BackgroundDispose);
                 }
