@@ -51,8 +51,9 @@ quint32 EntryValue(const CTiffView& tiff, qint64 entry, quint32 i)
 
 // The directories that stay (IFD0 and those it points to) as their readers
 // walk them: the bytes they use, the offset fields that place them (entry
-// positions), and where the first of them lies that holds offsets of its
-// own that cannot be followed (a maker note, sub-IFDs).
+// positions), and where the last of them begins that holds offsets of its
+// own that cannot be followed (a maker note, sub-IFDs): past the first cut,
+// closing up would move it.
 struct SKept {
     QVector<Span> spans;
     QVector<qint64> offsetFields{4};
@@ -83,9 +84,12 @@ void WalkKept(const CTiffView& tiff, qint64 ifd, SKept& kept)
             kept.offsetFields.append(entry + 8);
             if (kept.valid)
                 WalkKept(tiff, tiff.U32(entry + 8), kept);
-        } else if (tag == TagMakerNote || tag == TagSubIfds || tiff.U16(entry + 2) == TypeIfd) {
-            const qint64 from = std::min(value.first, qint64(tiff.U32(entry + 8)));
-            kept.unmovable = kept.unmovable < 0 ? from : std::min(kept.unmovable, from);
+        } else if (tag == TagMakerNote) {
+            kept.unmovable = std::max(kept.unmovable, std::min(value.first, qint64(tiff.U32(entry + 8))));
+        } else if (tag == TagSubIfds || tiff.U16(entry + 2) == TypeIfd) {
+            // Directories that are not walked, with values that may lie
+            // anywhere: as if at the end.
+            kept.unmovable = tiff.Size();
         }
     }
 }
@@ -191,21 +195,25 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
             return QByteArray(); // the thumbnail shares bytes with what stays
     }
     tiff.SetU32(link, 0);
+    // Offsets that no reader of the block knows would neither move down nor
+    // survive a cut-off: the bytes are zeroed where they lie, and only a
+    // zeroed tail (with its pad byte) leaves the block.
+    const qint64 first = cuts.first().first;
+    if (kept.unmovable >= first) {
+        for (const Span& cut : cuts)
+            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + cut.second), '\0');
+        const Span last = cuts.last();
+        if (last.second + 1 >= tiff.Size() && stays.last().second <= last.first)
+            data.truncate(int(base + last.first));
+        return data;
+    }
     // Nothing that stays lies past the first cut: the block ends there, pad
     // bytes and all.
-    const qint64 first = cuts.first().first;
     if (stays.last().second <= first) {
         data.truncate(int(base + first));
         return data;
     }
-    // Otherwise the cuts close up and the offsets past them move down, which
-    // offsets that no reader of the block knows would not: there the bytes
-    // are zeroed where they lie.
-    if (kept.unmovable >= first) {
-        for (const Span& cut : cuts)
-            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + cut.second), '\0');
-        return data;
-    }
+    // Otherwise the cuts close up and the offsets past them move down.
     QVector<qint64> below{0}; // bytes cut before the end of each cut
     for (const Span& cut : cuts)
         below.append(below.last() + cut.second - cut.first);

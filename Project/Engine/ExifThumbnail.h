@@ -12,8 +12,9 @@ namespace ExifThumbnail
 // `exif` (a TIFF structure, with or without the "Exif\0\0" prefix) without
 // IFD1 and the bytes of its thumbnail: the block ends before them, or, where
 // other data follows them, closes up with its offsets lowered. Where that
-// would move a maker note (which holds offsets of its own), IFD1 is unlinked
-// and the bytes are zeroed in place. An empty result means the block cannot
+// would move a maker note or sub-IFDs (which hold offsets of their own), IFD1
+// is unlinked and the bytes are zeroed in place, the block ending before them
+// where nothing else follows. An empty result means the block cannot
 // be read safely and must be dropped whole; a block without a thumbnail
 // comes back unchanged.
 QByteArray Without(const QByteArray& exif);

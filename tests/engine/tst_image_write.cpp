@@ -294,6 +294,24 @@ void TestImageWrite::everyWritableFormat_data()
     exif.SetThumbnail("\xff\xd8" + QByteArray(100001, 't'));
     QTest::newRow("JPG, Exif of 100 KB, its odd thumbnail cut with its pad byte")
         << "JPG" << 3 << raw("exif", exif.Build() + '\0') << QByteArray("HarbourCam");
+    // Data that holds offsets of its own between IFD1 and the thumbnail
+    // stays where it is, and the block ends with it (the JPEG marker after).
+    const auto between = [](BqTest::ExifBlockBuilder::Ifd ifd, quint16 tag, quint16 type, const QByteArray& inner) {
+        BqTest::ExifBlockBuilder b;
+        b.AddRawEntry(ifd, tag, type, type == 7 ? quint32(inner.size()) : 1, 0);
+        b.AddAscii(BqTest::ExifBlockBuilder::Ifd0, 0x010f, "HarbourCam").SetThumbnail(QByteArray(100000, 't'));
+        QByteArray block = b.Build();
+        const quint32 at = b.ThumbnailOffset();
+        block.replace(6 + int(b.IfdOffset(ifd)) + 10, 4, b.U32(at));
+        block.replace(6 + int(b.IfdOffset(BqTest::ExifBlockBuilder::Ifd1)) + 22, 4, b.U32(at + quint32(inner.size())));
+        return block.insert(6 + int(at), inner);
+    };
+    const QByteArray subIfd("\1\0\x0e\x01\2\0\4\0\0\0Sub\0\0\0\0\0", 18);
+    QTest::newRow("JPG, Exif of 100 KB, sub-IFDs before its thumbnail")
+        << "JPG" << 3 << raw("exif", between(BqTest::ExifBlockBuilder::Ifd0, 0x014a, 4, subIfd)) << subIfd + '\xff';
+    const QByteArray note("Nikon\0\2\0", 8);
+    QTest::newRow("JPG, Exif of 100 KB, maker note before its thumbnail")
+        << "JPG" << 3 << raw("exif", between(BqTest::ExifBlockBuilder::ExifIfd, 0x927c, 7, note)) << note + '\xff';
     // A density out of range is none; TIFF and PSD state 72 dpi for none.
     QTest::newRow("JPG, density 5e9 dpi")
         << "JPG" << 3 << QByteArray("exif:XResolution=5e9;exif:YResolution=5e9;exif:ResolutionUnit=2")
