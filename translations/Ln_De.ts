@@ -2845,6 +2845,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>Der Ordner %1 auf dem Server konnte nicht aufgelistet werden: %2</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="132"/>
+        <source>Could not check the names in the folder %1 on the server, so files there of the same name may be replaced: %2</source>
+        <translation>Die Namen im Ordner %1 auf dem Server konnten nicht geprüft werden, daher werden dort gleichnamige Dateien eventuell ersetzt: %2</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
         <source>%1 replaced %2 on the server</source>
         <translation>%1 hat %2 auf dem Server ersetzt</translation>

@@ -2845,6 +2845,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>Impossible de lister le dossier %1 sur le serveur&#xa0;: %2</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="132"/>
+        <source>Could not check the names in the folder %1 on the server, so files there of the same name may be replaced: %2</source>
+        <translation>Impossible de vérifier les noms du dossier %1 sur le serveur, les fichiers de même nom qui s&apos;y trouvent peuvent donc être remplacés&#xa0;: %2</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
         <source>%1 replaced %2 on the server</source>
         <translation>%1 a remplacé %2 sur le serveur</translation>

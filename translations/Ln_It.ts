@@ -2845,6 +2845,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>Impossibile elencare la cartella %1 sul server: %2</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="132"/>
+        <source>Could not check the names in the folder %1 on the server, so files there of the same name may be replaced: %2</source>
+        <translation>Impossibile controllare i nomi nella cartella %1 sul server, quindi i file con lo stesso nome che vi si trovano potrebbero essere sostituiti: %2</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
         <source>%1 replaced %2 on the server</source>
         <translation>%1 ha sostituito %2 sul server</translation>

@@ -2845,6 +2845,11 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>サーバー上のフォルダー %1 の一覧を取得できませんでした: %2</translation>
     </message>
     <message>
+        <location filename="../Project/Network/CUploadFtp.cpp" line="132"/>
+        <source>Could not check the names in the folder %1 on the server, so files there of the same name may be replaced: %2</source>
+        <translation>サーバー上のフォルダー %1 の名前を確認できなかったため、そこにある同じ名前のファイルが置き換えられる可能性があります: %2</translation>
+    </message>
+    <message>
         <location filename="../Project/Network/CUploadFtp.cpp" line="149"/>
         <source>%1 replaced %2 on the server</source>
         <translation>%1 はサーバー上の %2 を置き換えました</translation>

@@ -239,6 +239,7 @@ void CFtpClient::beginCurrent()
 bool CFtpClient::sendLine(const QByteArray& verb, const QString& arg)
 {
     if (m_control->state() != QAbstractSocket::ConnectedState) {
+        m_replyInHand = 0; // not the server's refusal
         finishCurrent(true, tr("Not connected."));
         return false;
     }
@@ -259,10 +260,12 @@ void CFtpClient::finishCurrent(bool error, const QString& message)
     m_stepTimer->stop();
     if (error) {
         m_error = message;
+        m_errorCode = m_replyInHand;
         // As with QtFtp, an error drops what was queued behind it; a slot of
         // commandFinished may queue new commands.
         clearPendingCommands();
     }
+    m_replyInHand = 0; // what the slots below do is not this reply's doing
     const int id = command->id;
     delete command;
     emit commandFinished(id, error);
@@ -373,7 +376,9 @@ void CFtpClient::onControlReadyRead()
 void CFtpClient::onReply(int code, const QString& text)
 {
     // Any reply shows the server alive; the next step gets its full time.
+    m_replyInHand = code;
     handleReply(code, text);
+    m_replyInHand = 0;
     armTimer();
 }
 

@@ -64,6 +64,9 @@ public:
     void disconnectFromHost();
 
     QString errorString() const { return m_error; }
+    // The code of the server's reply that failed the last failed command; 0
+    // when no reply did (a time-out, a lost connection, an argument refused).
+    int errorCode() const { return m_errorCode; }
     int currentId() const { return m_current ? m_current->id : 0; }
     Command currentCommand() const { return m_current ? m_current->kind : None; }
     bool hasPendingCommands() const { return !m_queue.isEmpty(); }
@@ -146,6 +149,8 @@ private:
     int m_nextId = 1;
     bool m_startScheduled = false;
     QString m_error;
+    int m_errorCode = 0;
+    int m_replyInHand = 0; // the code of the reply being handled
 
     // Reply assembly: an FTP reply ends only at "NNN " after "NNN-" lines.
     QByteArray m_inbox;

@@ -1,7 +1,7 @@
 // The FTP transfer of CUpload: connect, log in, change folder, list it, send
 // the files one at a time, close. Each step waits for the one before it, so
-// a failed file never stops the batch while a failed login, folder or listing
-// ends it.
+// a failed file never stops the batch while a failed login or folder ends
+// it, as does a listing cut off by a time-out or a lost connection.
 #include "CFtpClient.h"
 #include "CUpload.h"
 #include "PathSafety.h"
@@ -120,15 +120,22 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
         }
         m_listId = m_ftp->list();
     } else if (id == m_listId) {
-        if (error) {
+        // Upload-only folders refuse listing, and some servers answer 550
+        // for an empty one: a permanent refusal still lets files in.
+        const bool refused = error && m_ftp->errorCode() / 100 == 5;
+        if (error && !refused) {
             Log(tr("Could not list the folder %1 on the server: %2").arg(Printable(m_folder), reason));
             EndFtp();
             return;
         }
+        if (refused)
+            Log(tr("Could not check the names in the folder %1 on the server, so files there of the same name may "
+                   "be replaced: %2")
+                    .arg(Printable(m_folder), reason));
         // Named once, against what the folder holds: folder modes 1 and 3
         // give two photos one name in different folders, and an earlier
         // run's file is never replaced unless the job overwrites.
-        const QStringList held = m_ftp->listedNames();
+        const QStringList held = refused ? QStringList() : m_ftp->listedNames();
         m_held.clear();
         for (const QString& name : held)
             m_held.insert(CPathSafety::NameKey(name));

@@ -34,6 +34,7 @@ struct SFakeScript {
     bool stopReading = false;
     QByteArray userReply; // sent instead of the usual answer to USER
     int cutShortAt = 0;   // the data connection is dropped after this many bytes, then 226
+    QByteArray nlstReply; // sent instead of the usual answer to NLST
 };
 
 // A scripted FTP server on 127.0.0.1.
@@ -92,6 +93,8 @@ private:
                 Send("230 Logged in.\r\n");
             else if (verb == "CWD")
                 Send("250 Folder changed.\r\n");
+            else if (verb == "NLST" && !script.nlstReply.isEmpty())
+                Send(script.nlstReply);
             else if (verb == "NLST")
                 Send("450 No files found.\r\n"); // an empty folder, as some servers say
             else if (verb == "TYPE")
@@ -460,6 +463,17 @@ void TestFtp::scripted_data()
         << s << QStringList{"a.jpg"} << 8 * 1024 * 1024 << 0
         << "Failed to upload a.jpg: the transfer ended before the whole file was sent\r\n"
         << QStringList() << "QUIT";
+    // An upload-only folder, and a server's word for an empty one: the
+    // files go all the same.
+    const QString unchecked =
+        "Could not check the names in the folder /up on the server, so files there of the same name may be replaced: ";
+    for (const QByteArray& refusal : {QByteArray("Permission denied."), QByteArray("No files found.")}) {
+        s = SFakeScript();
+        s.nlstReply = "550 " + refusal + "\r\n";
+        QTest::newRow(qPrintable("NLST 550 " + refusal))
+            << s << QStringList{"a.jpg", "b.jpg"} << 1000 << 2 << unchecked + refusal + "\r\n"
+            << QStringList{"a.jpg", "b.jpg"} << "STOR";
+    }
 }
 
 void TestFtp::scripted()
