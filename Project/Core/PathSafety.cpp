@@ -79,6 +79,20 @@ QStringList Components(QString folder)
     return folder.split(QLatin1Char('/'));
 }
 
+// mkdir, where a folder already there is as good; 0 or errno. A file under
+// the name is no folder: the write into it would fail for no reason given.
+int MakeFolder(const QByteArray& folder)
+{
+    if (::mkdir(folder.constData(), 0777) == 0)
+        return 0;
+    if (errno != EEXIST)
+        return errno;
+    struct stat st;
+    if (::stat(folder.constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
 // `name` as text, each byte that is not part of a valid UTF-8 sequence
 // written "\xHH".
 QString EscapedName(const QByteArray& name)
@@ -265,12 +279,24 @@ QString CPathSafety::UnreachableReason(const QString& path)
 QString CPathSafety::MakeFolders(const QString& path)
 {
     const QByteArray native = QFile::encodeName(ResolvePath(QDir::current().absoluteFilePath(path)));
-    for (int end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
-        if (::mkdir((end < 0 ? native : native.left(end)).constData(), 0777) != 0 && errno != EEXIST)
-            return CAtomicReplace::SystemError(errno);
-        if (end < 0)
-            return QString();
+    // The whole path first: it is called per photo, the folder is mostly
+    // there already, and on a network share every mkdir is a round trip.
+    int end = native.size();
+    int error = MakeFolder(native);
+    // Up to the first folder that exists, then down again making the rest.
+    while (error == ENOENT) {
+        end = native.lastIndexOf('/', end - 1);
+        if (end <= 0)
+            break;
+        error = MakeFolder(native.left(end));
     }
+    while (error == 0 && end < native.size()) {
+        end = native.indexOf('/', end + 1);
+        if (end < 0)
+            end = native.size();
+        error = MakeFolder(native.left(end));
+    }
+    return error == 0 ? QString() : CAtomicReplace::SystemError(error);
 }
 
 QString CPathSafety::CommonRoot(const QStringList& folders)

@@ -388,34 +388,40 @@ private slots:
     void folderRemovedMidRun_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::newRow("mode 0") << 0;
-        QTest::newRow("mode 1") << 1;
-        QTest::newRow("mode 3") << 3;
+        QTest::addColumn<bool>("fileLeft"); // a file takes the folder's name
+        QTest::newRow("mode 0") << 0 << false;
+        QTest::newRow("mode 1") << 1 << false;
+        QTest::newRow("mode 3") << 3 << false;
+        QTest::newRow("mode 3, a file in its place") << 3 << true;
     }
     void folderRemovedMidRun()
     {
         QFETCH(int, mode);
+        QFETCH(bool, fileLeft);
         const QStringList photos = {Src("m1.jpg"), Src("m2.jpg"), Src("m3.jpg")};
         P->OutputFolderStruct = mode;
         P->OutputFolder = "sub";
         WorkerHarness::AddFilter(5070, "Rotate", 90);
         const QString folder = mode == 3 ? S + "/sub" : D;
         WorkerHarness h;
-        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(RemoveDir(folder)); }));
+        QVERIFY(RunHeld(h, photos, [&] { QVERIFY(RemoveDir(folder) && (!fileLeft || WriteFile(folder, "x"))); }));
         // The second photo had its folder before it went: its write fails in
         // every mode. Only modes 1 and 3 make the folder again for the third.
-        const QString why = ": " + CAtomicReplace::SystemError(ENOENT);
+        const QString why = ": " + CAtomicReplace::SystemError(fileLeft ? ENOTDIR : ENOENT);
         QStringList lines{" - Processed " + photos.at(0), " - Failed to write " + folder + "/m2.jpg" + why};
         if (mode == 0) {
             QVERIFY(!QFileInfo::exists(folder));
             lines << " - Failed to write " + D + "/m3.jpg" + why;
+        } else if (fileLeft) {
+            lines << " - Failed to write " + folder + "/m3.jpg: cannot create " + folder + why;
         } else {
             QCOMPARE(FilesIn(folder), QStringList{"m3.jpg"});
             lines << " - Processed " + photos.at(2);
         }
         QCOMPARE(h.Log(LogFile), lines);
-        QCOMPARE(h.Errors(), mode == 0 ? 2 : 1);
-        QCOMPARE(FilesIn(S), QStringList({"m1.jpg", "m2.jpg", "m3.jpg"}));
+        QCOMPARE(h.Errors(), mode == 0 || fileLeft ? 2 : 1);
+        QCOMPARE(FilesIn(S),
+                 QStringList({"m1.jpg", "m2.jpg", "m3.jpg"}) + (fileLeft ? QStringList{"sub"} : QStringList()));
         QVERIFY(h.FinishedOnceAndLast());
     }
 
