@@ -373,7 +373,9 @@ QStringList CPathSafety::UndecodableEntries(const QString& folder, const QString
         if (QFile::encodeName(decoded) == name || ::stat((native + '/' + name).constData(), &st) != 0)
             continue;
         const bool isFolder = S_ISDIR(st.st_mode);
-        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(mask, decoded)))
+        // One pattern, as the listings take it: QDir::match(QString) would
+        // split it at spaces and ';'.
+        if (isFolder ? !folders : !S_ISREG(st.st_mode) || (!mask.isEmpty() && !QDir::match(QStringList(mask), decoded)))
             continue;
         found << (folder.endsWith('/') ? folder : folder + '/') + EscapedName(name) + (isFolder ? "/" : "");
     }

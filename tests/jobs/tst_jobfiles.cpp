@@ -645,6 +645,8 @@ void TestJobFiles::search_data()
            "Search: the name of '@/odd/caf\\xE9.jpg' is not valid UTF-8: left untouched|"
            "Search: the name of '@/odd/f\\xE9te/' is not valid UTF-8: left untouched|"
            "Search: the name of '@/odd/half\\xC3.jpg' is not valid UTF-8: left untouched";
+    // One pattern, spaces and all, as the listing reads it: nothing to take, nothing to report.
+    QTest::newRow("mask with a space") << "<Search Path=\"odd/ok *.jpg\" />" << "" << "";
     // clang-format on
 }
 
