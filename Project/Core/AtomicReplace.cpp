@@ -449,13 +449,28 @@ bool CAtomicReplace::WriteJournal(const QStringList& pages, const QStringList& b
     return ok;
 }
 
+bool CAtomicReplace::EmptyJournal(const QString& path)
+{
+    const int fd = ::open(Native(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
+}
+
 void CAtomicReplace::DropBackups(const QStringList& backups) const
 {
     if (backups.isEmpty())
         return;
     // The journal goes first: a backup it names is needed while it is there.
-    const QByteArray journal = Native(TemporaryPath());
-    if (::truncate(journal.constData(), 0) != 0 && ::unlink(journal.constData()) != 0)
+    // It reaches the disk before the backups go, since a file system may keep
+    // the unlinks and lose the truncation: the old journal would then make
+    // the next run remove the pages that did come in.
+    const QString journal = TemporaryPath();
+    if (!EmptyJournal(journal) && (::unlink(Native(journal).constData()) != 0 || !SyncPath(m_Folder, true)))
         return;
     for (const QString& backup : backups) {
         if (!backup.isEmpty())

@@ -149,6 +149,9 @@ private:
     // or "-", and its file name, percent-encoded.
     static constexpr char JournalHead[] = "brandquill pages 1";
     bool WriteJournal(const QStringList& pages, const QStringList& backups) const;
+    // Truncates the journal at `path` and syncs it, so that it cannot come
+    // back after a power cut once the backups it names are gone.
+    static bool EmptyJournal(const QString& path);
     // Empties the journal, then removes the backups; keeps them where it
     // cannot.
     void DropBackups(const QStringList& backups) const;

@@ -70,10 +70,11 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
         const bool cameIn = ::lstat((base + '-' + number + extension).constData(), &st) != 0 && errno == ENOENT;
         const bool backedUp = ::lstat(backup.constData(), &st) == 0;
         if (line.startsWith('+')) {
+            // A backup that is gone puts nothing back.
             if (backedUp &&
                 (cameIn ? ::rename(backup.constData(), target.constData()) : ::unlink(backup.constData())) != 0)
                 ok = false;
-            else if (restored)
+            else if (backedUp && restored)
                 *restored << QFile::decodeName(target);
         } else if (cameIn && ::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
                    ::unlink(target.constData()) != 0) {
@@ -86,7 +87,7 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
         ::fsync(fd);
         ::close(fd);
     }
-    return ok && ::truncate(QFile::encodeName(path).constData(), 0) == 0;
+    return ok && EmptyJournal(path);
 }
 
 int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored)

@@ -298,20 +298,22 @@ private slots:
         QTest::newRow("name claimed, killed before the rename") << "claim";
         // The old pages come back whole, none of the new.
         QTest::newRow("pages replaced, killed at the second") << "pages";
+        // Nothing is put back from backups that are gone.
+        QTest::newRow("pages replaced, killed at the second, backups gone") << "pages, backups gone";
     }
     void killedRunTemporaries()
     {
         QFETCH(QString, run);
         if (run == "claim" && qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS"))
             QSKIP("names are claimed only where there are neither rename flags nor hard links");
-        if (run == "pages" && qEnvironmentVariableIsEmpty("LD_PRELOAD"))
+        if (run.startsWith("pages") && qEnvironmentVariableIsEmpty("LD_PRELOAD"))
             QSKIP("a run ends at a rename only under the limited file-system library");
         // Its temporaries there; D then holds files of the user's so named.
-        const QString folder = run == "line break"                ? MakeFolder(D + "/nl\n" + D)
-                               : run == "claim" || run == "pages" ? MakeFolder(D + "/sub")
-                                                                  : D;
+        const QString folder = run == "line break"                         ? MakeFolder(D + "/nl\n" + D)
+                               : run == "claim" || run.startsWith("pages") ? MakeFolder(D + "/sub")
+                                                                           : D;
         const QStringList pages{"m-0.jpg", "m-1.jpg", "m-2.jpg"};
-        for (int i = 0; run == "pages" && i < pages.size(); ++i)
+        for (int i = 0; run.startsWith("pages") && i < pages.size(); ++i)
             WriteFile(D + "/" + pages[i], "old " + QByteArray::number(i));
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
@@ -336,7 +338,7 @@ private slots:
                 if (!claimed->Create() || !WriteFile(claimed->TemporaryPath(), "k") || claimed->Commit())
                     _exit(1);
             }
-            if (run == "pages") {
+            if (run.startsWith("pages")) {
                 ::setenv("BQ_EXIT_AT_RENAME", "m-1.jpg", 1);
                 CAtomicReplace* replaced = new CAtomicReplace(D + "/m.jpg");
                 if (!replaced->Create())
@@ -357,13 +359,15 @@ private slots:
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
+        for (const QString& backup : QDir(D).entryList({".bq-*-was-*"}, QDir::Files | QDir::Hidden))
+            QVERIFY(run != "pages, backups gone" || QFile::remove(D + "/" + backup));
         const QString record = CTemporaryRecord::Folder() + "/" + QString::number(child) + "-*.run";
         const QFileInfoList records = QDir(CTemporaryRecord::Folder(), QFileInfo(record).fileName()).entryInfoList();
         QCOMPARE(records.size(), 1);
         QFile recorded(records.first().filePath());
         QVERIFY(recorded.open(QIODevice::ReadOnly));
         const QByteArray names = recorded.readAll();
-        QCOMPARE(names.count(".bq-"), run == "claim" || run == "pages" ? 5 : 4);
+        QCOMPARE(names.count(".bq-"), run == "claim" || run.startsWith("pages") ? 5 : 4);
         QCOMPARE(names.count("/k.jpg"), run == "claim" ? 1 : 0);
         recorded.close();
         if (run == "linked") {
@@ -411,6 +415,10 @@ private slots:
                 QCOMPARE(FileBytes(D + "/" + pages[i]), "old " + QByteArray::number(i));
             QCOMPARE(h.Log(LogFile).first(),
                      " - Put back as it was before a run that was cut short " + D + "/m-0.jpg to " + D + "/m-2.jpg");
+        }
+        if (run == "pages, backups gone") {
+            expected << pages;
+            QCOMPARE(h.Log(LogFile).filter("Put back"), QStringList());
         }
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
