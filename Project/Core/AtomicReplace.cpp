@@ -46,6 +46,21 @@ mode_t ProcessUmask()
     return mask;
 }
 
+// Writes all `size` bytes, short writes and interruptions included.
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    for (size_t done = 0; done < size;) {
+        const ssize_t put = ::write(fd, data + done, size - done);
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
 // Copies everything from `in` to `out`, short writes and interruptions included.
 bool CopyBytes(int in, int out)
 {
@@ -59,29 +74,9 @@ bool CopyBytes(int in, int out)
                 continue;
             return false;
         }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += put;
-        }
+        if (!WriteAll(out, buffer, static_cast<size_t>(got)))
+            return false;
     }
-}
-
-// fsync of a file or folder by path; errno is kept on failure.
-bool SyncPath(const QString& path, bool folder)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    const int saved = errno;
-    ::close(fd);
-    errno = saved;
-    return ok;
 }
 
 QByteArray Native(const QString& path)
@@ -199,6 +194,18 @@ void COutputLedger::Clear()
     m_Ids.clear();
 }
 
+bool CAtomicReplace::SyncPath(const QString& path, bool folder)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
+}
+
 bool CAtomicReplace::RemoveClaim(const QString& path, const SFileId& id)
 {
     const QByteArray native = Native(path);
@@ -306,7 +313,17 @@ QString CAtomicReplace::TemporaryPartPath(int index) const
 
 QString CAtomicReplace::PartName(int index) const
 {
-    return m_Base.isEmpty() ? QString() : m_Folder + "/" + m_Base + "-" + QString::number(index) + m_Extension;
+    return m_Base.isEmpty() ? QString() : PartName(m_Folder, m_Base, index, m_Extension);
+}
+
+QString CAtomicReplace::PartName(const QString& folder, const QString& base, int index, const QString& extension)
+{
+    return folder + "/" + base + "-" + QString::number(index) + extension;
+}
+
+QString CAtomicReplace::BackupName(const QString& folder, const QString& base, int index, const QString& extension)
+{
+    return folder + "/" + base + "-was-" + QString::number(index) + extension;
 }
 
 QString CAtomicReplace::PartPath(const QString& target, int index)
@@ -375,7 +392,7 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
     QStringList backups;
     if (from.size() > 1 && !m_NoReplace) {
         for (int i = 0; i < to.size(); ++i) {
-            const QString backup = m_Folder + "/" + m_Base + "-was-" + QString::number(i) + m_Extension;
+            const QString backup = BackupName(m_Folder, m_Base, i, m_Extension);
             // A folder in the way fails its rename; there is nothing to keep.
             struct stat st;
             const bool exists = ::lstat(Native(to[i]).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
@@ -435,13 +452,7 @@ bool CAtomicReplace::WriteJournal(const QStringList& pages, const QStringList& b
     for (int i = 0; i < pages.size(); ++i)
         text += (backups[i].isEmpty() ? '-' : '+') + Native(QFileInfo(pages[i]).fileName()).toPercentEncoding() + '\n';
     const int fd = ::open(Native(TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    bool ok = fd >= 0;
-    for (int done = 0; ok && done < text.size();) {
-        const ssize_t put = ::write(fd, text.constData() + done, size_t(text.size() - done));
-        ok = put >= 0 || errno == EINTR;
-        done += int(std::max<ssize_t>(put, 0));
-    }
-    ok = ok && ::fsync(fd) == 0;
+    const bool ok = fd >= 0 && WriteAll(fd, text.constData(), size_t(text.size())) && ::fsync(fd) == 0;
     const int error = errno;
     if (fd >= 0)
         ::close(fd);

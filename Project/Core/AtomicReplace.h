@@ -166,6 +166,12 @@ private:
     QStringList ExistingParts() const;
     // TemporaryPartPath() without counting the name as handed out.
     QString PartName(int index) const;
+    // "<folder>/<base>-<index><ext>", a part's temporary, and
+    // "<folder>/<base>-was-<index><ext>", the backup of the file it replaces.
+    static QString PartName(const QString& folder, const QString& base, int index, const QString& extension);
+    static QString BackupName(const QString& folder, const QString& base, int index, const QString& extension);
+    // fsync of a file or folder by path; errno is kept on failure.
+    static bool SyncPath(const QString& path, bool folder);
     // Mode for the file that becomes `finalPath`.
     mode_t FinalMode(const QString& finalPath) const;
     // Gives a temporary its final mode and syncs it to disk.

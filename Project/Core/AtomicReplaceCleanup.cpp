@@ -12,7 +12,6 @@
 #include <QSet>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,9 +47,7 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
     const QList<QByteArray> lines = file.read(MaxJournalBytes).split('\n');
     file.close();
     const QRegularExpressionMatch own = OwnName().match(QFileInfo(path).fileName());
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const QByteArray base = folder + '/' + QFile::encodeName(own.captured(1));
-    const QByteArray extension = QFile::encodeName(own.captured(3));
+    const QString folder = QFileInfo(path).absolutePath();
     const CPlacingLock lock(QFile::encodeName(path));
     bool ok = true;
     for (int page = 0; page + 1 < lines.size(); ++page) {
@@ -63,11 +60,11 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
             ok = false;
             continue;
         }
-        const QByteArray number = QByteArray::number(page);
-        const QByteArray target = folder + '/' + name;
-        const QByteArray backup = base + "-was-" + number + extension;
+        const QByteArray target = QFile::encodeName(folder) + '/' + name;
+        const QByteArray backup = QFile::encodeName(BackupName(folder, own.captured(1), page, own.captured(3)));
+        const QByteArray part = QFile::encodeName(PartName(folder, own.captured(1), page, own.captured(3)));
         struct stat st;
-        const bool cameIn = ::lstat((base + '-' + number + extension).constData(), &st) != 0 && errno == ENOENT;
+        const bool cameIn = ::lstat(part.constData(), &st) != 0 && errno == ENOENT;
         const bool backedUp = ::lstat(backup.constData(), &st) == 0;
         if (line.startsWith('+')) {
             // A backup that is gone puts nothing back.
@@ -82,11 +79,7 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
         }
     }
     // The files are back on the disk before the journal that asked for them goes.
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    SyncPath(folder, true);
     return ok && EmptyJournal(path);
 }
 
