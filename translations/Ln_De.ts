@@ -2453,6 +2453,11 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
         <translation>%1 &apos;%2&apos; ist keine Zahl: als 0 gelesen</translation>
     </message>
     <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="49"/>
+        <source>%1 &apos;%2&apos; is not a whole number in its range: read as %3</source>
+        <translation>%1 &apos;%2&apos; ist keine ganze Zahl in ihrem Bereich: als %3 gelesen</translation>
+    </message>
+    <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Die Auftragsdatei kann nicht gelesen werden.</translation>

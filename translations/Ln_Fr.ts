@@ -2453,6 +2453,11 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
         <translation>%1 &apos;%2&apos; n&apos;est pas un nombre&#xa0;: lu comme 0</translation>
     </message>
     <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="49"/>
+        <source>%1 &apos;%2&apos; is not a whole number in its range: read as %3</source>
+        <translation>%1 &apos;%2&apos; n&apos;est pas un nombre entier dans sa plage&#xa0;: lu comme %3</translation>
+    </message>
+    <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Le fichier de travail ne peut pas être lu.</translation>

@@ -2453,6 +2453,11 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
         <translation>%1 &apos;%2&apos; non è un numero: letto come 0</translation>
     </message>
     <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="49"/>
+        <source>%1 &apos;%2&apos; is not a whole number in its range: read as %3</source>
+        <translation>%1 &apos;%2&apos; non è un numero intero nel suo intervallo: letto come %3</translation>
+    </message>
+    <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>Impossibile leggere il file di lavoro.</translation>

@@ -2453,6 +2453,11 @@ In order to correct any potential problems adjust the settings and save.</source
         <translation>%1 &apos;%2&apos; は数値ではありません: 0 として読み込みました</translation>
     </message>
     <message>
+        <location filename="../Project/Jobs/CScripts.cpp" line="49"/>
+        <source>%1 &apos;%2&apos; is not a whole number in its range: read as %3</source>
+        <translation>%1 &apos;%2&apos; は範囲内の整数ではありません: %3 として読み込みました</translation>
+    </message>
+    <message>
         <location filename="../Project/Jobs/CScripts.cpp" line="54"/>
         <source>The job file cannot be read.</source>
         <translation>ジョブ ファイルを読み込めません。</translation>

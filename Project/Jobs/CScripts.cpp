@@ -44,6 +44,8 @@ QString DecodedPath(const QString& attribute)
 }
 
 const char* const NotANumberText = QT_TRANSLATE_NOOP("CScripts", "%1 '%2' is not a number: read as 0");
+const char* const NotWholeInRangeText =
+    QT_TRANSLATE_NOOP("CScripts", "%1 '%2' is not a whole number in its range: read as %3");
 const char* const UnknownFilterText = QT_TRANSLATE_NOOP("CScripts", "Filter Id %1 is not known: left out");
 const char* const UnknownParamText = QT_TRANSLATE_NOOP("CScripts", "%1: Param Type '%2' is not known: left out");
 const char* const UnlistedFolderText =
@@ -168,7 +170,7 @@ bool CScripts::Load()
     m_pUserProfile->SilentRun = false;
     m_pUserProfile->MonitorMode = false;
 
-    QList<SJobProperty> notNumbers;
+    QList<CJobProperties::SReadOtherwise> notNumbers;
     if (isProject || isScript) {
         m_pFilters->filters.clear();
         if (isScript) {
@@ -194,8 +196,16 @@ bool CScripts::Load()
         else if (which != CJobProperties::Script)
             CJobProperties::Read(which, block.properties, *m_pUserProfile, &notNumbers);
     }
-    for (const SJobProperty& property : qAsConst(notNumbers))
-        Number(QStringLiteral("Property ") + property.name, property.text);
+    for (const CJobProperties::SReadOtherwise& read : qAsConst(notNumbers)) {
+        const QString element = QStringLiteral("Property ") + read.name;
+        if (read.number)
+            Note(NotWholeInRangeText, element,
+                 QCoreApplication::translate("CScripts", NotWholeInRangeText)
+                     .arg(element, read.text, QString::number(read.value)));
+        else
+            Note(NotANumberText, element,
+                 QCoreApplication::translate("CScripts", NotANumberText).arg(element, read.text));
+    }
     // A greyed-out box on step 3 must not leave a run writing one document
     // in a format that has no pages.
     if (!CFormatsEnum::HoldsPages(m_pUserProfile->OutputFormat))
@@ -263,10 +273,11 @@ int CScripts::SearchFailures() const
     return m_searchFailures;
 }
 
-void CScripts::Note(const char* kind, const QString& text, int alike)
+void CScripts::Note(const char* kind, const QString& subject, const QString& text, int alike)
 {
-    // A file may hold a million of one kind; the user reads a few.
-    SNoteKind& seen = m_noteKinds[kind];
+    // A file may hold a million of one kind; the user reads a few. Each
+    // subject is told apart, so that no setting hides behind another.
+    SNoteKind& seen = m_noteKinds[qMakePair(kind, subject)];
     if (seen.told < MaxNotesOfAKind) {
         ++seen.told;
         m_notes.append(text);
@@ -282,22 +293,22 @@ void CScripts::Note(const char* kind, const QString& text, int alike)
     seen.more += alike;
 }
 
-double CScripts::Number(const QString& element, const QString& text)
+double CScripts::Number(const QString& subject, const QString& element, const QString& text)
 {
     bool number = false;
     const double value = text.toDouble(&number);
     if (number && std::isfinite(value))
         return value;
-    Note(NotANumberText, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+    Note(NotANumberText, subject, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
     return 0.0;
 }
 
-bool CScripts::Flag(const QString& element, const QString& text)
+bool CScripts::Flag(const QString& subject, const QString& element, const QString& text)
 {
     bool number = false;
     const int value = text.toInt(&number);
     if (!number)
-        Note(NotANumberText, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
+        Note(NotANumberText, subject, QCoreApplication::translate("CScripts", NotANumberText).arg(element, text));
     return value != 0;
 }
 
@@ -321,7 +332,8 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
     for (const SJobSearch& search : searches) {
         const QString path = DecodedPath(search.path);
         const QString element = QStringLiteral("Search '%1': Subfolders").arg(path);
-        const bool recursive = !search.subfolders.isEmpty() && Flag(element, search.subfolders);
+        const bool recursive =
+            !search.subfolders.isEmpty() && Flag(QStringLiteral("Search"), element, search.subfolders);
         const int slash = path.lastIndexOf('/');
         const QString mask = slash < 0 ? path : path.mid(slash + 1);
         // A bare mask searches the script's folder, as "./mask" does.
@@ -331,7 +343,8 @@ void CScripts::ParseSearch(const QList<SJobSearch>& searches)
         const QFileInfo listed(folder);
         if (!listed.isDir() || !listed.isReadable() || !listed.isExecutable()) {
             ++m_searchFailures;
-            Note(UnlistedFolderText, QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
+            Note(UnlistedFolderText, QString(),
+                 QCoreApplication::translate("CScripts", UnlistedFolderText).arg(path, folder));
             continue;
         }
         QSet<QString> visited;
@@ -362,7 +375,7 @@ void CScripts::SearchAllFiles(const QString& folder, const QString& mask, bool r
     // Photos and folders that no path can name stay out of the job, never in silence.
     for (const QString& left : CPathSafety::UndecodableEntries(folder, mask, recursive)) {
         ++m_searchFailures;
-        Note(UndecodableText, QCoreApplication::translate("CScripts", UndecodableText).arg(left));
+        Note(UndecodableText, QString(), QCoreApplication::translate("CScripts", UndecodableText).arg(left));
     }
     if (!recursive)
         return;
@@ -381,7 +394,8 @@ void CScripts::ParseFilters(const QList<SJobFilter>& filters)
         const SFilterEnumRecord type =
             numeric && id >= 0 && id <= 0xFFFF ? m_pFiltersEnum->GetRecordById(quint32(id)) : SFilterEnumRecord();
         if (type.name.isEmpty()) {
-            Note(UnknownFilterText, QCoreApplication::translate("CScripts", UnknownFilterText).arg(filter.id));
+            Note(UnknownFilterText, QString(),
+                 QCoreApplication::translate("CScripts", UnknownFilterText).arg(filter.id));
             continue;
         }
 
@@ -389,22 +403,25 @@ void CScripts::ParseFilters(const QList<SJobFilter>& filters)
         record.id = quint32(id);
         record.name = type.name;
         record.description = type.description;
-        record.active = filter.active.isEmpty() || Flag(type.name + QStringLiteral(": Active"), filter.active);
+        record.active =
+            filter.active.isEmpty() || Flag(type.name, type.name + QStringLiteral(": Active"), filter.active);
         // The reader kept the first types only; the rest are counted.
         for (int i = 0; i < filter.otherTypes.size(); ++i)
-            Note(UnknownParamText,
+            Note(UnknownParamText, type.name,
                  QCoreApplication::translate("CScripts", UnknownParamText).arg(type.name, filter.otherTypes.at(i)),
                  i + 1 == filter.otherTypes.size() ? filter.otherCount - filter.otherTypes.size() : 0);
         // The reader refused any filter with more Params than slots.
         for (int i = 0; i < filter.numbers.size(); ++i)
-            record.AddNumber(Number(type.name + QStringLiteral(": Param %1").arg(i + 1), filter.numbers.at(i)));
+            record.AddNumber(
+                Number(type.name, type.name + QStringLiteral(": Param %1").arg(i + 1), filter.numbers.at(i)));
         for (const QString& text : filter.strings)
             record.AddString(XMLToPlainText(text));
         m_pFilters->AddFilter(record);
     }
 }
 
-void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags, QList<SJobProperty>& notNumbers)
+void CScripts::ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags,
+                            QList<CJobProperties::SReadOtherwise>& notNumbers)
 {
     if (setsRunFlags) {
         m_pUserProfile->MonitorMode = true;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "JobProperties.h"
 #include "SJobContent.h"
 #include "SProfileRecord.h"
 
 #include <QHash>
+#include <QPair>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -68,18 +70,20 @@ public:
 
 private:
     bool Refuse(const QString& text);
-    // Notes `text`, of the kind its untranslated template `kind` names, and
-    // `alike` more of that kind whose texts were not kept.
-    void Note(const char* kind, const QString& text, int alike = 0);
+    // Notes `text`, of the kind its untranslated template `kind` names about
+    // `subject` (a filter type, a property), and `alike` more of that kind
+    // and subject whose texts were not kept.
+    void Note(const char* kind, const QString& subject, const QString& text, int alike = 0);
     // `text` as a number; one that is not (or not finite) is noted for
-    // `element` and read as 0.
-    double Number(const QString& element, const QString& text);
+    // `element` of `subject` and read as 0.
+    double Number(const QString& subject, const QString& element, const QString& text);
     // `text` as an integer flag, non-zero for true; the same note otherwise.
-    bool Flag(const QString& element, const QString& text);
+    bool Flag(const QString& subject, const QString& element, const QString& text);
     void ParseImages(const QStringList& paths);
     void ParseSearch(const QList<SJobSearch>& searches);
     void ParseFilters(const QList<SJobFilter>& filters);
-    void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags, QList<SJobProperty>& notNumbers);
+    void ParseMonitor(const QList<SJobProperty>& monitor, bool setsRunFlags,
+                      QList<CJobProperties::SReadOtherwise>& notNumbers);
     void ReadProfileHeader(const SJobContent& content);
     void SearchAllFiles(const QString& folder, const QString& mask, bool recursive, int depth, QSet<QString>& visited);
 
@@ -103,6 +107,6 @@ private:
         int moreLine = -1; // the index in m_notes of the line that counts the rest
         int more = 0;
     };
-    QHash<const char*, SNoteKind> m_noteKinds;
+    QHash<QPair<const char*, QString>, SNoteKind> m_noteKinds;
     int m_searchFailures = 0;
 };

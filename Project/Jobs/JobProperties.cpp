@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <cmath>
+#include <limits>
 #include <variant>
 
 using namespace JobFile;
@@ -32,10 +34,16 @@ typedef std::variant<bool CUserProfile::*, int CUserProfile::*, qint64 CUserProf
                      QString CUserProfile::*>
     Field;
 
+constexpr qint64 kMin64 = std::numeric_limits<qint64>::min();
+constexpr qint64 kMax64 = std::numeric_limits<qint64>::max();
+
 struct SProperty {
     const char* name;
     Kind kind;
     Field field;
+    // The whole numbers a number property takes; others are brought into it.
+    qint64 min = std::numeric_limits<int>::min();
+    qint64 max = std::numeric_limits<int>::max();
 };
 
 const SProperty kScript[] = {
@@ -45,23 +53,23 @@ const SProperty kScript[] = {
 
 const SProperty kRename[] = {
     {Prop::FilenameFormat, Kind::Text, &CUserProfile::FilenameFormat},
-    {Prop::CounterStart, Kind::Int64, &CUserProfile::CounterStart},
-    {Prop::CountStep, Kind::Int64, &CUserProfile::CountStep},
-    {Prop::CounterDigits, Kind::Int, &CUserProfile::CounterDigits},
+    {Prop::CounterStart, Kind::Int64, &CUserProfile::CounterStart, kMin64, kMax64},
+    {Prop::CountStep, Kind::Int64, &CUserProfile::CountStep, kMin64, kMax64},
+    {Prop::CounterDigits, Kind::Int, &CUserProfile::CounterDigits, 1, 1000},
     {Prop::DateType, Kind::Int, &CUserProfile::DateType},
-    {Prop::DateFormat, Kind::Int, &CUserProfile::DateFormat},
-    {Prop::ShowTime, Kind::Int, &CUserProfile::ShowTime},
+    {Prop::DateFormat, Kind::Int, &CUserProfile::DateFormat, 0, 11},
+    {Prop::ShowTime, Kind::Int, &CUserProfile::ShowTime, 0, 2},
     {Prop::TimeFormat, Kind::Int, &CUserProfile::TimeFormat},
     {Prop::SearchFor, Kind::Text, &CUserProfile::SearchFor},
     {Prop::ReplaceWith, Kind::Text, &CUserProfile::ReplaceWith},
-    {Prop::PresetRename, Kind::Int, &CUserProfile::PresetRename},
-    {Prop::ChangeCase, Kind::Int, &CUserProfile::ChangeCase},
+    {Prop::PresetRename, Kind::Int, &CUserProfile::PresetRename, 0, 3},
+    {Prop::ChangeCase, Kind::Int, &CUserProfile::ChangeCase, 0, 3},
     {Prop::LowerCaseExt, Kind::Flag, &CUserProfile::LowerCaseExt},
 };
 
 const SProperty kOutput[] = {
     {Prop::Destination, Kind::Int, &CUserProfile::Destination},
-    {Prop::OutputFolderStruct, Kind::Int, &CUserProfile::OutputFolderStruct},
+    {Prop::OutputFolderStruct, Kind::Int, &CUserProfile::OutputFolderStruct, 0, 3},
     {Prop::OutputFolder, Kind::Text, &CUserProfile::OutputFolder},
     {Prop::DestPath, Kind::Path, &CUserProfile::DestPath},
     {Prop::FTPUser, Kind::RawText, &CUserProfile::FTPUser},
@@ -81,15 +89,15 @@ const SProperty kOutput[] = {
 
 const SProperty kFormat[] = {
     {Prop::OutputFormat, Kind::Format, &CUserProfile::OutputFormat},
-    {Prop::Quality, Kind::Int, &CUserProfile::Quality},
-    {Prop::FileSize, Kind::Int64, &CUserProfile::FileSize},
+    {Prop::Quality, Kind::Int, &CUserProfile::Quality, 1, 100},
+    {Prop::FileSize, Kind::Int64, &CUserProfile::FileSize, 0, kMax64},
     {Prop::FixedSize, Kind::Flag, &CUserProfile::FixedSize},
-    {Prop::Interlaced, Kind::Int, &CUserProfile::Interlaced},
+    {Prop::Interlaced, Kind::Int, &CUserProfile::Interlaced, 0, 1},
     {Prop::PNGComp, Kind::IntFlag, &CUserProfile::PNGComp},
-    {Prop::PdfAlg, Kind::Int, &CUserProfile::PdfAlg},
-    {Prop::TiffAlg, Kind::Int, &CUserProfile::TiffAlg},
-    {Prop::TiffType, Kind::Int, &CUserProfile::TiffType},
-    {Prop::JpegType, Kind::Int, &CUserProfile::JpegType},
+    {Prop::PdfAlg, Kind::Int, &CUserProfile::PdfAlg, 0, 3},
+    {Prop::TiffAlg, Kind::Int, &CUserProfile::TiffAlg, 0, 6},
+    {Prop::TiffType, Kind::Int, &CUserProfile::TiffType, 0, 5},
+    {Prop::JpegType, Kind::Int, &CUserProfile::JpegType, 0, 3},
     {Prop::CustomProfile, Kind::Path, &CUserProfile::CustomProfile},
     {Prop::Multipage, Kind::Flag, &CUserProfile::Multipage},
     {Prop::DefaultFormat, Kind::RawText, &CUserProfile::DefaultFormat},
@@ -174,40 +182,61 @@ QString ValueText(const SProperty& p, const CUserProfile& profile)
     return QString();
 }
 
-// False when the text of a property read as an integer is not one that
-// fits its setting: Store then reads it as 0.
-bool ReadsAsNumber(Kind kind, const QString& text)
+bool IsNumber(Kind kind)
 {
-    bool number = true;
-    if (kind == Kind::Int64)
-        text.toLongLong(&number);
-    else if (kind != Kind::Text && kind != Kind::RawText && kind != Kind::Path && kind != Kind::Format)
-        text.toInt(&number);
-    return number;
+    return kind != Kind::Text && kind != Kind::RawText && kind != Kind::Path && kind != Kind::Format;
+}
+
+// What a number property's text is stored as: a decimal is rounded and a
+// number brought into the property's range (a byte keeps its low byte);
+// text that is no number reads as 0. `read` tells whether the text said
+// exactly that.
+qint64 NumberOf(const SProperty& p, const QString& text, CJobProperties::SReadOtherwise& read)
+{
+    bool whole = false;
+    qint64 value = text.toLongLong(&whole);
+    if (!whole) {
+        const double number = text.toDouble(&read.number);
+        read.number = read.number && std::isfinite(number);
+        if (!read.number)
+            return 0;
+        value = number <= -9e18 ? kMin64 : number >= 9e18 ? kMax64 : std::llround(number);
+    }
+    qint64 stored = p.kind == Kind::Byte ? qint64(quint8(value)) : qBound(p.min, value, p.max);
+    read.asWritten = whole && stored == value;
+    if (p.kind == Kind::ScriptFlag || p.kind == Kind::ZeroFlag)
+        stored = text == QLatin1String("1");
+    else if (p.kind == Kind::Flag || p.kind == Kind::IntFlag)
+        stored = stored != 0;
+    return stored;
+}
+
+void StoreNumber(const SProperty& p, qint64 value, CUserProfile& profile)
+{
+    switch (p.kind) {
+    case Kind::Flag:
+    case Kind::ScriptFlag:
+    case Kind::ZeroFlag:
+        Member<bool>(profile, p.field) = value != 0;
+        break;
+    case Kind::IntFlag:
+    case Kind::Int:
+        Member<int>(profile, p.field) = int(value);
+        break;
+    case Kind::Int64:
+        Member<qint64>(profile, p.field) = value;
+        break;
+    case Kind::Byte:
+        Member<quint8>(profile, p.field) = quint8(value);
+        break;
+    default:
+        break;
+    }
 }
 
 void Store(const SProperty& p, const QString& text, CUserProfile& profile)
 {
     switch (p.kind) {
-    case Kind::Flag:
-        Member<bool>(profile, p.field) = text.toInt() != 0;
-        break;
-    case Kind::ScriptFlag:
-    case Kind::ZeroFlag:
-        Member<bool>(profile, p.field) = text == QLatin1String("1");
-        break;
-    case Kind::IntFlag:
-        Member<int>(profile, p.field) = text.toInt() != 0 ? 1 : 0;
-        break;
-    case Kind::Int:
-        Member<int>(profile, p.field) = text.toInt();
-        break;
-    case Kind::Int64:
-        Member<qint64>(profile, p.field) = text.toLongLong();
-        break;
-    case Kind::Byte:
-        Member<quint8>(profile, p.field) = static_cast<quint8>(text.toInt());
-        break;
     case Kind::Text:
     case Kind::Path:
         Member<QString>(profile, p.field) = XMLToPlainText(text);
@@ -218,6 +247,8 @@ void Store(const SProperty& p, const QString& text, CUserProfile& profile)
     case Kind::Format:
         Member<QString>(profile, p.field) =
             XMLToPlainText(text == QLatin1String(FormatOriginal) ? KeepOriginalFormatText() : text);
+        break;
+    default:
         break;
     }
 }
@@ -247,19 +278,33 @@ void CJobProperties::Write(Block block, const CUserProfile& profile, QString& te
 }
 
 void CJobProperties::Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile,
-                          QList<SJobProperty>* notNumbers)
+                          QList<SReadOtherwise>* readOtherwise)
 {
     const SBlockTable& table = kBlocks[block];
+    // A stored password goes only to the account it was stored with.
+    const QStringList account = {profile.FTPHost, profile.FTPPort, profile.FTPUser};
+    bool passwordGiven = false;
     for (const SJobProperty& property : properties) {
-        if (property.text.isEmpty())
+        // An empty remote folder is the root, not the last job's folder.
+        if (property.text.isEmpty() && property.name != QLatin1String(Prop::FTPFolder))
             continue;
         for (int i = 0; i < table.count; ++i) {
-            if (property.name == QLatin1String(table.properties[i].name)) {
-                if (notNumbers && !ReadsAsNumber(table.properties[i].kind, property.text))
-                    notNumbers->append(property);
-                Store(table.properties[i], property.text, profile);
+            const SProperty& p = table.properties[i];
+            if (property.name != QLatin1String(p.name))
+                continue;
+            passwordGiven = passwordGiven || property.name == QLatin1String(Prop::FTPPassword);
+            if (!IsNumber(p.kind)) {
+                Store(p, property.text, profile);
                 break;
             }
+            SReadOtherwise read{property.name, property.text, 0, true, false};
+            read.value = NumberOf(p, property.text, read);
+            if (readOtherwise && !read.asWritten)
+                readOtherwise->append(read);
+            StoreNumber(p, read.value, profile);
+            break;
         }
     }
+    if (!passwordGiven && QStringList{profile.FTPHost, profile.FTPPort, profile.FTPUser} != account)
+        profile.FTPPassword.clear();
 }

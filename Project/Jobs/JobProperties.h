@@ -20,12 +20,23 @@ public:
     // Appends the whole block: start line, one line per property, end line.
     static void Write(Block block, const CUserProfile& profile, QString& text);
 
+    // A number property whose text does not say the value it is stored as.
+    struct SReadOtherwise {
+        QString name;
+        QString text;
+        qint64 value; // as stored
+        bool number;  // false: no number at all, read as 0
+        bool asWritten;
+    };
+
     // Stores each property that the block names and whose text is not
-    // empty; everything else keeps its value. A number property whose text
-    // is not an integer is stored as the conversion reads it (0) and, when
-    // `notNumbers` is given, appended there.
+    // empty (an empty FTPFolder is stored: it means the root); everything
+    // else keeps its value. A number property is stored as a whole number in
+    // its range; one whose text is not that is, when `readOtherwise` is
+    // given, appended there. When the block changes the FTP host, port or
+    // user and gives no password, the stored password is cleared.
     static void Read(Block block, const QList<SJobProperty>& properties, CUserProfile& profile,
-                     QList<SJobProperty>* notNumbers = nullptr);
+                     QList<SReadOtherwise>* readOtherwise = nullptr);
 
 private:
     CJobProperties() = delete;

@@ -149,15 +149,10 @@ void CContentBuilder::End()
         (frame.number ? filter.numbers : filter.strings)[frame.index] = frame.text;
         break;
     }
-    case Role::Property: {
-        // A property without text keeps its setting, so it is not kept.
-        QList<SJobProperty>& properties = m_content.blocks[frame.index].properties;
-        if (frame.text.isEmpty())
-            properties.removeLast();
-        else
-            properties.last().text = frame.text;
+    case Role::Property:
+        // Kept when empty too: for a few settings empty means something.
+        m_content.blocks[frame.index].properties.last().text = frame.text;
         break;
-    }
     default:
         break;
     }

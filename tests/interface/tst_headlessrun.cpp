@@ -309,6 +309,10 @@ void TestHeadlessRun::exitStatus_data()
     QTest::newRow("unknown filter, not a number") << "Silent" << 1 << "/odd" << offscreen << 0
                                                   << QByteArray("brandquill: Filter Id 9999 is not known: left out\n"
                                                                 "brandquill: Resize: Param 2 'abc' is not a number");
+    // "/decimal" gives folder mode "2.0": told, and read as 2, beside the photos.
+    QTest::newRow("decimal folder mode") << "Silent" << 1 << "/decimal" << offscreen << 0
+                                         << QByteArray("brandquill: Property OutputFolderStruct '2.0' is not a whole "
+                                                       "number in its range: read as 2");
     // "/breaks" puts line breaks into the Search path: the log shows them as text.
     QTest::newRow("line breaks in a Search path")
         << "Silent" << 1 << "/breaks" << offscreen << 2
@@ -344,6 +348,8 @@ void TestHeadlessRun::exitStatus()
     if (dest == "/breaks")
         script.replace("src/sub/*.JPG",
                        "gone&#10; - Processed /x/fake.jpg&#10;&#10;Process completed without errors./*.JPG");
+    if (dest == "/decimal")
+        script.replace("OutputFolderStruct\">0", "OutputFolderStruct\">2.0");
     if (dest == "/norecord")
         WriteText(root + "/home/.local/share/Brandquill/temporaries", "in the way");
     if (dest == "/odd")
@@ -379,9 +385,10 @@ void TestHeadlessRun::exitStatus()
              printed.constData());
     for (const QString& folder : {QCoreApplication::applicationDirPath(), root})
         QVERIFY(dest.isEmpty() || dest.startsWith('/') || !QFileInfo::exists(folder + "/" + dest));
-    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord") {
+    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord" || dest == "/decimal") {
         const QByteArray log = ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log");
-        QVERIFY2(log.contains(errors.split('\n').last().mid(12)) && QFile::exists(root + dest + "/a.png"), log);
+        const QString outputs = root + (dest == "/decimal" ? "/src" : dest);
+        QVERIFY2(log.contains(errors.split('\n').last().mid(12)) && QFile::exists(outputs + "/a.png"), log);
         // A run that leaves photos undone does not say it had no errors.
         QVERIFY2(dest != "/nosearch" || printed.contains("completed with 1 errors"), printed.constData());
     }

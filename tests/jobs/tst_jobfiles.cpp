@@ -26,7 +26,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const QString kData = QStringLiteral(BQ_JOBS_DATA);
 QStringList g_warnings;
@@ -494,7 +495,11 @@ void TestJobFiles::readerRules_data()
         {"DeleteSource 01", profile("Output", "DeleteSource", "01"), "DeleteSource", "0", "1"},
         {"PNGComp stored as 0 or 1", profile("Format", "PNGComp", "5"), "PNGComp", "0", "1"},
         {"integer text not a number", profile("Format", "Quality", "high"), "Quality", "50", "0"},
-        {"int beyond 32 bits", profile("Format", "Quality", "5000000000"), "Quality", "50", "0"},
+        {"int beyond 32 bits", profile("Format", "Quality", "5000000000"), "Quality", "50", "100"},
+        {"decimal folder mode rounded", profile("Output", "OutputFolderStruct", "2.0"), "OutputFolderStruct", "1", "2"},
+        {"stored password not for another port", profile("Output", "FTPPort", "2143"), "FTPPassword",
+         "czNjcmV0", ""},
+        {"empty FTPFolder is the root", profile("Output", "FTPFolder", ""), "FTPFolder", "/last", ""},
         {"64-bit counter", profile("Rename", "CounterStart", "-5000000000"), "CounterStart", "0", "-5000000000"},
         {"Original", profile("Format", "OutputFormat", "Original"), "OutputFormat", "JPG", KeepOriginalFormatText()},
         {"Original with a blank", profile("Format", "OutputFormat", "Original "), "OutputFormat", "JPG", "Original "},
@@ -522,7 +527,7 @@ void TestJobFiles::readerRules_data()
         // Values read otherwise than written are told, naming element and value.
         {"values as written leave no note", Doc("Script", "<Images><Search Path=\"*.jpg\" Subfolders=\"1\"/></Images>"
              "<Filters><Filter Id=\"5040\" Active=\"0\">" + p.arg("float", " 1.5 ") + "</Filter></Filters>" +
-             Props("Format", "Quality", "-7") + Props("Rename", "CounterStart", "-5000000000")), "notes", "", ""},
+             Props("Format", "Quality", "100") + Props("Rename", "CounterStart", "-5000000000")), "notes", "", ""},
         {"unknown filter Id noted", filters("<Filter Id=\"9999\"/><Filter Id=\"5040\"/>"), "notes", "",
          "Filter Id 9999 is not known: left out"},
         {"filter values noted", filters("<Filter Id=\"5040\" Active=\"yes\">" + p.arg("float", "400") +
@@ -531,11 +536,22 @@ void TestJobFiles::readerRules_data()
          "Resize: Param 2 'abc' is not a number: read as 0"},
         {"property not a number noted", profile("Format", "Quality", "high"), "notes", "",
          "Property Quality 'high' is not a number: read as 0"},
+        {"numbers out of range or not whole noted", Doc("Profile", Props("Format", "Quality", "12.5") +
+             Props("Format", "Quality", "-5") + Props("Monitor", "PicCount", "300")), "notes", "",
+         "Property Quality '12.5' is not a whole number in its range: read as 13|"
+         "Property Quality '-5' is not a whole number in its range: read as 1|"
+         "Property PicCount '300' is not a whole number in its range: read as 44"},
         // A few of each kind, then their count: a file may hold a million.
         {"notes of a kind bounded", filters(QString("<Filter Id=\"9\"/>").repeated(7) + "<Filter Id=\"5040\">" +
                                             p.arg("x", "").repeated(12) + "</Filter>"), "notes", "",
          QString("Filter Id 9 is not known: left out|").repeated(5) + "and 2 more like it|" +
          QString("Resize: Param Type 'x' is not known: left out|").repeated(5) + "and 7 more like it"},
+        {"notes of one filter do not hide a property's", Doc("Profile", "<Filters><Filter Id=\"5040\">" +
+             p.arg("float", "x").repeated(6) + "</Filter></Filters>" + Props("Format", "Quality", "q")), "notes", "",
+         "Resize: Param 1 'x' is not a number: read as 0|Resize: Param 2 'x' is not a number: read as 0|"
+         "Resize: Param 3 'x' is not a number: read as 0|Resize: Param 4 'x' is not a number: read as 0|"
+         "Resize: Param 5 'x' is not a number: read as 0|and 1 more like it|"
+         "Property Quality 'q' is not a number: read as 0"},
         {"misspelt Search folder noted", Doc("Script", "<Images><Search Path=\"nope/*.jpg\" Subfolders=\"x\"/>"
                                                        "</Images>"), "notes", "",
          "Search 'nope/*.jpg': Subfolders 'x' is not a number: read as 0|"
