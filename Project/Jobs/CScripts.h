@@ -45,9 +45,11 @@ public:
     // What the last Load read otherwise than the file wrote it, one line per
     // value that names the element and the value: a filter type or Param
     // type it does not know (left out), a number that is not one (read as
-    // 0), a Search folder it cannot list. Of each kind the first
-    // MaxNotesOfAKind are told, then one line counts the rest. The job loads
-    // as the rules say; telling the user is the caller's part.
+    // 0), a number property that is not a whole number in its range (and
+    // what it was read as), a Search folder it cannot list. Of each kind and
+    // filter type or property the first MaxNotesOfAKind are told, then one
+    // line counts the rest. The job loads as the rules say; telling the
+    // user is the caller's part.
     QStringList Notes() const;
     static constexpr int MaxNotesOfAKind = 5;
     // How many Search folders of the last Load could not be listed, and
