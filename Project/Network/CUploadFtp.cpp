@@ -1,5 +1,5 @@
-// The FTP transfer of CUpload: connect, log in, change folder, list it, send
-// the files one at a time, close. Each step waits for the one before it, so
+// The FTP transfer of CUpload: connect, log in, change folder, list it, ask
+// about each name and send the files one at a time, close. Each step waits for the one before it, so
 // a failed file never stops the batch while a failed login or folder ends
 // it, as does a listing cut off by a time-out or a lost connection.
 #include "CFtpClient.h"
