@@ -2127,6 +2127,14 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 <context>
     <name>CProcessController</name>
     <message>
+        <source>the server did not confirm that the name it was sent under was free</source>
+        <translation>der Server hat nicht bestätigt, dass der Name, unter dem sie gesendet wurde, frei war</translation>
+    </message>
+    <message>
+        <source>Upload incomplete: %1 of %2 picture(s) sent.</source>
+        <translation>Hochladen unvollständig: %1 von %2 Bild(ern) gesendet.</translation>
+    </message>
+    <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
         <translation>Brandquill - Verarbeitung</translation>
@@ -2274,6 +2282,10 @@ Wenn Sie die Originale behalten und die fertigen Fotos trotzdem in denselben Ord
 </context>
 <context>
     <name>CProcessThread</name>
+    <message>
+        <source>Source kept</source>
+        <translation>Quelle behalten</translation>
+    </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
@@ -2735,6 +2747,18 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
 </context>
 <context>
     <name>CUpload</name>
+    <message>
+        <source>Failed to upload %1: %2; the server may keep what it received</source>
+        <translation>%1 konnte nicht hochgeladen werden: %2; der Server behält eventuell, was er erhalten hat</translation>
+    </message>
+    <message>
+        <source>%1 not sent: the upload ended first</source>
+        <translation>%1 nicht gesendet: das Hochladen endete vorher</translation>
+    </message>
+    <message>
+        <source>%1 sent as %2, a name the server did not confirm free</source>
+        <translation>%1 als %2 gesendet, ein Name, den der Server nicht als frei bestätigt hat</translation>
+    </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>

@@ -2127,6 +2127,14 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 <context>
     <name>CProcessController</name>
     <message>
+        <source>the server did not confirm that the name it was sent under was free</source>
+        <translation>le serveur n&apos;a pas confirmé que le nom sous lequel elle a été envoyée était libre</translation>
+    </message>
+    <message>
+        <source>Upload incomplete: %1 of %2 picture(s) sent.</source>
+        <translation>Envoi incomplet&#xa0;: %1 image(s) sur %2 envoyée(s).</translation>
+    </message>
+    <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
         <translation>Brandquill - Traitement</translation>
@@ -2274,6 +2282,10 @@ Si vous souhaitez conserver les originaux tout en écrivant les photos obtenues 
 </context>
 <context>
     <name>CProcessThread</name>
+    <message>
+        <source>Source kept</source>
+        <translation>Source conservée</translation>
+    </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
@@ -2735,6 +2747,18 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistr
 </context>
 <context>
     <name>CUpload</name>
+    <message>
+        <source>Failed to upload %1: %2; the server may keep what it received</source>
+        <translation>Échec de l&apos;envoi de %1&#xa0;: %2&#xa0;; le serveur peut conserver ce qu&apos;il a reçu</translation>
+    </message>
+    <message>
+        <source>%1 not sent: the upload ended first</source>
+        <translation>%1 non envoyé&#xa0;: l&apos;envoi s&apos;est terminé avant</translation>
+    </message>
+    <message>
+        <source>%1 sent as %2, a name the server did not confirm free</source>
+        <translation>%1 envoyé sous %2, un nom que le serveur n&apos;a pas confirmé libre</translation>
+    </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>

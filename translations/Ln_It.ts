@@ -2127,6 +2127,14 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 <context>
     <name>CProcessController</name>
     <message>
+        <source>the server did not confirm that the name it was sent under was free</source>
+        <translation>il server non ha confermato che il nome con cui è stata inviata fosse libero</translation>
+    </message>
+    <message>
+        <source>Upload incomplete: %1 of %2 picture(s) sent.</source>
+        <translation>Caricamento incompleto: %1 di %2 immagini inviate.</translation>
+    </message>
+    <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
         <translation>Brandquill - Elaborazione</translation>
@@ -2274,6 +2282,10 @@ Se desidera conservare gli originali e scrivere comunque le foto risultanti nell
 </context>
 <context>
     <name>CProcessThread</name>
+    <message>
+        <source>Source kept</source>
+        <translation>Originale mantenuto</translation>
+    </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
@@ -2735,6 +2747,18 @@ Per correggere eventuali problemi, regoli le impostazioni e salvi.</translation>
 </context>
 <context>
     <name>CUpload</name>
+    <message>
+        <source>Failed to upload %1: %2; the server may keep what it received</source>
+        <translation>Impossibile caricare %1: %2; il server potrebbe conservare ciò che ha ricevuto</translation>
+    </message>
+    <message>
+        <source>%1 not sent: the upload ended first</source>
+        <translation>%1 non inviato: il caricamento è terminato prima</translation>
+    </message>
+    <message>
+        <source>%1 sent as %2, a name the server did not confirm free</source>
+        <translation>%1 inviato come %2, un nome che il server non ha confermato libero</translation>
+    </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>

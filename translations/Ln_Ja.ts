@@ -2127,6 +2127,14 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 <context>
     <name>CProcessController</name>
     <message>
+        <source>the server did not confirm that the name it was sent under was free</source>
+        <translation>送信に使った名前が空いていることをサーバーは確認していません</translation>
+    </message>
+    <message>
+        <source>Upload incomplete: %1 of %2 picture(s) sent.</source>
+        <translation>アップロードは完了していません: %2 枚中 %1 枚を送信しました。</translation>
+    </message>
+    <message>
         <location filename="../Project/Forms/CProcessController.ui" line="14"/>
         <source>Brandquill - Processing</source>
         <translation>Brandquill - 処理中</translation>
@@ -2274,6 +2282,10 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 </context>
 <context>
     <name>CProcessThread</name>
+    <message>
+        <source>Source kept</source>
+        <translation>元のファイルを残しました</translation>
+    </message>
     <message>
         <location filename="../Project/Processing/CProcessThread.cpp" line="157"/>
         <location filename="../Project/Processing/CProcessThread.cpp" line="342"/>
@@ -2735,6 +2747,18 @@ In order to correct any potential problems adjust the settings and save.</source
 </context>
 <context>
     <name>CUpload</name>
+    <message>
+        <source>Failed to upload %1: %2; the server may keep what it received</source>
+        <translation>%1 をアップロードできませんでした: %2。サーバーは受信した分を保持している可能性があります</translation>
+    </message>
+    <message>
+        <source>%1 not sent: the upload ended first</source>
+        <translation>%1 は送信されていません: アップロードが先に終了しました</translation>
+    </message>
+    <message>
+        <source>%1 sent as %2, a name the server did not confirm free</source>
+        <translation>%1 を %2 として送信しました（この名前が空いていることをサーバーは確認していません）</translation>
+    </message>
     <message>
         <location filename="../Project/Network/CUpload.cpp" line="100"/>
         <source>Upload interrupted by the user.</source>

@@ -123,6 +123,14 @@ int CFtpClient::list()
     return enqueue(command);
 }
 
+int CFtpClient::probe(const QString& file)
+{
+    auto* command = new SCommand;
+    command->kind = Probe;
+    command->arg1 = file;
+    return enqueue(command);
+}
+
 int CFtpClient::close()
 {
     auto* command = new SCommand;
@@ -183,7 +191,8 @@ void CFtpClient::startNext()
 void CFtpClient::beginCurrent()
 {
     const SCommand& c = *m_current;
-    if ((c.kind == Login || c.kind == Cd || c.kind == Put) && (!IsSafeArgument(c.arg1) || !IsSafeArgument(c.arg2))) {
+    if ((c.kind == Login || c.kind == Cd || c.kind == Put || c.kind == Probe) &&
+        (!IsSafeArgument(c.arg1) || !IsSafeArgument(c.arg2))) {
         finishCurrent(true, tr("A name or account text holds a line break; it was not sent."));
         return;
     }
@@ -214,6 +223,12 @@ void CFtpClient::beginCurrent()
         m_sourceDone = false;
         m_step = Step::Type;
         sendLine("TYPE", c.type == Binary ? QStringLiteral("I") : QStringLiteral("A"));
+        return;
+    case Probe:
+        // Some servers refuse SIZE in ASCII mode with a 550.
+        m_probed = Unknown;
+        m_step = Step::Type;
+        sendLine("TYPE", QStringLiteral("I"));
         return;
     case List:
         m_listing.clear();
@@ -420,8 +435,25 @@ void CFtpClient::handleReply(int code, const QString& text)
             finishCurrent(true, text);
             return;
         }
+        if (c.kind == Probe) {
+            m_step = Step::Size;
+            sendLine("SIZE", c.arg1);
+            return;
+        }
         m_step = Step::Epsv;
         sendLine("EPSV");
+        return;
+    case Step::Size:
+    case Step::Mdtm:
+        if (preliminary)
+            return;
+        if (m_step == Step::Size && (code == 500 || code == 502)) {
+            m_step = Step::Mdtm;
+            sendLine("MDTM", c.arg1);
+            return;
+        }
+        m_probed = code == 213 ? Present : code == 550 ? Absent : Unknown;
+        finishCurrent(false);
         return;
     case Step::Epsv:
         if (preliminary)
@@ -509,7 +541,7 @@ void CFtpClient::handleReply(int code, const QString& text)
             return;
         }
         dropData();
-        finishCurrent(code != 450 || m_step != Step::Nlst, text);
+        finishCurrent(true, text);
         return;
     case Step::Quit:
         if (preliminary)

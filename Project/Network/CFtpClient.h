@@ -25,7 +25,9 @@ class CFtpClient : public QObject
     Q_OBJECT
 public:
     enum TransferType { Binary, Ascii };
-    enum Command { None, ConnectToHost, Login, Cd, Put, List, Close };
+    enum Command { None, ConnectToHost, Login, Cd, Put, List, Probe, Close };
+    // What the server says of one name in the current folder.
+    enum Presence { Unknown, Present, Absent };
 
     // A reply line or a whole multi-line reply beyond these is refused.
     static constexpr int MaxReplyLine = 8 * 1024;
@@ -49,10 +51,14 @@ public:
     // The device must be open for reading and outlive the command.
     int put(QIODevice* device, const QString& file, TransferType type = Binary);
     // The names in the current folder (NLST); listedNames() holds them once
-    // the command has finished. A 450 is an empty folder, as some servers
-    // answer for one.
+    // the command has finished. A refusal, 450 too, fails the command.
     int list();
     const QStringList& listedNames() const { return m_listed; }
+    // Asks for the size of `file` in binary mode (SIZE, or MDTM where SIZE
+    // is not offered); probed() holds the answer once the command has
+    // finished: 213 is Present, 550 Absent, anything else Unknown.
+    int probe(const QString& file);
+    Presence probed() const { return m_probed; }
     int close();
 
     // Ends the current command with an error and clears the pending ones.
@@ -95,6 +101,8 @@ private:
         Transfer,
         Nlst,
         Listing,
+        Size,
+        Mdtm,
         Quit,
         Aborting
     };
@@ -170,4 +178,5 @@ private:
     QByteArray m_listing;
     bool m_listAnswered = false;
     QStringList m_listed;
+    Presence m_probed = Unknown;
 };

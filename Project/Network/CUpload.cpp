@@ -53,6 +53,8 @@ void CUpload::Reset(Kind kind)
     m_bytesSent = 0;
     m_bytesBeforeFile = 0;
     m_fileAborting = false;
+    if (kind == Kind::Ftp)
+        sentUnchecked.clear();
 }
 
 void CUpload::Log(const QString& line)
@@ -148,6 +150,12 @@ void CUpload::Finish()
         return;
     m_finished = true;
     m_timer->stop();
+    // Once sending began, every photo not tried has its line; so has the
+    // one in hand, unless its failure was logged already.
+    if (m_next > 0) {
+        for (int i = m_next - (m_file && !m_fileAborting ? 1 : 0); i < m_files.size(); ++i)
+            Log(tr("%1 not sent: the upload ended first").arg(DisplayName(m_files.at(i))));
+    }
     CloseFile();
     if (m_deleteWhenDone) {
         for (const QString& path : qAsConst(m_sent))

@@ -99,8 +99,12 @@ private:
 
     Kind m_kind = Kind::None;
     QStringList m_files;
-    QStringList m_names; // of m_files on the server
-    QSet<QString> m_held; // keys of the names the server's folder held
+    QStringList m_names;        // of m_files on the server
+    QStringList m_heldNames;    // listed, or found there by a probe
+    QSet<QString> m_held;       // their keys
+    bool m_listRefused = false; // then a 550 to a probe may be a refusal too
+    bool m_probesFind = false;  // a probe has found a name
+    bool m_unchecked = false;   // of the current name
     QStringList m_sent;
     int m_next = 0;
     bool m_deleteWhenDone = false;
@@ -122,6 +126,7 @@ private:
     int m_cdId = 0;
     int m_listId = 0;
     int m_putId = 0;
+    int m_probeId = 0;
     int m_closeId = 0;
     bool m_loggedIn = false;
     bool m_uploadCalled = false;

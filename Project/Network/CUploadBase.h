@@ -24,6 +24,9 @@ public:
     // The run log's line on the last mail hand-off, done or failed, then a
     // line for each photo attached under another name than its file's.
     QString mailLog;
+    // The files of the last FTP upload sent under a name that the server did
+    // not confirm free: a file of the same name there may have been replaced.
+    QStringList sentUnchecked;
 
     // True when the message was handed to the mail program.
     virtual bool AddAttachments(const QStringList& files, bool deleteWhenDone) = 0;

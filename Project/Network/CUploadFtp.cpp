@@ -1,5 +1,5 @@
-// The FTP transfer of CUpload: connect, log in, change folder, list it, send
-// the files one at a time, close. Each step waits for the one before it, so
+// The FTP transfer of CUpload: connect, log in, change folder, list it, ask
+// about each name and send the files one at a time, close. Each step waits for the one before it, so
 // a failed file never stops the batch while a failed login or folder ends
 // it, as does a listing cut off by a time-out or a lost connection.
 #include "CFtpClient.h"
@@ -21,7 +21,7 @@ void CUpload::ConnectFTP(QString host, QString user, QString password, long port
     m_loggedIn = false;
     m_uploadCalled = false;
     m_endedEarly = false;
-    m_loginId = m_cdId = m_listId = m_putId = m_closeId = 0;
+    m_loginId = m_cdId = m_listId = m_putId = m_probeId = m_closeId = 0;
     // The client's own time-outs stay a last resort behind these, which
     // abort a stalled file gently and go on with the next.
     m_ftp->setTimeouts(2 * connectTimeoutMs, 2 * fileTimeoutMs);
@@ -120,9 +120,10 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
         }
         m_listId = m_ftp->list();
     } else if (id == m_listId) {
-        // Upload-only folders refuse listing, and some servers answer 550
-        // for an empty one: a permanent refusal still lets files in.
-        const bool refused = error && m_ftp->errorCode() / 100 == 5;
+        // Upload-only folders refuse listing, and some servers answer 450 or
+        // 550 for an empty one: a refusal still lets files in.
+        const int code = m_ftp->errorCode();
+        const bool refused = error && (code == 450 || code / 100 == 5);
         if (error && !refused) {
             Log(tr("Could not list the folder %1 on the server: %2").arg(Printable(m_folder), reason));
             EndFtp();
@@ -135,12 +136,43 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
         // Named once, against what the folder holds: folder modes 1 and 3
         // give two photos one name in different folders, and an earlier
         // run's file is never replaced unless the job overwrites.
-        const QStringList held = refused ? QStringList() : m_ftp->listedNames();
+        // The listing is a hint (servers hide dot names, cut long listings
+        // short): each name is probed before its file goes.
+        m_listRefused = refused;
+        m_probesFind = false;
+        m_heldNames = refused ? QStringList() : m_ftp->listedNames();
         m_held.clear();
-        for (const QString& name : held)
+        for (const QString& name : qAsConst(m_heldNames))
             m_held.insert(CPathSafety::NameKey(name));
-        m_names = SharedFolderNames(m_files, held, overwrite);
+        m_names = SharedFolderNames(m_files, m_heldNames, overwrite);
         SendNextFile();
+    } else if (id == m_probeId) {
+        if (error) {
+            Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
+            CloseFile();
+            SendNextFile();
+            return;
+        }
+        const CFtpClient::Presence presence = m_ftp->probed();
+        m_probesFind = m_probesFind || presence == CFtpClient::Present;
+        const QString key = CPathSafety::NameKey(m_currentName);
+        if (presence == CFtpClient::Present && !m_held.contains(key)) {
+            // Named again with this one taken; only the file's own name may
+            // stay, and only when the job overwrites.
+            m_heldNames << m_currentName;
+            m_held.insert(key);
+            m_names = SharedFolderNames(m_files, m_heldNames, overwrite);
+            m_currentName = m_names.at(m_next - 1);
+            if (CPathSafety::NameKey(m_currentName) != key) {
+                m_probeId = m_ftp->probe(m_currentName);
+                return;
+            }
+        }
+        // Where listing is refused, a 550 is an answer only from a server
+        // that has found a name here before.
+        m_unchecked =
+            presence == CFtpClient::Unknown || (presence == CFtpClient::Absent && m_listRefused && !m_probesFind);
+        m_putId = m_ftp->put(m_file, m_currentName);
     } else if (id == m_putId) {
         CloseFile();
         if (m_fileAborting) {
@@ -154,8 +186,13 @@ void CUpload::OnFtpCommandFinished(int id, bool error)
             // Which photo it is: two of one name may end in either order.
             if (m_held.contains(CPathSafety::NameKey(m_currentName)))
                 Log(tr("%1 replaced %2 on the server").arg(Printable(m_currentPath), Printable(remote)));
+            else if (m_unchecked)
+                Log(tr("%1 sent as %2, a name the server did not confirm free")
+                        .arg(Printable(m_currentPath), Printable(remote)));
             else if (m_currentName != QFileInfo(m_currentPath).fileName())
                 Log(tr("%1 sent as %2: the name was taken").arg(Printable(m_currentPath), Printable(remote)));
+            if (m_unchecked)
+                sentUnchecked << m_currentPath;
             emit ImgUploaded(Speed());
         }
         if (!m_finished)
@@ -178,7 +215,7 @@ void CUpload::SendNextFile()
             continue;
         }
         m_file = file;
-        m_putId = m_ftp->put(m_file, m_currentName);
+        m_probeId = m_ftp->probe(m_currentName);
         return;
     }
     m_closeId = m_ftp->close();
@@ -205,11 +242,17 @@ void CUpload::OnTimeout()
     } else if (current == m_listId) {
         Log(tr("Could not list the folder %1 on the server: %2").arg(Printable(m_folder), reason));
         EndFtp();
+    } else if (current == m_probeId) {
+        Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
+        CloseFile();
+        EndFtp();
     } else if (current == m_putId && m_fileAborting) {
         // The server did not answer the ABOR either: the connection is lost.
         EndFtp();
     } else if (current == m_putId) {
-        Log(tr("Failed to upload %1: %2").arg(DisplayName(m_currentPath), reason));
+        // The data may all be there, the 226 withheld.
+        Log(tr("Failed to upload %1: %2; the server may keep what it received")
+                .arg(DisplayName(m_currentPath), reason));
         m_fileAborting = true;
         m_timer->start(connectTimeoutMs);
         m_ftp->abort();

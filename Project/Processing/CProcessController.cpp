@@ -723,13 +723,18 @@ void CProcessController::FinishedThreadUpload(int noOfUploadedFiles)
         UpdateLog(line, LogScreen);
         m_runLog += line + QStringLiteral("\r\n");
     }
-    const QString result = noOfUploadedFiles > 0 ? tr("Upload completed.") : tr("Upload failed.");
+    const int handedOver = m_handedOver.size();
+    const QString result =
+        noOfUploadedFiles >= handedOver ? tr("Upload completed.")
+        : noOfUploadedFiles > 0
+            ? tr("Upload incomplete: %1 of %2 picture(s) sent.").arg(noOfUploadedFiles).arg(handedOver)
+            : tr("Upload failed.");
     UpdateLog(result, LogScreen);
     m_runLog += result;
     m_summary = result;
-    m_uploadFellShort = noOfUploadedFiles < m_handedOver.size();
+    m_uploadFellShort = noOfUploadedFiles < handedOver;
 
-    if (noOfUploadedFiles == m_handedOver.size())
+    if (noOfUploadedFiles == handedOver)
         DeleteUploadedSources();
     SaveLog();
     if (HiddenRun())
@@ -761,6 +766,12 @@ void CProcessController::DeleteUploadedSources()
         // Nor a file written over the photo since the run began.
         if (CPathSafety::IsSameFile(source, written.second) || (m_dealer && !m_dealer->StillListed(source)))
             continue;
+        // Nor one whose file may have replaced another of its name there.
+        if (m_uploader && m_uploader->sentUnchecked.contains(written.second)) {
+            kept(QT_TRANSLATE_NOOP("CProcessThread", "Source kept"), source,
+                 tr("the server did not confirm that the name it was sent under was free"));
+            continue;
+        }
         // Nor one rewritten or made again since it was read: the upload
         // sent another picture.
         const SFileIdentity now = SFileIdentity::Of(source);

@@ -18,6 +18,7 @@
 #include <functional>
 #include <signal.h>
 #include <sys/socket.h>
+#include <utility>
 
 using namespace NetTest;
 
@@ -35,6 +36,8 @@ struct SFakeScript {
     QByteArray userReply; // sent instead of the usual answer to USER
     int cutShortAt = 0;   // the data connection is dropped after this many bytes, then 226
     QByteArray nlstReply; // sent instead of the usual answer to NLST
+    QByteArray sizeReply; // sent instead of 213 or 550 to SIZE
+    QStringList held;     // on the server before the upload; NLST hides dot names
 };
 
 // A scripted FTP server on 127.0.0.1.
@@ -43,6 +46,8 @@ class FakeFtp : public QObject
 public:
     explicit FakeFtp(const SFakeScript& s) : script(s)
     {
+        for (const QString& name : script.held)
+            files[name] = "held";
         m_control.listen(QHostAddress::LocalHost);
         m_data.listen(QHostAddress::LocalHost);
         // A small receive buffer, inherited by the data connections, so that
@@ -96,7 +101,11 @@ private:
             else if (verb == "NLST" && !script.nlstReply.isEmpty())
                 Send(script.nlstReply);
             else if (verb == "NLST")
-                Send("450 No files found.\r\n"); // an empty folder, as some servers say
+                List();
+            else if (verb == "SIZE" && !script.sizeReply.isEmpty())
+                Send(script.sizeReply);
+            else if (verb == "SIZE")
+                Send(files.contains(QString::fromUtf8(arg)) ? "213 4\r\n" : "550 No such file.\r\n");
             else if (verb == "TYPE")
                 Send("200 Type set.\r\n");
             else if (verb == "EPSV" && script.epsvRefused)
@@ -137,6 +146,17 @@ private:
             });
         }
         connect(m_dat, &QTcpSocket::disconnected, this, &FakeFtp::OnDataClosed);
+    }
+    void List()
+    {
+        if (!m_dat && !m_data.waitForNewConnection(1000))
+            return;
+        QTcpSocket* socket = std::exchange(m_dat, nullptr);
+        socket->disconnect(this);
+        for (const QString& name : files.keys())
+            socket->write(name.startsWith('.') ? QByteArray() : name.toUtf8() + "\r\n");
+        socket->disconnectFromHost();
+        Send("150 Names follow.\r\n226 Done.\r\n");
     }
     // A server that gives up on a file and still says it is complete.
     void CutShort()
@@ -376,8 +396,13 @@ void TestFtp::interrupted_data()
     QTest::addColumn<QString>("log");
     QTest::newRow("server stopped before connect")
         << "stop first" << 0 << "Could not connect to 127.0.0.1: no answer within 0.3 s\r\n";
-    QTest::newRow("server stopped after file 1") << "stop" << 1 << "Failed to upload b.jpg: no answer within 1 s\r\n";
-    QTest::newRow("abort after file 1") << "abort" << 1 << "Upload interrupted by the user.\r\n";
+    // Every photo has its line, those never tried too.
+    QTest::newRow("server stopped after file 1")
+        << "stop" << 1
+        << "Failed to upload b.jpg: no answer within 0.3 s\r\nc.jpg not sent: the upload ended first\r\n";
+    QTest::newRow("abort after file 1") << "abort" << 1
+                                        << "Upload interrupted by the user.\r\nb.jpg not sent: the upload ended "
+                                           "first\r\nc.jpg not sent: the upload ended first\r\n";
 }
 
 void TestFtp::interrupted()
@@ -436,9 +461,10 @@ void TestFtp::scripted_data()
         << QStringList() << "USER";
     s = SFakeScript();
     s.no226ForFile = 2;
-    QTest::newRow("no 226 after file 2, ABOR answered") << s << QStringList{"a.jpg", "b.jpg", "c.jpg"} << 100000 << 2
-                                                        << "Failed to upload b.jpg: no answer within 1 s\r\n"
-                                                        << QStringList{"a.jpg", "c.jpg"} << "ABOR";
+    const QString mayKeep = "; the server may keep what it received\r\n";
+    QTest::newRow("no 226 after file 2, ABOR answered")
+        << s << QStringList{"a.jpg", "b.jpg", "c.jpg"} << 100000 << 2
+        << "Failed to upload b.jpg: no answer within 1 s" + mayKeep << QStringList{"a.jpg", "c.jpg"} << "ABOR";
     s = SFakeScript();
     s.slowReadMs = 200;
     QTest::newRow("slow reader, 2 MiB") << s << QStringList{"a.jpg"} << 2 * 1024 * 1024 << 1 << ""
@@ -446,8 +472,8 @@ void TestFtp::scripted_data()
     s = SFakeScript();
     s.stopReading = true;
     QTest::newRow("reader stops") << s << QStringList{"a.jpg"} << 8 * 1024 * 1024 << 0
-                                  << "Failed to upload a.jpg: no answer within 1 s\r\n"
-                                  << QStringList() << "ABOR";
+                                  << "Failed to upload a.jpg: no answer within 1 s" + mayKeep << QStringList()
+                                  << "ABOR";
     s = SFakeScript();
     s.userReply = "230-" + QByteArray(1024 * 1024, 'x');
     QTest::newRow("reply line without end")
@@ -464,16 +490,36 @@ void TestFtp::scripted_data()
         << "Failed to upload a.jpg: the transfer ended before the whole file was sent\r\n"
         << QStringList() << "QUIT";
     // An upload-only folder, and a server's word for an empty one: the
-    // files go all the same.
+    // files go all the same, and a 550 to SIZE may be a refusal too.
     const QString unchecked =
         "Could not check the names in the folder /up on the server, so files there of the same name may be replaced: ";
+    const QString notConfirmed = "<local>/%1 sent as /up/%1, a name the server did not confirm free\r\n";
     for (const QByteArray& refusal : {QByteArray("Permission denied."), QByteArray("No files found.")}) {
         s = SFakeScript();
         s.nlstReply = "550 " + refusal + "\r\n";
         QTest::newRow(qPrintable("NLST 550 " + refusal))
-            << s << QStringList{"a.jpg", "b.jpg"} << 1000 << 2 << unchecked + refusal + "\r\n"
+            << s << QStringList{"a.jpg", "b.jpg"} << 1000 << 2
+            << unchecked + refusal + "\r\n" + notConfirmed.arg("a.jpg") + notConfirmed.arg("b.jpg")
             << QStringList{"a.jpg", "b.jpg"} << "STOR";
     }
+    // The listing is a hint: the server is asked about each name.
+    s = SFakeScript();
+    s.nlstReply = "450 /up: No such file or directory\r\n";
+    s.held = QStringList{"a.jpg"};
+    QTest::newRow("NLST 450 refused, SIZE finds the name")
+        << s << QStringList{"a.jpg", "b.jpg"} << 1000 << 2
+        << unchecked + "/up: No such file or directory\r\n" +
+               "<local>/a.jpg sent as /up/a (2).jpg: the name was taken\r\n"
+        << QStringList{"b.jpg"} << "SIZE";
+    s = SFakeScript();
+    s.held = QStringList{".x.jpg"};
+    QTest::newRow("dot name hidden from NLST")
+        << s << QStringList{".x.jpg"} << 1000 << 1 << "<local>/.x.jpg sent as /up/.x (2).jpg: the name was taken\r\n"
+        << QStringList() << "SIZE";
+    s = SFakeScript();
+    s.sizeReply = "502 Not here.\r\n";
+    QTest::newRow("neither SIZE nor MDTM")
+        << s << QStringList{"a.jpg"} << 1000 << 1 << notConfirmed.arg("a.jpg") << QStringList{"a.jpg"} << "MDTM";
 }
 
 void TestFtp::scripted()
@@ -493,7 +539,7 @@ void TestFtp::scripted()
     upload.fileTimeoutMs = 1000;
     const SRun run = RunFtp(upload, "bq", "s3cret", fake.port(), files, "/up");
     QCOMPARE(run.finishes, 1);
-    QCOMPARE(run.log, log);
+    QCOMPARE(run.log, QString(log).replace("<local>", m_local->path()));
     QCOMPARE(run.count, count);
     QVERIFY2(fake.commands.contains(command), qPrintable(fake.commands.join(' ')));
     // The folder is listed once for all its files.

@@ -105,7 +105,7 @@ private slots:
 private:
     // Photo i is 160 + 8 (i + first) pixels wide.
     QStringList Photos(const QStringList& names, int first = 0);
-    bool StartFtp();
+    bool StartFtp(const QString& perm = QString());
     // Runs the dialog; `make` builds the uploader the dialog asks for.
     void Run(const std::function<CUpload*()>& make);
 
@@ -170,7 +170,7 @@ QStringList TestUploadRun::Photos(const QStringList& names, int first)
     return paths;
 }
 
-bool TestUploadRun::StartFtp()
+bool TestUploadRun::StartFtp(const QString& perm)
 {
 #ifdef BQ_LIMITED_FS
     // The server's folder /up folds names, as a casefold folder does.
@@ -180,7 +180,8 @@ bool TestUploadRun::StartFtp()
     m_server.setProcessEnvironment(environment);
 #endif
     QString error;
-    m_port = StartTool(m_server, QStringLiteral("ftp_server.py"), {m_root}, &error);
+    m_port = StartTool(m_server, QStringLiteral("ftp_server.py"),
+                       perm.isEmpty() ? QStringList{m_root} : QStringList{m_root, perm}, &error);
     if (m_port == 0)
         qWarning().noquote() << error;
     CUserProfile::GetInstance()->FTPPort = QString::number(m_port);
@@ -216,34 +217,50 @@ void TestUploadRun::ftpRun_data()
     QTest::addColumn<QStringList>("arrive");
     QTest::addColumn<QStringList>("logged");
     QTest::addColumn<QStringList>("notLogged");
+    QTest::addColumn<QString>("perm"); // of the server's user; empty for all
 
     const QStringList three{"p0.png", "p1.png", "p2.png"};
     const QStringList done{"Uploading to 127.0.0.1...", "Successfuly uploaded 3 picture(s).",
                            "Deleting temporary files...", "Upload completed."};
     QTest::newRow("upload only") << false << "/up"
-                                 << "s3cret" << false << false << three << done << QStringList();
+                                 << "s3cret" << false << false << three << done << QStringList() << QString();
     QTest::newRow("kept on disk") << true << "/up"
                                   << "s3cret" << false << false << three
                                   << QStringList{"Successfuly uploaded 3 picture(s).", "Upload completed."}
-                                  << QStringList{"Deleting temporary files..."};
+                                  << QStringList{"Deleting temporary files..."} << QString();
     QTest::newRow("empty folder is /") << false << ""
-                                       << "s3cret" << false << false << three << done << QStringList();
-    QTest::newRow("all sent, delete source") << false << "/up"
-                                             << "s3cret" << true << false << three << done << QStringList();
+                                       << "s3cret" << false << false << three << done << QStringList() << QString();
+    QTest::newRow("all sent, delete source")
+        << false << "/up"
+        << "s3cret" << true << false << three << done << QStringList() << QString();
     QTest::newRow("wrong password, delete source")
         << false << "/up"
         << "nope" << true << false << QStringList()
         << QStringList{"Login to 127.0.0.1 failed: Authentication failed.", "Upload failed."}
-        << QStringList{"Successfuly uploaded"};
+        << QStringList{"Successfuly uploaded"} << QString();
     QTest::newRow("wrong password, files kept")
         << false << "/up"
         << "nope" << false << false << QStringList() << QStringList{"Upload failed.\r\nTemporary files kept in <run>."}
-        << QStringList{"Deleting temporary files..."};
+        << QStringList{"Deleting temporary files..."} << QString();
     QTest::newRow("truncated source, delete source")
         << false << "/up"
         << "s3cret" << true << true << QStringList{"p0.png", "p2.png"}
         << QStringList{"Failed to load", "Successfuly uploaded 2 picture(s).", "Upload completed."}
-        << QStringList{"Successfuly uploaded 3"};
+        << QStringList{"Successfuly uploaded 3"} << QString();
+    // No right to list, nor to ask for a size: the user's p1.png there is
+    // replaced, so no source goes.
+    QTest::newRow("user without the right to list, delete source")
+        << false << "/up"
+        << "s3cret" << true << false << three
+        << QStringList{"Could not check the names in the folder /up", "/p1.png sent as /up/p1.png, a name the server",
+                       " - Source kept <src>/p1.jpg: the server did not confirm", "Successfuly uploaded 3 picture(s)."}
+        << QStringList() << "eadfmwMT";
+    // A folder named p1.png on the server: one of three is not sent.
+    QTest::newRow("one of three refused, delete source")
+        << false << "/up"
+        << "s3cret" << true << false << QStringList{"p0.png", "p2.png"}
+        << QStringList{"Failed to upload p1.png", "Upload incomplete: 2 of 3 picture(s) sent."}
+        << QStringList{"Upload completed."} << "eadfmwMT";
 }
 
 void TestUploadRun::ftpRun()
@@ -256,7 +273,12 @@ void TestUploadRun::ftpRun()
     QFETCH(QStringList, arrive);
     QFETCH(QStringList, logged);
     QFETCH(QStringList, notLogged);
-    QVERIFY2(StartFtp(), "python3-pyftpdlib is not installed");
+    QFETCH(QString, perm);
+    QVERIFY2(StartFtp(perm), "python3-pyftpdlib is not installed");
+    if (!perm.isEmpty() && arrive.contains("p1.png"))
+        WriteAll(m_root + folder + "/p1.png", "mine");
+    else if (!perm.isEmpty())
+        QDir().mkpath(m_root + folder + "/p1.png");
     const QStringList sources = Photos({"p0.jpg", "p1.jpg", "p2.jpg"});
     if (truncated)
         WriteAll(sources[1], ReadAll(sources[1]).left(300));
@@ -295,15 +317,16 @@ void TestUploadRun::ftpRun()
     // Sources go only after every file handed over was sent, and only
     // those of files handed over.
     for (const QString& source : sources) {
-        const bool gone =
-            deleteSource && arrive.size() == written && arrive.contains(QFileInfo(source).completeBaseName() + ".png");
+        const bool gone = deleteSource && arrive.size() == written && perm.isEmpty() &&
+                          arrive.contains(QFileInfo(source).completeBaseName() + ".png");
         QCOMPARE(QFileInfo::exists(source), !gone);
         if (!gone)
             QCOMPARE(ReadAll(source), before[source]);
     }
     const QString run = NewestRun();
     for (const QString& line : logged)
-        QVERIFY2(run.contains(QString(line).replace("<run>", RunFolder())), qPrintable(line + " not in:\n" + run));
+        QVERIFY2(run.contains(QString(line).replace("<run>", RunFolder()).replace("<src>", m_src)),
+                 qPrintable(line + " not in:\n" + run));
     for (const QString& line : notLogged)
         QVERIFY2(!run.contains(line), qPrintable(line + " in:\n" + run));
 }

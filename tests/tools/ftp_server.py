@@ -1,8 +1,8 @@
 """Local FTP server for the upload tests.
 
-Usage: ftp_server.py ROOT
+Usage: ftp_server.py ROOT [PERM]
 Serves ROOT on 127.0.0.1 at a free port to the user "bq" (password
-"s3cret") and prints "PORT n" as its first line once it listens.
+"s3cret", pyftpdlib permissions PERM, all by default) and prints "PORT n" as its first line once it listens.
 """
 import logging
 import sys
@@ -17,10 +17,11 @@ except ImportError:
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: ftp_server.py ROOT")
+    if len(sys.argv) not in (2, 3):
+        sys.exit("usage: ftp_server.py ROOT [PERM]")
+    perm = sys.argv[2] if len(sys.argv) == 3 else "elradfmwMT"
     authorizer = DummyAuthorizer()
-    authorizer.add_user("bq", "s3cret", sys.argv[1], perm="elradfmwMT")
+    authorizer.add_user("bq", "s3cret", sys.argv[1], perm=perm)
     handler = FTPHandler
     handler.authorizer = authorizer
     # A wrong password is answered at once rather than after pyftpdlib's
