@@ -8,6 +8,7 @@
 #
 #   bench/large-photos.sh [build folder]              (default: build)
 #   COUNT=1 SIZE=17320x11548 bench/large-photos.sh    (one 200-megapixel photo)
+#   SIZE=6000x4000 / SIZE=8484x5656                   (24 and 48 megapixels)
 #   WORK=/some/folder bench/large-photos.sh           (keeps the photos for reruns)
 #   SRC=/some/folder bench/large-photos.sh            (its photos, JPEG or GIF, as they are)
 #   CHAIN=border FORMATS="PICT PSD JPG" bench/large-photos.sh
@@ -23,11 +24,12 @@
 # each convert to an eighth of 3 GiB in memory (-limit memory 384MiB
 # -limit map 0 -limit thread 1) under the program's own policy, whose disk
 # and area limits the photos fit (a system policy may allow 1 GiB of disk
-# cache), and is run for JPG outputs of the chains none, border and
-# text-border.
+# cache), and is run for JPG outputs of the chains none, border,
+# text-border and text-rotate-border.
 #
 # Prints per run the driver's line (time, workers, errors), the outputs
-# written and /usr/bin/time -v's maximum resident set size and elapsed time,
+# written and /usr/bin/time -v's maximum resident set size, elapsed time
+# and CPU time (user + system: CPU/wall shows how many cores were busy),
 # with the load average. Always exits 0; the goal is reported, not
 # enforced. Needs about 1 GB of disk per 100 MP photo and several GB of free
 # disk for the caches.
@@ -61,6 +63,9 @@ if [ -z "${SRC:-}" ] && [ "$(ls "$src"/*.jpg 2>/dev/null | wc -l)" -ne "$count" 
 fi
 photos=$(ls "$src" | grep -ciE '\.(jpg|gif|png)$')
 load() { cut -d' ' -f1-3 /proc/loadavg; }
+cpu() { # /usr/bin/time -v report: user + system seconds
+  awk -F': ' '/User time|System time/ { s += $2 } END { printf "%.1f", s }' "$1"
+}
 
 run() { # FORMAT SKIP
   local format=$1 skip=$2 report=$work/time.txt line rss elapsed
@@ -68,9 +73,10 @@ run() { # FORMAT SKIP
   line=$(BRANDQUILL_BENCH_SKIP_READBACK=$skip /usr/bin/time -v -o "$report" "$driver" --run "$src" "$work/out" "$chain" "$format")
   rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$report")
   elapsed=$(sed -n 's/.*Elapsed (wall clock) time (h:mm:ss or m:ss): //p' "$report")
+  cpu=$(cpu "$report")
   echo "$chain -> $format, read-back $([ "$skip" = 1 ] && echo skipped || echo on), $photos photos:"
   echo "  driver: $line"
-  echo "  files written: $(ls "$work/out" | wc -l); peak RSS $((rss / 1024)) MiB (goal < 4096 MiB), elapsed $elapsed, load $(load)"
+  echo "  files written: $(ls "$work/out" | wc -l); peak RSS $((rss / 1024)) MiB (goal < 4096 MiB), elapsed $elapsed, CPU ${cpu} s, load $(load)"
 }
 
 for format in $formats; do
@@ -88,18 +94,24 @@ if [ "${CONVERT:-0}" = 1 ]; then
     none) ops=() ;;
     border) ops=(-bordercolor white -border 12) ;;
     text-border) ops=("${mark[@]}" -bordercolor white -border 12) ;;
+    text-rotate-border) ops=("${mark[@]}" -background white -rotate 30 -bordercolor white -border 12) ;;
     *) echo "large-photos: no convert run for the chain $chain."; exit 0 ;;
   esac
   rm -rf "$work/convert" && mkdir -p "$work/convert"
+  : > "$work/convert-ops"
+  [ ${#ops[@]} -eq 0 ] || printf '%s\0' "${ops[@]}" > "$work/convert-ops"
   start=$(date +%s.%N)
-  for file in "$src"/*.jpg; do
-    MAGICK_CONFIGURE_PATH=$here/../Resources convert -limit memory 384MiB -limit map 0 -limit thread 1 \
-      "$file" "${ops[@]}" -quality 85 \
-      "$work/convert/$(basename "$file")" &
-  done
-  wait
+  # One bash waits for all eight, so time counts their CPU together.
+  MAGICK_CONFIGURE_PATH=$here/../Resources /usr/bin/time -f '%U %S' -o "$work/convert-time.txt" bash -c '
+    out=$1; mapfile -d "" ops < "$2"; shift 2
+    for file in "$@"; do
+      convert -limit memory 384MiB -limit map 0 -limit thread 1 \
+        "$file" "${ops[@]}" -quality 85 "$out/$(basename "$file")" &
+    done
+    wait' _ "$work/convert" "$work/convert-ops" "$src"/*.jpg
   end=$(date +%s.%N)
   echo "convert, $chain -> JPG, $photos processes at once: $(echo "$end - $start" | bc) s," \
+    "CPU $(awk '{ printf "%.1f", $1 + $2 }' "$work/convert-time.txt") s," \
     "files written: $(ls "$work/convert" | wc -l), load $(load)"
 fi
 exit 0

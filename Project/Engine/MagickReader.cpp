@@ -4,6 +4,7 @@
 #include "FilterValues.h"
 #include "ImageManager.h"
 #include "ImageRecords.h"
+#include "MagickThreads.h"
 #include "PathSafety.h"
 #include "PngCoder.h"
 
@@ -200,47 +201,6 @@ size_t DiscardRows(const MagickCore::Image*, const void*, const size_t columns)
     return columns;
 }
 
-// Streamed rows pass through one buffer per image, which the library's
-// loops over all rows (a colour table pass, a background fill) would share
-// between threads: while any stream is read, those loops run on one thread.
-class COneThreadWhileStreaming
-{
-public:
-    COneThreadWhileStreaming()
-    {
-        std::lock_guard<std::mutex> lock(Mutex());
-        if (Active()++ == 0) {
-            Saved() = MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource);
-            MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, 1);
-        }
-    }
-    ~COneThreadWhileStreaming()
-    {
-        std::lock_guard<std::mutex> lock(Mutex());
-        if (--Active() == 0)
-            MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, Saved());
-    }
-    COneThreadWhileStreaming(const COneThreadWhileStreaming&) = delete;
-    COneThreadWhileStreaming& operator=(const COneThreadWhileStreaming&) = delete;
-
-private:
-    static std::mutex& Mutex()
-    {
-        static std::mutex mutex;
-        return mutex;
-    }
-    static int& Active()
-    {
-        static int active = 0;
-        return active;
-    }
-    static MagickCore::MagickSizeType& Saved()
-    {
-        static MagickCore::MagickSizeType saved = 0;
-        return saved;
-    }
-};
-
 // The library names where a report was made after its reason.
 bool FromColourTablePass(const MagickCore::ExceptionInfo* report)
 {
@@ -391,7 +351,7 @@ CMagickReader::SResult CMagickReader::Stream(const QString& path)
     // and then on large photos streamed side by side.
     static std::mutex oneStream;
     const std::lock_guard<std::mutex> lock(oneStream);
-    const COneThreadWhileStreaming oneThread;
+    const CMagickThreads::COneWhileStreaming oneThread;
     return Run(path, AllFrames, Streamed, nullptr);
 }
 

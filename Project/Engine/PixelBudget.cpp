@@ -1,6 +1,7 @@
 #include "PixelBudget.h"
 
 #include "MagickMemoryPool.h"
+#include "MagickThreads.h"
 
 #include <Magick++.h>
 
@@ -9,12 +10,15 @@
 
 #include <malloc.h>
 
-CPixelBudget::CPixelBudget(quint64 total) : m_Total(std::max<quint64>(total, 1)) {}
+CPixelBudget::CPixelBudget(quint64 total, bool sharesThreads)
+    : m_Total(std::max<quint64>(total, 1)), m_SharesThreads(sharesThreads)
+{
+}
 
 CPixelBudget& CPixelBudget::Shared()
 {
     // Never destroyed: workers may still hand memory back at exit.
-    static CPixelBudget* shared = new CPixelBudget(quint64(Magick::ResourceLimits::memory()));
+    static CPixelBudget* shared = new CPixelBudget(quint64(Magick::ResourceLimits::memory()), true);
     return *shared;
 }
 
@@ -27,6 +31,15 @@ quint64 CPixelBudget::Held() const
 void CPixelBudget::TrimPool(quint64 held, quint64 reusable) const
 {
     CMagickMemoryPool::TrimTo(size_t(Room(held) + reusable));
+}
+
+void CPixelBudget::CountHolder(quint64 before, quint64 after)
+{
+    if ((before == 0) == (after == 0))
+        return;
+    m_Holders += after > 0 ? 1 : -1;
+    if (m_SharesThreads)
+        CMagickThreads::SetRunning(m_Holders);
 }
 
 quint64 CPixelBudget::Room(quint64 held) const
@@ -62,6 +75,7 @@ bool CPixelBudget::CLease::Acquire(quint64 bytes, const std::function<bool()>& s
         waiting.erase(ticket);
         reusable = std::min(reusable, wanted - m_Held);
         budget.m_Held += wanted - m_Held;
+        budget.CountHolder(m_Held, wanted);
         m_Held = wanted;
         held = budget.m_Held;
         // Allocations beyond the kept blocks leave the pool only this room.
@@ -83,6 +97,7 @@ void CPixelBudget::CLease::Lower(quint64 bytes)
         std::lock_guard<std::mutex> lock(budget.m_Mutex);
         freed = m_Held > kept ? m_Held - kept : 0;
         budget.m_Held = budget.m_Held - m_Held + kept;
+        budget.CountHolder(m_Held, kept);
         m_Held = kept;
         held = budget.m_Held;
         CMagickMemoryPool::SetRoom(size_t(budget.Room(held)));

@@ -10,7 +10,8 @@
 // in in the order they asked, so a large one is not passed over for ever.
 // What the memory pool keeps for reuse counts as spent: it is freed when a
 // worker needs the room, except the blocks that worker's own images will
-// take, which it freed for them.
+// take, which it freed for them. The budget of the process also tells the
+// image library how many photos run, so that their steps share the cores.
 
 #include <QtGlobal>
 
@@ -22,7 +23,7 @@
 class CPixelBudget
 {
 public:
-    explicit CPixelBudget(quint64 total);
+    explicit CPixelBudget(quint64 total, bool sharesThreads = false);
 
     // The process's budget: the library's memory limit as the policy set it.
     static CPixelBudget& Shared();
@@ -65,8 +66,12 @@ private:
     // what a holder just let in may take from them (`reusable`).
     void TrimPool(quint64 held, quint64 reusable) const;
     quint64 Room(quint64 held) const;
+    // Under the mutex: a lease went from holding nothing to something, or back.
+    void CountHolder(quint64 before, quint64 after);
 
     const quint64 m_Total;
+    const bool m_SharesThreads;
+    int m_Holders = 0;
     mutable std::mutex m_Mutex;
     std::condition_variable m_Changed;
     quint64 m_Held = 0;

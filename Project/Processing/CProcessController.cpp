@@ -9,6 +9,7 @@
 #include "FitTexts.h"
 #include "ListFilters.h"
 #include "MagickMemoryPool.h"
+#include "MagickThreads.h"
 #include "PathSafety.h"
 #include "TempFolder.h"
 #include "TemporaryRecord.h"
@@ -28,8 +29,6 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QtMath>
-
-#include <Magick++.h>
 
 #include <cerrno>
 #include <unistd.h>
@@ -322,21 +321,18 @@ void CProcessController::RestoreWindows()
 
 void CProcessController::LimitMagickThreads(int idealCount)
 {
-    // Each worker's image operations start their own threads: keep the
-    // total near the number of processors.
-    if (!m_threadLimitSaved) {
-        m_savedThreadLimit = Magick::ResourceLimits::thread();
-        m_threadLimitSaved = true;
-    }
-    Magick::ResourceLimits::thread(MagickCore::MagickSizeType(qMax(1, idealCount / m_threadCount)));
+    // Each worker's image operations start their own threads: the running
+    // photos share the processors, however many the budget lets in.
+    CMagickThreads::ShareCores(idealCount, m_threadCount);
+    m_sharingCores = true;
 }
 
 void CProcessController::RestoreMagickThreads()
 {
-    if (!m_threadLimitSaved)
+    if (!m_sharingCores)
         return;
-    m_threadLimitSaved = false;
-    Magick::ResourceLimits::thread(MagickCore::MagickSizeType(m_savedThreadLimit));
+    m_sharingCores = false;
+    CMagickThreads::ShareCores(0);
 }
 
 void CProcessController::LogLine(const QString& line)

@@ -179,6 +179,5 @@ private:
     QPointer<QWidget> m_mainWindow;
     bool m_mainWindowWasVisible = false;
     bool m_windowsHidden = false;
-    bool m_threadLimitSaved = false;
-    quint64 m_savedThreadLimit = 0;
+    bool m_sharingCores = false;
 };

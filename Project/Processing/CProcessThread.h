@@ -27,6 +27,7 @@
 #include "FileIdentity.h"
 #include "FilterFilename.h"
 #include "ListImages.h"
+#include "MagickThreads.h"
 #include "PhotoPeaks.h"
 #include "PixelBudget.h"
 
@@ -144,8 +145,11 @@ private:
 
     // --- CProcessThread.cpp ---
     // Runs one stage: an exception from it is that stage's failure.
+    // Every library operation of a worker runs here: the library's thread
+    // count changes only between them.
     template <typename Stage> static auto Guarded(Stage stage) -> decltype(stage())
     {
+        const CMagickThreads::CStep step;
         try {
             return stage();
         } catch (...) {

@@ -5,6 +5,7 @@
 #include "BqTestMain.h"
 #include "CProcessController.h"
 #include "CRunLogFile.h"
+#include "FilterTypes.h"
 #include "MagickRuntime.h"
 #include "ProcessTestSupport.h"
 #include "UserProfile.h"
@@ -693,19 +694,35 @@ void TestProcessController::magickThreadLimit_data()
 {
     QTest::addColumn<int>("ideal");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<qint64>("during");
-    QTest::newRow("four workers of eight cores") << 8 << 3 << qint64(2);
-    QTest::newRow("interrupted") << 8 << 0 << qint64(2);
-    QTest::newRow("one worker") << 1 << 3 << qint64(-1); // -1: untouched
+    QTest::addColumn<qint64>("during"); // at the first question: each worker's part
+    QTest::addColumn<bool>("rotated");  // larger photos turned 30 degrees, compared with one thread's
+    QTest::newRow("four workers of eight cores") << 8 << 3 << qint64(2) << false;
+    QTest::newRow("interrupted") << 8 << 0 << qint64(2) << false;
+    QTest::newRow("one worker") << 1 << 3 << qint64(-1) << false; // -1: untouched
+    QTest::newRow("shared cores give one thread's outputs") << 8 << 2 << qint64(4) << true;
 }
 
 void TestProcessController::magickThreadLimit()
 {
     QFETCH(int, ideal);
     QFETCH(int, answer);
-    PlaceOldOutputs(Photos(4));
-    const qint64 before = qint64(Magick::ResourceLimits::thread());
     QFETCH(qint64, during);
+    QFETCH(bool, rotated);
+    // Turned: one small photo ends early, and the large one then runs alone.
+    const QStringList photos = Photos(rotated ? 2 : 4);
+    PlaceOldOutputs(photos);
+    if (rotated) {
+        MakeJpeg(photos[0], 300, 200, 7);
+        MakeJpeg(photos[1], 1800, 1300, 8);
+        SFilterRecord rotate;
+        rotate.id = FilterRotate;
+        rotate.name = QStringLiteral("Rotate");
+        rotate.active = true;
+        rotate.AddNumber(30);
+        rotate.AddNumber(0);
+        CListFilters::GetInstance()->filters = {rotate, KeepSizeResize(), rotate};
+    }
+    const qint64 before = qint64(Magick::ResourceLimits::thread());
     SRecorder recorder;
     recorder.ideal = ideal;
     QList<qint64> seen;
@@ -717,6 +734,22 @@ void TestProcessController::magickThreadLimit()
     QVERIFY(!seen.isEmpty());
     QCOMPARE(seen.first(), during < 0 ? before : during);
     QCOMPARE(qint64(Magick::ResourceLimits::thread()), before);
+    if (!rotated)
+        return;
+
+    // One worker leaves the library as it is: here, on one thread.
+    QHash<QString, QByteArray> shared;
+    for (const QString& photo : photos)
+        shared.insert(photo, ReadAll(m_dest + "/" + QFileInfo(photo).fileName()));
+    Magick::ResourceLimits::thread(1);
+    recorder.ideal = 1;
+    QVERIFY(Run(recorder) >= 0);
+    Magick::ResourceLimits::thread(MagickCore::MagickSizeType(before));
+    for (const QString& photo : photos) {
+        const QByteArray alone = ReadAll(m_dest + "/" + QFileInfo(photo).fileName());
+        QVERIFY(alone.size() > 10000);
+        QVERIFY2(alone == shared.value(photo), qPrintable(photo));
+    }
 }
 
 void TestProcessController::hiddenRunRestoresWindows_data()
