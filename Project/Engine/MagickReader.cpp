@@ -355,6 +355,14 @@ void CMagickReader::ComposeAnimation(QList<Magick::Image>& frames)
     frames = composed;
 }
 
+QSize CMagickReader::ComposedSize(const Magick::Image& frame)
+{
+    const MagickCore::Image* image = frame.constImage();
+    const bool screen = frame.magick() == "GIF" && image->page.width > 0 && image->page.height > 0;
+    return screen ? QSize(int(image->page.width), int(image->page.height))
+                  : QSize(int(image->columns), int(image->rows));
+}
+
 CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
 {
     // The header first: a promise the file cannot keep is refused before
@@ -362,18 +370,25 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
     SResult header = Run(path, frames, Header, nullptr);
     if (header.frames.isEmpty())
         return header;
+    // Frames composed at read are counted at the screen's size.
     double pixels = 0;
-    for (const Magick::Image& frame : header.frames)
-        pixels += static_cast<double>(frame.columns()) * static_cast<double>(frame.rows());
+    for (const Magick::Image& frame : header.frames) {
+        const QSize size = ComposedSize(frame);
+        pixels += static_cast<double>(size.width()) * static_cast<double>(size.height());
+    }
     const qint64 bytes = QFileInfo(path).size();
     const Magick::Image& first = header.frames.first();
     if (pixels > PixelBound(bytes, QString::fromStdString(first.magick()))) {
+        const QSize size = ComposedSize(first);
+        // Composed frames all take the screen's size.
+        const int count = first.magick() == "GIF" ? header.frames.size() : 1;
         SResult refused;
         refused.clean = false;
-        refused.damage = QStringLiteral("%1 bytes cannot hold the %2 x %3 pixels the header promises")
+        refused.damage = QStringLiteral("%1 bytes cannot hold the %2%3 x %4 pixels the header promises")
                              .arg(bytes)
-                             .arg(first.columns())
-                             .arg(first.rows());
+                             .arg(count > 1 ? QStringLiteral("%1 frames of ").arg(count) : QString())
+                             .arg(size.width())
+                             .arg(size.height());
         refused.error = refused.damage;
         return refused;
     }

@@ -4,9 +4,11 @@
 // source changes, old outputs stay intact and no temporary file is left.
 #include "AtomicReplace.h"
 #include "BqTestMain.h"
+#include "DngWriter.h"
 #include "EngineFixtures.h"
 #include "FilterDescriptions.h"
 #include "ImageManager.h"
+#include "PixelBudget.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -61,6 +63,22 @@ public:
             m_Damage = QStringLiteral("premature end of JPEG file");
         return ok;
     }
+};
+
+// An engine that notes what its worker holds in the pixel budget as its
+// read begins.
+class BudgetEngine : public CImageManager
+{
+public:
+    explicit BudgetEngine(std::shared_ptr<std::atomic<quint64>> held) : m_Held(std::move(held)) {}
+    bool Read(const QString& path) override
+    {
+        m_Held->store(CPixelBudget::Shared().Held());
+        return CImageManager::Read(path);
+    }
+
+private:
+    std::shared_ptr<std::atomic<quint64>> m_Held;
 };
 
 } // namespace
@@ -169,6 +187,12 @@ private slots:
                    .arg(BqTest::ClaimingJpeg(16000, 16000).size());
         QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load"
                                           << "Invalid IHDR data";
+        for (int screen : {1000, 8000})
+            QTest::newRow(qPrintable(QString("GIF of 50 patches on a %1 x %1 screen").arg(screen)))
+                << QString("patches%1.gif").arg(screen) << true << "Failed to load"
+                << QString("%1 bytes cannot hold the 50 frames of %2 x %2 pixels the header promises")
+                       .arg(BqTest::GifOfPatches(50, screen).size())
+                       .arg(screen);
         QTest::newRow("GIF over the frame limit, not one page") << "frames.gif" << true << "Failed to load"
                                                                 << "more than 1023 frames, the most one file may have";
         QTest::newRow("frame number outside its list")
@@ -200,6 +224,8 @@ private slots:
             WriteFile(bad, BqTest::ClaimingJpeg(16000, 16000));
         } else if (kind == "wide.png") {
             WriteFile(bad, BqTest::ClaimingPng(70000, 4));
+        } else if (kind.startsWith("patches")) {
+            WriteFile(bad, BqTest::GifOfPatches(50, kind.mid(7, 4).toInt()));
         } else if (kind == "frames.gif") {
             WriteFile(bad, BqTest::GifOfFrames(1024));
         } else if (kind == "half.jpg") {
@@ -248,6 +274,37 @@ private slots:
         if (!filter)
             QCOMPARE(FileBytes(D + "/" + out), before);
         QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // Before its read, a photo's worker holds at least the decoded image.
+    void heldBeforeRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QSize>("decoded");
+        QTest::newRow("JPEG") << "photo.jpg" << QSize(640, 480);
+        QTest::newRow("camera raw") << "photo.dng" << QSize(640, 480);
+        QTest::newRow("GIF patch on a 1000 x 1000 screen") << "patch.gif" << QSize(1000, 1000);
+    }
+    void heldBeforeRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QSize, decoded);
+        const QString path = S + "/" + kind;
+        BqTest::DngLayout raw;
+        raw.width = decoded.width();
+        raw.height = decoded.height();
+        if (kind.endsWith(".jpg"))
+            Src(kind, decoded.width(), decoded.height());
+        else
+            QVERIFY(WriteFile(path, kind.endsWith(".dng") ? BqTest::MakeDng(raw) : BqTest::GifOfPatches(1, 1000)));
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        auto held = std::make_shared<std::atomic<quint64>>(0);
+        h.engineFactory = [held] { return std::unique_ptr<CImageManager>(new BudgetEngine(held)); };
+        QVERIFY(h.RunJob({path}));
+        QCOMPARE(h.Log(LogFile), QStringList{" - Processed " + path});
+        const quint64 cache = quint64(decoded.width()) * quint64(decoded.height()) * 8;
+        QVERIFY2(held->load() >= cache, qPrintable(QString("%1 bytes held").arg(held->load())));
     }
 
     // A damaged photo is written, reported, counted, and keeps its source,

@@ -217,6 +217,20 @@ QByteArray GifOfFrames(int count)
     return two.left(second) + frame.repeated(count - 1) + ';';
 }
 
+QByteArray GifOfPatches(int count, int screen)
+{
+    std::vector<Magick::Image> frames;
+    for (int i = 0; i < count; ++i) {
+        frames.emplace_back(Magick::Geometry(1, 1), Magick::Color("red"));
+        frames.back().page(Magick::Geometry(size_t(screen), size_t(screen), 5, 5));
+        frames.back().animationDelay(5);
+    }
+    Magick::Blob blob;
+    frames.front().magick("GIF");
+    Magick::writeImages(frames.begin(), frames.end(), &blob, true);
+    return BlobBytes(blob);
+}
+
 Magick::Blob ProfileVariant(const QString& path, const char* description)
 {
     cmsHPROFILE profile = cmsOpenProfileFromFile(QFile::encodeName(path).constData(), "r");
