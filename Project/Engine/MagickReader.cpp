@@ -378,21 +378,29 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
     }
     const qint64 bytes = QFileInfo(path).size();
     const Magick::Image& first = header.frames.first();
-    if (pixels > PixelBound(bytes, QString::fromStdString(first.magick()))) {
-        const QSize size = ComposedSize(first);
-        // Composed frames all take the screen's size.
-        const int count = first.magick() == "GIF" ? header.frames.size() : 1;
-        SResult refused;
-        refused.clean = false;
-        refused.damage = QStringLiteral("%1 bytes cannot hold the %2%3 x %4 pixels the header promises")
-                             .arg(bytes)
-                             .arg(count > 1 ? QStringLiteral("%1 frames of ").arg(count) : QString())
-                             .arg(size.width())
-                             .arg(size.height());
-        refused.error = refused.damage;
-        return refused;
-    }
-    return Run(path, frames, Pixels, progress, jpegSize);
+    const bool damaged = pixels > PixelBound(bytes, QString::fromStdString(first.magick()));
+    // Past its memory and disk limits the library leaves frames without
+    // pixels, which its writers do not survive.
+    const double room = double(MagickCore::GetMagickResourceLimit(MagickCore::MemoryResource)) +
+                        double(MagickCore::GetMagickResourceLimit(MagickCore::DiskResource));
+    if (!damaged && pixels * sizeof(MagickCore::PixelPacket) <= room)
+        return Run(path, frames, Pixels, progress, jpegSize);
+    const QSize size = ComposedSize(first);
+    // Composed frames all take the screen's size.
+    const int count = first.magick() == "GIF" ? header.frames.size() : 1;
+    const QString promise = QStringLiteral("the %1%2 x %3 pixels the header promises")
+                                .arg(count > 1 ? QStringLiteral("%1 frames of ").arg(count) : QString())
+                                .arg(size.width())
+                                .arg(size.height());
+    SResult refused;
+    refused.clean = false;
+    if (damaged)
+        refused.damage = QStringLiteral("%1 bytes cannot hold %2").arg(bytes).arg(promise);
+    refused.error = damaged ? refused.damage
+                            : QStringLiteral("%1 need more than the %2 GiB of memory and disk the pixel cache may use")
+                                  .arg(promise)
+                                  .arg(room / double(quint64(1) << 30), 0, 'g', 3);
+    return refused;
 }
 
 CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)

@@ -217,13 +217,14 @@ QByteArray GifOfFrames(int count)
     return two.left(second) + frame.repeated(count - 1) + ';';
 }
 
-QByteArray GifOfPatches(int count, int screen)
+QByteArray GifOfPatches(int count, int screen, int side)
 {
-    std::vector<Magick::Image> frames;
-    for (int i = 0; i < count; ++i) {
-        frames.emplace_back(Magick::Geometry(1, 1), Magick::Color("red"));
-        frames.back().page(Magick::Geometry(size_t(screen), size_t(screen), 5, 5));
-        frames.back().animationDelay(5);
+    std::vector<Magick::Image> frames{size_t(count)};
+    for (Magick::Image& frame : frames) {
+        frame = Magick::Image(Magick::Geometry(size_t(side), size_t(side)), Magick::Color("red"));
+        if (side > 1)
+            frame.addNoise(MagickCore::RandomNoise);
+        frame.page(Magick::Geometry(size_t(screen), size_t(screen), 5, 5));
     }
     Magick::Blob blob;
     frames.front().magick("GIF");
