@@ -1,8 +1,9 @@
 // Whole-batch driver for bench/batch-vs-mogrify.sh.
 //
-//   brandquill-bench-batch --make-photos N DIR [WxH [png]]
-//                                                N photo-like JPEGs (or PNGs),
-//                                                4000 x 3000 unless WxH is given
+//   brandquill-bench-batch --make-photos N DIR [WxH [png|dng]]
+//                                                N photo-like JPEGs (or PNGs, or
+//                                                striped camera raws), 4000 x 3000
+//                                                unless WxH is given
 //   brandquill-bench-batch --run DIR OUT [CHAIN [FORMAT]]
 //                                                one hidden run of the processing
 //                                                dialog over DIR's photos into OUT
@@ -13,13 +14,14 @@
 // writes PNG. For bench/large-photos.sh: "none" (no filter), "border" (a
 // white 12 px Simple Border), "text-border" (the mark, then the border) and
 // "text-rotate-border" (the mark, a 30 degree Rotate, the border). FORMAT
-// is the output format (JPG unless the chain says otherwise); GIF photos in
-// DIR are taken too. --run prints one line of key=value pairs: the wall time of
+// is the output format (JPG unless the chain says otherwise); GIF and DNG
+// photos in DIR are taken too. --run prints one line of key=value pairs: the wall time of
 // constructing the dialog plus exec(), the CPU time of the process during
 // that stretch and its ratio to the wall time, the worker count, the image
 // library's thread limit during the run and the process's peak resident set
 // size.
 #include "CProcessController.h"
+#include "DngWriter.h"
 #include "FilterTypes.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
@@ -48,7 +50,7 @@ namespace
 {
 int Usage()
 {
-    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH [png]]\n"
+    std::cerr << "usage: brandquill-bench-batch --make-photos N DIR [WxH [png|dng]]\n"
                  "       brandquill-bench-batch --run DIR OUT [resize-text|text-resize|png|none|border|\n"
                  "                                         text-border|text-rotate-border [FORMAT]]\n";
     return 2;
@@ -59,18 +61,27 @@ int MakePhotos(int count, const QString& folder, const QString& size, const QStr
     const QStringList sides = size.split('x');
     const size_t width = sides.value(0).toUInt();
     const size_t height = sides.value(1).toUInt();
-    if (count < 1 || sides.size() != 2 || width == 0 || height == 0 || (format != "jpg" && format != "png") ||
+    if (count < 1 || sides.size() != 2 || width == 0 || height == 0 || (format != "jpg" && format != "png" && format != "dng") ||
         !QDir().mkpath(folder))
         return Usage();
     // Fixed seeds: every run of the script compares the same pixels.
     Magick::SetRandomSeed(20260305);
     for (int i = 0; i < count; ++i) {
+        const QString path =
+            QStringLiteral("%1/photo-%2.%3").arg(folder).arg(i + 1, 3, 10, QLatin1Char('0')).arg(format);
+        if (format == "dng") {
+            BqTest::DngLayout layout;
+            layout.width = int(width);
+            layout.height = int(height);
+            layout.scene = BqTest::StripeScene();
+            if (!BqTest::WriteBytes(path, BqTest::MakeDng(layout)))
+                return Usage();
+            continue;
+        }
         Magick::Image photo = BqTest::MakePhoto(width, height, quint32(i + 1));
         photo.attenuate(0.4);
         photo.addNoise(Magick::GaussianNoise);
         photo.quality(92);
-        const QString path =
-            QStringLiteral("%1/photo-%2.%3").arg(folder).arg(i + 1, 3, 10, QLatin1Char('0')).arg(format);
         photo.write(QFile::encodeName(path).toStdString());
     }
     return 0;
@@ -96,7 +107,7 @@ void SetUpJob(const QString& photos, const QString& out, const QString& chain, c
     CFormatsEnum::GetInstance()->GenerateList();
     QList<SImageRecord>& images = CListImages::GetInstance()->images;
     const QFileInfoList files =
-        QDir(photos).entryInfoList({"*.jpg", "*.JPG", "*.png", "*.gif"}, QDir::Files, QDir::Name);
+        QDir(photos).entryInfoList({"*.jpg", "*.JPG", "*.png", "*.gif", "*.dng"}, QDir::Files, QDir::Name);
     for (const QFileInfo& file : files) {
         SImageRecord record;
         record.path = file.absoluteFilePath();

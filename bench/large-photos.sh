@@ -11,6 +11,7 @@
 #   SIZE=6000x4000 / SIZE=8484x5656                   (24 and 48 megapixels)
 #   WORK=/some/folder bench/large-photos.sh           (keeps the photos for reruns)
 #   SRC=/some/folder bench/large-photos.sh            (its photos, JPEG or GIF, as they are)
+#   KIND=dng CHAIN=border bench/large-photos.sh       (striped uncompressed camera raws instead)
 #   CHAIN=border FORMATS="PICT PSD JPG" bench/large-photos.sh
 #   READBACK=both bench/large-photos.sh               (each format with and without the
 #                                                      check that reads every output back)
@@ -43,6 +44,7 @@ size=${SIZE:-12240x8160}
 chain=${CHAIN:-resize-text}
 formats=${FORMATS:-JPG}
 readback=${READBACK:-on}
+kind=${KIND:-jpg}
 
 if [ ! -x "$driver" ]; then
   echo "large-photos: $driver not found; build the project first (scripts/build)."
@@ -55,13 +57,13 @@ fi
 
 work=${WORK:-$(mktemp -d)}
 mkdir -p "$work"
-src=${SRC:-$work/photos-$size}
-if [ -z "${SRC:-}" ] && [ "$(ls "$src"/*.jpg 2>/dev/null | wc -l)" -ne "$count" ]; then
+src=${SRC:-$work/photos-$size${KIND:+-$kind}}
+if [ -z "${SRC:-}" ] && [ "$(ls "$src"/*."$kind" 2>/dev/null | wc -l)" -ne "$count" ]; then
   rm -rf "$src"
   echo "Generating $count photos of $size in $src ..."
-  "$driver" --make-photos "$count" "$src" "$size" || { echo "large-photos: generating photos failed."; exit 0; }
+  "$driver" --make-photos "$count" "$src" "$size" "$kind" || { echo "large-photos: generating photos failed."; exit 0; }
 fi
-photos=$(ls "$src" | grep -ciE '\.(jpg|gif|png)$')
+photos=$(ls "$src" | grep -ciE '\.(jpg|gif|png|dng)$')
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 cpu() { # /usr/bin/time -v report: user + system seconds
   awk -F': ' '/User time|System time/ { s += $2 } END { printf "%.1f", s }' "$1"

@@ -315,6 +315,14 @@ void CMagickReader::ComposeAnimation(QList<Magick::Image>& frames)
     frames = composed;
 }
 
+QSize CMagickReader::ComposedSize(const Magick::Image& frame)
+{
+    const MagickCore::Image* image = frame.constImage();
+    const bool screen = frame.magick() == "GIF" && image->page.width > 0 && image->page.height > 0;
+    return screen ? QSize(int(image->page.width), int(image->page.height))
+                  : QSize(int(image->columns), int(image->rows));
+}
+
 CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, SProgressData* progress, QSize jpegSize)
 {
     // The header first: a promise the file cannot keep is refused before
@@ -322,22 +330,37 @@ CMagickReader::SResult CMagickReader::Read(const QString& path, Frames frames, S
     SResult header = Run(path, frames, Header, nullptr);
     if (header.frames.isEmpty())
         return header;
+    // Frames composed at read are counted at the screen's size.
     double pixels = 0;
-    for (const Magick::Image& frame : header.frames)
-        pixels += static_cast<double>(frame.columns()) * static_cast<double>(frame.rows());
+    for (const Magick::Image& frame : header.frames) {
+        const QSize size = ComposedSize(frame);
+        pixels += static_cast<double>(size.width()) * static_cast<double>(size.height());
+    }
     const qint64 bytes = QFileInfo(path).size();
     const Magick::Image& first = header.frames.first();
-    if (pixels > PixelBound(bytes, QString::fromStdString(first.magick()))) {
-        SResult refused;
-        refused.clean = false;
-        refused.damage = QStringLiteral("%1 bytes cannot hold the %2 x %3 pixels the header promises")
-                             .arg(bytes)
-                             .arg(first.columns())
-                             .arg(first.rows());
-        refused.error = refused.damage;
-        return refused;
-    }
-    return Run(path, frames, Pixels, progress, jpegSize);
+    const bool damaged = pixels > PixelBound(bytes, QString::fromStdString(first.magick()));
+    // Past its memory and disk limits the library leaves frames without
+    // pixels, which its writers do not survive.
+    const double room = double(MagickCore::GetMagickResourceLimit(MagickCore::MemoryResource)) +
+                        double(MagickCore::GetMagickResourceLimit(MagickCore::DiskResource));
+    if (!damaged && pixels * sizeof(MagickCore::PixelPacket) <= room)
+        return Run(path, frames, Pixels, progress, jpegSize);
+    const QSize size = ComposedSize(first);
+    // Composed frames all take the screen's size.
+    const int count = first.magick() == "GIF" ? header.frames.size() : 1;
+    const QString promise = QStringLiteral("the %1%2 x %3 pixels the header promises")
+                                .arg(count > 1 ? QStringLiteral("%1 frames of ").arg(count) : QString())
+                                .arg(size.width())
+                                .arg(size.height());
+    SResult refused;
+    refused.clean = false;
+    if (damaged)
+        refused.damage = QStringLiteral("%1 bytes cannot hold %2").arg(bytes).arg(promise);
+    refused.error = damaged ? refused.damage
+                            : QStringLiteral("%1 need more than the %2 GiB of memory and disk the pixel cache may use")
+                                  .arg(promise)
+                                  .arg(room / double(quint64(1) << 30), 0, 'g', 3);
+    return refused;
 }
 
 CMagickReader::SResult CMagickReader::Ping(const QString& path, Frames frames)

@@ -53,6 +53,9 @@ public:
     // flatten places (PSD), and frames that fill the screen opaque are
     // already whole: both stay as they are. Throws what the library throws.
     static void ComposeAnimation(QList<Magick::Image>& frames);
+    // The size `frame` has once its animation is composed: a GIF's screen,
+    // whatever the patch; any other frame's own.
+    static QSize ComposedSize(const Magick::Image& frame);
 
     // The most frames one file may have: one fewer than the policy's list
     // length, which the library's lists must stay below.

@@ -112,7 +112,9 @@ double CPhotoPeaks::CoderBytes(const QString& format, bool write, int width)
     if (pict && width > CPictBands::kLibraryWidth)
         return write ? 0 : 26;
     // Measured on 8000 x 6000 photos: peak resident memory of one write,
-    // and of one streamed read, less the image itself.
+    // and of one streamed read, less the image itself. A camera raw's
+    // decoder holds the sensor's samples, its working image and two copies
+    // of the result, 16 bytes a pixel, gone before the image takes its 8.
     struct SCost {
         const char* format;
         double read;
@@ -120,7 +122,8 @@ double CPhotoPeaks::CoderBytes(const QString& format, bool write, int width)
     };
     static const SCost costs[] = {{"BMP", 3, 3},  {"PICT", 37, 1},  {"PCT", 37, 1}, {"PCX", 16, 8},  {"PSD", 16, 1},
                                   {"SGI", 12, 8}, {"WBMP", 16, 21}, {"GIF", 1, 13}, {"JP2", 14, 24}, {"JPC", 14, 24},
-                                  {"TGA", 1, 1},  {"PNG", 4, 4},    {"JPG", 0, 6},  {"JPEG", 0, 6},  {"JPE", 0, 6}};
+                                  {"TGA", 1, 1},  {"PNG", 4, 4},    {"JPG", 0, 6},  {"JPEG", 0, 6},  {"JPE", 0, 6},
+                                  {"RAW", 8, 0}};
     for (const SCost& cost : costs) {
         if (format == QLatin1String(cost.format))
             return write ? cost.write : cost.read;

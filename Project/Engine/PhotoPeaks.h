@@ -17,12 +17,12 @@ class CPhotoPeaks
 {
 public:
     struct SPhoto {
-        QSize size;    // the photo's own, from its header
+        QSize size;    // the photo's own, from its header, as the read composes it
         QSize decoded; // the reduced JPEG decode's size, or empty
         int orientation = 0;
         int frames = 1;       // frames read and filtered together
         bool indexed = false; // CMYK or palette: an index sample per pixel
-        QString format;       // the source's coder (JPEG, PNG, ...)
+        QString format;       // the source's coder (JPEG, PNG, ...; RAW: a camera raw)
     };
 
     struct SPlan {

@@ -9,6 +9,7 @@
 #include "FileAttributes.h"
 #include "FormatsEnum.h"
 #include "ImageManager.h"
+#include "MagickReader.h"
 #include "PathSafety.h"
 #include "UserProfile.h"
 
@@ -59,11 +60,15 @@ void CProcessThread::PingHeader()
     Guarded([&] {
         if (pinged && ping.m_Image.isValid()) {
             const Magick::Image& header = ping.m_Image;
-            m_Header.size = QSize(int(header.columns()), int(header.rows()));
+            m_Header.size = CMagickReader::ComposedSize(header);
             m_Header.orientation = int(header.orientation());
             m_Header.indexed =
                 header.classType() == Magick::PseudoClass || header.colorSpace() == Magick::CMYKColorspace;
             m_Header.format = QString::fromStdString(header.magick());
+        } else if (pinged) {
+            // A camera raw gives its size to the properties only.
+            m_Header.size = QSize(int(ping.m_Properties.width), int(ping.m_Properties.height));
+            m_Header.format = QStringLiteral("RAW");
         }
         return true;
     });

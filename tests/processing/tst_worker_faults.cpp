@@ -4,9 +4,11 @@
 // source changes, old outputs stay intact and no temporary file is left.
 #include "AtomicReplace.h"
 #include "BqTestMain.h"
+#include "DngWriter.h"
 #include "EngineFixtures.h"
 #include "FilterDescriptions.h"
 #include "ImageManager.h"
+#include "PixelBudget.h"
 #include "UserProfile.h"
 #include "Utils.h"
 #include "WorkerHarness.h"
@@ -62,6 +64,17 @@ public:
         return ok;
     }
 };
+
+// An engine that notes what its worker holds in the pixel budget as a read begins.
+struct BudgetEngine : CImageManager {
+    static std::atomic<quint64> held;
+    bool Read(const QString& path) override
+    {
+        held = CPixelBudget::Shared().Held();
+        return CImageManager::Read(path);
+    }
+};
+std::atomic<quint64> BudgetEngine::held{0};
 
 } // namespace
 
@@ -169,6 +182,14 @@ private slots:
                    .arg(BqTest::ClaimingJpeg(16000, 16000).size());
         QTest::newRow("PNG of 70000 x 4") << "wide.png" << true << "Failed to load"
                                           << "Invalid IHDR data";
+        QTest::newRow("GIF of 50 patches on a 1000 x 1000 screen")
+            << "patches.gif" << true << "Failed to load"
+            << QString("%1 bytes cannot hold the 50 frames of 1000 x 1000 pixels the header promises")
+                   .arg(BqTest::GifOfPatches(50, 1000).size());
+        QTest::newRow("GIF of 50 noise patches on an 8000 x 8000 screen")
+            << "noise.gif" << true << "Failed to load"
+            << "the 50 frames of 8000 x 8000 pixels the header promises need more than the 19 GiB of memory and "
+               "disk the pixel cache may use";
         QTest::newRow("GIF over the frame limit, not one page") << "frames.gif" << true << "Failed to load"
                                                                 << "more than 1023 frames, the most one file may have";
         QTest::newRow("frame number outside its list")
@@ -200,6 +221,8 @@ private slots:
             WriteFile(bad, BqTest::ClaimingJpeg(16000, 16000));
         } else if (kind == "wide.png") {
             WriteFile(bad, BqTest::ClaimingPng(70000, 4));
+        } else if (kind == "patches.gif" || kind == "noise.gif") {
+            WriteFile(bad, kind == "noise.gif" ? BqTest::GifOfPatches(50, 8000, 200) : BqTest::GifOfPatches(50, 1000));
         } else if (kind == "frames.gif") {
             WriteFile(bad, BqTest::GifOfFrames(1024));
         } else if (kind == "half.jpg") {
@@ -248,6 +271,31 @@ private slots:
         if (!filter)
             QCOMPARE(FileBytes(D + "/" + out), before);
         QVERIFY(h.FinishedOnceAndLast());
+    }
+
+    // A photo's worker holds at least its decoded image as its read begins.
+    void heldBeforeRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("pixels"); // of the decoded image
+        QTest::newRow("camera raw") << "raw.dng" << 640 * 480;
+        QTest::newRow("GIF patch on a 1000 x 1000 screen") << "patch.gif" << 1000 * 1000;
+    }
+    void heldBeforeRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, pixels);
+        BqTest::DngLayout raw;
+        raw.width = 640;
+        raw.height = 480;
+        const QString path = S + "/" + kind;
+        QVERIFY(WriteFile(path, kind == "raw.dng" ? BqTest::MakeDng(raw) : BqTest::GifOfPatches(1, 1000)));
+        WorkerHarness::AddFilter(5070, "Rotate", 90);
+        WorkerHarness h;
+        h.engineFactory = [] { return std::unique_ptr<CImageManager>(new BudgetEngine); };
+        QVERIFY(h.RunJob({path}));
+        QCOMPARE(h.Log(LogFile), QStringList{" - Processed " + path});
+        QVERIFY2(BudgetEngine::held >= quint64(pixels) * 8, qPrintable(QString::number(BudgetEngine::held)));
     }
 
     // A damaged photo is written, reported, counted, and keeps its source,

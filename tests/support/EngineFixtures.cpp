@@ -217,6 +217,21 @@ QByteArray GifOfFrames(int count)
     return two.left(second) + frame.repeated(count - 1) + ';';
 }
 
+QByteArray GifOfPatches(int count, int screen, int side)
+{
+    std::vector<Magick::Image> frames{size_t(count)};
+    for (Magick::Image& frame : frames) {
+        frame = Magick::Image(Magick::Geometry(size_t(side), size_t(side)), Magick::Color("red"));
+        if (side > 1)
+            frame.addNoise(MagickCore::RandomNoise);
+        frame.page(Magick::Geometry(size_t(screen), size_t(screen), 5, 5));
+    }
+    Magick::Blob blob;
+    frames.front().magick("GIF");
+    Magick::writeImages(frames.begin(), frames.end(), &blob, true);
+    return BlobBytes(blob);
+}
+
 Magick::Blob ProfileVariant(const QString& path, const char* description)
 {
     cmsHPROFILE profile = cmsOpenProfileFromFile(QFile::encodeName(path).constData(), "r");

@@ -56,6 +56,10 @@ void WriteThreePageTiff(const QString& path);
 // A GIF of `count` 10x10 frames, a red one and then blue ones, made from
 // the bytes of two (the library takes minutes to write a thousand).
 QByteArray GifOfFrames(int count);
+// `count` red 1x1 patches at +5+5 on a `screen` x `screen` GIF screen: about
+// a kilobyte whose frames are composed at the screen's size. Patches of a
+// larger `side` are noise, a byte a pixel.
+QByteArray GifOfPatches(int count, int screen, int side = 1);
 
 // The ICC profile of `path` with another description: other bytes, the
 // same colours.
