@@ -2,6 +2,8 @@
 
 #include "TiffView.h"
 
+#include <QRegularExpression>
+
 namespace
 {
 
@@ -55,4 +57,20 @@ QByteArray ExifOrientation::With(const QByteArray& exif, int orientation)
         }
     }
     return data;
+}
+
+QByteArray ExifOrientation::InXmp(const QByteArray& xmp, int orientation)
+{
+    if (!xmp.contains(":Orientation"))
+        return xmp;
+    // Latin-1 gives back every byte as it was, whatever the encoding.
+    QString text = QString::fromLatin1(xmp);
+    const bool valid = orientation >= 1 && orientation <= 8;
+    const QString value = QString::number(orientation);
+    static const QRegularExpression element(QStringLiteral("<((?:tiff|exif):Orientation)>[^<]*</\\1>"));
+    static const QRegularExpression attribute(
+        QStringLiteral("\\s((?:tiff|exif):Orientation)\\s*=\\s*([\"'])[^\"']*\\2"));
+    text.replace(element, valid ? QStringLiteral("<\\1>%1</\\1>").arg(value) : QString());
+    text.replace(attribute, valid ? QStringLiteral(" \\1=\\2%1\\2").arg(value) : QString());
+    return text.toLatin1();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The orientation entry (0x0112) of an Exif block's IFD0, for the coders
 // that keep a photo's Exif without reading or writing its orientation
-// (Photoshop's, in the Exif of its resource block).
+// (Photoshop's, in the Exif of its resource block), and its copies in XMP.
 
 #include <QByteArray>
 
@@ -15,4 +15,8 @@ int Of(const QByteArray& exif);
 // taken out: the entries after it move up and the block keeps its length.
 // A block that does not read comes back as it is.
 QByteArray With(const QByteArray& exif, int orientation);
+
+// `xmp` with each tiff:Orientation and exif:Orientation (element or
+// attribute) set to `orientation`, or taken out when that is none of 1-8.
+QByteArray InXmp(const QByteArray& xmp, int orientation);
 } // namespace ExifOrientation

@@ -1,5 +1,6 @@
 #include "ExifThumbnail.h"
 
+#include "ImageManager.h"
 #include "TiffView.h"
 
 #include <QPair>
@@ -53,25 +54,30 @@ quint32 EntryValue(const CTiffView& tiff, qint64 entry, quint32 i)
 // walk them: the bytes they use, the offset fields that place them (entry
 // positions), and where the last of them begins that holds offsets of its
 // own that cannot be followed (a maker note, sub-IFDs): past the first cut,
-// closing up would move it.
+// closing up would move it. A directory that does not read leaves the walk
+// inexact.
 struct SKept {
     QVector<Span> spans;
     QVector<qint64> offsetFields{4};
+    QVector<qint64> directories;
     qint64 unmovable = -1;
-    int directories = 0;
-    bool valid = true;
+    bool exact = true;
 };
 
 void WalkKept(const CTiffView& tiff, qint64 ifd, SKept& kept)
 {
+    // However many pointers reach a directory, its offsets move once.
+    if (kept.directories.contains(ifd))
+        return;
+    kept.directories.append(ifd);
     const qint64 entries = tiff.U16(ifd);
-    // IFD0, Exif, GPS and Interop, each once.
-    if (++kept.directories > 4 || !tiff.Has(ifd, 2 + entries * 12 + 4)) {
-        kept.valid = false;
+    // IFD0, Exif, GPS and Interop.
+    if (kept.directories.size() > 4 || !tiff.Has(ifd, 2 + entries * 12 + 4)) {
+        kept.exact = false;
         return;
     }
     kept.spans.append({ifd, ifd + 2 + entries * 12 + 4});
-    for (qint64 e = 0; e < entries && kept.valid; ++e) {
+    for (qint64 e = 0; e < entries; ++e) {
         const qint64 entry = ifd + 2 + e * 12;
         const quint32 tag = tiff.U16(entry);
         const Span value = ValueSpan(tiff, entry);
@@ -80,10 +86,13 @@ void WalkKept(const CTiffView& tiff, qint64 ifd, SKept& kept)
             kept.offsetFields.append(entry + 8);
         }
         if (tag == TagExifIfd || tag == TagGpsIfd || tag == TagInteropIfd) {
-            kept.valid = value.first == entry + 8; // one offset, in the entry
+            // One offset, in the entry.
+            if (value.first != entry + 8) {
+                kept.exact = false;
+                continue;
+            }
             kept.offsetFields.append(entry + 8);
-            if (kept.valid)
-                WalkKept(tiff, tiff.U32(entry + 8), kept);
+            WalkKept(tiff, tiff.U32(entry + 8), kept);
         } else if (tag == TagMakerNote) {
             kept.unmovable = std::max(kept.unmovable, std::min(value.first, qint64(tiff.U32(entry + 8))));
         } else if (tag == TagSubIfds || tiff.U16(entry + 2) == TypeIfd) {
@@ -130,25 +139,21 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
     QByteArray data = exif;
     CTiffView tiff(data);
     const int base = tiff.Base();
-    if (!tiff.Valid())
-        return QByteArray();
+    // Where no reader finds IFD1, no reader finds a thumbnail.
     const qint64 ifd0 = tiff.U32(4);
-    if (!tiff.Has(ifd0, 2))
-        return QByteArray();
     const qint64 link = ifd0 + 2 + qint64(tiff.U16(ifd0)) * 12;
-    if (!tiff.Has(link, 4))
-        return QByteArray();
+    if (!tiff.Valid() || !tiff.Has(ifd0, 2) || !tiff.Has(link, 4))
+        return exif;
     const qint64 ifd1 = tiff.U32(link);
     if (ifd1 == 0)
         return exif;
+    tiff.SetU32(link, 0);
     const qint64 entries = tiff.U16(ifd1);
     if (ifd1 == ifd0 || !tiff.Has(ifd1, 2 + entries * 12 + 4))
-        return QByteArray();
+        return data;
 
     SKept kept;
     WalkKept(tiff, ifd0, kept);
-    if (!kept.valid)
-        return QByteArray();
     const QVector<Span> stays = Joined(kept.spans, tiff.Size());
 
     // What goes: IFD1, its values (unless IFD0 shares them) and the
@@ -190,20 +195,23 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
     }
     // A length that lies reaches no further than the block.
     const QVector<Span> cuts = Joined(gone, tiff.Size());
-    for (const Span& cut : cuts) {
-        if (Hits(stays, cut))
-            return QByteArray(); // the thumbnail shares bytes with what stays
-    }
-    tiff.SetU32(link, 0);
+    // A thumbnail that shares bytes with what stays (its length lies), or
+    // a walk that missed a directory, leaves nothing safe to move.
+    const bool exact =
+        kept.exact && std::none_of(cuts.begin(), cuts.end(), [&](const Span& cut) { return Hits(stays, cut); });
     // Offsets that no reader of the block knows would neither move down nor
-    // survive a cut-off: the bytes are zeroed where they lie, and only a
-    // zeroed tail (with its pad byte) leaves the block.
+    // survive a cut-off: the bytes are zeroed where they lie, up to what
+    // stays, and only a zeroed tail (with its pad byte) leaves the block.
     const qint64 first = cuts.first().first;
-    if (kept.unmovable >= first) {
-        for (const Span& cut : cuts)
-            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + cut.second), '\0');
+    if (!exact || kept.unmovable >= first) {
+        for (const Span& cut : cuts) {
+            const auto next = std::upper_bound(stays.begin(), stays.end(), cut.first,
+                                               [](qint64 at, const Span& s) { return at < s.second; });
+            const qint64 end = next == stays.end() ? cut.second : std::clamp(next->first, cut.first, cut.second);
+            std::fill(data.begin() + int(base + cut.first), data.begin() + int(base + end), '\0');
+        }
         const Span last = cuts.last();
-        if (last.second + 1 >= tiff.Size() && stays.last().second <= last.first)
+        if (exact && last.second + 1 >= tiff.Size() && stays.last().second <= last.first)
             data.truncate(int(base + last.first));
         return data;
     }
@@ -213,32 +221,29 @@ QByteArray ExifThumbnail::Without(const QByteArray& exif)
         data.truncate(int(base + first));
         return data;
     }
-    // Otherwise the cuts close up and the offsets past them move down.
+    // Otherwise the cuts close up and the offsets past them move down, by an
+    // even count so that values stay on even offsets: an odd cut keeps one
+    // zero byte.
     QVector<qint64> below{0}; // bytes cut before the end of each cut
     for (const Span& cut : cuts)
-        below.append(below.last() + cut.second - cut.first);
+        below.append(below.last() + ((cut.second - cut.first) & ~1));
     for (const qint64 field : kept.offsetFields) {
         const qint64 offset = tiff.U32(field);
+        if (offset >= tiff.Size())
+            continue; // a bad offset stays as bad, pointing at nothing
         const auto after =
             std::upper_bound(cuts.begin(), cuts.end(), offset, [](qint64 at, const Span& s) { return at < s.second; });
         tiff.SetU32(field, quint32(offset - below.at(int(after - cuts.begin()))));
     }
-    for (int i = cuts.size() - 1; i >= 0; --i)
-        data.remove(int(base + cuts.at(i).first), int(cuts.at(i).second - cuts.at(i).first));
+    for (int i = cuts.size() - 1; i >= 0; --i) {
+        const Span& cut = cuts.at(i);
+        data[int(base + cut.second - 1)] = '\0';
+        data.remove(int(base + cut.first), int((cut.second - cut.first) & ~1));
+    }
     return data;
 }
 
 void ExifThumbnail::RemoveFrom(Magick::Image& image)
 {
-    const Magick::Blob blob = image.profile("exif");
-    if (blob.length() == 0)
-        return;
-    const QByteArray exif(static_cast<const char*>(blob.data()), int(blob.length()));
-    const QByteArray cleaned = Without(exif);
-    if (cleaned == exif)
-        return;
-    if (cleaned.isEmpty())
-        image.profile("exif", Magick::Blob());
-    else
-        image.profile("exif", Magick::Blob(cleaned.constData(), size_t(cleaned.size())));
+    CImageManager::EditExif(image, Without);
 }

@@ -205,6 +205,9 @@ public:
     // bookkeeping, which would set the profiles a Photoshop block holds over
     // the image's own. The image must hold a profile already.
     static void StoreProfile(Magick::Image& image, const char* name, const QByteArray& bytes);
+    // `edit` applied to every copy of the image's Exif: its profile and the
+    // Exif in Photoshop's resource block (ImageManagerFit.cpp).
+    static void EditExif(Magick::Image& image, const std::function<QByteArray(const QByteArray&)>& edit);
 };
 
 // The image library's progress callback; client is an SProgressData.

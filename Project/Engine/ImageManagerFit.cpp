@@ -31,8 +31,8 @@ void SetProfileBytes(Magick::Image& image, const char* name, const QByteArray& b
 // Pascal name and a length per resource, name and data padded to even. A
 // length past the block, or bytes where no resource begins, end the block
 // there. `visit` gets each resource's id, where it begins, the size of its
-// name, and where its data begins and its size; the result is where the
-// walk ended.
+// name, where its data begins and its size, and where the next begins; the
+// result is where the walk ended.
 template <typename Visit> int WalkResources(const QByteArray& block, Visit visit)
 {
     int at = 0;
@@ -45,8 +45,9 @@ template <typename Visit> int WalkResources(const QByteArray& block, Visit visit
         if (size > quint32(block.size() - sizeAt - 4))
             break;
         const int end = sizeAt + 4 + int(size);
-        visit(qFromBigEndian<quint16>(block.constData() + at + 4), at, nameSize, sizeAt + 4, int(size));
-        at = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
+        const int next = end + (size % 2 && block.mid(end, 4) != "8BIM" ? 1 : 0);
+        visit(qFromBigEndian<quint16>(block.constData() + at + 4), at, nameSize, sizeAt + 4, int(size), next);
+        at = next;
     }
     return at;
 }
@@ -61,7 +62,7 @@ QByteArray RepairedResources(const QByteArray& block, bool& damaged)
 {
     QByteArray repaired;
     damaged = false;
-    const int end = WalkResources(block, [&](quint16 id, int at, int nameSize, int data, int size) {
+    const int end = WalkResources(block, [&](quint16 id, int at, int nameSize, int data, int size, int) {
         if (id == 0x040f)
             return;
         damaged = damaged || nameSize > 0 || size == 0;
@@ -75,26 +76,18 @@ QByteArray RepairedResources(const QByteArray& block, bool& damaged)
 }
 
 // Every copy of the orientation says the image's own, or, where that is
-// none, none is written (the library would write 0): the Exif profile, and
-// the Exif in Photoshop's resource block, which the library leaves as read.
+// none, none is written (the library would write 0): the Exif, also in
+// Photoshop's resource block, and the XMP, which the library leaves as read.
 // The writers take the TIFF tag and PNG's text from the image.
 void SyncOrientation(Magick::Image& image)
 {
     const int orientation = image.constImage()->orientation;
-    const QByteArray exif = CImageManager::ProfileBytes(image, "exif");
-    const QByteArray exifSynced = ExifOrientation::With(exif, orientation);
-    if (exifSynced != exif)
-        SetProfileBytes(image, "exif", exifSynced);
-    QByteArray block = CImageManager::ProfileBytes(image, "8bim");
-    QVector<QPair<int, int>> exifs;
-    WalkResources(block, [&](quint16 id, int, int, int data, int size) {
-        if (id == 0x0422)
-            exifs.append({data, size});
-    });
-    for (const QPair<int, int>& at : exifs)
-        block.replace(at.first, at.second, ExifOrientation::With(block.mid(at.first, at.second), orientation));
-    if (!exifs.isEmpty())
-        CImageManager::StoreProfile(image, "8bim", block);
+    CImageManager::EditExif(image,
+                            [orientation](const QByteArray& exif) { return ExifOrientation::With(exif, orientation); });
+    const QByteArray xmp = CImageManager::ProfileBytes(image, "xmp");
+    const QByteArray xmpSynced = ExifOrientation::InXmp(xmp, orientation);
+    if (xmpSynced != xmp)
+        SetProfileBytes(image, "xmp", xmpSynced);
 }
 
 // The most pixels per unit any writer's field holds (JPEG's is 16 bits).
@@ -134,6 +127,30 @@ bool IsGrey(const Magick::Image& image)
 }
 
 } // namespace
+
+void CImageManager::EditExif(Magick::Image& image, const std::function<QByteArray(const QByteArray&)>& edit)
+{
+    const QByteArray exif = ProfileBytes(image, "exif");
+    const QByteArray edited = edit(exif);
+    if (edited != exif)
+        SetProfileBytes(image, "exif", edited);
+    // Each Exif resource with its new length and pad.
+    const QByteArray block = ProfileBytes(image, "8bim");
+    QByteArray rebuilt;
+    int from = 0;
+    WalkResources(block, [&](quint16 id, int, int, int data, int size, int next) {
+        const QByteArray before = block.mid(data, size);
+        const QByteArray after = id == 0x0422 ? edit(before) : before;
+        if (after == before)
+            return;
+        QByteArray length(4, '\0');
+        qToBigEndian<quint32>(quint32(after.size()), length.data());
+        rebuilt += block.mid(from, data - 4 - from) + length + after + QByteArray(after.size() % 2, '\0');
+        from = next;
+    });
+    if (from > 0)
+        StoreProfile(image, "8bim", rebuilt + block.mid(from));
+}
 
 // What the library's writer for `format` cannot hold, or would write so that
 // the file does not read: metadata cut to fit, repaired or taken out (what

@@ -401,7 +401,8 @@ void TestFiltersTransforms::orientationStoredUpright_data()
     QTest::addColumn<quint32>("filter");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("source"); // jpg: Exif in APP1; psd: in the Photoshop resource block
+    QTest::addColumn<QString>("source"); // jpg: Exif in APP1; psd: in the Photoshop resource block;
+                                         // xmp: jpg with XMP's tiff:Orientation too
     for (const char* format : {"png", "tif", "jpg"}) {
         for (int o = 1; o <= 8; ++o)
             QTest::newRow(qPrintable(QString("auto rotate %1 to %2").arg(o).arg(format)))
@@ -410,6 +411,8 @@ void TestFiltersTransforms::orientationStoredUpright_data()
             << quint32(FilterType::FilterRotate) << 6 << QString(format) << "jpg";
         QTest::newRow(qPrintable(QString("auto rotate 6 of a PSD to %1").arg(format)))
             << quint32(FilterType::FilterAutoRotate) << 6 << QString(format) << "psd";
+        QTest::newRow(qPrintable(QString("auto rotate 6 with XMP to %1").arg(format)))
+            << quint32(FilterType::FilterAutoRotate) << 6 << QString(format) << "xmp";
     }
 }
 
@@ -422,15 +425,21 @@ void TestFiltersTransforms::orientationStoredUpright()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     Magick::Blob blob;
-    Photo(60, 40).write(&blob, "JPEG");
-    const QString in = dir.filePath("in." + source);
+    Magick::Image photo = Photo(60, 40);
+    const std::string xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/"
+                            "22-rdf-syntax-ns#'><rdf:Description xmlns:tiff='http://ns.adobe.com/tiff/1.0/'>"
+                            "<tiff:Orientation>6</tiff:Orientation></rdf:Description></rdf:RDF></x:xmpmeta>";
+    if (source == "xmp") // as exiftool writes it
+        photo.profile("xmp", Magick::Blob(xmp.data(), xmp.size()));
+    photo.write(&blob, "JPEG");
+    const QString in = dir.filePath(source == "psd" ? "in.psd" : "in.jpg");
     QVERIFY(BqTest::WriteFile(in, source == "psd"
                                       ? BqTest::PsdWithExifOrientation(orientation, 60, 40)
                                       : BqTest::InsertExifOrientation(BqTest::BlobBytes(blob), orientation)));
 
     CImageManager engine;
     QVERIFY(engine.Read(in));
-    if (source == "jpg")
+    if (source != "psd")
         QCOMPARE(engine.m_Properties.orientation, orientation);
     QCOMPARE(int(engine.m_Image.orientation()), orientation);
     QVERIFY(engine.ApplyFilter(Record(filter, {90, 0})));
@@ -444,6 +453,8 @@ void TestFiltersTransforms::orientationStoredUpright()
     QVERIFY(back.Read(out));
     QVERIFY2(back.m_Properties.orientation <= 1, qPrintable(QString::number(back.m_Properties.orientation)));
     QVERIFY(back.m_Image.orientation() <= Magick::TopLeftOrientation);
+    if (source == "xmp")
+        QVERIFY(CImageManager::ProfileBytes(back.m_Image, "xmp").contains("<tiff:Orientation>1</tiff:Orientation>"));
     // A second Auto Rotate finds nothing to turn.
     const Magick::Image written = back.m_Image;
     QVERIFY(back.ApplyFilter(Record(FilterType::FilterAutoRotate, {})));

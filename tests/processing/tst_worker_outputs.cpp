@@ -439,14 +439,30 @@ private slots:
         QTest::newRow("plain copy, Exif past a JPEG segment, data after its thumbnail") << quint32(0) << "make";
         // Its offsets would move: the thumbnail's bytes are zeroed in place.
         QTest::newRow("crop, maker note after the thumbnail") << quint32(5020) << "maker note";
+        // Directories after the thumbnail: its bytes zeroed where its length
+        // runs into them, else closed up by an even count, each moved once.
+        QTest::newRow("crop, thumbnail's length past the next directory") << quint32(5020) << "long thumbnail";
+        QTest::newRow("crop, GPS directory reached twice") << quint32(5020) << "GPS twice";
+        QTest::newRow("crop, odd thumbnail before the directories") << quint32(5020) << "odd thumbnail";
+        QTest::newRow("crop, Exif in a Photoshop block too") << quint32(5020) << "photoshop";
     }
     void exifThumbnail()
     {
         QFETCH(quint32, filter);
         QFETCH(QString, after);
-        const bool big = after == "make";
-        const QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80) + QByteArray(big ? 70000 : 0, 't');
+        const bool big = after == "make", first = after.endsWith("thumbnail") || after == "GPS twice";
+        QByteArray thumbnail = JpegBytes(MakePhoto(40, 30, 77), 80) + QByteArray(big ? 70000 : 0, 't');
         ExifBlockBuilder exif;
+        if (first) {
+            thumbnail += QByteArray(thumbnail.size() % 2 == (after == "odd thumbnail" ? 0 : 1), 't');
+            exif.SetThumbnailFirst().AddAscii(ExifBlockBuilder::ExifIfd, 0x9003, "2014:07:03 18:22:09");
+            exif.AddRationals(ExifBlockBuilder::GpsIfd, 0x0002, {{10, 1}, {20, 1}, {30, 1}});
+            if (after == "GPS twice") // further past the thumbnail than its length
+                exif.AddPointer(ExifBlockBuilder::ExifIfd, 0x8825, ExifBlockBuilder::GpsIfd)
+                    .AddBytes(ExifBlockBuilder::ExifIfd, 0x9286, ExifBlockBuilder::Undefined, QByteArray(4000, 'u'));
+            if (after == "long thumbnail")
+                exif.SetThumbnailLength(quint32(thumbnail.size()) + 5000);
+        }
         exif.AddAscii(ExifBlockBuilder::Ifd0, 0x010F, "Maker").SetThumbnail(thumbnail);
         if (after == "maker note")
             exif.AddBytes(ExifBlockBuilder::ExifIfd, 0x927C, ExifBlockBuilder::Undefined, "Nikon\0\2\0");
@@ -466,7 +482,12 @@ private slots:
             QByteArray png = FileBytes(src);
             QVERIFY(WriteFile(src, png.insert(33, PngChunk("eXIf", block.mid(6)))));
         } else {
-            WriteFile(src, SpliceApp1(JpegBytes(MakePhoto(200, 150, 3)), block));
+            QByteArray jpeg = SpliceApp1(JpegBytes(MakePhoto(200, 150, 3)), block);
+            const QByteArray tiff = block.mid(6) + QByteArray(block.size() % 2, '\0');
+            if (after == "photoshop") // the Exif in a Photoshop block too
+                jpeg.insert(2, JpegSegment(0xed, QByteArray("Photoshop 3.0\08BIM\x04\x22\0\0", 22) +
+                                                     ExifBlockBuilder(true).U32(quint32(tiff.size())) + tiff));
+            WriteFile(src, jpeg);
         }
         if (filter != 0) {
             SFilterRecord record = DefaultRecord(filter);
@@ -482,6 +503,12 @@ private slots:
         Magick::Image back;
         back.ping(QFile::encodeName(D + "/thumb.jpg").toStdString());
         QCOMPARE(back.attribute("exif:Make"), std::string("Maker"));
+        if (first) {
+            // Reached from the Exif directory, the library names it a thumbnail's.
+            QCOMPARE(back.attribute("exif:GPSLatitude") + back.attribute("exif:thumbnail:GPSLatitude"),
+                     std::string("10/1, 20/1, 30/1"));
+            QCOMPARE((out.indexOf("2014:07:03") - out.indexOf(QByteArray("Exif\0\0", 6)) - 6) % 2, 0);
+        }
         QCOMPARE(h.Log(LogFile).contains(" - Written without the Exif thumbnail: " + D + "/thumb.jpg"),
                  filter == 0 && big);
     }

@@ -244,9 +244,14 @@ QByteArray ExifBlockBuilder::Build() const
         at += 2 + 12 * static_cast<quint32>(entries[i].size()) + 4;
         for (const Entry& e : entries[i])
             at += static_cast<quint32>(ValueSize(e));
+        if (i == Ifd0 && m_thumbnailFirst) {
+            m_thumbnailOffset = at;
+            at += static_cast<quint32>(m_thumbnail.size() + 1) & ~1u;
+        }
     }
-    m_thumbnailOffset = at;
-    const quint32 total = at + static_cast<quint32>(m_thumbnail.size());
+    if (!m_thumbnailFirst)
+        m_thumbnailOffset = at;
+    const quint32 total = m_thumbnailFirst ? at : at + static_cast<quint32>(m_thumbnail.size());
 
     // Pass 2: the bytes.
     m_lengthFields.clear();

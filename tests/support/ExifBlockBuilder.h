@@ -61,6 +61,10 @@ public:
     // at the end of the block.
     ExifBlockBuilder& SetThumbnail(const QByteArray& jpeg);
 
+    // The thumbnail right after IFD0 and its values (padded to even), the
+    // other directories after it, as some cameras lay it out.
+    ExifBlockBuilder& SetThumbnailFirst() { return m_thumbnailFirst = true, *this; }
+
     // Corruptions.
     ExifBlockBuilder& SetThumbnailLength(quint32 statedLength);
     ExifBlockBuilder& SetByteOrderMark(const QByteArray& twoBytes);
@@ -122,6 +126,7 @@ private:
     int m_entryCount[IfdCount] = {-1, -1, -1, -1};
     qint64 m_subPointer[IfdCount] = {-1, -1, -1, -1};
     QByteArray m_thumbnail;
+    bool m_thumbnailFirst = false;
     qint64 m_thumbnailLength = -1;
     QByteArray m_byteOrderMark;
     int m_magic = 42;
