@@ -256,6 +256,33 @@ QStringList WheelOverBoxes(QWidget* top)
     }
     return boxes ? faults : QStringList{"no box shown"};
 }
+
+// The user clicks `control` (step 2's "<" onto the first photo; step 3's
+// folder, which an undo to the source folders turns grey): the box that Qt
+// moves the focus on to takes no wheel.
+QStringList WheelAfterGrey(QWidget* top, QWidget* control)
+{
+    auto* photos = top->findChild<QComboBox*>("comboImages");
+    if (!QTest::qWaitFor([photos] { return photos->count() > 1; }))
+        return {"no photos"};
+    photos->setCurrentIndex(1);
+    top->setFocus();
+    QTest::mouseClick(control, Qt::LeftButton);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    const int folders = profile->OutputFolderStruct;
+    profile->OutputFolderStruct = 2;
+    top->findChild<CMainPanel3*>()->RefreshPanel();
+    QWidget* box = QApplication::focusWidget();
+    const QPoint at = box->mapTo(top, box->rect().center());
+    QStringList faults;
+    if (control->isEnabled() || !WheelValue(box).isValid() || !box->isVisible())
+        faults << "focus not moved on to a box";
+    else
+        faults << WheelChanges(top, at, 5) << WheelChanges(top, at, -5);
+    profile->OutputFolderStruct = folders;
+    top->findChild<CMainPanel3*>()->RefreshPanel();
+    return faults;
+}
 } // namespace
 
 class TestStepsWindow : public QObject
@@ -348,6 +375,8 @@ private slots:
         QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
         QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
         QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
+        QTest::newRow("wheel after the clicked folder turns grey") << "step 3" << QString("grey editDestinationPath");
+        QTest::newRow("wheel after the clicked < turns grey") << "step 2" << QString("grey buttonPrevImage");
         for (const char* which : {"edit names", "text editor", "resize editor", "settings", "JPG options", "step 3"})
             QTest::newRow(qPrintable(QString("wheel over %1 as opened").arg(which))) << which << QString("turn");
     }
@@ -385,6 +414,11 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
+            if (probe.startsWith("grey")) { // photos for step 2's "<"
+                window->Panel1()->hooks.openFiles = [this](QWidget*, const QString&, const QString&,
+                                                           const QString&) { return photos; };
+                window->Panel1()->AddPhotos();
+            }
             if (probe == "turn") { // from step 2, where the focus is
                 window->ChangePanel(1);
                 window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
@@ -402,6 +436,8 @@ private slots:
                 faults << "run not ended";
             else if (probe == "turn")
                 faults << WheelOverBoxes(top);
+            else if (probe.startsWith("grey"))
+                faults << WheelAfterGrey(top, top->findChild<QWidget*>(probe.section(' ', 1)));
             else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
                 window->setFocus();
                 auto* page = top->findChild<QScrollArea*>("scrollPanel3");
