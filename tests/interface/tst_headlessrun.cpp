@@ -14,6 +14,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <functional>
 
 namespace
@@ -309,6 +311,10 @@ void TestHeadlessRun::exitStatus_data()
     QTest::newRow("unknown filter, not a number") << "Silent" << 1 << "/odd" << offscreen << 0
                                                   << QByteArray("brandquill: Filter Id 9999 is not known: left out\n"
                                                                 "brandquill: Resize: Param 2 'abc' is not a number");
+    // "/undecodable": the Search finds only a name that is not UTF-8, and no Image is left.
+    QTest::newRow("Search finds only undecodable names")
+        << "Silent" << 1 << "/undecodable" << offscreen << 2
+        << QByteArray("/src/sub/caf\\xE9.JPG' is not valid UTF-8: left untouched\n");
     // "/breaks" puts line breaks into the Search path: the log shows them as text.
     QTest::newRow("line breaks in a Search path")
         << "Silent" << 1 << "/breaks" << offscreen << 2
@@ -344,6 +350,12 @@ void TestHeadlessRun::exitStatus()
     if (dest == "/breaks")
         script.replace("src/sub/*.JPG",
                        "gone&#10; - Processed /x/fake.jpg&#10;&#10;Process completed without errors./*.JPG");
+    if (dest == "/undecodable") {
+        script.remove(QRegularExpression("    <Image [^\n]*\n"));
+        QVERIFY(QFile::remove(root + "/src/sub/d.jpg"));
+        const int fd = ::open(QFile::encodeName(root + "/src/sub/") + "caf\xE9.JPG", O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0 && ::close(fd) == 0);
+    }
     if (dest == "/norecord")
         WriteText(root + "/home/.local/share/Brandquill/temporaries", "in the way");
     if (dest == "/odd")
@@ -379,9 +391,11 @@ void TestHeadlessRun::exitStatus()
              printed.constData());
     for (const QString& folder : {QCoreApplication::applicationDirPath(), root})
         QVERIFY(dest.isEmpty() || dest.startsWith('/') || !QFileInfo::exists(folder + "/" + dest));
-    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord") {
+    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord" || dest == "/undecodable") {
         const QByteArray log = ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log");
-        QVERIFY2(log.contains(errors.split('\n').last().mid(12)) && QFile::exists(root + dest + "/a.png"), log);
+        QVERIFY2(log.contains(QByteArray(errors).replace("brandquill: ", "").split('\n').first()) &&
+                     QFile::exists(root + dest + "/a.png") == (dest != "/undecodable"),
+                 log);
         // A run that leaves photos undone does not say it had no errors.
         QVERIFY2(dest != "/nosearch" || printed.contains("completed with 1 errors"), printed.constData());
     }
