@@ -257,8 +257,8 @@ QStringList WheelOverBoxes(QWidget* top)
     return boxes ? faults : QStringList{"no box shown"};
 }
 
-// The user clicks `control` (step 2's "<" onto the first photo; step 3's
-// folder, which an undo to the source folders turns grey): the box that Qt
+// The user clicks `control`, which turns grey (step 2's "<" on the first
+// photo, step 3's folder as an undo takes the source folders): the box Qt
 // moves the focus on to takes no wheel.
 QStringList WheelAfterGrey(QWidget* top, QWidget* control)
 {
@@ -268,18 +268,14 @@ QStringList WheelAfterGrey(QWidget* top, QWidget* control)
     photos->setCurrentIndex(1);
     top->setFocus();
     QTest::mouseClick(control, Qt::LeftButton);
-    CUserProfile* profile = CUserProfile::GetInstance();
-    const int folders = profile->OutputFolderStruct;
-    profile->OutputFolderStruct = 2;
+    CUserProfile::GetInstance()->OutputFolderStruct = 2;
     top->findChild<CMainPanel3*>()->RefreshPanel();
     QWidget* box = QApplication::focusWidget();
     const QPoint at = box->mapTo(top, box->rect().center());
-    QStringList faults;
-    if (control->isEnabled() || !WheelValue(box).isValid() || !box->isVisible())
-        faults << "focus not moved on to a box";
-    else
-        faults << WheelChanges(top, at, 5) << WheelChanges(top, at, -5);
-    profile->OutputFolderStruct = folders;
+    const QStringList faults = control->isEnabled() || !WheelValue(box).isValid()
+                                   ? QStringList{"focus moved to no box"}
+                                   : WheelChanges(top, at, 5) + WheelChanges(top, at, -5);
+    CUserProfile::GetInstance()->OutputFolderStruct = 0;
     top->findChild<CMainPanel3*>()->RefreshPanel();
     return faults;
 }
@@ -353,6 +349,8 @@ private slots:
     {
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("probe");
+        QTest::newRow("wheel after the clicked folder turns grey") << "step 3" << QString("grey editDestinationPath");
+        QTest::newRow("wheel after the clicked < turns grey") << "step 2" << QString("grey buttonPrevImage");
         QTest::newRow("step 1") << "step 1" << QString("keys");
         QTest::newRow("step 2") << "step 2" << QString("keys");
         QTest::newRow("step 3") << "step 3" << QString("keys");
@@ -375,8 +373,6 @@ private slots:
         QTest::newRow("step 3 on 640 x 360") << "step 3" << QString("fits 640x360");
         QTest::newRow("edit names on 640 x 360") << "edit names" << QString("fits 640x360");
         QTest::newRow("wheel over step 3 on 640 x 360") << "step 3" << QString("wheel 640x360");
-        QTest::newRow("wheel after the clicked folder turns grey") << "step 3" << QString("grey editDestinationPath");
-        QTest::newRow("wheel after the clicked < turns grey") << "step 2" << QString("grey buttonPrevImage");
         for (const char* which : {"edit names", "text editor", "resize editor", "settings", "JPG options", "step 3"})
             QTest::newRow(qPrintable(QString("wheel over %1 as opened").arg(which))) << which << QString("turn");
     }
@@ -414,11 +410,8 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
-            if (probe.startsWith("grey")) { // photos for step 2's "<"
-                window->Panel1()->hooks.openFiles = [this](QWidget*, const QString&, const QString&,
-                                                           const QString&) { return photos; };
+            if (probe.startsWith("grey")) // the photos back, for "<"
                 window->Panel1()->AddPhotos();
-            }
             if (probe == "turn") { // from step 2, where the focus is
                 window->ChangePanel(1);
                 window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
