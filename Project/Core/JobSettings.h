@@ -51,6 +51,24 @@ struct SJobSettings {
     bool SaveOnDiskFTP = false;
     bool SaveOnDiskFacebook = false;
     bool SaveOnDiskFlickr = false;
+    // Whether a run keeps its output in the output folder, or only hands it on.
+    bool KeepsOutputOnDisk() const
+    {
+        switch (Destination) {
+        case 1:
+            return true;
+        case 2:
+            return SaveOnDiskMail;
+        case 3:
+            return SaveOnDiskFTP;
+        case 4:
+            return SaveOnDiskFlickr;
+        case 5:
+            return SaveOnDiskFacebook;
+        default:
+            return false;
+        }
+    }
     QString FTPUser;
     QString FTPPassword; // stored form (EncryptString)
     QString FTPHost;

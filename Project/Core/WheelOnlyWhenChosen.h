@@ -4,8 +4,9 @@
 
 // From now on, in every window of the application, a combo box, spin box,
 // slider or dial takes the wheel only while it has the focus that the user
-// gave it: by a click, Tab, Shift+Tab or its access key. Focus the program
-// sets (a page or dialog that opens) does not count; focus given back as it
+// gave it: by a click, Tab, Shift+Tab or its access key. Focus that Qt or
+// the program moves (a page or dialog that opens, a control disabled or
+// hidden, an undo) does not count, whatever its reason; focus given back as it
 // was (a window activated again, a popup closed) keeps what it was. Any other
 // turn goes on to the box's parents, so that a page that scrolls scrolls.
 // The keyboard is left alone. Installing it again does nothing.

@@ -31,7 +31,10 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
 
     const int count = m_listImages->images.size();
     if (count == 0) {
-        if (!silent)
+        // A script's Searches that left photos out say so in its run's log.
+        if (profile.RunFromScript && m_searchFailures > 0)
+            RunProcessDialog();
+        else if (!silent)
             Ask(QMessageBox::Warning, tr("There are no photos to process."), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
@@ -43,7 +46,8 @@ void MainWindow::OnPanelConvert(bool askConfirmation)
         Ask(QMessageBox::Question, tr("Ready to process %1 photos?").arg(count), QMessageBox::Yes | QMessageBox::No,
             QMessageBox::Yes) != QMessageBox::Yes)
         return;
-    if (profile.OutputFolderStruct == 0 || profile.OutputFolderStruct == 1) {
+    // Output that is only uploaded or mailed goes through the temporary folder.
+    if ((profile.OutputFolderStruct == 0 || profile.OutputFolderStruct == 1) && profile.KeepsOutputOnDisk()) {
         if (profile.DestPath.isEmpty()) {
             Ask(QMessageBox::Warning,
                 tr("An output folder, for the edited photos, needs to be selected before processing (Step 3 > "

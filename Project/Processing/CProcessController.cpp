@@ -60,26 +60,7 @@ CProcessController::CProcessController(QWidget* parent, const SProcessHooks& hoo
     // Only FTP and Flickr keep the dialog open after the run; a destination
     // without a page (5) or unknown ends like a folder run.
     m_canClose = m_destination != 3 && m_destination != 4;
-    switch (m_destination) {
-    case 1:
-        m_keepOutputFiles = true;
-        break;
-    case 2:
-        m_keepOutputFiles = m_pProfile->SaveOnDiskMail;
-        break;
-    case 3:
-        m_keepOutputFiles = m_pProfile->SaveOnDiskFTP;
-        break;
-    case 4:
-        m_keepOutputFiles = m_pProfile->SaveOnDiskFlickr;
-        break;
-    case 5:
-        m_keepOutputFiles = m_pProfile->SaveOnDiskFacebook;
-        break;
-    default:
-        m_keepOutputFiles = false;
-        break;
-    }
+    m_keepOutputFiles = m_pProfile->KeepsOutputOnDisk();
     connect(ui->linkShowLog, &QLabel::linkActivated, this, [this](const QString& link) {
         m_hooks.openUrl(QUrl(link));
     });

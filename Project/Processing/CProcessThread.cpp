@@ -37,26 +37,7 @@ CProcessThread::CProcessThread(QObject* parent)
       ,
       m_Engine(std::make_unique<CImageManager>())
 {
-    switch (m_pProfile->Destination) {
-    case 1:
-        m_KeepOnDisk = true;
-        break;
-    case 2:
-        m_KeepOnDisk = m_pProfile->SaveOnDiskMail;
-        break;
-    case 3:
-        m_KeepOnDisk = m_pProfile->SaveOnDiskFTP;
-        break;
-    case 4:
-        m_KeepOnDisk = m_pProfile->SaveOnDiskFlickr;
-        break;
-    case 5:
-        m_KeepOnDisk = m_pProfile->SaveOnDiskFacebook;
-        break;
-    default:
-        m_KeepOnDisk = false;
-        break;
-    }
+    m_KeepOnDisk = m_pProfile->KeepsOutputOnDisk();
 }
 
 CProcessThread::~CProcessThread()

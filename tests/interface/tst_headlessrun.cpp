@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <functional>
 
 namespace
@@ -313,6 +314,9 @@ void TestHeadlessRun::exitStatus_data()
     QTest::newRow("decimal folder mode") << "Silent" << 1 << "/decimal" << offscreen << 0
                                          << QByteArray("brandquill: Property OutputFolderStruct '2.0' is not a whole "
                                                        "number in its range: read as 2");
+    QTest::newRow("Search finds only undecodable names")
+        << "Silent" << 1 << "/undecodable" << offscreen << 2
+        << QByteArray("/src/sub/caf\\xE9.JPG' is not valid UTF-8: left untouched\n");
     // "/breaks" puts line breaks into the Search path: the log shows them as text.
     QTest::newRow("line breaks in a Search path")
         << "Silent" << 1 << "/breaks" << offscreen << 2
@@ -350,6 +354,11 @@ void TestHeadlessRun::exitStatus()
                        "gone&#10; - Processed /x/fake.jpg&#10;&#10;Process completed without errors./*.JPG");
     if (dest == "/decimal")
         script.replace("OutputFolderStruct\">0", "OutputFolderStruct\">2.0");
+    if (dest == "/undecodable") { // no Image, and the Search's one photo under a Latin-1 name
+        script.remove(QRegularExpression("    <Image [^\n]*\n"));
+        const QByteArray sub = QFile::encodeName(root + "/src/sub/");
+        QCOMPARE(std::rename(sub + "d.jpg", sub + "caf\xE9.JPG"), 0);
+    }
     if (dest == "/norecord")
         WriteText(root + "/home/.local/share/Brandquill/temporaries", "in the way");
     if (dest == "/odd")
@@ -385,10 +394,13 @@ void TestHeadlessRun::exitStatus()
              printed.constData());
     for (const QString& folder : {QCoreApplication::applicationDirPath(), root})
         QVERIFY(dest.isEmpty() || dest.startsWith('/') || !QFileInfo::exists(folder + "/" + dest));
-    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord" || dest == "/decimal") {
+    if (dest == "/odd" || dest == "/nosearch" || dest == "/norecord" || dest == "/decimal" ||
+        dest == "/undecodable") {
         const QByteArray log = ProcTest::ReadAll(root + "/home/Documents/Brandquill/Brandquill.log");
         const QString outputs = root + (dest == "/decimal" ? "/src" : dest);
-        QVERIFY2(log.contains(errors.split('\n').last().mid(12)) && QFile::exists(outputs + "/a.png"), log);
+        QVERIFY2(log.contains(QByteArray(errors).replace("brandquill: ", "").split('\n').first()) &&
+                     QFile::exists(outputs + "/a.png") == (dest != "/undecodable"),
+                 log);
         // A run that leaves photos undone does not say it had no errors.
         QVERIFY2(dest != "/nosearch" || printed.contains("completed with 1 errors"), printed.constData());
     }

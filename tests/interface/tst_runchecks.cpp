@@ -70,6 +70,7 @@ private slots:
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("folderMode");
         // "" none, "missing" a missing nested folder, "file", "under a file", "flickr" upload there,
+        // "upload only" the missing folder while nothing is kept on disk,
         // "linked" the missing folder named through link/.. with link -> out/z
         QTest::addColumn<QString>("dest");
         QTest::addColumn<bool>("disableNotifications");
@@ -107,6 +108,8 @@ private slots:
                                 << 0 << false;
         QTest::newRow("missing through a linked folder's ..")
             << 3 << false << 1 << "linked" << true << false << none << QStringList{kReady} << 1 << true;
+        QTest::newRow("missing, upload only") << 3 << false << 1 << "upload only" << false << false << QList<int>{yes}
+                                              << QStringList{kReady} << 1 << false;
         QTest::newRow("missing, notifications off")
             << 3 << false << 0 << "missing" << true << true << none << QStringList{kReady} << 1 << true;
         QTest::newRow("delete, Cancel") << 3 << false << 2 << "" << false << true << QList<int>{yes, cancel}
@@ -153,6 +156,7 @@ private slots:
         profile->DisableNotifications = disableNotifications;
         profile->DeleteSource = deleteSource;
         profile->Destination = dest == "flickr" ? 4 : 5;
+        profile->SaveOnDiskFacebook = dest != "upload only";
         profile->HideProcessing = dest == "flickr"; // a run that starts closes by itself
         for (int answer : answers)
             recorder.answers << QMessageBox::StandardButton(answer);

@@ -256,6 +256,29 @@ QStringList WheelOverBoxes(QWidget* top)
     }
     return boxes ? faults : QStringList{"no box shown"};
 }
+
+// The user clicks `control`, which turns grey (step 2's "<" on the first
+// photo, step 3's folder as an undo takes the source folders): the box Qt
+// moves the focus on to takes no wheel.
+QStringList WheelAfterGrey(QWidget* top, QWidget* control)
+{
+    auto* photos = top->findChild<QComboBox*>("comboImages");
+    if (!QTest::qWaitFor([photos] { return photos->count() > 1; }))
+        return {"no photos"};
+    photos->setCurrentIndex(1);
+    top->setFocus();
+    QTest::mouseClick(control, Qt::LeftButton);
+    CUserProfile::GetInstance()->OutputFolderStruct = 2;
+    top->findChild<CMainPanel3*>()->RefreshPanel();
+    QWidget* box = QApplication::focusWidget();
+    const QPoint at = box->mapTo(top, box->rect().center());
+    const QStringList faults = control->isEnabled() || !WheelValue(box).isValid()
+                                   ? QStringList{"focus moved to no box"}
+                                   : WheelChanges(top, at, 5) + WheelChanges(top, at, -5);
+    CUserProfile::GetInstance()->OutputFolderStruct = 0;
+    top->findChild<CMainPanel3*>()->RefreshPanel();
+    return faults;
+}
 } // namespace
 
 class TestStepsWindow : public QObject
@@ -326,6 +349,8 @@ private slots:
     {
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("probe");
+        QTest::newRow("wheel after the clicked folder turns grey") << "step 3" << QString("grey editDestinationPath");
+        QTest::newRow("wheel after the clicked < turns grey") << "step 2" << QString("grey buttonPrevImage");
         QTest::newRow("step 1") << "step 1" << QString("keys");
         QTest::newRow("step 2") << "step 2" << QString("keys");
         QTest::newRow("step 3") << "step 3" << QString("keys");
@@ -385,6 +410,8 @@ private slots:
             hooks.openUrl = [](const QUrl&) {};
             dialog.reset(new CProcessController(window.get(), hooks));
         } else if (which.startsWith("step")) {
+            if (probe.startsWith("grey")) // the photos back, for "<"
+                window->Panel1()->AddPhotos();
             if (probe == "turn") { // from step 2, where the focus is
                 window->ChangePanel(1);
                 window->Panel2()->findChild<QWidget*>("comboImages")->setFocus();
@@ -402,6 +429,8 @@ private slots:
                 faults << "run not ended";
             else if (probe == "turn")
                 faults << WheelOverBoxes(top);
+            else if (probe.startsWith("grey"))
+                faults << WheelAfterGrey(top, top->findChild<QWidget*>(probe.section(' ', 1)));
             else if (probe.startsWith("wheel")) { // down and back up over the format's box, which has no focus
                 window->setFocus();
                 auto* page = top->findChild<QScrollArea*>("scrollPanel3");

@@ -152,6 +152,7 @@ void RunQuestions(const QString& photo)
     profile->DestPath = QDir::tempPath() + "/shots/out";
     profile->DeleteSource = true;
     profile->Destination = 5; // the checks only: no batch
+    profile->SaveOnDiskFacebook = true; // its output kept on disk, so its folder is checked
     window->OnPanelConvert(true);
 }
 
