@@ -251,6 +251,11 @@ QString CPathSafety::NameKey(const QString& name)
     return QString(reinterpret_cast<const QChar*>(key.getBuffer()), key.length());
 }
 
+QString CPathSafety::PathKey(const QString& path)
+{
+    return NameKey(QDir::cleanPath(path));
+}
+
 QString CPathSafety::NotRegularFileReason(const QString& path)
 {
     struct stat st;

@@ -55,6 +55,10 @@ public:
     // meets NFD, "ς" meets "Σ" and "ﬁ" meets "fi", as folding file systems
     // and servers may make them one file. Only for comparing, never a name.
     static QString NameKey(const QString& name);
+    // NameKey of a whole path, every folder folded as the name is: a
+    // folding file system makes "Trip/a.jpg" and "TRIP/A.JPG" one file, and
+    // exfat-fuse gives each spelling an inode number of its own.
+    static QString PathKey(const QString& path);
 
     // Why `path` must not be opened as a photo: "" when it leads, after
     // links, to a regular file; otherwise a short reason ("... is a named

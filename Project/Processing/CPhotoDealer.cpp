@@ -1,8 +1,11 @@
 #include "CPhotoDealer.h"
 
+#include "PathSafety.h"
+
 CPhotoDealer::CPhotoDealer(const QList<SImageRecord>& photos) : m_Photos(photos)
 {
     for (const SImageRecord& photo : photos) {
+        m_Spellings.insert(CPathSafety::PathKey(photo.path), photo.path);
         const SFileIdentity identity = SFileIdentity::Of(photo.path);
         if (!identity.exists)
             continue;
@@ -22,6 +25,13 @@ bool CPhotoDealer::Take(SImageRecord& photo)
 
 bool CPhotoDealer::IsOtherPhoto(const QString& path, const QString& own) const
 {
+    // By the folded path first: where each spelling has an inode number of
+    // its own, only the names tell that two are one file.
+    const QStringList spelt = m_Spellings.values(CPathSafety::PathKey(path));
+    for (const QString& listed : spelt) {
+        if (listed != own && StillListed(listed))
+            return true;
+    }
     const SFileIdentity identity = SFileIdentity::Of(path);
     if (!identity.exists)
         return false;

@@ -26,8 +26,9 @@ public:
     int Count() const { return m_Photos.size(); }
 
     // Whether `path` leads to the file of a photo of the run other than the
-    // one listed as `own`, as that file was when the run began: an output
-    // there would destroy a photo, read or not.
+    // one listed as `own`, as that file was when the run began, or is spelt
+    // as another's path folded: an output there would destroy a photo, read
+    // or not.
     bool IsOtherPhoto(const QString& path, const QString& own) const;
     // Whether the photo listed as `path` is still the file it was when the
     // run began, and not something written over it since.
@@ -40,5 +41,6 @@ private:
     const QList<SImageRecord> m_Photos;
     QHash<FileId, QString> m_Files; // to the listed path of that file
     QHash<QString, FileId> m_Ids;
+    QMultiHash<QString, QString> m_Spellings; // from the folded path to the listed ones
     std::atomic<int> m_Next{0};
 };

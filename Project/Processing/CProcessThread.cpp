@@ -493,9 +493,15 @@ void CProcessThread::DeleteSourceIfComplete(const QStringList& written)
     // not the photo.
     if (dealer && !dealer->StillListed(m_SourcePath))
         return;
-    // The output may now stand where the source was.
+    // The output may now stand where the source was. exfat-fuse gives each
+    // spelling its own inode number: one spelt otherwise ("a.jpg" for
+    // "a.JPG") took the source's place if the folder no longer lists the
+    // source's own spelling.
+    const QFileInfo source(m_SourcePath);
     for (const QString& file : written) {
-        if (CPathSafety::IsSameFile(m_SourcePath, file))
+        if (CPathSafety::IsSameFile(m_SourcePath, file) ||
+            (CPathSafety::PathKey(m_SourcePath) == CPathSafety::PathKey(file) &&
+             !source.dir().entryList(QDir::Files | QDir::Hidden | QDir::System).contains(source.fileName())))
             return;
     }
     DisableReadOnly(m_SourcePath);

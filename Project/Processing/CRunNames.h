@@ -5,17 +5,19 @@
 #include <QMutex>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <mutex>
 
 // The output names a run has handed out, shared by its workers. A name is
-// held for the folder it really is, not for the folder as spelt: through a
-// link, "." or a bind mount two photos would otherwise get one file. Names
-// that CPathSafety::NameKey makes one are one name. Its ledger holds the
-// files the run has put in place, which no commit of the run replaces: it
-// sees what no rule on spellings can (a folder that folds by rules of its
-// own), while the key sees what the ledger cannot (a file system that gives
-// each spelling of one file its own inode number, as exfat-fuse does).
+// held for its whole path folded (CPathSafety::PathKey), so that a folding
+// file system never gets two outputs in one file however its folders are
+// spelt, and for the folder it really is: through a link, "." or a bind
+// mount two photos would otherwise get one file. An inode number only ever
+// says that two spellings are one: exfat-fuse gives each spelling its own.
+// Its ledger holds the files the run has put in place, which no commit of
+// the run replaces: it sees what no rule on spellings can (a folder that
+// folds by rules of its own).
 class CRunNames
 {
 public:
@@ -23,17 +25,17 @@ public:
     // one step for the other workers.
     std::unique_lock<QMutex> Lock() { return std::unique_lock<QMutex>(m_Lock); }
     // With the lock held only.
-    bool Holds(const QString& path) const { return m_Keys.contains(Key(path)); }
-    void Add(const QString& path) { m_Keys.insert(Key(path)); }
+    bool Holds(const QString& path) const;
+    void Add(const QString& path);
 
     COutputLedger& Ledger() { return m_Ledger; }
 
     void Clear();
 
 private:
-    // The folder's device and inode and the name's key; for a folder that
-    // is not there, the whole path's key.
-    static QString Key(const QString& path);
+    // The whole path's key and, for a folder that is there, its device and
+    // inode with the name's key.
+    static QStringList Keys(const QString& path);
 
     QMutex m_Lock;
     QSet<QString> m_Keys;

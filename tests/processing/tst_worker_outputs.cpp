@@ -17,6 +17,7 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTime>
@@ -819,6 +820,34 @@ private slots:
                                "out/" + first + ".jpg=64x48", "out/" + second + " (2).jpg=36x28"}
                 << QStringList{"%1/out/" + second + " (2).jpg" + taken} << exfat;
         }
+        // Folders too: each spelling of a folder has an inode number of its
+        // own, and an output never replaces another, nor another's source.
+        QTest::newRow("folders spelt two ways, own inodes, moved")
+            << 1 << "keep" << true << true << false << QStringList{"src/Trip/a.jpg=64x48", "src/TRIP/a.jpg=36x28"}
+            << QStringList{"out/Trip/a.jpg=64x48", "out/Trip/a (2).jpg=36x28"}
+            << QStringList{"%1/out/TRIP/a (2).jpg" + taken} << exfat;
+        QTest::newRow("folders spelt two ways, own inodes, written")
+            << 1 << "JPG" << true << false << false << QStringList{"src/Trip/a.png=64x48", "src/TRIP/a.png=36x28"}
+            << QStringList{"src/Trip/a.png=64x48", "src/TRIP/a.png=36x28", "out/Trip/a.jpg=64x48",
+                           "out/Trip/a (2).jpg=36x28"}
+            << QStringList{"%1/out/TRIP/a (2).jpg" + taken} << exfat;
+        QTest::newRow("subfolders of folders spelt two ways, own inodes")
+            << 3 << "JPG" << true << true << false << QStringList{"out/Trip/a.jpg=64x48", "out/TRIP/A.png=36x28"}
+            << QStringList{"out/Trip/sub/a.jpg=64x48", "out/Trip/sub/A (2).jpg=36x28"}
+            << QStringList{"%1/out/TRIP/sub/A (2).jpg" + taken} << exfat;
+        for (bool deleteSource : {true, false})
+            QTest::newRow(deleteSource ? "another photo's source spelt otherwise, own inodes, moved"
+                                       : "another photo's source spelt otherwise, own inodes")
+                << 2 << "PNG" << true << deleteSource << false
+                << QStringList{"out/IMG_0001.JPG=64x48", "out/img_0001.png=36x28"}
+                << QStringList{"out/IMG_0001 (2).png=64x48", "out/img_0001.png=36x28"} +
+                       (deleteSource ? QStringList() : QStringList{"out/IMG_0001.JPG=64x48"})
+                << QStringList{"%1/out/IMG_0001 (2).png" + taken} << exfat;
+        // Where names do not fold, two folders are two: the second takes a number.
+        QTest::newRow("folders spelt two ways, no folding")
+            << 1 << "keep" << true << true << false << QStringList{"src/Trip/a.jpg=64x48", "src/TRIP/a.jpg=36x28"}
+            << QStringList{"out/Trip/a.jpg=64x48", "out/TRIP/a (2).jpg=36x28"}
+            << QStringList{"%1/out/TRIP/a (2).jpg" + taken} << QString();
     }
 
     void sharedNames()
@@ -832,6 +861,20 @@ private slots:
         QFETCH(QStringList, left);
         QFETCH(QStringList, notes);
         QFETCH(QString, limits);
+        // Set first: a folding folder takes its photos as it would take any file.
+        // The first variable decides whether the row can run here.
+        const QStringList settings = limits.split(' ', Qt::SkipEmptyParts);
+        const QByteArray variable = settings.value(0).section('=', 0, 0).toUtf8();
+        const QString limit = (variable == "BQ_FOLD_FOLDER" ? T + "/" : QString()) + settings.value(0).section('=', 1);
+        for (const QString& setting : settings)
+            qputenv(setting.section('=', 0, 0).toUtf8(), setting.section('=', 1).toUtf8());
+        if (!variable.isEmpty())
+            qputenv(variable, limit.toUtf8());
+        // Kept to the end: the checks see the files as the run did.
+        const auto unset = qScopeGuard([&] {
+            for (const QString& setting : settings)
+                qunsetenv(setting.section('=', 0, 0).toUtf8());
+        });
         QStringList photos;
         for (const QString& entry : sources) {
             if (entry.contains("->")) {
@@ -863,22 +906,12 @@ private slots:
             if (value != "old")
                 photos << path;
         }
-        // The first variable decides whether the row can run here.
-        const QStringList settings = limits.split(' ', Qt::SkipEmptyParts);
-        const QByteArray variable = settings.value(0).section('=', 0, 0).toUtf8();
-        const QString value = (variable == "BQ_FOLD_FOLDER" ? T + "/" : QString()) + settings.value(0).section('=', 1);
-        for (const QString& setting : settings)
-            qputenv(setting.section('=', 0, 0).toUtf8(), setting.section('=', 1).toUtf8());
-        if (!variable.isEmpty())
-            qputenv(variable, value.toUtf8());
         // "ß" found as "SS" where names fold; only the _nolinks run claims names.
         const bool folds =
-            variable == "BQ_FOLD_FOLDER" && WriteFile(value + "/\u00df", "") && QFile::remove(value + "/SS");
+            variable == "BQ_FOLD_FOLDER" && WriteFile(limit + "/\u00df", "") && QFile::remove(limit + "/SS");
         const bool claims = variable == "BQ_REPLACE_AT_CLAIM" && !qEnvironmentVariableIsEmpty("BQ_NO_HARD_LINKS");
         if ((variable == "BQ_FOLD_FOLDER" && !folds) || (variable == "BQ_REPLACE_AT_CLAIM" && !claims)) {
-            QFile::remove(value + "/\u00df");
-            for (const QString& setting : settings)
-                qunsetenv(setting.section('=', 0, 0).toUtf8());
+            QFile::remove(limit + "/\u00df");
             QSKIP("names are folded, or claimed where there are no hard links, only as the limited file-system library "
                   "emulates it");
         }
@@ -892,8 +925,6 @@ private slots:
         if (raced)
             h.engineFactory = [] { return std::make_unique<RacingEngine>(); };
         const bool ran = h.RunJob(photos);
-        for (const QString& setting : settings)
-            qunsetenv(setting.section('=', 0, 0).toUtf8());
         P->SilentRun = false;
         QVERIFY(ran);
         QCOMPARE(h.Errors(), 0);

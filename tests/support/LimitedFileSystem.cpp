@@ -6,12 +6,13 @@
 // would take the name between a look and the rename.
 //
 // More, each set by its variable:
-// - BQ_FOLD_FOLDER=<absolute folder>: names in that folder are looked up as
-//   a casefold ext4 folder (or an SMB share, an exFAT card) does: by NFD and
-//   full case folding, "Straße" finding "STRASSE"; a new name is kept as
-//   spelt.
+// - BQ_FOLD_FOLDER=<absolute folder>: names below that folder, folders' too,
+//   are looked up as a casefold ext4 folder (or an SMB share, an exFAT card)
+//   does: by NFD and full case folding, "Straße" finding "STRASSE"; a new
+//   name is kept as spelt.
 // - BQ_FOLD_OWN_INODES=1: there, as on exfat-fuse, a spelling other than the
-//   entry's own finds the file under an inode number of its own.
+//   entries' own finds the file or folder, and the file opened by it,
+//   under an inode number of its own.
 // - BQ_RENAME_DELAY_MS=<ms>: every rename() waits that long first, as on a
 //   network share.
 // - BQ_EXIT_AT_RENAME=<file name>: the process ends at a rename() to that
@@ -77,23 +78,17 @@ std::u16string FoldKey(const char* name)
     return std::u16string(reinterpret_cast<const char16_t*>(key), size_t(length));
 }
 
-// `path`, its name spelt as the entry of the folding folder that it folds
-// to, when there is one.
-std::string Folded(const char* path)
+// The entry of `folder` that `name` folds to, or `name` when there is none.
+std::string Entry(const std::string& folder, const std::string& name)
 {
-    const char* folder = std::getenv("BQ_FOLD_FOLDER");
-    if (!folder || !path)
-        return path ? path : "";
-    const char* name = BaseName(path);
-    const size_t length = std::strlen(folder);
-    if (size_t(name - path) != length + 1 || std::strncmp(path, folder, length) != 0 || !*name)
-        return path;
-    const std::u16string key = FoldKey(name);
-    std::string found = path;
-    if (DIR* entries = ::opendir(folder)) {
+    if (name.empty() || name == "." || name == "..")
+        return name;
+    const std::u16string key = FoldKey(name.c_str());
+    std::string found = name;
+    if (DIR* entries = Real<DIR* (*)(const char*)>("opendir")(folder.c_str())) {
         while (const dirent* entry = ::readdir(entries)) {
             if (FoldKey(entry->d_name) == key) {
-                found = std::string(folder) + "/" + entry->d_name;
+                found = entry->d_name;
                 break;
             }
         }
@@ -102,12 +97,37 @@ std::string Folded(const char* path)
     return found;
 }
 
+// `path`, each name below the folding folder, folders too, spelt as the
+// entry that it folds to, where there is one.
+std::string Folded(const char* path)
+{
+    const char* folder = std::getenv("BQ_FOLD_FOLDER");
+    if (!folder || !path)
+        return path ? path : "";
+    const size_t length = std::strlen(folder);
+    if (std::strncmp(path, folder, length) != 0 || path[length] != '/')
+        return path;
+    std::string found = folder;
+    for (const char* name = path + length + 1;; ++name) {
+        const char* end = std::strchr(name, '/');
+        const std::string spelt = end ? std::string(name, end) : std::string(name);
+        found += "/" + Entry(found, spelt);
+        if (!end)
+            return found;
+        name = end;
+    }
+}
+
 // The inode number that a stat of `path`, found as `real`, reports.
 template <typename Number> void OwnInode(const char* path, const std::string& real, Number& inode)
 {
     if (std::getenv("BQ_FOLD_OWN_INODES") && path && real != path)
         inode = Number(std::hash<std::string>()(path) | (1ULL << 62));
 }
+
+// The spelling each open file was opened by where it has a number of its
+// own: exfat-fuse reports that number for the open file too.
+std::string g_Spelt[1024];
 
 mode_t ModeOf(int flags, va_list arguments)
 {
@@ -131,6 +151,8 @@ int OpenAt(const char* symbol, int folder, const char* path, int flags, mode_t m
 {
     const std::string real = Folded(path);
     const int fd = Real<int (*)(int, const char*, int, ...)>(symbol)(folder, real.c_str(), flags, mode);
+    if (fd >= 0 && fd < 1024)
+        g_Spelt[fd] = std::getenv("BQ_FOLD_OWN_INODES") && real != path ? path : "";
     ReplaceClaim(real.c_str(), flags, fd);
     return fd;
 }
@@ -209,6 +231,17 @@ FILE* fopen64(const char* path, const char* how)
     }
 BQ_FOLDED(access, int)
 BQ_FOLDED(chmod, mode_t)
+BQ_FOLDED(mkdir, mode_t)
+
+DIR* opendir(const char* path)
+{
+    return Real<DIR* (*)(const char*)>("opendir")(Folded(path).c_str());
+}
+
+char* realpath(const char* path, char* resolved) noexcept
+{
+    return Real<char* (*)(const char*, char*)>("realpath")(Folded(path).c_str(), resolved);
+}
 
 // The stat calls, each on the folded path, with the inode number it reports.
 #define BQ_STAT(name, inode, parameters, arguments)                                                                    \
@@ -231,6 +264,24 @@ BQ_STAT(fstatat64, st_ino, int folder COMMA const char* path COMMA struct stat64
 BQ_STAT(statx, stx_ino,
         int folder COMMA const char* path COMMA int flags COMMA unsigned int mask COMMA struct statx* st,
         folder COMMA real.c_str() COMMA flags COMMA mask COMMA st)
+
+#define BQ_FSTAT(name, type)                                                                                           \
+    int name(int fd, type* st) noexcept                                                                                \
+    {                                                                                                                  \
+        const int result = Real<int (*)(int, type*)>(#name)(fd, st);                                                   \
+        if (result == 0 && fd >= 0 && fd < 1024 && !g_Spelt[fd].empty())                                               \
+            OwnInode(g_Spelt[fd].c_str(), std::string(), st->st_ino);                                                  \
+        return result;                                                                                                 \
+    }
+BQ_FSTAT(fstat, struct stat)
+BQ_FSTAT(fstat64, struct stat64)
+
+int close(int fd)
+{
+    if (fd >= 0 && fd < 1024)
+        g_Spelt[fd].clear();
+    return Real<int (*)(int)>("close")(fd);
+}
 
 int unlink(const char* path) noexcept
 {
