@@ -5,8 +5,10 @@
 
 #include "ExifOrientation.h"
 #include "ExifThumbnail.h"
+#include "ICCProfiles.h"
 
 #include <QPair>
+#include <QStringList>
 #include <QVector>
 #include <QtEndian>
 
@@ -133,6 +135,34 @@ bool IsGrey(const Magick::Image& image)
     return grey;
 }
 
+// Whether the library's writer for `format` stores an ICC profile.
+bool WriterTakesIcc(const QString& format)
+{
+    static const QStringList takers = {"JPG", "JPEG", "JPE", "TIF", "TIFF", "PNG", "PSD", "PICT", "PCT", "GIF", "BMP"};
+    return takers.contains(format);
+}
+
+// The ICC profile goes with the photo only where its writer stores it, where
+// readers can parse it, and where it is for pixels like the image's: one for
+// grey pixels on colour ones shows other colours, or none.
+void FitIccProfile(Magick::Image& image, const QString& format, QStringList& leftOut)
+{
+    const Magick::Blob icc = image.profile("icc");
+    if (icc.length() == 0)
+        return;
+    QString why;
+    if (!WriterTakesIcc(format))
+        why = QStringLiteral("the ICC profile (the %1 writer stores none)").arg(format);
+    else if (!CICCProfiles::IsWhole(icc.data(), icc.length()))
+        why = QStringLiteral("the ICC profile (cut short or without tags)");
+    else if (CImageManager::IccSpace(icc) == QLatin1String("GRAY") && !IsGrey(image))
+        why = QStringLiteral("the ICC profile for grey pixels");
+    if (why.isEmpty())
+        return;
+    SetProfileBytes(image, "icc", QByteArray());
+    leftOut << why;
+}
+
 } // namespace
 
 // What the library's writer for `format` cannot hold, or would write so that
@@ -158,6 +188,7 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
         image.modifyImage();
         image.image()->x_resolution = image.image()->y_resolution = 0;
     }
+    FitIccProfile(image, format, leftOut);
     if (format == QLatin1String("JP2") || format == QLatin1String("JPC") || format == QLatin1String("J2K")) {
         CutText(image, "comment", kJp2CommentBytes, leftOut);
     } else if (format == QLatin1String("TGA")) {
@@ -202,16 +233,10 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
             leftOut << (fits ? QStringLiteral("the Exif thumbnail")
                              : QStringLiteral("the Exif block larger than a JPEG segment"));
         }
-        // A profile goes into 255 segments at most. One for grey pixels on
-        // colour ones would show other colours (PNG's writer refuses it too).
-        const Magick::Blob icc = image.profile("icc");
-        const bool grey = IccSpace(icc) == QLatin1String("GRAY");
-        if (icc.length() > size_t(255 * kJpegIccSegmentBytes)) {
+        // A profile goes into 255 segments at most.
+        if (image.profile("icc").length() > size_t(255 * kJpegIccSegmentBytes)) {
             SetProfileBytes(image, "icc", QByteArray());
             leftOut << QStringLiteral("the ICC profile larger than a JPEG holds");
-        } else if (grey && !IsGrey(image)) {
-            SetProfileBytes(image, "icc", QByteArray());
-            leftOut << QStringLiteral("the ICC profile for grey pixels");
         }
     }
 }
