@@ -148,6 +148,9 @@ bool WriterTakesIcc(const QString& format)
 void FitIccProfile(Magick::Image& image, const QString& format, QStringList& leftOut)
 {
     const Magick::Blob icc = image.profile("icc");
+    const std::string takenOut = image.artifact(CImageManager::IccTakenOutArtifact);
+    if (!takenOut.empty())
+        leftOut << QStringLiteral("the ICC profile for %1 pixels").arg(QString::fromStdString(takenOut));
     if (icc.length() == 0)
         return;
     QString why;

@@ -435,6 +435,9 @@ void TestImageWrite::profileDecision_data()
         QTest::newRow(qPrintable(QString("rgb+tag past its end -> %1").arg(format)))
             << "rgb+tag past its end" << format << 1 << 2 << "none" << false;
     QTest::newRow("rgb+q -> jp2") << "rgb+q" << "jp2" << 1 << 2 << "none" << false;
+    // The type written takes out a profile for other pixels: said too.
+    QTest::newRow("grey+grey -> jpg rgb") << "grey+grey" << "jpg" << 1 << 2 << "none" << false;
+    QTest::newRow("rgb+q -> jpg grey") << "rgb+q" << "jpg" << 0 << 2 << "none" << false;
     // The comparison is exact on the upper-cased extension: ".Tif" is TIF.
     QTest::newRow("rgb -> Tif cmyk") << "rgb" << "Tif" << 1 << 4 << "rswop" << true;
 }
@@ -463,9 +466,11 @@ void TestImageWrite::profileDecision()
     Magick::Image rgb = BqTest::FourQuadrants();
     if (source == "rgb+q")
         rgb.profile("icc", q);
-    if (source == "rgb+grey" || source == "rgb+17 MB" || source == "rgb+tag past its end") { // as PNG holds none
+    if (source == "grey+grey")
+        rgb = Magick::Image(Magick::Geometry(64, 48), Magick::Color("gray50"));
+    if (source.endsWith("+grey") || source == "rgb+17 MB" || source == "rgb+tag past its end") { // as PNG holds none
         QByteArray icc = BqTest::FileBytes(root + "/sRGB.icm");
-        if (source == "rgb+grey")
+        if (source.endsWith("+grey"))
             icc.replace(16, 4, "GRAY");
         else if (source == "rgb+tag past its end")
             qToBigEndian(quint32(icc.size() + 4), icc.data() + 136);
