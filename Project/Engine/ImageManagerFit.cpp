@@ -142,9 +142,8 @@ bool WriterTakesIcc(const QString& format)
     return takers.contains(format);
 }
 
-// The ICC profile goes with the photo only where its writer stores it, where
-// readers can parse it, and where it is for pixels like the image's: one for
-// grey pixels on colour ones shows other colours, or none.
+// The ICC profile goes with the photo only where its writer stores it and
+// where it fits the pixels.
 void FitIccProfile(Magick::Image& image, const QString& format, QStringList& leftOut)
 {
     const Magick::Blob icc = image.profile("icc");
@@ -153,13 +152,8 @@ void FitIccProfile(Magick::Image& image, const QString& format, QStringList& lef
         leftOut << QStringLiteral("the ICC profile for %1 pixels").arg(QString::fromStdString(takenOut));
     if (icc.length() == 0)
         return;
-    QString why;
-    if (!WriterTakesIcc(format))
-        why = QStringLiteral("the ICC profile (the %1 writer stores none)").arg(format);
-    else if (!CICCProfiles::IsWhole(icc.data(), icc.length()))
-        why = QStringLiteral("the ICC profile (cut short or without tags)");
-    else if (CImageManager::IccSpace(icc) == QLatin1String("GRAY") && !IsGrey(image))
-        why = QStringLiteral("the ICC profile for grey pixels");
+    const QString why = WriterTakesIcc(format) ? CImageManager::IccMisfit(image, icc)
+                                               : QStringLiteral("the ICC profile (the %1 writer stores none)").arg(format);
     if (why.isEmpty())
         return;
     SetProfileBytes(image, "icc", QByteArray());
@@ -167,6 +161,15 @@ void FitIccProfile(Magick::Image& image, const QString& format, QStringList& lef
 }
 
 } // namespace
+
+QString CImageManager::IccMisfit(const Magick::Image& image, const Magick::Blob& profile)
+{
+    if (!CICCProfiles::IsWhole(profile.data(), profile.length()))
+        return QStringLiteral("the ICC profile (cut short or without tags)");
+    if (IccSpace(profile) == QLatin1String("GRAY") && !IsGrey(image))
+        return QStringLiteral("the ICC profile for grey pixels");
+    return QString();
+}
 
 // What the library's writer for `format` cannot hold, or would write so that
 // the file does not read: metadata cut to fit, repaired or taken out (what

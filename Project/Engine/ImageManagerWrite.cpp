@@ -248,7 +248,14 @@ void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
     const bool cmykOutput = (jpeg && m_pProfile->JpegType == 2) || (tiff && m_pProfile->TiffType == 4);
     const bool customOutput = (jpeg && m_pProfile->JpegType == 3) || (tiff && m_pProfile->TiffType == 5);
     const Magick::Blob srgb = m_pIcc->GetIccProfile(CICCProfiles::SlotSrgb);
-    const bool embedded = m_SourceProfile.length() > 0;
+    // A profile for other pixels, or one that does not parse, would turn the
+    // colours it converts: the photo is then taken as one without a profile.
+    const bool misfit = m_SourceProfile.length() > 0 && !IccMisfit(image, m_SourceProfile).isEmpty();
+    const bool embedded = m_SourceProfile.length() > 0 && !misfit;
+    if (misfit && (cmykOutput || customOutput || m_bSourceCmyk)) {
+        image.modifyImage();
+        MagickCore::DeleteImageProfile(image.image(), "icc");
+    }
 
     if (cmykOutput) {
         const Magick::Blob rswop = m_pIcc->GetIccProfile(CICCProfiles::SlotRswop);

@@ -438,6 +438,8 @@ void TestImageWrite::profileDecision_data()
     // The type written takes out a profile for other pixels: said too.
     QTest::newRow("grey+grey -> jpg rgb") << "grey+grey" << "jpg" << 1 << 2 << "none" << false;
     QTest::newRow("rgb+q -> jpg grey") << "rgb+q" << "jpg" << 0 << 2 << "none" << false;
+    // Converted as sRGB, not through a profile for grey pixels.
+    QTest::newRow("rgb+grey -> jpg cmyk") << "rgb+grey" << "jpg" << 2 << 2 << "rswop" << true;
     // The comparison is exact on the upper-cased extension: ".Tif" is TIF.
     QTest::newRow("rgb -> Tif cmyk") << "rgb" << "Tif" << 1 << 4 << "rswop" << true;
 }
@@ -508,6 +510,12 @@ void TestImageWrite::profileDecision()
     else if (profile == "custom")
         expected = BqTest::BlobBytes(custom);
     QCOMPARE(carried, expected);
+    if (cmyk && source.startsWith("rgb")) { // the red quadrant stays red
+        CImageManager back;
+        QVERIFY(back.Read(out));
+        const QRgb red = BqTest::QuadrantCentres(back.m_Image).first();
+        QVERIFY2(qRed(red) > qMax(qGreen(red), qBlue(red)) + 100, qPrintable(QString::number(red, 16)));
+    }
 }
 
 void TestImageWrite::jpegQuality()
