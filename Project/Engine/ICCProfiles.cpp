@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QMutexLocker>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -59,6 +60,24 @@ void CICCProfiles::DeleteInstance()
 CICCProfiles::CICCProfiles()
     : m_pProfile(CUserProfile::GetInstance())
 {
+}
+
+bool CICCProfiles::IsWhole(const void* data, size_t length)
+{
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    const auto at = [bytes](size_t offset) { return qFromBigEndian<quint32>(bytes + offset); };
+    if (!bytes || length < 132 || at(0) < 132 || at(0) > length || std::memcmp(bytes + 36, "acsp", 4) != 0)
+        return false;
+    // Bytes after the stated length (a PICT comment's pad) are not read.
+    length = at(0);
+    const quint32 tags = at(128);
+    if (tags == 0 || tags > (length - 132) / 12)
+        return false;
+    for (size_t entry = 132; entry < 132 + size_t(tags) * 12; entry += 12) {
+        if (at(entry + 4) > length || at(entry + 8) > length - at(entry + 4))
+            return false;
+    }
+    return true;
 }
 
 QString CICCProfiles::SrgbProfilePath()

@@ -34,6 +34,11 @@ public:
     // again (the format options dialog calls it after a new choice).
     void ResetCustomProfile();
 
+    // Whether the bytes hold a profile readers parse: the signature, a
+    // length in the header that the bytes hold, and a tag table that holds
+    // a tag and whose tags lie inside that length.
+    static bool IsWhole(const void* data, size_t length);
+
     // The files behind slots 0 and 1.
     static QString SrgbProfilePath();
     static QString RswopProfilePath();

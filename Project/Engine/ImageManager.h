@@ -201,6 +201,13 @@ public:
     static QByteArray ProfileBytes(const Magick::Image& image, const char* name);
     // The colour space an ICC profile's header names ("RGB", "CMYK", "GRAY").
     static QString IccSpace(const Magick::Blob& profile);
+    // Why `profile` cannot go with the image's pixels ("the ICC profile for
+    // grey pixels" on colour ones, or one readers cannot parse); empty when
+    // it can.
+    static QString IccMisfit(const Magick::Image& image, const Magick::Blob& profile);
+    // Left on an image whose ICC profile the library took out as it set the
+    // type written: "grey" or "colour", the pixels the profile was for.
+    static constexpr const char* IccTakenOutArtifact = "brandquill:icc-taken-out";
     // Stores `bytes` as the profile `name` as they are, past the library's
     // bookkeeping, which would set the profiles a Photoshop block holds over
     // the image's own. The image must hold a profile already.

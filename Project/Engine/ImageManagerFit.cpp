@@ -5,8 +5,10 @@
 
 #include "ExifOrientation.h"
 #include "ExifThumbnail.h"
+#include "ICCProfiles.h"
 
 #include <QPair>
+#include <QStringList>
 #include <QVector>
 #include <QtEndian>
 
@@ -126,6 +128,31 @@ bool IsGrey(const Magick::Image& image)
     return grey;
 }
 
+// Whether the library's writer for `format` stores an ICC profile.
+bool WriterTakesIcc(const QString& format)
+{
+    static const QStringList takers = {"JPG", "JPEG", "JPE", "TIF", "TIFF", "PNG", "PSD", "PICT", "PCT", "GIF", "BMP"};
+    return takers.contains(format);
+}
+
+// The ICC profile goes with the photo only where its writer stores it and
+// where it fits the pixels.
+void FitIccProfile(Magick::Image& image, const QString& format, QStringList& leftOut)
+{
+    const Magick::Blob icc = image.profile("icc");
+    const std::string takenOut = image.artifact(CImageManager::IccTakenOutArtifact);
+    if (!takenOut.empty())
+        leftOut << QStringLiteral("the ICC profile for %1 pixels").arg(QString::fromStdString(takenOut));
+    if (icc.length() == 0)
+        return;
+    const QString why = WriterTakesIcc(format) ? CImageManager::IccMisfit(image, icc)
+                                               : QStringLiteral("the ICC profile (the %1 writer stores none)").arg(format);
+    if (why.isEmpty())
+        return;
+    SetProfileBytes(image, "icc", QByteArray());
+    leftOut << why;
+}
+
 } // namespace
 
 void CImageManager::EditExif(Magick::Image& image, const std::function<QByteArray(const QByteArray&)>& edit)
@@ -152,6 +179,15 @@ void CImageManager::EditExif(Magick::Image& image, const std::function<QByteArra
         StoreProfile(image, "8bim", rebuilt + block.mid(from));
 }
 
+QString CImageManager::IccMisfit(const Magick::Image& image, const Magick::Blob& profile)
+{
+    if (!CICCProfiles::IsWhole(profile.data(), profile.length()))
+        return QStringLiteral("the ICC profile (cut short or without tags)");
+    if (IccSpace(profile) == QLatin1String("GRAY") && !IsGrey(image))
+        return QStringLiteral("the ICC profile for grey pixels");
+    return QString();
+}
+
 // What the library's writer for `format` cannot hold, or would write so that
 // the file does not read: metadata cut to fit, repaired or taken out (what
 // was left out goes to `leftOut`), a palette spelled out. A density no
@@ -175,6 +211,7 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
         image.modifyImage();
         image.image()->x_resolution = image.image()->y_resolution = 0;
     }
+    FitIccProfile(image, format, leftOut);
     if (format == QLatin1String("JP2") || format == QLatin1String("JPC") || format == QLatin1String("J2K")) {
         CutText(image, "comment", kJp2CommentBytes, leftOut);
     } else if (format == QLatin1String("TGA")) {
@@ -219,16 +256,10 @@ void CImageManager::FitToWriter(Magick::Image& image, const QString& format, QSt
             leftOut << (fits ? QStringLiteral("the Exif thumbnail")
                              : QStringLiteral("the Exif block larger than a JPEG segment"));
         }
-        // A profile goes into 255 segments at most. One for grey pixels on
-        // colour ones would show other colours (PNG's writer refuses it too).
-        const Magick::Blob icc = image.profile("icc");
-        const bool grey = IccSpace(icc) == QLatin1String("GRAY");
-        if (icc.length() > size_t(255 * kJpegIccSegmentBytes)) {
+        // A profile goes into 255 segments at most.
+        if (image.profile("icc").length() > size_t(255 * kJpegIccSegmentBytes)) {
             SetProfileBytes(image, "icc", QByteArray());
             leftOut << QStringLiteral("the ICC profile larger than a JPEG holds");
-        } else if (grey && !IsGrey(image)) {
-            SetProfileBytes(image, "icc", QByteArray());
-            leftOut << QStringLiteral("the ICC profile for grey pixels");
         }
     }
 }

@@ -142,6 +142,17 @@ void IptcInResources(Magick::Image& image)
     CImageManager::StoreProfile(image, "8bim", block);
 }
 
+// The library takes the ICC profile out when the type changes the colour
+// space (grey pixels written as RGB, colour ones as grey); the line says so.
+void SetType(Magick::Image& image, Magick::ImageType type)
+{
+    const Magick::Blob icc = image.profile("icc");
+    image.type(type);
+    if (icc.length() > 0 && image.profile("icc").length() == 0)
+        image.artifact(CImageManager::IccTakenOutArtifact,
+                       CImageManager::IccSpace(icc) == QLatin1String("GRAY") ? "grey" : "colour");
+}
+
 // TIFF compressions that store one bit a pixel.
 bool IsFaxCompression(int tiffAlgorithm)
 {
@@ -201,16 +212,16 @@ void CImageManager::SelectImageType(Magick::Image& image, const QString& format)
     if (IsJpeg(format)) {
         ApplyProfile(image, format);
         if (m_pProfile->JpegType >= 0 && m_pProfile->JpegType < 3)
-            image.type(jpeg[m_pProfile->JpegType]);
+            SetType(image, jpeg[m_pProfile->JpegType]);
     } else if (IsTiff(format)) {
         ApplyProfile(image, format);
         if (m_pProfile->TiffType >= 0 && m_pProfile->TiffType < 5)
-            image.type(tiff[m_pProfile->TiffType]);
+            SetType(image, tiff[m_pProfile->TiffType]);
         IptcInResources(image);
         // Fax and Group 4 code bilevel images only; any other type would be
         // written uncompressed.
         if (IsFaxCompression(m_pProfile->TiffAlg))
-            image.type(Magick::BilevelType);
+            SetType(image, Magick::BilevelType);
     }
 }
 
@@ -237,7 +248,14 @@ void CImageManager::ApplyProfile(Magick::Image& image, const QString& format)
     const bool cmykOutput = (jpeg && m_pProfile->JpegType == 2) || (tiff && m_pProfile->TiffType == 4);
     const bool customOutput = (jpeg && m_pProfile->JpegType == 3) || (tiff && m_pProfile->TiffType == 5);
     const Magick::Blob srgb = m_pIcc->GetIccProfile(CICCProfiles::SlotSrgb);
-    const bool embedded = m_SourceProfile.length() > 0;
+    // A profile for other pixels, or one that does not parse, would turn the
+    // colours it converts: the photo is then taken as one without a profile.
+    const bool misfit = m_SourceProfile.length() > 0 && !IccMisfit(image, m_SourceProfile).isEmpty();
+    const bool embedded = m_SourceProfile.length() > 0 && !misfit;
+    if (misfit && (cmykOutput || customOutput || m_bSourceCmyk)) {
+        image.modifyImage();
+        MagickCore::DeleteImageProfile(image.image(), "icc");
+    }
 
     if (cmykOutput) {
         const Magick::Blob rswop = m_pIcc->GetIccProfile(CICCProfiles::SlotRswop);

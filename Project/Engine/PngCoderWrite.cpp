@@ -1,5 +1,6 @@
 #include "PngCoder.h"
 
+#include "ICCProfiles.h"
 #include "PngFile.h"
 
 #include <QCoreApplication>
@@ -127,23 +128,6 @@ struct SPlan {
     std::vector<quint16> wide;
 };
 
-quint32 BigEndian32(const unsigned char* p)
-{
-    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
-}
-
-// What readers ask of an ICC profile besides libpng's own checks: a header
-// that gives the profile's length and a tag table that holds a tag and fits.
-bool WholeIcc(const MagickCore::StringInfo* profile)
-{
-    const unsigned char* data = MagickCore::GetStringInfoDatum(profile);
-    const size_t length = MagickCore::GetStringInfoLength(profile);
-    if (length < 132 || BigEndian32(data) != length)
-        return false;
-    const quint32 tags = BigEndian32(data + 128);
-    return tags > 0 && tags <= (length - 132) / 12;
-}
-
 // An Exif block that begins with its TIFF header, after an optional "Exif"
 // prefix; readers reject an eXIf chunk that does not.
 bool TiffExif(const MagickCore::StringInfo* profile)
@@ -268,7 +252,8 @@ void Plan(SPlan& plan, const Magick::Image& image)
     plan.icc = MagickCore::GetImageProfile(plan.source, "icc");
     if (plan.icc && MagickCore::GetStringInfoLength(plan.icc) == 0)
         plan.icc = nullptr;
-    if (plan.icc && !WholeIcc(plan.icc)) {
+    if (plan.icc && !CICCProfiles::IsWhole(MagickCore::GetStringInfoDatum(plan.icc),
+                                           MagickCore::GetStringInfoLength(plan.icc))) {
         plan.leftOut.append(QStringLiteral("the ICC profile (cut short or without tags)"));
         plan.icc = nullptr;
     }

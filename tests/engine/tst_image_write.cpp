@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <csignal>
 #include <memory>
@@ -426,6 +427,19 @@ void TestImageWrite::profileDecision_data()
                                          << "jpg" << 1 << 2 << "none" << false;
     QTest::newRow("rgb+17 MB -> jpg rgb") << "rgb+17 MB"
                                           << "jpg" << 1 << 2 << "none" << false;
+    // Every writer: a profile of other pixels, or one whose first tag lies
+    // past its end, is left out; a writer that stores none says so.
+    QTest::newRow("rgb+grey -> tif rgb") << "rgb+grey" << "tif" << 1 << 2 << "none" << false;
+    QTest::newRow("rgb+grey -> psd") << "rgb+grey" << "psd" << 1 << 2 << "none" << false;
+    for (const char* format : {"jpg", "tif", "psd"})
+        QTest::newRow(qPrintable(QString("rgb+tag past its end -> %1").arg(format)))
+            << "rgb+tag past its end" << format << 1 << 2 << "none" << false;
+    QTest::newRow("rgb+q -> jp2") << "rgb+q" << "jp2" << 1 << 2 << "none" << false;
+    // The type written takes out a profile for other pixels: said too.
+    QTest::newRow("grey+grey -> jpg rgb") << "grey+grey" << "jpg" << 1 << 2 << "none" << false;
+    QTest::newRow("rgb+q -> jpg grey") << "rgb+q" << "jpg" << 0 << 2 << "none" << false;
+    // Converted as sRGB, not through a profile for grey pixels.
+    QTest::newRow("rgb+grey -> jpg cmyk") << "rgb+grey" << "jpg" << 2 << 2 << "rswop" << true;
     // The comparison is exact on the upper-cased extension: ".Tif" is TIF.
     QTest::newRow("rgb -> Tif cmyk") << "rgb" << "Tif" << 1 << 4 << "rswop" << true;
 }
@@ -454,10 +468,14 @@ void TestImageWrite::profileDecision()
     Magick::Image rgb = BqTest::FourQuadrants();
     if (source == "rgb+q")
         rgb.profile("icc", q);
-    if (source == "rgb+grey" || source == "rgb+17 MB") { // as PNG holds neither
+    if (source == "grey+grey")
+        rgb = Magick::Image(Magick::Geometry(64, 48), Magick::Color("gray50"));
+    if (source.endsWith("+grey") || source == "rgb+17 MB" || source == "rgb+tag past its end") { // as PNG holds none
         QByteArray icc = BqTest::FileBytes(root + "/sRGB.icm");
-        if (source == "rgb+grey")
+        if (source.endsWith("+grey"))
             icc.replace(16, 4, "GRAY");
+        else if (source == "rgb+tag past its end")
+            qToBigEndian(quint32(icc.size() + 4), icc.data() + 136);
         else
             icc = icc.leftJustified(255 * 65519 + 1, '\xff').replace(0, 4, QByteArray("\x00\xfe\xef\x12", 4));
         rgb.profile("icc", Magick::Blob(icc.constData(), size_t(icc.size())));
@@ -475,6 +493,8 @@ void TestImageWrite::profileDecision()
 
     const QString out = Path("out." + output);
     QVERIFY(engine.Write(out));
+    // A profile the photo had and the file has not is named in the line.
+    QCOMPARE(engine.LeftOut().contains("the ICC profile"), profile == "none" && source.contains('+'));
     const Magick::Image written = ReadBack(out);
     QCOMPARE(written.colorSpace() == Magick::CMYKColorspace, cmyk);
     const QByteArray carried = BqTest::BlobBytes(written.profile("icc"));
@@ -490,6 +510,12 @@ void TestImageWrite::profileDecision()
     else if (profile == "custom")
         expected = BqTest::BlobBytes(custom);
     QCOMPARE(carried, expected);
+    if (cmyk && source.startsWith("rgb")) { // the red quadrant stays red
+        CImageManager back;
+        QVERIFY(back.Read(out));
+        const QRgb red = BqTest::QuadrantCentres(back.m_Image).first();
+        QVERIFY2(qRed(red) > qMax(qGreen(red), qBlue(red)) + 100, qPrintable(QString::number(red, 16)));
+    }
 }
 
 void TestImageWrite::jpegQuality()
