@@ -2,6 +2,7 @@
 
 #include "AtomicReplace.h"
 #include "CPhotoDealer.h"
+#include "CRunNames.h"
 #include "ExifThumbnail.h"
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
@@ -435,11 +436,15 @@ void CProcessThread::ReportWritten(const QStringList& files)
 void CProcessThread::CleanOutputFolder(const QString& outputPath)
 {
     const QString folder = QFileInfo(outputPath).absolutePath();
-    if (m_CleanedFolders.contains(folder))
-        return;
-    m_CleanedFolders.insert(folder);
     QStringList restored;
-    Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart, &restored); });
+    {
+        // Once a run, by the first worker there; the others wait for it
+        // before they look at names in the folder.
+        const auto lock = runNames->Lock();
+        if (!runNames->FirstVisit(folder))
+            return;
+        Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart, &restored, puttingBack); });
+    }
     if (!restored.isEmpty())
         LogLines(tr("Put back as it was before a run that was cut short"), restored, WritePathLength, QString());
 }
