@@ -467,6 +467,9 @@ void CProcessThread::WriteDocument(bool& skip)
         reason = output->ErrorString();
     }
     if (!ok) {
+        // The photo ending the document was taken in as a page, as those
+        // before it were; the failure is the document's.
+        LogAppendAction();
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, reason);
         skip = true;
         return;
