@@ -367,11 +367,9 @@ private slots:
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
-        if (run.endsWith("since")) {
-            WriteFile(D + "/new", "another writer's page");
-            QCOMPARE(::rename(QFile::encodeName(D + "/new").constData(), QFile::encodeName(D + "/m-0.jpg").constData()),
-                     0);
-        }
+        // Another inode under the page's name.
+        if (run.endsWith("since") && WriteFile(D + "/new", "another writer's page"))
+            QVERIFY(QFile::remove(D + "/m-0.jpg") && QFile::rename(D + "/new", D + "/m-0.jpg"));
         for (const QString& backup : QDir(D).entryList({".bq-*-was-*"}, QDir::Files | QDir::Hidden))
             QVERIFY(run != "pages, backups gone" || QFile::remove(D + "/" + backup));
         const QString record = CTemporaryRecord::Folder() + "/" + QString::number(child) + "-*.run";
@@ -441,23 +439,14 @@ private slots:
             QCOMPARE(h.Log(LogFile).first(),
                      " - Put back as it was before a run that was cut short " + D + "/m-0.jpg to " + D + "/m-2.jpg");
         }
-        if (run == "pages, backups gone" || otherPage) {
-            expected << pages;
-            QCOMPARE(h.Log(LogFile).filter("Put back"),
-                     run.endsWith("since") ? QStringList{" - Put back as it was before a run that was cut short " + D +
-                                                         "/m-1.jpg to " + D + "/m-2.jpg"}
-                                           : QStringList());
-        }
-        if (otherPage) {
+        if (run == "pages, backups gone" || run.endsWith("meanwhile"))
+            QCOMPARE(h.Log(LogFile).filter("Put back"), QStringList());
+        if (otherPage)
             QCOMPARE(FileBytes(D + "/m-0.jpg"), QByteArray("another writer's page"));
-            QCOMPARE(FileBytes(D + "/m-2.jpg"), QByteArray("old 2"));
-        }
-        if (run.endsWith("first set"))
+        if (run.startsWith("pages, "))
             expected << pages;
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
-        if (run.endsWith("first set"))
-            QCOMPARE(SizeOf(D + "/m-0.jpg"), SizeOf(S + "/m.tif"));
     }
 
     // After any filter the output has no embedded Exif thumbnail (it would
