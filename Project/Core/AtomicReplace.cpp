@@ -390,12 +390,12 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
     // Several parts: each file they replace is first linked to a backup
     // name, so that a failed rename can put every earlier part back.
     QStringList backups;
-    if (from.size() > 1 && !m_NoReplace) {
+    if (from.size() > 1) {
         for (int i = 0; i < to.size(); ++i) {
             const QString backup = BackupName(m_Folder, m_Base, i, m_Extension);
             // A folder in the way fails its rename; there is nothing to keep.
             struct stat st;
-            const bool exists = ::lstat(Native(to[i]).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+            const bool exists = !m_NoReplace && ::lstat(Native(to[i]).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
             // Without hard links, a copy: the file stays where it is.
             if (exists && ::link(Native(to[i]).constData(), Native(backup).constData()) != 0 &&
                 ((errno != EPERM && errno != ENOTSUP && errno != ENOSYS) ||
@@ -409,10 +409,8 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
         }
         // Written before the first rename: a run killed among the renames
         // leaves a mixed set, which the next run puts back whole from these
-        // backups. Where nothing is replaced, nothing is put back.
-        if (backups.join(QString()).isEmpty())
-            backups.clear();
-        else if (!WriteJournal(to, backups)) {
+        // backups, or removes where it replaced nothing.
+        if (!WriteJournal(from, to, backups)) {
             const int error = errno;
             for (const QString& made : backups)
                 ::unlink(Native(made).constData());
@@ -446,11 +444,19 @@ bool CAtomicReplace::Publish(const QStringList& from, const QStringList& to)
     return true;
 }
 
-bool CAtomicReplace::WriteJournal(const QStringList& pages, const QStringList& backups) const
+bool CAtomicReplace::WriteJournal(const QStringList& parts, const QStringList& pages, const QStringList& backups) const
 {
     QByteArray text = QByteArray(JournalHead) + '\n';
-    for (int i = 0; i < pages.size(); ++i)
-        text += (backups[i].isEmpty() ? '-' : '+') + Native(QFileInfo(pages[i]).fileName()).toPercentEncoding() + '\n';
+    for (int i = 0; i < pages.size(); ++i) {
+        // The part keeps its inode under its final name: the page is the
+        // killed run's own only while it is still that file.
+        struct stat st;
+        if (::lstat(Native(parts[i]).constData(), &st) != 0)
+            return false;
+        const SFileId id = SFileIdentity::FromStat(st).id;
+        text += (backups[i].isEmpty() ? '-' : '+') + Native(QFileInfo(pages[i]).fileName()).toPercentEncoding() + ' ' +
+                QByteArray::number(id.device) + ' ' + QByteArray::number(id.inode) + '\n';
+    }
     const int fd = ::open(Native(TemporaryPath()).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     const bool ok = fd >= 0 && WriteAll(fd, text.constData(), size_t(text.size())) && ::fsync(fd) == 0;
     const int error = errno;

@@ -132,8 +132,11 @@ public:
     // process claimed and left empty goes too. Pages that such a process had
     // begun to rename over the files they replace are first put back as the
     // whole set they replaced, named in `restored`; their backups never go
-    // before. Returns how many went. (AtomicReplaceCleanup.cpp)
-    static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored = nullptr);
+    // before. Only a page that is still that process's own file goes.
+    // `locking` is called as each set is about to be put back, before the
+    // folder is locked. Returns how many went. (AtomicReplaceCleanup.cpp)
+    static int RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored = nullptr,
+                                      const std::function<void()>& locking = {});
 
     // The system's text for an errno value, starting in lower case.
     static QString SystemError(int error);
@@ -142,13 +145,14 @@ private:
     // Removes `path` if it is still the empty file `id`, with no commit
     // under way in its folder: a claim that a killed run left.
     static bool RemoveClaim(const QString& path, const SFileId& id);
-    // The journal of a commit of pages over files it replaces, in the
-    // reserved file (unused when there are parts) from before the first
-    // rename until all are done or undone: this head, then a line per page,
-    // "+" when a backup ("<base>-was-<n><ext>") holds the file it replaces
-    // or "-", and its file name, percent-encoded.
+    // The journal of a commit of pages, in the reserved file (unused when
+    // there are parts) from before the first rename until all are done or
+    // undone: this head, then a line per page, "+" when a backup
+    // ("<base>-was-<n><ext>") holds the file it replaces or "-", its file
+    // name, percent-encoded, and after a space each the device and inode
+    // of its part (an older journal has none).
     static constexpr char JournalHead[] = "brandquill pages 1";
-    bool WriteJournal(const QStringList& pages, const QStringList& backups) const;
+    bool WriteJournal(const QStringList& parts, const QStringList& pages, const QStringList& backups) const;
     // Truncates the journal at `path` and syncs it, so that it cannot come
     // back after a power cut once the backups it names are gone.
     static bool EmptyJournal(const QString& path);
@@ -162,7 +166,7 @@ private:
     // (its part no longer beside it) gives way to its backup or, where it
     // replaced nothing, goes; an unneeded backup goes. False, the journal
     // kept, when a step fails. (AtomicReplaceCleanup.cpp)
-    static bool PutBackPages(const QString& path, QStringList* restored);
+    static bool PutBackPages(const QString& path, QStringList* restored, const std::function<void()>& locking);
     QStringList ExistingParts() const;
     // TemporaryPartPath() without counting the name as handed out.
     QString PartName(int index) const;

@@ -37,8 +37,17 @@ bool CAtomicReplace::HoldsJournal(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.readLine(sizeof JournalHead + 1) == QByteArray(JournalHead) + '\n';
 }
 
-bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
+bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored, const std::function<void()>& locking)
 {
+    if (!HoldsJournal(path))
+        return true;
+    const QRegularExpressionMatch own = OwnName().match(QFileInfo(path).fileName());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (locking)
+        locking();
+    // Read only under the lock: another run or worker may have put the set
+    // back since, and written into the folder after.
+    const CPlacingLock lock(QFile::encodeName(path));
     if (!HoldsJournal(path))
         return true;
     QFile file(path);
@@ -46,15 +55,13 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
         return false;
     const QList<QByteArray> lines = file.read(MaxJournalBytes).split('\n');
     file.close();
-    const QRegularExpressionMatch own = OwnName().match(QFileInfo(path).fileName());
-    const QString folder = QFileInfo(path).absolutePath();
-    const CPlacingLock lock(QFile::encodeName(path));
     bool ok = true;
     for (int page = 0; page + 1 < lines.size(); ++page) {
         const QByteArray& line = lines.at(page + 1);
         if (line.isEmpty())
             continue;
-        const QByteArray name = QByteArray::fromPercentEncoding(line.mid(1));
+        const QList<QByteArray> fields = line.mid(1).split(' ');
+        const QByteArray name = QByteArray::fromPercentEncoding(fields.first());
         // Only a name in this folder.
         if (name.isEmpty() || name.contains('/') || name == "." || name == "..") {
             ok = false;
@@ -66,15 +73,21 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
         struct stat st;
         const bool cameIn = ::lstat(part.constData(), &st) != 0 && errno == ENOENT;
         const bool backedUp = ::lstat(backup.constData(), &st) == 0;
+        const bool there = ::lstat(target.constData(), &st) == 0;
+        // The killed run's page, unless something else has taken its name since.
+        const bool ownPage = there && S_ISREG(st.st_mode) &&
+                             (fields.size() < 3 || SFileIdentity::FromStat(st).id ==
+                                                       SFileId{fields.at(1).toULongLong(), fields.at(2).toULongLong()});
         if (line.startsWith('+')) {
-            // A backup that is gone puts nothing back.
-            if (backedUp &&
-                (cameIn ? ::rename(backup.constData(), target.constData()) : ::unlink(backup.constData())) != 0)
+            // A backup that is gone puts nothing back, nor one whose page
+            // another file has replaced since.
+            const bool replacedSince = cameIn && there && !ownPage;
+            if (backedUp && (cameIn && !replacedSince ? ::rename(backup.constData(), target.constData())
+                                                      : ::unlink(backup.constData())) != 0)
                 ok = false;
-            else if (backedUp && restored)
+            else if (backedUp && !replacedSince && restored)
                 *restored << QFile::decodeName(target);
-        } else if (cameIn && ::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
-                   ::unlink(target.constData()) != 0) {
+        } else if (cameIn && ownPage && ::unlink(target.constData()) != 0) {
             ok = false;
         }
     }
@@ -83,7 +96,8 @@ bool CAtomicReplace::PutBackPages(const QString& path, QStringList* restored)
     return ok && EmptyJournal(path);
 }
 
-int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored)
+int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTime& before, QStringList* restored,
+                                           const std::function<void()>& locking)
 {
     const QRegularExpression& own = OwnName();
     const QStringList hidden = QDir(folder).entryList({QStringLiteral(".bq-*")}, QDir::Files | QDir::Hidden);
@@ -134,7 +148,7 @@ int CAtomicReplace::RemoveStaleTemporaries(const QString& folder, const QDateTim
     for (int i = 0; i < candidates.size(); ++i) {
         const QRegularExpressionMatch match = own.match(QFileInfo(candidates[i]).fileName());
         if (match.hasMatch() && match.captured(2).isEmpty() && !open.contains(ids[i]))
-            PutBackPages(candidates[i], restored);
+            PutBackPages(candidates[i], restored, locking);
     }
     int removed = 0;
     for (int i = 0; i < candidates.size(); ++i) {

@@ -190,6 +190,7 @@ void CProcessController::StartThreads()
         worker->sourcesRead = &m_sourcesRead;
         worker->tempFolder = m_runTempFolder;
         worker->tempFolderError = tempFolderError;
+        worker->puttingBack = m_hooks.puttingBack;
         worker->start(QThread::InheritPriority);
     }
     m_finishedThreads = 0;

@@ -2,6 +2,7 @@
 
 #include "AtomicReplace.h"
 #include "CPhotoDealer.h"
+#include "CRunNames.h"
 #include "ExifThumbnail.h"
 #include "FilterDescriptions.h"
 #include "FormatsEnum.h"
@@ -416,11 +417,15 @@ void CProcessThread::ReportWritten(const QStringList& files)
 void CProcessThread::CleanOutputFolder(const QString& outputPath)
 {
     const QString folder = QFileInfo(outputPath).absolutePath();
-    if (m_CleanedFolders.contains(folder))
-        return;
-    m_CleanedFolders.insert(folder);
     QStringList restored;
-    Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart, &restored); });
+    {
+        // Once a run, by the first worker there; the others wait for it
+        // before they look at names in the folder.
+        const auto lock = runNames->Lock();
+        if (!runNames->FirstVisit(folder))
+            return;
+        Guarded([&] { return CAtomicReplace::RemoveStaleTemporaries(folder, m_RunStart, &restored, puttingBack); });
+    }
     if (!restored.isEmpty())
         LogLines(tr("Put back as it was before a run that was cut short"), restored, WritePathLength, QString());
 }
@@ -443,6 +448,9 @@ void CProcessThread::WriteDocument(bool& skip)
         reason = output->ErrorString();
     }
     if (!ok) {
+        // The photo ending the document was taken in as a page, as those
+        // before it were; the failure is the document's.
+        LogAppendAction();
         LogFailure(tr("Failed to write"), m_OutputPath, WritePathLength, reason);
         skip = true;
         return;

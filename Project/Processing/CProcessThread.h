@@ -103,6 +103,8 @@ public:
     // or "" with the reason it could not be had.
     QString tempFolder;
     QString tempFolderError;
+    // SProcessHooks::puttingBack.
+    std::function<void()> puttingBack;
 
     // --- Polled by the worker, written by the controller. ---
     std::atomic<bool> cancel{false};
@@ -399,5 +401,4 @@ private:
     // Every worker of a run is built before any starts: temporaries older
     // than this are not of this run.
     QDateTime m_RunStart = QDateTime::currentDateTime();
-    QSet<QString> m_CleanedFolders;
 };

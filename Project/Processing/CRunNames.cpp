@@ -8,6 +8,7 @@ void CRunNames::Clear()
     m_Ledger.Clear();
     const auto lock = Lock();
     m_Keys.clear();
+    m_Folders.clear();
 }
 
 bool CRunNames::Holds(const QString& path) const

@@ -27,6 +27,14 @@ public:
     // With the lock held only.
     bool Holds(const QString& path) const;
     void Add(const QString& path);
+    // With the lock held only: true the first time the run asks for the
+    // folder, whose leftovers of killed runs are then seen to.
+    bool FirstVisit(const QString& folder)
+    {
+        const int before = m_Folders.size();
+        m_Folders.insert(folder);
+        return m_Folders.size() > before;
+    }
 
     COutputLedger& Ledger() { return m_Ledger; }
 
@@ -39,5 +47,6 @@ private:
 
     QMutex m_Lock;
     QSet<QString> m_Keys;
+    QSet<QString> m_Folders;
     COutputLedger m_Ledger;
 };

@@ -37,6 +37,6 @@ SProcessHooks::SProcessHooks()
           QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
       }),
       openUrl([](const QUrl& url) { OpenOnDesktop(url); }),
-      makeUploader([]() -> CUploadBase* { return new CUpload(); })
+      makeUploader([]() -> CUploadBase* { return new CUpload(); }), puttingBack([] {})
 {
 }

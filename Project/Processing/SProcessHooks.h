@@ -34,4 +34,7 @@ struct SProcessHooks {
     std::function<void(const QUrl& url)> openUrl;
     // The uploader of one run; the dialog takes ownership.
     std::function<CUploadBase*()> makeUploader;
+    // Called on a worker's thread as it is about to lock an output folder
+    // to put back the pages of a run that was cut short.
+    std::function<void()> puttingBack;
 };

@@ -614,25 +614,34 @@ private slots:
         QTest::addColumn<QString>("outputFormat");
         QTest::addColumn<QString>("defaultFormat");
         QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("oneDocument");
         QTest::newRow("default format with a slash") << KeepOriginalFormatText() << "X/Y"
-                                                     << "a.x_y";
+                                                     << "a.x_y" << false;
         QTest::newRow("unknown format") << "XYZ"
                                         << "JPG"
-                                        << "a.xyz";
+                                        << "a.xyz" << false;
+        // Each photo has its line; the document's failure has its own.
+        QTest::newRow("one document, PDF not writable") << "PDF"
+                                                        << "JPG"
+                                                        << "a.pdf" << true;
     }
     void jobValues()
     {
         QFETCH(QString, outputFormat);
         QFETCH(QString, defaultFormat);
         QFETCH(QString, output);
-        const QString src = Src("a.jpeg");
+        QFETCH(bool, oneDocument);
+        const QStringList photos = oneDocument ? QStringList{Src("a.jpeg"), Src("b.jpeg")} : QStringList{Src("a.jpeg")};
         P->OutputFormat = outputFormat;
         P->DefaultFormat = defaultFormat;
+        P->Multipage = oneDocument;
         WorkerHarness::AddFilter(5070, "Rotate", 90);
         WorkerHarness h;
-        QVERIFY(h.RunJob({src}));
-        QCOMPARE(h.Log(LogFile), QStringList{" - Failed to write " + D + "/" + output +
-                                             ": no writable image format has the extension \"" + output.mid(2) + "\""});
+        QVERIFY(h.RunJob(photos));
+        const QString failed = " - Failed to write " + D + "/" + output +
+                               ": no writable image format has the extension \"" + output.mid(2) + "\"";
+        const QStringList lines{" - Processed " + photos[0], " - Processed " + photos.last(), failed};
+        QCOMPARE(h.Log(LogFile), oneDocument ? lines : QStringList{failed});
         QVERIFY(FilesIn(D).isEmpty());
         QVERIFY(h.FinishedOnceAndLast());
     }

@@ -301,6 +301,13 @@ private slots:
         QTest::newRow("pages replaced, killed at the second") << "pages";
         // Nothing is put back from backups that are gone.
         QTest::newRow("pages replaced, killed at the second, backups gone") << "pages, backups gone";
+        // Another run puts the set back and writes its own page 0 while this
+        // one is about to: its page stays.
+        QTest::newRow("pages, put back by another run meanwhile") << "pages, other page meanwhile";
+        // Only the killed run's own page goes: not one written since.
+        QTest::newRow("pages, page 0 written since the kill") << "pages, other page since";
+        // Nothing replaced: the pages that came in go, and the name is free.
+        QTest::newRow("first pages, killed at the third") << "pages, first set";
     }
     void killedRunTemporaries()
     {
@@ -314,7 +321,8 @@ private slots:
                                : run == "claim" || run.startsWith("pages") ? MakeFolder(D + "/sub")
                                                                            : D;
         const QStringList pages{"m-0.jpg", "m-1.jpg", "m-2.jpg"};
-        for (int i = 0; run.startsWith("pages") && i < pages.size(); ++i)
+        const bool otherPage = run.contains("other page");
+        for (int i = otherPage ? 1 : 0; run.startsWith("pages") && !run.endsWith("first set") && i < pages.size(); ++i)
             WriteFile(D + "/" + pages[i], "old " + QByteArray::number(i));
         int hold[2];
         QCOMPARE(::pipe(hold), 0);
@@ -340,7 +348,7 @@ private slots:
                     _exit(1);
             }
             if (run.startsWith("pages")) {
-                ::setenv("BQ_EXIT_AT_RENAME", "m-1.jpg", 1);
+                ::setenv("BQ_EXIT_AT_RENAME", run.endsWith("first set") ? "m-2.jpg" : "m-1.jpg", 1);
                 CAtomicReplace* replaced = new CAtomicReplace(D + "/m.jpg");
                 if (!replaced->Create())
                     _exit(1);
@@ -360,6 +368,9 @@ private slots:
             QCOMPARE(::waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
+        // Another inode under the page's name.
+        if (run.endsWith("since") && WriteFile(D + "/new", "another writer's page"))
+            QVERIFY(QFile::remove(D + "/m-0.jpg") && QFile::rename(D + "/new", D + "/m-0.jpg"));
         for (const QString& backup : QDir(D).entryList({".bq-*-was-*"}, QDir::Files | QDir::Hidden))
             QVERIFY(run != "pages, backups gone" || QFile::remove(D + "/" + backup));
         const QString record = CTemporaryRecord::Folder() + "/" + QString::number(child) + "-*.run";
@@ -401,7 +412,19 @@ private slots:
             QVERIFY(file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
         }
         WorkerHarness h;
-        const bool ran = h.RunJob({Src("src/k.jpg")});
+        QStringList photos{Src("src/k.jpg")};
+        if (run.endsWith("first set")) {
+            WriteThreePageTiff(S + "/m.tif");
+            photos << S + "/m.tif";
+        }
+        h.Prepare(photos);
+        h.workers.first()->puttingBack = [&] {
+            if (!run.endsWith("meanwhile"))
+                return;
+            CAtomicReplace::RemoveStaleTemporaries(D, QDateTime::currentDateTime());
+            WriteFile(D + "/m-0.jpg", "another writer's page");
+        };
+        const bool ran = h.Run();
         ::close(hold[1]);
         if (run == "running")
             QCOMPARE(::waitpid(child, &status, 0), child);
@@ -417,10 +440,12 @@ private slots:
             QCOMPARE(h.Log(LogFile).first(),
                      " - Put back as it was before a run that was cut short " + D + "/m-0.jpg to " + D + "/m-2.jpg");
         }
-        if (run == "pages, backups gone") {
-            expected << pages;
+        if (run == "pages, backups gone" || run.endsWith("meanwhile"))
             QCOMPARE(h.Log(LogFile).filter("Put back"), QStringList());
-        }
+        if (otherPage)
+            QCOMPARE(FileBytes(D + "/m-0.jpg"), QByteArray("another writer's page"));
+        if (run.startsWith("pages, "))
+            expected << pages;
         expected.sort();
         QCOMPARE(FilesIn(D), expected);
     }
