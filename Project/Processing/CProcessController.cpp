@@ -305,7 +305,7 @@ void CProcessController::LimitMagickThreads(int idealCount)
 {
     // Each worker's image operations start their own threads: the running
     // photos share the processors, however many the budget lets in.
-    CMagickThreads::ShareCores(idealCount, m_threadCount);
+    CMagickThreads::ShareCores(idealCount);
     m_sharingCores = true;
 }
 

@@ -694,12 +694,16 @@ void TestProcessController::magickThreadLimit_data()
 {
     QTest::addColumn<int>("ideal");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<qint64>("during"); // at the first question: each worker's part
+    QTest::addColumn<qint64>("during"); // at the first question: the library's count for the run
     QTest::addColumn<bool>("rotated");  // larger photos turned 30 degrees, compared with one thread's
-    QTest::newRow("four workers of eight cores") << 8 << 3 << qint64(2) << false;
-    QTest::newRow("interrupted") << 8 << 0 << qint64(2) << false;
-    QTest::newRow("one worker") << 1 << 3 << qint64(-1) << false; // -1: untouched
-    QTest::newRow("shared cores give one thread's outputs") << 8 << 2 << qint64(4) << true;
+    QTest::addColumn<QString>("format");
+    QTest::newRow("four workers of eight cores") << 8 << 3 << qint64(8) << false << "JPG";
+    QTest::newRow("interrupted") << 8 << 0 << qint64(8) << false << "JPG";
+    QTest::newRow("one worker") << 1 << 3 << qint64(-1) << false << "JPG"; // -1: untouched
+    QTest::newRow("shared cores give one thread's outputs") << 8 << 2 << qint64(8) << true << "JPG";
+    // Read back through a stream, whose loops run on one thread beside the
+    // other photo's on many.
+    QTest::newRow("streamed read-back beside shared cores") << 8 << 2 << qint64(8) << true << "PSD";
 }
 
 void TestProcessController::magickThreadLimit()
@@ -708,9 +712,16 @@ void TestProcessController::magickThreadLimit()
     QFETCH(int, answer);
     QFETCH(qint64, during);
     QFETCH(bool, rotated);
+    QFETCH(QString, format);
     // Turned: one small photo ends early, and the large one then runs alone.
     const QStringList photos = Photos(rotated ? 2 : 4);
     PlaceOldOutputs(photos);
+    const auto output = [&](const QString& photo) {
+        return QStringLiteral("%1/%2.%3").arg(m_dest, QFileInfo(photo).completeBaseName(), format.toLower());
+    };
+    CUserProfile::GetInstance()->OutputFormat = format;
+    for (const QString& photo : photos)
+        MakeJpeg(output(photo), 8, 8, 99);
     if (rotated) {
         MakeJpeg(photos[0], 300, 200, 7);
         MakeJpeg(photos[1], 1800, 1300, 8);
@@ -740,13 +751,13 @@ void TestProcessController::magickThreadLimit()
     // One worker leaves the library as it is: here, on one thread.
     QHash<QString, QByteArray> shared;
     for (const QString& photo : photos)
-        shared.insert(photo, ReadAll(m_dest + "/" + QFileInfo(photo).fileName()));
+        shared.insert(photo, ReadAll(output(photo)));
     Magick::ResourceLimits::thread(1);
     recorder.ideal = 1;
     QVERIFY(Run(recorder) >= 0);
     Magick::ResourceLimits::thread(MagickCore::MagickSizeType(before));
     for (const QString& photo : photos) {
-        const QByteArray alone = ReadAll(m_dest + "/" + QFileInfo(photo).fileName());
+        const QByteArray alone = ReadAll(output(photo));
         QVERIFY(alone.size() > 10000);
         QVERIFY2(alone == shared.value(photo), qPrintable(photo));
     }
