@@ -53,14 +53,20 @@ void CMagickThreads::SetRunning(int photos)
     State().running = photos;
 }
 
+CMagickThreads::CThreadScope::CThreadScope() : m_dynamic(omp_get_dynamic()), m_threads(omp_get_max_threads()) {}
+
+CMagickThreads::CThreadScope::~CThreadScope()
+{
+    omp_set_dynamic(m_dynamic);
+    omp_set_num_threads(m_threads);
+}
+
 CMagickThreads::CStep::CStep()
 {
     const SState& state = State();
     const int cores = state.cores;
     if (cores == 0)
         return;
-    m_dynamic = omp_get_dynamic();
-    m_threads = omp_get_max_threads();
     // Two photos on four threads each took 45 % longer than on every core
     // each (eight 24 MP photos turned 30 degrees): the library's loops gain
     // little from a few threads, and a photo often sits in a step of one
@@ -68,25 +74,10 @@ CMagickThreads::CStep::CStep()
     LimitThisThread(2 * state.running > cores ? 1 : cores);
 }
 
-CMagickThreads::CStep::~CStep()
-{
-    if (m_dynamic < 0)
-        return;
-    omp_set_dynamic(m_dynamic);
-    omp_set_num_threads(m_threads);
-}
-
 // Streamed rows pass through one buffer per image, which the library's loops
 // over all rows (a colour table pass, a background fill) would share between
 // threads: a stream's loops run on one thread.
 CMagickThreads::COneWhileStreaming::COneWhileStreaming()
-    : m_dynamic(omp_get_dynamic()), m_threads(omp_get_max_threads())
 {
     LimitThisThread(1);
-}
-
-CMagickThreads::COneWhileStreaming::~COneWhileStreaming()
-{
-    omp_set_dynamic(m_dynamic);
-    omp_set_num_threads(m_threads);
 }

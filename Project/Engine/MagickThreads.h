@@ -18,34 +18,35 @@ public:
     // The photos whose steps run now: the pixel budget's holders.
     static void SetRunning(int photos);
 
+    // The calling thread's loop settings, put back at the end of the scope.
+    class CThreadScope
+    {
+    public:
+        CThreadScope(const CThreadScope&) = delete;
+        CThreadScope& operator=(const CThreadScope&) = delete;
+
+    protected:
+        CThreadScope();
+        ~CThreadScope();
+
+    private:
+        int m_dynamic;
+        int m_threads;
+    };
+
     // A worker's step that runs library operations (a read, a filter, a
-    // write): its loops take the share of the moment; the thread's own
-    // settings come back at its end.
-    class CStep
+    // write): its loops take the share of the moment.
+    class CStep : private CThreadScope
     {
     public:
         CStep();
-        ~CStep();
-        CStep(const CStep&) = delete;
-        CStep& operator=(const CStep&) = delete;
-
-    private:
-        int m_dynamic = -1;
-        int m_threads = 0;
     };
 
     // While one lives, the library's loops started from this thread run on
     // one thread.
-    class COneWhileStreaming
+    class COneWhileStreaming : private CThreadScope
     {
     public:
         COneWhileStreaming();
-        ~COneWhileStreaming();
-        COneWhileStreaming(const COneWhileStreaming&) = delete;
-        COneWhileStreaming& operator=(const COneWhileStreaming&) = delete;
-
-    private:
-        int m_dynamic = 0;
-        int m_threads = 0;
     };
 };
